@@ -1,0 +1,17 @@
+// windows-1252 at every file boundary, UTF-8 inside the program.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rm {
+
+// Every byte maps to one character; the five bytes windows-1252 leaves
+// undefined map to the C1 controls of the same value, so decoding and
+// encoding again gives back the same bytes.
+std::string cp1252ToUtf8(std::string_view bytes);
+
+// Characters that windows-1252 cannot hold become "?"; malformed UTF-8 too.
+std::string utf8ToCp1252(std::string_view text);
+
+}  // namespace rm

@@ -1,0 +1,60 @@
+#include "core/app/Language.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "core/app/Files.h"
+#include "core/app/IniFile.h"
+
+namespace rm {
+
+std::string makeVersionText(int major, int minor, int revision)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Version:       V%d.%03d.%03d", major, minor, revision);
+    return buf;
+}
+
+std::filesystem::path resourcePath(const std::filesystem::path& appDir, const std::string& relative)
+{
+    return findNoCase(appDir, relative);
+}
+
+void selectLanguage(const std::string& keyword, LanguageChoice& choice)
+{
+    std::string up = keyword;
+    for (auto& c : up) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (up == "ENGLISH") {
+        choice.LanguageBase = 1000;
+        choice.LanguageIndex = 1;
+        choice.ModuleDataFile = "resource/NURA_E.txt";
+    } else if (up == "DEUTSCH") {
+        choice.LanguageBase = 2000;
+        choice.LanguageIndex = 2;
+        choice.ModuleDataFile = "resource/NURA_G.txt";
+    } else if (up == "OPTION") {
+        choice.LanguageBase = 3000;
+        choice.LanguageIndex = 3;
+        choice.ModuleDataFile = "resource/NURA_O.txt";
+    }
+}
+
+LanguageChoice LoadLanguage(const std::filesystem::path& appDir)
+{
+    LanguageChoice choice;
+    choice.VersionText = makeVersionText(kVersionMajor, kVersionMinor, kVersionRevision);
+    auto iniPath = resourcePath(appDir, "resource/Katalog.ini");
+    if (!FileExists(iniPath) || std::filesystem::is_directory(iniPath)) return choice;
+    choice.catalogFound = true;
+    IniFile ini = IniFile::load(iniPath);
+    selectLanguage(ini.getString("LANGUAGE", "SELECTED", "", 20), choice);
+    choice.OptionCaption = ini.getString("LANGUAGE", "OPTION", "", 20);
+    return choice;
+}
+
+std::string ChangeLanguage(const std::filesystem::path& appDir, const std::string& keyword)
+{
+    return writeIniString(resourcePath(appDir, "resource/Katalog.ini"), "LANGUAGE", "SELECTED", keyword);
+}
+
+}  // namespace rm

@@ -1,0 +1,38 @@
+// The language choice made at start-up from the catalog file.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace rm {
+
+inline constexpr int kVersionMajor = 2;
+inline constexpr int kVersionMinor = 4;
+inline constexpr int kVersionRevision = 0;
+
+// "Version:       V2.004.000" for 2.4.0.
+std::string makeVersionText(int major, int minor, int revision);
+
+struct LanguageChoice {
+    bool catalogFound = false;  // false: show text 1081/1082 and end the program
+    int LanguageBase = 1000;
+    int LanguageIndex = 0;       // 1 English, 2 German, 3 optional third language
+    std::string ModuleDataFile;  // relative to the program folder; empty when unknown
+    std::string OptionCaption;   // caption of the third language button
+    std::string VersionText;
+};
+
+// Reads section LANGUAGE of "resource/Katalog.ini" below appDir.
+LanguageChoice LoadLanguage(const std::filesystem::path& appDir);
+
+// The choice for a keyword ("ENGLISH", "DEUTSCH", "OPTION"), compared after
+// conversion to upper case; anything else leaves the defaults.
+void selectLanguage(const std::string& keyword, LanguageChoice& choice);
+
+// Writes the keyword as SELECTED of section LANGUAGE; returns an error text or "".
+std::string ChangeLanguage(const std::filesystem::path& appDir, const std::string& keyword);
+
+// Path of a data file in the resource folder, its name matched without regard to case.
+std::filesystem::path resourcePath(const std::filesystem::path& appDir, const std::string& relative);
+
+}  // namespace rm

@@ -1,0 +1,41 @@
+#include "core/project/ProjectDocument.h"
+
+namespace rm {
+
+ProjectData projectDataOf(const ProjectTable& table)
+{
+    ProjectData d;
+    d.info = table.info();
+    d.rows = table.RowArray();
+    d.rows[0] = RowEintrag{};
+    return d;
+}
+
+OpenResult openProject(ProjectTable& table, const std::filesystem::path& path)
+{
+    OpenResult res;
+    ProjectReadResult file = readProjectFile(path);
+    res.status = file.status;
+    res.detail = file.detail;
+    if (file.status != ProjectReadStatus::Ok) return res;
+    ProjectInfo info = file.data.info;
+    std::error_code ec;
+    auto abs = std::filesystem::absolute(path, ec);
+    info.ProjektPfad = (ec ? path : abs).string();
+    info.ProjektTitel = path.filename().string();
+    table.ProjektLaden(info, file.data.rows, &res.notes);
+    table.app().AktProjectInfo = table.info();
+    return res;
+}
+
+std::string saveProject(ProjectTable& table, const std::filesystem::path& path)
+{
+    table.info().FormatVersion = kFormatVersion;
+    std::string err = writeProjectFile(path, projectDataOf(table));
+    if (!err.empty()) return err;
+    table.SetProjektDataHasChangedFlag(false);
+    table.app().AktProjectInfo = table.info();
+    return {};
+}
+
+}  // namespace rm

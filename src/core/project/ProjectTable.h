@@ -1,0 +1,187 @@
+// One project: the table the user sees (labels and cell texts), the row
+// records behind it (RowArray) and the project information. Every rule of
+// placing, addressing, writing and editing rows lives here; a project window
+// only shows this model and forwards the user's actions.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/app/AppState.h"
+#include "core/project/RowEintrag.h"
+
+namespace rm {
+
+// Row kinds, from the label in column 0.
+namespace kind {
+inline constexpr int None = 0;
+inline constexpr int CpuRow = 1;
+inline constexpr int SlotA = 2;
+inline constexpr int SlotB = 3;
+inline constexpr int Connector = 4;
+inline constexpr int Slot = 5;
+inline constexpr int SlotMB = 6;
+inline constexpr int SlotM = 7;
+}  // namespace kind
+
+// The parameter dialog that a row opens.
+enum class DialogKind {
+    None,
+    DigitalInput,
+    DigitalOutput,
+    DigitalCombined,
+    AnalogInput,
+    AnalogOutput,
+    AnalogCombined,
+    Temperature,
+    Counter,
+    Encoder,
+    TwoAxisEncoder,
+    Positioning,
+    Cpu,
+};
+DialogKind dialogFor(const RowEintrag& record);
+
+enum class AddressResult {
+    Kept,         // the requested addresses were free
+    Moved,        // the addresses were moved to the next free ones
+    NoAddresses,  // the module has neither inputs nor outputs; nothing changed
+    OutOfRange,   // the range would end above 32767; nothing was written
+};
+
+// The leading decimal number of a text, 0 when there is none.
+int leadingNumber(const std::string& text);
+
+class ProjectTable {
+public:
+    static constexpr int kMaxRow = 100;
+    static constexpr int kColumns = 7;
+    using Row = std::array<std::string, kColumns>;
+
+    explicit ProjectTable(AppState& app);
+
+    AppState& app() { return app_; }
+
+    // ---- the table
+    int rowCount() const { return static_cast<int>(grid_.size()); }  // header included
+    int lastRow() const { return rowCount() - 1; }
+    const std::string& cell(int row, int col) const
+    {
+        return grid_.at(static_cast<std::size_t>(row))[static_cast<std::size_t>(col)];
+    }
+    bool rowEmpty(int row) const { return cell(row, 1).empty(); }
+    int currentRow() const { return current_; }
+    void setCurrentRow(int row);
+    bool labelsRightAligned() const { return labelsRight_; }
+
+    // ---- the records
+    RowEintrag& record(int row) { return rows_.at(static_cast<std::size_t>(row)); }
+    const RowEintrag& record(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    const std::array<RowEintrag, kMaxRow + 1>& RowArray() const { return rows_; }
+    ProjectInfo& info() { return info_; }
+    const ProjectInfo& info() const { return info_; }
+
+    bool changed() const { return changed_; }
+    void SetProjektDataHasChangedFlag(bool on) { changed_ = on; }
+    void SetEinlesenDateiFlag(bool on) { einlesen_ = on; }
+    bool einlesenDatei() const { return einlesen_; }
+    bool CtrlDown = false;
+
+    // ---- rows and records
+    int RowIs(int row) const;
+    int GetLineParent(int row) const;
+    int GetSonNbr(int row) const { return record(row).SonNbr; }
+    std::string getCPUBestell() const { return rows_[1].BestellNr; }
+    void ClearRowArrayEintrag(int row = -1);
+    void DeleteGridArray(int first);
+    // The record and row of the CPU or extension at or above the row.
+    int FindStation(int row) const;
+
+    // ---- addresses and row writing
+    AddressResult AdresseErmitteln(int16_t& in, int16_t& out, bool check);
+    // Both return false when nothing was written (an address range out of reach).
+    bool WriteRowEintrag(int kind);
+    bool WriteSonderEintragEx(int kind);
+    void SelectNextRow();
+    void ClearModuleRows(bool ask, int row = -1);
+
+    // ---- placement
+    bool IsAllowedInRow(const RowEintrag& record, int row) const;
+    bool SlotFits(int row, int n) const;
+    bool FamilyFits(int row, const RowEintrag& record) const;
+    bool isMaxSlotNbrReached(const RowEintrag& record, int targetRow) const;
+    bool ConfirmModuleTarget(int sourceKind);
+    bool ConfirmCpuTarget(int sourceKind);
+    bool insertModule();
+    // Double click (or Enter) on a catalog entry; true when something was placed.
+    bool DblClickInTree(int index);
+    void TruncateRows(int n);
+    // A drop of a catalog entry on row t.
+    bool dropFromCatalog(int index, int t);
+    // A drop of the row s of `source` (its record is in CurrentModule) on row t.
+    bool dropFromTable(ProjectTable& source, int s, int t, bool ctrl);
+    bool canDrag(int row) const;
+    // Rows a record occupies when placed: its sub-rows included.
+    static int rowsOf(const RowEintrag& record);
+
+    // ---- edit commands
+    void FktCut();
+    void FktCopy();
+    void FktPaste();
+    void FktDelete();
+    int ConfirmCutStation(const RowEintrag& record);
+    struct EditState {
+        bool cut = false, copy = false, del = false, paste = false;
+    };
+    EditState UpdateEditCommands() const;
+
+    // ---- the dialog of a row
+    // Fills CurrentModule (and NextModule for the two-axis encoder) and the
+    // location texts; returns the dialog to open.
+    DialogKind prepareDialog(int row);
+    // After the dialog: the row's record (and the following one) take the results.
+    void finishDialog(int row, DialogKind dialog);
+
+    // ---- loading
+    // Rebuilds the table from stored records as opening a project file does.
+    // Records that cannot be shown are dropped; each drop is described in notes.
+    void ProjektLaden(const ProjectInfo& info, const std::array<RowEintrag, kMaxRow + 1>& records,
+                      std::vector<std::string>* notes = nullptr);
+
+    // For undo of a refused several-step operation.
+    struct Snapshot {
+        std::vector<Row> grid;
+        std::array<RowEintrag, kMaxRow + 1> rows;
+        int current;
+        bool changed;
+        bool labelsRight;
+    };
+    Snapshot snapshot() const { return {grid_, rows_, current_, changed_, labelsRight_}; }
+    void restore(const Snapshot& s);
+
+private:
+    void setCell(int row, int col, std::string text);
+    void clearRow(int row);
+    bool appendRow(const std::string& label);
+    void removeRowsAfter(int row);
+    bool writeModuleRows(const RowEintrag& head, const RowEintrag& definition, int kind);
+    bool subListResolves(const RowEintrag& record) const;
+    bool stationFitsTable(const RowEintrag& record, int row) const;
+    int extraRowCount(const RowEintrag& cpu) const;
+    void clearModulesInRows(int first, int n);
+
+    AppState& app_;
+    std::vector<Row> grid_;
+    std::array<RowEintrag, kMaxRow + 1> rows_{};
+    ProjectInfo info_;
+    int current_ = 1;
+    bool changed_ = false;
+    bool einlesen_ = false;
+    bool labelsRight_ = false;
+};
+
+// Shared procedure of the module dialogs: false (after the message) for 32000 or more.
+bool CheckMaxAddress(AppState& app, long address);
+
+}  // namespace rm

@@ -1,0 +1,47 @@
+// Shared test helpers: a scripted answerer for every question the rules ask,
+// and a small module catalog that covers the placement rules.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/app/AppState.h"
+#include "core/catalog/ModuleCatalog.h"
+
+namespace rm::test {
+
+// Answers questions from a queue. A question it was not told to expect, or
+// one whose text does not contain the expected words, fails the test.
+class ScriptedAsker : public Asker {
+public:
+    ~ScriptedAsker() override;
+    ScriptedAsker& expect(std::string promptPart, int answer);
+    int ShowMessage(const std::string& prompt, const std::string& title, int style) override;
+
+    struct Shown {
+        std::string prompt, title;
+        int style;
+    };
+    std::vector<Shown> shown;
+    bool pending() const { return !queue_.empty(); }
+
+private:
+    struct Expected {
+        std::string part;
+        int answer;
+    };
+    std::deque<Expected> queue_;
+};
+
+// The module description text of the test catalog (windows-1252, CR LF).
+std::string testCatalogText();
+ModuleCatalog testCatalog();
+
+// Catalog index of an order number; fails the test when unknown.
+int indexOf(const ModuleCatalog& cat, const std::string& bestellNr);
+
+std::string readText(const std::string& path);
+std::string dataPath(const std::string& name);
+
+}  // namespace rm::test
