@@ -1,0 +1,27 @@
+// The data block source: the I/O configuration block built from the module
+// rows, optionally followed by the CPU configuration block built from the CPU
+// row's settings. The text is statement-list source for the PLC programming
+// environment, CR LF line ends.
+#pragma once
+
+#include <string>
+
+#include "core/project/ProjectTable.h"
+#include "core/project/RowEintrag.h"
+
+namespace rm {
+
+// Block number choices: ioDb 0, 1, 2 and cpuDb 1, 2, 3 select DB 1, 511, 1023;
+// cpuDb 0 means no CPU block.
+
+// The I/O block (UTF-8 text), ending with "END_DATA_BLOCK" and an empty line.
+std::string generateIoBlock(const ProjectTable& table, int ioDb);
+
+// The CPU block (UTF-8 text) from the CPU row's record; empty for cpuDb 0.
+std::string generateCpuBlock(const RowEintrag& cpuRow, int cpuDb);
+
+// The whole source file as written: I/O block, then the CPU block of row 1,
+// in windows-1252.
+std::string generateSource(const ProjectTable& table, int ioDb, int cpuDb);
+
+}  // namespace rm

@@ -1,0 +1,15 @@
+// Generating the data block source file beside the project file.
+#pragma once
+
+#include "core/project/ProjectTable.h"
+
+namespace rm {
+
+// Writes the source of the project (I/O block IoDb 0..2, CPU block CpuDb 0..3,
+// 0 = none) to the project's path with "awl" in place of its last three
+// characters. An existing file is replaced only after the user confirms, and
+// only by a complete new file. Returns 1 when written, 0 when not (never
+// saved, declined, or the file could not be written); the caller reports it.
+int writeDB(ProjectTable& table, int IoDb, int CpuDb);
+
+}  // namespace rm

@@ -1,0 +1,212 @@
+#include "core/catalog/ModuleCatalog.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TestSupport.h"
+
+namespace rm {
+namespace {
+
+std::string crlf(std::string s)
+{
+    std::string out;
+    for (char c : s) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+const RowEintrag& only(const ModuleCatalog& cat)
+{
+    EXPECT_EQ(cat.count(), 1);
+    return cat.at(1);
+}
+
+TEST(ModuleDescriptions, RecordLayout)
+{
+    auto cat = parseModuleDescriptions(crlf("[QMV2.E301]\n0142\n5003\n000A\n16\n2\n7\n1\n2\nAI 8x\nline one\n"));
+    const RowEintrag& r = only(cat);
+    EXPECT_EQ(r.BestellNr, "QMV2.E301");
+    EXPECT_EQ(r.Kennung, 0x42);
+    EXPECT_EQ(r.FormatCode, 0x01);
+    EXPECT_EQ(r.ModFlags, 0x5003);
+    EXPECT_EQ(r.Modus, 10);
+    EXPECT_EQ(r.InCnt, 16);
+    EXPECT_EQ(r.OutCnt, 2);
+    EXPECT_EQ(r.Reserve1, 7);
+    EXPECT_EQ(r.SubCount, 1);
+    EXPECT_EQ(r.Family, 2);
+    EXPECT_EQ(r.Bezeichnung, "AI 8x");
+    EXPECT_EQ(r.Kommentar, "line one\r\n");
+    EXPECT_EQ(r.IsModule, kTrue);
+    // Identification word 0x0142 is not one of the analog kinds: no channels.
+    EXPECT_TRUE(r.KanalWerte.empty());
+    EXPECT_EQ(r.InBase, 256);
+    EXPECT_EQ(cat.at(0), RowEintrag{});
+}
+
+TEST(ModuleDescriptions, LinesBeforeTheFirstRecordAndCommentsAreSkipped)
+{
+    const std::string body = "[X.D1]\n11\n4000\n0\n2\n0\n0\n1\n2\nDI\nfirst\n; hidden\n\nlast";
+    auto plain = parseModuleDescriptions(crlf(body));
+    auto commented = parseModuleDescriptions(crlf("; header\nfree text\n\n" + body));
+    EXPECT_EQ(plain.at(1), commented.at(1));
+    // The last line of the file belongs to the description, an empty line adds one.
+    EXPECT_EQ(plain.at(1).Kommentar, "first\r\n\r\nlast\r\n");
+}
+
+TEST(ModuleDescriptions, HeaderLineDropsFirstAndLastCharacter)
+{
+    auto cat = parseModuleDescriptions(crlf("[ABC\n0\n0\n0\n0\n0\n0\n1\n0\nx\n"));
+    EXPECT_EQ(only(cat).BestellNr, "AB");
+    EXPECT_EQ(typeCode("QMV2.E301"), "E301");
+    EXPECT_EQ(typeCode("NULL"), "NULL");
+    EXPECT_EQ(typeCode("A.B.C"), "B.C");
+}
+
+TEST(ModuleDescriptions, NumbersAreReadAsPrefixesAndBadOnesStayZero)
+{
+    EXPECT_EQ(parseHexWord("FFFF"), -1);
+    EXPECT_EQ(parseHexWord("8000"), INT16_MIN);
+    EXPECT_EQ(parseHexWord("  0a06 rest"), 0x0A06);
+    EXPECT_EQ(parseHexWord("zz"), 0);
+    EXPECT_EQ(parseHexWord(""), 0);
+    EXPECT_EQ(parseHexWord("12345"), std::nullopt);  // does not fit a word
+    EXPECT_EQ(parseDecimal(" 42abc", INT16_MIN, INT16_MAX), 42);
+    EXPECT_EQ(parseDecimal("-7", INT16_MIN, INT16_MAX), -7);
+    EXPECT_EQ(parseDecimal("40000", INT16_MIN, INT16_MAX), std::nullopt);
+    EXPECT_EQ(parseDecimal("40000", INT32_MIN, INT32_MAX), 40000);
+
+    auto cat = parseModuleDescriptions(crlf("[X.A]\nG1\n4000\n0\n99999\n70000\n0\n1\n2\nname\n"));
+    const RowEintrag& r = only(cat);
+    EXPECT_EQ(r.identWord(), 0);
+    EXPECT_EQ(r.InCnt, 99999);
+    EXPECT_EQ(r.OutCnt, 0);  // too large for the field
+}
+
+TEST(ModuleDescriptions, TruncatedFileKeepsWhatWasRead)
+{
+    auto cat = parseModuleDescriptions("[X.A]\r\n11\r\n4000");
+    const RowEintrag& r = only(cat);
+    EXPECT_EQ(r.BestellNr, "X.A");
+    EXPECT_EQ(r.ModFlags, 0x4000);
+    EXPECT_EQ(r.InCnt, 0);
+    EXPECT_TRUE(r.Bezeichnung.empty());
+    EXPECT_EQ(parseModuleDescriptions("").count(), 0);
+}
+
+TEST(ModuleDescriptions, CpuCompletion)
+{
+    // Slots 10 in groups of 6; every option bit; memory line 80010 read as hex.
+    auto cat = parseModuleDescriptions(crlf("[Q.R1]\n0\n0800\n03FF\n80010\n32\n0\n0A06\n2\nCPU\n"));
+    const RowEintrag& r = only(cat);
+    EXPECT_EQ(r.IsCPU, kTrue);
+    EXPECT_EQ(r.IsModule, kFalse);
+    EXPECT_EQ(r.SlotCnt, 10);
+    EXPECT_EQ(r.SlotLimit, 6);
+    EXPECT_EQ(r.MaxSlotNbr, 32);
+    EXPECT_EQ(r.HasDialog, kTrue);
+    EXPECT_EQ(r.IsHead, kTrue);
+    EXPECT_EQ(r.IsPlaced, kTrue);
+    const CpuConfig& c = r.Cpu;
+    EXPECT_EQ(c.WebAvail, kTrue);
+    EXPECT_EQ(c.CompPrioAvail, kTrue);
+    EXPECT_EQ(c.MemoryUpDownLimit, 16);
+    EXPECT_EQ(c.MemoryMax, 8);
+    EXPECT_EQ(c.MemorySizeValue, 8);
+    EXPECT_EQ(c.SlotB2Avail, kTrue);
+    EXPECT_EQ(c.ComAvail, kTrue);
+    EXPECT_EQ(c.PeripheryAvail, kTrue);
+    EXPECT_EQ(r.HasConnector, kTrue);
+    EXPECT_EQ(c.Port0Avail, kTrue);
+    EXPECT_EQ(c.SlotBAvail, kTrue);
+    EXPECT_EQ(r.HasMemSlots, kTrue);
+
+    auto none = parseModuleDescriptions(crlf("[Q.R2]\n0\n0800\n0\n0\n8\n0\n0804\n2\nCPU\n"));
+    EXPECT_EQ(none.at(1).Cpu, CpuConfig{});
+    EXPECT_EQ(none.at(1).HasConnector, 0);
+}
+
+TEST(ModuleDescriptions, ExtensionRacksWithAndWithoutSubEntryLine)
+{
+    auto cat =
+        parseModuleDescriptions(crlf("[Q.X1]\n0\n8400\n0040\n0\n0\n0\n0804\n2\nQ.X1\nRack with list\n"
+                                     "[Q.X2]\n0\n0400\n0\n0\n0\n0\n0404\n3\nRack without list\n"));
+    ASSERT_EQ(cat.count(), 2);
+    EXPECT_EQ(cat.at(1).Bezeichnung, "Rack with list");
+    EXPECT_EQ(cat.at(1).IsExtension, kTrue);
+    EXPECT_EQ(cat.at(1).HasConnector, kTrue);
+    EXPECT_EQ(cat.at(1).SlotCnt, 8);
+    EXPECT_EQ(cat.at(2).Bezeichnung, "Rack without list");
+    EXPECT_EQ(cat.at(2).HasConnector, 0);
+    EXPECT_EQ(cat.at(2).IsModule, kFalse);
+}
+
+TEST(ModuleDescriptions, SubListTakesAtMostSubCountPieces)
+{
+    auto cat = parseModuleDescriptions(crlf("[Q.M]\n0\nC000\n0\n2\n0\n0\n2\n2\nQ.M}NULL}EXTRA\nTwo rows\n"));
+    const RowEintrag& r = only(cat);
+    ASSERT_EQ(r.SubList.size(), 3u);
+    EXPECT_EQ(r.SubList[0], "Q.M");
+    EXPECT_EQ(r.SubList[1], "NULL");
+    EXPECT_EQ(r.SubList[2], "");  // the last place stays empty
+    EXPECT_EQ(r.Bezeichnung, "Two rows");
+}
+
+TEST(ModuleDescriptions, DefaultsByKind)
+{
+    auto rec = [](const char* order, const char* ident, const char* flags) {
+        std::string text = std::string("[") + order + "]\n" + ident + "\n" + flags + "\n0\n8\n8\n0\n1\n2\nx\n";
+        return parseModuleDescriptions(crlf(text)).at(1);
+    };
+    auto e301 = rec("Q.E301", "42", "5000");
+    EXPECT_EQ(e301.ParLen, 30);
+    ASSERT_EQ(e301.KanalWerte.size(), 7u);
+    EXPECT_EQ(e301.KanalWerte[6], (KanalWert{0, 0, 10000, 0}));
+    EXPECT_EQ(rec("Q.E302", "42", "5000").KanalWerte[0], (KanalWert{1, 0, 20000, 0}));
+    EXPECT_EQ(rec("Q.E303", "42", "5000").KanalWerte[0], (KanalWert{0, -10000, 10000, 0}));
+    EXPECT_EQ(rec("Q.E311", "62", "3000").KanalWerte[5], (KanalWert{0, 0, 10000, 0}));
+    EXPECT_EQ(rec("Q.E313", "62", "3000").ParLen, 36);
+    EXPECT_EQ(rec("Q.E313", "62", "3000").KanalWerte[0].MinVaCh, -10000);
+    EXPECT_EQ(rec("Q.E312", "63", "3000").KanalWerte[3], (KanalWert{1, 0, 20000, 4000}));
+    EXPECT_EQ(rec("Q.C1", "65", "7000").KanalWerte.size(), 4u);
+    // Without the even flag the analog defaults do not apply.
+    EXPECT_TRUE(rec("Q.E301", "42", "4000").KanalWerte.empty());
+    EXPECT_EQ(rec("Q.Z", "35", "4000").ParLen, 0);
+    EXPECT_EQ(rec("Q.Z", "67", "4000").ParLen, 0);
+    auto high = rec("Q.H", "11", "4200");
+    EXPECT_EQ(high.InBase, 512);
+    EXPECT_EQ(high.ParLen, 4);
+    EXPECT_EQ(rec("Q.G510", "11", "6000").Param1, 192);
+    EXPECT_EQ(rec("Q.K205", "11", "6000").Param3, 1);
+}
+
+TEST(ModuleDescriptions, TextsAreWindows1252)
+{
+    auto cat = parseModuleDescriptions(
+        "[Q.\xC4]\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\nAI \xB1"
+        "10 V\r\n");
+    EXPECT_EQ(only(cat).BestellNr, "Q.\xC3\x84");
+    EXPECT_EQ(only(cat).Bezeichnung,
+              "AI \xC2\xB1"
+              "10 V");
+}
+
+TEST(ModuleDescriptions, LookupFindsTheFirstRecord)
+{
+    auto cat =
+        parseModuleDescriptions(crlf("[Q.A]\n0\n0\n0\n0\n0\n0\n1\n0\nfirst\n[Q.A]\n0\n0\n0\n0\n0\n0\n1\n0\nsecond\n"));
+    EXPECT_EQ(cat.indexOf("Q.A"), 1);
+    EXPECT_EQ(cat.LookupCatalog("Q.A").Bezeichnung, "first");
+    EXPECT_EQ(cat.LookupCatalog("q.a"), RowEintrag{});
+}
+
+TEST(ModuleDescriptions, MissingFileIsReported)
+{
+    auto res = LoadModuleDescriptions("/nonexistent/NURA_E.txt");
+    EXPECT_FALSE(res.catalog.has_value());
+}
+
+}  // namespace
+}  // namespace rm
