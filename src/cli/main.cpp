@@ -1,7 +1,337 @@
-#include <iostream>
+// rackmason-cli: the project formats, the generator and the checks from a shell.
+//
+// Exit codes: 0 success; 1 refused or problems found; 2 usage error; 3 a file
+// could not be read or written or is not valid.
+#include <CLI/CLI.hpp>
 
-int main()
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+
+#include "core/app/AppState.h"
+#include "core/app/Files.h"
+#include "core/app/IniFile.h"
+#include "core/app/Language.h"
+#include "core/catalog/CatalogTree.h"
+#include "core/dbgen/SourceGenerator.h"
+#include "core/project/BillOfMaterial.h"
+#include "core/project/ProjectCheck.h"
+#include "core/project/ProjectDiff.h"
+#include "core/project/ProjectDocument.h"
+#include "core/project/ProjectJson.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kRefused = 1;
+constexpr int kUsage = 2;
+constexpr int kFileError = 3;
+constexpr std::uintmax_t kMaxJsonSize = 64u << 20;
+
+// A failure that ends the command with an exit code and a message.
+struct Failure {
+    int code;
+    std::string message;
+};
+
+// The command line answers questions by its own policy: it never waits for
+// a person, so every question is declined and every notice is reported.
+class CliAsker : public rm::Asker {
+public:
+    int ShowMessage(const std::string& prompt, const std::string& title, int s) override
+    {
+        std::cerr << "rackmason-cli: " << (title.empty() ? "" : title + ": ") << prompt << "\n";
+        switch (rm::style::buttons(s)) {
+            case rm::style::YesNo:
+            case rm::style::YesNoCancel:
+                return rm::answer::No;
+            case rm::style::OkCancel:
+                return rm::answer::Cancel;
+            default:
+                return rm::answer::Ok;
+        }
+    }
+};
+
+fs::path programFolder(const char* argv0)
 {
-    std::cerr << "rackmason-cli: not built yet\n";
-    return 2;
+    std::error_code ec;
+    fs::path self = fs::canonical("/proc/self/exe", ec);
+    if (ec) self = fs::absolute(argv0, ec);
+    return self.parent_path();
+}
+
+int languageBase(const std::string& lang)
+{
+    if (lang == "de") return rm::kGermanBase;
+    if (lang == "fr") return rm::kFrenchBase;
+    return rm::kEnglishBase;
+}
+
+// The language and catalog as the program selects them at start-up, or as asked.
+struct Loaded {
+    rm::LanguageChoice language;
+    rm::ModuleCatalog catalog;
+    rm::IniFile catalogFile;
+};
+
+Loaded loadCatalog(const fs::path& resources, const std::string& lang)
+{
+    Loaded l;
+    const fs::path iniPath = rm::resourcePath(resources, rm::kCatalogFileName);
+    l.language = rm::LoadLanguage(resources);
+    if (!l.language.catalogFound)
+        throw Failure{kFileError, iniPath.string() + ": System file missing:NURA_x.TXT or KATALOG.INI"};
+    if (!lang.empty()) rm::selectLanguage(lang == "de" ? "DEUTSCH" : lang == "fr" ? "OPTION" : "ENGLISH", l.language);
+    if (l.language.moduleFileName.empty())
+        throw Failure{kFileError, iniPath.string() +
+                                      ": section LANGUAGE, key SELECTED names no known language "
+                                      "(System file missing:NURA_x.TXT or KATALOG.INI)"};
+    const fs::path data = rm::resourcePath(resources, l.language.moduleFileName);
+    auto res = rm::LoadModuleDescriptions(data);
+    if (!res.catalog)
+        throw Failure{kFileError,
+                      data.string() + ": System file missing:NURA_x.TXT or KATALOG.INI (" + res.error + ")"};
+    l.catalog = std::move(*res.catalog);
+    l.catalogFile = rm::IniFile::load(iniPath);
+    return l;
+}
+
+// Opens a project as the program does: the table rebuilt from its records.
+void openOrFail(rm::ProjectTable& table, const fs::path& path)
+{
+    auto res = rm::openProject(table, path);
+    if (res.status == rm::ProjectReadStatus::WrongVersion)
+        throw Failure{kFileError, path.string() + ": This project is not compatible with this version of RackMason (" +
+                                      res.detail + ")"};
+    if (res.status != rm::ProjectReadStatus::Ok)
+        throw Failure{kFileError, path.string() + ": Data could not be load. (" + res.detail + ")"};
+    for (const auto& n : res.notes) std::cerr << "rackmason-cli: " << path.string() << ": " << n << "\n";
+}
+
+rm::ProjectData readRawProject(const fs::path& path)
+{
+    auto res = rm::readProjectFile(path);
+    if (res.status == rm::ProjectReadStatus::WrongVersion)
+        throw Failure{kFileError, path.string() + ": This project is not compatible with this version of RackMason (" +
+                                      res.detail + ")"};
+    if (res.status != rm::ProjectReadStatus::Ok)
+        throw Failure{kFileError, path.string() + ": Data could not be load. (" + res.detail + ")"};
+    return res.data;
+}
+
+nlohmann::json readJson(const fs::path& path)
+{
+    auto file = rm::readFile(path, kMaxJsonSize);
+    if (!file.data) throw Failure{kFileError, path.string() + ": " + file.error};
+    try {
+        return nlohmann::json::parse(*file.data);
+    } catch (const nlohmann::json::parse_error& e) {
+        throw Failure{kFileError, path.string() + ": not valid JSON: " + e.what()};
+    }
+}
+
+void writeOrFail(const fs::path& path, const std::string& bytes)
+{
+    std::string err = rm::writeFileAtomic(path, bytes);
+    if (!err.empty()) throw Failure{kFileError, path.string() + ": cannot be written: " + err};
+}
+
+// Results go to the named file, or to standard output.
+void emit(const std::optional<std::string>& out, const std::string& text)
+{
+    if (out)
+        writeOrFail(*out, text);
+    else
+        std::cout << text;
+}
+
+void printTree(const rm::CatalogNode& n, int depth)
+{
+    std::cout << std::string(static_cast<std::size_t>(depth) * 2, ' ') << n.text;
+    if (!n.isGroup) std::cout << (n.index ? "" : "  (not in the module list)");
+    std::cout << "\n";
+    for (const auto& c : n.children) printTree(c, depth + 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"RackMason command-line tool: project files, data block sources and checks", "rackmason-cli"};
+    app.require_subcommand(1);
+    app.fallthrough();
+    std::string resources = (programFolder(argv[0]) / "resource").string();
+    app.add_option("--resources", resources, "Folder with Katalog.ini and NURA_E/G/O.txt")->capture_default_str();
+
+    const std::map<std::string, int> ioDbs{{"1", 0}, {"511", 1}, {"1023", 2}};
+    const std::map<std::string, int> cpuDbs{{"none", 0}, {"1", 1}, {"511", 2}, {"1023", 3}};
+    const std::vector<std::string> languages{"en", "de", "fr"};
+
+    std::string project, projectB, input, ioDb = "1", cpuDb = "none", language;
+    std::optional<std::string> output;
+    bool force = false, json = false;
+
+    auto* exportCmd = app.add_subcommand("export", "Project file to project JSON");
+    exportCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+    exportCmd->add_option("-o,--output", output, "JSON file to write (default: standard output)");
+
+    auto* importCmd = app.add_subcommand("import", "Project JSON to project file");
+    importCmd->add_option("IN", input, "Project JSON")->required();
+    importCmd->add_option("-o,--output", output, "Project file to write")->required();
+
+    auto* generateCmd = app.add_subcommand("generate", "Write the data block source of a project");
+    generateCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+    generateCmd->add_option("--io-db", ioDb, "I/O configuration block number")
+        ->check(CLI::IsMember({"1", "511", "1023"}))
+        ->capture_default_str();
+    generateCmd->add_option("--cpu-db", cpuDb, "CPU configuration block number, or none")
+        ->check(CLI::IsMember({"none", "1", "511", "1023"}))
+        ->capture_default_str();
+    generateCmd->add_option("-o,--output", output, "Source file (default: the project path ending in awl)");
+    generateCmd->add_flag("--force", force, "Replace an existing source file");
+
+    auto* buildCmd = app.add_subcommand("build", "Create a project from a bill of material");
+    buildCmd->add_option("BOM", input, "Bill of material (JSON)")->required();
+    buildCmd->add_option("-o,--output", output, "Project file to write")->required();
+
+    auto* checkCmd = app.add_subcommand("check", "Address overview and consistency report");
+    checkCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+
+    auto* diffCmd = app.add_subcommand("diff", "What changed between two projects");
+    diffCmd->add_option("A", project, "Old project file")->required();
+    diffCmd->add_option("B", projectB, "New project file")->required();
+
+    auto* catalogCmd = app.add_subcommand("catalog", "The catalog tree as built at start-up");
+    catalogCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
+        ->check(CLI::IsMember(languages));
+    catalogCmd->add_flag("--json", json, "Print JSON");
+
+    auto* modulesCmd = app.add_subcommand("modules", "Every loaded module definition");
+    modulesCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
+        ->check(CLI::IsMember(languages));
+    modulesCmd->add_flag("--json", json, "Print JSON");
+
+    auto* textsCmd = app.add_subcommand("texts", "The text table of one language");
+    textsCmd->add_option("--language", language, "en, de or fr")->check(CLI::IsMember(languages));
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return kUsage;
+    }
+
+    try {
+        CliAsker asker;
+        if (*exportCmd) {
+            auto j = rm::projectToJson(readRawProject(project));
+            emit(output, j.dump(2) + "\n");
+            return kOk;
+        }
+        if (*importCmd) {
+            rm::ProjectData data;
+            try {
+                data = rm::projectFromJson(readJson(input));
+            } catch (const rm::JsonError& e) {
+                throw Failure{kFileError, input + ": " + e.what()};
+            }
+            writeOrFail(*output, rm::encodeProject(data));
+            return kOk;
+        }
+        if (*generateCmd) {
+            if (cpuDb == ioDb) {
+                std::cerr << "rackmason-cli: --cpu-db must differ from --io-db\n";
+                return kUsage;
+            }
+            rm::AppState state(asker);
+            rm::ProjectTable table(state);
+            openOrFail(table, project);
+            const std::string out = output ? *output : rm::sourcePathFor(project);
+            if (out.empty()) throw Failure{kFileError, project + ": no source file name can be formed"};
+            if (!force && rm::FileExists(out)) {
+                std::cerr << "rackmason-cli: " << out << ": The file already exists; use --force to replace it\n";
+                return kRefused;
+            }
+            writeOrFail(out, rm::generateSource(table, ioDbs.at(ioDb), cpuDbs.at(cpuDb)));
+            std::cout << out << "\n";
+            return kOk;
+        }
+        if (*buildCmd) {
+            Loaded l = loadCatalog(resources, "");
+            rm::AppState state(asker, l.language.LanguageBase);
+            state.ModulKatalog = std::move(l.catalog);
+            auto res = rm::buildProject(state, readJson(input), *output);
+            if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input + ": " + res.message};
+            if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, res.message};
+            writeOrFail(*output, rm::encodeProject(res.project));
+            return kOk;
+        }
+        if (*checkCmd) {
+            Loaded l = loadCatalog(resources, "");
+            rm::AppState state(asker, l.language.LanguageBase);
+            rm::ProjectTable table(state);
+            openOrFail(table, project);
+            auto rep = rm::checkProject(table, l.catalog);
+            std::printf("%-6s %-4s %-18s %-14s %-14s\n", "Row", "Slot", "Order number", "Inputs", "Outputs");
+            for (const auto& line : rep.lines)
+                std::printf("%-6d %-4s %-18s %-14s %-14s\n", line.row, line.slot.c_str(), line.order.c_str(),
+                            line.inputs.c_str(), line.outputs.c_str());
+            if (rep.problems.empty()) {
+                std::cout << "No problems found.\n";
+                return kOk;
+            }
+            std::cout << rep.problems.size() << (rep.problems.size() == 1 ? " problem:\n" : " problems:\n");
+            for (const auto& p : rep.problems) std::cout << "  " << p << "\n";
+            return kRefused;
+        }
+        if (*diffCmd) {
+            rm::AppState state(asker);
+            rm::ProjectTable a(state), b(state);
+            openOrFail(a, project);
+            openOrFail(b, projectB);
+            auto lines = rm::diffProjects(a, b);
+            if (lines.empty()) {
+                std::cout << "The projects are the same.\n";
+                return kOk;
+            }
+            for (const auto& l : lines) std::cout << l << "\n";
+            return kRefused;
+        }
+        if (*catalogCmd || *modulesCmd) {
+            Loaded l = loadCatalog(resources, language);
+            if (*catalogCmd) {
+                auto root = rm::CreateTreeV(l.catalogFile, l.catalog);
+                if (json)
+                    std::cout << rm::catalogToJson(root, l.catalog).dump(2) << "\n";
+                else
+                    printTree(root, 0);
+            } else if (json) {
+                std::cout << rm::modulesToJson(l.catalog).dump(2) << "\n";
+            } else {
+                for (int i = 1; i <= l.catalog.count(); ++i)
+                    std::cout << i << "\t" << l.catalog.at(i).BestellNr << "\t" << l.catalog.at(i).Bezeichnung << "\n";
+            }
+            return kOk;
+        }
+        if (*textsCmd) {
+            const int base = languageBase(language);
+            for (int id : rm::definedIds(base)) std::cout << id << "\t" << *rm::textById(id) << "\n";
+            return kOk;
+        }
+    } catch (const Failure& f) {
+        std::cerr << "rackmason-cli: " << f.message << "\n";
+        return f.code;
+    } catch (const std::exception& e) {
+        std::cerr << "rackmason-cli: " << e.what() << "\n";
+        return kFileError;
+    }
+    return kUsage;
 }

@@ -15,9 +15,9 @@ std::string makeVersionText(int major, int minor, int revision)
     return buf;
 }
 
-std::filesystem::path resourcePath(const std::filesystem::path& appDir, const std::string& relative)
+std::filesystem::path resourcePath(const std::filesystem::path& resourceDir, const std::string& name)
 {
-    return findNoCase(appDir, relative);
+    return findNoCase(resourceDir, name);
 }
 
 void selectLanguage(const std::string& keyword, LanguageChoice& choice)
@@ -28,22 +28,25 @@ void selectLanguage(const std::string& keyword, LanguageChoice& choice)
         choice.LanguageBase = 1000;
         choice.LanguageIndex = 1;
         choice.ModuleDataFile = "resource/NURA_E.txt";
+        choice.moduleFileName = "NURA_E.txt";
     } else if (up == "DEUTSCH") {
         choice.LanguageBase = 2000;
         choice.LanguageIndex = 2;
         choice.ModuleDataFile = "resource/NURA_G.txt";
+        choice.moduleFileName = "NURA_G.txt";
     } else if (up == "OPTION") {
         choice.LanguageBase = 3000;
         choice.LanguageIndex = 3;
         choice.ModuleDataFile = "resource/NURA_O.txt";
+        choice.moduleFileName = "NURA_O.txt";
     }
 }
 
-LanguageChoice LoadLanguage(const std::filesystem::path& appDir)
+LanguageChoice LoadLanguage(const std::filesystem::path& resourceDir)
 {
     LanguageChoice choice;
     choice.VersionText = makeVersionText(kVersionMajor, kVersionMinor, kVersionRevision);
-    auto iniPath = resourcePath(appDir, "resource/Katalog.ini");
+    auto iniPath = resourcePath(resourceDir, kCatalogFileName);
     if (!FileExists(iniPath) || std::filesystem::is_directory(iniPath)) return choice;
     choice.catalogFound = true;
     IniFile ini = IniFile::load(iniPath);
@@ -52,9 +55,9 @@ LanguageChoice LoadLanguage(const std::filesystem::path& appDir)
     return choice;
 }
 
-std::string ChangeLanguage(const std::filesystem::path& appDir, const std::string& keyword)
+std::string ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword)
 {
-    return writeIniString(resourcePath(appDir, "resource/Katalog.ini"), "LANGUAGE", "SELECTED", keyword);
+    return writeIniString(resourcePath(resourceDir, kCatalogFileName), "LANGUAGE", "SELECTED", keyword);
 }
 
 }  // namespace rm

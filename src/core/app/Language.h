@@ -18,21 +18,23 @@ struct LanguageChoice {
     int LanguageBase = 1000;
     int LanguageIndex = 0;       // 1 English, 2 German, 3 optional third language
     std::string ModuleDataFile;  // relative to the program folder; empty when unknown
+    std::string moduleFileName;  // the same file's name in the resource folder
     std::string OptionCaption;   // caption of the third language button
     std::string VersionText;
 };
 
-// Reads section LANGUAGE of "resource/Katalog.ini" below appDir.
-LanguageChoice LoadLanguage(const std::filesystem::path& appDir);
+// Reads section LANGUAGE of the catalog file in the resource folder.
+LanguageChoice LoadLanguage(const std::filesystem::path& resourceDir);
 
 // The choice for a keyword ("ENGLISH", "DEUTSCH", "OPTION"), compared after
 // conversion to upper case; anything else leaves the defaults.
 void selectLanguage(const std::string& keyword, LanguageChoice& choice);
 
 // Writes the keyword as SELECTED of section LANGUAGE; returns an error text or "".
-std::string ChangeLanguage(const std::filesystem::path& appDir, const std::string& keyword);
+std::string ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword);
 
-// Path of a data file in the resource folder, its name matched without regard to case.
-std::filesystem::path resourcePath(const std::filesystem::path& appDir, const std::string& relative);
+// A data file in the resource folder, its name matched without regard to case.
+std::filesystem::path resourcePath(const std::filesystem::path& resourceDir, const std::string& name);
+inline constexpr const char* kCatalogFileName = "Katalog.ini";
 
 }  // namespace rm

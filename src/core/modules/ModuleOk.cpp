@@ -1,0 +1,55 @@
+#include "core/modules/ModuleOk.h"
+
+namespace rm {
+
+ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
+                           const std::function<void(RowEintrag&)>& storeParameters)
+{
+    AppState& app = table.app();
+    if (entered.hasIn && !CheckMaxAddress(app, entered.in)) return ModuleOkResult::LimitRefused;
+    if (entered.hasOut && !CheckMaxAddress(app, entered.out)) return ModuleOkResult::LimitRefused;
+    RowEintrag& cur = app.CurrentModule;
+    if (entered.hasIn) cur.InBase = static_cast<int16_t>(entered.in);
+    if (entered.hasOut) cur.OutBase = static_cast<int16_t>(entered.out);
+    const int16_t wantIn = cur.InBase, wantOut = cur.OutBase;
+
+    // The row is cleared so that the module's own old ranges do not count as
+    // taken; it gets its content back if the sequence stops.
+    const ProjectTable::Snapshot before = table.snapshot();
+    table.ClearModuleRows(false, table.currentRow());
+    int16_t zeroIn = 0, zeroOut = 0;
+    int16_t& in = entered.hasIn ? cur.InBase : zeroIn;
+    int16_t& out = entered.hasOut ? cur.OutBase : zeroOut;
+    const AddressResult found = table.AdresseErmitteln(in, out, true);
+    if (found == AddressResult::OutOfRange) {
+        table.restore(before);
+        CheckMaxAddress(app, 32000);
+        return ModuleOkResult::LimitRefused;
+    }
+    if (found == AddressResult::Moved) {
+        struct Move {
+            bool shown;
+            int16_t wanted, now;
+        };
+        const Move moves[] = {{entered.hasIn, wantIn, cur.InBase}, {entered.hasOut, wantOut, cur.OutBase}};
+        for (const auto& [shown, wanted, now] : moves) {
+            if (!shown || wanted == now) continue;
+            const std::string prompt =
+                app.texts.byEnglishId(1092) + "\n" + app.texts.byEnglishId(1093) + std::to_string(now);
+            if (app.asker.ShowMessage(prompt, app.texts.byEnglishId(1076), style::YesNo + style::Exclamation) !=
+                answer::Yes) {
+                const RowEintrag withMove = cur;
+                table.restore(before);
+                app.CurrentModule = withMove;
+                return ModuleOkResult::MoveDeclined;
+            }
+        }
+    }
+    if (storeParameters) storeParameters(cur);
+    table.SetEinlesenDateiFlag(true);
+    table.WriteRowEintrag(2);
+    table.SetEinlesenDateiFlag(false);
+    return ModuleOkResult::Written;
+}
+
+}  // namespace rm

@@ -1,0 +1,31 @@
+// The OK sequence every module dialog shares: the address limit, the module's
+// rows cleared, the address search from the entered starts, the question when
+// a start had to move, the family's parameters stored and the row written.
+#pragma once
+
+#include <functional>
+
+#include "core/project/ProjectTable.h"
+
+namespace rm {
+
+enum class ModuleOkResult {
+    Written,       // the row holds the module; the dialog closes
+    LimitRefused,  // a start of 32000 or more, or a range past the address space
+    MoveDeclined,  // the user did not take the next free address
+};
+
+struct EnteredAddresses {
+    long in = 0;  // as typed, read as 32-bit numbers
+    long out = 0;
+    bool hasIn = true;   // the dialog shows the input start box
+    bool hasOut = true;  // the dialog shows the output start box
+};
+
+// Works on CurrentModule and the current row of the table. When the sequence
+// stops, the row keeps its previous content; CurrentModule keeps what was
+// stored so far (the moved address included), as the dialog shows it.
+ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
+                           const std::function<void(RowEintrag&)>& storeParameters = {});
+
+}  // namespace rm

@@ -1,0 +1,155 @@
+#include "core/project/BillOfMaterial.h"
+
+#include <algorithm>
+
+#include "core/modules/ModuleOk.h"
+#include "core/project/ProjectJson.h"
+#include "core/project/ProjectTable.h"
+
+namespace rm {
+namespace {
+
+// Says Yes to every question and keeps the messages that only inform.
+class ConfirmingAsker : public Asker {
+public:
+    int ShowMessage(const std::string& prompt, const std::string&, int s) override
+    {
+        switch (style::buttons(s)) {
+            case style::YesNo:
+            case style::YesNoCancel:
+                return answer::Yes;
+            default:
+                notices.push_back(prompt);
+                return answer::Ok;
+        }
+    }
+    std::vector<std::string> notices;
+};
+
+void setInfoFields(ProjectInfo& info, const nlohmann::json& j)
+{
+    if (!j.is_object()) throw JsonError("\"ProjectInfo\" must be an object");
+    for (const auto& [name, value] : j.items()) {
+        bool known = false;
+        visitInfoFields(info, [&](FieldKind k, const char* field, auto& ref) {
+            if (name != field) return;
+            known = true;
+            using T = std::decay_t<decltype(ref)>;
+            if constexpr (std::is_same_v<T, std::string>) {
+                if (!value.is_string()) throw JsonError("ProjectInfo." + name + " must be a text");
+                ref = value.get<std::string>();
+            } else {
+                if (value.is_boolean() && k == FieldKind::Boolean) {
+                    ref = value.get<bool>() ? kTrue : kFalse;
+                } else if (value.is_number_integer() && value.get<long long>() >= INT16_MIN &&
+                           value.get<long long>() <= INT16_MAX) {
+                    ref = static_cast<int16_t>(value.get<long long>());
+                } else {
+                    throw JsonError("ProjectInfo." + name + " must be a number from -32768 to 32767");
+                }
+            }
+        });
+        if (!known) throw JsonError("unknown field ProjectInfo." + name);
+    }
+}
+
+std::string placementName(std::size_t i, const std::string& module, int row)
+{
+    return "placement " + std::to_string(i) + " (" + module + " in row " + std::to_string(row) + ")";
+}
+
+}  // namespace
+
+BuildResult buildProject(AppState& shared, const nlohmann::json& bill, const std::filesystem::path& outputPath)
+{
+    BuildResult res;
+    ConfirmingAsker asker;
+    AppState app(asker, shared.texts.base());
+    app.ModulKatalog = shared.ModulKatalog;
+    ProjectTable table(app);
+    try {
+        if (!bill.is_object()) throw JsonError("the bill of material must be a JSON object");
+        ProjectInfo info;
+        if (bill.contains("ProjectInfo")) setInfoFields(info, bill["ProjectInfo"]);
+        for (const auto& [key, value] : bill.items())
+            if (key != "ProjectInfo" && key != "placements") throw JsonError("unknown key \"" + key + "\"");
+        const nlohmann::json placements = bill.value("placements", nlohmann::json::array());
+        if (!placements.is_array()) throw JsonError("\"placements\" must be an array");
+
+        for (std::size_t i = 0; i < placements.size(); ++i) {
+            const auto& p = placements[i];
+            if (!p.is_object() || !p.contains("row") || !p["row"].is_number_integer() || !p.contains("module") ||
+                !p["module"].is_string())
+                throw JsonError("placement " + std::to_string(i) + " needs a \"row\" number and a \"module\" text");
+            for (const auto& [key, value] : p.items())
+                if (key != "row" && key != "module" && key != "InBase" && key != "OutBase" && key != "set")
+                    throw JsonError("placement " + std::to_string(i) + ": unknown key \"" + key + "\"");
+            const long long rowValue = p["row"].get<long long>();
+            const std::string module = p["module"].get<std::string>();
+            const int row = rowValue >= 1 && rowValue <= table.lastRow() ? static_cast<int>(rowValue) : 0;
+            const std::string name = placementName(i, module, static_cast<int>(rowValue));
+            auto refuse = [&](const std::string& why) {
+                res.status = BuildResult::Refused;
+                res.message = name + ": " + why;
+                return res;
+            };
+            if (!row) return refuse("the project has no row " + std::to_string(rowValue));
+            const int index = app.ModulKatalog.indexOf(module);
+            if (!index) return refuse("the catalog has no module with this order number");
+
+            table.setCurrentRow(row);
+            asker.notices.clear();
+            if (!table.DblClickInTree(index) && !asker.notices.empty()) return refuse(asker.notices.front());
+
+            if (p.contains("InBase") || p.contains("OutBase")) {
+                const RowEintrag& placed = table.record(row);
+                if (placed.isCpuOrExtension() || ProjectTable::rowsOf(placed) != 1 || table.rowEmpty(row))
+                    return refuse("start addresses can only be entered for a module of one row");
+                for (const char* key : {"InBase", "OutBase"})
+                    if (p.contains(key) && !p[key].is_number_integer())
+                        throw JsonError(name + ": \"" + key + "\" must be a whole number");
+                table.prepareDialog(row);
+                EnteredAddresses entered;
+                entered.hasIn = placed.hasFlag(flags::Inputs);
+                entered.hasOut = placed.hasFlag(flags::Outputs);
+                auto value = [&](const char* key, int16_t current) {
+                    const long long v = p.contains(key) ? p[key].get<long long>() : current;
+                    return static_cast<long>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+                };
+                entered.in = value("InBase", placed.InBase);
+                entered.out = value("OutBase", placed.OutBase);
+                asker.notices.clear();
+                if (runModuleOk(table, entered) != ModuleOkResult::Written)
+                    return refuse(asker.notices.empty() ? "the addresses were not accepted" : asker.notices.front());
+            }
+            if (p.contains("set")) {
+                if (!p["set"].is_object()) throw JsonError(name + ": \"set\" must be an object");
+                for (const auto& [field, value] : p["set"].items()) {
+                    try {
+                        setRecordField(table.record(row), field, value);
+                    } catch (const JsonError& e) {
+                        throw JsonError(name + ": " + e.what());
+                    }
+                }
+            }
+        }
+        std::error_code ec;
+        auto abs = std::filesystem::absolute(outputPath, ec);
+        info.FormatVersion = kFormatVersion;
+        info.Gespeichert = kTrue;
+        info.ProjektPfad = (ec ? outputPath : abs).string();
+        info.ProjektTitel = outputPath.filename().string();
+        res.project.info = info;
+        res.project.rows = table.RowArray();
+        res.project.rows[0] = RowEintrag{};
+    } catch (const JsonError& e) {
+        res.status = BuildResult::Invalid;
+        res.message = e.what();
+    } catch (const nlohmann::json::exception& e) {
+        res.status = BuildResult::Invalid;
+        res.message = e.what();
+    }
+    return res;
+}
+
+}  // namespace rm
