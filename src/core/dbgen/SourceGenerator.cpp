@@ -144,7 +144,7 @@ std::vector<Field> extendedFields(const RowEintrag& r, int moduleNo)
         const auto n = static_cast<std::size_t>(i);
         return n < r.KanalWerte.size() ? r.KanalWerte[n] : KanalWert{};
     };
-    auto channelField = [&](const char* name, int16_t KanalWert::* member) {
+    auto channelField = [&](const char* name, int16_t KanalWert::*member) {
         for (int i = 0; i < layout->channels; ++i)
             f.push_back({name + std::to_string(i), "INT", std::to_string(channel(i).*member)});
     };

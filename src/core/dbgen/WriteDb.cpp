@@ -17,8 +17,7 @@ int writeDB(ProjectTable& table, int IoDb, int CpuDb)
         const std::string target = sourcePathFor(table.info().ProjektPfad);
         if (target.empty()) return 0;
         const std::filesystem::path path(target);
-        if (FileExists(path) &&
-            table.app().ask(1068, 1069, style::OkCancel + style::Exclamation) != answer::Ok)
+        if (FileExists(path) && table.app().ask(1068, 1069, style::OkCancel + style::Exclamation) != answer::Ok)
             return 0;
         // The whole text first, then one atomic replace: a failure leaves the
         // old file as it was instead of a deleted or half-written one.

@@ -1,0 +1,132 @@
+// Code page, INI files, file writing and the language choice.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/app/CodePage.h"
+#include "core/app/Files.h"
+#include "core/app/IniFile.h"
+#include "core/app/Language.h"
+#include "support/TestSupport.h"
+
+namespace rm {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TempFolder {
+    fs::path path = fs::temp_directory_path() /
+                    ("rm-app-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    TempFolder()
+    {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TempFolder() { fs::remove_all(path); }
+};
+
+void write(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
+
+TEST(CodePage, EveryByteSurvivesTheRoundTrip)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252ToUtf8("\x80\xE9\xB1"), "\xE2\x82\xAC\xC3\xA9\xC2\xB1");  // "€é±"
+    EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC"), "\x80");
+    EXPECT_EQ(utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");         // cut short
+    EXPECT_EQ(utf8ToCp1252("\xFF" "b"), "?b");
+}
+
+TEST(IniFile, ReadsLikeAPrivateProfile)
+{
+    IniFile ini("; note\r\n[Katalog]\r\nTitle =  Hardware  \r\nEntries=12abc\r\n[LANGUAGE]\r\nselected=deutsch\r\n"
+                "OPTION=Fran\xE7" "ais\r\nSELECTED=ENGLISH\r\n");
+    EXPECT_EQ(ini.getString("katalog", "TITLE", "leer", 80), "Hardware");
+    EXPECT_EQ(ini.getString("Katalog", "Missing", "leer", 80), "leer");
+    EXPECT_EQ(ini.getString("Nowhere", "Title", "leer", 80), "leer");
+    EXPECT_EQ(ini.getInt("Katalog", "Entries", 0), 12);
+    EXPECT_EQ(ini.getInt("Katalog", "Title", 5), 0);
+    EXPECT_EQ(ini.getInt("Katalog", "None", 5), 5);
+    EXPECT_EQ(ini.getString("LANGUAGE", "SELECTED", "", 20), "deutsch");  // the first one counts
+    EXPECT_EQ(ini.getString("LANGUAGE", "OPTION", "", 20), "Fran\xC3\xA7" "ais");
+    EXPECT_EQ(IniFile("[S]\nK=12345678901234567890123\n").getString("S", "K", "", 20), "1234567890123456789");
+}
+
+TEST(IniFile, WritingKeepsEverythingElse)
+{
+    const std::string text = "; keep me\r\n[LANGUAGE]\r\nSELECTED=ENGLISH\r\nOPTION=Fr\r\n[Other]\r\nA=1\r\n";
+    IniFile ini(text);
+    ini.setString("language", "selected", "DEUTSCH");
+    EXPECT_EQ(ini.bytes(), "; keep me\r\n[LANGUAGE]\r\nselected=DEUTSCH\r\nOPTION=Fr\r\n[Other]\r\nA=1\r\n");
+    ini.setString("Other", "B", "2");
+    ini.setString("New", "C", "3");
+    EXPECT_EQ(ini.getString("Other", "B", "", 80), "2");
+    EXPECT_EQ(IniFile(ini.bytes()).getString("New", "C", "", 80), "3");
+}
+
+TEST(Language, Selection)
+{
+    TempFolder dir;
+    write(dir.path / "KATALOG.INI", "[LANGUAGE]\r\nSELECTED=deutsch\r\nOPTION=Fran\xE7" "ais\r\n");
+    auto c = LoadLanguage(dir.path);
+    EXPECT_TRUE(c.catalogFound);
+    EXPECT_EQ(c.LanguageBase, 2000);
+    EXPECT_EQ(c.LanguageIndex, 2);
+    EXPECT_EQ(c.ModuleDataFile, "resource/NURA_G.txt");
+    EXPECT_EQ(c.OptionCaption, "Fran\xC3\xA7" "ais");
+    EXPECT_EQ(c.VersionText, "Version:       V2.004.000");
+    EXPECT_EQ(makeVersionText(2, 12, 3), "Version:       V2.012.003");
+
+    ASSERT_EQ(ChangeLanguage(dir.path, "OPTION"), "");
+    c = LoadLanguage(dir.path);
+    EXPECT_EQ(c.LanguageBase, 3000);
+    EXPECT_EQ(c.moduleFileName, "NURA_O.txt");
+
+    // Unknown or too long: English texts, and no module file.
+    ASSERT_EQ(ChangeLanguage(dir.path, "ENGLISHENGLISHENGLISH"), "");
+    c = LoadLanguage(dir.path);
+    EXPECT_EQ(c.LanguageBase, 1000);
+    EXPECT_EQ(c.LanguageIndex, 0);
+    EXPECT_EQ(c.ModuleDataFile, "");
+
+    EXPECT_FALSE(LoadLanguage(dir.path / "none").catalogFound);
+}
+
+TEST(Files, ExistenceAndCaseInsensitiveNames)
+{
+    TempFolder dir;
+    write(dir.path / "NURA_E.TXT", "x");
+    EXPECT_TRUE(FileExists(dir.path / "NURA_E.TXT"));
+    EXPECT_FALSE(FileExists(dir.path / "nothing"));
+    EXPECT_EQ(findNoCase(dir.path, "nura_e.txt"), dir.path / "NURA_E.TXT");
+    EXPECT_EQ(findNoCase(dir.path, "other.txt"), dir.path / "other.txt");
+}
+
+TEST(Files, ReadRefusesWhatIsTooLarge)
+{
+    TempFolder dir;
+    write(dir.path / "f", "0123456789");
+    EXPECT_EQ(readFile(dir.path / "f", 10).data, "0123456789");
+    EXPECT_FALSE(readFile(dir.path / "f", 9).data.has_value());
+    EXPECT_FALSE(readFile(dir.path / "missing", 9).data.has_value());
+    EXPECT_FALSE(readFile(dir.path, 9).data.has_value());
+}
+
+TEST(Files, AtomicWriteReplacesWholeOrNothing)
+{
+    TempFolder dir;
+    const fs::path target = dir.path / "out.awl";
+    EXPECT_EQ(writeFileAtomic(target, "one"), "");
+    EXPECT_EQ(writeFileAtomic(target, "two"), "");
+    EXPECT_EQ(test::readText(target.string()), "two");
+    EXPECT_NE(writeFileAtomic(dir.path / "no" / "x", "y"), "");
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path)) ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+}  // namespace
+}  // namespace rm

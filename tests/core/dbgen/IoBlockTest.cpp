@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/dbgen/SourceFixture.h"
+#include "core/dbgen/SourceGenerator.h"
+
+namespace rm::test {
+namespace {
+
+class IoBlock : public SourceFixture {
+protected:
+    // The same rows in the extended layout: a 0x35 gateway, an empty slot,
+    // and an analog output module with four channels.
+    void buildExtendedExample()
+    {
+        placeCpu("QMV3.R400", 3);
+        place("QMV3.G510", 5);
+        RowEintrag& g = table.record(5);
+        g.setIdentWord(0x35);
+        g.InCnt = 1;
+        g.OutCnt = 0;
+        g.ParLen = 0;
+        RowEintrag ao = module("QMV3.E312", 0x63);
+        ao.ModFlags = 0x3000;
+        ao.InCnt = 0;
+        ao.OutCnt = 8;
+        ao.OutBase = 32;
+        ao.ParLen = 24;
+        ao.KanalWerte = {{1, 0, 1000, 0}, {1, -500, 500, 0}, {1, 0, 4095, 100}, {1, 0, 0, 0}};
+        writeRow(7, ao);
+        table.info().ProjektName = "Hall2";
+    }
+    std::string source(int ioDb = 0) { return generateSource(table, ioDb, 0); }
+    // The declaration lines of one module structure, without indentation.
+    std::vector<std::string> structureOf(const std::string& text, const std::string& name)
+    {
+        std::vector<std::string> out;
+        bool in = false;
+        for (std::string l : linesOf(text)) {
+            l.erase(0, l.find_first_not_of(' '));
+            if (l.rfind(name + " : STRUCT", 0) == 0) {
+                in = true;
+                continue;
+            }
+            if (!in) continue;
+            if (l == "END_STRUCT;") break;
+            out.push_back(l);
+        }
+        return out;
+    }
+    static std::string valueOf(const std::vector<std::string>& fields, const std::string& name)
+    {
+        for (const auto& f : fields)
+            if (f.rfind(name + " : ", 0) == 0) return f.substr(f.find(":= ") + 3);
+        return "<missing " + name + ">";
+    }
+};
+
+TEST_F(IoBlock, BasicLayoutMatchesTheReferenceFile)
+{
+    buildBasicExample();
+    EXPECT_EQ(source(0), readText(dataPath("io_format01.awl")));
+}
+
+TEST_F(IoBlock, ExtendedLayoutMatchesTheReferenceFile)
+{
+    buildExtendedExample();
+    EXPECT_EQ(source(2), readText(dataPath("io_format02.awl")));
+}
+
+TEST_F(IoBlock, ProjectWithoutModulesAndWithoutHeaderTexts)
+{
+    // No CPU, no info texts: TITLE stays, AUTHOR, FAMILY and NAME go.
+    EXPECT_EQ(linesOf(generateIoBlock(table, 1)),
+              (std::vector<std::string>{"DATA_BLOCK DB 511", "TITLE = ", "VERSION : 0.1", "", "", "  STRUCT",
+                                        "   Kennbyte1 : CHAR := 'M';", "   Kennbyte2 : CHAR := 'q';",
+                                        "   Kennbyte3 : CHAR := 'v';", "   Kennbyte4 : CHAR := '4';", "  END_STRUCT;",
+                                        "  BEGIN", "   Kennbyte1:= 'M';", "   Kennbyte2:= 'q';", "   Kennbyte3:= 'v';",
+                                        "   Kennbyte4:= '4';", "END_DATA_BLOCK", ""}));
+
+    table.info().Familie = "Press";
+    const auto lines = linesOf(generateIoBlock(table, 0));
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
+              (std::vector<std::string>{"DATA_BLOCK DB 1", "TITLE = ", "FAMILY : Press", "VERSION : 0.1"}));
+}
+
+TEST_F(IoBlock, OnlyTheExactExtendedIdentifiersSwitchTheLayout)
+{
+    placeCpu("QMV2.R310");
+    const int slot1 = slotRow("1");
+    for (int kenn : {0x35, 0x67, 0x42, 0x62, 0x63, 0x65}) {
+        writeRow(slot1, module("QMV2.X", kenn));
+        EXPECT_NE(source().find("VERSION : 0.2"), std::string::npos) << std::hex << kenn;
+    }
+    for (int kenn : {0x8042, 0x0142, 0x6300, 0x41, 0x11}) {
+        writeRow(slot1, module("QMV2.X", kenn));
+        EXPECT_NE(source().find("VERSION : 0.1"), std::string::npos) << std::hex << kenn;
+    }
+}
+
+TEST_F(IoBlock, RowsOfTheCpuBlockAreNeverExamined)
+{
+    placeCpu("QMV2.R310");
+    place("QMV2.A100", slotRow("A"));
+    table.record(slotRow("A")).setIdentWord(0x42);
+    const std::string text = source();
+    EXPECT_NE(text.find("VERSION : 0.1"), std::string::npos);
+    EXPECT_EQ(text.find("QMV2.A100"), std::string::npos);
+    // The eight empty numbered slots are the only structures.
+    EXPECT_NE(text.find("Modul7 : STRUCT  //\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("Modul8"), std::string::npos);
+}
+
+TEST_F(IoBlock, StationRowsAreSkippedAndSlotsNumberOnAcrossTheExtension)
+{
+    placeCpu("QMV2.R300");  // slots 1..8, then "+"
+    place("QMV2.X100", slotRow("+"));
+    place("QMV2.D110", slotRow("9"));
+
+    // Basic: every numbered slot is a structure; the rack row is not.
+    std::string text = source();
+    EXPECT_EQ(text.find("QMV2.X100"), std::string::npos);
+    EXPECT_NE(text.find("Modul8 : STRUCT  //QMV2.D110"), std::string::npos);
+    EXPECT_NE(text.find("Modul15 : STRUCT  //\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("Modul16"), std::string::npos);
+
+    // Extended: empty slots only count, so the module keeps its number.
+    writeRow(slotRow("1"), module("QMV2.G", 0x35));
+    text = source();
+    EXPECT_NE(text.find("Modul0 : STRUCT  //QMV2.G"), std::string::npos);
+    EXPECT_NE(text.find("Modul8 : STRUCT  //QMV2.D110"), std::string::npos);
+    EXPECT_EQ(valueOf(structureOf(text, "Modul8"), "SlotNbr"), "8;");
+    EXPECT_EQ(text.find("Modul1 "), std::string::npos);
+    EXPECT_EQ(text.find("Modul15"), std::string::npos);
+}
+
+TEST_F(IoBlock, ExtendedFieldsPerIdentifier)
+{
+    placeCpu("QMV2.R310");
+    RowEintrag gateway = module("QMV2.G", 0x35);
+    gateway.ParLen = 0;
+    writeRow(slotRow("1"), gateway);
+    RowEintrag ai = module("QMV2.E301", 0x42);
+    ai.Param3 = -3;
+    ai.ParLen = 30;
+    for (int i = 0; i < 7; ++i) ai.KanalWerte.push_back({0, static_cast<int16_t>(-i), static_cast<int16_t>(i), 9});
+    writeRow(slotRow("2"), ai);
+    RowEintrag other = module("QMV2.E302", 0x0142);
+    other.Param3 = 1;
+    other.Param4 = 2;
+    writeRow(slotRow("3"), other);
+    RowEintrag odd = module("QMV2.E311", 0x62);
+    odd.ParLen = 7;
+    odd.KanalWerte.resize(6);
+    writeRow(slotRow("4"), odd);
+    const std::string text = source();
+
+    const auto plain = structureOf(text, "Modul0");
+    EXPECT_EQ(plain.back(), "RetVal : WORD:= W#16#0;");
+    EXPECT_EQ(valueOf(plain, "StrucLen"), "18;");
+
+    std::vector<std::string> expected = {
+        "kenn : WORD:= W#16#42;",  "StrucLen : INT:= 48;",       "SlotNbr : INT:= 1;", "PANr : INT:= 0;",
+        "InCnt : INT:= 2;",        "OutCnt : INT:= 0;",          "InBase : INT:= 0;",  "OutBase : INT:= 0;",
+        "RetVal : WORD:= W#16#0;", "ModKonf : WORD:= W#16#FFFD;"};
+    for (int i = 0; i < 7; ++i)
+        expected.push_back("MinVaCh" + std::to_string(i) + " : INT:= " + std::to_string(-i) + ";");
+    for (int i = 0; i < 7; ++i)
+        expected.push_back("MaxVaCh" + std::to_string(i) + " : INT:= " + std::to_string(i) + ";");
+    EXPECT_EQ(structureOf(text, "Modul1"), expected);
+    EXPECT_NE(text.find("   Modul1.ModKonf := W#16#FFFD;\r\n   Modul1.MinVaCh0 := 0;\r\n   Modul1.MinVaCh1 := -1;"),
+              std::string::npos);
+
+    // A format code in the high byte keeps the basic parameter fields.
+    const auto withFormat = structureOf(text, "Modul2");
+    EXPECT_EQ(valueOf(withFormat, "kenn"), "W#16#142;");
+    EXPECT_EQ(valueOf(withFormat, "StrucLen"), "22;");
+    EXPECT_EQ(valueOf(withFormat, "dummy_w"), "W#16#102;");
+    EXPECT_EQ(valueOf(withFormat, "ModKonf"), "<missing ModKonf>");
+
+    const auto six = structureOf(text, "Modul3");
+    EXPECT_EQ(valueOf(six, "StrucLen"), "25;");
+    EXPECT_EQ(valueOf(six, "ResVaCh5"), "0;");
+    EXPECT_EQ(valueOf(six, "MinVaCh6"), "<missing MinVaCh6>");
+    EXPECT_EQ(valueOf(six, "mask"), "<missing mask>");
+}
+
+TEST_F(IoBlock, MissingChannelEntriesAreWrittenAsZero)
+{
+    placeCpu("QMV2.R310");
+    RowEintrag ao = module("QMV2.E312", 0x63);
+    ao.KanalWerte = {{0, -7, 70, 7}};
+    writeRow(slotRow("1"), ao);
+    const auto fields = structureOf(source(), "Modul0");
+    EXPECT_EQ(valueOf(fields, "MinVaCh0"), "-7;");
+    EXPECT_EQ(valueOf(fields, "ResVaCh0"), "7;");
+    for (const char* f : {"MinVaCh3", "MaxVaCh1", "ResVaCh3"}) EXPECT_EQ(valueOf(fields, f), "0;") << f;
+
+    table.record(slotRow("1")).KanalWerte.clear();
+    EXPECT_EQ(valueOf(structureOf(source(), "Modul0"), "MaxVaCh3"), "0;");
+}
+
+TEST_F(IoBlock, ParameterWordsFitTheirDeclaredWidth)
+{
+    placeCpu("QMV2.R310");
+    struct Case {
+        const char* order;
+        int16_t p1, p2, p3, p4;
+        const char *mask, *dummyB, *dummyW;
+    };
+    const Case cases[] = {
+        {"QMV3.E304", 0, 0, 0x55, -2, "0", "0", "FFFE"},    // E304: Param4 alone
+        {"QMV3.E304", 0, 0, 0, 26, "0", "0", "1A"},         //
+        {"QMV2.D110", 0, 0, 1, 2, "0", "0", "102"},         // Param3 * 256 + Param4
+        {"QMV2.D110", 0, 0, 0x7F, 0x10, "0", "0", "7F10"},  //
+        {"QMV2.D110", 0, 0, 0, -2, "0", "0", "FFFE"},       // low word of FFFFFFFE
+        {"QMV2.D110", 0, 0, 0x1234, 0, "0", "0", "3400"},   // low word of 123400
+        {"QMV2.D110", -1, 0x1AB, -1, -1, "FF", "AB", "FEFF"},
+        {"E304", 0xFF, 0x7F, 5, -1, "FF", "7F", "FFFF"},  // no "." : the whole text is the type
+    };
+    for (const Case& c : cases) {
+        RowEintrag r = module(c.order, 0x11);
+        r.Param1 = c.p1;
+        r.Param2 = c.p2;
+        r.Param3 = c.p3;
+        r.Param4 = c.p4;
+        writeRow(slotRow("1"), r);
+        const std::string text = source();
+        const auto fields = structureOf(text, "Modul0");
+        SCOPED_TRACE(std::string(c.order) + " " + std::to_string(c.p3) + "/" + std::to_string(c.p4));
+        EXPECT_EQ(valueOf(fields, "mask"), std::string("B#16#") + c.mask + ";");
+        EXPECT_EQ(valueOf(fields, "dummy_b"), std::string("B#16#") + c.dummyB + ";");
+        EXPECT_EQ(valueOf(fields, "dummy_w"), std::string("W#16#") + c.dummyW + ";");
+        EXPECT_NE(text.find(std::string("   Modul0.dummy_w := W#16#") + c.dummyW + ";\r\n"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace rm::test

@@ -1,0 +1,116 @@
+// A project built as a user builds it, for the source generator tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/cpu/CpuDefaults.h"
+#include "core/project/ProjectTable.h"
+#include "support/TestSupport.h"
+
+namespace rm::test {
+
+class SourceFixture : public ::testing::Test {
+protected:
+    SourceFixture() { app.ModulKatalog = testCatalog(); }
+
+    // Double click on a catalog CPU with row 1 current; `slots` > 0 places a
+    // variant of it with that many numbered slots and no connector.
+    void placeCpu(const std::string& order, int slots = 0)
+    {
+        int index = indexOf(app.ModulKatalog, order);
+        if (slots > 0) {
+            RowEintrag variant = app.ModulKatalog.at(index);
+            variant.SlotCnt = static_cast<int16_t>(slots);
+            variant.HasConnector = kFalse;
+            app.ModulKatalog.add(variant);
+            index = app.ModulKatalog.count();
+        }
+        table.setCurrentRow(1);
+        ASSERT_TRUE(table.DblClickInTree(index)) << order;
+    }
+    // Double click on a catalog module with `row` current.
+    void place(const std::string& order, int row)
+    {
+        table.setCurrentRow(row);
+        ASSERT_TRUE(table.DblClickInTree(indexOf(app.ModulKatalog, order))) << order << " in row " << row;
+    }
+    // Writes a record into a row as a module dialog's OK does (addresses kept).
+    void writeRow(int row, const RowEintrag& rec)
+    {
+        table.setCurrentRow(row);
+        ASSERT_EQ(table.currentRow(), row);
+        app.CurrentModule = rec;
+        table.SetEinlesenDateiFlag(true);
+        ASSERT_TRUE(table.WriteRowEintrag(2));
+        table.SetEinlesenDateiFlag(false);
+    }
+    static RowEintrag module(const std::string& order, int kenn)
+    {
+        RowEintrag r;
+        r.BestellNr = order;
+        r.setIdentWord(kenn);
+        r.ModFlags = 0x4000;
+        r.InCnt = 2;
+        r.ParLen = 4;
+        r.IsModule = r.IsHead = r.IsPlaced = r.HasDialog = kTrue;
+        return r;
+    }
+    // A family-3 CPU with three slots (rows 5, 6, 7): slot 1 a gateway,
+    // slot 2 emptied again, slot 3 an input module at 16 with a negative parameter.
+    void buildBasicExample()
+    {
+        placeCpu("QMV3.R400", 3);
+        ASSERT_EQ(table.record(1).CpuRowsEnd, 4);
+        ASSERT_EQ(table.lastRow(), 7);
+        place("QMV3.G510", 5);
+        table.record(5).Param1 = 0xFF;
+        place("QMV3.D110", 6);
+        table.ClearModuleRows(false, 6);
+        RowEintrag e304 = module("QMV3.E304", 0x8041);
+        e304.InCnt = 8;
+        e304.InBase = 16;
+        e304.PANr = 1;
+        e304.Param4 = -2;
+        writeRow(7, e304);
+        ProjectInfo& info = table.info();
+        info.ProjektPfad = R"(C:\Projects\hall2.qv4)";
+        info.ProjektName = "Hall2";
+        info.Familie = "Press";
+        info.Autor = "Service";
+    }
+    int slotRow(const std::string& label) const
+    {
+        for (int r = 1; r <= table.lastRow(); ++r)
+            if (table.cell(r, 0) == label) return r;
+        ADD_FAILURE() << "no slot " << label;
+        return 1;
+    }
+
+    ScriptedAsker asker;
+    AppState app{asker};
+    ProjectTable table{app};
+};
+
+// The lines of a CR LF text; a missing final line end shows as a last
+// element "<no line end>".
+inline std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        auto end = text.find("\r\n", pos);
+        if (end == std::string::npos) {
+            out.push_back(text.substr(pos));
+            out.push_back("<no line end>");
+            break;
+        }
+        out.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return out;
+}
+
+}  // namespace rm::test

@@ -1,0 +1,95 @@
+#include "core/dbgen/WriteDb.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "core/app/Messages.h"
+#include "core/dbgen/SourceFixture.h"
+#include "core/dbgen/SourceGenerator.h"
+
+namespace rm::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WriteDb : public SourceFixture {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("rm-writedb-" + std::to_string(std::random_device{}()));
+        fs::create_directories(dir);
+        buildBasicExample();
+        table.info().ProjektPfad = (dir / "hall2.qv4").string();
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    fs::path target() const { return dir / "hall2.awl"; }
+    static void put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+    // Nothing but the expected entries is left in the folder (no temporary files).
+    std::size_t filesInDir() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}));
+    }
+
+    fs::path dir;
+};
+
+TEST_F(WriteDb, WritesTheSourceBesideTheProject)
+{
+    EXPECT_EQ(writeDB(table, 0, 3), 1);
+    EXPECT_EQ(readText(target().string()), generateSource(table, 0, 3));
+    EXPECT_TRUE(asker.shown.empty());
+    EXPECT_EQ(filesInDir(), 1u);
+}
+
+TEST_F(WriteDb, ExistingFileIsReplacedOnlyAfterOk)
+{
+    put(target(), "old");
+    asker.expect("already exist", answer::Cancel);
+    EXPECT_EQ(writeDB(table, 0, 0), 0);
+    EXPECT_EQ(readText(target().string()), "old");
+    ASSERT_EQ(asker.shown.size(), 1u);
+    EXPECT_EQ(asker.shown[0].title, " Existing Data");
+    EXPECT_EQ(asker.shown[0].style, style::OkCancel + style::Exclamation);
+
+    asker.expect("already exist", answer::Ok);
+    EXPECT_EQ(writeDB(table, 0, 0), 1);
+    EXPECT_EQ(readText(target().string()), readText(dataPath("io_format01.awl")));
+    EXPECT_EQ(filesInDir(), 1u);
+}
+
+TEST_F(WriteDb, FailuresReturnZeroAndLeaveWhatWasThere)
+{
+    // Never saved: no path, no question.
+    ProjectInfo saved = table.info();
+    table.info().ProjektPfad.clear();
+    EXPECT_EQ(writeDB(table, 0, 0), 0);
+    table.info().ProjektPfad = "ab";
+    EXPECT_EQ(writeDB(table, 0, 0), 0);
+
+    // A folder that does not exist.
+    table.info().ProjektPfad = (dir / "missing" / "hall2.qv4").string();
+    EXPECT_EQ(writeDB(table, 0, 0), 0);
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+
+    // The write itself fails after OK (the name is taken by a folder): what
+    // was there stays, and no partial file is left beside it.
+    table.info() = saved;
+    fs::create_directory(target());
+    put(target() / "inside", "kept");
+    asker.expect("already exist", answer::Ok);
+    EXPECT_EQ(writeDB(table, 0, 0), 0);
+    EXPECT_TRUE(fs::is_directory(target()));
+    EXPECT_EQ(readText((target() / "inside").string()), "kept");
+    EXPECT_EQ(filesInDir(), 1u);
+}
+
+}  // namespace
+}  // namespace rm::test

@@ -1,0 +1,174 @@
+// Projects built from a bill of material, checked, and compared.
+#include <gtest/gtest.h>
+
+#include "core/modules/ModuleOk.h"
+#include "core/project/BillOfMaterial.h"
+#include "core/project/ProjectCheck.h"
+#include "core/project/ProjectDiff.h"
+#include "core/project/ProjectFixture.h"
+
+namespace rm::test {
+namespace {
+
+using nlohmann::json;
+
+class Bills : public ProjectFixture {
+protected:
+    BuildResult build(const std::string& text) { return buildProject(app, json::parse(text), "/tmp/out/hall2.qv4"); }
+};
+
+TEST_F(Bills, PlacementsRunInOrder)
+{
+    auto res = build(R"({"ProjectInfo": {"ProjektName": "Hall2", "Familie": "Press", "Autor": "Service"},
+        "placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 5, "module": "QMV2.D110"},
+                       {"row": 6, "module": "QMV2.D310", "InBase": 0, "OutBase": 40, "set": {"PANr": 1}},
+                       {"row": 9, "module": "QMV2.T300"}, {"row": 5, "module": "QMV2.D110"}]})");
+    ASSERT_EQ(res.status, BuildResult::Ok) << res.message;
+    const auto& rows = res.project.rows;
+    EXPECT_EQ(rows[1].BestellNr, "QMV2.R300");
+    EXPECT_EQ(rows[6].InBase, 2);  // 0 was taken: the moved address is accepted
+    EXPECT_EQ(rows[6].OutBase, 40);
+    EXPECT_EQ(rows[6].PANr, 1);
+    EXPECT_EQ(rows[9].SonNbr, 2);
+    EXPECT_EQ(res.project.info.ProjektName, "Hall2");
+    EXPECT_EQ(res.project.info.FormatVersion, 3);
+    EXPECT_EQ(res.project.info.Gespeichert, kTrue);
+    EXPECT_EQ(res.project.info.ProjektTitel, "hall2.qv4");
+    EXPECT_EQ(res.project.info.ProjektPfad, "/tmp/out/hall2.qv4");
+    EXPECT_TRUE(asker.shown.empty());  // the build never asks the user
+}
+
+TEST_F(Bills, RefusalsNameThePlacement)
+{
+    auto refused = [&](const std::string& placements, const std::string& words) {
+        auto res = build(R"({"placements": [{"row": 1, "module": "QMV2.R300"}, )" + placements + "]}");
+        EXPECT_EQ(res.status, BuildResult::Refused) << placements;
+        EXPECT_NE(res.message.find("placement 1"), std::string::npos) << res.message;
+        EXPECT_NE(res.message.find(words), std::string::npos) << res.message;
+    };
+    refused(R"({"row": 2, "module": "QMV2.D110"})", "can't be inserted");
+    refused(R"({"row": 1, "module": "QMV2.R300"})", "Same module");
+    refused(R"({"row": 5, "module": "QMV9.NONE"})", "no module");
+    refused(R"({"row": 40, "module": "QMV2.D110"})", "no row 40");
+    refused(R"({"row": 5, "module": "QMV2.D110", "InBase": 32000})", "maximale Address: 32000");
+    refused(R"({"row": 5, "module": "QMV2.T300", "InBase": 8})", "one row");
+}
+
+TEST_F(Bills, InvalidBills)
+{
+    for (const char* text : {R"([])", R"({"placements": {}})", R"({"placements": [{"row": "1", "module": "X"}]})",
+                             R"({"placements": [{"row": 1, "module": "QMV2.R300", "set": {"Nope": 1}}]})",
+                             R"({"ProjectInfo": {"Who": "me"}})", R"({"extra": 1})"}) {
+        EXPECT_EQ(build(text).status, BuildResult::Invalid) << text;
+    }
+}
+
+class ModuleOk : public ProjectFixture {
+protected:
+    ModuleOk()
+    {
+        EXPECT_TRUE(place("QMV2.R300", 1));
+        EXPECT_TRUE(place("QMV2.D110", 5));
+        EXPECT_TRUE(place("QMV2.D310", 6));
+    }
+    ModuleOkResult ok(long in, long out)
+    {
+        table.prepareDialog(6);
+        return runModuleOk(table, {in, out, true, true});
+    }
+};
+
+TEST_F(ModuleOk, FreeAddressesAreStoredWithoutAQuestion)
+{
+    EXPECT_EQ(ok(10, 20), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(6).InBase, 10);
+    EXPECT_EQ(table.cell(6, 4), "20");
+    // Its own old addresses do not count as taken.
+    EXPECT_EQ(ok(10, 20), ModuleOkResult::Written);
+}
+
+TEST_F(ModuleOk, MovedAddressesAskInputsFirst)
+{
+    ASSERT_TRUE(place("QMV2.D310", 7));  // inputs 3, outputs 1
+    asker.expect("Next free address:4", answer::Yes).expect("Next free address:2", answer::Yes);
+    table.prepareDialog(6);
+    EXPECT_EQ(runModuleOk(table, {3, 1, true, true}), ModuleOkResult::Written);
+    EXPECT_EQ(asker.shown[0].title, "Invalid address range");
+}
+
+TEST_F(ModuleOk, DeclinedMoveKeepsTheRow)
+{
+    const RowEintrag before = table.record(6);
+    asker.expect("next free address", answer::No);
+    EXPECT_EQ(ok(0, 0), ModuleOkResult::MoveDeclined);
+    EXPECT_EQ(table.record(6), before);
+    EXPECT_EQ(table.cell(6, 1), "QMV2.D310");
+    EXPECT_EQ(app.CurrentModule.InBase, 2);  // the dialog shows the proposal
+}
+
+TEST_F(ModuleOk, LimitIsCheckedFirst)
+{
+    asker.expect("maximale Address", answer::Ok);
+    EXPECT_EQ(ok(32000, 0), ModuleOkResult::LimitRefused);
+    EXPECT_EQ(table.cell(6, 1), "QMV2.D310");
+    EXPECT_EQ(ok(31999, 0), ModuleOkResult::Written);
+}
+
+class CheckAndDiff : public ProjectFixture {};
+
+TEST_F(CheckAndDiff, CheckFindsOverlapsLimitsAndUnknownModules)
+{
+    ASSERT_TRUE(place("QMV2.R300", 1));
+    ASSERT_TRUE(place("QMV2.D110", 5));
+    ASSERT_TRUE(place("QMV2.D210", 6));
+    auto clean = checkProject(table, app.ModulKatalog);
+    EXPECT_TRUE(clean.problems.empty());
+    ASSERT_EQ(clean.lines.size(), 3u);
+    EXPECT_EQ(clean.lines[1].slot, "1");
+    EXPECT_EQ(clean.lines[1].inputs, "0..1");
+    EXPECT_EQ(clean.lines[1].outputs, "-");
+
+    table.record(6).ModFlags = flags::Inputs | flags::Outputs;
+    table.record(6).InCnt = 4;  // inputs 0..3 now overlap slot 1
+    table.record(7) = table.record(5);
+    table.record(7).BestellNr = "QMV9.GONE";
+    table.record(7).InBase = 31999;
+    auto rep = checkProject(table, app.ModulKatalog);
+    ASSERT_EQ(rep.problems.size(), 3u);
+    EXPECT_NE(rep.problems[0].find("QMV9.GONE"), std::string::npos);
+    std::string all;
+    for (auto& p : rep.problems) all += p + "\n";
+    EXPECT_NE(all.find("inputs of slot 1 (row 5) (0..1) and slot 2 (row 6) (0..3) overlap"), std::string::npos) << all;
+    EXPECT_NE(all.find("32000 or more"), std::string::npos) << all;
+}
+
+TEST_F(CheckAndDiff, DiffNamesWhatChanged)
+{
+    ASSERT_TRUE(place("QMV2.R300", 1));
+    ASSERT_TRUE(place("QMV2.D110", 5));
+    ASSERT_TRUE(place("QMV2.D210", 6));
+    ASSERT_TRUE(place("QMV2.D310", 7));
+    ProjectTable other = table;
+    EXPECT_TRUE(diffProjects(table, other).empty());
+
+    other.info().ProjektPfad = "/elsewhere.qv4";  // where the file lies does not count
+    other.info().Autor = "Service";
+    other.record(5).Param1 = 3;                   // changed in place
+    app.CurrentModule = other.record(6);          // moved
+    ASSERT_TRUE(other.dropFromTable(other, 6, 9, false));
+    other.setCurrentRow(7);
+    app.ConfirmDelete = true;
+    other.FktDelete();                            // removed
+    other.setCurrentRow(10);
+    ASSERT_TRUE(other.DblClickInTree(indexOf(app.ModulKatalog, "QMV2.E301")));  // placed
+    auto lines = diffProjects(table, other);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "project information: Autor \"\" -> \"Service\"");
+    EXPECT_EQ(lines[1], "slot 1 (row 5): QMV2.D110 changed: Param1 0 -> 3");
+    EXPECT_EQ(lines[2], "QMV2.D210 moved from slot 2 (row 6) to slot 5 (row 9)");
+    EXPECT_EQ(lines[3], "slot 3 (row 7): QMV2.D310 removed");
+    EXPECT_EQ(lines[4], "slot 6 (row 10): QMV2.E301 placed");
+}
+
+}  // namespace
+}  // namespace rm::test
