@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Rebuilds every example project from its bill of material: the project file,
+# its JSON export and its data block source. Run after changing a bill or the
+# catalog; the outputs are kept in the repository.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+cli="${1:-$here/../build/release/bin/rackmason-cli}"
+[ -x "$cli" ] || { echo "make-examples: $cli not found; build first (scripts/run.sh)" >&2; exit 2; }
+cd "$here"
+for bom in *.bom.json; do
+    name="${bom%.bom.json}"
+    "$cli" build "$bom" -o "$name.qv4"
+    "$cli" export "$name.qv4" -o "$name.json"
+    "$cli" generate "$name.qv4" --io-db 1 --cpu-db 511 --force -o "$name.awl" >/dev/null
+    echo "examples/$name: project, JSON and source written"
+done

@@ -1,0 +1,17 @@
+# Installs the Debian packages a task needs when any of them is missing.
+# Sourced by run.sh and test.sh; uses sudo when not run as root.
+ensure_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+BUILD_PACKAGES=(cmake ninja-build g++ nlohmann-json3-dev libcli11-dev)
+TEST_PACKAGES=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format)

@@ -1,0 +1,194 @@
+// rackmason-cli as a user runs it: exit codes, outputs and files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <nlohmann/json.hpp>
+
+#include "support/TestSupport.h"
+
+namespace rm::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Cli : public ::testing::Test {
+protected:
+    Cli()
+    {
+        dir = fs::temp_directory_path() /
+              ("rm-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "res");
+        write(dir / "res" / "katalog.INI",
+              "[Katalog]\r\nTitle=Test\r\nEntries=1\r\nEntry1=CPU QMV\r\n[CPU QMV]\r\nEntries=2\r\n"
+              "Entry1=QMV2.R300\r\nEntry2=QMV2.NONE\r\n[LANGUAGE]\r\nSELECTED=ENGLISH\r\n");
+        write(dir / "res" / "NURA_E.txt", testCatalogText());
+        write(dir / "res" / "NURA_G.txt", testCatalogText());
+        write(dir / "bom.json", R"({"ProjectInfo": {"ProjektName": "Hall2"},
+            "placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 5, "module": "QMV2.D110"},
+                           {"row": 6, "module": "QMV2.E301"}]})");
+    }
+    ~Cli() override { fs::remove_all(dir); }
+
+    static void write(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
+
+    // Runs the tool with the test resources; returns its exit code.
+    int run(const std::string& args)
+    {
+        const std::string cmd = std::string(RM_CLI) + " --resources " + (dir / "res").string() + " " + args + " >" +
+                                (dir / "out.txt").string() + " 2>" + (dir / "err.txt").string();
+        int status = std::system(cmd.c_str());
+        out = readText((dir / "out.txt").string());
+        err = readText((dir / "err.txt").string());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    int buildProject(const std::string& name = "p.qv4")
+    {
+        return run("build " + path("bom.json") + " -o " + path(name));
+    }
+
+    fs::path dir;
+    std::string out, err;
+};
+
+TEST_F(Cli, UsageAndHelp)
+{
+    EXPECT_EQ(run("--help"), 0);
+    EXPECT_NE(out.find("generate"), std::string::npos);
+    EXPECT_EQ(run("generate --help"), 0);
+    EXPECT_NE(out.find("--cpu-db"), std::string::npos);
+    EXPECT_EQ(run(""), 2);
+    EXPECT_EQ(run("frobnicate"), 2);
+    EXPECT_EQ(run("generate"), 2);
+    EXPECT_EQ(run("generate x.qv4 --io-db 7"), 2);
+}
+
+TEST_F(Cli, Texts)
+{
+    ASSERT_EQ(run("texts"), 0);
+    EXPECT_EQ(out.substr(0, out.find('\n')), "1000\t&File");
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 231);
+    ASSERT_EQ(run("texts --language de"), 0);
+    EXPECT_NE(out.find("2161\tFamilie:\n"), std::string::npos);
+    EXPECT_EQ(run("texts --language xx"), 2);
+}
+
+TEST_F(Cli, CatalogAndModules)
+{
+    ASSERT_EQ(run("catalog --json"), 0) << err;
+    auto tree = nlohmann::json::parse(out);
+    EXPECT_EQ(tree["text"], "Test");
+    const auto& cpus = tree["children"][0];
+    EXPECT_EQ(cpus["tag"], nullptr);
+    EXPECT_EQ(cpus["children"][0]["image"], "CPU");
+    EXPECT_EQ(cpus["children"][0]["BestellNr"], "QMV2.R300");
+    EXPECT_EQ(cpus["children"][0]["index"], 1);
+    EXPECT_EQ(cpus["children"][1]["index"], nullptr);
+
+    ASSERT_EQ(run("modules --json --language de"), 0) << err;
+    auto mods = nlohmann::json::parse(out);
+    ASSERT_TRUE(mods.is_array());
+    EXPECT_EQ(mods[0]["index"], 1);
+    EXPECT_EQ(mods[0]["BestellNr"], "QMV2.R300");
+    EXPECT_EQ(mods[0]["CpuConfig"]["SlotB2Avail"], true);
+
+    // French has no module file in this resource folder.
+    EXPECT_EQ(run("modules --json --language fr"), 3);
+    EXPECT_NE(err.find("NURA_O.txt"), std::string::npos);
+    fs::remove(dir / "res" / "katalog.INI");
+    EXPECT_EQ(run("catalog --json"), 3);
+    EXPECT_NE(err.find("System file missing"), std::string::npos);
+}
+
+TEST_F(Cli, BuildExportImportRoundTrip)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    ASSERT_EQ(run("export " + path("p.qv4") + " -o " + path("p.json")), 0) << err;
+    ASSERT_EQ(run("import " + path("p.json") + " -o " + path("q.qv4")), 0) << err;
+    EXPECT_EQ(readText(path("p.qv4")), readText(path("q.qv4")));
+    auto j = nlohmann::json::parse(readText(path("p.json")));
+    EXPECT_EQ(j["format"], "rackmason-project");
+    EXPECT_EQ(j["ProjectInfo"]["ProjektTitel"], "p.qv4");
+    EXPECT_EQ(j["rows"][0]["row"], 1);
+
+    write(dir / "bad.json", "{\"format\": \"rackmason-project\", \"version\": 9}");
+    EXPECT_EQ(run("import " + path("bad.json") + " -o " + path("r.qv4")), 3);
+    EXPECT_FALSE(fs::exists(dir / "r.qv4"));
+    write(dir / "broken.json", "{");
+    EXPECT_EQ(run("import " + path("broken.json") + " -o " + path("r.qv4")), 3);
+    EXPECT_NE(err.find("broken.json"), std::string::npos);
+}
+
+TEST_F(Cli, BuildRefusalWritesNothing)
+{
+    write(dir / "bom.json",
+          R"({"placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 2, "module": "QMV2.D110"}]})");
+    EXPECT_EQ(buildProject(), 1);
+    EXPECT_NE(err.find("placement 1"), std::string::npos);
+    EXPECT_NE(err.find("can't be inserted"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "p.qv4"));
+    write(dir / "bom.json", R"({"placements": [{"row": 1}]})");
+    EXPECT_EQ(buildProject(), 3);
+}
+
+TEST_F(Cli, Generate)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    ASSERT_EQ(run("generate " + path("p.qv4")), 0) << err;
+    const std::string awl = readText(path("p.awl"));
+    EXPECT_EQ(awl.substr(0, 17), "DATA_BLOCK DB 1\r\n");
+    EXPECT_NE(awl.find("NAME : Hall2\r\n"), std::string::npos);
+    EXPECT_NE(awl.find("VERSION : 0.2"), std::string::npos);  // the E301 is an extended module
+
+    // An existing source file is kept unless --force.
+    write(dir / "p.awl", "old");
+    EXPECT_EQ(run("generate " + path("p.qv4")), 1);
+    EXPECT_EQ(readText(path("p.awl")), "old");
+    ASSERT_EQ(run("generate " + path("p.qv4") + " --force --io-db 511 --cpu-db 1023 -o " + path("x.awl")), 0);
+    const std::string both = readText(path("x.awl"));
+    EXPECT_NE(both.find("DATA_BLOCK DB 511\r\n"), std::string::npos);
+    EXPECT_NE(both.find("DATA_BLOCK DB 1023\r\n"), std::string::npos);
+    EXPECT_EQ(run("generate " + path("p.qv4") + " --io-db 511 --cpu-db 511"), 2);
+
+    EXPECT_EQ(run("generate " + path("missing.qv4")), 3);
+    EXPECT_NE(err.find("missing.qv4"), std::string::npos);
+    write(dir / "junk.qv4", "junk");
+    EXPECT_EQ(run("generate " + path("junk.qv4")), 3);
+    EXPECT_NE(err.find("Data could not be load"), std::string::npos);
+    EXPECT_EQ(run("generate " + path("p.qv4") + " --force -o " + path("nowhere/x.awl")), 3);
+}
+
+TEST_F(Cli, CheckAndDiff)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    ASSERT_EQ(run("check " + path("p.qv4")), 0) << err;
+    EXPECT_NE(out.find("QMV2.D110"), std::string::npos);
+    EXPECT_NE(out.find("0..1"), std::string::npos);
+    EXPECT_NE(out.find("No problems found."), std::string::npos);
+
+    // An overlap made by hand in the JSON is found.
+    ASSERT_EQ(run("export " + path("p.qv4") + " -o " + path("p.json")), 0);
+    auto j = nlohmann::json::parse(readText(path("p.json")));
+    for (auto& row : j["rows"])
+        if (row["BestellNr"] == "QMV2.E301") {
+            row["InBase"] = 0;
+            row["ModFlags"] = 0x4000;
+        }
+    write(dir / "q.json", j.dump());
+    ASSERT_EQ(run("import " + path("q.json") + " -o " + path("q.qv4")), 0) << err;
+    EXPECT_EQ(run("check " + path("q.qv4")), 1);
+    EXPECT_NE(out.find("overlap"), std::string::npos);
+
+    EXPECT_EQ(run("diff " + path("p.qv4") + " " + path("p.qv4")), 0);
+    EXPECT_EQ(run("diff " + path("p.qv4") + " " + path("q.qv4")), 1);
+    EXPECT_NE(out.find("QMV2.E301 changed: ModFlags"), std::string::npos) << out;
+    EXPECT_NE(out.find("InBase 256 -> 0"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace rm::test
