@@ -190,14 +190,17 @@ AddressResult ProjectTable::AdresseErmitteln(int16_t& in, int16_t& out, bool che
     };
     // The lowest start at or above the requested one that no other range
     // overlaps; each move restarts the search from the first row.
-    auto search = [&](int64_t start, int64_t count, int bit, auto base, auto cnt) {
+    auto search = [&](int64_t start, bool inputs) {
+        const int bit = inputs ? flags::Inputs : flags::Outputs;
+        const int64_t count = inputs ? int64_t{cur.InCnt} : int64_t{cur.OutCnt};
         bool moved = true;
         while (moved) {
             moved = false;
             for (int r = 1; r <= kMaxRow; ++r) {
                 const RowEintrag& o = rows_[static_cast<std::size_t>(r)];
                 if (r == c || !o.hasFlag(bit)) continue;
-                const int64_t oBase = base(o), oEnd = base(o) + cnt(o);
+                const int64_t oBase = inputs ? o.InBase : o.OutBase;
+                const int64_t oEnd = oBase + (inputs ? int64_t{o.InCnt} : int64_t{o.OutCnt});
                 if (oEnd > start && start + count > oBase) {
                     start = oEnd;
                     if (even && start % 2 != 0) ++start;
@@ -206,23 +209,12 @@ AddressResult ProjectTable::AdresseErmitteln(int16_t& in, int16_t& out, bool che
                 }
             }
         }
-        return start;
+        const bool fits = start <= kHighestAddress && start + std::max<int64_t>(count, 1) - 1 <= kHighestAddress;
+        return fits ? start : int64_t{-1};
     };
     int64_t I = 0, O = 0;
-    if (hasIn) {
-        I = search(
-            raise(in), cur.InCnt, flags::Inputs, [](const RowEintrag& o) -> int64_t { return o.InBase; },
-            [](const RowEintrag& o) -> int64_t { return o.InCnt; });
-        if (I > kHighestAddress || I + std::max<int64_t>(cur.InCnt, 1) - 1 > kHighestAddress)
-            return AddressResult::OutOfRange;
-    }
-    if (hasOut) {
-        O = search(
-            raise(out), cur.OutCnt, flags::Outputs, [](const RowEintrag& o) -> int64_t { return o.OutBase; },
-            [](const RowEintrag& o) -> int64_t { return o.OutCnt; });
-        if (O > kHighestAddress || O + std::max<int64_t>(cur.OutCnt, 1) - 1 > kHighestAddress)
-            return AddressResult::OutOfRange;
-    }
+    if (hasIn && (I = search(raise(in), true)) < 0) return AddressResult::OutOfRange;
+    if (hasOut && (O = search(raise(out), false)) < 0) return AddressResult::OutOfRange;
     const bool kept = I == in && O == out;
     in = static_cast<int16_t>(I);
     out = static_cast<int16_t>(O);
@@ -230,6 +222,20 @@ AddressResult ProjectTable::AdresseErmitteln(int16_t& in, int16_t& out, bool che
     cur.OutBase = out;
     record(c) = cur;
     return kept ? AddressResult::Kept : AddressResult::Moved;
+}
+
+// Columns 3 to 6: addresses and byte counts, "-" where there are none; empty
+// for CPU and extension rows.
+void ProjectTable::writeAddressCells(int c, const RowEintrag& R)
+{
+    if (isSet(R.IsCPU) || isSet(R.IsExtension)) {
+        for (int col = 3; col < kColumns; ++col) setCell(c, col, {});
+        return;
+    }
+    setCell(c, 3, R.InCnt != 0 ? std::to_string(R.InBase) : "-");
+    setCell(c, 4, R.OutCnt != 0 ? std::to_string(R.OutBase) : "-");
+    setCell(c, 5, R.InCnt != 0 ? std::to_string(R.InCnt) : "-");
+    setCell(c, 6, R.OutCnt != 0 ? std::to_string(R.OutCnt) : "-");
 }
 
 bool ProjectTable::WriteRowEintrag(int kind)
@@ -246,24 +252,7 @@ bool ProjectTable::WriteRowEintrag(int kind)
     }
     setCell(c, 1, isSet(R.IsHead) ? R.BestellNr : R.BestellNr + "-" + std::to_string(R.SonNbr));
     setCell(c, 2, R.Bezeichnung);
-    if (!isSet(R.IsCPU) && !isSet(R.IsExtension)) {
-        setCell(c, 3, std::to_string(R.InBase));
-        setCell(c, 4, std::to_string(R.OutBase));
-        if (R.InCnt != 0) {
-            setCell(c, 5, std::to_string(R.InCnt));
-        } else {
-            setCell(c, 5, "-");
-            setCell(c, 3, "-");
-        }
-        if (R.OutCnt != 0) {
-            setCell(c, 6, std::to_string(R.OutCnt));
-        } else {
-            setCell(c, 6, "-");
-            setCell(c, 4, "-");
-        }
-    } else {
-        for (int col = 3; col < kColumns; ++col) setCell(c, col, {});
-    }
+    writeAddressCells(c, R);
     record(c) = std::move(R);
     changed_ = true;
     return true;
@@ -311,13 +300,7 @@ bool ProjectTable::WriteSonderEintragEx(int kind)
     if (isSet(R.HasConnector) && complete) complete &= appendRow("+");
     setCell(c, 1, R.BestellNr);
     setCell(c, 2, R.Bezeichnung);
-    for (int col = 3; col < kColumns; ++col) setCell(c, col, {});
-    if (!isSet(R.IsCPU) && !isSet(R.IsExtension)) {
-        setCell(c, 3, R.InCnt ? std::to_string(R.InBase) : "-");
-        setCell(c, 4, R.OutCnt ? std::to_string(R.OutBase) : "-");
-        setCell(c, 5, R.InCnt ? std::to_string(R.InCnt) : "-");
-        setCell(c, 6, R.OutCnt ? std::to_string(R.OutCnt) : "-");
-    }
+    writeAddressCells(c, R);
     if (kind != 3) app_.CurrentModule.CpuRowsEnd = R.CpuRowsEnd;
     record(c) = std::move(R);
     changed_ = true;

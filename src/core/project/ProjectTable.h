@@ -163,6 +163,7 @@ public:
 private:
     void setCell(int row, int col, std::string text);
     void clearRow(int row);
+    void writeAddressCells(int row, const RowEintrag& record);
     bool appendRow(const std::string& label);
     void removeRowsAfter(int row);
     bool writeModuleRows(const RowEintrag& head, const RowEintrag& definition, int kind);
