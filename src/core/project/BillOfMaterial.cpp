@@ -29,7 +29,9 @@ public:
 void setInfoFields(ProjectInfo& info, const nlohmann::json& j)
 {
     if (!j.is_object()) throw JsonError("\"ProjectInfo\" must be an object");
-    for (const auto& [name, value] : j.items()) {
+    for (auto it = j.begin(); it != j.end(); ++it) {
+        const std::string name = it.key();
+        const nlohmann::json& value = it.value();
         bool known = false;
         visitInfoFields(info, [&](FieldKind k, const char* field, auto& ref) {
             if (name != field) return;

@@ -11,6 +11,7 @@ namespace {
 class Writer {
 public:
     std::string out;
+    std::string error;  // the first text the file cannot hold
 
     void u8(uint8_t v) { out += static_cast<char>(v); }
     void i16(int16_t v)
@@ -27,7 +28,10 @@ public:
     void text(const std::string& s)
     {
         std::string bytes = utf8ToCp1252(s);
-        if (bytes.size() > 0xFFFF) bytes.resize(0xFFFF);
+        if (bytes.size() > 0xFFFF) {
+            if (error.empty()) error = "a text of " + std::to_string(bytes.size()) + " characters (at most 65535 fit)";
+            bytes.resize(0xFFFF);
+        }
         i16(static_cast<int16_t>(static_cast<uint16_t>(bytes.size())));
         out += bytes;
     }
@@ -179,14 +183,16 @@ private:
 
 }  // namespace
 
-std::string encodeProject(const ProjectData& data)
+std::string encodeProject(const ProjectData& data, std::string* error)
 {
     Writer w;
     visitInfoFields(data.info, w);
+    if (!w.error.empty() && error) *error = "project information: " + w.error;
     for (int r = 1; r <= kRecordsPerFile; ++r) {
         const RowEintrag& rec = data.rows[static_cast<std::size_t>(r)];
         visitRowFields(rec, w);
         visitCpuFields(rec.Cpu, w);
+        if (!w.error.empty() && error && error->empty()) *error = "row " + std::to_string(r) + ": " + w.error;
     }
     return std::move(w.out);
 }
@@ -230,7 +236,10 @@ ProjectReadResult readProjectFile(const std::filesystem::path& path)
 
 std::string writeProjectFile(const std::filesystem::path& path, const ProjectData& data)
 {
-    return writeFileAtomic(path, encodeProject(data));
+    std::string error;
+    std::string bytes = encodeProject(data, &error);
+    if (!error.empty()) return error;
+    return writeFileAtomic(path, bytes);
 }
 
 std::filesystem::path applyNameRule(const std::filesystem::path& chosen)

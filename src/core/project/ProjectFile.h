@@ -35,10 +35,12 @@ struct ProjectReadResult {
     std::string detail;  // what was wrong, for logs and the command line
 };
 
-std::string encodeProject(const ProjectData& data);
+// A text longer than 65535 characters is cut; `error` then says where.
+std::string encodeProject(const ProjectData& data, std::string* error = nullptr);
 ProjectReadResult decodeProject(std::string_view bytes);
 ProjectReadResult readProjectFile(const std::filesystem::path& path);
 // Writes the whole file or leaves the old one; returns an error text or "".
+// A project with a text the file cannot hold is not written.
 std::string writeProjectFile(const std::filesystem::path& path, const ProjectData& data);
 
 // The stored name of a project: a file name longer than 12 characters is

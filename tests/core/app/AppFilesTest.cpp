@@ -26,7 +26,10 @@ struct TempFolder {
     ~TempFolder() { fs::remove_all(path); }
 };
 
-void write(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
+void write(const fs::path& p, const std::string& s)
+{
+    std::ofstream(p, std::ios::binary) << s;
+}
 
 TEST(CodePage, EveryByteSurvivesTheRoundTrip)
 {
@@ -36,14 +39,18 @@ TEST(CodePage, EveryByteSurvivesTheRoundTrip)
     EXPECT_EQ(cp1252ToUtf8("\x80\xE9\xB1"), "\xE2\x82\xAC\xC3\xA9\xC2\xB1");  // "€é±"
     EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC"), "\x80");
     EXPECT_EQ(utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
-    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");         // cut short
-    EXPECT_EQ(utf8ToCp1252("\xFF" "b"), "?b");
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");        // cut short
+    EXPECT_EQ(utf8ToCp1252("\xFF"
+                           "b"),
+              "?b");
 }
 
 TEST(IniFile, ReadsLikeAPrivateProfile)
 {
-    IniFile ini("; note\r\n[Katalog]\r\nTitle =  Hardware  \r\nEntries=12abc\r\n[LANGUAGE]\r\nselected=deutsch\r\n"
-                "OPTION=Fran\xE7" "ais\r\nSELECTED=ENGLISH\r\n");
+    IniFile ini(
+        "; note\r\n[Katalog]\r\nTitle =  Hardware  \r\nEntries=12abc\r\n[LANGUAGE]\r\nselected=deutsch\r\n"
+        "OPTION=Fran\xE7"
+        "ais\r\nSELECTED=ENGLISH\r\n");
     EXPECT_EQ(ini.getString("katalog", "TITLE", "leer", 80), "Hardware");
     EXPECT_EQ(ini.getString("Katalog", "Missing", "leer", 80), "leer");
     EXPECT_EQ(ini.getString("Nowhere", "Title", "leer", 80), "leer");
@@ -51,7 +58,9 @@ TEST(IniFile, ReadsLikeAPrivateProfile)
     EXPECT_EQ(ini.getInt("Katalog", "Title", 5), 0);
     EXPECT_EQ(ini.getInt("Katalog", "None", 5), 5);
     EXPECT_EQ(ini.getString("LANGUAGE", "SELECTED", "", 20), "deutsch");  // the first one counts
-    EXPECT_EQ(ini.getString("LANGUAGE", "OPTION", "", 20), "Fran\xC3\xA7" "ais");
+    EXPECT_EQ(ini.getString("LANGUAGE", "OPTION", "", 20),
+              "Fran\xC3\xA7"
+              "ais");
     EXPECT_EQ(IniFile("[S]\nK=12345678901234567890123\n").getString("S", "K", "", 20), "1234567890123456789");
 }
 
@@ -70,13 +79,17 @@ TEST(IniFile, WritingKeepsEverythingElse)
 TEST(Language, Selection)
 {
     TempFolder dir;
-    write(dir.path / "KATALOG.INI", "[LANGUAGE]\r\nSELECTED=deutsch\r\nOPTION=Fran\xE7" "ais\r\n");
+    write(dir.path / "KATALOG.INI",
+          "[LANGUAGE]\r\nSELECTED=deutsch\r\nOPTION=Fran\xE7"
+          "ais\r\n");
     auto c = LoadLanguage(dir.path);
     EXPECT_TRUE(c.catalogFound);
     EXPECT_EQ(c.LanguageBase, 2000);
     EXPECT_EQ(c.LanguageIndex, 2);
     EXPECT_EQ(c.ModuleDataFile, "resource/NURA_G.txt");
-    EXPECT_EQ(c.OptionCaption, "Fran\xC3\xA7" "ais");
+    EXPECT_EQ(c.OptionCaption,
+              "Fran\xC3\xA7"
+              "ais");
     EXPECT_EQ(c.VersionText, "Version:       V2.004.000");
     EXPECT_EQ(makeVersionText(2, 12, 3), "Version:       V2.012.003");
 

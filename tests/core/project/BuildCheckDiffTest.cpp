@@ -153,12 +153,12 @@ TEST_F(CheckAndDiff, DiffNamesWhatChanged)
 
     other.info().ProjektPfad = "/elsewhere.qv4";  // where the file lies does not count
     other.info().Autor = "Service";
-    other.record(5).Param1 = 3;                   // changed in place
-    app.CurrentModule = other.record(6);          // moved
+    other.record(5).Param1 = 3;           // changed in place
+    app.CurrentModule = other.record(6);  // moved
     ASSERT_TRUE(other.dropFromTable(other, 6, 9, false));
     other.setCurrentRow(7);
     app.ConfirmDelete = true;
-    other.FktDelete();                            // removed
+    other.FktDelete();  // removed
     other.setCurrentRow(10);
     ASSERT_TRUE(other.DblClickInTree(indexOf(app.ModulKatalog, "QMV2.E301")));  // placed
     auto lines = diffProjects(table, other);

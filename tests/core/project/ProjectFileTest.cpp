@@ -243,3 +243,23 @@ TEST_F(ProjectFiles, UnreadableFiles)
 
 }  // namespace
 }  // namespace rm::test
+
+namespace rm::test {
+namespace {
+
+TEST(ProjectFileLayout, TextsTooLongForTheFileAreNotSaved)
+{
+    ProjectData d;
+    d.info.FormatVersion = 3;
+    d.rows[7].Kommentar = std::string(70000, 'x');
+    std::string error;
+    encodeProject(d, &error);
+    EXPECT_NE(error.find("row 7"), std::string::npos) << error;
+    const auto path = std::filesystem::temp_directory_path() / "rm-too-long.qv4";
+    std::filesystem::remove(path);
+    EXPECT_NE(writeProjectFile(path, d), "");
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace rm::test

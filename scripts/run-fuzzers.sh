@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets and runs each one for FUZZ_SECONDS (default 20)
+# on a copy of its seed corpus, so the corpus in the repository stays as it is.
+# Fails when a target crashes, leaks, runs out of memory or finds a mismatch.
+#
+#   FUZZ_SECONDS=300 scripts/run-fuzzers.sh      # longer runs
+#   JOBS=2 scripts/run-fuzzers.sh                # limit build parallelism
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+seconds="${FUZZ_SECONDS:-20}"
+
+cmake --preset fuzz
+cmake --build --preset fuzz ${JOBS:+-j "$JOBS"}
+
+bin=build/fuzz/bin
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+status=0
+for corpus in fuzz/corpus/*/; do
+    name="$(basename "$corpus")"
+    target="$bin/${name}_fuzz"
+    if [[ ! -x "$target" ]]; then
+        echo "no fuzz target for corpus $name" >&2
+        status=1
+        continue
+    fi
+    mkdir -p "$work/$name/corpus" "$work/$name/artifacts"
+    cp -R "$corpus". "$work/$name/corpus/"
+    echo "=== $name: ${seconds}s"
+    if ! "$target" "$work/$name/corpus" \
+        -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$work/$name/artifacts/" 2>"$work/$name/log"; then
+        tail -n 60 "$work/$name/log" >&2
+        mkdir -p build/fuzz/findings
+        cp -R "$work/$name/artifacts/." build/fuzz/findings/ 2>/dev/null || true
+        echo "=== $name FAILED; inputs kept in build/fuzz/findings" >&2
+        status=1
+    else
+        grep -E "^stat::(number_of_executed_units|peak_rss_mb)" "$work/$name/log" || true
+    fi
+done
+exit "$status"
