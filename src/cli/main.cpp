@@ -164,7 +164,7 @@ int main(int argc, char** argv)
     CLI::App app{"RackMason command-line tool: project files, data block sources and checks", "rackmason-cli"};
     app.require_subcommand(1);
     app.fallthrough();
-    std::string resources = (programFolder(argv[0]) / "resource").string();
+    std::string resources = rm::defaultResourceDir(programFolder(argv[0])).string();
     app.add_option("--resources", resources, "Folder with Katalog.ini and NURA_E/G/O.txt")->capture_default_str();
 
     const std::map<std::string, int> ioDbs{{"1", 0}, {"511", 1}, {"1023", 2}};

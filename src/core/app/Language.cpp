@@ -20,6 +20,15 @@ std::filesystem::path resourcePath(const std::filesystem::path& resourceDir, con
     return findNoCase(resourceDir, name);
 }
 
+std::filesystem::path defaultResourceDir(const std::filesystem::path& programDir)
+{
+    const auto beside = programDir / "resource";
+    const auto installed = programDir.parent_path() / "share" / "rackmason" / "resource";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(beside, ec) && std::filesystem::is_directory(installed, ec)) return installed;
+    return beside;
+}
+
 void selectLanguage(const std::string& keyword, LanguageChoice& choice)
 {
     std::string up = keyword;

@@ -37,4 +37,8 @@ std::string ChangeLanguage(const std::filesystem::path& resourceDir, const std::
 std::filesystem::path resourcePath(const std::filesystem::path& resourceDir, const std::string& name);
 inline constexpr const char* kCatalogFileName = "Katalog.ini";
 
+// The data files of a program in programDir: the "resource" folder beside it,
+// or, for an installed program, ../share/rackmason/resource.
+std::filesystem::path defaultResourceDir(const std::filesystem::path& programDir);
+
 }  // namespace rm

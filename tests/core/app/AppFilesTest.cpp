@@ -108,6 +108,16 @@ TEST(Language, Selection)
     EXPECT_FALSE(LoadLanguage(dir.path / "none").catalogFound);
 }
 
+TEST(Language, ResourceFolderBesideOrInstalled)
+{
+    TempFolder dir;
+    fs::create_directories(dir.path / "bin");
+    fs::create_directories(dir.path / "share" / "rackmason" / "resource");
+    EXPECT_EQ(defaultResourceDir(dir.path / "bin"), dir.path / "share" / "rackmason" / "resource");
+    fs::create_directories(dir.path / "bin" / "resource");
+    EXPECT_EQ(defaultResourceDir(dir.path / "bin"), dir.path / "bin" / "resource");
+}
+
 TEST(Files, ExistenceAndCaseInsensitiveNames)
 {
     TempFolder dir;
