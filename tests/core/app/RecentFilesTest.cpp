@@ -1,0 +1,60 @@
+#include "core/app/RecentFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/TestSupport.h"
+
+namespace rm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const auto kAll = [](const std::string&) { return true; };
+
+TEST(RecentFiles, ReadTakesTheCountFromTheLastCharacter)
+{
+    const fs::path file = fs::temp_directory_path() / "rm-nura.ini";
+    std::ofstream(file, std::ios::binary)
+        << "Entries=12\r\nEntry1=C:\\a.qv4\r\nEntry2=C:\\b.qv4\r\nEntry3=C:\\c.qv4\r\n";
+    RecentFiles r;
+    ASSERT_TRUE(r.read(file, kAll));
+    EXPECT_EQ(r.entries(), (std::vector<std::string>{"C:\\a.qv4", "C:\\b.qv4"}));
+    // Files that are gone are dropped, and the list written next time has them no more.
+    ASSERT_TRUE(r.read(file, [](const std::string& p) { return p != "C:\\a.qv4"; }));
+    EXPECT_EQ(r.entries(), std::vector<std::string>{"C:\\b.qv4"});
+    ASSERT_EQ(r.write(file), "");
+    EXPECT_EQ(test::readText(file.string()), "Entries=1\r\nEntry1=C:\\b.qv4\r\n");
+    fs::remove(file);
+    EXPECT_FALSE(r.read(file, kAll));
+    EXPECT_TRUE(r.entries().empty());
+}
+
+TEST(RecentFiles, AddMovesAndLimits)
+{
+    RecentFiles r;
+    for (int i = 1; i <= 4; ++i) r.add("p" + std::to_string(i));
+    EXPECT_EQ(r.entries(), (std::vector<std::string>{"p4", "p3", "p2", "p1"}));
+    r.add("p4");
+    EXPECT_EQ(r.entries().front(), "p4");
+    r.add("p1");  // the fourth entry moves to the top
+    EXPECT_EQ(r.entries(), (std::vector<std::string>{"p1", "p4", "p3", "p2"}));
+    for (int i = 5; i <= 12; ++i) r.add("p" + std::to_string(i));
+    EXPECT_EQ(r.entries().size(), 9u);
+    EXPECT_EQ(r.entries().front(), "p12");
+    EXPECT_EQ(r.entries().back(), "p1");
+    r.add("P12");  // exact comparison
+    EXPECT_EQ(r.entries()[1], "p12");
+}
+
+TEST(RecentFiles, ShortenPath)
+{
+    EXPECT_EQ(ShortenPath("C:\\a\\b.qv4"), "C:\\a\\b.qv4");
+    EXPECT_EQ(ShortenPath("C:\\x\\y\\z.qv4"), "..\\y\\z.qv4");
+    EXPECT_EQ(ShortenPath("/home/u/p/hall2.qv4"), "../p/hall2.qv4");
+}
+
+}  // namespace
+}  // namespace rm
