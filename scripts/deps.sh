@@ -13,5 +13,6 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ nlohmann-json3-dev libcli11-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
+    libgl-dev fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format)

@@ -1,0 +1,42 @@
+#include "gui/app/Session.h"
+
+#include <QFileInfo>
+#include <filesystem>
+
+namespace rm::gui {
+
+namespace fs = std::filesystem;
+
+namespace {
+bool writableFolder(const fs::path& dir)
+{
+    const QFileInfo info(QString::fromStdString(dir.string()));
+    return info.isDir() && info.isWritable();
+}
+}  // namespace
+
+QString Session::helpPage(int context) const
+{
+    const fs::path help = resourceDir / "help";
+    const char* sub = app.texts.base() == kGermanBase ? "de" : app.texts.base() == kFrenchBase ? "fr" : "";
+    const std::string name = context > 0 ? "context-" + std::to_string(context) + ".html" : "index.html";
+    fs::path page = help / sub / name;
+    if (!fs::exists(page)) page = help / name;
+    return QString::fromStdString(page.string());
+}
+
+fs::path Session::recentListFile() const
+{
+    if (writableFolder(resourceDir) || userDir.empty()) return resourceDir / "nura.ini";
+    return userDir / "nura.ini";
+}
+
+fs::path Session::languageFile() const
+{
+    const fs::path shipped = resourcePath(resourceDir, kCatalogFileName);
+    const QFileInfo info(QString::fromStdString(shipped.string()));
+    if (info.isWritable() || userDir.empty()) return shipped;
+    return userDir / "language.ini";
+}
+
+}  // namespace rm::gui

@@ -1,0 +1,39 @@
+// The per-user settings store: application "qv4 RackMason", group "Settings",
+// every value stored as text. Positions and sizes are in twips, 1440 per
+// logical inch of the screen.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <array>
+
+namespace rm::gui {
+
+struct GridSettings {
+    QString fontName = "Arial";
+    QString fontSize = "7";
+    bool bold = false;
+    bool italic = false;
+    std::array<int, 7> colWidths = standardColumnWidths();
+
+    static std::array<int, 7> standardColumnWidths() { return {300, 1200, 3600, 1200, 1200, 1200, 1200}; }
+    QFont font() const;
+};
+
+struct WindowSettings {
+    int mainLeft = 1000, mainTop = 1000, mainWidth = 6500, mainHeight = 6500;
+    int treeLeft = -1, treeTop = -1;  // -1: not stored, computed from the main window
+};
+
+struct StoredSettings {
+    GridSettings grid;
+    WindowSettings windows;
+};
+
+StoredSettings loadSettings();
+void saveSettings(const StoredSettings& s);
+
+int twipsToPixels(int twips);
+int pixelsToTwips(int pixels);
+
+}  // namespace rm::gui
