@@ -1,9 +1,23 @@
 #include <QApplication>
+#include <cstring>
 
 #include "gui/app/Startup.h"
 
 int main(int argc, char** argv)
 {
+    // Help and version need no display.
+    for (int i = 1; i < argc; ++i) {
+        for (const char* flag : {"-h", "--help", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], flag) == 0) {
+                QCoreApplication app(argc, argv);
+                QCoreApplication::setApplicationVersion("2.4.0");
+                rm::gui::StartOptions options;
+                QString error;
+                rm::gui::parseStartOptions(QCoreApplication::arguments(), options, &error);
+                return 2;
+            }
+        }
+    }
     QApplication app(argc, argv);
     return rm::gui::runProgram(app);
 }

@@ -2,6 +2,19 @@
 
 namespace rm {
 
+namespace {
+
+void clearOnlyRow(ProjectTable& table, const ProjectTable::Snapshot& before, int row)
+{
+    ProjectTable::Snapshot cleared = before;
+    auto& cells = cleared.grid.at(static_cast<std::size_t>(row));
+    for (std::size_t c = 1; c < cells.size(); ++c) cells[c].clear();
+    cleared.rows.at(static_cast<std::size_t>(row)) = RowEintrag{};
+    table.restore(cleared);
+}
+
+}  // namespace
+
 ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
                            const std::function<void(RowEintrag&)>& storeParameters)
 {
@@ -13,10 +26,13 @@ ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
     if (entered.hasOut) cur.OutBase = static_cast<int16_t>(entered.out);
     const int16_t wantIn = cur.InBase, wantOut = cur.OutBase;
 
-    // The row is cleared so that the module's own old ranges do not count as
-    // taken; it gets its content back if the sequence stops.
+    // The row is cleared so that the module's old ranges do not count as
+    // taken; it gets its content back if the sequence stops. Only the edited
+    // row: the other rows of a module of several rows have addresses and
+    // parameters of their own, stay taken during the search and are not
+    // written again.
     const ProjectTable::Snapshot before = table.snapshot();
-    table.ClearModuleRows(false, table.currentRow());
+    clearOnlyRow(table, before, table.currentRow());
     int16_t zeroIn = 0, zeroOut = 0;
     int16_t& in = entered.hasIn ? cur.InBase : zeroIn;
     int16_t& out = entered.hasOut ? cur.OutBase : zeroOut;

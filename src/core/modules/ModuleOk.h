@@ -1,5 +1,5 @@
-// The OK sequence every module dialog shares: the address limit, the module's
-// rows cleared, the address search from the entered starts, the question when
+// The OK sequence every module dialog shares: the address limit, the edited
+// row cleared, the address search from the entered starts, the question when
 // a start had to move, the family's parameters stored and the row written.
 #pragma once
 
@@ -22,9 +22,10 @@ struct EnteredAddresses {
     bool hasOut = true;  // the dialog shows the output start box
 };
 
-// Works on CurrentModule and the current row of the table. When the sequence
-// stops, the row keeps its previous content; CurrentModule keeps what was
-// stored so far (the moved address included), as the dialog shows it.
+// Works on CurrentModule and the current row of the table. The other rows of
+// a module of several rows keep their content. When the sequence stops, the
+// row keeps its previous content; CurrentModule keeps what was stored so far
+// (the moved address included).
 ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
                            const std::function<void(RowEintrag&)>& storeParameters = {});
 

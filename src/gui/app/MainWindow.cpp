@@ -1,0 +1,540 @@
+#include "gui/app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include "core/app/Files.h"
+#include "gui/app/AboutDialog.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/GuiTexts.h"
+#include "gui/app/HelpViewer.h"
+#include "gui/app/OptionsDialog.h"
+#include "gui/catalog/CatalogWindow.h"
+#include "gui/project/ProjectInfoDialog.h"
+#include "gui/project/ProjectWindow.h"
+
+namespace rm::gui {
+
+namespace {
+QIcon icon(const Session& s, const char* name)
+{
+    return QIcon(QString::fromStdString((s.resourceDir / "images" / (std::string(name) + ".svg")).string()));
+}
+}  // namespace
+
+MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(this))
+{
+    setObjectName("MDIMain");
+    setWindowTitle("qv4 RackMason");
+    setWindowIcon(icon(session, "app-icon"));
+    setAcceptDrops(true);
+    mdi_->setObjectName("mdiArea");
+    mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    setCentralWidget(mdi_);
+    buildMenus();
+    buildToolbar();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
+        if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
+        updateCommands();
+        refreshWindowMenu();
+    });
+
+    // Position and size in twips; a window wider than the screen is narrowed.
+    const WindowSettings& w = session.settings.windows;
+    int width = twipsToPixels(w.mainWidth);
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && width > screen->availableSize().width())
+        width = screen->availableSize().width() - twipsToPixels(1000);
+    setGeometry(twipsToPixels(w.mainLeft), twipsToPixels(w.mainTop), std::max(width, 400),
+                std::max(twipsToPixels(w.mainHeight), 300));
+    refreshRecentMenu();
+    EnableProjectCommands(false);
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const QString& name, int textId, const QKeySequence& key)
+{
+    auto* a = menu->addAction(textId ? session_.t(textId) : QString());
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    return a;
+}
+
+QAction* MainWindow::action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+
+void MainWindow::buildMenus()
+{
+    fileMenu_ = menuBar()->addMenu(session_.t(1000));
+    fileMenu_->setObjectName("pdmDatei");
+    connect(addAction(fileMenu_, "pdiDatei0", 1001, QKeySequence::New), &QAction::triggered, this,
+            &MainWindow::NewProject);
+    connect(addAction(fileMenu_, "pdiDatei1", 1002, QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
+            [this] { OpenProject(true); });
+    connect(addAction(fileMenu_, "pdiDatei2", 1003, QKeySequence::SaveAs), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->ProjektSpeichern(true);
+    });
+    connect(addAction(fileMenu_, "pdiDatei3", 1004, QKeySequence::Save), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->ProjektSpeichern(false);
+    });
+    connect(addAction(fileMenu_, "pdiDatei4", 1005, QKeySequence(Qt::CTRL | Qt::Key_F4)), &QAction::triggered, this,
+            [this] {
+                if (auto* sub = mdi_->activeSubWindow()) sub->close();
+            });
+    fileMenu_->addSeparator()->setObjectName("pdiDatei5");
+    auto* print = fileMenu_->addAction(extraText(session_, ExtraText::PrintMenu));
+    print->setObjectName("pdiPrint");
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->ProjektPrint();
+    });
+    auto* preview = fileMenu_->addAction(extraText(session_, ExtraText::PrintPreview));
+    preview->setObjectName("pdiPrintPreview");
+    connect(preview, &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->printPreview();
+    });
+    auto* pdf = fileMenu_->addAction(extraText(session_, ExtraText::ExportPdf));
+    pdf->setObjectName("pdiExportPdf");
+    connect(pdf, &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->exportPdf();
+    });
+    fileMenu_->addSeparator();
+    for (int i = 6; i <= 14; ++i) {
+        auto* a = fileMenu_->addAction(QString());
+        a->setObjectName("pdiDatei" + QString::number(i));
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, a] { openProjectFile(a->data().toString()); });
+        recentActions_.push_back(a);
+    }
+    recentSeparator_ = fileMenu_->addSeparator();
+    recentSeparator_->setObjectName("pdiDatei15");
+    connect(addAction(fileMenu_, "pdiDatei16", 1017, QKeySequence::Quit), &QAction::triggered, this,
+            &QWidget::close);
+
+    editMenu_ = menuBar()->addMenu(session_.t(1019));
+    editMenu_->setObjectName("pdmWork");
+    connect(addAction(editMenu_, "pdiCut", 1020, QKeySequence::Cut), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->FktCut();
+    });
+    connect(addAction(editMenu_, "pdiCopy", 1021, QKeySequence::Copy), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->FktCopy();
+    });
+    connect(addAction(editMenu_, "pdiPaste", 1022, QKeySequence::Paste), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->FktPaste();
+    });
+    connect(addAction(editMenu_, "pdiDelete", 1023), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->FktDelete();
+    });
+    editMenu_->addSeparator()->setObjectName("Leerzeile");
+    connect(addAction(editMenu_, "pdiKonfig", 1024, QKeySequence(Qt::Key_F9)), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->FktKonfig();
+    });
+
+    extraMenu_ = menuBar()->addMenu(session_.t(1046));
+    extraMenu_->setObjectName("pdiSpecial");
+    connect(addAction(extraMenu_, "pdiOptions", 1047), &QAction::triggered, this, [this] {
+        ProjectWindow* w = activeProject();
+        OptionsDialog dlg(session_, w != nullptr, w ? w->columnWidthsTwips() : std::array<int, 7>{}, this);
+        if (dlg.exec() == QDialog::Accepted && w && dlg.applyToActiveWindow()) w->ChangeFlexGridFontANDColWidth();
+    });
+
+    windowMenu_ = menuBar()->addMenu(session_.t(1030));
+    windowMenu_->setObjectName("pdmFenster");
+    connect(addAction(windowMenu_, "MenuFensterArrange0", 1031), &QAction::triggered, mdi_,
+            &QMdiArea::cascadeSubWindows);
+    connect(addAction(windowMenu_, "MenuFensterArrange1", 1032), &QAction::triggered, this, [this] { tile(true); });
+    connect(addAction(windowMenu_, "MenuFensterArrange2", 1033), &QAction::triggered, this, [this] { tile(false); });
+    connect(addAction(windowMenu_, "MenuFenster0", 1035), &QAction::triggered, this, [this] {
+        for (auto* sub : mdi_->subWindowList()) sub->showMinimized();
+    });
+    connect(addAction(windowMenu_, "pdiCloseAll", 1036), &QAction::triggered, this, &MainWindow::CloseAllProjects);
+    windowMenu_->addSeparator()->setObjectName("Trennlinie2");
+    connect(addAction(windowMenu_, "pdiProjektInfo", 1037), &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->FktProjektInfo();
+    });
+    auto* tree = addAction(windowMenu_, "pdiTreeForm", 1038);
+    tree->setCheckable(true);
+    connect(tree, &QAction::triggered, this, [this](bool on) { ShowCatalog(on); });
+    windowMenu_->addSeparator();
+
+    helpMenu_ = menuBar()->addMenu(session_.t(1040));
+    helpMenu_->setObjectName("pdmHelp");
+    connect(addAction(helpMenu_, "pdiHelp", 1042, QKeySequence::HelpContents), &QAction::triggered, this,
+            [this] { showHelp(0); });
+    connect(addAction(helpMenu_, "pdiAbout", 1041), &QAction::triggered, this, [this] {
+        AboutDialog dlg(session_, this);
+        dlg.exec();
+    });
+
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName("MouseRightBtnMenu");
+    const std::pair<const char*, int> items[] = {
+        {"mouseCut", 1010}, {"mouseCopy", 1011}, {"mousePaste", 1012}, {"mouseDelete", 1013}};
+    for (const auto& [name, id] : items) {
+        QAction* a = addAction(contextMenu_, name, id);
+        const QString target = QString(name).replace("mouse", "pdi");
+        connect(a, &QAction::triggered, this, [this, target] { action(target)->trigger(); });
+    }
+}
+
+void MainWindow::buildToolbar()
+{
+    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar_->setObjectName("Toolbar1");
+    toolbar_->setMovable(false);
+    struct Button {
+        const char* name;
+        const char* image;
+        int tip;
+        const char* target;
+    };
+    const Button buttons[] = {
+        {"Toolbar1_1", "tb-new", 1001, "pdiDatei0"},   {"Toolbar1_2", "tb-open", 1002, "pdiDatei1"},
+        {"Toolbar1_3", "tb-save", 1004, "pdiDatei3"},  {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_5", "tb-print", 1006, "pdiPrint"},  {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_7", "tb-cut", 1010, "pdiCut"},      {"Toolbar1_8", "tb-copy", 1011, "pdiCopy"},
+        {"Toolbar1_9", "tb-paste", 1012, "pdiPaste"},  {nullptr, nullptr, 0, nullptr},
+    };
+    for (const Button& b : buttons) {
+        if (!b.name) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        QAction* a = toolbar_->addAction(icon(session_, b.image), session_.t(b.tip).trimmed());
+        a->setObjectName(b.name);
+        const QString target = b.target;
+        connect(a, &QAction::triggered, this, [this, target] {
+            QAction* t = action(target);
+            if (t && (target == "pdiDatei0" || target == "pdiDatei1" || activeProject())) t->trigger();
+        });
+    }
+    QAction* tree = toolbar_->addAction(icon(session_, "tb-catalog"), session_.t(1038));
+    tree->setObjectName("BtnTreeWin");
+    tree->setCheckable(true);
+    connect(tree, &QAction::triggered, this, [this](bool on) { ShowCatalog(on); });
+    toolbar_->addSeparator();
+    QAction* help = toolbar_->addAction(icon(session_, "tb-help"), session_.t(1040));
+    help->setObjectName("helpBtn");
+    connect(help, &QAction::triggered, this, [this] { showHelp(activeProject() ? 3 : 2); });
+}
+
+void MainWindow::createCatalogWindow()
+{
+    catalog_ = new CatalogWindow(session_, this);
+    const WindowSettings& stored = session_.settings.windows;
+    QPoint pos(geometry().right() + 8, geometry().top());
+    if (const QScreen* screen = QGuiApplication::primaryScreen();
+        screen && pos.x() + catalog_->width() > screen->availableGeometry().right())
+        pos.setX(screen->availableGeometry().right() - catalog_->width());
+    if (stored.treeLeft >= 0 && stored.treeTop >= 0)
+        pos = QPoint(twipsToPixels(stored.treeLeft), twipsToPixels(stored.treeTop));
+    catalog_->move(pos);
+    connect(catalog_, &CatalogWindow::moduleActivated, this, [this](int index) {
+        if (auto* w = activeProject()) w->insertFromCatalog(index);
+    });
+    connect(catalog_, &CatalogWindow::escapePressed, this, [this] {
+        activateWindow();
+        if (auto* w = activeProject()) w->grid()->setFocus();
+    });
+    connect(catalog_, &CatalogWindow::visibilityChanged, this, [this](bool shown) {
+        action("BtnTreeWin")->setChecked(shown);
+        action("pdiTreeForm")->setChecked(shown);
+    });
+}
+
+ProjectWindow* MainWindow::activeProject() const
+{
+    QMdiSubWindow* sub = mdi_->activeSubWindow();
+    if (!sub && !mdi_->subWindowList().isEmpty()) sub = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder).last();
+    return sub ? qobject_cast<ProjectWindow*>(sub->widget()) : nullptr;
+}
+
+std::vector<ProjectWindow*> MainWindow::projectWindows() const
+{
+    std::vector<ProjectWindow*> out;
+    for (auto* sub : mdi_->subWindowList())
+        if (auto* w = qobject_cast<ProjectWindow*>(sub->widget())) out.push_back(w);
+    return out;
+}
+
+ProjectWindow* MainWindow::addProjectWindow(const QString& title)
+{
+    auto* w = new ProjectWindow(session_, title);
+    QMdiSubWindow* sub = mdi_->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(icon(session_, "app-icon"));
+    int width = 0;
+    for (int c = 0; c < 7; ++c) width += w->grid()->columnWidth(c);
+    sub->resize(std::min(width + 48, std::max(mdi_->width() - 16, 300)), std::max(mdi_->height() * 3 / 4, 240));
+    connect(w, &ProjectWindow::editStateChanged, this, &MainWindow::updateCommands);
+    connect(w, &ProjectWindow::titleChanged, this, [this] { refreshWindowMenu(); });
+    connect(w, &ProjectWindow::saved, this, &MainWindow::AddRecentFile);
+    connect(w, &ProjectWindow::contextMenuWanted, this, [this](const QPoint& p) { contextMenu_->popup(p); });
+    connect(w, &ProjectWindow::windowClosed, this, [this, w] {
+        // The window is still in the area's list while it closes.
+        if (projectWindows().size() <= 1) {
+            EnableProjectCommands(false);
+            ShowCatalog(false);
+        }
+        QMetaObject::invokeMethod(this, [this] { updateCommands(), refreshWindowMenu(); }, Qt::QueuedConnection);
+        (void)w;
+    });
+    return w;
+}
+
+void MainWindow::NewProject()
+{
+    // The first "NoName" number that no open window uses.
+    QString title;
+    for (int n = 1;; ++n) {
+        title = session_.msg(1094) + QString::number(n);
+        bool used = false;
+        for (auto* w : projectWindows()) used |= w->title() == title;
+        if (!used) break;
+    }
+    ProjectInfo& akt = session_.app.AktProjectInfo;
+    akt.ProjektTitel = title.toStdString();
+    akt.ProjektPfad.clear();
+    akt.Gespeichert = kFalse;
+    ProjectInfoDialog dlg(session_, " " + title, this);
+    dlg.exec();
+    if (dlg.cancelled()) return;
+    ProjectWindow* w = addProjectWindow(title);
+    w->show();
+    EnableProjectCommands(true);
+    ShowCatalog(true);
+    w->grid()->setFocus();
+    updateCommands();
+}
+
+bool MainWindow::alreadyOpen(const QString& path)
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (auto* sub : mdi_->subWindowList()) {
+        auto* w = qobject_cast<ProjectWindow*>(sub->widget());
+        if (w && !w->path().isEmpty() && QFileInfo(w->path()).absoluteFilePath() == wanted) {
+            mdi_->setActiveSubWindow(sub);
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::OpenProject(bool fromDialog)
+{
+    if (!fromDialog) return;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (auto* w = activeProject(); w && !w->path().isEmpty()) folder = QFileInfo(w->path()).absolutePath();
+    const QString path = FileDialogs::openFile(this, session_.msg(1074), folder, session_.msg(1077));
+    if (path.isEmpty()) return;
+    if (!path.endsWith("qv4", Qt::CaseInsensitive)) {
+        session_.app.ask(1098, 1097, style::Ok + style::Exclamation);
+        return;
+    }
+    openProjectFile(path);
+}
+
+bool MainWindow::openProjectFile(const QString& path)
+{
+    if (alreadyOpen(path)) return true;
+    if (!FileExists(path.toStdString())) {
+        session_.app.ask(1079, 1078, style::Ok + style::Critical);
+        return false;
+    }
+    ProjectWindow* w = addProjectWindow(QFileInfo(path).fileName());
+    if (!w->ProjektLaden(path)) {
+        mdi_->removeSubWindow(w);
+        ProjectWindow::openWindows().erase(
+            std::remove(ProjectWindow::openWindows().begin(), ProjectWindow::openWindows().end(), w),
+            ProjectWindow::openWindows().end());
+        w->deleteLater();
+        updateCommands();
+        return false;
+    }
+    w->show();
+    EnableProjectCommands(true);
+    ShowCatalog(true);
+    session_.app.AktProjectInfo.Gespeichert = kTrue;
+    AddRecentFile(w->path());
+    w->grid()->setFocus();
+    updateCommands();
+    return true;
+}
+
+bool MainWindow::CloseAllProjects()
+{
+    for (auto* sub : mdi_->subWindowList()) {
+        mdi_->setActiveSubWindow(sub);
+        auto* w = qobject_cast<ProjectWindow*>(sub->widget());
+        if (!sub->close() || (w && w->closeCancelled())) return false;
+    }
+    return true;
+}
+
+void MainWindow::ShowCatalog(bool show)
+{
+    if (!catalog_) return;
+    catalog_->setVisible(show);
+    action("BtnTreeWin")->setChecked(show);
+    action("pdiTreeForm")->setChecked(show);
+}
+
+void MainWindow::showHelp(int context) { HelpViewer::showHelp(session_, context, this); }
+
+void MainWindow::EnableEditCommands(bool on)
+{
+    for (const char* name : {"pdiCut", "pdiCopy", "pdiDelete", "mouseCut", "mouseCopy", "mouseDelete", "Toolbar1_7",
+                             "Toolbar1_8"})
+        action(name)->setEnabled(on);
+}
+
+void MainWindow::EnableDeleteOnly()
+{
+    EnableEditCommands(false);
+    action("pdiDelete")->setEnabled(true);
+    action("mouseDelete")->setEnabled(true);
+}
+
+void MainWindow::EnablePaste(bool on)
+{
+    for (const char* name : {"pdiPaste", "mousePaste", "Toolbar1_9"}) action(name)->setEnabled(on);
+}
+
+void MainWindow::EnableProjectCommands(bool on)
+{
+    // The Extra menu stays: the options belong to the program, not to a project.
+    editMenu_->menuAction()->setVisible(on);
+    windowMenu_->menuAction()->setVisible(on);
+    for (const char* name : {"pdiDatei2", "pdiDatei3", "pdiDatei4", "Toolbar1_3", "Toolbar1_5", "pdiPrint",
+                             "pdiPrintPreview", "pdiExportPdf"})
+        action(name)->setEnabled(on);
+    if (!on) {
+        EnableEditCommands(false);
+        EnablePaste(false);
+    }
+}
+
+void MainWindow::updateCommands()
+{
+    ProjectWindow* w = activeProject();
+    if (!w) {
+        EnableEditCommands(false);
+        EnablePaste(false);
+        return;
+    }
+    const auto s = w->table().UpdateEditCommands();
+    EnableEditCommands(s.cut);
+    if (!s.cut && s.del) EnableDeleteOnly();
+    EnablePaste(s.paste);
+}
+
+void MainWindow::AddRecentFile(const QString& path)
+{
+    if (path.isEmpty()) return;
+    session_.recent.add(path.toStdString());
+    refreshRecentMenu();
+    session_.recent.write(session_.recentListFile());
+}
+
+void MainWindow::refreshRecentMenu()
+{
+    const auto& entries = session_.recent.entries();
+    for (std::size_t i = 0; i < recentActions_.size(); ++i) {
+        QAction* a = recentActions_[i];
+        const bool used = i < entries.size();
+        a->setVisible(used);
+        a->setText(used ? QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(ShortenPath(entries[i])))
+                        : QString());
+        a->setData(used ? QString::fromStdString(entries[i]) : QString());
+    }
+    recentSeparator_->setVisible(!entries.empty());
+}
+
+void MainWindow::refreshWindowMenu()
+{
+    for (QAction* a : windowListActions_) {
+        windowMenu_->removeAction(a);
+        a->deleteLater();
+    }
+    windowListActions_.clear();
+    int n = 0;
+    for (auto* sub : mdi_->subWindowList()) {
+        auto* w = qobject_cast<ProjectWindow*>(sub->widget());
+        if (!w) continue;
+        QAction* a = windowMenu_->addAction(QString("&%1 %2").arg(++n).arg(w->title()));
+        a->setCheckable(true);
+        a->setChecked(sub == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+        windowListActions_.push_back(a);
+    }
+}
+
+void MainWindow::tile(bool horizontally)
+{
+    const auto subs = mdi_->subWindowList();
+    if (subs.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int n = static_cast<int>(subs.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* sub = subs[i];
+        sub->showNormal();
+        if (horizontally)
+            sub->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
+        else
+            sub->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+    }
+}
+
+void MainWindow::saveSettings()
+{
+    if (isMinimized()) return;  // the previous run's settings stay
+    WindowSettings& w = session_.settings.windows;
+    const QRect g = geometry();
+    w.mainLeft = pixelsToTwips(g.left());
+    w.mainTop = pixelsToTwips(g.top());
+    w.mainWidth = pixelsToTwips(g.width());
+    w.mainHeight = pixelsToTwips(g.height());
+    if (catalog_) {
+        w.treeLeft = pixelsToTwips(catalog_->x());
+        w.treeTop = pixelsToTwips(catalog_->y());
+    }
+    rm::gui::saveSettings(session_.settings);
+    session_.recent.write(session_.recentListFile());
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    if (!CloseAllProjects()) {
+        e->ignore();
+        return;
+    }
+    saveSettings();
+    if (catalog_) catalog_->close();
+    if (HelpViewer* viewer = HelpViewer::instance()) viewer->close();
+    e->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e)
+{
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".qv4", Qt::CaseInsensitive)) {
+            e->acceptProposedAction();
+            return;
+        }
+    e->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent* e)
+{
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".qv4", Qt::CaseInsensitive))
+            openProjectFile(url.toLocalFile());
+    e->acceptProposedAction();
+}
+
+}  // namespace rm::gui

@@ -1,0 +1,82 @@
+// The main window: the frame of the project windows, with the menus, the
+// toolbar, the context menu of the tables, the recent files and the settings.
+// It does no project work itself: every command goes to the active project window.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+#include <QToolBar>
+
+#include "gui/app/Session.h"
+
+namespace rm::gui {
+
+class CatalogWindow;
+class ProjectWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Session& session);
+
+    // Built after the descriptions are loaded (the splash window does that).
+    void createCatalogWindow();
+    CatalogWindow* catalogWindow() { return catalog_; }
+    QMdiArea* mdiArea() { return mdi_; }
+    ProjectWindow* activeProject() const;
+    std::vector<ProjectWindow*> projectWindows() const;
+
+    // ---- commands
+    void NewProject();
+    void OpenProject(bool fromDialog);
+    bool openProjectFile(const QString& path);  // open without the dialog (command line, drops)
+    bool CloseAllProjects();
+    void ShowCatalog(bool show);
+    void showHelp(int context);
+
+    // ---- command states
+    void EnableEditCommands(bool on);
+    void EnableDeleteOnly();
+    void EnablePaste(bool on);
+    void EnableProjectCommands(bool on);
+    void updateCommands();
+    void AddRecentFile(const QString& path);
+
+    QAction* action(const QString& objectName) const;
+    QMenu* contextMenu() { return contextMenu_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    QAction* addAction(QMenu* menu, const QString& name, int textId, const QKeySequence& key = {});
+    void buildMenus();
+    void buildToolbar();
+    void refreshRecentMenu();
+    void refreshWindowMenu();
+    ProjectWindow* addProjectWindow(const QString& title);
+    void tile(bool horizontally);
+    bool alreadyOpen(const QString& path);
+    void saveSettings();
+
+    Session& session_;
+    QMdiArea* mdi_;
+    CatalogWindow* catalog_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* extraMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> windowListActions_;
+    bool quitting_ = false;
+};
+
+}  // namespace rm::gui

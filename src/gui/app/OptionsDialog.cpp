@@ -1,0 +1,209 @@
+#include "gui/app/OptionsDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "gui/app/HelpViewer.h"
+#include "gui/app/Session.h"
+
+namespace rm::gui {
+
+std::optional<OptionsDialog::FontAnswer> OptionsDialog::nextFont_;
+
+namespace {
+
+constexpr int kHelpContext = 15;
+const char* const kLanguageKeywords[4] = {"", "ENGLISH", "DEUTSCH", "OPTION"};
+
+void named(QObject* o, const QString& name)
+{
+    o->setObjectName(name);
+}
+
+// A font size the grid can take: whole points within the chooser's range.
+int gridFontSize(const QFont& font)
+{
+    double points = font.pointSizeF();
+    if (points <= 0 && font.pixelSize() > 0) points = font.pixelSize() * 72.0 / 96.0;
+    if (points <= 0) points = 7;
+    return std::clamp(static_cast<int>(std::lround(points)), OptionsDialog::kMinFontSize, OptionsDialog::kMaxFontSize);
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::array<int, 7>& activeColumnWidths,
+                             QWidget* parent)
+    : QDialog(parent), session_(session), projectActive_(projectActive), activeWidths_(activeColumnWidths)
+{
+    named(this, QStringLiteral("frmInit"));
+    // The design caption "Optionen" is no text number; the window is titled
+    // like the menu item that opens it.
+    setWindowTitle(session.t(1047));
+
+    auto* frameFont = new QGroupBox(session.t(1050), this);
+    named(frameFont, QStringLiteral("frameFont"));
+    auto* lblFont = new QLabel(session.t(1051), frameFont);
+    named(lblFont, QStringLiteral("lblFont"));
+    txtFont_ = new QLineEdit(frameFont);
+    named(txtFont_, QStringLiteral("txtFont"));
+    txtFont_->setReadOnly(true);
+    txtFont_->setMinimumWidth(txtFont_->fontMetrics().averageCharWidth() * 24);
+    lblFont->setBuddy(txtFont_);
+    auto* lblFontHeight = new QLabel(session.t(1052), frameFont);
+    named(lblFontHeight, QStringLiteral("lblFontHeight"));
+    txtFontHeight_ = new QLineEdit(frameFont);
+    named(txtFontHeight_, QStringLiteral("txtFontHeight"));
+    txtFontHeight_->setReadOnly(true);
+    txtFontHeight_->setMaximumWidth(txtFontHeight_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) * 2);
+    lblFontHeight->setBuddy(txtFontHeight_);
+    auto* cmdChangeFont = new QPushButton(session.t(1053), frameFont);
+    named(cmdChangeFont, QStringLiteral("cmdChangeFont"));
+    cmdChangeFont->setAutoDefault(false);
+    auto* fontLayout = new QFormLayout(frameFont);
+    fontLayout->addRow(lblFont, txtFont_);
+    fontLayout->addRow(lblFontHeight, txtFontHeight_);
+    fontLayout->addRow(QString(), cmdChangeFont);
+    connect(cmdChangeFont, &QPushButton::clicked, this, &OptionsDialog::chooseFont);
+
+    frameColWidth_ = new QGroupBox(session.t(1055), this);
+    named(frameColWidth_, QStringLiteral("frameColWidth"));
+    auto* widthLayout = new QVBoxLayout(frameColWidth_);
+    for (int i = 0; i < 3; ++i) {
+        optColWidth_[i] = new QRadioButton(session.t(1056 + i), frameColWidth_);
+        named(optColWidth_[i], QStringLiteral("optColWidth%1").arg(i));
+        widthLayout->addWidget(optColWidth_[i]);
+    }
+
+    auto* frameDelete = new QGroupBox(session.t(1054), this);
+    named(frameDelete, QStringLiteral("frameDelete"));
+    ckbDelete_ = new QCheckBox(session.t(1059), frameDelete);
+    named(ckbDelete_, QStringLiteral("ckbDelete"));
+    auto* deleteLayout = new QVBoxLayout(frameDelete);
+    deleteLayout->addWidget(ckbDelete_);
+    deleteLayout->addStretch();
+
+    auto* frameLanguage = new QGroupBox(session.t(1060), this);
+    named(frameLanguage, QStringLiteral("FrameSelLanguage"));
+    auto* languageLayout = new QVBoxLayout(frameLanguage);
+    for (int i = 1; i <= 3; ++i) {
+        // The third language is named by the catalog file, not by the text table.
+        const QString text = i == 3 ? QString::fromStdString(session.language.OptionCaption) : session.t(1060 + i);
+        optLanguage_[i] = new QRadioButton(text, frameLanguage);
+        named(optLanguage_[i], QStringLiteral("optLanguage%1").arg(i));
+        if (text.trimmed().isEmpty()) optLanguage_[i]->setAccessibleName(session.t(1063));
+        languageLayout->addWidget(optLanguage_[i]);
+    }
+    languageLayout->addStretch();
+
+    auto* btnOk = new QPushButton(QStringLiteral("&OK"), this);
+    named(btnOk, QStringLiteral("btnOk"));
+    btnOk->setDefault(true);
+    auto* btnCancel = new QPushButton(session.t(1120), this);
+    named(btnCancel, QStringLiteral("btnCancel"));
+    auto* btnHelp = new QPushButton(session.t(1121), this);
+    named(btnHelp, QStringLiteral("btnHelp"));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(btnOk, QDialogButtonBox::AcceptRole);
+    buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
+    buttons->addButton(btnHelp, QDialogButtonBox::HelpRole);
+    connect(btnOk, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { HelpViewer::showHelp(session_, kHelpContext, this); });
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(frameFont, 0, 0);
+    grid->addWidget(frameLanguage, 0, 1);
+    grid->addWidget(frameColWidth_, 1, 0);
+    grid->addWidget(frameDelete, 1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    // Opening.
+    if (projectActive_) {
+        txtFont_->setText(session.settings.grid.fontName);
+        txtFontHeight_->setText(session.settings.grid.fontSize);
+        optColWidth_[0]->setChecked(true);
+    } else {
+        frameColWidth_->setEnabled(false);
+    }
+    // The box shows the switch as it is, project or not: OK writes it back.
+    ckbDelete_->setChecked(session.app.ConfirmDelete);
+    const int index = session.language.LanguageIndex;
+    if (index >= 1 && index <= 3) optLanguage_[index]->setChecked(true);
+}
+
+void OptionsDialog::chooseFont()
+{
+    const QFont preset = session_.settings.grid.font();
+    bool ok = false;
+    QFont font;
+    if (nextFont_) {
+        ok = nextFont_->accepted;
+        font = nextFont_->font;
+        nextFont_.reset();
+    } else {
+        font = QFontDialog::getFont(&ok, preset, this, session_.t(1050));
+    }
+    if (!ok) return;
+    font.setPointSize(gridFontSize(font));
+    chosenFont_ = font;
+    FontChosen = true;
+    txtFont_->setText(font.family());
+    txtFontHeight_->setText(QString::number(font.pointSize()));
+}
+
+int OptionsDialog::selectedLanguage() const
+{
+    for (int i = 1; i <= 3; ++i)
+        if (optLanguage_[i]->isChecked()) return i;
+    return 0;
+}
+
+void OptionsDialog::accept()
+{
+    GridSettings& grid = session_.settings.grid;
+    if (FontChosen) {
+        grid.fontName = chosenFont_.family();
+        grid.fontSize = QString::number(chosenFont_.pointSize());
+        grid.bold = chosenFont_.bold();
+        grid.italic = chosenFont_.italic();
+    }
+    if (frameColWidth_->isEnabled()) {
+        if (optColWidth_[1]->isChecked()) grid.colWidths = GridSettings::standardColumnWidths();
+        if (optColWidth_[2]->isChecked()) grid.colWidths = activeWidths_;
+    }
+    session_.app.ConfirmDelete = ckbDelete_->isChecked();
+    applyToActive_ = projectActive_;
+
+    const int language = selectedLanguage();
+    if (language != 0 && language != session_.language.LanguageIndex) {
+        const std::string error =
+            writeIniString(session_.languageFile(), "LANGUAGE", "SELECTED", kLanguageKeywords[language]);
+        if (error.empty()) {
+            session_.app.asker.ShowMessage(" Change will take effect on next start  ", "Language change",
+                                           style::Ok + style::Exclamation);
+        } else {
+            // Saying the change will take effect would be untrue.
+            session_.app.asker.ShowMessage(session_.msg(1080).toStdString() + "\n\n" + error,
+                                           session_.msg(1078).toStdString(), style::Ok + style::Critical);
+        }
+    }
+    QDialog::accept();
+}
+
+}  // namespace rm::gui

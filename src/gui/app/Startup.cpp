@@ -1,0 +1,154 @@
+#include "gui/app/Startup.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include "core/app/Files.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/Session.h"
+#include "gui/app/SplashWindow.h"
+#include "gui/cpu/CpuDialogs.h"
+#include "gui/modules/FrameDialogs.h"
+#include "gui/modules/MotionDialogs.h"
+
+namespace rm::gui {
+
+namespace fs = std::filesystem;
+
+bool parseStartOptions(const QStringList& arguments, StartOptions& options, QString* error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("RackMason: configuration of PLC I/O racks");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption splash("splash-ms", "Shortest time the start window stays, in milliseconds (default 2000).",
+                              "ms", "2000");
+    QCommandLineOption resources("resources", "Folder with the data files (default: beside the program).", "dir");
+    parser.addOption(splash);
+    parser.addOption(resources);
+    parser.addPositionalArgument("project", "Project files (.qv4) to open.", "[project...]");
+    if (!parser.parse(arguments)) {
+        if (error) *error = parser.errorText();
+        return false;
+    }
+    if (parser.isSet("help") || parser.isSet("version")) {
+        if (parser.isSet("help")) parser.showHelp(0);
+        parser.showVersion();
+    }
+    bool ok = true;
+    options.splashMs = parser.value(splash).toInt(&ok);
+    if (!ok || options.splashMs < 0) {
+        if (error) *error = "--splash-ms takes a number of milliseconds";
+        return false;
+    }
+    options.resources = parser.value(resources);
+    options.projects = parser.positionalArguments();
+    return true;
+}
+
+namespace {
+
+void fatalMissingFile(Session& session)
+{
+    // No language is chosen yet when the catalog file is missing: English.
+    const Texts english(kEnglishBase);
+    session.asker.ShowMessage(english.byEnglishId(1081), english.byEnglishId(1082), style::Ok + style::Critical);
+}
+
+// The user's language choice, where the shipped catalog file cannot be written.
+void applyUserLanguage(Session& session)
+{
+    const fs::path user = session.languageFile();
+    if (user == resourcePath(session.resourceDir, kCatalogFileName) || !fs::exists(user)) return;
+    const std::string keyword = IniFile::load(user).getString("LANGUAGE", "SELECTED", "", 20);
+    LanguageChoice fresh;
+    selectLanguage(keyword, fresh);
+    if (fresh.LanguageIndex) {
+        session.language.LanguageBase = fresh.LanguageBase;
+        session.language.LanguageIndex = fresh.LanguageIndex;
+        session.language.ModuleDataFile = fresh.ModuleDataFile;
+        session.language.moduleFileName = fresh.moduleFileName;
+    }
+}
+
+void installQtTranslations(QApplication& app, int languageBase)
+{
+    if (languageBase == kEnglishBase) return;
+    auto* translator = new QTranslator(&app);
+    const QString name = languageBase == kGermanBase ? "qtbase_de" : "qtbase_fr";
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) app.installTranslator(translator);
+}
+
+}  // namespace
+
+std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, const StartOptions& options)
+{
+    session.programDir = QCoreApplication::applicationDirPath().toStdString();
+    session.resourceDir =
+        options.resources.isEmpty() ? defaultResourceDir(session.programDir) : fs::path(options.resources.toStdString());
+    session.userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    std::error_code ec;
+    fs::create_directories(session.userDir, ec);
+
+    session.settings = loadSettings();
+    session.recent.read(session.recentListFile(), [](const std::string& p) { return FileExists(p); });
+    session.language = LoadLanguage(session.resourceDir);
+    if (!session.language.catalogFound) {
+        fatalMissingFile(session);
+        return nullptr;
+    }
+    applyUserLanguage(session);
+    session.app.setLanguage(session.language.LanguageBase);
+    installQtTranslations(app, session.language.LanguageBase);
+    QApplication::setApplicationDisplayName("qv4 RackMason");
+
+    registerFrameDialogs();
+    registerMotionDialogs();
+    registerCpuDialog();
+    auto window = std::make_unique<MainWindow>(session);
+    session.asker.setParentWindow(window.get());
+    window->show();
+
+    bool loaded = false;
+    SplashWindow::runWithSplash(session, options.splashMs, [&] {
+        if (session.language.moduleFileName.empty()) return;
+        auto res = LoadModuleDescriptions(resourcePath(session.resourceDir, session.language.moduleFileName));
+        if (!res.catalog) return;
+        session.app.ModulKatalog = std::move(*res.catalog);
+        session.catalogIni = IniFile::load(resourcePath(session.resourceDir, kCatalogFileName));
+        session.tree = CreateTreeV(session.catalogIni, session.app.ModulKatalog);
+        loaded = true;
+    });
+    if (!loaded) {
+        window->hide();
+        fatalMissingFile(session);
+        return nullptr;
+    }
+    window->createCatalogWindow();
+    for (const QString& p : options.projects) window->openProjectFile(QFileInfo(p).absoluteFilePath());
+    return window;
+}
+
+int runProgram(QApplication& app)
+{
+    QApplication::setApplicationName("RackMason");
+    QApplication::setOrganizationName("RackMason");
+    QApplication::setApplicationVersion("2.4.0");
+    StartOptions options;
+    QString error;
+    if (!parseStartOptions(QApplication::arguments(), options, &error)) {
+        fprintf(stderr, "rackmason: %s\n", qPrintable(error));
+        return 2;
+    }
+    Session session;
+    auto window = startProgram(app, session, options);
+    if (!window) return 1;
+    return app.exec();
+}
+
+}  // namespace rm::gui

@@ -1,0 +1,57 @@
+// The project information dialog: name, family and author (the header values
+// of the generated source), description and notes of a project. It edits the
+// session's AktProjectInfo; callers copy between that record and a project.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/project/ProjectInfoForm.h"
+
+class QFocusEvent;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace rm::gui {
+
+struct Session;
+
+class ProjectInfoDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Caption: text 1073 immediately followed by titleSuffix. Loading clears
+    // AktProjectInfo.InfoBestaetigt.
+    ProjectInfoDialog(Session& session, const QString& titleSuffix, QWidget* parent = nullptr);
+    ~ProjectInfoDialog() override;
+
+    // After the dialog closed: true for Cancel, Escape or the close box.
+    // Whenever the user changed a field, closing (also cancelling) has put
+    // the five fields into AktProjectInfo and set InfoBestaetigt.
+    bool cancelled() const { return form_.Cancelled; }
+
+    // Windows > Project information on an open project: shows the project's
+    // record and hands the result back to it. A cancelled edit does not
+    // reach the project but stays in AktProjectInfo. Returns !cancelled().
+    static bool editProject(Session& session, ProjectInfo& project, const QString& titleSuffix,
+                            QWidget* parent = nullptr);
+
+public slots:
+    void done(int result) override;
+
+private:
+    void leftHeader(int field, Qt::FocusReason reason);
+
+    Session& session_;
+    ProjectInfoForm form_;
+    std::array<QLineEdit*, kHeaderFields> txtHeader_{};
+    QPlainTextEdit* txtBeschreibung_;
+    QPlainTextEdit* txtNotizen_;
+    QPushButton* btnOk_;
+    QPushButton* btnCancel_;
+    bool refocusing_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace rm::gui

@@ -1,0 +1,464 @@
+#include "gui/project/ProjectWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDataStream>
+#include <QDir>
+#include <QDrag>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "core/dbgen/WriteDb.h"
+#include "core/project/ProjectDocument.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/GuiTexts.h"
+#include "gui/dbgen/DbSelectDialog.h"
+#include "gui/project/PrintPage.h"
+#include "gui/project/ProjectInfoDialog.h"
+
+namespace rm::gui {
+
+namespace fs = std::filesystem;
+
+// ---------------------------------------------------------------- model
+
+ProjectTableModel::ProjectTableModel(ProjectTable& table, QObject* parent) : QAbstractTableModel(parent), table_(table)
+{
+}
+
+int ProjectTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : table_.rowCount() - 1;
+}
+
+int ProjectTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ProjectTable::kColumns;
+}
+
+QVariant ProjectTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid()) return {};
+    const int row = index.row() + 1;
+    if (role == Qt::DisplayRole) return QString::fromStdString(table_.cell(row, index.column()));
+    if (role == Qt::TextAlignmentRole) {
+        if (index.column() == 1 || index.column() == 2) return int(Qt::AlignLeft | Qt::AlignVCenter);
+        if (index.column() == 0)
+            return int((table_.labelsRightAligned() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return int(Qt::AlignCenter);
+    }
+    return {};
+}
+
+QVariant ProjectTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::DisplayRole) return QString::fromStdString(table_.cell(0, section));
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter | Qt::TextWordWrap);
+    return {};
+}
+
+void ProjectTableModel::refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+// ---------------------------------------------------------------- grid
+
+ProjectGrid::ProjectGrid(ProjectWindow& window, QWidget* parent) : QTableView(parent), window_(window)
+{
+    setObjectName("Grid1");
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    verticalHeader()->hide();
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    setWordWrap(false);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { emit contextMenuWanted(viewport()->mapToGlobal(p)); });
+}
+
+int ProjectGrid::tableRowAt(const QPoint& pos) const
+{
+    const QModelIndex idx = indexAt(pos);
+    return idx.isValid() ? idx.row() + 1 : 0;
+}
+
+void ProjectGrid::mousePressEvent(QMouseEvent* e)
+{
+    QTableView::mousePressEvent(e);
+    pressPos_ = e->pos();
+    pressRow_ = tableRowAt(e->pos());
+    if (pressRow_) window_.selectRow(pressRow_);
+}
+
+void ProjectGrid::mouseMoveEvent(QMouseEvent* e)
+{
+    if (!(e->buttons() & Qt::LeftButton) || !pressRow_ ||
+        (e->pos() - pressPos_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    ProjectTable& t = window_.table();
+    const int row = pressRow_;
+    pressRow_ = 0;
+    if (!t.canDrag(row)) return;
+    window_.session().app.CurrentModule = t.record(row);
+    auto* mime = new QMimeData;
+    QByteArray payload;
+    QDataStream(&payload, QIODevice::WriteOnly) << quintptr(&window_) << row;
+    mime->setData(kRowMime, payload);
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+void ProjectGrid::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    const int row = tableRowAt(e->pos());
+    if (row && window_.table().record(row).HasDialog) emit rowActivated(row);
+}
+
+void ProjectGrid::keyPressEvent(QKeyEvent* e)
+{
+    ProjectTable& t = window_.table();
+    const int row = t.currentRow();
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!t.rowEmpty(row)) emit rowActivated(row);
+        return;
+    case Qt::Key_Delete:
+    case Qt::Key_Clear:
+        if (!t.rowEmpty(row)) emit deletePressed();
+        return;
+    case Qt::Key_Control: t.CtrlDown = true; break;
+    default: break;
+    }
+    QTableView::keyPressEvent(e);
+    const QModelIndex cur = currentIndex();
+    if (cur.isValid() && cur.row() + 1 != row) window_.selectRow(cur.row() + 1);
+}
+
+void ProjectGrid::keyReleaseEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Control) window_.table().CtrlDown = false;
+    QTableView::keyReleaseEvent(e);
+}
+
+bool ProjectGrid::acceptDrag(QDropEvent* e)
+{
+    const QMimeData* m = e->mimeData();
+    if (!m->hasFormat(kCatalogMime) && !m->hasFormat(kRowMime)) return false;
+    const int row = tableRowAt(e->position().toPoint());
+    Session& s = window_.session();
+    if (m->hasFormat(kCatalogMime)) {
+        const int index = m->data(kCatalogMime).toInt();
+        if (s.app.ModulKatalog.validIndex(index)) s.app.CurrentModule = s.app.ModulKatalog.at(index);
+    }
+    const bool allowed = row > 0 && window_.table().IsAllowedInRow(s.app.CurrentModule, row);
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    if (!allowed) {
+        e->ignore();
+        return false;
+    }
+    e->setDropAction(ctrl && m->hasFormat(kRowMime) ? Qt::CopyAction : Qt::MoveAction);
+    e->accept();
+    return true;
+}
+
+void ProjectGrid::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasFormat(kCatalogMime) || e->mimeData()->hasFormat(kRowMime)) e->acceptProposedAction();
+    else e->ignore();
+}
+
+void ProjectGrid::dragMoveEvent(QDragMoveEvent* e) { acceptDrag(e); }
+
+void ProjectGrid::dropEvent(QDropEvent* e)
+{
+    if (!acceptDrag(e)) return;
+    const int row = tableRowAt(e->position().toPoint());
+    window_.dropped(e->mimeData(), row, e->modifiers() & Qt::ControlModifier);
+}
+
+// ---------------------------------------------------------------- window
+
+std::map<DialogKind, RowDialog>& ProjectWindow::dialogs()
+{
+    static std::map<DialogKind, RowDialog> registry;
+    return registry;
+}
+
+std::vector<ProjectWindow*>& ProjectWindow::openWindows()
+{
+    static std::vector<ProjectWindow*> windows;
+    return windows;
+}
+
+ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* parent)
+    : QWidget(parent), session_(session), table_(session.app), model_(table_, this), grid_(new ProjectGrid(*this, this))
+{
+    setObjectName("GridForm");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(grid_);
+    grid_->setModel(&model_);
+    table_.info() = session.app.AktProjectInfo;
+    setTitle(title);
+    ChangeFlexGridFontANDColWidth();
+    connect(grid_, &ProjectGrid::rowActivated, this, &ProjectWindow::OpenModuleDialog);
+    connect(grid_, &ProjectGrid::deletePressed, this, &ProjectWindow::FktDelete);
+    connect(grid_, &ProjectGrid::contextMenuWanted, this, &ProjectWindow::contextMenuWanted);
+    openWindows().push_back(this);
+    selectRow(1);
+}
+
+void ProjectWindow::setTitle(const QString& title)
+{
+    title_ = title;
+    setWindowTitle(title + session_.msg(1070));
+    emit titleChanged(title);
+}
+
+void ProjectWindow::ChangeFlexGridFontANDColWidth()
+{
+    const GridSettings& g = session_.settings.grid;
+    grid_->setFont(g.font());
+    grid_->horizontalHeader()->setFont(g.font());
+    const int rowHeight = QFontMetrics(g.font()).height() + 6;
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid_->horizontalHeader()->setMinimumHeight(2 * rowHeight);  // the header row is twice as high
+    for (int c = 0; c < ProjectTable::kColumns; ++c) grid_->setColumnWidth(c, twipsToPixels(g.colWidths[c]));
+}
+
+std::array<int, 7> ProjectWindow::columnWidthsTwips() const
+{
+    std::array<int, 7> w{};
+    for (int c = 0; c < 7; ++c) w[c] = pixelsToTwips(grid_->columnWidth(c));
+    return w;
+}
+
+void ProjectWindow::refresh()
+{
+    model_.refresh();
+    selectRow(table_.currentRow());
+    emit editStateChanged();
+}
+
+void ProjectWindow::selectRow(int row)
+{
+    table_.setCurrentRow(row);
+    const QModelIndex idx = model_.index(table_.currentRow() - 1, 1);
+    grid_->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid_->scrollTo(idx);
+    emit editStateChanged();
+}
+
+void ProjectWindow::insertFromCatalog(int index)
+{
+    table_.DblClickInTree(index);
+    refresh();
+}
+
+bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
+{
+    bool done = false;
+    if (mime->hasFormat(kCatalogMime)) {
+        done = table_.dropFromCatalog(mime->data(kCatalogMime).toInt(), row);
+    } else if (mime->hasFormat(kRowMime)) {
+        QDataStream in(mime->data(kRowMime));
+        quintptr source = 0;
+        int sourceRow = 0;
+        in >> source >> sourceRow;
+        auto& open = openWindows();
+        auto it = std::find_if(open.begin(), open.end(), [&](ProjectWindow* w) { return quintptr(w) == source; });
+        if (it == open.end()) return false;
+        done = table_.dropFromTable((*it)->table(), sourceRow, row, ctrl);
+        if (*it != this) (*it)->refresh();
+    }
+    refresh();
+    return done;
+}
+
+void ProjectWindow::FktCut()
+{
+    table_.FktCut();
+    refresh();
+}
+
+void ProjectWindow::FktCopy()
+{
+    table_.FktCopy();
+    refresh();
+}
+
+void ProjectWindow::FktPaste()
+{
+    table_.FktPaste();
+    refresh();
+}
+
+void ProjectWindow::FktDelete()
+{
+    table_.FktDelete();
+    refresh();
+}
+
+void ProjectWindow::OpenModuleDialog(int row)
+{
+    if (row < 1 || row > table_.lastRow() || table_.rowEmpty(row)) return;
+    const DialogKind kind = table_.prepareDialog(row);
+    auto it = dialogs().find(kind);
+    if (it == dialogs().end()) return;
+    it->second(session_, table_, this);
+    table_.finishDialog(row, kind);
+    refresh();
+    grid_->setFocus();
+}
+
+bool ProjectWindow::ProjektSpeichern(bool saveAs)
+{
+    ProjectInfo& info = table_.info();
+    QString path = QString::fromStdString(info.ProjektPfad);
+    if (!info.Gespeichert || saveAs || path.isEmpty()) {
+        QString folder = path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                        : QFileInfo(path).absolutePath();
+        const QString chosen =
+            FileDialogs::saveFile(this, session_.msg(1075), folder, session_.msg(1077), QStringLiteral("qv4"));
+        if (chosen.isEmpty()) return false;
+        // Long names are stored under their first 8 characters; that name may
+        // belong to another project, which is never replaced without asking.
+        const fs::path stored = applyNameRule(chosen.toStdString());
+        if (stored != fs::path(chosen.toStdString()) && fs::exists(stored) &&
+            QFileInfo(QString::fromStdString(stored.string())).absoluteFilePath() != QFileInfo(path).absoluteFilePath()) {
+            const std::string prompt = session_.app.messages[1068] + "\n" + stored.string();
+            if (session_.app.asker.ShowMessage(prompt, session_.app.messages[1069],
+                                               style::OkCancel + style::Exclamation) != answer::Ok)
+                return false;
+        }
+        info.ProjektPfad = QFileInfo(QString::fromStdString(stored.string())).absoluteFilePath().toStdString();
+        info.ProjektTitel = stored.filename().string();
+        info.Gespeichert = kTrue;
+        setTitle(QString::fromStdString(info.ProjektTitel));
+    }
+    const std::string err = saveProject(table_, table_.info().ProjektPfad);
+    if (!err.empty()) {
+        session_.app.ask(1080, 1078, style::Ok + style::Critical);
+        emit editStateChanged();
+        return false;
+    }
+    emit saved(path = QString::fromStdString(table_.info().ProjektPfad));
+    emit editStateChanged();
+    return true;
+}
+
+bool ProjectWindow::ProjektLaden(const QString& path)
+{
+    auto res = openProject(table_, path.toStdString());
+    if (res.status == ProjectReadStatus::Ok) {
+        setTitle(QFileInfo(path).fileName());
+        refresh();
+        if (!res.notes.empty()) {
+            std::string text;
+            for (const auto& n : res.notes) text += n + "\n";
+            session_.app.asker.ShowMessage(text, extraText(session_, ExtraText::DroppedRecords).toStdString(),
+                                           style::Ok + style::Information);
+        }
+        return true;
+    }
+    if (res.status == ProjectReadStatus::WrongVersion)
+        session_.app.asker.ShowMessage("This project is not compatible with this version of RackMason",
+                                       "Error: project is too old", style::Ok + style::Critical);
+    else
+        session_.app.asker.ShowMessage(session_.app.messages[1079] + "\n" + res.detail, session_.app.messages[1078],
+                                       style::Ok + style::Critical);
+    return false;
+}
+
+int ProjectWindow::writeDB(int ioDb, int cpuDb) { return rm::writeDB(table_, ioDb, cpuDb); }
+
+void ProjectWindow::FktKonfig()
+{
+    if (!table_.info().Gespeichert) {
+        if (session_.app.ask(1096, 1095, style::YesNo + style::Exclamation) != answer::Yes) return;
+        if (!ProjektSpeichern(false)) return;
+    }
+    DbSelectDialog dlg(session_, title_, [this](int io, int cpu) { return writeDB(io, cpu); }, this);
+    dlg.setWindowTitle(session_.t(1150));
+    dlg.exec();
+    grid_->setFocus();
+}
+
+void ProjectWindow::FktProjektInfo()
+{
+    session_.app.AktProjectInfo = table_.info();
+    ProjectInfoDialog dlg(session_, " " + title_, this);
+    dlg.exec();
+    const ProjectInfo& edited = session_.app.AktProjectInfo;
+    ProjectInfo& own = table_.info();
+    if (dlg.cancelled()) return;
+    if (edited.ProjektName != own.ProjektName || edited.Familie != own.Familie || edited.Autor != own.Autor ||
+        edited.Beschreibung != own.Beschreibung || edited.Notizen != own.Notizen) {
+        own = edited;
+        table_.SetProjektDataHasChangedFlag(true);
+        emit editStateChanged();
+    }
+}
+
+void ProjectWindow::ProjektPrint()
+{
+    QString error;
+    if (!printProject(table_, session_.app.texts, this, &error) && !error.isEmpty())
+        session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+}
+
+void ProjectWindow::printPreview() { previewProject(table_, session_.app.texts, this); }
+
+void ProjectWindow::exportPdf()
+{
+    QString base = path().isEmpty() ? QDir::home().filePath(title_) : path();
+    if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
+    const QString target =
+        FileDialogs::saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf", "PDF (*.pdf)|*.pdf|", "pdf");
+    if (target.isEmpty()) return;
+    QString error;
+    if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error))
+        session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+}
+
+void ProjectWindow::closeEvent(QCloseEvent* e)
+{
+    closeCancelled_ = false;
+    if (table_.changed()) {
+        const int a = session_.app.asker.ShowMessage(session_.app.messages[1087], windowTitle().toStdString(),
+                                                     style::YesNoCancel + style::Exclamation);
+        // A save that does not happen keeps the window, so nothing is lost.
+        if (a == answer::Cancel || (a == answer::Yes && !ProjektSpeichern(false))) {
+            closeCancelled_ = true;
+            e->ignore();
+            return;
+        }
+    }
+    auto& open = openWindows();
+    open.erase(std::remove(open.begin(), open.end(), this), open.end());
+    emit windowClosed(this);
+    e->accept();
+}
+
+void ProjectWindow::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    grid_->setFocus();
+}
+
+}  // namespace rm::gui

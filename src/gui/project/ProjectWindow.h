@@ -1,0 +1,134 @@
+// A project window: the seven-column table of one project, with drag and
+// drop, the keyboard, and the project's file, edit and generate commands.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "core/project/ProjectTable.h"
+#include "gui/app/Session.h"
+
+namespace rm::gui {
+
+class ProjectWindow;
+
+// The table as Qt sees it: table row r is view row r - 1 (row 0 is the header).
+class ProjectTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ProjectTableModel(ProjectTable& table, QObject* parent = nullptr);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void refresh();
+
+private:
+    ProjectTable& table_;
+};
+
+// Drag data: a catalog entry, or a row of a project window.
+inline constexpr const char* kCatalogMime = "application/x-rackmason-catalog-entry";
+inline constexpr const char* kRowMime = "application/x-rackmason-project-row";
+
+class ProjectGrid : public QTableView {
+    Q_OBJECT
+public:
+    ProjectGrid(ProjectWindow& window, QWidget* parent);
+
+signals:
+    void rowActivated(int row);  // double click, Enter or Space on a row
+    void deletePressed();
+    void contextMenuWanted(const QPoint& globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    int tableRowAt(const QPoint& pos) const;
+    bool acceptDrag(QDropEvent* e);
+
+    ProjectWindow& window_;
+    QPoint pressPos_;
+    int pressRow_ = 0;
+};
+
+// What a module or CPU dialog does: edit CurrentModule (and NextModule);
+// true when it ended with OK. Registered per dialog kind.
+using RowDialog = std::function<bool(Session&, ProjectTable&, QWidget* parent)>;
+
+class ProjectWindow : public QWidget {
+    Q_OBJECT
+public:
+    ProjectWindow(Session& session, const QString& title, QWidget* parent = nullptr);
+
+    ProjectTable& table() { return table_; }
+    Session& session() { return session_; }
+    ProjectGrid* grid() { return grid_; }
+    QString title() const { return title_; }
+    // Full path of the project file; empty until saved or opened.
+    QString path() const { return QString::fromStdString(table_.info().ProjektPfad); }
+
+    // ---- commands of the main window
+    bool ProjektSpeichern(bool saveAs);
+    bool ProjektLaden(const QString& path);  // false: the window is to be closed
+    void FktCut();
+    void FktCopy();
+    void FktPaste();
+    void FktDelete();
+    void FktKonfig();
+    void FktProjektInfo();
+    void ProjektPrint();
+    void printPreview();
+    void exportPdf();
+    int writeDB(int ioDb, int cpuDb);
+    void OpenModuleDialog(int row);
+    void ChangeFlexGridFontANDColWidth();
+    std::array<int, 7> columnWidthsTwips() const;
+
+    // After any change of the table: redraw, keep the selection, tell the main window.
+    void refresh();
+    void selectRow(int row);
+    void insertFromCatalog(int index);  // double click in the catalog tree
+    bool dropped(const QMimeData* data, int row, bool ctrl);
+
+    // The dialogs of the module families, by kind; a kind without a dialog opens nothing.
+    static std::map<DialogKind, RowDialog>& dialogs();
+    // Every open project window, for drops between windows.
+    static std::vector<ProjectWindow*>& openWindows();
+
+    bool closeCancelled() const { return closeCancelled_; }
+
+signals:
+    void editStateChanged();
+    void titleChanged(const QString& title);
+    void saved(const QString& path);
+    void contextMenuWanted(const QPoint& globalPos);
+    void windowClosed(ProjectWindow* window);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+
+private:
+    void setTitle(const QString& title);
+
+    Session& session_;
+    ProjectTable table_;
+    ProjectTableModel model_;
+    ProjectGrid* grid_;
+    QString title_;
+    bool closeCancelled_ = false;
+};
+
+}  // namespace rm::gui

@@ -1,0 +1,432 @@
+// The CPU dialog's rules without a window: what each CPU offers, the port
+// list, MPI mode and the web server, the checks of OK, and a configured CPU
+// through to its generated block.
+#include "core/cpu/CpuForm.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/app/Language.h"
+#include "core/cpu/CpuDefaults.h"
+#include "core/dbgen/SourceGenerator.h"
+#include "core/project/ProjectFixture.h"
+
+namespace rm::test {
+namespace {
+
+using List = std::vector<std::string>;
+
+// A CPU record with the given offers and the defaults of a placed CPU.
+RowEintrag cpuWith(const std::string& order, std::initializer_list<int16_t CpuConfig::*> offers)
+{
+    RowEintrag r;
+    r.BestellNr = order;
+    r.Bezeichnung = "CPU";
+    for (auto field : offers) r.Cpu.*field = kTrue;
+    SetCpuDefaults(r);
+    return r;
+}
+
+RowEintrag fullCpu()
+{
+    RowEintrag r = cpuWith(
+        "QMV2.R230", {&CpuConfig::WebAvail, &CpuConfig::CompPrioAvail, &CpuConfig::SlotB2Avail, &CpuConfig::ComAvail,
+                      &CpuConfig::PeripheryAvail, &CpuConfig::Port0Avail, &CpuConfig::SlotBAvail});
+    r.Cpu.MemoryMax = r.Cpu.MemorySizeValue = 8;
+    r.Cpu.MemoryUpDownLimit = 16;
+    return r;
+}
+
+std::vector<bool> enabledTabs(const CpuForm& f)
+{
+    std::vector<bool> out;
+    for (int t = 0; t < cputab::Count; ++t) out.push_back(f.tabEnabled(t));
+    return out;
+}
+
+class CpuFormTest : public ::testing::Test {
+protected:
+    ScriptedAsker asker;
+    Texts texts;
+    CpuForm form;
+};
+
+// ---------------------------------------------------------------- offers
+
+TEST_F(CpuFormTest, TabsFollowWhatTheCpuOffers)
+{
+    form.load(cpuWith("QMV2.R999", {}));
+    EXPECT_EQ(enabledTabs(form), (std::vector<bool>{true, false, false, false, false, false}));
+
+    form.load(fullCpu());
+    EXPECT_EQ(enabledTabs(form), (std::vector<bool>{true, true, true, true, true, true}));
+    EXPECT_TRUE(form.frameCompilerVisible());
+    EXPECT_TRUE(form.frameSlotB2Visible());
+
+    // Compiler priorities alone open the memory tab, with the memory box off.
+    form.load(cpuWith("QMV2.R220", {&CpuConfig::CompPrioAvail}));
+    EXPECT_TRUE(form.tabEnabled(cputab::MemoryCompiler));
+    EXPECT_FALSE(form.memoryOffered());
+    EXPECT_FALSE(form.frameMemoryVisible());
+
+    RowEintrag memoryOnly = cpuWith("QMV3.R320", {});
+    memoryOnly.Cpu.MemoryMax = 4;
+    form.load(memoryOnly);
+    EXPECT_TRUE(form.tabEnabled(cputab::MemoryCompiler));
+    EXPECT_FALSE(form.frameCompilerVisible());
+    EXPECT_FALSE(form.frameSlotB2Visible());
+}
+
+TEST_F(CpuFormTest, CpuOfferingNothingChangesOnlyTheSlotBRates)
+{
+    RowEintrag r = cpuWith("QMV2.R999", {});
+    r.Cpu.SlotBFast = {kTrue, kTrue, kTrue, kTrue};
+    r.Cpu.MpiMode = r.Cpu.WebOn = r.Cpu.PeripheryOff = kTrue;
+    r.Cpu.CompPrio[0] = "OB1";
+    form.load(r);
+    ASSERT_FALSE(form.check(texts));
+    RowEintrag stored = r;
+    form.store(stored);
+    RowEintrag expected = r;
+    expected.Cpu.SlotBFast[1] = expected.Cpu.SlotBFast[2] = kFalse;
+    EXPECT_EQ(stored, expected);
+}
+
+// ---------------------------------------------------------------- ports
+
+TEST_F(CpuFormTest, PortListsByCpuAndConnection)
+{
+    struct Case {
+        const char* order;
+        bool modem, port0, slotB2;
+        List ports;
+        const char* preselected;
+    };
+    const Case cases[] = {
+        {"QMV1.R200", false, true, true, {"2", "3"}, "2"},
+        {"QMV1.R200", true, true, true, {"1"}, "1"},
+        {"QMV3.R330", false, true, true, {"0", "1"}, "1"},
+        {"QMV3.R330", false, false, true, {"1"}, "1"},
+        {"QMV3.R330", true, true, true, {"1"}, "1"},
+        {"QMV2.R230", true, true, true, {"1", "2", "4", "3", "4", "5"}, "1"},
+        {"QMV2.R230", false, true, true, {"0", "1", "2", "3", "4", "5"}, "1"},
+        {"QMV2.R210", false, false, false, {"1", "2", "3"}, "1"},
+        {"QMV2.R210", true, true, false, {"1", "2", "3"}, "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.order) + (c.modem ? " modem" : " RS-232"));
+        EXPECT_EQ(CpuForm::ports(c.order, c.modem, c.port0, c.slotB2), c.ports);
+        EXPECT_EQ(CpuForm::preselectedPort(c.order, c.modem), c.preselected);
+    }
+
+    // Loading shows the stored port; port 0 and ports 4 and 5 need their
+    // offers True (-1).
+    RowEintrag odd = cpuWith("QMV2.R230", {&CpuConfig::ComAvail});
+    odd.Cpu.Port0Avail = odd.Cpu.SlotB2Avail = 1;
+    odd.Cpu.PortNumber = 3;
+    form.load(odd);
+    EXPECT_EQ(form.portList, (List{"1", "2", "3"}));
+    EXPECT_EQ(form.ComboPortNumber, "3");
+}
+
+// ---------------------------------------------------------------- loading
+
+TEST_F(CpuFormTest, LoadThenStoreKeepsAConfiguredRecord)
+{
+    RowEintrag r = fullCpu();
+    CpuConfig& c = r.Cpu;
+    c.MemorySelected = kTrue;
+    c.MemorySizeValue = 5;
+    c.CompPrio = {"OB1", "", "OB35", "", "", "OB86"};
+    c.MpiMode = c.WebOn = c.ViaModem = c.TimingOn = kTrue;
+    c.ModemN613 = kFalse;
+    c.Adt = 7;
+    c.Cdt = 9;
+    c.TimeOut = 45;
+    c.PortNumber = 4;
+    c.BaudRate = 38400;
+    c.IndexDB = 901;
+    c.RamDisk = 3;
+    c.WebPassword = {"", "a", "b", "c", "d"};
+    c.DateFormat = "YYYY-MM-DD";
+    c.SlotBFast = {kFalse, kFalse, kTrue, kFalse};
+    c.PeripheryOff = kTrue;
+    form.load(r);
+    EXPECT_TRUE(form.frameMemoryVisible() && form.frameMpiVisible() && form.frameModemVisible() &&
+                form.frameTimingVisible() && form.frameWebVisible() && form.webTimeOutShown());
+    EXPECT_EQ(form.TextTimeOut, (std::array<std::string, 2>{"45", "45"}));
+    EXPECT_EQ(form.ComboMaxBaudRate[2], "38400");
+    ASSERT_FALSE(form.check(texts));
+    RowEintrag stored = r;
+    form.store(stored);
+    EXPECT_EQ(stored, r);
+
+    // MPI off hides the communication frames whatever the connection.
+    c.MpiMode = c.WebOn = kFalse;
+    form.load(r);
+    EXPECT_FALSE(form.frameMpiVisible() || form.frameModemVisible() || form.webTimeOutShown());
+}
+
+TEST_F(CpuFormTest, OpeningFillsMissingMemorySizeAndRamDiskZeroBecomesTwo)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.MemorySizeValue = 0;
+    r.Cpu.RamDisk = 0;
+    r.Cpu.MpiMode = r.Cpu.WebOn = kTrue;
+    CpuForm::prepareRecord(r);
+    EXPECT_EQ(r.Cpu.MemorySizeValue, 8);
+    form.load(r);
+    EXPECT_EQ(form.MemorySize, "8");
+    EXPECT_EQ(form.txtRamDiskSize, "2");
+    form.store(r);
+    EXPECT_EQ(r.Cpu.RamDisk, 2);
+}
+
+// ---------------------------------------------------------------- MPI and web server
+
+TEST_F(CpuFormTest, WebServerNeedsMpiMode)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.WebOn = kTrue;  // stored without MPI mode: opened with the web server off
+    form.load(r);
+    EXPECT_FALSE(form.CheckOperatingWeb);
+    asker.expect("MPI configuration is needed\nEnable the MPI configuration first", answer::Ok);
+    form.tellLoadNotice(asker, texts);
+    EXPECT_EQ(asker.shown.back().title, "MPI needed");
+    EXPECT_EQ(asker.shown.back().style, style::Ok + style::Critical);
+
+    asker.expect("MPI configuration is needed", answer::Ok);
+    form.clickOperatingWeb(true, asker, texts);
+    EXPECT_FALSE(form.CheckOperatingWeb);
+    form.store(r);
+    EXPECT_EQ(r.Cpu.WebOn, kFalse);
+
+    form.clickConfigMpi(true, asker, texts);
+    form.clickOperatingWeb(true, asker, texts);
+    EXPECT_TRUE(form.CheckOperatingWeb && form.webTimeOutShown());
+    EXPECT_EQ(asker.shown.size(), 2u);
+}
+
+TEST_F(CpuFormTest, SwitchingMpiOffWithTheWebServerOnAsksFirst)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.MpiMode = r.Cpu.WebOn = kTrue;
+    form.load(r);
+
+    asker.expect("MPI is needed for the WEB-Server.\nThis action will also disable the WEB-Server.  \nDo you want",
+                 answer::Cancel);
+    form.clickConfigMpi(false, asker, texts);
+    EXPECT_TRUE(form.CheckConfigMPI && form.CheckOperatingWeb);
+    EXPECT_EQ(asker.shown.back().title, "WEB-Server needs MPI");
+    EXPECT_EQ(asker.shown.back().style, style::OkCancel + style::Exclamation);
+
+    asker.expect("MPI is needed", answer::Ok);
+    form.clickConfigMpi(false, asker, texts);
+    EXPECT_FALSE(form.CheckConfigMPI || form.CheckOperatingWeb);
+
+    // Without the web server nothing is asked.
+    form.clickConfigMpi(true, asker, texts);
+    form.clickConfigMpi(false, asker, texts);
+    EXPECT_EQ(asker.shown.size(), 2u);
+}
+
+TEST_F(CpuFormTest, TimeOutComesFromTheBoxInView)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.MpiMode = r.Cpu.ViaModem = kTrue;
+    form.load(r);
+    form.TextTimeOut = {"40", "50"};
+    form.store(r);
+    EXPECT_EQ(r.Cpu.TimeOut, 40);
+    form.clickOperatingWeb(true, asker, texts);
+    form.store(r);
+    EXPECT_EQ(r.Cpu.TimeOut, 50);
+}
+
+// ---------------------------------------------------------------- OK
+
+TEST_F(CpuFormTest, SwitchedOffSettingsKeepTheirValues)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.MpiMode = r.Cpu.WebOn = r.Cpu.MemorySelected = kTrue;
+    r.Cpu.MemorySizeValue = 3;
+    form.load(r);
+    form.txtBezeichnung = "Press line";
+    form.clickOperatingWeb(false, asker, texts);
+    form.txtIndexDB = "5";
+    form.clickMemorySelect(false);
+    form.store(r);
+    EXPECT_EQ(r.Bezeichnung, "Press line");
+    EXPECT_EQ(r.Cpu.WebOn, kFalse);
+    EXPECT_EQ(r.Cpu.IndexDB, 900);
+    EXPECT_EQ(r.Cpu.MemorySelected, kFalse);
+    EXPECT_EQ(r.Cpu.MemorySizeValue, 3);
+
+    // Memory selected again starts from the largest size.
+    form.clickMemorySelect(true);
+    EXPECT_EQ(form.MemorySize, "8");
+}
+
+TEST_F(CpuFormTest, RefusesNumbersThatCannotBeStored)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.MpiMode = r.Cpu.WebOn = r.Cpu.TimingOn = r.Cpu.MemorySelected = kTrue;
+    r.Cpu.ViaModem = kFalse;
+    struct Case {
+        std::string CpuForm::*field;
+        const char* text;
+        const char* control;
+        int tab;
+        const char* named;
+    };
+    const Case cases[] = {
+        {&CpuForm::MemorySize, "9", "MemorySize", cputab::MemoryCompiler,
+         "\"Memory\" is out of range.\nEnter a whole number from 1 to 8."},
+        {&CpuForm::txtIndexDB, "", "txtIndexDB", cputab::Web, "\"Index DB\" is empty"},
+        {&CpuForm::txtIndexDB, "40000", "txtIndexDB", cputab::Web, "from 1 to 32767"},
+        {&CpuForm::txtRamDiskSize, "0", "txtRamDiskSize", cputab::Web, "\"RAM Disk Size\""},
+        {&CpuForm::txtADT, "-1", "txtADT", cputab::Mpi, "\"Protocol timing ADT\""},
+        {&CpuForm::txtCDT, "32768", "txtCDT", cputab::Mpi, "\"Protocol timing CDT\""},
+        {&CpuForm::ComboPortNumber, "6", "ComboPortNumber", cputab::Mpi, "ports 0, 1, 2, 3, 4, 5 for \"Port number\""},
+        {&CpuForm::ComboBaudRate, "19000", "ComboBaudRate", cputab::Mpi, "\"Baud Rate\""},
+        {&CpuForm::txtDateFormat, "DD'MM", "txtDateFormat", cputab::Web,
+         "\"Date Format\" must not contain the character '"},
+        {&CpuForm::txtTimeFormat, "HH$MM", "txtTimeFormat", cputab::Web,
+         "\"Time Format\" must not contain the character $"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.control) + " = \"" + c.text + "\"");
+        form.load(r);
+        form.*c.field = c.text;
+        const auto refusal = form.check(texts);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->control, c.control);
+        EXPECT_EQ(refusal->tab, c.tab);
+        EXPECT_NE(refusal->message.find(c.named), std::string::npos) << refusal->message;
+        EXPECT_EQ(refusal->title, "Invalid Data");
+    }
+
+    // The time-out on the web tab while the web server is on, else in the modem frame.
+    form.load(r);
+    form.TextTimeOut[1] = "-5";
+    EXPECT_EQ(form.check(texts)->control, "TextTimeOut1");
+    EXPECT_NE(form.check(texts)->message.find("\"Time out for hang up & password level reset\""), std::string::npos);
+    form.clickOperatingWeb(false, asker, texts);
+    form.clickCoomThrough(1);
+    form.TextTimeOut[0] = "abc";
+    EXPECT_EQ(form.check(texts)->control, "TextTimeOut0");
+}
+
+TEST_F(CpuFormTest, RefusesTextsThatWouldBreakTheGeneratedBlock)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.MpiMode = r.Cpu.WebOn = kTrue;
+    form.load(r);
+    form.txtPassword[2] = "it's";
+    auto refusal = form.check(texts);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->control, "txtPassword2");
+    EXPECT_EQ(refusal->tab, cputab::Web);
+    EXPECT_NE(refusal->message.find("\"Password, Level 2\""), std::string::npos);
+
+    form.txtPassword[2] = "a,b";  // the commas separate the levels
+    EXPECT_NE(form.check(texts)->message.find("comma"), std::string::npos);
+    form.txtPassword[2] = std::string(59, 'p');
+    EXPECT_FALSE(form.check(texts));
+    form.txtPassword[2] = std::string(60, 'p');
+    EXPECT_NE(form.check(texts)->message.find("at most 59"), std::string::npos);
+    form.txtPassword[2] = "\u00fcber";  // windows-1252 holds it
+    EXPECT_FALSE(form.check(texts));
+    form.txtPassword[2] = "\u0151";  // it does not
+    EXPECT_NE(form.check(texts)->message.find("cannot hold"), std::string::npos);
+    form.txtPassword[2].clear();
+
+    form.CompilePriority[4] = "OB'1";
+    refusal = form.check(texts);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->control, "CompilePriority4");
+    EXPECT_EQ(refusal->tab, cputab::MemoryCompiler);
+    EXPECT_NE(refusal->message.find("\"Compiler Priority 5\""), std::string::npos);
+
+    // The messages follow the language.
+    const Texts german(kGermanBase);
+    EXPECT_NE(form.check(german)->message.find("darf das Zeichen ' nicht enthalten"), std::string::npos);
+}
+
+TEST_F(CpuFormTest, NumbersOutOfViewKeepTheirValueWhenInvalid)
+{
+    RowEintrag r = fullCpu();
+    r.Cpu.Adt = 4;
+    r.Cpu.TimeOut = 30;
+    r.Cpu.BaudRate = 19200;
+    form.load(r);  // MPI off: the whole communication frame is hidden
+    form.txtADT = "x";
+    form.TextTimeOut[0] = "";
+    form.ComboBaudRate = "1";
+    form.txtCDT = "6";
+    EXPECT_FALSE(form.check(texts));
+    form.store(r);
+    EXPECT_EQ(r.Cpu.Adt, 4);
+    EXPECT_EQ(r.Cpu.TimeOut, 30);
+    EXPECT_EQ(r.Cpu.BaudRate, 19200);
+    EXPECT_EQ(r.Cpu.Cdt, 6);  // valid text is taken, as the record has always kept it
+
+    // The index DB of a web server switched off is neither checked nor stored.
+    form.txtIndexDB = "";
+    EXPECT_FALSE(form.check(texts));
+}
+
+// ---------------------------------------------------------------- in the project
+
+class CpuFormProject : public ProjectFixture {
+protected:
+    CpuFormProject()
+    {
+        auto shipped = LoadModuleDescriptions(resourcePath(RM_RESOURCES, "NURA_E.txt"));
+        if (shipped.catalog) app.ModulKatalog = *shipped.catalog;
+    }
+
+    // The grid opens the dialog of row 1, the user edits, OK writes the row.
+    void runDialog(const std::function<void(CpuForm&)>& edit)
+    {
+        ASSERT_EQ(table.prepareDialog(1), DialogKind::Cpu);
+        CpuForm::prepareRecord(app.CurrentModule);
+        CpuForm form;
+        form.load(app.CurrentModule);
+        form.tellLoadNotice(asker, app.texts);
+        edit(form);
+        ASSERT_FALSE(form.check(app.texts));
+        form.store(app.CurrentModule);
+        table.SetEinlesenDateiFlag(true);
+        ASSERT_TRUE(table.WriteRowEintrag(2));
+        table.SetEinlesenDateiFlag(false);
+        table.finishDialog(1, DialogKind::Cpu);
+    }
+};
+
+TEST_F(CpuFormProject, ConfiguredCpuGivesTheReferenceBlock)
+{
+    ASSERT_TRUE(place("QMV2.R230", 1));
+    const int rows = table.lastRow();
+    runDialog([&](CpuForm& f) {
+        EXPECT_EQ(f.MemorySize, "8");
+        f.clickMemorySelect(true);
+        f.MemorySize = "4";
+        f.CompilePriority[0] = "OB1";
+        f.clickConfigMpi(true, asker, app.texts);
+        f.clickOperatingWeb(true, asker, app.texts);
+        f.ComboMaxBaudRate[1] = "38400";
+        f.CheckPeripheryAccess = true;
+    });
+    EXPECT_EQ(table.lastRow(), rows);  // the slot rows stay as they were
+    EXPECT_EQ(table.cell(1, 1), "QMV2.R230");
+
+    const std::string golden = readText(dataPath("io_with_cpu_block.awl"));
+    const auto start = golden.find("\r\n\r\nDATA_BLOCK DB 1023");
+    ASSERT_NE(start, std::string::npos);
+    EXPECT_EQ(generateCpuBlock(table.record(1), 3), golden.substr(start));
+}
+
+}  // namespace
+}  // namespace rm::test

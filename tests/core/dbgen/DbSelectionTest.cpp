@@ -1,0 +1,59 @@
+#include "core/dbgen/DbSelection.h"
+
+#include <gtest/gtest.h>
+
+namespace rm {
+namespace {
+
+constexpr int kNone = DbSelection::kNotRequested;
+
+// From every CPU choice, choosing each I/O block: the CPU option with the
+// same number goes grey and a choice on it moves on.
+TEST(DbSelection, IoChoiceKeepsTheCpuBlockOffItsNumber)
+{
+    DbSelection fresh;
+    EXPECT_EQ(fresh.ioDb(), 0);
+    EXPECT_EQ(fresh.cpuDb(), 0);
+    EXPECT_FALSE(fresh.cpuEnabled(0));
+
+    struct Case {
+        int io, cpuBefore, cpuAfter;
+    };
+    const Case cases[] = {
+        {0, 0, 1}, {0, 1, 1},         {0, 2, 2}, {0, kNone, kNone}, {1, 0, 0}, {1, 1, 2},
+        {1, 2, 2}, {1, kNone, kNone}, {2, 0, 0}, {2, 1, 1},         {2, 2, 1}, {2, kNone, kNone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("io " + std::to_string(c.io) + ", cpu " + std::to_string(c.cpuBefore));
+        DbSelection s;
+        s.selectIo(c.cpuBefore == 0 ? 1 : 0);
+        ASSERT_TRUE(s.selectCpu(c.cpuBefore));
+        s.selectIo(c.io);
+        EXPECT_EQ(s.cpu(), c.cpuAfter);
+        for (int i = 0; i < DbSelection::kIoOptions; ++i) EXPECT_EQ(s.cpuEnabled(i), i != c.io) << i;
+        EXPECT_TRUE(s.cpuEnabled(kNone));
+    }
+}
+
+TEST(DbSelection, RefusesDisabledOptionsAndMapsToWriteDbArguments)
+{
+    DbSelection s;
+    EXPECT_FALSE(s.selectCpu(0));
+    EXPECT_FALSE(s.selectCpu(4));
+    s.selectIo(3);
+    EXPECT_EQ(s.io(), 0);
+    EXPECT_EQ(s.cpu(), kNone);
+
+    s.selectIo(2);
+    for (int cpu : {0, 1}) {
+        ASSERT_TRUE(s.selectCpu(cpu));
+        EXPECT_EQ(s.cpuDb(), cpu + 1);
+    }
+    s.selectIo(0);
+    ASSERT_TRUE(s.selectCpu(2));
+    EXPECT_EQ(s.ioDb(), 0);
+    EXPECT_EQ(s.cpuDb(), 3);
+}
+
+}  // namespace
+}  // namespace rm

@@ -1,0 +1,265 @@
+#include "core/modules/AnalogOutputForm.h"
+
+#include <gtest/gtest.h>
+
+namespace rm {
+namespace {
+
+RowEintrag outputModule(const std::string& order, int word, int modFlags, std::vector<KanalWert> channels = {})
+{
+    RowEintrag r;
+    r.BestellNr = order;
+    r.setIdentWord(word);
+    r.ModFlags = static_cast<int16_t>(0x3000 | modFlags);
+    r.KanalWerte = std::move(channels);
+    return r;
+}
+
+std::vector<KanalWert> channels(int n, KanalWert v)
+{
+    return std::vector<KanalWert>(static_cast<std::size_t>(n), v);
+}
+
+int word(const RowEintrag& r)
+{
+    return static_cast<uint16_t>(r.identWord());
+}
+
+// ---------------------------------------------------------------- value format
+
+TEST(AnalogOutputFormat, KindSixtyOffersThreeFormats)
+{
+    const int words[] = {0x0060, 0x8060, 0xC060};
+    for (int option = 0; option < 3; ++option) {
+        SCOPED_TRACE(option);
+        RowEintrag r = outputModule("QMV3.E220", 0x0060, 0x07);
+        AnalogOutputForm f;
+        f.load(r);
+        EXPECT_FALSE(f.showsChannels());
+        EXPECT_EQ(f.format, 0);
+        f.format = option;
+        f.store(r);
+        EXPECT_EQ(word(r), words[option]);
+        f.load(r);
+        EXPECT_EQ(f.format, option);
+    }
+}
+
+TEST(AnalogOutputFormat, KindTenHasNoBipolarFormat)
+{
+    // Even a module flag for it does not offer one: the word cannot hold it.
+    RowEintrag r = outputModule("QMV2.E210", 0x0010, 0x07);
+    AnalogOutputForm f;
+    f.load(r);
+    EXPECT_EQ(f.formatEnabled, (std::array<bool, 3>{true, false, true}));
+    f.format = 2;
+    f.store(r);
+    EXPECT_EQ(word(r), 0x8010);
+    f.load(r);
+    EXPECT_EQ(f.format, 2);
+    f.format = 0;
+    f.store(r);
+    EXPECT_EQ(word(r), 0x0010);
+}
+
+TEST(AnalogOutputFormat, ADisabledFormatIsNeitherShownNorWritten)
+{
+    // SIMATIC unipolar stored, but the module flags offer only NURA.
+    RowEintrag r = outputModule("QMV3.E220", 0xC060, 0x04);
+    AnalogOutputForm f;
+    f.load(r);
+    EXPECT_EQ(f.format, -1);
+    f.store(r);
+    EXPECT_EQ(word(r), 0xC060);  // nothing chosen: the word stays
+    f.format = 1;                // disabled: ignored
+    f.store(r);
+    EXPECT_EQ(word(r), 0xC060);
+    f.format = 0;
+    f.store(r);
+    EXPECT_EQ(word(r), 0x0060);
+}
+
+// ---------------------------------------------------------------- channel ranges
+
+TEST(AnalogOutputChannels, FourToTwentyMilliampereModule)
+{
+    RowEintrag r = outputModule("QMV3.E312", 0x0063, 0, channels(4, {1, 0, 20000, 4000}));
+    AnalogOutputForm f;
+    f.load(r);
+    ASSERT_TRUE(f.showsChannels());
+    EXPECT_EQ(f.channelCount, 4);
+    EXPECT_EQ(f.secondRangeText, "0...20'000");
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(f.channels[i].item, range::Second);
+        EXPECT_TRUE(f.channels[i].boxVisible);
+        EXPECT_TRUE(f.channels[i].range4to20);
+        EXPECT_FALSE(f.channels[i].customVisible());
+    }
+    f.channels[1].range4to20 = false;   // 0...20'000 without 4..20 mA
+    f.selectRange(2, range::Standard);  // 0...4095: the user values are not its 4..20 mA form
+    EXPECT_FALSE(f.channels[2].range4to20);
+    f.channels[2].range4to20 = true;  // ... checked by the user
+    f.selectRange(3, range::Custom);
+    f.setUserRange(3, -5, 500, 7);
+    EXPECT_FALSE(f.channels[3].boxVisible);
+    EXPECT_TRUE(f.channels[3].customVisible());
+    f.store(r);
+    EXPECT_EQ(r.KanalWerte[0], (KanalWert{1, 0, 20000, 4000}));
+    EXPECT_EQ(r.KanalWerte[1], (KanalWert{1, 0, 20000, 0}));
+    EXPECT_EQ(r.KanalWerte[2], (KanalWert{1, -1023, 4095, 0}));  // ChFlags is not the dialog's
+    EXPECT_EQ(r.KanalWerte[3], (KanalWert{1, -5, 500, 7}));
+
+    // Reopened: each channel shows what was chosen.
+    AnalogOutputForm g;
+    g.load(r);
+    EXPECT_EQ(g.channels[0].item, range::Second);
+    EXPECT_TRUE(g.channels[0].range4to20);
+    EXPECT_EQ(g.channels[1].item, range::Second);
+    EXPECT_FALSE(g.channels[1].range4to20);
+    EXPECT_EQ(g.channels[2].item, range::Standard);
+    EXPECT_TRUE(g.channels[2].range4to20);
+    EXPECT_EQ(g.channels[3].item, range::Custom);
+    EXPECT_FALSE(g.channels[3].boxVisible);
+}
+
+TEST(AnalogOutputChannels, BoxFollowsTheUserValuesWhenTheRangeIsChosen)
+{
+    RowEintrag r = outputModule("QMV3.E312", 0x0063, 0, channels(4, {0, 0, 4095, 0}));
+    r.KanalWerte[1] = {0, -1023, 4095, 12};  // with a reset value: the plain range
+    AnalogOutputForm f;
+    f.load(r);
+    for (int i : {0, 1}) {
+        EXPECT_EQ(f.channels[i].item, range::Standard);
+        EXPECT_TRUE(f.channels[i].boxVisible);
+        EXPECT_FALSE(f.channels[i].range4to20);
+    }
+    f.selectRange(0, range::Custom);
+    f.setUserRange(0, 0, 20000, 4000);
+    f.selectRange(0, range::Second);
+    EXPECT_TRUE(f.channels[0].range4to20);
+    f.selectRange(0, range::Standard);
+    EXPECT_FALSE(f.channels[0].range4to20);
+}
+
+TEST(AnalogOutputChannels, ScaledModulesByTypeCode)
+{
+    struct Case {
+        const char* order;
+        const char* second;
+        KanalWert secondValues;
+    };
+    const Case cases[] = {
+        {"QMV3.E311", "0...10'000", {0, 0, 10000, 0}},
+        {"QMV3.E313", "-10'0000...+10'000", {0, -10000, 10000, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.order);
+        std::vector<KanalWert> values = channels(6, {0, 0, 4095, 9});
+        values[1] = c.secondValues;
+        values[2] = {0, 7, 8, 9};
+        RowEintrag r = outputModule(c.order, 0x0062, 0, values);
+        AnalogOutputForm f;
+        f.load(r);
+        EXPECT_EQ(f.channelCount, 6);
+        EXPECT_EQ(f.secondRangeText, c.second);
+        EXPECT_EQ(f.channels[0].item, range::Standard);
+        EXPECT_EQ(f.channels[1].item, range::Second);
+        EXPECT_EQ(f.channels[2].item, range::Custom);
+        for (const OutputChannel& ch : f.channels) EXPECT_FALSE(ch.boxVisible);
+        f.channels[2].range4to20 = true;  // hidden on these modules: no effect
+        f.selectRange(3, range::Second);
+        f.store(r);
+        EXPECT_EQ(r.KanalWerte[0], (KanalWert{0, 0, 4095, 0}));
+        EXPECT_EQ(r.KanalWerte[2], (KanalWert{0, 7, 8, 9}));
+        EXPECT_EQ(r.KanalWerte[3], c.secondValues);
+    }
+}
+
+TEST(AnalogOutputChannels, UnknownTypeCodeChoosesNothingAndKeepsTheRange)
+{
+    RowEintrag r = outputModule("QMV3.E399", 0x0062, 0, channels(6, {0, -300, 300, 55}));
+    AnalogOutputForm f;
+    f.load(r);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(f.channels[i].item, range::None);
+    f.selectRange(0, range::Second);
+    f.store(r);
+    EXPECT_EQ(r.KanalWerte[0], (KanalWert{0, -300, 300, 0}));
+    EXPECT_EQ(r.KanalWerte[1], (KanalWert{0, -300, 300, 55}));
+}
+
+TEST(AnalogOutputChannels, MissingChannelEntriesAreAddedNotOverrun)
+{
+    RowEintrag r = outputModule("QMV3.E311", 0x0062, 0, channels(2, {0, 0, 10000, 0}));
+    AnalogOutputForm f;
+    f.load(r);
+    EXPECT_EQ(f.channels[5].item, range::Custom);  // (0, 0): no range of the list
+    f.selectRange(5, range::Standard);
+    f.store(r);
+    ASSERT_EQ(r.KanalWerte.size(), 6u);
+    EXPECT_EQ(r.KanalWerte[1], (KanalWert{0, 0, 10000, 0}));
+    EXPECT_EQ(r.KanalWerte[4], (KanalWert{}));
+    EXPECT_EQ(r.KanalWerte[5], (KanalWert{0, 0, 4095, 0}));
+}
+
+// ---------------------------------------------------------------- combined modules
+
+TEST(AnalogCombinedForm, SimaticFormatBits)
+{
+    RowEintrag r = outputModule("QMV2.E410", 0x0030, 0);
+    r.ModFlags = 0x7000;
+    AnalogCombinedForm f;
+    f.load(r);
+    EXPECT_FALSE(f.showsChannels);
+    EXPECT_FALSE(f.simatic);
+    EXPECT_FALSE(f.simaticOptionsEnabled());
+
+    f.simatic = true;
+    f.inputFormat = 0;
+    f.outputUnipolar = {false, true};
+    f.store(r);
+    EXPECT_EQ(word(r), 0x9030);
+
+    for (int bits : {1, 2, 4, 7}) {
+        SCOPED_TRACE(bits);
+        f.inputFormat = bits & 1;
+        f.outputUnipolar = {(bits & 2) != 0, (bits & 4) != 0};
+        f.store(r);
+        EXPECT_EQ(word(r), 0x8030 | (bits & 1 ? 0x4000 : 0) | (bits & 2 ? 0x2000 : 0) | (bits & 4 ? 0x1000 : 0));
+        AnalogCombinedForm g;
+        g.load(r);
+        EXPECT_TRUE(g.simatic);
+        EXPECT_EQ(g.inputFormat, f.inputFormat);
+        EXPECT_EQ(g.outputUnipolar, f.outputUnipolar);
+    }
+
+    // NURA: the SIMATIC choices are left out.
+    f.simatic = false;
+    f.store(r);
+    EXPECT_EQ(word(r), 0x0030);
+}
+
+TEST(AnalogCombinedForm, ScaledOutputsOfWord65)
+{
+    std::vector<KanalWert> values = {{0, 0, 4095, 3}, {0, 0, 10000, 0}, {0, -50, 50, 5}, {0, 0, 10000, 1}};
+    RowEintrag r = outputModule("QMV3.E420", 0x0065, 0, values);
+    AnalogCombinedForm f;
+    f.load(r);
+    ASSERT_TRUE(f.showsChannels);
+    EXPECT_EQ(f.channels[0].item, range::Standard);
+    EXPECT_EQ(f.channels[1].item, range::Second);
+    EXPECT_EQ(f.channels[2].item, range::Custom);
+    EXPECT_TRUE(f.channels[2].customVisible());
+    EXPECT_EQ(f.channels[2].userMin, -50);
+
+    f.selectRange(1, range::Custom);
+    f.setUserRange(1, -2000, 2000, -100);
+    f.store(r);
+    EXPECT_EQ(word(r), 0x0065);
+    EXPECT_EQ(r.KanalWerte[0], (KanalWert{0, 0, 4095, 0}));
+    EXPECT_EQ(r.KanalWerte[1], (KanalWert{0, -2000, 2000, -100}));
+    EXPECT_EQ(r.KanalWerte[2], (KanalWert{0, -50, 50, 5}));
+    EXPECT_EQ(r.KanalWerte[3], (KanalWert{0, 0, 10000, 0}));
+}
+
+}  // namespace
+}  // namespace rm

@@ -1,0 +1,248 @@
+#include "core/modules/EncoderForm.h"
+
+#include <gtest/gtest.h>
+
+#include "core/catalog/ModuleCatalog.h"
+#include "core/modules/ModuleOk.h"
+#include "core/project/ProjectFixture.h"
+
+namespace rm {
+namespace {
+
+RowEintrag withParams(int16_t modus, int16_t p3, int16_t p4)
+{
+    RowEintrag r;
+    r.Modus = modus;
+    r.Param3 = p3;
+    r.Param4 = p4;
+    return r;
+}
+
+// ---------------------------------------------------------------- SSI encoder interface
+
+TEST(SsiEncoderForm, SettingsAndBitCount)
+{
+    SsiEncoderForm f;
+    f.load(withParams(0, 1, 0));  // as placed from the catalog: 200 kHz, Gray code
+    EXPECT_EQ(f.mode, 0);
+    EXPECT_EQ(f.format, 1);
+    EXPECT_EQ(f.frequency, 1);
+    EXPECT_EQ(f.dataBits, "0");
+
+    f.mode = 1;
+    f.format = 0;
+    f.frequency = 3;
+    f.dataBits = "25";
+    RowEintrag r = withParams(0, 0x7FF0, 0);
+    f.store(r);
+    EXPECT_EQ(r.Param3, 0x0F);
+    EXPECT_EQ(r.Param4, 25);
+
+    SsiEncoderForm g;
+    g.load(r);
+    EXPECT_EQ((std::array<int, 3>{g.mode, g.format, g.frequency}), (std::array<int, 3>{1, 0, 3}));
+    EXPECT_EQ(g.dataBits, "25");
+    g.mode = 0;
+    g.format = 1;
+    g.frequency = 0;
+    g.store(r);
+    EXPECT_EQ(r.Param3, 0);
+}
+
+TEST(SsiEncoderForm, BitCountIsCheckedBeforeAnythingIsStored)
+{
+    const Texts english(kEnglishBase);
+    SsiEncoderForm f;
+    for (const char* bad : {"", "  ", "abc", "1x", "0", "32", "-4", "99999999999999999999"}) {
+        SCOPED_TRACE(bad);
+        f.dataBits = bad;
+        std::string message;
+        EXPECT_FALSE(f.check(english, &message));
+        EXPECT_NE(message.find("Databit number"), std::string::npos) << message;
+        EXPECT_NE(message.find("1 to 31"), std::string::npos) << message;
+    }
+    for (const char* good : {"1", "31", " 13 "}) {
+        SCOPED_TRACE(good);
+        f.dataBits = good;
+        std::string message;
+        EXPECT_TRUE(f.check(english, &message));
+        EXPECT_TRUE(message.empty());
+    }
+    RowEintrag r;
+    f.store(r);
+    EXPECT_EQ(r.Param4, 13);
+
+    // The message speaks the user's language and names the field as the dialog does.
+    f.dataBits = "";
+    std::string message;
+    EXPECT_FALSE(f.check(Texts(kGermanBase), &message));
+    EXPECT_NE(message.find(Texts(kGermanBase).byEnglishId(1148)), std::string::npos) << message;
+}
+
+// ---------------------------------------------------------------- two-axis module
+
+TEST(TwoAxisEncoderForm, AxesAreWrittenIntoTheirOwnRecords)
+{
+    RowEintrag x = withParams(0, 0, 0), y = withParams(1, 13, 5);
+    TwoAxisEncoderForm f;
+    f.load(x, y, true);
+    EXPECT_EQ(f.x.type, 0);
+    EXPECT_FALSE(f.x.detailsVisible());
+    EXPECT_EQ(f.y.type, 1);
+    EXPECT_TRUE(f.y.detailsVisible());
+    EXPECT_EQ(f.y.dataBits, "13");
+    EXPECT_EQ(f.y.format, 1);
+    EXPECT_EQ(f.y.frequency, 1);
+
+    f.x = {1, 2, 1, "24"};  // SSI, 1 MHz, Gray code, 24 bits
+    // Axis Y back to incremental: its hidden settings are kept and written.
+    f.y.type = 0;
+    f.y.frequency = 2;
+    f.y.dataBits = "20";
+    std::string message;
+    ASSERT_TRUE(f.check(Texts(), &message)) << message;
+    f.store(x, y);
+    EXPECT_EQ(x.Modus, 1);
+    EXPECT_EQ(x.Param3, 24);
+    EXPECT_EQ(x.Param4, 6);
+    EXPECT_EQ(y.Modus, 0);
+    EXPECT_EQ(y.Param3, 20);
+    EXPECT_EQ(y.Param4, 6);
+
+    // Frequency from the stored bits: bit 1 before bit 0.
+    TwoAxisEncoderForm g;
+    g.load(withParams(1, 8, 3), withParams(1, 8, 1), true);
+    EXPECT_EQ(g.x.frequency, 2);
+    EXPECT_EQ(g.y.frequency, 1);
+}
+
+TEST(TwoAxisEncoderForm, OnlyAnSsiAxisNeedsAValidBitCount)
+{
+    // As placed from the catalog: incremental, bit count 0.
+    RowEintrag x = withParams(0, 0, 0), y = withParams(0, 0, 0);
+    TwoAxisEncoderForm f;
+    f.load(x, y, true);
+    std::string message;
+    EXPECT_TRUE(f.check(Texts(), &message)) << message;
+    f.y.dataBits = "junk";  // typed, then the axis stayed incremental
+    EXPECT_TRUE(f.check(Texts(), &message)) << message;
+    f.store(x, y);
+    EXPECT_EQ(y.Param3, 0);  // kept, not garbage
+
+    f.y.type = 1;
+    int bad = -1;
+    EXPECT_FALSE(f.check(Texts(), &message, &bad));
+    EXPECT_EQ(bad, 1);
+    EXPECT_NE(message.find("Databit number (Axe Y)"), std::string::npos) << message;
+    EXPECT_NE(message.find("8 to 26"), std::string::npos) << message;
+    f.y.dataBits = "27";
+    EXPECT_FALSE(f.check(Texts(), &message, &bad));
+    f.y.dataBits = "26";
+    f.x.type = 1;
+    f.x.dataBits = "7";
+    EXPECT_FALSE(f.check(Texts(), &message, &bad));
+    EXPECT_EQ(bad, 0);
+    EXPECT_NE(message.find("Axe X"), std::string::npos) << message;
+}
+
+TEST(TwoAxisEncoderForm, WithoutItsAxisYRowOnlyAxisXIsWritten)
+{
+    RowEintrag x = withParams(0, 0, 0), other = withParams(7, 7, 7);
+    TwoAxisEncoderForm f;
+    f.load(x, other, false);
+    f.y.type = 1;
+    f.y.dataBits = "";  // not shown, not checked
+    std::string message;
+    EXPECT_TRUE(f.check(Texts(), &message));
+    f.store(x, other);
+    EXPECT_EQ(other.Modus, 7);
+    EXPECT_EQ(other.Param3, 7);
+    EXPECT_EQ(other.Param4, 7);
+}
+
+// ---------------------------------------------------------------- in a project
+
+class TwoAxisEncoderInProject : public test::ProjectFixture {
+protected:
+    TwoAxisEncoderInProject()
+    {
+        // The two-axis module as shipped: axis Y in a second slot without addresses.
+        const ModuleCatalog extra = parseModuleDescriptions(
+            "[QMV3.K240]\r\n0084\r\nE000\r\n0000\r\n8\r\n4\r\n0\r\n0002\r\n0003\r\n"
+            "QMV3.K240}QMV3.K241\r\nEncoder interface 2 axes\r\n"
+            "[QMV3.K241]\r\n0084\r\n0000\r\n0000\r\n0\r\n0\r\n0\r\n0001\r\n0003\r\nEncoder interface, axis Y\r\n");
+        for (int i = 1; i <= extra.count(); ++i) addToCatalog(extra.at(i));
+        EXPECT_TRUE(place("QMV3.R400", 1));
+        row = slotRow("1");
+        EXPECT_TRUE(place("QMV3.K240", row));
+    }
+
+    std::vector<std::string> cells(int r) const
+    {
+        std::vector<std::string> out;
+        for (int c = 1; c < ProjectTable::kColumns; ++c) out.push_back(table.cell(r, c));
+        return out;
+    }
+
+    // What the dialog does: open, set both axes, OK, close.
+    ModuleOkResult edit(void (*set)(TwoAxisEncoderForm&))
+    {
+        EXPECT_EQ(table.prepareDialog(row), DialogKind::TwoAxisEncoder);
+        TwoAxisEncoderForm form;
+        form.load(app.CurrentModule, app.NextModule, isAxisYRow(table, row));
+        set(form);
+        std::string message;
+        EXPECT_TRUE(form.check(app.texts, &message)) << message;
+        EnteredAddresses entered;
+        entered.in = app.CurrentModule.InBase;
+        entered.out = app.CurrentModule.OutBase;
+        const ModuleOkResult result =
+            runModuleOk(table, entered, [&](RowEintrag& cur) { form.store(cur, app.NextModule); });
+        table.finishDialog(row, DialogKind::TwoAxisEncoder);
+        return result;
+    }
+
+    int row = 0;
+};
+
+TEST_F(TwoAxisEncoderInProject, BothRowsShowTheModuleAfterOk)
+{
+    ASSERT_TRUE(isAxisYRow(table, row));
+    const std::vector<std::string> headCells = cells(row), yCells = cells(row + 1);
+    EXPECT_EQ(yCells[0], "QMV3.K240-1");
+
+    ASSERT_EQ(edit([](TwoAxisEncoderForm& f) {
+                  f.x = {1, 2, 1, "24"};
+                  f.y = {1, 1, 0, "13"};
+              }),
+              ModuleOkResult::Written);
+    EXPECT_EQ(cells(row), headCells);
+    EXPECT_EQ(cells(row + 1), yCells);
+    EXPECT_FALSE(table.rowEmpty(row + 1));
+    const RowEintrag& x = table.record(row);
+    const RowEintrag& y = table.record(row + 1);
+    EXPECT_EQ((std::array<int, 3>{x.Modus, x.Param3, x.Param4}), (std::array<int, 3>{1, 24, 6}));
+    EXPECT_EQ((std::array<int, 3>{y.Modus, y.Param3, y.Param4}), (std::array<int, 3>{1, 13, 1}));
+    EXPECT_EQ(y.SonNbr, 1);
+    EXPECT_EQ(y.IsHead, kFalse);
+
+    // The module still moves and deletes as two rows.
+    table.setCurrentRow(row);
+    asker.expect("delete", answer::Yes);
+    table.FktDelete();
+    EXPECT_TRUE(table.rowEmpty(row));
+    EXPECT_TRUE(table.rowEmpty(row + 1));
+    EXPECT_TRUE(table.record(row + 1).isEmpty());
+}
+
+TEST_F(TwoAxisEncoderInProject, ForeignRowAfterTheModuleIsNotItsAxisY)
+{
+    // A damaged project: the module's second row holds something else.
+    table.record(row + 1).BestellNr = "QMV3.D110";
+    EXPECT_FALSE(isAxisYRow(table, row));
+    EXPECT_FALSE(isAxisYRow(table, table.lastRow()));
+    EXPECT_FALSE(isAxisYRow(table, 0));
+}
+
+}  // namespace
+}  // namespace rm

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "core/modules/ModuleFrame.h"
+#include "core/modules/ModuleOk.h"
+#include "core/project/ProjectFixture.h"
+
+using namespace rm;
+using rm::test::ProjectFixture;
+
+TEST(NumberField, TakesWholeNumbersWithBlanksAndSign)
+{
+    EXPECT_EQ(parseNumber(" 12 ", 0, 100).value, 12);
+    EXPECT_EQ(parseNumber("+7", 0, 100).value, 7);
+    EXPECT_EQ(parseNumber("-1023", -32768, 32767).value, -1023);
+    EXPECT_EQ(parseNumber("- 5", -10, 10).value, -5);  // a sign typed before a shown " 5"
+    EXPECT_EQ(parseNumber("0", 0, 0).problem, NumberProblem::None);
+}
+
+TEST(NumberField, RefusesWhatIsNoNumberOrOutOfRange)
+{
+    for (const char* empty : {"", "   "}) EXPECT_EQ(parseNumber(empty, 0, 9).problem, NumberProblem::Empty) << empty;
+    for (const char* bad : {"-", "+", "12a", "1.5", "0x10", "1 2", "--1", "１２"})
+        EXPECT_EQ(parseNumber(bad, -99, 99).problem, NumberProblem::NotANumber) << bad;
+    EXPECT_EQ(parseNumber("100", 0, 99).problem, NumberProblem::OutOfRange);
+    EXPECT_EQ(parseNumber("-1", 0, 99).problem, NumberProblem::OutOfRange);
+    const ParsedNumber huge = parseNumber("99999999999999999999999", 0, 99);
+    EXPECT_EQ(huge.problem, NumberProblem::OutOfRange);
+    EXPECT_GT(huge.value, 99);
+    EXPECT_LT(parseNumber("-99999999999999999999999", 0, 99).value, 0);
+}
+
+TEST(NumberField, MessageNamesTheFieldAndRangeInTheLanguage)
+{
+    std::string message;
+    EXPECT_FALSE(checkNumberField(Texts(kEnglishBase), "x", "Data bits", 8, 26, &message));
+    EXPECT_EQ(message, "\"Data bits\" is not a whole number.\nEnter a whole number from 8 to 26.");
+    EXPECT_EQ(*checkNumberField(Texts(kEnglishBase), "13", "Data bits", 8, 26, &message), 13);
+
+    FrameForm f;
+    f.boxes = AddressBoxes::Both;
+    f.txtAnfangsAdresse = {"0", ""};
+    int bad = -1;
+    EXPECT_FALSE(f.entered(Texts(kGermanBase), &message, &bad));
+    EXPECT_EQ(bad, 1);
+    EXPECT_EQ(message, "\"Ausgang Anfang\" ist leer.\nGeben Sie eine ganze Zahl von 0 bis 31999 ein.");
+    f.txtAnfangsAdresse = {"-2", "0"};
+    EXPECT_FALSE(f.entered(Texts(kFrenchBase), &message, &bad));
+    EXPECT_EQ(bad, 0);
+    EXPECT_EQ(message.rfind("\"Entrée Début\" est hors limites.", 0), 0u) << message;
+}
+
+TEST(Frame, LoadShowsTheRecordAndEndAddresses)
+{
+    RowEintrag r;
+    r.BestellNr = "QMV2.G310";
+    r.Bezeichnung = "DI 8x/DO 8x";
+    r.Kommentar = "conveyor\r\nline 2\r\n";
+    r.InBase = 16;
+    r.InCnt = 4;
+    r.OutBase = 31999;
+    r.OutCnt = 2;
+    FrameForm f;
+    f.load(r, "QMV2.R220", "3", addressBoxesFor(r));
+    EXPECT_EQ(f.boxes, AddressBoxes::None);  // no flags
+    EXPECT_EQ(f.lblKurzbez, "DI 8x/DO 8x");
+    EXPECT_EQ(f.txtBezeichnung, "DI 8x/DO 8x");
+    EXPECT_EQ(f.lblTraeger, "QMV2.R220");
+    EXPECT_EQ(f.lblSteckplatz, "3");
+    EXPECT_EQ(f.lblEnde(0), "19");
+    EXPECT_EQ(f.lblEnde(1), "32000");
+    f.outCnt = 0;
+    EXPECT_EQ(f.lblEnde(1), "31998");
+    // Nothing for a start the box does not take.
+    for (const char* start : {"abc", "", "-4", "32000"}) {
+        f.txtAnfangsAdresse[0] = start;
+        EXPECT_EQ(f.lblEnde(0), "") << start;
+    }
+    // The output end is kept to 16 bits, the input end is not.
+    EXPECT_EQ(outputEnd(32767, 2), -32768);
+    EXPECT_EQ(inputEnd(32767, 2), 32768);
+
+    // The comment is edited in lines and stored with CR LF, as the catalog gives it.
+    EXPECT_EQ(f.txtKommentar, "conveyor\nline 2\n");
+    RowEintrag stored = r;
+    f.storeTexts(stored);
+    EXPECT_EQ(stored, r);
+    f.txtBezeichnung = "new";
+    f.txtKommentar = "belt\nstop\n";
+    f.storeTexts(stored);
+    EXPECT_EQ(stored.Bezeichnung, "new");
+    EXPECT_EQ(stored.Kommentar, "belt\r\nstop\r\n");
+    EXPECT_EQ(stored.BestellNr, "QMV2.G310");
+    // A comment with lone line feeds goes back unchanged while not edited.
+    r.Kommentar = "a\nb";
+    f.load(r, "", "", AddressBoxes::Inputs);
+    f.storeTexts(stored);
+    EXPECT_EQ(stored.Kommentar, "a\nb");
+}
+
+// The frame's checks in front of the shared OK sequence, on a placed module.
+class FrameOk : public ProjectFixture {
+protected:
+    FrameOk()
+    {
+        EXPECT_TRUE(place("QMV2.R300", 1));
+        EXPECT_TRUE(place("QMV2.D310", 6));  // inputs 1 byte, outputs 1 byte
+        table.prepareDialog(6);
+        form.load(app.CurrentModule, app.CurrentStationText, app.CurrentSlotText, AddressBoxes::Both);
+    }
+    ModuleOkResult ok(const std::string& in, const std::string& out)
+    {
+        form.txtAnfangsAdresse = {in, out};
+        std::string message;
+        const auto e = form.entered(app.texts, &message);
+        if (!e) return ModuleOkResult::LimitRefused;
+        form.storeTexts(app.CurrentModule);
+        return runModuleOk(table, *e);
+    }
+    FrameForm form;
+};
+
+TEST_F(FrameOk, StartsFrom32000OnGetTheLimitMessage)
+{
+    const RowEintrag before = table.record(6);
+    for (const char* start : {"32000", "99999999999999999999"}) {
+        asker.expect("maximale Address: 32000", answer::Ok);
+        EXPECT_EQ(ok(start, "0"), ModuleOkResult::LimitRefused) << start;
+    }
+    EXPECT_EQ(table.record(6), before);
+    EXPECT_EQ(ok("31998", "40"), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(6).InBase, 31998);
+    EXPECT_EQ(table.cell(6, 4), "40");
+}
+
+// A module of several rows: every row has its own record, addresses and dialog.
+class ModuleRows : public ProjectFixture {
+protected:
+    ModuleRows()
+    {
+        EXPECT_TRUE(place("QMV2.R300", 1));
+        EXPECT_TRUE(place("QMV2.K084", 9));  // rows 9 (axis X) and 10 (axis Y)
+    }
+    ModuleOkResult ok(int row, long in, long out)
+    {
+        table.prepareDialog(row);
+        return runModuleOk(table, {in, out, true, true});
+    }
+};
+
+TEST_F(ModuleRows, OkOnOneRowKeepsTheOthers)
+{
+    const RowEintrag x = table.record(9), y = table.record(10);
+    ASSERT_EQ(table.cell(10, 1), "QMV2.K084-1");
+    EXPECT_EQ(ok(10, y.InBase, y.OutBase), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(9), x);
+    EXPECT_EQ(table.cell(9, 1), "QMV2.K084");
+    EXPECT_EQ(table.cell(9, 3), std::to_string(x.InBase));
+    EXPECT_EQ(table.record(10), y);
+    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
+
+    EXPECT_EQ(ok(9, x.InBase, x.OutBase), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(10), y);
+    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
+}
+
+TEST_F(ModuleRows, TheOtherRowsStayTakenDuringTheSearch)
+{
+    const RowEintrag x = table.record(9);
+    asker.expect("Next free address:" + std::to_string(x.InBase + 4), answer::Yes)
+        .expect("Next free address:" + std::to_string(x.OutBase + 4), answer::Yes);
+    EXPECT_EQ(ok(10, x.InBase, x.OutBase), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(9), x);
+    EXPECT_EQ(table.record(10).InBase, x.InBase + 4);
+}
+
+TEST_F(ModuleRows, DeclinedMoveLeavesEveryRowAsItWas)
+{
+    const auto before = table.RowArray();
+    const RowEintrag x = table.record(9);
+    asker.expect("next free address", answer::No);
+    EXPECT_EQ(ok(10, x.InBase, x.OutBase), ModuleOkResult::MoveDeclined);
+    EXPECT_EQ(table.RowArray(), before);
+    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
+}

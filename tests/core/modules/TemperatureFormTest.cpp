@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "core/modules/TemperatureForm.h"
+
+using namespace rm;
+
+namespace {
+
+int sensorRow(const std::string& text)
+{
+    for (int i = 0; i < static_cast<int>(SensorTypes().size()); ++i)
+        if (TemperatureForm::sensorText(Texts(), i) == text) return i;
+    ADD_FAILURE() << text;
+    return 0;
+}
+
+// Chooses a sensor and then a connection by its text, as the user does.
+void choose(TemperatureForm& f, int ch, const std::string& sensor, const std::string& connection)
+{
+    f.selectSensor(ch, sensorRow(sensor));
+    auto& c = f.channel[static_cast<std::size_t>(ch)];
+    for (std::size_t i = 0; i < c.connections.size(); ++i)
+        if (ConnectionTypes()[static_cast<std::size_t>(c.connections[i])].text == connection)
+            c.connection = static_cast<int>(i);
+    ASSERT_EQ(f.connectionOf(ch).text, connection);
+}
+
+std::vector<std::string> connectionTexts(const TemperatureForm& f, int ch)
+{
+    std::vector<std::string> out;
+    for (int row : f.channel[static_cast<std::size_t>(ch)].connections)
+        out.push_back(ConnectionTypes()[static_cast<std::size_t>(row)].text);
+    return out;
+}
+
+}  // namespace
+
+TEST(Temperature, ConfigurationBytes)
+{
+    TemperatureForm f;
+    f.load(RowEintrag{});
+    choose(f, 0, "Pt100", "3 wire");
+    choose(f, 1, "Pt1000", "4 wire");
+    choose(f, 2, "K (NiCr-Ni)", "External");
+    choose(f, 3, "J (Fe-CuNi)", "Internal");
+    RowEintrag r;
+    r.setIdentWord(0x0050);
+    f.unit = 2;
+    f.store(r);
+    EXPECT_EQ(r.Param1, 0x41);
+    EXPECT_EQ(r.Param2, 0x62);
+    EXPECT_EQ(r.Param3, 0xDD);
+    EXPECT_EQ(r.Param4, 0xBE);
+    EXPECT_EQ(r.identWord(), 0x0350);
+
+    choose(f, 1, "+/- 75mV", "Voltage");
+    choose(f, 2, "Not use", " - ");
+    EXPECT_EQ(f.getConfigByte(1), 0xBF);
+    EXPECT_EQ(f.getConfigByte(2), 0x00);
+
+    // Loading the stored bytes gives the same choices back.
+    TemperatureForm again;
+    again.load(r);
+    EXPECT_EQ(again.sensorOf(2).code, 29);
+    EXPECT_EQ(std::string(again.connectionOf(2).text), "External");
+    EXPECT_EQ(again.unit, 2);
+}
+
+TEST(Temperature, UnknownCodesFallBackToTheFirstEntry)
+{
+    RowEintrag r;
+    r.Param1 = 7;                                    // no sensor with code 7
+    r.Param2 = 0x20 * 5 + 1;                         // Pt100 with a thermocouple connection
+    r.Param3 = static_cast<int16_t>(0xFF00 | 0xC1);  // connection code 6 ("External") for a Pt100
+    TemperatureForm f;
+    f.load(r);
+    EXPECT_EQ(f.sensorOf(0).code, 1);
+    EXPECT_EQ(connectionTexts(f, 0), (std::vector<std::string>{"2 wire", "3 wire", "4 wire"}));
+    EXPECT_EQ(std::string(f.connectionOf(1).text), "2 wire");
+    EXPECT_EQ(std::string(f.connectionOf(2).text), "2 wire");
+}
+
+TEST(Temperature, ChannelZeroOffersNoExternalCompensation)
+{
+    TemperatureForm f;
+    f.load(RowEintrag{});
+    f.selectSensor(0, sensorRow("K (NiCr-Ni)"));
+    EXPECT_EQ(connectionTexts(f, 0), (std::vector<std::string>{"Internal"}));
+    f.selectSensor(1, sensorRow("K (NiCr-Ni)"));
+    EXPECT_EQ(connectionTexts(f, 1), (std::vector<std::string>{"Internal", "External"}));
+    // A stored external compensation on channel 0 falls back to the first entry.
+    RowEintrag r;
+    r.Param1 = 0xDD;
+    f.load(r);
+    EXPECT_EQ(f.getConfigByte(0), 0xBD);
+}
+
+TEST(Temperature, ExternalCompensationNeedsATemperatureSensorOnChannelZero)
+{
+    TemperatureForm f;
+    f.load(RowEintrag{});
+    EXPECT_TRUE(f.CheckCompensation());
+    choose(f, 1, "K (NiCr-Ni)", "External");
+    choose(f, 0, "R600  Ohm", "2 wire");
+    EXPECT_FALSE(f.CheckCompensation());
+    choose(f, 0, "+/- 75mV", "Voltage");
+    EXPECT_FALSE(f.CheckCompensation());
+    choose(f, 0, "Pt100", "2 wire");
+    EXPECT_TRUE(f.CheckCompensation());
+    choose(f, 0, "J (Fe-CuNi)", "Internal");
+    EXPECT_TRUE(f.CheckCompensation());
+}
+
+TEST(Temperature, UnitOutsideTheListIsCelsius)
+{
+    for (int word : {0x0050, 0x0450, 0xFF50}) {
+        RowEintrag r;
+        r.setIdentWord(word);
+        TemperatureForm f;
+        f.load(r);
+        EXPECT_EQ(f.unit, 0) << word;
+        f.store(r);
+        EXPECT_EQ(r.identWord(), 0x0150) << word;
+    }
+    EXPECT_EQ(TemperatureForm::channelLabel(Texts(), 0), "Input Channel 0");
+    EXPECT_EQ(TemperatureForm::sensorText(Texts(kGermanBase), 9), Texts(kGermanBase).byEnglishId(1263));
+}

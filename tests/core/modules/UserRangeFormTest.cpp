@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "core/modules/UserRangeForm.h"
+
+using namespace rm;
+
+TEST(UserRange, ValuesAreShownWithBlankOrSign)
+{
+    UserRangeForm f;
+    f.set_minVal(-1023);
+    f.set_maxVal(4095);
+    f.activate();
+    EXPECT_EQ(f.txt_minValue, "-1023");
+    EXPECT_EQ(f.txt_maxValue, " 4095");
+    EXPECT_EQ(f.txt_ResetVal, " 0");
+    EXPECT_FALSE(f.resetShown);
+    f.set_ResetVal(-5);
+    EXPECT_TRUE(f.resetShown);
+}
+
+TEST(UserRange, KeyFilter)
+{
+    for (char32_t k : {U'\b', U'\r', U'0', U'9', U'é'}) EXPECT_TRUE(UserRangeForm::acceptsKey(k, 4)) << int(k);
+    for (char32_t k : {U' ', U'*', U',', U'.', U'/', U'a', U'e', U'~'})
+        EXPECT_FALSE(UserRangeForm::acceptsKey(k, 0)) << int(k);
+    EXPECT_TRUE(UserRangeForm::acceptsKey(U'-', 0));
+    EXPECT_TRUE(UserRangeForm::acceptsKey(U'-', 1));  // after the leading blank
+    EXPECT_TRUE(UserRangeForm::acceptsKey(U'+', 1));
+    EXPECT_FALSE(UserRangeForm::acceptsKey(U'-', 3));
+}
+
+TEST(UserRange, OkTakesTheTexts)
+{
+    UserRangeForm f;
+    f.activate();  // the hidden reset box holds " 0"
+    f.txt_minValue = "- 200";
+    f.txt_maxValue = " 32767";
+    ASSERT_TRUE(f.ok(Texts(), nullptr));
+    EXPECT_EQ(f.minVal, -200);
+    EXPECT_EQ(f.maxVal, 32767);
+    EXPECT_EQ(f.ResetVal, 0);
+    f.txt_minValue = f.txt_maxValue = "-32768";
+    EXPECT_TRUE(f.ok(Texts(), nullptr));
+}
+
+TEST(UserRange, OkRefusesWhatDoesNotFitAndKeepsTheValues)
+{
+    struct Case {
+        const char *min, *max, *reset;
+        UserRangeForm::Field bad;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"", "10", "0", UserRangeForm::Min, "\"min value\" is empty."},
+        {"0", "-", "0", UserRangeForm::Max, "\"max value\" is not a whole number."},
+        {"0", "32768", "0", UserRangeForm::Max,
+         "\"max value\" is out of range.\nEnter a whole number from -32768 to 32767."},
+        {"-40000", "0", "0", UserRangeForm::Min, "\"min value\" is out of range."},
+        {"0", "10", "1e3", UserRangeForm::Reset, "\"Reset Value\" is not a whole number."},
+        {"11", "10", "0", UserRangeForm::Min, "\"min value\" must not be above \"max value\"."},
+    };
+    for (const Case& c : cases) {
+        UserRangeForm f;
+        f.set_minVal(1);
+        f.set_maxVal(2);
+        f.set_ResetVal(3);
+        f.txt_minValue = c.min;
+        f.txt_maxValue = c.max;
+        f.txt_ResetVal = c.reset;
+        std::string message;
+        UserRangeForm::Field bad{};
+        EXPECT_FALSE(f.ok(Texts(), &message, &bad)) << c.min << " " << c.max;
+        EXPECT_EQ(bad, c.bad) << c.message;
+        EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
+        EXPECT_EQ(f.minVal, 1);
+        EXPECT_EQ(f.maxVal, 2);
+        EXPECT_EQ(f.ResetVal, 3);
+    }
+}

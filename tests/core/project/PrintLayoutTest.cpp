@@ -1,0 +1,237 @@
+// The printed listing as a list of drawing operations: what is printed where,
+// and how a long module table goes on over several pages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "core/project/PrintLayout.h"
+#include "core/project/ProjectFixture.h"
+
+namespace rm::test {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class PrintLayout : public ProjectFixture {
+protected:
+    PrintLayout() { table.info().ProjektName = "Hall2"; }
+
+    std::vector<PrintPage> pages(double bottom = print::kPageBottom)
+    {
+        return Prepare_print_pages(table, app.texts, "06-12-2026    14:05", bottom);
+    }
+    PrintPage page() { return Prepare_print_form(table, app.texts, "06-12-2026    14:05"); }
+
+    // The texts printed at height y, left to right.
+    static Strings line(const PrintPage& p, double y)
+    {
+        std::vector<const PrintOp*> ops;
+        for (const PrintOp& op : p)
+            if (op.kind == PrintOp::Text && op.y == y) ops.push_back(&op);
+        std::sort(ops.begin(), ops.end(), [](auto* a, auto* b) { return a->x < b->x; });
+        Strings out;
+        for (const PrintOp* op : ops) out.push_back(op->text);
+        return out;
+    }
+    // The one text op with this text.
+    static const PrintOp& text(const PrintPage& p, const std::string& s)
+    {
+        const PrintOp* found = nullptr;
+        for (const PrintOp& op : p)
+            if (op.kind == PrintOp::Text && op.text == s) {
+                EXPECT_EQ(found, nullptr) << "\"" << s << "\" printed twice";
+                found = &op;
+            }
+        if (!found) {
+            ADD_FAILURE() << "\"" << s << "\" not printed";
+            static const PrintOp none{};
+            return none;
+        }
+        return *found;
+    }
+    static bool printed(const PrintPage& p, const std::string& s)
+    {
+        return std::any_of(p.begin(), p.end(), [&](const PrintOp& op) { return op.text == s; });
+    }
+    // Heights of the horizontal lines, top to bottom, with their widths.
+    static std::vector<std::pair<double, double>> rules(const PrintPage& p)
+    {
+        std::vector<std::pair<double, double>> out;
+        for (const PrintOp& op : p)
+            if (op.kind == PrintOp::Line) {
+                EXPECT_EQ(op.y, op.y2);
+                EXPECT_EQ(op.x, 15);
+                EXPECT_EQ(op.x2, 195);
+                out.emplace_back(op.y, op.lineWidth);
+            }
+        return out;
+    }
+};
+
+TEST_F(PrintLayout, HeaderBlockOfAPlainProject)
+{
+    table.info().Familie = "Press";
+    table.info().Autor = "Service";
+    ASSERT_TRUE(place("QMV2.R300", 1));
+    const PrintPage p = page();
+
+    const PrintOp& date = text(p, "06-12-2026    14:05");
+    EXPECT_EQ(std::make_pair(date.x, date.y), std::make_pair(165.0, 0.0));
+    EXPECT_EQ(date.pointSize, 8);
+    EXPECT_TRUE(date.bold);
+    const PrintOp& heading = text(p, "Project");
+    EXPECT_EQ(std::make_pair(heading.x, heading.y), std::make_pair(20.0, 8.0));
+    EXPECT_EQ(heading.pointSize, 10);
+    EXPECT_TRUE(heading.bold);
+    EXPECT_FALSE(text(p, "Hall2").bold);
+
+    auto frame = std::find_if(p.begin(), p.end(), [](const PrintOp& op) { return op.kind == PrintOp::Rect; });
+    ASSERT_NE(frame, p.end());
+    EXPECT_EQ((std::vector<double>{frame->x, frame->y, frame->x2, frame->y2}), (std::vector<double>{15, 6, 195, 30}));
+    EXPECT_EQ(frame->lineWidth, print::kFrameWidth);
+
+    EXPECT_EQ(line(p, 15), (Strings{"Name ", "Hall2"}));
+    EXPECT_EQ(text(p, "Hall2").x, 35);
+    EXPECT_EQ(line(p, 20), (Strings{"Family ", "Press"}));
+    EXPECT_EQ(line(p, 25), (Strings{"Author ", "Service"}));
+    EXPECT_EQ(line(p, 34), (Strings{"CPU   : ", "QMV2.R300"}));
+    EXPECT_EQ(text(p, "QMV2.R300").x, 70);
+
+    // Nothing in the extra slots and no extension: those headings are left
+    // out and the free slots follow the CPU line.
+    EXPECT_FALSE(printed(p, "Function Module :"));
+    EXPECT_FALSE(printed(p, "Extension :"));
+    EXPECT_EQ(line(p, 42), (Strings{"Free Slots :", "8"}));
+    EXPECT_EQ(text(p, "8").x, 69);
+    EXPECT_EQ(line(p, 52), (Strings{"Module", "Addr. Start", "Addr. End", "Type", "Slot"}));
+    EXPECT_EQ(rules(p), (std::vector<std::pair<double, double>>{{57, print::kFrameWidth}}));
+    EXPECT_EQ(pages().size(), 1u);
+}
+
+TEST_F(PrintLayout, ExtraSlotModulesAndExtensions)
+{
+    ASSERT_TRUE(place("QMV2.R300", 1));
+    ASSERT_TRUE(place("QMV2.A100", 2));
+    ASSERT_TRUE(place("QMV2.B100", 3));
+    ASSERT_TRUE(place("QMV2.X100", 13));
+    ASSERT_TRUE(place("QMV2.D110", slotRow("10")));
+    const PrintPage p = page();
+
+    EXPECT_EQ(line(p, 40), (Strings{"Function Module :", "QMV2.A100"}));
+    EXPECT_EQ(line(p, 44), (Strings{"QMV2.B100"}));
+    EXPECT_EQ(text(p, "QMV2.B100").x, 70);
+    EXPECT_EQ(line(p, 50), (Strings{"Extension :", "QMV2.X100"}));
+    // 8 slots of the CPU and 8 of the extension, one of them used.
+    EXPECT_EQ(line(p, 58), (Strings{"Free Slots :", "15"}));
+    EXPECT_EQ(line(p, 68)[0], "Module");
+    // The extension's slots belong to the module table like the CPU's.
+    EXPECT_EQ(line(p, 76), (Strings{"QMV2.D110", "0", "1", "I", "10"}));
+    // Extra-slot modules and the extension are not module lines.
+    EXPECT_EQ(rules(p).size(), 2u);
+}
+
+TEST_F(PrintLayout, ModuleLines)
+{
+    RowEintrag eight = app.ModulKatalog.LookupCatalog("QMV2.D110");
+    eight.BestellNr = "QMV2.D180";
+    eight.InCnt = 8;
+    addToCatalog(eight);
+
+    ASSERT_TRUE(place("QMV2.R300", 1));
+    ASSERT_TRUE(place("QMV2.D180", slotRow("1")));  // 8 input bytes at 0
+    ASSERT_TRUE(place("QMV2.D310", slotRow("3")));  // inputs and outputs
+    ASSERT_TRUE(place("QMV2.D210", slotRow("4")));  // outputs only
+    ASSERT_TRUE(place("QMV2.T300", slotRow("5")));  // three slots, identification 0
+    ASSERT_TRUE(place("QMV2.E301", slotRow("8")));  // analog from 256
+    const PrintPage p = page();
+
+    // Slots 2 is empty; 5 to 7 are taken by the three-slot module.
+    EXPECT_EQ(line(p, 42), (Strings{"Free Slots :", "1"}));
+    EXPECT_EQ(line(p, 60), (Strings{"QMV2.D180", "0", "7", "I", "1"}));
+    EXPECT_EQ(line(p, 66), (Strings{"QMV2.D310", "8", "8", "I", "3"}));
+    EXPECT_EQ(line(p, 70), (Strings{"0", "0", "O", "3"}));
+    EXPECT_EQ(line(p, 76), (Strings{"QMV2.D210", "1", "2", "O", "4"}));
+    EXPECT_EQ(line(p, 82), (Strings{"QMV2.E301", "256", "271", "I", "8"}));
+    EXPECT_EQ(line(p, 88), Strings{});
+    EXPECT_FALSE(printed(p, "QMV2.T300"));
+    // The columns, "I" a millimetre to the right of "O".
+    const std::map<std::string, double> columns{{"QMV2.D310", 20}, {"256", 90}, {"271", 120}, {"I", 151}, {"O", 150}};
+    for (const PrintOp& op : p) {
+        auto c = columns.find(op.text);
+        if (op.y >= 60 && c != columns.end()) {
+            EXPECT_EQ(op.x, c->second) << op.text;
+        }
+    }
+    // A thin rule 5 mm under each module's last line.
+    const double w = print::kRuleWidth;
+    EXPECT_EQ(rules(p),
+              (std::vector<std::pair<double, double>>{{57, print::kFrameWidth}, {65, w}, {75, w}, {81, w}, {87, w}}));
+}
+
+TEST_F(PrintLayout, ProjectWithoutCpu)
+{
+    const PrintPage p = page();
+    EXPECT_EQ(line(p, 34), (Strings{"CPU   : ", ""}));
+    EXPECT_EQ(line(p, 42), (Strings{"Free Slots :", "0"}));
+    EXPECT_EQ(line(p, 52)[0], "Module");
+}
+
+TEST_F(PrintLayout, LongTableGoesOnOnNewPages)
+{
+    ASSERT_TRUE(place("QMV2.R300", 1));
+    for (int slot = 1; slot <= 8; ++slot) ASSERT_TRUE(place("QMV2.D310", slotRow(std::to_string(slot))));
+
+    // Room for three modules on the first page (60, 70 and 80, the last rule
+    // at 89) and seven on the next.
+    const auto ps = pages(90);
+    ASSERT_EQ(ps.size(), 2u);
+    EXPECT_EQ(line(ps[0], 80)[0], "QMV2.D310");
+    EXPECT_TRUE(line(ps[0], 90).empty());
+    // A continuation page repeats the date and the table heading, nothing of the header block.
+    const PrintPage& next = ps[1];
+    EXPECT_EQ(line(next, 0), Strings{"06-12-2026    14:05"});
+    EXPECT_EQ(line(next, 10), (Strings{"Module", "Addr. Start", "Addr. End", "Type", "Slot"}));
+    EXPECT_EQ(rules(next).front(), std::make_pair(15.0, print::kFrameWidth));
+    EXPECT_FALSE(printed(next, "Project"));
+    EXPECT_FALSE(printed(next, "Free Slots :"));
+    EXPECT_EQ(line(next, 18)[0], "QMV2.D310");
+    // Every module once, in slot order, its two lines on the same page.
+    Strings slots;
+    for (const PrintPage& p : ps) {
+        std::map<std::string, int> linesOfSlot;
+        for (const PrintOp& op : p) {
+            EXPECT_LE(std::max(op.y, op.y2), 90);
+            if (op.kind == PrintOp::Text && op.x == 170 && op.text != "Slot") {
+                if (++linesOfSlot[op.text] == 1) slots.push_back(op.text);
+            }
+        }
+        for (const auto& [slot, n] : linesOfSlot) EXPECT_EQ(n, 2) << "slot " << slot;
+    }
+    EXPECT_EQ(slots, (Strings{"1", "2", "3", "4", "5", "6", "7", "8"}));
+    // The single-page form is the first page.
+    EXPECT_EQ(page().size(), pages().front().size());
+
+    // Room for the heading under the header block but not for the first
+    // module: the heading goes with it to the next page.
+    const auto moved = pages(66);
+    ASSERT_EQ(moved.size(), 3u);
+    EXPECT_TRUE(printed(moved[0], "Free Slots :"));
+    EXPECT_FALSE(printed(moved[0], "Module"));
+    EXPECT_EQ(line(moved[1], 18)[4], "1");
+}
+
+TEST(PrintDateTime, DayMonthYearThenTime)
+{
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 6;
+    t.tm_hour = 14;
+    t.tm_min = 5;
+    t.tm_isdst = -1;
+    EXPECT_EQ(printDateTime(std::mktime(&t)), "06-12-2026    14:05");
+}
+
+}  // namespace
+}  // namespace rm::test

@@ -1,0 +1,130 @@
+#include "gui/support/GuiFixture.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDragEnterEvent>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "core/app/IniFile.h"
+
+namespace rm::gui::test {
+
+namespace fs = std::filesystem;
+
+GuiFixture::GuiFixture() : work_(workDir_.path())
+{
+    QStandardPaths::setTestModeEnabled(true);
+    fs::copy(RM_RESOURCES, data_.path().toStdString(), fs::copy_options::recursive);
+    GuiAsker::setScripted(true);
+}
+
+GuiFixture::~GuiFixture()
+{
+    if (main_) {
+        for (auto* w : main_->projectWindows()) w->table().SetProjektDataHasChangedFlag(false);
+        main_->close();
+    }
+    main_.reset();
+    session_.reset();
+    GuiAsker::setScripted(false);
+}
+
+MainWindow* GuiFixture::start(const QString& language)
+{
+    writeIniString(fs::path(data_.path().toStdString()) / "Katalog.ini", "LANGUAGE", "SELECTED",
+                   language.toStdString());
+    session_ = std::make_unique<Session>();
+    StartOptions options;
+    options.splashMs = 0;
+    options.resources = data_.path();
+    main_ = startProgram(*qApp, *session_, options);
+    return main_.get();
+}
+
+int GuiFixture::catalogIndex(const std::string& order) const { return session_->app.ModulKatalog.indexOf(order); }
+
+void GuiFixture::doubleClickCatalog(const std::string& order, int row)
+{
+    ProjectWindow* w = main_->activeProject();
+    w->selectRow(row);
+    CatalogWindow* cat = main_->catalogWindow();
+    QTreeWidgetItem* item = cat->findModule(catalogIndex(order));
+    QVERIFY2(item, order.c_str());
+    cat->tree()->setCurrentItem(item);
+    cat->tree()->scrollToItem(item);
+    QTest::keyClick(cat->tree(), Qt::Key_Return);
+}
+
+bool GuiFixture::drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl)
+{
+    ProjectGrid* grid = target->grid();
+    const QRect cell = grid->visualRect(grid->model()->index(row - 1, 2));
+    const QPointF pos = cell.center();
+    const Qt::KeyboardModifiers mods = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+    QDragEnterEvent enter(pos.toPoint(), Qt::MoveAction | Qt::CopyAction, mime, Qt::LeftButton, mods);
+    QApplication::sendEvent(grid->viewport(), &enter);
+    QDragMoveEvent move(pos.toPoint(), Qt::MoveAction | Qt::CopyAction, mime, Qt::LeftButton, mods);
+    QApplication::sendEvent(grid->viewport(), &move);
+    if (!move.isAccepted()) {
+        delete mime;
+        return false;
+    }
+    QDropEvent dropEvent(pos, Qt::MoveAction | Qt::CopyAction, mime, Qt::LeftButton, mods);
+    QApplication::sendEvent(grid->viewport(), &dropEvent);
+    delete mime;
+    return dropEvent.isAccepted();
+}
+
+bool GuiFixture::dropCatalog(ProjectWindow* target, const std::string& order, int row)
+{
+    auto* mime = new QMimeData;
+    mime->setData(kCatalogMime, QByteArray::number(catalogIndex(order)));
+    return drop(target, mime, row, false);
+}
+
+bool GuiFixture::dropRow(ProjectWindow* source, int sourceRow, ProjectWindow* target, int row, bool ctrl)
+{
+    if (!source->table().canDrag(sourceRow)) return false;
+    session_->app.CurrentModule = source->table().record(sourceRow);
+    auto* mime = new QMimeData;
+    QByteArray payload;
+    QDataStream(&payload, QIODevice::WriteOnly) << quintptr(source) << sourceRow;
+    mime->setData(kRowMime, payload);
+    return drop(target, mime, row, ctrl);
+}
+
+void GuiFixture::whenModal(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            whenModal(act);  // not open yet
+            return;
+        }
+        act(modal);
+    });
+}
+
+ProjectWindow* GuiFixture::newProject(const QString& name)
+{
+    const std::size_t before = main_->projectWindows().size();
+    whenModal([name](QWidget* dlg) {
+        auto* field = dlg->findChild<QWidget*>("txtHeader0");
+        QTest::keyClicks(field, name);
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
+    });
+    trigger("pdiDatei0");
+    if (main_->projectWindows().size() != before + 1) return nullptr;
+    return main_->activeProject();
+}
+
+void GuiFixture::trigger(const QString& name)
+{
+    QAction* a = main_->action(name);
+    QVERIFY2(a, qPrintable(name));
+    QVERIFY2(a->isEnabled(), qPrintable(name + " is disabled"));
+    a->trigger();
+}
+
+}  // namespace rm::gui::test

@@ -1,0 +1,57 @@
+// The desktop program as the tests drive it: a copy of the shipped data in a
+// temporary folder, settings in Qt's test location, scripted message boxes
+// and file dialogs, and helpers for modal dialogs and drag and drop.
+#pragma once
+
+#include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "gui/app/MainWindow.h"
+#include "gui/app/Session.h"
+#include "gui/app/Startup.h"
+#include "gui/catalog/CatalogWindow.h"
+#include "gui/project/ProjectWindow.h"
+
+namespace rm::gui::test {
+
+class GuiFixture {
+public:
+    GuiFixture();
+    ~GuiFixture();
+
+    // Starts the program on the copied data (German: "DEUTSCH", French: "OPTION").
+    MainWindow* start(const QString& language = "ENGLISH");
+    Session& session() { return *session_; }
+    MainWindow* main() { return main_.get(); }
+    QString dataDir() const { return data_.path(); }
+    QString file(const QString& name) const { return work_.filePath(name); }
+
+    int catalogIndex(const std::string& order) const;
+    // Double click (Enter) on a catalog entry with the given row of the active project current.
+    void doubleClickCatalog(const std::string& order, int row);
+    // A drop of a catalog entry or of a project row onto a project row, as the
+    // grid receives it; returns whether the grid accepted the drop.
+    bool dropCatalog(ProjectWindow* target, const std::string& order, int row);
+    bool dropRow(ProjectWindow* source, int sourceRow, ProjectWindow* target, int row, bool ctrl);
+    // Runs `act` once the next modal dialog is open; the dialog is passed to it.
+    static void whenModal(std::function<void(QWidget*)> act);
+    // Creates a project through File > New with the given name.
+    ProjectWindow* newProject(const QString& name);
+    void trigger(const QString& action);
+
+private:
+    bool drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl);
+
+    QTemporaryDir data_;
+    QTemporaryDir workDir_;
+    QDir work_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<MainWindow> main_;
+};
+
+}  // namespace rm::gui::test

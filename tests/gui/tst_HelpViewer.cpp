@@ -1,0 +1,90 @@
+// The help window: pages by context and language, its navigation, and one
+// window serving every Help button, usable beside a modal dialog.
+#include <QDialog>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include "gui/app/HelpViewer.h"
+#include "gui/app/Session.h"
+
+using namespace rm;
+using namespace rm::gui;
+
+class HelpViewerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { s_.resourceDir = RM_RESOURCES; }
+    void cleanup() { delete HelpViewer::instance(); }
+    void oneWindowFollowsTheContexts();
+    void pagesInTheActiveLanguage();
+
+private:
+    static QString page()
+    {
+        return QDir(RM_RESOURCES "/help").relativeFilePath(HelpViewer::instance()->source().toLocalFile());
+    }
+    static void click(const char* name)
+    {
+        QTest::mouseClick(HelpViewer::instance()->findChild<QToolButton*>(name), Qt::LeftButton);
+    }
+    Session s_;
+};
+
+void HelpViewerTest::oneWindowFollowsTheContexts()
+{
+    QWidget main;
+    main.show();
+    auto* dialog = new QDialog(&main);
+    dialog->setModal(true);
+    dialog->show();
+    HelpViewer::showHelp(s_, 15, dialog);
+    HelpViewer* viewer = HelpViewer::instance();
+    QCOMPARE(page(), "context-15.html");
+    QCOMPARE(viewer->windowTitle(), "Help");
+    // A window of the modal dialog's own is not blocked by it.
+    QVERIFY(viewer->isWindow());
+    QCOMPARE(viewer->parentWidget(), dialog);
+
+    HelpViewer::showHelp(s_, 0, dialog);
+    QCOMPARE(HelpViewer::instance(), viewer);
+    QCOMPARE(page(), "index.html");
+    click("btnBack");
+    QCOMPARE(page(), "context-15.html");
+    click("btnForward");
+    click("btnContents");
+    QCOMPARE(page(), "index.html");
+
+    // The dialog closes: the viewer stays open with the main window.
+    dialog->accept();
+    delete dialog;
+    QCOMPARE(HelpViewer::instance(), viewer);
+    QCOMPARE(viewer->parentWidget(), &main);
+    QVERIFY(viewer->isVisible());
+
+    // Escape closes it.
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!HelpViewer::instance());
+}
+
+void HelpViewerTest::pagesInTheActiveLanguage()
+{
+    s_.app.setLanguage(kGermanBase);
+    HelpViewer::showHelp(s_, 2, nullptr);
+    QCOMPARE(page(), "de/context-2.html");
+    QCOMPARE(HelpViewer::instance()->findChild<QToolButton*>("btnContents")->text(), "Inhalt");
+    HelpViewer::showHelp(s_, 15, nullptr);  // no German page: the English one stands in
+    QCOMPARE(page(), "context-15.html");
+    click("btnContents");
+    QCOMPARE(page(), "de/index.html");
+
+    s_.resourceDir = QDir::tempPath().toStdString() + "/rm-no-help-here";
+    HelpViewer::showHelp(s_, 5, nullptr);
+    QVERIFY(HelpViewer::instance()->findChild<QTextBrowser*>()->toPlainText().contains("context-5.html"));
+}
+
+QTEST_MAIN(HelpViewerTest)
+#include "tst_HelpViewer.moc"
