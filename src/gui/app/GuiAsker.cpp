@@ -12,10 +12,13 @@ std::deque<int> answers;
 int defaultAnswer(int s)
 {
     switch (style::buttons(s)) {
-    case style::YesNo: return answer::No;
-    case style::YesNoCancel:
-    case style::OkCancel: return answer::Cancel;
-    default: return answer::Ok;
+        case style::YesNo:
+            return answer::No;
+        case style::YesNoCancel:
+        case style::OkCancel:
+            return answer::Cancel;
+        default:
+            return answer::Ok;
     }
 }
 }  // namespace
@@ -31,7 +34,10 @@ void GuiAsker::setScripted(bool on)
     unexpected.clear();
 }
 
-void GuiAsker::setNextAnswers(std::deque<int> next) { answers = std::move(next); }
+void GuiAsker::setNextAnswers(std::deque<int> next)
+{
+    answers = std::move(next);
+}
 
 int GuiAsker::ShowMessage(const std::string& prompt, const std::string& title, int s)
 {
@@ -49,33 +55,49 @@ int GuiAsker::ShowMessage(const std::string& prompt, const std::string& title, i
     box.setWindowTitle(title.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(title));
     box.setText(QString::fromStdString(prompt));
     switch (style::icon(s)) {
-    case style::Critical: box.setIcon(QMessageBox::Critical); break;
-    case style::Question: box.setIcon(QMessageBox::Question); break;
-    case style::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case style::Information: box.setIcon(QMessageBox::Information); break;
-    default: break;
+        case style::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case style::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case style::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case style::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            break;
     }
     switch (style::buttons(s)) {
-    case style::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case style::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    case style::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+        case style::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        case style::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case style::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        default:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return answer::Yes;
-    case QMessageBox::No: return answer::No;
-    case QMessageBox::Cancel: return answer::Cancel;
-    case QMessageBox::Ok: return answer::Ok;
-    default: return defaultAnswer(s) == answer::Ok ? answer::Ok : answer::Cancel;  // closed with Escape
+        case QMessageBox::Yes:
+            return answer::Yes;
+        case QMessageBox::No:
+            return answer::No;
+        case QMessageBox::Cancel:
+            return answer::Cancel;
+        case QMessageBox::Ok:
+            return answer::Ok;
+        default:
+            return defaultAnswer(s) == answer::Ok ? answer::Ok : answer::Cancel;  // closed with Escape
     }
 }
 

@@ -66,7 +66,10 @@ QAction* MainWindow::addAction(QMenu* menu, const QString& name, int textId, con
     return a;
 }
 
-QAction* MainWindow::action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QAction* MainWindow::action(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
 
 void MainWindow::buildMenus()
 {
@@ -113,8 +116,7 @@ void MainWindow::buildMenus()
     }
     recentSeparator_ = fileMenu_->addSeparator();
     recentSeparator_->setObjectName("pdiDatei15");
-    connect(addAction(fileMenu_, "pdiDatei16", 1017, QKeySequence::Quit), &QAction::triggered, this,
-            &QWidget::close);
+    connect(addAction(fileMenu_, "pdiDatei16", 1017, QKeySequence::Quit), &QAction::triggered, this, &QWidget::close);
 
     editMenu_ = menuBar()->addMenu(session_.t(1019));
     editMenu_->setObjectName("pdmWork");
@@ -194,11 +196,11 @@ void MainWindow::buildToolbar()
         const char* target;
     };
     const Button buttons[] = {
-        {"Toolbar1_1", "tb-new", 1001, "pdiDatei0"},   {"Toolbar1_2", "tb-open", 1002, "pdiDatei1"},
-        {"Toolbar1_3", "tb-save", 1004, "pdiDatei3"},  {nullptr, nullptr, 0, nullptr},
-        {"Toolbar1_5", "tb-print", 1006, "pdiPrint"},  {nullptr, nullptr, 0, nullptr},
-        {"Toolbar1_7", "tb-cut", 1010, "pdiCut"},      {"Toolbar1_8", "tb-copy", 1011, "pdiCopy"},
-        {"Toolbar1_9", "tb-paste", 1012, "pdiPaste"},  {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_1", "tb-new", 1001, "pdiDatei0"},  {"Toolbar1_2", "tb-open", 1002, "pdiDatei1"},
+        {"Toolbar1_3", "tb-save", 1004, "pdiDatei3"}, {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_5", "tb-print", 1006, "pdiPrint"}, {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_7", "tb-cut", 1010, "pdiCut"},     {"Toolbar1_8", "tb-copy", 1011, "pdiCopy"},
+        {"Toolbar1_9", "tb-paste", 1012, "pdiPaste"}, {nullptr, nullptr, 0, nullptr},
     };
     for (const Button& b : buttons) {
         if (!b.name) {
@@ -281,7 +283,8 @@ ProjectWindow* MainWindow::addProjectWindow(const QString& title)
             EnableProjectCommands(false);
             ShowCatalog(false);
         }
-        QMetaObject::invokeMethod(this, [this] { updateCommands(), refreshWindowMenu(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { updateCommands(), refreshWindowMenu(); }, Qt::QueuedConnection);
         (void)w;
     });
     return w;
@@ -384,12 +387,15 @@ void MainWindow::ShowCatalog(bool show)
     action("pdiTreeForm")->setChecked(show);
 }
 
-void MainWindow::showHelp(int context) { HelpViewer::showHelp(session_, context, this); }
+void MainWindow::showHelp(int context)
+{
+    HelpViewer::showHelp(session_, context, this);
+}
 
 void MainWindow::EnableEditCommands(bool on)
 {
-    for (const char* name : {"pdiCut", "pdiCopy", "pdiDelete", "mouseCut", "mouseCopy", "mouseDelete", "Toolbar1_7",
-                             "Toolbar1_8"})
+    for (const char* name :
+         {"pdiCut", "pdiCopy", "pdiDelete", "mouseCut", "mouseCopy", "mouseDelete", "Toolbar1_7", "Toolbar1_8"})
         action(name)->setEnabled(on);
 }
 

@@ -77,7 +77,13 @@ void saveSettings(const StoredSettings& r)
     for (int i = 0; i < 7; ++i) s.setValue("GridColWidth" + QString::number(i), QString::number(g.colWidths[i]));
 }
 
-int twipsToPixels(int twips) { return static_cast<int>(twips * dpi() / 1440.0 + 0.5); }
-int pixelsToTwips(int pixels) { return static_cast<int>(pixels * 1440.0 / dpi() + 0.5); }
+int twipsToPixels(int twips)
+{
+    return static_cast<int>(twips * dpi() / 1440.0 + 0.5);
+}
+int pixelsToTwips(int pixels)
+{
+    return static_cast<int>(pixels * 1440.0 / dpi() + 0.5);
+}
 
 }  // namespace rm::gui

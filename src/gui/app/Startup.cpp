@@ -89,8 +89,8 @@ void installQtTranslations(QApplication& app, int languageBase)
 std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, const StartOptions& options)
 {
     session.programDir = QCoreApplication::applicationDirPath().toStdString();
-    session.resourceDir =
-        options.resources.isEmpty() ? defaultResourceDir(session.programDir) : fs::path(options.resources.toStdString());
+    session.resourceDir = options.resources.isEmpty() ? defaultResourceDir(session.programDir)
+                                                      : fs::path(options.resources.toStdString());
     session.userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     std::error_code ec;
     fs::create_directories(session.userDir, ec);

@@ -51,7 +51,10 @@ CatalogTree::CatalogTree(Session& session, QWidget* parent) : QTreeWidget(parent
     });
 }
 
-int CatalogTree::indexOf(const QTreeWidgetItem* item) { return item ? item->data(0, kIndexRole).toInt() : 0; }
+int CatalogTree::indexOf(const QTreeWidgetItem* item)
+{
+    return item ? item->data(0, kIndexRole).toInt() : 0;
+}
 
 void CatalogTree::mousePressEvent(QMouseEvent* e)
 {
@@ -80,22 +83,28 @@ void CatalogTree::mouseMoveEvent(QMouseEvent* e)
 void CatalogTree::keyPressEvent(QKeyEvent* e)
 {
     switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (int i = indexOf(currentItem())) {
-            emit moduleActivated(i);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (int i = indexOf(currentItem())) {
+                emit moduleActivated(i);
+                return;
+            }
+            break;
+        case Qt::Key_Escape:
+            emit escapePressed();
             return;
-        }
-        break;
-    case Qt::Key_Escape: emit escapePressed(); return;
-    default: break;
+        default:
+            break;
     }
     QTreeWidget::keyPressEvent(e);
 }
 
 CatalogWindow::CatalogWindow(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Tool), session_(session), tree_(new CatalogTree(session, this)), text_(new QPlainTextEdit(this)),
+    : QWidget(parent, Qt::Tool),
+      session_(session),
+      tree_(new CatalogTree(session, this)),
+      text_(new QPlainTextEdit(this)),
       splitter_(new QSplitter(Qt::Vertical, this))
 {
     setObjectName("TreeForm");
@@ -137,8 +146,8 @@ void CatalogWindow::build(const CatalogNode& node, QTreeWidgetItem* parent)
         if (node.tag) item->setData(0, kTagRole, fromCrLf(*node.tag));
     } else {
         item->setData(0, kIndexRole, node.index);
-        item->setToolTip(0, node.index ? QString::fromStdString(session_.app.ModulKatalog.at(node.index).BestellNr)
-                                       : QString());
+        item->setToolTip(
+            0, node.index ? QString::fromStdString(session_.app.ModulKatalog.at(node.index).BestellNr) : QString());
     }
     for (const auto& child : node.children) build(child, item);
 }

@@ -131,17 +131,20 @@ void ProjectGrid::keyPressEvent(QKeyEvent* e)
     ProjectTable& t = window_.table();
     const int row = t.currentRow();
     switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (!t.rowEmpty(row)) emit rowActivated(row);
-        return;
-    case Qt::Key_Delete:
-    case Qt::Key_Clear:
-        if (!t.rowEmpty(row)) emit deletePressed();
-        return;
-    case Qt::Key_Control: t.CtrlDown = true; break;
-    default: break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!t.rowEmpty(row)) emit rowActivated(row);
+            return;
+        case Qt::Key_Delete:
+        case Qt::Key_Clear:
+            if (!t.rowEmpty(row)) emit deletePressed();
+            return;
+        case Qt::Key_Control:
+            t.CtrlDown = true;
+            break;
+        default:
+            break;
     }
     QTableView::keyPressEvent(e);
     const QModelIndex cur = currentIndex();
@@ -177,11 +180,16 @@ bool ProjectGrid::acceptDrag(QDropEvent* e)
 
 void ProjectGrid::dragEnterEvent(QDragEnterEvent* e)
 {
-    if (e->mimeData()->hasFormat(kCatalogMime) || e->mimeData()->hasFormat(kRowMime)) e->acceptProposedAction();
-    else e->ignore();
+    if (e->mimeData()->hasFormat(kCatalogMime) || e->mimeData()->hasFormat(kRowMime))
+        e->acceptProposedAction();
+    else
+        e->ignore();
 }
 
-void ProjectGrid::dragMoveEvent(QDragMoveEvent* e) { acceptDrag(e); }
+void ProjectGrid::dragMoveEvent(QDragMoveEvent* e)
+{
+    acceptDrag(e);
+}
 
 void ProjectGrid::dropEvent(QDropEvent* e)
 {
@@ -340,7 +348,8 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
         // belong to another project, which is never replaced without asking.
         const fs::path stored = applyNameRule(chosen.toStdString());
         if (stored != fs::path(chosen.toStdString()) && fs::exists(stored) &&
-            QFileInfo(QString::fromStdString(stored.string())).absoluteFilePath() != QFileInfo(path).absoluteFilePath()) {
+            QFileInfo(QString::fromStdString(stored.string())).absoluteFilePath() !=
+                QFileInfo(path).absoluteFilePath()) {
             const std::string prompt = session_.app.messages[1068] + "\n" + stored.string();
             if (session_.app.asker.ShowMessage(prompt, session_.app.messages[1069],
                                                style::OkCancel + style::Exclamation) != answer::Ok)
@@ -385,7 +394,10 @@ bool ProjectWindow::ProjektLaden(const QString& path)
     return false;
 }
 
-int ProjectWindow::writeDB(int ioDb, int cpuDb) { return rm::writeDB(table_, ioDb, cpuDb); }
+int ProjectWindow::writeDB(int ioDb, int cpuDb)
+{
+    return rm::writeDB(table_, ioDb, cpuDb);
+}
 
 void ProjectWindow::FktKonfig()
 {
@@ -393,7 +405,8 @@ void ProjectWindow::FktKonfig()
         if (session_.app.ask(1096, 1095, style::YesNo + style::Exclamation) != answer::Yes) return;
         if (!ProjektSpeichern(false)) return;
     }
-    DbSelectDialog dlg(session_, title_, [this](int io, int cpu) { return writeDB(io, cpu); }, this);
+    DbSelectDialog dlg(
+        session_, title_, [this](int io, int cpu) { return writeDB(io, cpu); }, this);
     dlg.setWindowTitle(session_.t(1150));
     dlg.exec();
     grid_->setFocus();
@@ -422,14 +435,17 @@ void ProjectWindow::ProjektPrint()
         session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
 }
 
-void ProjectWindow::printPreview() { previewProject(table_, session_.app.texts, this); }
+void ProjectWindow::printPreview()
+{
+    previewProject(table_, session_.app.texts, this);
+}
 
 void ProjectWindow::exportPdf()
 {
     QString base = path().isEmpty() ? QDir::home().filePath(title_) : path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target =
-        FileDialogs::saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf", "PDF (*.pdf)|*.pdf|", "pdf");
+    const QString target = FileDialogs::saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
+                                                 "PDF (*.pdf)|*.pdf|", "pdf");
     if (target.isEmpty()) return;
     QString error;
     if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error))

@@ -42,7 +42,10 @@ MainWindow* GuiFixture::start(const QString& language)
     return main_.get();
 }
 
-int GuiFixture::catalogIndex(const std::string& order) const { return session_->app.ModulKatalog.indexOf(order); }
+int GuiFixture::catalogIndex(const std::string& order) const
+{
+    return session_->app.ModulKatalog.indexOf(order);
+}
 
 void GuiFixture::doubleClickCatalog(const std::string& order, int row)
 {
