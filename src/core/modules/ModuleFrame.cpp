@@ -1,6 +1,8 @@
 #include "core/modules/ModuleFrame.h"
 
+#include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <limits>
 
 namespace rm {

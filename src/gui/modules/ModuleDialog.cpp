@@ -84,6 +84,7 @@ void ModuleDialog::buildFrame()
     kommentar_->setObjectName("txtKommentar");
     kommentar_->setMinimumWidth(textWidth);
     kommentar_->setTabChangesFocus(true);
+    kommentar_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap
     kommentar_->setFixedHeight(kommentar_->fontMetrics().lineSpacing() * 4 + 2 * kommentar_->frameWidth() + 8);
     addRow(g1, 0, "Label2", t(1106), bestellNr);
     addRow(g1, 1, "Label1", t(1105), kurzbez);
