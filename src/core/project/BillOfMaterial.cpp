@@ -120,6 +120,7 @@ BuildResult buildProject(AppState& shared, const nlohmann::json& bill, const std
                 };
                 entered.in = value("InBase", placed.InBase);
                 entered.out = value("OutBase", placed.OutBase);
+                if (entered.in < 0 || entered.out < 0) return refuse("start addresses are 0 or more");
                 asker.notices.clear();
                 if (runModuleOk(table, entered) != ModuleOkResult::Written)
                     return refuse(asker.notices.empty() ? "the addresses were not accepted" : asker.notices.front());

@@ -328,8 +328,8 @@ void ProjectWindow::OpenModuleDialog(int row)
     const DialogKind kind = table_.prepareDialog(row);
     auto it = dialogs().find(kind);
     if (it == dialogs().end()) return;
-    it->second(session_, table_, this);
-    table_.finishDialog(row, kind);
+    // Only an OK brings the dialog's record back into the row.
+    if (it->second(session_, table_, this)) table_.finishDialog(row, kind);
     refresh();
     grid_->setFocus();
 }

@@ -52,6 +52,7 @@ TEST_F(Bills, RefusalsNameThePlacement)
     refused(R"({"row": 40, "module": "QMV2.D110"})", "no row 40");
     refused(R"({"row": 5, "module": "QMV2.D110", "InBase": 32000})", "maximale Address: 32000");
     refused(R"({"row": 5, "module": "QMV2.T300", "InBase": 8})", "one row");
+    refused(R"({"row": 5, "module": "QMV2.D110", "InBase": -4})", "0 or more");
 }
 
 TEST_F(Bills, InvalidBills)
