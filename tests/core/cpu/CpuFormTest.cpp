@@ -5,11 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "core/app/Language.h"
 #include "core/cpu/CpuDefaults.h"
-#include "core/dbgen/SourceGenerator.h"
 #include "core/project/ProjectFixture.h"
 
 namespace rm::test {
@@ -375,57 +372,6 @@ TEST_F(CpuFormTest, NumbersOutOfViewKeepTheirValueWhenInvalid)
     // The index DB of a web server switched off is neither checked nor stored.
     form.txtIndexDB = "";
     EXPECT_FALSE(form.check(texts));
-}
-
-// ---------------------------------------------------------------- in the project
-
-class CpuFormProject : public ProjectFixture {
-protected:
-    CpuFormProject()
-    {
-        auto shipped = LoadModuleDescriptions(resourcePath(RM_RESOURCES, "NURA_E.txt"));
-        if (shipped.catalog) app.ModulKatalog = *shipped.catalog;
-    }
-
-    // The grid opens the dialog of row 1, the user edits, OK writes the row.
-    void runDialog(const std::function<void(CpuForm&)>& edit)
-    {
-        ASSERT_EQ(table.prepareDialog(1), DialogKind::Cpu);
-        CpuForm::prepareRecord(app.CurrentModule);
-        CpuForm form;
-        form.load(app.CurrentModule);
-        form.tellLoadNotice(asker, app.texts);
-        edit(form);
-        ASSERT_FALSE(form.check(app.texts));
-        form.store(app.CurrentModule);
-        table.SetEinlesenDateiFlag(true);
-        ASSERT_TRUE(table.WriteRowEintrag(2));
-        table.SetEinlesenDateiFlag(false);
-        table.finishDialog(1, DialogKind::Cpu);
-    }
-};
-
-TEST_F(CpuFormProject, ConfiguredCpuGivesTheReferenceBlock)
-{
-    ASSERT_TRUE(place("QMV2.R230", 1));
-    const int rows = table.lastRow();
-    runDialog([&](CpuForm& f) {
-        EXPECT_EQ(f.MemorySize, "8");
-        f.clickMemorySelect(true);
-        f.MemorySize = "4";
-        f.CompilePriority[0] = "OB1";
-        f.clickConfigMpi(true, asker, app.texts);
-        f.clickOperatingWeb(true, asker, app.texts);
-        f.ComboMaxBaudRate[1] = "38400";
-        f.CheckPeripheryAccess = true;
-    });
-    EXPECT_EQ(table.lastRow(), rows);  // the slot rows stay as they were
-    EXPECT_EQ(table.cell(1, 1), "QMV2.R230");
-
-    const std::string golden = readText(dataPath("io_with_cpu_block.awl"));
-    const auto start = golden.find("\r\n\r\nDATA_BLOCK DB 1023");
-    ASSERT_NE(start, std::string::npos);
-    EXPECT_EQ(generateCpuBlock(table.record(1), 3), golden.substr(start));
 }
 
 }  // namespace
