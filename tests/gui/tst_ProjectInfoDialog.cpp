@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -239,8 +238,6 @@ void ProjectInfoDialogTest::captionsAndHelp()
     s_->app.setLanguage(kGermanBase);
     open(" hall2.qv4");
     QCOMPARE(dlg_->windowTitle(), "Projektinformationen hall2.qv4");
-    QCOMPARE(dlg_->findChild<QLabel*>("lblFamily")->text(), "Familie:");
-    QCOMPARE(button("btnOk")->text(), "&OK");
     QTest::mouseClick(button("btnHelp"), Qt::LeftButton);
     QCOMPARE(HelpViewer::instance()->source().fileName(), "context-11.html");
 }
