@@ -208,13 +208,11 @@ void OptionsDialogTest::captionsAndHelp()
     s_->app.setLanguage(kGermanBase);
     open(true);
     QCOMPARE(dlg_->windowTitle(), "Optionen");
-    QCOMPARE(child("btnOk")->text(), "&OK");
     QCOMPARE(child("optLanguage3")->text(), QString::fromUtf8("Fran\u00e7ais"));  // from the catalog file
 
     s_->app.setLanguage(kEnglishBase);
     s_->resourceDir = RM_RESOURCES;  // where the help pages are
     open(true);
-    QCOMPARE(dlg_->windowTitle(), "Options");
     click("btnHelp");
     QCOMPARE(HelpViewer::instance()->source().fileName(), "context-15.html");
 }
