@@ -59,4 +59,20 @@ MessageTexts LoadMessageTexts(const Texts& texts)
     return m;
 }
 
+const char* byLanguage(const Texts& texts, const char* en, const char* de, const char* fr)
+{
+    return texts.base() == kGermanBase ? de : texts.base() == kFrenchBase ? fr : en;
+}
+
+std::string fillArgs(std::string format, std::initializer_list<std::string> args)
+{
+    int n = 1;
+    for (const std::string& a : args) {
+        const std::string mark = "%" + std::to_string(n++);
+        const auto pos = format.find(mark);
+        if (pos != std::string::npos) format.replace(pos, mark.size(), a);
+    }
+    return format;
+}
+
 }  // namespace rm

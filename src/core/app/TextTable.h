@@ -1,6 +1,7 @@
 // The user-interface texts in three languages, addressed by a 1000-based id.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,5 +42,11 @@ struct MessageTexts {
     const std::string& operator[](int englishId) const { return msg[englishId - 1066]; }
 };
 MessageTexts LoadMessageTexts(const Texts& texts);
+
+// A message of the program's own that the text table does not hold, in the
+// language of `texts`.
+const char* byLanguage(const Texts& texts, const char* en, const char* de, const char* fr);
+// Replaces %1, %2 ... in order.
+std::string fillArgs(std::string format, std::initializer_list<std::string> args);
 
 }  // namespace rm

@@ -16,30 +16,6 @@ bool on(int16_t v)
     return v != 0;
 }
 
-// The messages below in the language of `texts`.
-const char* pick(const Texts& texts, const char* en, const char* de, const char* fr)
-{
-    switch (texts.base()) {
-        case kGermanBase:
-            return de;
-        case kFrenchBase:
-            return fr;
-        default:
-            return en;
-    }
-}
-
-std::string fill(std::string format, std::initializer_list<std::string> args)
-{
-    int n = 1;
-    for (const std::string& a : args) {
-        const std::string mark = "%" + std::to_string(n++);
-        const auto pos = format.find(mark);
-        if (pos != std::string::npos) format.replace(pos, mark.size(), a);
-    }
-    return format;
-}
-
 std::string joined(const std::vector<std::string>& items)
 {
     std::string out;
@@ -109,42 +85,44 @@ public:
         if (result) return;
         for (const char* bad : {"'", "$"}) {
             if (value.find(bad) != std::string::npos) {
-                refuse(fill(pick(texts_, "\"%1\" must not contain the character %2.",
-                                 "\"%1\" darf das Zeichen %2 nicht enthalten.",
-                                 "\"%1\" ne doit pas contenir le caractère %2."),
-                            {name, bad}) +
+                refuse(fillArgs(byLanguage(texts_, "\"%1\" must not contain the character %2.",
+                                           "\"%1\" darf das Zeichen %2 nicht enthalten.",
+                                           "\"%1\" ne doit pas contenir le caractère %2."),
+                                {name, bad}) +
                            "\n" +
-                           pick(texts_, "It would break the text in the generated data block.",
-                                "Es würde den Text im erzeugten Datenbaustein zerstören.",
-                                "Il casserait le texte dans le bloc de données généré."),
+                           byLanguage(texts_, "It would break the text in the generated data block.",
+                                      "Es würde den Text im erzeugten Datenbaustein zerstören.",
+                                      "Il casserait le texte dans le bloc de données généré."),
                        tab, control);
                 return;
             }
         }
         if (isPassword && value.find(',') != std::string::npos) {
-            refuse(fill(pick(texts_, "\"%1\" must not contain a comma: commas separate the passwords of the levels.",
-                             "\"%1\" darf kein Komma enthalten: Kommas trennen die Passwörter der Ebenen.",
-                             "\"%1\" ne doit pas contenir de virgule : les virgules séparent les mots de passe "
-                             "des niveaux."),
-                        {name}),
+            refuse(fillArgs(byLanguage(
+                                texts_, "\"%1\" must not contain a comma: commas separate the passwords of the levels.",
+                                "\"%1\" darf kein Komma enthalten: Kommas trennen die Passwörter der Ebenen.",
+                                "\"%1\" ne doit pas contenir de virgule : les virgules séparent les mots de passe "
+                                "des niveaux."),
+                            {name}),
                    tab, control);
             return;
         }
         const std::string bytes = utf8ToCp1252(value);
         if (cp1252ToUtf8(bytes) != value) {
-            refuse(fill(pick(texts_, "\"%1\" contains a character that the data block source cannot hold.",
-                             "\"%1\" enthält ein Zeichen, das die Datenbaustein-Quelle nicht aufnehmen kann.",
-                             "\"%1\" contient un caractère que la source du bloc de données ne peut pas contenir."),
-                        {name}),
+            refuse(fillArgs(byLanguage(
+                                texts_, "\"%1\" contains a character that the data block source cannot hold.",
+                                "\"%1\" enthält ein Zeichen, das die Datenbaustein-Quelle nicht aufnehmen kann.",
+                                "\"%1\" contient un caractère que la source du bloc de données ne peut pas contenir."),
+                            {name}),
                    tab, control);
             return;
         }
         if (bytes.size() > maxChars) {
-            refuse(
-                fill(pick(texts_, "\"%1\" is too long: at most %2 characters.",
-                          "\"%1\" ist zu lang: höchstens %2 Zeichen.", "\"%1\" est trop long : %2 caractères au plus."),
-                     {name, std::to_string(maxChars)}),
-                tab, control);
+            refuse(fillArgs(byLanguage(texts_, "\"%1\" is too long: at most %2 characters.",
+                                       "\"%1\" ist zu lang: höchstens %2 Zeichen.",
+                                       "\"%1\" est trop long : %2 caractères au plus."),
+                            {name, std::to_string(maxChars)}),
+                   tab, control);
         }
     }
 
@@ -153,11 +131,12 @@ public:
     {
         if (result || valid) return;
         const char* format =
-            ports ? pick(texts_, "Choose one of the ports %2 for \"%1\".", "Wählen Sie für \"%1\" einen der Ports %2.",
-                         "Choisissez pour \"%1\" l'un des ports %2.")
-                  : pick(texts_, "Choose one of the baud rates %2 for \"%1\".",
-                         "Wählen Sie für \"%1\" eine der Baudraten %2.", "Choisissez pour \"%1\" l'un des débits %2.");
-        refuse(fill(format, {name, offered}), tab, control);
+            ports ? byLanguage(texts_, "Choose one of the ports %2 for \"%1\".",
+                               "Wählen Sie für \"%1\" einen der Ports %2.", "Choisissez pour \"%1\" l'un des ports %2.")
+                  : byLanguage(texts_, "Choose one of the baud rates %2 for \"%1\".",
+                               "Wählen Sie für \"%1\" eine der Baudraten %2.",
+                               "Choisissez pour \"%1\" l'un des débits %2.");
+        refuse(fillArgs(format, {name, offered}), tab, control);
     }
 
 private:

@@ -14,31 +14,6 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-// The three languages of the messages below, chosen by the text base.
-const char* pick(const Texts& texts, const char* en, const char* de, const char* fr)
-{
-    switch (texts.base()) {
-        case kGermanBase:
-            return de;
-        case kFrenchBase:
-            return fr;
-        default:
-            return en;
-    }
-}
-
-// Replaces %1, %2 ... in order.
-std::string fill(std::string format, std::initializer_list<std::string> args)
-{
-    int n = 1;
-    for (const std::string& a : args) {
-        const std::string mark = "%" + std::to_string(n++);
-        const auto pos = format.find(mark);
-        if (pos != std::string::npos) format.replace(pos, mark.size(), a);
-    }
-    return format;
-}
-
 std::string toEditLines(const std::string& s)
 {
     std::string out;
@@ -116,27 +91,28 @@ std::string numberMessage(const Texts& texts, const std::string& field, NumberPr
         case NumberProblem::None:
             return {};
         case NumberProblem::Empty:
-            what = pick(texts, "\"%1\" is empty.", "\"%1\" ist leer.", "\"%1\" est vide.");
+            what = byLanguage(texts, "\"%1\" is empty.", "\"%1\" ist leer.", "\"%1\" est vide.");
             break;
         case NumberProblem::NotANumber:
-            what = pick(texts, "\"%1\" is not a whole number.", "\"%1\" ist keine ganze Zahl.",
-                        "\"%1\" n'est pas un nombre entier.");
+            what = byLanguage(texts, "\"%1\" is not a whole number.", "\"%1\" ist keine ganze Zahl.",
+                              "\"%1\" n'est pas un nombre entier.");
             break;
         case NumberProblem::OutOfRange:
-            what = pick(texts, "\"%1\" is out of range.", "\"%1\" liegt außerhalb des Bereichs.",
-                        "\"%1\" est hors limites.");
+            what = byLanguage(texts, "\"%1\" is out of range.", "\"%1\" liegt außerhalb des Bereichs.",
+                              "\"%1\" est hors limites.");
             break;
     }
-    const char* range = pick(texts, "Enter a whole number from %1 to %2.",
-                             "Geben Sie eine ganze Zahl von %1 bis %2 ein.", "Entrez un nombre entier de %1 à %2.");
-    return fill(what, {field}) + "\n" + fill(range, {std::to_string(min), std::to_string(max)});
+    const char* range =
+        byLanguage(texts, "Enter a whole number from %1 to %2.", "Geben Sie eine ganze Zahl von %1 bis %2 ein.",
+                   "Entrez un nombre entier de %1 à %2.");
+    return fillArgs(what, {field}) + "\n" + fillArgs(range, {std::to_string(min), std::to_string(max)});
 }
 
 std::string orderMessage(const Texts& texts, const std::string& minField, const std::string& maxField)
 {
-    return fill(pick(texts, "\"%1\" must not be above \"%2\".", "\"%1\" darf nicht größer als \"%2\" sein.",
-                     "\"%1\" ne doit pas dépasser \"%2\"."),
-                {minField, maxField});
+    return fillArgs(byLanguage(texts, "\"%1\" must not be above \"%2\".", "\"%1\" darf nicht größer als \"%2\" sein.",
+                               "\"%1\" ne doit pas dépasser \"%2\"."),
+                    {minField, maxField});
 }
 
 std::optional<long long> checkNumberField(const Texts& texts, std::string_view text, const std::string& field,
