@@ -3,7 +3,7 @@
 // its location (station, slot) and its start addresses, and the OK, Cancel
 // and Help buttons. A family dialog derives from it, adds its own pages and
 // binds its controls to its form model; OK runs the shared sequence of
-// core/modules/ModuleOk.h and calls storeParameters() in its step 7.
+// core/modules/ModuleOk.h and calls storeParameters() once the addresses are settled.
 //
 // Object names follow the control names of the dialogs; a control of an
 // array carries its index as suffix ("txtAnfangsAdresse0", "rbMask7").
@@ -85,7 +85,7 @@ protected:
     // text 1097 and the critical icon (leave it empty when the dialog has
     // told the user itself).
     virtual bool validateParameters(QString* message);
-    // Step 7 of the OK sequence: the family's parameters into the record.
+    // The family's parameters into the record, just before the row is written.
     virtual void storeParameters(RowEintrag& current);
     // The help context of the Help button (0: the contents).
     virtual int helpContext() const { return 0; }
