@@ -47,11 +47,8 @@ private:
 void CounterEncoderDialogs::init()
 {
     fixture_ = std::make_unique<GuiFixture>();
-    fixture_->start();
-    project_ = fixture_->newProject("Hall2");
+    project_ = fixture_->startWithRack();
     QVERIFY(project_);
-    QVERIFY(fixture_->dropCatalog(project_, "QMV2.R220", 1));
-    QVERIFY(fixture_->dropCatalog(project_, "QMV3.X306", 21));
 }
 
 void CounterEncoderDialogs::cleanup()

@@ -78,11 +78,8 @@ void FrameDialogs::init()
 // (slots from row 22).
 void FrameDialogs::start(const QString& language)
 {
-    fixture_->start(language);
-    project_ = fixture_->newProject("Hall2");
+    project_ = fixture_->startWithRack(language);
     QVERIFY(project_);
-    QVERIFY(fixture_->dropCatalog(project_, "QMV2.R220", 1));
-    QVERIFY(fixture_->dropCatalog(project_, "QMV3.X306", 21));
 }
 
 void FrameDialogs::cleanup()

@@ -122,6 +122,14 @@ ProjectWindow* GuiFixture::newProject(const QString& name)
     return main_->activeProject();
 }
 
+ProjectWindow* GuiFixture::startWithRack(const QString& language)
+{
+    if (!start(language)) return nullptr;
+    ProjectWindow* p = newProject("Hall2");
+    if (!p || !dropCatalog(p, "QMV2.R220", 1) || !dropCatalog(p, "QMV3.X306", 21)) return nullptr;
+    return p;
+}
+
 void GuiFixture::trigger(const QString& name)
 {
     QAction* a = main_->action(name);

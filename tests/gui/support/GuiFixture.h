@@ -42,6 +42,9 @@ public:
     static void whenModal(std::function<void(QWidget*)> act);
     // Creates a project through File > New with the given name.
     ProjectWindow* newProject(const QString& name);
+    // Starts the program with a new project "Hall2" holding the CPU QMV2.R220
+    // and the rack QMV3.X306 on its "+" row (slots from row 22); nullptr on failure.
+    ProjectWindow* startWithRack(const QString& language = "ENGLISH");
     void trigger(const QString& action);
 
 private:
