@@ -26,6 +26,16 @@ ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
     if (entered.hasOut) cur.OutBase = static_cast<int16_t>(entered.out);
     const int16_t wantIn = cur.InBase, wantOut = cur.OutBase;
 
+    // A setting of the dialog may change the byte counts (addressing by steps
+    // of 4 doubles the inputs): the search must look for the room the module
+    // will claim once its parameters are stored, or it lands on a neighbour.
+    if (storeParameters) {
+        RowEintrag stored = cur;
+        storeParameters(stored);
+        cur.InCnt = stored.InCnt;
+        cur.OutCnt = stored.OutCnt;
+    }
+
     // The row is cleared so that the module's old ranges do not count as
     // taken; it gets its content back if the sequence stops. Only the edited
     // row: the other rows of a module of several rows have addresses and

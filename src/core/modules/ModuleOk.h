@@ -25,7 +25,8 @@ struct EnteredAddresses {
 // Works on CurrentModule and the current row of the table. The other rows of
 // a module of several rows keep their content. When the sequence stops, the
 // row keeps its previous content; CurrentModule keeps what was stored so far
-// (the moved address included).
+// (the moved address included). `storeParameters` is also called on a copy
+// before the address search, for the byte counts the module will have.
 ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
                            const std::function<void(RowEintrag&)>& storeParameters = {});
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/modules/AnalogInputForm.h"
 #include "core/modules/ModuleFrame.h"
 #include "core/modules/ModuleOk.h"
+#include "core/project/ProjectCheck.h"
 #include "core/project/ProjectFixture.h"
 
 using namespace rm;
@@ -181,4 +183,83 @@ TEST_F(ModuleRows, DeclinedMoveLeavesEveryRowAsItWas)
     EXPECT_EQ(ok(10, x.InBase, x.OutBase), ModuleOkResult::MoveDeclined);
     EXPECT_EQ(table.RowArray(), before);
     EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
+}
+
+// A dialog setting that changes the byte count is in force during the address
+// search: the grown module moves to free room instead of covering its
+// neighbour. Two like modules stand in slots 1 and 2; OK on slot 1 grows it.
+class GrowingModule : public ProjectFixture {
+protected:
+    RowEintrag analogInput(const std::string& order, int word, int32_t inCnt)
+    {
+        RowEintrag r;
+        r.BestellNr = order;
+        r.setIdentWord(word);
+        r.ModFlags = 0x5000;  // inputs, even addresses
+        r.InCnt = inCnt;
+        r.InBase = r.OutBase = 256;
+        r.Family = 2;
+        r.SubCount = 1;
+        r.IsModule = kTrue;
+        r.ParLen = 4;
+        addToCatalog(r);
+        return r;
+    }
+    void placeTwice(const std::string& order)
+    {
+        ASSERT_TRUE(place("QMV2.R300", 1));
+        ASSERT_TRUE(place(order, slotRow("1")));
+        ASSERT_TRUE(place(order, slotRow("2")));
+        table.prepareDialog(slotRow("1"));
+    }
+    void expectNoOverlap()
+    {
+        const CheckReport report = checkProject(table, app.ModulKatalog);
+        EXPECT_TRUE(report.problems.empty()) << report.problems.front();
+    }
+};
+
+TEST_F(GrowingModule, StepOf4MovesTheModuleToFreeRoom)
+{
+    struct Kind {
+        int word;
+        int32_t before, after;
+    };
+    const auto empty = table.snapshot();
+    for (const Kind k : {Kind{0x20, 8, 16}, Kind{0x21, 16, 32}, Kind{0x40, 16, 32}, Kind{0x41, 16, 32}}) {
+        SCOPED_TRACE(k.word);
+        const std::string order = "QMV2.A" + std::to_string(k.word);
+        analogInput(order, k.word, k.before);
+        table.restore(empty);
+        placeTwice(order);
+        const int16_t neighbourEnd = static_cast<int16_t>(table.record(slotRow("2")).InBase + k.before);
+        AnalogInputForm form;
+        form.load(app.CurrentModule);
+        ASSERT_TRUE(form.stepOf4Shown());
+        form.stepOf4 = true;
+        asker.expect("Next free address:" + std::to_string(neighbourEnd), answer::Yes);
+        EXPECT_EQ(runModuleOk(table, {256, 0, true, false}, [&](RowEintrag& r) { form.store(r); }),
+                  ModuleOkResult::Written);
+        EXPECT_EQ(table.record(slotRow("1")).InCnt, k.after);
+        EXPECT_EQ(table.record(slotRow("1")).InBase, neighbourEnd);
+        expectNoOverlap();
+    }
+}
+
+TEST_F(GrowingModule, AnyGrownCountIsSearchedForBeforeWriting)
+{
+    placeTwice("QMV2.E312");  // 8 output bytes each
+    const int16_t neighbourEnd = static_cast<int16_t>(table.record(slotRow("2")).OutBase + 8);
+    asker.expect("Next free address:" + std::to_string(neighbourEnd), answer::Yes);
+    EXPECT_EQ(runModuleOk(table, {0, 256, false, true}, [](RowEintrag& r) { r.OutCnt = 12; }), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(slotRow("1")).OutBase, neighbourEnd);
+    expectNoOverlap();
+
+    // Declining the move keeps the project as it was.
+    table.prepareDialog(slotRow("2"));
+    const auto before = table.RowArray();
+    asker.expect("Next free address:", answer::No);
+    EXPECT_EQ(runModuleOk(table, {0, app.CurrentModule.OutBase, false, true}, [](RowEintrag& r) { r.OutCnt = 16; }),
+              ModuleOkResult::MoveDeclined);
+    EXPECT_EQ(table.RowArray(), before);
 }
