@@ -415,6 +415,10 @@ bool ProjectTable::subListResolves(const RowEintrag& rec) const
 bool ProjectTable::IsAllowedInRow(const RowEintrag& rec, int row) const
 {
     if (row < 1 || row > lastRow()) return false;
+    // A CPU belongs in row 1 and a rack on a "+" row, nowhere else: written
+    // anywhere else either would rebuild the station from there on.
+    if (rec.hasFlag(flags::Cpu) && RowIs(row) != kind::CpuRow) return false;
+    if (rec.hasFlag(flags::Extension) && RowIs(row) != kind::Connector) return false;
     switch (RowIs(row)) {
         case kind::CpuRow:
             return rec.hasFlag(flags::Cpu) && stationFitsTable(rec, 1);

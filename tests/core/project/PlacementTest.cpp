@@ -195,6 +195,38 @@ TEST_F(Placement, ExtensionRacks)
     EXPECT_EQ(table.cell(table.lastRow(), 0), "+");
 }
 
+// A rack only on a "+" row and a CPU only in row 1, whatever the other flags
+// say and however it arrives: written elsewhere it would rebuild the station
+// from that row on and take every row behind it along.
+TEST_F(Placement, StationsOnlyInTheirOwnRows)
+{
+    addToCatalog(cpu("QMV2.R904", 2, 4, 4, 24, true));
+    RowEintrag bare = cpu("QMV2.X900", 2, 0, 0, 0, false);
+    bare.ModFlags = static_cast<int16_t>(0x8400);  // a rack with a sub-entry line, no slots of its own
+    bare.IsCPU = kFalse;
+    bare.IsExtension = kTrue;
+    addToCatalog(bare);
+    ASSERT_TRUE(place("QMV2.R904", 1));
+    ASSERT_TRUE(place("QMV2.X100", slotRow("+")));
+    ASSERT_TRUE(place("QMV2.D110", slotRow("5")));
+    const auto before = table.RowArray();
+    const int rows = table.rowCount();
+
+    for (const char* slot : {"1", "A", "B1", "5"}) {
+        asker.expect("can't be inserted", answer::Ok).expect("can't be inserted", answer::Ok);
+        EXPECT_FALSE(place("QMV2.X900", slotRow(slot))) << slot;
+        EXPECT_FALSE(place("QMV2.R310", slotRow(slot))) << slot;
+        EXPECT_FALSE(table.dropFromCatalog(indexOf(app.ModulKatalog, "QMV2.X900"), slotRow(slot))) << slot;
+    }
+    table.setCurrentRow(slotRow("+"));
+    table.FktCopy();
+    table.setCurrentRow(slotRow("2"));
+    asker.expect("can't be inserted", answer::Ok);
+    table.FktPaste();
+    EXPECT_EQ(table.RowArray(), before);
+    EXPECT_EQ(table.rowCount(), rows);
+}
+
 TEST_F(Placement, ReplacingARackRebuildsItsRows)
 {
     ASSERT_TRUE(place("QMV2.R300", 1));
