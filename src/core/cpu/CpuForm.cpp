@@ -166,6 +166,7 @@ void CpuForm::load(const RowEintrag& r)
     comAvail = on(c.ComAvail);
     port0Avail = c.Port0Avail == kTrue;
     slotB2Avail = c.SlotB2Avail == kTrue;
+    slotB2Fitted = on(c.SlotB2Avail);
     slotBAvail = on(c.SlotBAvail);
     peripheryAvail = on(c.PeripheryAvail);
 
@@ -177,8 +178,7 @@ void CpuForm::load(const RowEintrag& r)
     if (compPrioAvail) CompilePriority = c.CompPrio;
     if (memoryOffered()) {
         CheckMemorySelect = c.MemorySelected == kTrue;
-        // prepareRecord() has put the largest size into a record without one.
-        MemorySize = std::to_string(c.MemorySizeValue == 0 ? c.MemoryMax : c.MemorySizeValue);
+        MemorySize = std::to_string(c.memorySize());
     }
 
     if (comAvail) {

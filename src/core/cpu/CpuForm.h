@@ -52,8 +52,9 @@ struct CpuForm {
     int memoryMax = 0;  // 0: no memory selection
     bool webAvail = false;
     bool comAvail = false;
-    bool port0Avail = false;   // port 0 with RS-232 (only when True, -1)
-    bool slotB2Avail = false;  // ports 4 and 5 and the second slot B (only when True, -1)
+    bool port0Avail = false;    // port 0 with RS-232 (only when True, -1)
+    bool slotB2Avail = false;   // ports 4 and 5 (only when True, -1)
+    bool slotB2Fitted = false;  // any non-zero value: the table has a B2 row, whose settings show
     bool slotBAvail = false;
     bool peripheryAvail = false;
 
@@ -101,7 +102,8 @@ struct CpuForm {
 
     // ---- opening and closing
     // Opening the dialog puts the largest memory size into a record that has
-    // none yet (also when the dialog is then cancelled).
+    // none yet. A cancelled dialog leaves the row without one, which stands
+    // for the same size (CpuConfig::memorySize).
     static void prepareRecord(RowEintrag& record);
     void load(const RowEintrag& record);
     // The message load() left pending, if any.
@@ -124,7 +126,7 @@ struct CpuForm {
     bool frameMpiVisible() const { return CheckConfigMPI; }                              // Frame5(0)
     bool frameModemVisible() const { return CheckConfigMPI && OptionCoomThrough == 1; }  // Frame5(1)
     bool frameTimingVisible() const { return Check1; }                                   // Frame5(2)
-    bool frameSlotB2Visible() const { return slotB2Avail; }                              // Frame6(2)
+    bool frameSlotB2Visible() const { return slotB2Fitted; }                             // Frame6(2)
     // The time-out rule: the box on the web tab while the web server is on,
     // otherwise the one in the modem frame.
     bool webTimeOutShown() const { return CheckOperatingWeb && webAvail; }

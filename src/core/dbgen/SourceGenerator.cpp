@@ -215,7 +215,7 @@ void writeCompileLines(CpuSettings& s, const CpuConfig& c)
         for (std::size_t i = 0; i < c.CompPrio.size(); ++i)
             if (!c.CompPrio[i].empty()) s.add("Compil_priority_" + std::to_string(i), "COMP:" + c.CompPrio[i]);
     }
-    if (isTrue(c.MemorySelected)) s.add("Memory ", "MEM7:" + std::to_string(c.MemorySizeValue));
+    if (isTrue(c.MemorySelected)) s.add("Memory ", "MEM7:" + std::to_string(c.memorySize()));
 }
 
 void writeComLines(CpuSettings& s, const CpuConfig& c)

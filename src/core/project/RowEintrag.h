@@ -57,6 +57,10 @@ struct CpuConfig {
     int16_t PeripheryAvail = 0;
     int16_t PeripheryOff = 0;
     bool operator==(const CpuConfig&) const = default;
+
+    // A CPU row without a memory size stands for the largest one: the CPU
+    // dialog shows it and the CPU block writes it.
+    int16_t memorySize() const { return MemorySizeValue == 0 ? MemoryMax : MemorySizeValue; }
 };
 
 struct RowEintrag {

@@ -125,6 +125,8 @@ TEST_F(CpuFormTest, PortListsByCpuAndConnection)
     form.load(odd);
     EXPECT_EQ(form.portList, (List{"1", "2", "3"}));
     EXPECT_EQ(form.ComboPortNumber, "3");
+    // The table builds a B2 row for any non-zero value: its settings show too.
+    EXPECT_TRUE(form.frameSlotB2Visible());
 }
 
 // ---------------------------------------------------------------- loading

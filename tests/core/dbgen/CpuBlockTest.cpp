@@ -122,6 +122,10 @@ TEST_F(CpuBlock, CompilerPrioritiesAndMemory)
     cpu.Cpu.MemorySelected = kTrue;
     EXPECT_NE(generateCpuBlock(cpu, 1).find("   Memory : STRING  [7] := 'MEM7:16';\r\n"), std::string::npos);
     EXPECT_NE(generateCpuBlock(cpu, 1).find("   Memory := 'MEM7:16';\r\n"), std::string::npos);
+    // No size stands for the largest, as the CPU dialog shows it.
+    cpu.Cpu.MemorySizeValue = 0;
+    cpu.Cpu.MemoryMax = 8;
+    EXPECT_EQ(settings(), List{"Memory  [6] MEM7:8"});
 }
 
 TEST_F(CpuBlock, CommunicationLinesDeclareOneMoreCharacter)
