@@ -20,3 +20,6 @@ ctest --preset test
 
 echo "== Fuzz targets"
 FUZZ_SECONDS="${FUZZ_SECONDS:-15}" scripts/run-fuzzers.sh
+
+echo "== Debian package"
+scripts/check-package.sh

@@ -30,6 +30,7 @@ private slots:
     void columnWidthsAndFont();
     void cancelChangesNothing();
     void captionsAndHelp();
+    void installedDataStaysUntouched();
 
 private:
     void open(bool project, std::array<int, 7> widths = {})
@@ -215,6 +216,28 @@ void OptionsDialogTest::captionsAndHelp()
     open(true);
     click("btnHelp");
     QCOMPARE(HelpViewer::instance()->source().fileName(), "context-15.html");
+}
+
+void OptionsDialogTest::installedDataStaysUntouched()
+{
+    // An installed program's data folder, writable as it is for root: the
+    // language choice and the recent-file list go to the per-user folder.
+    const fs::path root = dir_->path().toStdString();
+    const fs::path data = root / "share" / "rackmason" / "resource";
+    fs::create_directories(data);
+    fs::create_directories(root / "bin");
+    fs::rename(ini(), data / "Katalog.ini");
+    s_->programDir = root / "bin";
+    s_->resourceDir = defaultResourceDir(s_->programDir);
+    s_->userDir = root / "user";
+    fs::create_directories(s_->userDir);
+    open(false);
+    click("optLanguage2");
+    GuiAsker::setNextAnswers({answer::Ok});
+    click("btnOk");
+    QCOMPARE(IniFile::load(s_->userDir / "language.ini").getString("LANGUAGE", "SELECTED", "", 20), "DEUTSCH");
+    QCOMPARE(LoadLanguage(data).LanguageIndex, 1);
+    QCOMPARE(s_->recentListFile(), s_->userDir / "nura.ini");
 }
 
 QTEST_MAIN(OptionsDialogTest)

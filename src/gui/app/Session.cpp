@@ -13,6 +13,15 @@ bool writableFolder(const fs::path& dir)
     const QFileInfo info(QString::fromStdString(dir.string()));
     return info.isDir() && info.isWritable();
 }
+
+// The data folder of an installed program belongs to the package manager, even
+// where it can be written (a program run by root): the program keeps its own
+// files in the per-user folder instead.
+bool installedData(const Session& s)
+{
+    return !s.programDir.empty() && s.resourceDir != s.programDir / "resource" &&
+           s.resourceDir == defaultResourceDir(s.programDir);
+}
 }  // namespace
 
 QString Session::helpPage(int context) const
@@ -27,7 +36,7 @@ QString Session::helpPage(int context) const
 
 fs::path Session::recentListFile() const
 {
-    if (writableFolder(resourceDir) || userDir.empty()) return resourceDir / "nura.ini";
+    if ((writableFolder(resourceDir) && !installedData(*this)) || userDir.empty()) return resourceDir / "nura.ini";
     return userDir / "nura.ini";
 }
 
@@ -35,7 +44,7 @@ fs::path Session::languageFile() const
 {
     const fs::path shipped = resourcePath(resourceDir, kCatalogFileName);
     const QFileInfo info(QString::fromStdString(shipped.string()));
-    if (info.isWritable() || userDir.empty()) return shipped;
+    if ((info.isWritable() && !installedData(*this)) || userDir.empty()) return shipped;
     return userDir / "language.ini";
 }
 

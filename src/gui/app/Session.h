@@ -44,7 +44,8 @@ struct Session {
     // there is no page in that language).
     QString helpPage(int context) const;
     // The recent-file list file: nura.ini in the resource folder, or the
-    // per-user folder when the resource folder cannot be written.
+    // per-user folder when the resource folder cannot be written or is the
+    // installed one.
     std::filesystem::path recentListFile() const;
     std::filesystem::path languageFile() const;
 };
