@@ -19,7 +19,8 @@ int writeDB(ProjectTable& table, int IoDb, int CpuDb)
         const std::filesystem::path path(target);
         // A project whose name ends in "awl" would be overwritten by its own source.
         if (sameFile(path, table.info().ProjektPfad)) return 0;
-        const bool exists = FileExists(path);
+        std::error_code ec;
+        const bool exists = FileExists(path) || std::filesystem::is_symlink(path, ec);
         if (exists && table.app().ask(1068, 1069, style::OkCancel + style::Exclamation) != answer::Ok) return 0;
         // The whole text first, then one atomic replace: a failure leaves the
         // old file as it was instead of a deleted or half-written one. Only
