@@ -180,7 +180,11 @@ bool exportPdf(const ProjectTable& table, const Texts& texts, const QString& pat
     const fs::path target(QFile::encodeName(path).toStdString());
     // Choosing the project file in the dialog would put the listing in its place.
     if (!table.info().ProjektPfad.empty() && sameFile(target, table.info().ProjektPfad)) {
-        if (error) *error = errorText(path, QStringLiteral("is the project file itself; choose another name"));
+        if (error)
+            *error = errorText(
+                path, QString::fromUtf8(byLanguage(texts, "is the project file itself; choose another name",
+                                                   "ist die Projektdatei selbst; wählen Sie einen anderen Namen",
+                                                   "est le fichier du projet lui-même ; choisissez un autre nom")));
         return false;
     }
     // The listing is rendered in memory and written by the program's one file
