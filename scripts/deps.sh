@@ -6,9 +6,20 @@ ensure_packages() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
     local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            {
+                echo "These Debian packages are missing: ${missing[*]}"
+                echo "Installing them needs root, and sudo is not installed. Either run this script"
+                echo "once as root, or have root install them first:"
+                echo "    apt-get install ${missing[*]}"
+            } >&2
+            exit 1
+        fi
+        sudo="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

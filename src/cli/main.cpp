@@ -140,6 +140,13 @@ void writeOrFail(const fs::path& path, const std::string& bytes)
     if (!err.empty()) throw Failure{kFileError, path.string() + ": cannot be written: " + err};
 }
 
+// An output that is the command's own input would destroy what it was made from.
+void refuseOverInput(const fs::path& output, const fs::path& input)
+{
+    if (rm::sameFile(output, input))
+        throw Failure{kRefused, output.string() + ": is the input file " + input.string() + "; choose another output"};
+}
+
 // Results go to the named file, or to standard output.
 void emit(const std::optional<std::string>& out, const std::string& text)
 {
@@ -233,6 +240,7 @@ int main(int argc, char** argv)
         CliAsker asker;
         if (*exportCmd) {
             auto j = rm::projectToJson(readRawProject(project));
+            if (output) refuseOverInput(*output, project);
             emit(output, j.dump(2) + "\n");
             return kOk;
         }
@@ -243,6 +251,7 @@ int main(int argc, char** argv)
             } catch (const rm::JsonError& e) {
                 throw Failure{kFileError, input + ": " + e.what()};
             }
+            refuseOverInput(*output, input);
             writeOrFail(*output, rm::encodeProject(data));
             return kOk;
         }
@@ -256,11 +265,18 @@ int main(int argc, char** argv)
             openOrFail(table, project);
             const std::string out = output ? *output : rm::sourcePathFor(project);
             if (out.empty()) throw Failure{kFileError, project + ": no source file name can be formed"};
-            if (!force && rm::FileExists(out)) {
-                std::cerr << "rackmason-cli: " << out << ": The file already exists; use --force to replace it\n";
-                return kRefused;
+            refuseOverInput(out, project);
+            const std::string text = rm::generateSource(table, ioDbs.at(ioDb), cpuDbs.at(cpuDb));
+            if (force) {
+                writeOrFail(out, text);
+            } else {
+                // Created only when the name is free at the moment of writing,
+                // so a second run at the same time cannot replace this one's file.
+                bool taken = false;
+                const std::string err = rm::writeFileAtomic(out, text, rm::WriteMode::CreateOnly, &taken);
+                if (taken) throw Failure{kRefused, out + ": The file already exists; use --force to replace it"};
+                if (!err.empty()) throw Failure{kFileError, out + ": cannot be written: " + err};
             }
-            writeOrFail(out, rm::generateSource(table, ioDbs.at(ioDb), cpuDbs.at(cpuDb)));
             std::cout << out << "\n";
             return kOk;
         }
@@ -271,6 +287,7 @@ int main(int argc, char** argv)
             auto res = rm::buildProject(state, readJson(input), *output);
             if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input + ": " + res.message};
             if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, res.message};
+            refuseOverInput(*output, input);
             writeOrFail(*output, rm::encodeProject(res.project));
             return kOk;
         }

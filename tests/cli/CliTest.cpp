@@ -163,6 +163,23 @@ TEST_F(Cli, Generate)
     EXPECT_EQ(run("generate " + path("p.qv4") + " --force -o " + path("nowhere/x.awl")), 3);
 }
 
+TEST_F(Cli, OutputOverTheInputIsRefused)
+{
+    ASSERT_EQ(buildProject("p.awl"), 0) << err;
+    ASSERT_EQ(run("export " + path("p.awl") + " -o " + path("p.json")), 0) << err;
+    fs::create_symlink(path("p.awl"), dir / "alias.qv4");
+    const std::string project = readText(path("p.awl")), json = readText(path("p.json"));
+    for (const std::string& args :
+         {"generate " + path("p.awl") + " --force", "generate " + path("alias.qv4") + " --force -o " + path("p.awl"),
+          "export " + path("p.awl") + " -o " + path("alias.qv4"), "import " + path("p.json") + " -o " + path("p.json"),
+          "build " + path("bom.json") + " -o " + dir.string() + "/./bom.json"}) {
+        EXPECT_EQ(run(args), 1) << args;
+        EXPECT_NE(err.find("is the input file"), std::string::npos) << err;
+    }
+    EXPECT_EQ(readText(path("p.awl")), project);
+    EXPECT_EQ(readText(path("p.json")), json);
+}
+
 TEST_F(Cli, CheckAndDiff)
 {
     ASSERT_EQ(buildProject(), 0) << err;

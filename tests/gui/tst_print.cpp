@@ -110,6 +110,17 @@ void Print::failedExportKeepsWhatWasThere()
     QVERIFY(!exportPdf(*table_, app_.texts, dir_.filePath("missing/listing.pdf"), &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(dir_.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"busy.pdf"});
+
+    // The project file itself, chosen in the dialog, is not replaced by its listing.
+    const QString project = dir_.filePath("hall2.qv4");
+    {
+        QFile f(project);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("project");
+    }
+    table_->info().ProjektPfad = dir_.filePath("./hall2.qv4").toStdString();
+    QVERIFY(!exportPdf(*table_, app_.texts, project, &error));
+    QCOMPARE(read(project), QByteArray("project"));
 }
 
 void Print::everyPageReachesTheDevice()

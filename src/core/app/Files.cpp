@@ -29,36 +29,6 @@ ReadResult readFile(const fs::path& path, std::uintmax_t maxSize)
     return {std::move(data), {}};
 }
 
-std::string writeFileAtomic(const fs::path& path, const std::string& bytes)
-{
-    fs::path dir = path.parent_path();
-    if (dir.empty()) dir = ".";
-    std::random_device rd;
-    fs::path tmp;
-    std::FILE* f = nullptr;
-    for (int attempt = 0; attempt < 16 && !f; ++attempt) {
-        tmp = dir / ("." + path.filename().string() + "." + std::to_string(rd() % 1000000) + ".tmp");
-        f = std::fopen(tmp.c_str(), "wbx");
-        if (!f && errno != EEXIST) return std::strerror(errno);
-    }
-    if (!f) return "no temporary file could be created";
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = (std::fflush(f) == 0) && ok;
-    int saved = errno;
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        std::remove(tmp.c_str());
-        return saved ? std::strerror(saved) : "write failed";
-    }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        std::remove(tmp.c_str());
-        return ec.message();
-    }
-    return {};
-}
-
 bool FileExists(const fs::path& path)
 {
     std::error_code ec;

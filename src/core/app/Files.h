@@ -18,10 +18,25 @@ struct ReadResult {
 // Reads a whole file, refusing one larger than maxSize before allocating.
 ReadResult readFile(const fs::path& path, std::uintmax_t maxSize);
 
-// Writes a temporary file beside the target and renames it over the target
-// once complete, so the target is either the old file or the whole new one.
+enum class WriteMode {
+    Replace,     // an existing file is replaced
+    CreateOnly,  // an existing name is left alone and the write fails
+};
+
+// Writes a whole file: a temporary file in the target's folder, flushed to
+// disk, then renamed onto the target and the folder flushed, so the target is
+// either the old file or the whole new one, even after a power loss.
+// Replacing keeps the old file's permissions and writes through a symbolic
+// link to the file it names; anything but a regular file is never replaced.
+// CreateOnly never replaces: of two writers racing for one name exactly one
+// succeeds, and `taken` (when given) tells the other that the name exists.
 // Returns an empty string on success, else the reason.
-std::string writeFileAtomic(const fs::path& path, const std::string& bytes);
+std::string writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode = WriteMode::Replace,
+                            bool* taken = nullptr);
+
+// True when both paths name one existing file (the same device and inode),
+// however they are spelled and whichever links lead there.
+bool sameFile(const fs::path& a, const fs::path& b);
 
 // False only when the file is missing or access to it is denied.
 bool FileExists(const fs::path& path);

@@ -9,7 +9,8 @@ namespace rm {
 // 0 = none) to the project's path with "awl" in place of its last three
 // characters. An existing file is replaced only after the user confirms, and
 // only by a complete new file. Returns 1 when written, 0 when not (never
-// saved, declined, or the file could not be written); the caller reports it.
+// saved, declined, the project file itself, or the file could not be
+// written); the caller reports it.
 int writeDB(ProjectTable& table, int IoDb, int CpuDb);
 
 }  // namespace rm

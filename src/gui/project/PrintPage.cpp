@@ -1,6 +1,8 @@
 #include "gui/project/PrintPage.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -11,9 +13,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <algorithm>
 #include <ctime>
+
+#include "core/app/Files.h"
 
 namespace rm::gui {
 
@@ -174,26 +177,37 @@ void previewProject(const ProjectTable& table, const Texts& texts, QWidget* pare
 
 bool exportPdf(const ProjectTable& table, const Texts& texts, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = errorText(path, file.errorString());
+    const fs::path target(QFile::encodeName(path).toStdString());
+    // Choosing the project file in the dialog would put the listing in its place.
+    if (!table.info().ProjektPfad.empty() && sameFile(target, table.info().ProjektPfad)) {
+        if (error)
+            *error = errorText(
+                path, QString::fromUtf8(byLanguage(texts, "is the project file itself; choose another name",
+                                                   "ist die Projektdatei selbst; wählen Sie einen anderen Namen",
+                                                   "est le fichier du projet lui-même ; choisissez un autre nom")));
         return false;
     }
+    // The listing is rendered in memory and written by the program's one file
+    // writer, so it is replaced as every other file is: whole, flushed, with
+    // the old file's permissions and through a symbolic link.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("RackMason"));
         const ProjectInfo& info = table.info();
         writer.setTitle(QString::fromStdString(info.ProjektName.empty() ? info.ProjektTitel : info.ProjektName));
         if (!renderProject(writer, table, texts, now())) {
-            file.cancelWriting();
             if (error) *error = errorText(path, QStringLiteral("the PDF could not be written"));
             return false;
         }
     }
-    if (!file.commit()) {
-        if (error) *error = errorText(path, file.errorString());
+    const std::string err = writeFileAtomic(target, pdf.toStdString());
+    if (!err.empty()) {
+        if (error) *error = errorText(path, QString::fromStdString(err));
         return false;
     }
     return true;

@@ -1,8 +1,10 @@
 // Code page, INI files, file writing and the language choice.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "core/app/CodePage.h"
 #include "core/app/Files.h"
@@ -149,6 +151,94 @@ TEST(Files, AtomicWriteReplacesWholeOrNothing)
     int entries = 0;
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path)) ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+mode_t modeOf(const fs::path& p)
+{
+    struct stat st {};
+    EXPECT_EQ(::lstat(p.c_str(), &st), 0) << p;
+    return st.st_mode;
+}
+
+TEST(Files, ReplacingKeepsWhatTheUserHad)
+{
+    TempFolder dir;
+    // Permissions: a private file stays private; a new file gets the umask's.
+    const fs::path secret = dir.path / "secret.qv4";
+    write(secret, "old");
+    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(writeFileAtomic(secret, "new"), "");
+    EXPECT_EQ(modeOf(secret) & 07777, 0600u);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    ASSERT_EQ(writeFileAtomic(dir.path / "fresh", "x"), "");
+    EXPECT_EQ(modeOf(dir.path / "fresh") & 07777, 0666u & ~mask);
+
+    // A symbolic link stays a link; the file it names gets the new content,
+    // by a temporary file in that file's folder.
+    fs::create_directory(dir.path / "real");
+    write(dir.path / "real" / "p.awl", "old");
+    fs::create_symlink("real/p.awl", dir.path / "link.awl");
+    ASSERT_EQ(writeFileAtomic(dir.path / "link.awl", "through"), "");
+    EXPECT_TRUE(S_ISLNK(modeOf(dir.path / "link.awl")));
+    EXPECT_EQ(test::readText((dir.path / "real" / "p.awl").string()), "through");
+    // A dangling link creates the file it names.
+    fs::create_symlink("real/new.awl", dir.path / "dangling.awl");
+    ASSERT_EQ(writeFileAtomic(dir.path / "dangling.awl", "created"), "");
+    EXPECT_EQ(test::readText((dir.path / "real" / "new.awl").string()), "created");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path / "real"), fs::directory_iterator{}), 2);
+
+    // What is not a regular file is never replaced by one.
+    ASSERT_EQ(::mkfifo((dir.path / "fifo").c_str(), 0600), 0);
+    EXPECT_NE(writeFileAtomic(dir.path / "fifo", "x"), "");
+    EXPECT_TRUE(S_ISFIFO(modeOf(dir.path / "fifo")));
+}
+
+TEST(Files, CreateOnlyNeverReplaces)
+{
+    TempFolder dir;
+    bool taken = true;
+    EXPECT_EQ(writeFileAtomic(dir.path / "a", "first", WriteMode::CreateOnly, &taken), "");
+    EXPECT_FALSE(taken);
+    EXPECT_NE(writeFileAtomic(dir.path / "a", "second", WriteMode::CreateOnly, &taken), "");
+    EXPECT_TRUE(taken);
+    EXPECT_EQ(test::readText((dir.path / "a").string()), "first");
+    fs::create_symlink("nowhere", dir.path / "dangling");
+    EXPECT_NE(writeFileAtomic(dir.path / "dangling", "x", WriteMode::CreateOnly, &taken), "");
+    EXPECT_TRUE(taken);
+    EXPECT_FALSE(fs::exists(dir.path / "nowhere"));
+
+    // Two writers racing for one new name: exactly one wins every time, and
+    // the file holds the winner's bytes.
+    for (int round = 0; round < 50; ++round) {
+        const fs::path target = dir.path / ("race" + std::to_string(round));
+        std::string result[2];
+        bool lost[2] = {false, false};
+        std::thread a([&] { result[0] = writeFileAtomic(target, "A", WriteMode::CreateOnly, &lost[0]); });
+        std::thread b([&] { result[1] = writeFileAtomic(target, "B", WriteMode::CreateOnly, &lost[1]); });
+        a.join();
+        b.join();
+        ASSERT_NE(result[0].empty(), result[1].empty()) << "round " << round;
+        const int winner = result[0].empty() ? 0 : 1;
+        EXPECT_TRUE(lost[1 - winner]);
+        EXPECT_EQ(test::readText(target.string()), winner == 0 ? "A" : "B");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator{}), 52);
+}
+
+TEST(Files, SameFileByIdentityNotSpelling)
+{
+    TempFolder dir;
+    const fs::path file = dir.path / "p.qv4";
+    write(file, "x");
+    fs::create_symlink(file, dir.path / "link");
+    fs::create_hard_link(file, dir.path / "hard");
+    write(dir.path / "other", "x");
+    EXPECT_TRUE(sameFile(file, dir.path / "." / "p.qv4"));
+    EXPECT_TRUE(sameFile(file, dir.path / "link"));
+    EXPECT_TRUE(sameFile(file, dir.path / "hard"));
+    EXPECT_FALSE(sameFile(file, dir.path / "other"));
+    EXPECT_FALSE(sameFile(dir.path / "missing", dir.path / "missing"));
 }
 
 }  // namespace

@@ -89,6 +89,14 @@ TEST_F(WriteDb, FailuresReturnZeroAndLeaveWhatWasThere)
     EXPECT_TRUE(fs::is_directory(target()));
     EXPECT_EQ(readText((target() / "inside").string()), "kept");
     EXPECT_EQ(filesInDir(), 1u);
+
+    // A project named *.awl is its own source file: refused before any question.
+    fs::remove(target() / "inside");
+    fs::remove(target());
+    put(target(), "project");
+    table.info().ProjektPfad = target().string();
+    EXPECT_EQ(writeDB(table, 0, 0), 0);
+    EXPECT_EQ(readText(target().string()), "project");
 }
 
 }  // namespace
