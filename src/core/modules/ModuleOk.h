@@ -26,6 +26,11 @@ struct EnteredAddresses {
 // a module of several rows keep their content. When the sequence stops, the
 // row keeps its previous content; CurrentModule keeps what was stored so far
 // (the moved address included).
+// What the next-free-address question adds: the direction and the range
+// asked for, what holds it or the rule that moved it, and the range offered.
+std::string addressMoveDetails(const Texts& texts, const ProjectTable& table, const RowEintrag& module, bool inputs,
+                               int wanted, int now);
+
 ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
                            const std::function<void(RowEintrag&)>& storeParameters = {});
 
