@@ -39,7 +39,7 @@ std::string selectedRowText(const Texts& t, const ProjectTable& table, int row)
     std::string text;
     if (station >= 1 && station != row && !table.rowEmpty(station))
         text = fillArgs(byLanguage(t, "Station %1", "Station %1", "Station %1"), {table.cell(station, 1)}) + " · ";
-    text += fillArgs(byLanguage(t, "slot %1", "Steckplatz %1", "emplacement %1"), {slot}) + " · " + table.cell(row, 1);
+    text += fillArgs(byLanguage(t, "Slot %1", "Steckplatz %1", "Emplacement %1"), {slot}) + " · " + table.cell(row, 1);
     if (!rec.isCpuOrExtension())
         text += " · " + fillArgs(byLanguage(t, "inputs %1 · outputs %2", "Eingänge %1 · Ausgänge %2",
                                             "entrées %1 · sorties %2"),

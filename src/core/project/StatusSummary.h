@@ -18,7 +18,7 @@ struct StationSlots {
 // Every station in table order: the CPU, then each rack.
 std::vector<StationSlots> stationSlots(const ProjectTable& table);
 
-// "Station QMV2.R300 · slot 3 · QMV2.D110 · inputs 0..3 · outputs -", in
+// "Station QMV2.R300 · Slot 3 · QMV2.D110 · inputs 0..3 · outputs -", in
 // the active language; empty for a row without a module.
 std::string selectedRowText(const Texts& texts, const ProjectTable& table, int row);
 // "QMV2.R300: slots used 2, free 6", one part per station.
