@@ -35,11 +35,14 @@ std::string selectedRowText(const Texts& t, const ProjectTable& table, int row)
     if (row < 1 || row > table.lastRow() || table.rowEmpty(row)) return {};
     const RowEintrag& rec = table.record(row);
     const int station = table.FindStation(row);
-    std::string slot = row == 1 ? std::string("CPU") : table.cell(row, 0);
     std::string text;
     if (station >= 1 && station != row && !table.rowEmpty(station))
         text = fillArgs(byLanguage(t, "Station %1", "Station %1", "Station %1"), {table.cell(station, 1)}) + " · ";
-    text += fillArgs(byLanguage(t, "Slot %1", "Steckplatz %1", "Emplacement %1"), {slot}) + " · " + table.cell(row, 1);
+    if (row == 1)
+        text += "CPU";
+    else
+        text += fillArgs(byLanguage(t, "Slot %1", "Steckplatz %1", "Emplacement %1"), {table.cell(row, 0)});
+    text += " · " + table.cell(row, 1);
     if (!rec.isCpuOrExtension())
         text += " · " + fillArgs(byLanguage(t, "inputs %1 · outputs %2", "Eingänge %1 · Ausgänge %2",
                                             "entrées %1 · sorties %2"),
