@@ -141,7 +141,7 @@ void FrameDialogs::refusedStartsKeepTheDialogOpen()
         GuiAsker::setNextAnswers({answer::No});
         d.ok();
         QVERIFY(d.isOpen());
-        QCOMPARE(lastPrompt(), QString("Do you want to give the next free address ? \nNext free address:2"));
+        QVERIFY(lastPrompt().startsWith("Do you want to give the next free address ? \nNext free address:2\n\n"));
         QCOMPARE(lastTitle(), QString("Invalid address range"));
         QCOMPARE(table().record(6), before);
         QCOMPARE(cells(6), shownBefore);
@@ -156,7 +156,7 @@ void FrameDialogs::refusedStartsKeepTheDialogOpen()
         GuiAsker::setNextAnswers({answer::Yes});
         d.ok();
     }));
-    QVERIFY(lastPrompt().endsWith("Next free address:2"));
+    QVERIFY(lastPrompt().contains("Next free address:2\n"));
     QCOMPARE(table().record(6).InBase, int16_t{2});
     QCOMPARE(table().cell(6, 3), std::string("2"));
 }
@@ -220,8 +220,15 @@ void FrameDialogs::combinedModuleAsksInputsFirst()
     }));
     const auto& asked = GuiAsker::asked;
     QCOMPARE(asked.size(), std::size_t{2});
-    QVERIFY(QString::fromStdString(asked[0].prompt).endsWith("Next free address:1"));
-    QVERIFY(QString::fromStdString(asked[1].prompt).endsWith("Next free address:2"));
+    // Each question names the range asked for, what holds it and the offer.
+    const QString inputs = QString::fromStdString(asked[0].prompt);
+    const QString outputs = QString::fromStdString(asked[1].prompt);
+    QVERIFY2(inputs.contains("Next free address:1\n\nInputs 0..1 were asked for.\n") &&
+                 inputs.contains("(QMV2.G510) holds 0..0.") && inputs.endsWith("Offered: 1..2."),
+             qPrintable(inputs));
+    QVERIFY2(outputs.contains("Next free address:2\n\nOutputs 0..1 were asked for.\n") &&
+                 outputs.contains("(QMV2.G210) holds 1..1.") && outputs.endsWith("Offered: 2..3."),
+             qPrintable(outputs));
     QCOMPARE(table().record(6).InBase, int16_t{1});
     QCOMPARE(table().record(6).OutBase, int16_t{2});
 }

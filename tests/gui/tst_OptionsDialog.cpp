@@ -95,12 +95,13 @@ void OptionsDialogTest::languageAndConfirmation()
     QCOMPARE(iniBytes(), before);
 
     // No project: widths are out of reach, but language and confirmation
-    // count, and the box shows the switch as it is so OK does not drop it.
+    // count, the box shows the switch as it is so OK does not drop it, and
+    // the stored font is shown.
     s_->app.ConfirmDelete = true;
     const auto widths = s_->settings.grid.colWidths;
     open(false);
     QVERIFY(!child<QGroupBox>("frameColWidth")->isEnabled());
-    QCOMPARE(child<QLineEdit>("txtFont")->text(), "");
+    QCOMPARE(child<QLineEdit>("txtFont")->text(), s_->settings.grid.fontName);
     QVERIFY(child<QCheckBox>("ckbDelete")->isChecked());
     click("optLanguage2");
     GuiAsker::setNextAnswers({answer::Ok});
@@ -195,7 +196,7 @@ void OptionsDialogTest::cancelChangesNothing()
     QVERIFY(!dlg_->applyToActiveWindow());
     QCOMPARE(s_->settings.grid.fontName, grid.fontName);
     QCOMPARE(s_->settings.grid.colWidths, grid.colWidths);
-    QVERIFY(!s_->app.ConfirmDelete);
+    QVERIFY(s_->app.ConfirmDelete);  // still on, as at start
     open(true);
     click("optLanguage2");
     QTest::keyClick(dlg_.get(), Qt::Key_Escape);

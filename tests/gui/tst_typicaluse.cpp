@@ -187,7 +187,7 @@ void TypicalUse::editCommandStates()
     fixture_->trigger("pdiCopy");
     QVERIFY(enabled("pdiPaste") && enabled("mousePaste") && enabled("Toolbar1_9"));
 
-    // The Delete key asks first (the option is not ticked at start).
+    // The Delete key asks first (the confirmation option is ticked at start).
     p->selectRow(5);
     GuiAsker::setNextAnswers({answer::Yes});
     QTest::keyClick(p->grid(), Qt::Key_Delete);

@@ -27,7 +27,7 @@ struct AppState {
     RowEintrag NextModule;
     RowEintrag ClipboardModule;
     bool ClipboardFull = false;
-    bool ConfirmDelete = false;  // the options dialog's "delete without asking"
+    bool ConfirmDelete = true;  // the options dialog's "Confirmation when deleting a Module"
     ProjectInfo AktProjectInfo;
 
     // The location texts the module dialogs show.

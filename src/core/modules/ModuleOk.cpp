@@ -13,7 +13,48 @@ void clearOnlyRow(ProjectTable& table, const ProjectTable::Snapshot& before, int
     table.restore(cleared);
 }
 
+std::string range(int64_t start, int64_t count)
+{
+    return std::to_string(start) + ".." + std::to_string(start + std::max<int64_t>(count, 1) - 1);
+}
+
 }  // namespace
+
+std::string addressMoveDetails(const Texts& t, const ProjectTable& table, const RowEintrag& cur, bool inputs,
+                               int wanted, int now)
+{
+    const int bit = inputs ? flags::Inputs : flags::Outputs;
+    const int64_t count = inputs ? cur.InCnt : cur.OutCnt;
+    std::string out = fillArgs(inputs ? byLanguage(t, "Inputs %1 were asked for.", "Eingänge %1 waren angefragt.",
+                                                   "Les entrées %1 étaient demandées.")
+                                      : byLanguage(t, "Outputs %1 were asked for.", "Ausgänge %1 waren angefragt.",
+                                                   "Les sorties %1 étaient demandées."),
+                               {range(wanted, count)});
+    // Who holds the range asked for; when nobody does, a rule moved it.
+    bool held = false;
+    for (int r = 1; r <= table.lastRow(); ++r) {
+        if (r == table.currentRow()) continue;
+        const RowEintrag& o = table.record(r);
+        if (!o.hasFlag(bit)) continue;
+        const int64_t base = inputs ? o.InBase : o.OutBase;
+        const int64_t end = base + (inputs ? o.InCnt : o.OutCnt);
+        if (end <= wanted || wanted + std::max<int64_t>(count, 1) <= base) continue;
+        out += "\n" + fillArgs(byLanguage(t, "Slot %1 (%2) holds %3.", "Steckplatz %1 (%2) belegt %3.",
+                                          "L'emplacement %1 (%2) occupe %3."),
+                               {table.cell(r, 0), table.cell(r, 1), range(base, end - base)});
+        held = true;
+    }
+    if (!held && cur.hasFlag(flags::Even) && wanted % 2 != 0)
+        out += "\n" + std::string(byLanguage(t, "This module starts at an even address.",
+                                             "Diese Baugruppe beginnt auf einer geraden Adresse.",
+                                             "Ce module commence à une adresse paire."));
+    else if (!held && wanted < 256)
+        out += "\n" + std::string(byLanguage(t, "This module starts at address 256 or above.",
+                                             "Diese Baugruppe beginnt ab Adresse 256.",
+                                             "Ce module commence à l'adresse 256 ou au-delà."));
+    out += "\n" + fillArgs(byLanguage(t, "Offered: %1.", "Angeboten: %1.", "Proposé : %1."), {range(now, count)});
+    return out;
+}
 
 ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
                            const std::function<void(RowEintrag&)>& storeParameters)
@@ -56,12 +97,14 @@ ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
         struct Move {
             bool shown;
             int16_t wanted, now;
+            bool inputs;
         };
-        const Move moves[] = {{entered.hasIn, wantIn, cur.InBase}, {entered.hasOut, wantOut, cur.OutBase}};
-        for (const auto& [shown, wanted, now] : moves) {
+        const Move moves[] = {{entered.hasIn, wantIn, cur.InBase, true}, {entered.hasOut, wantOut, cur.OutBase, false}};
+        for (const auto& [shown, wanted, now, inputs] : moves) {
             if (!shown || wanted == now) continue;
-            const std::string prompt =
-                app.texts.byEnglishId(1092) + "\n" + app.texts.byEnglishId(1093) + std::to_string(now);
+            const std::string prompt = app.texts.byEnglishId(1092) + "\n" + app.texts.byEnglishId(1093) +
+                                       std::to_string(now) + "\n\n" +
+                                       addressMoveDetails(app.texts, table, cur, inputs, wanted, now);
             if (app.asker.ShowMessage(prompt, app.texts.byEnglishId(1076), style::YesNo + style::Exclamation) !=
                 answer::Yes) {
                 const RowEintrag withMove = cur;

@@ -22,6 +22,11 @@ struct EnteredAddresses {
     bool hasOut = true;  // the dialog shows the output start box
 };
 
+// What the next-free-address question adds: the direction and the range
+// asked for, what holds it or the rule that moved it, and the range offered.
+std::string addressMoveDetails(const Texts& texts, const ProjectTable& table, const RowEintrag& module, bool inputs,
+                               int wanted, int now);
+
 // Works on CurrentModule and the current row of the table. The other rows of
 // a module of several rows keep their content. When the sequence stops, the
 // row keeps its previous content; CurrentModule keeps what was stored so far

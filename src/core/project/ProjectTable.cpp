@@ -443,6 +443,90 @@ bool ProjectTable::IsAllowedInRow(const RowEintrag& rec, int row) const
     return SlotFits(row, rowsOf(rec)) && FamilyFits(row, rec) && subListResolves(rec);
 }
 
+Refusal ProjectTable::WhyNotAllowed(const RowEintrag& rec, int row) const
+{
+    // Walks the rules of IsAllowedInRow in its order, to name the one that failed.
+    if (IsAllowedInRow(rec, row)) return Refusal::None;
+    if (row < 1 || row > lastRow()) return Refusal::SlotKind;
+    switch (RowIs(row)) {
+        case kind::CpuRow:
+            if (rec.hasFlag(flags::Cpu) && !stationFitsTable(rec, 1)) return Refusal::TableFull;
+            return Refusal::SlotKind;
+        case kind::Connector:
+            if (!rec.hasFlag(flags::Extension)) return Refusal::SlotKind;
+            if (!FamilyFits(row, rec)) return Refusal::Family;
+            if (isMaxSlotNbrReached(rec, row)) return Refusal::SlotMaximum;
+            if (!stationFitsTable(rec, row)) return Refusal::TableFull;
+            return Refusal::SlotKind;
+        case kind::Slot:
+            break;
+        default:
+            return Refusal::SlotKind;
+    }
+    if (!rec.hasFlag(flags::Inputs | flags::Outputs | flags::Min256 | flags::SubEntries)) return Refusal::SlotKind;
+    if (!isSet(rec.IsHead) && rec.SonNbr > 0) return Refusal::SlotKind;
+    if (!SlotFits(row, rowsOf(rec))) return Refusal::NoRoomInGroup;
+    if (!FamilyFits(row, rec)) return Refusal::Family;
+    if (!subListResolves(rec)) return Refusal::UnknownOrder;
+    return Refusal::SlotKind;
+}
+
+std::string ProjectTable::refusalText(Refusal why, const RowEintrag& rec, int row) const
+{
+    const Texts& t = app_.texts;
+    std::string slot = row >= 1 && row <= lastRow() ? cell(row, 0) : std::string();
+    if (row == 1) slot = "CPU";
+    const std::string order = rec.BestellNr;
+    switch (why) {
+        case Refusal::None:
+            return {};
+        case Refusal::SlotKind:
+            return fillArgs(byLanguage(t, "Slot %1 does not take %2.", "Steckplatz %1 nimmt %2 nicht auf.",
+                                       "L'emplacement %1 n'accepte pas %2."),
+                            {slot, order});
+        case Refusal::Family: {
+            const RowEintrag& S = record(FindStation(std::max(RowIs(row) == kind::Connector ? row - 1 : row, 1)));
+            return fillArgs(byLanguage(t, "%1 belongs to another module family than the station %2.",
+                                       "%1 gehört zu einer anderen Baugruppenfamilie als die Station %2.",
+                                       "%1 appartient à une autre famille de modules que la station %2."),
+                            {order, S.BestellNr});
+        }
+        case Refusal::NoRoomInGroup:
+            return fillArgs(byLanguage(t,
+                                       "%1 needs %2 numbered slots in one group of the station; from slot %3 there "
+                                       "are not enough.",
+                                       "%1 braucht %2 nummerierte Steckplätze in einer Gruppe der Station; ab "
+                                       "Steckplatz %3 sind es nicht genug.",
+                                       "%1 a besoin de %2 emplacements numérotés dans un même groupe de la station ; "
+                                       "à partir de l'emplacement %3, il n'y en a pas assez."),
+                            {order, std::to_string(rowsOf(rec)), slot});
+        case Refusal::SlotMaximum:
+            return fillArgs(byLanguage(t, "With %1 the CPU would have more than its maximum of %2 numbered slots.",
+                                       "Mit %1 hätte die CPU mehr als die höchstens %2 nummerierten Steckplätze.",
+                                       "Avec %1, la CPU dépasserait son maximum de %2 emplacements numérotés."),
+                            {order, std::to_string(rows_[1].MaxSlotNbr)});
+        case Refusal::TableFull:
+            return fillArgs(byLanguage(t, "The rows of %1 would not fit below row %2.",
+                                       "Die Zeilen von %1 passen nicht unter Zeile %2.",
+                                       "Les lignes de %1 ne tiennent pas avant la ligne %2."),
+                            {order, std::to_string(kMaxRow)});
+        case Refusal::UnknownOrder:
+            return fillArgs(byLanguage(t, "An order number of %1 is not in the catalog.",
+                                       "Eine Bestellnummer von %1 fehlt im Katalog.",
+                                       "Une référence de %1 ne figure pas dans le catalogue."),
+                            {order});
+    }
+    return {};
+}
+
+void ProjectTable::tellRefusal(const RowEintrag& rec, int row)
+{
+    const std::string reason = refusalText(WhyNotAllowed(rec, row), rec, row);
+    std::string prompt = app_.texts.byEnglishId(1088);
+    if (!reason.empty()) prompt += "\n\n" + reason;
+    app_.asker.ShowMessage(prompt, "", style::Ok + style::Exclamation);
+}
+
 bool ProjectTable::ConfirmModuleTarget(int sourceKind)
 {
     const RowEintrag& R = sourceKind == 3 ? app_.ClipboardModule : app_.CurrentModule;
@@ -536,7 +620,7 @@ bool ProjectTable::DblClickInTree(int index)
     if (!app_.ModulKatalog.validIndex(index)) return false;
     app_.CurrentModule = app_.ModulKatalog.at(index);
     if (!IsAllowedInRow(app_.CurrentModule, current_)) {
-        app_.ask(1088, 0, style::Ok + style::Exclamation);
+        tellRefusal(app_.CurrentModule, current_);
         return false;
     }
     const bool station = app_.CurrentModule.isCpuOrExtension();
@@ -669,7 +753,7 @@ void ProjectTable::FktPaste()
 {
     RowEintrag& clip = app_.ClipboardModule;
     if (!IsAllowedInRow(clip, current_)) {
-        app_.ask(1088, 0, style::Ok + style::Exclamation);
+        tellRefusal(clip, current_);
         return;
     }
     if (!ConfirmModuleTarget(3)) return;
@@ -700,7 +784,7 @@ void ProjectTable::FktDelete()
             TruncateRows(current_);
         return;
     }
-    ClearModuleRows(!app_.ConfirmDelete, current_);
+    ClearModuleRows(app_.ConfirmDelete, current_);
 }
 
 ProjectTable::EditState ProjectTable::UpdateEditCommands() const

@@ -43,6 +43,17 @@ enum class DialogKind {
 };
 DialogKind dialogFor(const RowEintrag& record);
 
+// Why a row does not take a record.
+enum class Refusal {
+    None,
+    SlotKind,       // the slot kind (CPU row, A, B, M, numbered, "+") does not take it
+    Family,         // the station belongs to another family
+    NoRoomInGroup,  // too few numbered slots left in the slot's group of the station
+    SlotMaximum,    // the station would pass its maximum of numbered slots
+    TableFull,      // the station's rows would not fit below row 100
+    UnknownOrder,   // an order number of the module is not in the catalog
+};
+
 enum class AddressResult {
     Kept,         // the requested addresses were free
     Moved,        // the addresses were moved to the next free ones
@@ -108,6 +119,12 @@ public:
 
     // ---- placement
     bool IsAllowedInRow(const RowEintrag& record, int row) const;
+    // The first rule that keeps the record out of the row; None when it is allowed.
+    Refusal WhyNotAllowed(const RowEintrag& record, int row) const;
+    // The sentence that explains a refusal, in the active language.
+    std::string refusalText(Refusal why, const RowEintrag& record, int row) const;
+    // Text 1088 followed by the reason.
+    void tellRefusal(const RowEintrag& record, int row);
     bool SlotFits(int row, int n) const;
     bool FamilyFits(int row, const RowEintrag& record) const;
     bool isMaxSlotNbrReached(const RowEintrag& record, int targetRow) const;

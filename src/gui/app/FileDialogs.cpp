@@ -1,11 +1,30 @@
 #include "gui/app/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace rm::gui {
 
 std::optional<QString> FileDialogs::next_;
+QString FileDialogs::lastTitle_, FileDialogs::lastProposal_, FileDialogs::lastFolder_;
+
+QString windowTitleOf(const QString& caption)
+{
+    QString t = caption;
+    t.replace("&&", QChar(0x1F)).remove('&').replace(QChar(0x1F), "&");
+    t = t.trimmed();
+    while (t.endsWith('.') || t.endsWith(QChar(0x2026))) t.chop(1);
+    return t.trimmed();
+}
+
+QString FileDialogs::remember(const QString& title, const QString& proposal, const QString& chosen)
+{
+    lastTitle_ = title;
+    lastProposal_ = proposal;
+    if (!chosen.isEmpty()) lastFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
 
 QString qtFilter(const QString& pipeFilter)
 {
@@ -16,30 +35,32 @@ QString qtFilter(const QString& pipeFilter)
     return filters.join(";;");
 }
 
-QString FileDialogs::openFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+QString FileDialogs::openFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
 {
+    const QString title = windowTitleOf(caption);
     if (next_) {
         QString n = *next_;
         next_.reset();
-        return n;
+        return remember(title, folder, n);
     }
-    return QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter));
+    return remember(title, folder, QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter)));
 }
 
-QString FileDialogs::saveFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
+QString FileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
                               const QString& defaultSuffix)
 {
+    const QString title = windowTitleOf(caption);
     if (next_) {
         QString n = *next_;
         next_.reset();
-        return n;
+        return remember(title, folder, n);
     }
     QFileDialog dlg(parent, title, folder, qtFilter(filter));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(defaultSuffix);
     dlg.setFileMode(QFileDialog::AnyFile);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
-    return dlg.selectedFiles().first();
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return remember(title, folder, {});
+    return remember(title, folder, dlg.selectedFiles().first());
 }
 
 }  // namespace rm::gui

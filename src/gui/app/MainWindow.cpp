@@ -9,14 +9,17 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QToolButton>
 
 #include "core/app/Files.h"
+#include "core/app/OwnTexts.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiTexts.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/OptionsDialog.h"
+#include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/ProjectWindow.h"
@@ -41,6 +44,8 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     setCentralWidget(mdi_);
     buildMenus();
     buildToolbar();
+    statusLine_ = new StatusLine(session_, this);
+    setStatusBar(statusLine_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
         updateCommands();
@@ -54,6 +59,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
         width = screen->availableSize().width() - twipsToPixels(1000);
     setGeometry(twipsToPixels(w.mainLeft), twipsToPixels(w.mainTop), std::max(width, 400),
                 std::max(twipsToPixels(w.mainHeight), 300));
+    if (!w.sizeStored) fitFirstRun();
     refreshRecentMenu();
     EnableProjectCommands(false);
 }
@@ -225,10 +231,37 @@ void MainWindow::buildToolbar()
     connect(help, &QAction::triggered, this, [this] { showHelp(activeProject() ? 3 : 2); });
 }
 
+void MainWindow::fitFirstRun()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const FirstRunLayout l = firstRunLayout(screen->availableGeometry());
+    resize(l.main.size());
+    if (!session_.settings.windows.positionStored) move(l.main.topLeft());
+    firstRunCatalog_ = l.catalog;
+}
+
+FirstRunLayout firstRunLayout(const QRect& area)
+{
+    // About four fifths of the screen, with the catalog beside the main
+    // window and the pair centred.
+    constexpr int gap = 8;
+    FirstRunLayout l;
+    const int catalogWidth = std::clamp(area.width() / 5, 240, 420);
+    const int height = area.height() * 4 / 5;
+    const int width = std::max(400, std::min(area.width() * 4 / 5, area.width() - catalogWidth - 3 * gap));
+    const int left = area.left() + std::max(0, (area.width() - width - gap - catalogWidth) / 2);
+    const int top = area.top() + (area.height() - height) / 2;
+    l.main = QRect(left, top, width, height);
+    l.catalog = QRect(std::min(left + width + gap, area.right() + 1 - catalogWidth), top, catalogWidth, height);
+    return l;
+}
+
 void MainWindow::createCatalogWindow()
 {
     catalog_ = new CatalogWindow(session_, this);
     const WindowSettings& stored = session_.settings.windows;
+    if (!firstRunCatalog_.isEmpty()) catalog_->resize(firstRunCatalog_.size());
     QPoint pos(geometry().right() + 8, geometry().top());
     if (const QScreen* screen = QGuiApplication::primaryScreen();
         screen && pos.x() + catalog_->width() > screen->availableGeometry().right())
@@ -270,13 +303,12 @@ ProjectWindow* MainWindow::addProjectWindow(const QString& title)
     QMdiSubWindow* sub = mdi_->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(icon(session_, "app-icon"));
-    int width = 0;
-    for (int c = 0; c < 7; ++c) width += w->grid()->columnWidth(c);
-    sub->resize(std::min(width + 48, std::max(mdi_->width() - 16, 300)), std::max(mdi_->height() * 3 / 4, 240));
+    placeProjectWindow(sub, w->preferredSize());
     connect(w, &ProjectWindow::editStateChanged, this, &MainWindow::updateCommands);
     connect(w, &ProjectWindow::titleChanged, this, [this] { refreshWindowMenu(); });
     connect(w, &ProjectWindow::saved, this, &MainWindow::AddRecentFile);
     connect(w, &ProjectWindow::contextMenuWanted, this, [this](const QPoint& p) { contextMenu_->popup(p); });
+    connect(w, &ProjectWindow::dropNote, statusLine_, &StatusLine::showNote);
     connect(w, &ProjectWindow::windowClosed, this, [this, w] {
         // The window is still in the area's list while it closes.
         if (projectWindows().size() <= 1) {
@@ -288,6 +320,25 @@ ProjectWindow* MainWindow::addProjectWindow(const QString& title)
         (void)w;
     });
     return w;
+}
+
+void MainWindow::placeProjectWindow(QMdiSubWindow* sub, const QSize& wanted)
+{
+    // All columns and a full station when the workspace has room. Later
+    // windows step down and right, giving up size rather than leaving the
+    // workspace, and start again at the top left after a third of it.
+    const QRect area = mdi_->viewport()->rect();
+    const int border = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+    const QSize frame(2 * border, 2 * border + sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub));
+    const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+    const int others = static_cast<int>(mdi_->subWindowList().size()) - 1;
+    QPoint pos(0, 0);
+    for (int i = 0; i < others; ++i) {
+        pos += QPoint(step, step);
+        if (pos.x() > area.width() / 3 || pos.y() > area.height() / 3) pos = QPoint(0, 0);
+    }
+    const QSize room = area.size() - QSize(pos.x(), pos.y());
+    sub->setGeometry(QRect(pos, (wanted + frame).boundedTo(room).expandedTo(QSize(300, 200))));
 }
 
 void MainWindow::NewProject()
@@ -336,21 +387,45 @@ void MainWindow::OpenProject(bool fromDialog)
     const QString path = FileDialogs::openFile(this, session_.msg(1074), folder, session_.msg(1077));
     if (path.isEmpty()) return;
     if (!path.endsWith("qv4", Qt::CaseInsensitive)) {
-        session_.app.ask(1098, 1097, style::Ok + style::Exclamation);
+        const Texts& t = session_.app.texts;
+        session_.app.asker.ShowMessage(
+            withFileAndReason(t, t.byEnglishId(1098), QDir::toNativeSeparators(path).toStdString(),
+                              ownText(t, OwnText::NotAProjectFile)),
+            t.byEnglishId(1097), style::Ok + style::Exclamation);
         return;
     }
     openProjectFile(path);
 }
 
-bool MainWindow::openProjectFile(const QString& path)
+void MainWindow::openProjectFiles(const QStringList& paths)
+{
+    // One message for every file that could not be opened.
+    QStringList failed;
+    for (const QString& p : paths) {
+        QString error;
+        if (!openProjectFile(p, &error)) failed << error;
+    }
+    if (failed.isEmpty()) return;
+    session_.app.asker.ShowMessage(session_.msg(1079).toStdString() + "\n\n" + failed.join("\n").toStdString(),
+                                   session_.msg(1078).toStdString(), style::Ok + style::Critical);
+}
+
+bool MainWindow::openProjectFile(const QString& path, QString* error)
 {
     if (alreadyOpen(path)) return true;
     if (!FileExists(path.toStdString())) {
-        session_.app.ask(1079, 1078, style::Ok + style::Critical);
+        const std::string file = QDir::toNativeSeparators(path).toStdString();
+        const std::string reason = ownText(session_.app.texts, OwnText::FileMissing);
+        if (error)
+            *error = QString::fromStdString(file + ": " + reason);
+        else
+            session_.app.asker.ShowMessage(
+                withFileAndReason(session_.app.texts, session_.msg(1079).toStdString(), file, reason),
+                session_.msg(1078).toStdString(), style::Ok + style::Critical);
         return false;
     }
     ProjectWindow* w = addProjectWindow(QFileInfo(path).fileName());
-    if (!w->ProjektLaden(path)) {
+    if (!w->ProjektLaden(path, error)) {
         mdi_->removeSubWindow(w);
         ProjectWindow::openWindows().erase(
             std::remove(ProjectWindow::openWindows().begin(), ProjectWindow::openWindows().end(), w),
@@ -428,6 +503,7 @@ void MainWindow::EnableProjectCommands(bool on)
 void MainWindow::updateCommands()
 {
     ProjectWindow* w = activeProject();
+    statusLine_->showProject(w);
     if (!w) {
         EnableEditCommands(false);
         EnablePaste(false);

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
 
@@ -15,6 +16,13 @@ namespace rm::gui {
 
 class CatalogWindow;
 class ProjectWindow;
+class StatusLine;
+
+// Where the main window and the catalog go when no size is stored.
+struct FirstRunLayout {
+    QRect main, catalog;
+};
+FirstRunLayout firstRunLayout(const QRect& availableArea);
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -31,7 +39,10 @@ public:
     // ---- commands
     void NewProject();
     void OpenProject(bool fromDialog);
-    bool openProjectFile(const QString& path);  // open without the dialog (command line, drops)
+    // Opens without the dialog (command line, drops). With `error`, a failure
+    // is described there instead of in a message.
+    bool openProjectFile(const QString& path, QString* error = nullptr);
+    void openProjectFiles(const QStringList& paths);  // one message for all that fail
     bool CloseAllProjects();
     void ShowCatalog(bool show);
     void showHelp(int context);
@@ -46,6 +57,7 @@ public:
 
     QAction* action(const QString& objectName) const;
     QMenu* contextMenu() { return contextMenu_; }
+    StatusLine* statusLine() { return statusLine_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -59,9 +71,11 @@ private:
     void refreshRecentMenu();
     void refreshWindowMenu();
     ProjectWindow* addProjectWindow(const QString& title);
+    void placeProjectWindow(QMdiSubWindow* sub, const QSize& wanted);
     void tile(bool horizontally);
     bool alreadyOpen(const QString& path);
     void saveSettings();
+    void fitFirstRun();
 
     Session& session_;
     QMdiArea* mdi_;
@@ -77,6 +91,8 @@ private:
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> windowListActions_;
     bool quitting_ = false;
+    QRect firstRunCatalog_;
+    StatusLine* statusLine_ = nullptr;
 };
 
 }  // namespace rm::gui

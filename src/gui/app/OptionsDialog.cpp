@@ -134,13 +134,13 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     // Opening.
-    if (projectActive_) {
-        txtFont_->setText(session.settings.grid.fontName);
-        txtFontHeight_->setText(session.settings.grid.fontSize);
+    // The font is the program's, so it shows with or without a project.
+    txtFont_->setText(session.settings.grid.fontName);
+    txtFontHeight_->setText(session.settings.grid.fontSize);
+    if (projectActive_)
         optColWidth_[0]->setChecked(true);
-    } else {
+    else
         frameColWidth_->setEnabled(false);
-    }
     // The box shows the switch as it is, project or not: OK writes it back.
     ckbDelete_->setChecked(session.app.ConfirmDelete);
     const int index = session.language.LanguageIndex;

@@ -36,6 +36,17 @@ QFont GridSettings::font() const
     return f;
 }
 
+void GridSettings::preferPlatformSize(double platformPointSize)
+{
+    bool ok = false;
+    const double size = fontSize.toDouble(&ok);
+    if (sizeStored || platformPointSize <= 0 || (ok && platformPointSize <= size)) return;
+    fontSize = QString::number(platformPointSize);
+    if (widthsStored) return;
+    const double grow = platformPointSize / (ok && size > 0 ? size : 7.0);
+    for (int& w : colWidths) w = static_cast<int>(w * grow + 0.5);
+}
+
 StoredSettings loadSettings()
 {
     StoredSettings r;
@@ -46,15 +57,22 @@ StoredSettings loadSettings()
     w.mainTop = number(s, "MainTop", 1000);
     w.mainWidth = number(s, "MainWidth", 6500);
     w.mainHeight = number(s, "MainHeight", 6500);
+    w.positionStored = s.contains("MainLeft") && s.contains("MainTop");
+    w.sizeStored = s.contains("MainWidth") && s.contains("MainHeight");
     w.treeLeft = number(s, "TreeLeft", -1);
     w.treeTop = number(s, "TreeTop", -1);
     auto& g = r.grid;
     g.fontName = s.value("FontFlexGridName", "Arial").toString();
     g.fontSize = s.value("FontFlexGridSize", "7").toString();
+    g.sizeStored = s.contains("FontFlexGridSize");
     g.bold = number(s, "FontFlexGridBold", 0) == 1;
     g.italic = number(s, "FontFlexGridItalic", 0) == 1;
     const auto standard = GridSettings::standardColumnWidths();
-    for (int i = 0; i < 7; ++i) g.colWidths[i] = number(s, "GridColWidth" + QString::number(i), standard[i]);
+    g.widthsStored = true;
+    for (int i = 0; i < 7; ++i) {
+        g.colWidths[i] = number(s, "GridColWidth" + QString::number(i), standard[i]);
+        g.widthsStored &= s.contains("GridColWidth" + QString::number(i));
+    }
     return r;
 }
 

@@ -15,6 +15,12 @@ struct GridSettings {
     bool bold = false;
     bool italic = false;
     std::array<int, 7> colWidths = standardColumnWidths();
+    bool sizeStored = false;    // FontFlexGridSize was in the store
+    bool widthsStored = false;  // every GridColWidth was in the store
+
+    // The platform's font size when no size is stored and it is the larger;
+    // widths that are not stored grow with it, so the labels stay readable.
+    void preferPlatformSize(double platformPointSize);
 
     static std::array<int, 7> standardColumnWidths() { return {300, 1200, 3600, 1200, 1200, 1200, 1200}; }
     QFont font() const;
@@ -23,6 +29,8 @@ struct GridSettings {
 struct WindowSettings {
     int mainLeft = 1000, mainTop = 1000, mainWidth = 6500, mainHeight = 6500;
     int treeLeft = -1, treeTop = -1;  // -1: not stored, computed from the main window
+    bool positionStored = false;      // MainLeft and MainTop were in the store
+    bool sizeStored = false;          // MainWidth and MainHeight were in the store
 };
 
 struct StoredSettings {

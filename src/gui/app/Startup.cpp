@@ -96,6 +96,7 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
     fs::create_directories(session.userDir, ec);
 
     session.settings = loadSettings();
+    session.settings.grid.preferPlatformSize(QApplication::font().pointSizeF());
     session.recent.read(session.recentListFile(), [](const std::string& p) { return FileExists(p); });
     session.language = LoadLanguage(session.resourceDir);
     if (!session.language.catalogFound) {
@@ -130,7 +131,9 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
         return nullptr;
     }
     window->createCatalogWindow();
-    for (const QString& p : options.projects) window->openProjectFile(QFileInfo(p).absoluteFilePath());
+    QStringList projects;
+    for (const QString& p : options.projects) projects << QFileInfo(p).absoluteFilePath();
+    window->openProjectFiles(projects);
     return window;
 }
 

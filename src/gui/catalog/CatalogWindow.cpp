@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QVBoxLayout>
 
+#include "core/app/FlowText.h"
 #include "gui/project/ProjectWindow.h"
 
 namespace rm::gui {
@@ -76,7 +77,15 @@ void CatalogTree::mouseMoveEvent(QMouseEvent* e)
     mime->setData(kCatalogMime, QByteArray::number(index));
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
-    drag->setPixmap(currentItem()->icon(0).pixmap(16, 16));
+    // The entry's icon and name follow the cursor, held at the icon's middle.
+    const QRect band = visualItemRect(currentItem()).intersected(viewport()->rect());
+    if (!band.isEmpty()) {
+        drag->setPixmap(viewport()->grab(band));
+        drag->setHotSpot(QPoint(std::min(pressPos_.x() - band.left(), band.width() - 1), band.height() / 2));
+    } else {
+        drag->setPixmap(currentItem()->icon(0).pixmap(16, 16));
+        drag->setHotSpot(QPoint(8, 8));
+    }
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
 }
 
@@ -159,7 +168,7 @@ void CatalogWindow::showDescription(QTreeWidgetItem* item)
         return;
     }
     const int index = CatalogTree::indexOf(item);
-    text_->setPlainText(index ? fromCrLf(session_.app.ModulKatalog.at(index).Kommentar)
+    text_->setPlainText(index ? QString::fromStdString(flowParagraphs(session_.app.ModulKatalog.at(index).Kommentar))
                               : item->data(0, kTagRole).toString());
 }
 

@@ -4,11 +4,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -16,6 +18,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/app/FlowText.h"
 #include "core/modules/ModuleFrame.h"
 #include "gui/app/HelpViewer.h"
 
@@ -148,8 +151,16 @@ QWidget* CpuDialog::generalPage()
     QLabel* kurzbez = value("lblKurzbez", form_.lblKurzbez);
     QLineEdit* bezeichnung = lineEdit("txtBezeichnung", &form_.txtBezeichnung, frame1);
     bezeichnung->setMinimumWidth(textWidth);
-    QLineEdit* kommentar = lineEdit("txtKommentar", &form_.txtKommentar, frame1);
+    // Several lines, as the module dialogs' comment boxes; the text is shown
+    // as paragraphs and stored as it was until the user edits it.
+    auto* kommentar = new QPlainTextEdit(qs(flowParagraphs(form_.txtKommentar)), frame1);
+    kommentar->setObjectName("txtKommentar");
     kommentar->setMinimumWidth(textWidth);
+    kommentar->setTabChangesFocus(true);
+    kommentar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    kommentar->setFixedHeight(kommentar->fontMetrics().lineSpacing() * 4 + 2 * kommentar->frameWidth() + 8);
+    connect(kommentar, &QPlainTextEdit::textChanged, this,
+            [this, kommentar] { form_.txtKommentar = kommentar->toPlainText().replace("\n", "\r\n").toStdString(); });
     g->addWidget(label("Label2", t(1106), frame1, bestellNr), 0, 0);
     g->addWidget(bestellNr, 0, 1);
     g->addWidget(label("Label1", t(1105), frame1, kurzbez), 1, 0);
@@ -158,6 +169,7 @@ QWidget* CpuDialog::generalPage()
     g->addWidget(bezeichnung, 2, 1);
     g->addWidget(label("Label3", t(1107), frame1, kommentar), 3, 0);
     g->addWidget(kommentar, 3, 1);
+    g->itemAtPosition(3, 0)->setAlignment(Qt::AlignTop);
     g->setColumnStretch(1, 1);
     v->addWidget(frame1);
     v->addStretch(1);
@@ -199,10 +211,11 @@ QWidget* CpuDialog::memoryPage()
     });
 
     compilerFrame_ = frame("Frame31", t(1184), page);
-    auto* cv = new QVBoxLayout(compilerFrame_);
+    auto* cv = new QFormLayout(compilerFrame_);
     for (int i = 0; i < 6; ++i) {
-        cv->addWidget(lineEdit(QStringLiteral("CompilePriority%1").arg(i), &form_.CompilePriority[i], compilerFrame_,
-                               kPriorityChars));
+        QLineEdit* e = lineEdit(QStringLiteral("CompilePriority%1").arg(i), &form_.CompilePriority[i], compilerFrame_,
+                                kPriorityChars);
+        cv->addRow(label(QStringLiteral("lblCompilePriority%1").arg(i), QString::number(i + 1), compilerFrame_, e), e);
     }
     v->addWidget(compilerFrame_);
     v->addStretch(1);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/app/OwnTexts.h"
 #include "gui/app/Beep.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"
@@ -109,12 +111,18 @@ void DbSelectDialog::showSelection()
 void DbSelectDialog::accept()
 {
     const int result = writeDB_ ? writeDB_(selection_.ioDb(), selection_.cpuDb()) : 0;
+    const Texts& texts = session_.app.texts;
+    const std::string file = QDir::toNativeSeparators(target_).toStdString();
     if (result == 0) {
         beep();
-        session_.app.asker.ShowMessage(session_.msg(1067).toStdString(), session_.msg(1078).toStdString(), style::Ok);
+        std::string text = session_.msg(1067).toStdString();
+        if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileNamed, {file});
+        session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::Ok);
     } else if (result == 1) {
         beep();
-        session_.app.asker.ShowMessage(session_.msg(1066).toStdString(), "", style::Ok);
+        std::string text = session_.msg(1066).toStdString();
+        if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileWritten, {file});
+        session_.app.asker.ShowMessage(text, "", style::Ok);
     }
     QDialog::accept();
 }

@@ -26,6 +26,8 @@ public:
                    QWidget* parent = nullptr);
 
     const DbSelection& selection() const { return selection_; }
+    // The file the generation writes, named in the message that follows it.
+    void setTargetFile(const QString& path) { target_ = path; }
 
 public slots:
     void accept() override;
@@ -39,6 +41,7 @@ private:
     std::array<QRadioButton*, DbSelection::kIoOptions> rbDB_{};
     std::array<QRadioButton*, DbSelection::kCpuOptions> rbDB1_{};
     bool showing_ = false;
+    QString target_;
 };
 
 }  // namespace rm::gui

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "core/app/FlowText.h"
 #include "core/modules/ModuleOk.h"
 #include "gui/app/HelpViewer.h"
 
@@ -80,7 +81,7 @@ void ModuleDialog::buildFrame()
     bezeichnung_->setObjectName("txtBezeichnung");
     bezeichnung_->setMinimumWidth(textWidth);
     bezeichnung_->setCursorPosition(0);
-    kommentar_ = new QPlainTextEdit(qs(form_.txtKommentar), frame1);
+    kommentar_ = new QPlainTextEdit(qs(flowParagraphs(form_.txtKommentar)), frame1);
     kommentar_->setObjectName("txtKommentar");
     kommentar_->setMinimumWidth(textWidth);
     kommentar_->setTabChangesFocus(true);

@@ -13,10 +13,12 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <algorithm>
 #include <ctime>
 
 #include "core/app/Files.h"
+#include "core/app/OwnTexts.h"
 
 namespace rm::gui {
 
@@ -144,6 +146,10 @@ bool renderProject(QPagedPaintDevice& device, const ProjectTable& table, const T
 bool printProject(const ProjectTable& table, const Texts& texts, QWidget* parent, QString* error)
 {
     if (error) error->clear();
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        if (error) *error = QString::fromStdString(ownText(texts, OwnText::NoPrinter));
+        return false;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     QPrintDialog dialog(&printer, parent);
@@ -156,7 +162,9 @@ bool printProject(const ProjectTable& table, const Texts& texts, QWidget* parent
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted) return false;
     if (!renderProject(printer, table, texts, now())) {
-        if (error) *error = errorText(printer.printerName(), QStringLiteral("the printer could not print the page"));
+        if (error)
+            *error =
+                QString::fromStdString(ownText(texts, OwnText::PrinterFailed, {printer.printerName().toStdString()}));
         return false;
     }
     return true;

@@ -8,9 +8,12 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "core/app/OwnTexts.h"
 #include "core/dbgen/WriteDb.h"
 #include "core/project/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
@@ -46,8 +49,12 @@ QVariant ProjectTableModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole) return QString::fromStdString(table_.cell(row, index.column()));
     if (role == Qt::TextAlignmentRole) {
         if (index.column() == 1 || index.column() == 2) return int(Qt::AlignLeft | Qt::AlignVCenter);
-        if (index.column() == 0)
-            return int((table_.labelsRightAligned() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (index.column() == 0) {
+            // The same in a new and in a loaded project: right beside a CPU's extra slots.
+            const int second = table_.lastRow() >= 2 ? table_.RowIs(2) : kind::None;
+            const bool right = second == kind::SlotA || second == kind::SlotM;
+            return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        }
         return int(Qt::AlignCenter);
     }
     return {};
@@ -117,7 +124,15 @@ void ProjectGrid::mouseMoveEvent(QMouseEvent* e)
     mime->setData(kRowMime, payload);
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
+    // The row itself follows the cursor, held where it was grabbed.
+    const QRect first = visualRect(model()->index(row - 1, 0));
+    QRect band = first.united(visualRect(model()->index(row - 1, 2))).intersected(viewport()->rect());
+    if (!band.isEmpty()) {
+        drag->setPixmap(viewport()->grab(band));
+        drag->setHotSpot(pressPos_ - band.topLeft());
+    }
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    setDropRow(0, {});
 }
 
 void ProjectGrid::mouseDoubleClickEvent(QMouseEvent* e)
@@ -170,12 +185,48 @@ bool ProjectGrid::acceptDrag(QDropEvent* e)
     const bool allowed = row > 0 && window_.table().IsAllowedInRow(s.app.CurrentModule, row);
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     if (!allowed) {
+        ProjectTable& t = window_.table();
+        setDropRow(0, row > 0 ? QString::fromStdString(
+                                    t.refusalText(t.WhyNotAllowed(s.app.CurrentModule, row), s.app.CurrentModule, row))
+                              : QString());
         e->ignore();
         return false;
     }
+    setDropRow(row, {});
     e->setDropAction(ctrl && m->hasFormat(kRowMime) ? Qt::CopyAction : Qt::MoveAction);
     e->accept();
     return true;
+}
+
+void ProjectGrid::setDropRow(int row, const QString& note)
+{
+    if (row != dropRow_) {
+        dropRow_ = row;
+        viewport()->update();
+    }
+    emit window_.dropNote(note);
+}
+
+void ProjectGrid::dragLeaveEvent(QDragLeaveEvent* e)
+{
+    setDropRow(0, {});
+    QTableView::dragLeaveEvent(e);
+}
+
+void ProjectGrid::paintEvent(QPaintEvent* e)
+{
+    QTableView::paintEvent(e);
+    if (dropRow_ < 1) return;
+    // The row that takes the drop, framed in the highlight colour.
+    const QModelIndex a = model()->index(dropRow_ - 1, 0);
+    const QModelIndex b = model()->index(dropRow_ - 1, model()->columnCount() - 1);
+    const QRect r = visualRect(a).united(visualRect(b));
+    QPainter p(viewport());
+    QColor fill = palette().color(QPalette::Highlight);
+    fill.setAlpha(60);
+    p.fillRect(r, fill);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.drawRect(r.adjusted(1, 1, -1, -1));
 }
 
 void ProjectGrid::dragEnterEvent(QDragEnterEvent* e)
@@ -193,7 +244,9 @@ void ProjectGrid::dragMoveEvent(QDragMoveEvent* e)
 
 void ProjectGrid::dropEvent(QDropEvent* e)
 {
-    if (!acceptDrag(e)) return;
+    const bool accepted = acceptDrag(e);
+    setDropRow(0, {});
+    if (!accepted) return;
     const int row = tableRowAt(e->position().toPoint());
     window_.dropped(e->mimeData(), row, e->modifiers() & Qt::ControlModifier);
 }
@@ -256,6 +309,17 @@ std::array<int, 7> ProjectWindow::columnWidthsTwips() const
     return w;
 }
 
+QSize ProjectWindow::preferredSize() const
+{
+    constexpr int stationRows = 22;  // CPU, extra slots, sixteen numbered slots, a connector
+    int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < ProjectTable::kColumns; ++c) width += grid_->columnWidth(c);
+    const int height = 2 * grid_->frameWidth() + grid_->horizontalHeader()->minimumHeight() +
+                       stationRows * grid_->verticalHeader()->defaultSectionSize();
+    const QMargins m = layout()->contentsMargins();
+    return {width + m.left() + m.right(), height + m.top() + m.bottom()};
+}
+
 void ProjectWindow::refresh()
 {
     model_.refresh();
@@ -269,6 +333,8 @@ void ProjectWindow::selectRow(int row)
     const QModelIndex idx = model_.index(table_.currentRow() - 1, 1);
     grid_->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     grid_->scrollTo(idx);
+    // The slot labels stay in sight.
+    grid_->horizontalScrollBar()->setValue(grid_->horizontalScrollBar()->minimum());
     emit editStateChanged();
 }
 
@@ -339,10 +405,8 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     ProjectInfo& info = table_.info();
     QString path = QString::fromStdString(info.ProjektPfad);
     if (!info.Gespeichert || saveAs || path.isEmpty()) {
-        QString folder = path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                        : QFileInfo(path).absolutePath();
         const QString chosen =
-            FileDialogs::saveFile(this, session_.msg(1075), folder, session_.msg(1077), QStringLiteral("qv4"));
+            FileDialogs::saveFile(this, session_.msg(1075), saveProposal(), session_.msg(1077), QStringLiteral("qv4"));
         if (chosen.isEmpty()) return false;
         // Long names are stored under their first 8 characters; that name may
         // belong to another project, which is never replaced without asking.
@@ -362,7 +426,9 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     }
     const std::string err = saveProject(table_, table_.info().ProjektPfad);
     if (!err.empty()) {
-        session_.app.ask(1080, 1078, style::Ok + style::Critical);
+        session_.app.asker.ShowMessage(
+            withFileAndReason(session_.app.texts, session_.app.messages[1080], table_.info().ProjektPfad, err),
+            session_.app.messages[1078], style::Ok + style::Critical);
         emit editStateChanged();
         return false;
     }
@@ -371,7 +437,19 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     return true;
 }
 
-bool ProjectWindow::ProjektLaden(const QString& path)
+QString ProjectWindow::saveProposal() const
+{
+    // A saved project proposes its own file; a new one its title in the
+    // last folder used, else the documents folder, else the home folder.
+    if (!path().isEmpty()) return path();
+    QString folder = FileDialogs::lastFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir(folder).filePath(title_ + ".qv4");
+}
+
+bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
 {
     auto res = openProject(table_, path.toStdString());
     if (res.status == ProjectReadStatus::Ok) {
@@ -385,12 +463,21 @@ bool ProjectWindow::ProjektLaden(const QString& path)
         }
         return true;
     }
+    const std::string file = QDir::toNativeSeparators(path).toStdString();
+    if (error) {
+        // The caller gathers several files into one message.
+        *error = QString::fromStdString(file + ": " + res.detail);
+        return false;
+    }
     if (res.status == ProjectReadStatus::WrongVersion)
-        session_.app.asker.ShowMessage("This project is not compatible with this version of RackMason",
-                                       "Error: project is too old", style::Ok + style::Critical);
+        session_.app.asker.ShowMessage(
+            withFileAndReason(session_.app.texts, "This project is not compatible with this version of RackMason", file,
+                              res.detail),
+            "Error: project is too old", style::Ok + style::Critical);
     else
-        session_.app.asker.ShowMessage(session_.app.messages[1079] + "\n" + res.detail, session_.app.messages[1078],
-                                       style::Ok + style::Critical);
+        session_.app.asker.ShowMessage(
+            withFileAndReason(session_.app.texts, session_.app.messages[1079], file, res.detail),
+            session_.app.messages[1078], style::Ok + style::Critical);
     return false;
 }
 
@@ -408,6 +495,7 @@ void ProjectWindow::FktKonfig()
     DbSelectDialog dlg(
         session_, title_, [this](int io, int cpu) { return writeDB(io, cpu); }, this);
     dlg.setWindowTitle(session_.t(1150));
+    dlg.setTargetFile(QString::fromStdString(sourcePathFor(table_.info().ProjektPfad)));
     dlg.exec();
     grid_->setFocus();
 }

@@ -52,15 +52,22 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+public:
+    int dropRow() const { return dropRow_; }  // the row a drop would go to; 0 when none
 
 private:
     int tableRowAt(const QPoint& pos) const;
     bool acceptDrag(QDropEvent* e);
+    void setDropRow(int row, const QString& note);
 
     ProjectWindow& window_;
     QPoint pressPos_;
     int pressRow_ = 0;
+    int dropRow_ = 0;
 };
 
 // What a module or CPU dialog does: edit CurrentModule (and NextModule);
@@ -81,7 +88,10 @@ public:
 
     // ---- commands of the main window
     bool ProjektSpeichern(bool saveAs);
-    bool ProjektLaden(const QString& path);  // false: the window is to be closed
+    // false: the window is to be closed. With `error`, the failure is
+    // described there instead of in a message.
+    bool ProjektLaden(const QString& path, QString* error = nullptr);
+    QString saveProposal() const;  // the file Save As offers
     void FktCut();
     void FktCopy();
     void FktPaste();
@@ -95,6 +105,8 @@ public:
     void OpenModuleDialog(int row);
     void ChangeFlexGridFontANDColWidth();
     std::array<int, 7> columnWidthsTwips() const;
+    // Room for every column and the rows of a full station.
+    QSize preferredSize() const;
 
     // After any change of the table: redraw, keep the selection, tell the main window.
     void refresh();
@@ -115,6 +127,8 @@ signals:
     void saved(const QString& path);
     void contextMenuWanted(const QPoint& globalPos);
     void windowClosed(ProjectWindow* window);
+    // While dragging: why the row under the cursor refuses the drop; empty when it takes it.
+    void dropNote(const QString& note);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -168,8 +168,9 @@ TEST_F(ModuleRows, OkOnOneRowKeepsTheOthers)
 TEST_F(ModuleRows, TheOtherRowsStayTakenDuringTheSearch)
 {
     const RowEintrag x = table.record(9);
+    // The question names what holds the range asked for and what is offered.
     asker.expect("Next free address:" + std::to_string(x.InBase + 4), answer::Yes)
-        .expect("Next free address:" + std::to_string(x.OutBase + 4), answer::Yes);
+        .expect("(QMV2.K084) holds " + std::to_string(x.OutBase), answer::Yes);
     EXPECT_EQ(ok(10, x.InBase, x.OutBase), ModuleOkResult::Written);
     EXPECT_EQ(table.record(9), x);
     EXPECT_EQ(table.record(10).InBase, x.InBase + 4);

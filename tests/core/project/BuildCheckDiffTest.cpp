@@ -158,7 +158,7 @@ TEST_F(CheckAndDiff, DiffNamesWhatChanged)
     app.CurrentModule = other.record(6);  // moved
     ASSERT_TRUE(other.dropFromTable(other, 6, 9, false));
     other.setCurrentRow(7);
-    app.ConfirmDelete = true;
+    app.ConfirmDelete = false;
     other.FktDelete();  // removed
     other.setCurrentRow(10);
     ASSERT_TRUE(other.DblClickInTree(indexOf(app.ModulKatalog, "QMV2.E301")));  // placed

@@ -142,15 +142,16 @@ TEST_F(Editing, ALoneSubRowIsNotPasted)
     EXPECT_TRUE(table.rowEmpty(9));
 }
 
-TEST_F(Editing, DeleteAsksUnlessTheOptionSaysOtherwise)
+TEST_F(Editing, DeleteAsksWhileConfirmationIsOn)
 {
     ASSERT_TRUE(place("QMV2.D110", 5));
     select(5);
+    ASSERT_TRUE(app.ConfirmDelete);  // on from the start
     asker.expect("delete the selected Row", answer::No);
     table.FktDelete();
     EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
     EXPECT_EQ(app.ClipboardModule.BestellNr, "QMV2.D110");
-    app.ConfirmDelete = true;
+    app.ConfirmDelete = false;
     table.FktDelete();
     EXPECT_TRUE(table.rowEmpty(5));
 }

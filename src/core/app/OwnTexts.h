@@ -1,0 +1,29 @@
+// Texts of the program's own that the text table does not hold: the facts
+// added after a text-table message, in the language of the text table.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "core/app/TextTable.h"
+
+namespace rm {
+
+enum class OwnText {
+    FileNamed,        // "File: %1"
+    Reason,           // "Reason: %1"
+    FileMissing,      // the reason for a file that is not there
+    NotAProjectFile,  // the reason for a name without the project extension
+    FileWritten,      // after Generate: "Written: %1"
+    NoPrinter,        // printing with no printer installed
+    PrinterFailed,    // "The printer %1 could not print the page."
+};
+
+// The text in the language of `texts`, with %1, %2 ... filled from args.
+std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std::string> args = {});
+
+// A text-table message followed by the file and the reason, one per line.
+std::string withFileAndReason(const Texts& texts, const std::string& message, const std::string& file,
+                              const std::string& reason);
+
+}  // namespace rm

@@ -1,0 +1,66 @@
+#include "gui/app/StatusLine.h"
+
+#include "core/project/ProjectCheck.h"
+#include "core/project/StatusSummary.h"
+#include "gui/project/ProjectWindow.h"
+
+namespace rm::gui {
+
+StatusLine::StatusLine(Session& session, QWidget* parent)
+    : QStatusBar(parent),
+      session_(session),
+      row_(new QLabel(this)),
+      slots_(new QLabel(this)),
+      problems_(new QPushButton(this))
+{
+    setObjectName("StatusLine");
+    row_->setObjectName("lblStatusRow");
+    slots_->setObjectName("lblStatusSlots");
+    problems_->setObjectName("btnStatusProblems");
+    problems_->setFlat(true);
+    problems_->setCursor(Qt::PointingHandCursor);
+    row_->setTextFormat(Qt::PlainText);
+    slots_->setTextFormat(Qt::PlainText);
+    addWidget(row_, 1);
+    addPermanentWidget(slots_);
+    addPermanentWidget(problems_);
+    connect(problems_, &QPushButton::clicked, this, &StatusLine::listProblems);
+    showProject(nullptr);
+}
+
+void StatusLine::showProject(ProjectWindow* w)
+{
+    problems_->setVisible(w != nullptr);
+    slots_->setVisible(w != nullptr);
+    if (!w) {
+        row_->clear();
+        problemList_.clear();
+        return;
+    }
+    const ProjectTable& t = w->table();
+    const Texts& texts = session_.app.texts;
+    row_->setText(QString::fromStdString(selectedRowText(texts, t, t.currentRow())));
+    slots_->setText(QString::fromStdString(stationSlotsText(texts, stationSlots(t))));
+    problemList_ = checkProject(t, session_.app.ModulKatalog).problems;
+    problems_->setText(QString::fromStdString(problemCountText(texts, problemList_.size())));
+    problems_->setEnabled(!problemList_.empty());
+}
+
+void StatusLine::showNote(const QString& note)
+{
+    if (note.isEmpty())
+        clearMessage();
+    else
+        showMessage(note);
+}
+
+void StatusLine::listProblems()
+{
+    if (problemList_.empty()) return;
+    std::string text;
+    for (const std::string& p : problemList_) text += "- " + p + "\n";
+    session_.app.asker.ShowMessage(text, problemCountText(session_.app.texts, problemList_.size()),
+                                   style::Ok + style::Information);
+}
+
+}  // namespace rm::gui

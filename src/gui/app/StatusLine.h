@@ -1,0 +1,37 @@
+// The status bar of the main window: the selected row of the active project,
+// its stations' numbered slots, and the number of problems the project check
+// finds; a click on that number lists them.
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <string>
+#include <vector>
+
+#include "gui/app/Session.h"
+
+namespace rm::gui {
+
+class ProjectWindow;
+
+class StatusLine : public QStatusBar {
+    Q_OBJECT
+public:
+    StatusLine(Session& session, QWidget* parent);
+
+    // Shows the state of `window`; nullptr clears the line.
+    void showProject(ProjectWindow* window);
+    // A passing note (a drop that would be refused, say); empty clears it.
+    void showNote(const QString& note);
+    void listProblems();
+
+private:
+    Session& session_;
+    QLabel* row_;
+    QLabel* slots_;
+    QPushButton* problems_;
+    std::vector<std::string> problemList_;
+};
+
+}  // namespace rm::gui
