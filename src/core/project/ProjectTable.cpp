@@ -414,61 +414,45 @@ bool ProjectTable::subListResolves(const RowEintrag& rec) const
 
 bool ProjectTable::IsAllowedInRow(const RowEintrag& rec, int row) const
 {
-    if (row < 1 || row > lastRow()) return false;
-    // A CPU belongs in row 1 and a rack on a "+" row, nowhere else: written
-    // anywhere else either would rebuild the station from there on.
-    if (rec.hasFlag(flags::Cpu) && RowIs(row) != kind::CpuRow) return false;
-    if (rec.hasFlag(flags::Extension) && RowIs(row) != kind::Connector) return false;
-    switch (RowIs(row)) {
-        case kind::CpuRow:
-            return rec.hasFlag(flags::Cpu) && stationFitsTable(rec, 1);
-        case kind::Connector:
-            return rec.hasFlag(flags::Extension) && FamilyFits(row, rec) && !isMaxSlotNbrReached(rec, row) &&
-                   stationFitsTable(rec, row);
-        case kind::SlotA:
-        case kind::SlotB: {
-            const int bit = RowIs(row) == kind::SlotA ? flags::SlotA : flags::SlotB;
-            return rec.hasFlag(bit) && (getCPUBestell() != "QMV1.R200" || (rec.Modus & 1));
-        }
-        case kind::SlotMB:
-        case kind::SlotM:
-            return false;
-        default:
-            break;
-    }
-    if (!rec.hasFlag(flags::Inputs | flags::Outputs | flags::Min256 | flags::SubEntries))
-        return rec.hasFlag(flags::NoIoSlot);
-    // A lone sub-row of a several-row module cannot stand on its own.
-    if (!isSet(rec.IsHead) && rec.SonNbr > 0) return false;
-    return SlotFits(row, rowsOf(rec)) && FamilyFits(row, rec) && subListResolves(rec);
+    return WhyNotAllowed(rec, row) == Refusal::None;
 }
 
 Refusal ProjectTable::WhyNotAllowed(const RowEintrag& rec, int row) const
 {
-    // Walks the rules of IsAllowedInRow in its order, to name the one that failed.
-    if (IsAllowedInRow(rec, row)) return Refusal::None;
     if (row < 1 || row > lastRow()) return Refusal::SlotKind;
-    switch (RowIs(row)) {
+    const int k = RowIs(row);
+    // A CPU belongs in row 1 and a rack on a "+" row, nowhere else: written
+    // anywhere else either would rebuild the station from there on.
+    if (rec.hasFlag(flags::Cpu) && k != kind::CpuRow) return Refusal::SlotKind;
+    if (rec.hasFlag(flags::Extension) && k != kind::Connector) return Refusal::SlotKind;
+    switch (k) {
         case kind::CpuRow:
-            if (rec.hasFlag(flags::Cpu) && !stationFitsTable(rec, 1)) return Refusal::TableFull;
-            return Refusal::SlotKind;
+            if (!rec.hasFlag(flags::Cpu)) return Refusal::SlotKind;
+            return stationFitsTable(rec, 1) ? Refusal::None : Refusal::TableFull;
         case kind::Connector:
             if (!rec.hasFlag(flags::Extension)) return Refusal::SlotKind;
             if (!FamilyFits(row, rec)) return Refusal::Family;
             if (isMaxSlotNbrReached(rec, row)) return Refusal::SlotMaximum;
-            if (!stationFitsTable(rec, row)) return Refusal::TableFull;
+            return stationFitsTable(rec, row) ? Refusal::None : Refusal::TableFull;
+        case kind::SlotA:
+        case kind::SlotB: {
+            const int bit = k == kind::SlotA ? flags::SlotA : flags::SlotB;
+            const bool ok = rec.hasFlag(bit) && (getCPUBestell() != "QMV1.R200" || (rec.Modus & 1));
+            return ok ? Refusal::None : Refusal::SlotKind;
+        }
+        case kind::SlotMB:
+        case kind::SlotM:
             return Refusal::SlotKind;
-        case kind::Slot:
-            break;
         default:
-            return Refusal::SlotKind;
+            break;
     }
-    if (!rec.hasFlag(flags::Inputs | flags::Outputs | flags::Min256 | flags::SubEntries)) return Refusal::SlotKind;
+    if (!rec.hasFlag(flags::Inputs | flags::Outputs | flags::Min256 | flags::SubEntries))
+        return rec.hasFlag(flags::NoIoSlot) ? Refusal::None : Refusal::SlotKind;
+    // A lone sub-row of a several-row module cannot stand on its own.
     if (!isSet(rec.IsHead) && rec.SonNbr > 0) return Refusal::SlotKind;
     if (!SlotFits(row, rowsOf(rec))) return Refusal::NoRoomInGroup;
     if (!FamilyFits(row, rec)) return Refusal::Family;
-    if (!subListResolves(rec)) return Refusal::UnknownOrder;
-    return Refusal::SlotKind;
+    return subListResolves(rec) ? Refusal::None : Refusal::UnknownOrder;
 }
 
 std::string ProjectTable::refusalText(Refusal why, const RowEintrag& rec, int row) const
