@@ -1,35 +1,31 @@
-// The module description reader over arbitrary bytes, then the catalog tree
-// over a fixed catalog file that names some of the modules, nests groups and
-// loops back on itself.
+// The catalog file and the module description file together, as start-up
+// reads them: the input is the catalog file, a NUL byte, then the module
+// description file (without a NUL byte, all of it is the description file
+// and the catalog file is empty). Then the catalog tree over both.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/app/IniFile.h"
+#include "core/app/TextTable.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/catalog/ModuleCatalog.h"
 #include "core/project/ProjectJson.h"
 
 namespace {
 
-const rm::IniFile& catalogFile()
+// Checks that the tree stays within its bounds and points at records that
+// exist, showing their designations; returns the number of nodes below n.
+int checkNode(const rm::CatalogNode& n, const rm::ModuleCatalog& cat, int depth)
 {
-    static const rm::IniFile ini(
-        "[Katalog]\r\nTitle=Fuzz\r\nEntries=4\r\nEntry1=CPU QMV\r\nEntry2=QMV2.R300\r\nEntry3=Loop\r\nEntry4=Empty\r\n"
-        "[CPU QMV]\r\nEntries=3\r\nEntry1=QMV2.R300\r\nEntry2=QMV1.R200\r\nEntry3=X\r\n"
-        "[QMV2.R300]\r\nEntries=4\r\nEntry1=QMV2.D110\r\nEntry2=Loop\r\nEntry3=NULL\r\nEntry4=QMV2.K084\r\n"
-        "[Loop]\r\nEntries=3\r\nEntry1=QMV2.R300\r\nEntry2=QMV2.E301\r\nEntry3=A\r\n"
-        "[Empty]\r\nEntries=0\r\n");
-    return ini;
-}
-
-// Checks that the tree points at records that exist, showing their designations.
-void checkNode(const rm::CatalogNode& n, const rm::ModuleCatalog& cat)
-{
+    if (depth > rm::kMaxCatalogDepth + 1) __builtin_trap();
     if (!n.isGroup && n.index != 0) {
         if (!cat.validIndex(n.index) || cat.at(n.index).Bezeichnung != n.text) __builtin_trap();
     }
-    for (const auto& c : n.children) checkNode(c, cat);
+    int nodes = 0;
+    for (const auto& c : n.children) nodes += 1 + checkNode(c, cat, depth + 1);
+    return nodes;
 }
 
 }  // namespace
@@ -37,8 +33,13 @@ void checkNode(const rm::CatalogNode& n, const rm::ModuleCatalog& cat)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view in(reinterpret_cast<const char*>(data), size);
-    const rm::ModuleCatalog cat = rm::parseModuleDescriptions(in);
+    const std::size_t split = in.find('\0');
+    const std::string iniBytes(split == std::string_view::npos ? std::string_view{} : in.substr(0, split));
+    const std::string_view nura = split == std::string_view::npos ? in : in.substr(split + 1);
 
+    std::string error;
+    const rm::ModuleCatalog cat = rm::parseModuleDescriptions(nura, &error);
+    if (cat.count() > rm::kMaxModuleRecords) __builtin_trap();
     std::size_t listed = 0;
     for (int i = 1; i <= cat.count(); ++i) {
         const rm::RowEintrag& r = cat.at(i);
@@ -47,12 +48,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (first < 1 || first > i || cat.at(first).BestellNr != r.BestellNr) __builtin_trap();
         listed += r.SubList.size() + r.KanalWerte.size();
     }
+    if (listed > rm::kMaxSubEntryPlaces + 7 * static_cast<std::size_t>(cat.count())) __builtin_trap();
 
-    const rm::CatalogNode root = rm::CreateTreeV(catalogFile(), cat);
-    checkNode(root, cat);
-    (void)rm::catalogToJson(root, cat).dump();
-    // Sub-entry counts let a few bytes ask for thousands of places per record;
-    // the JSON view of such a catalog is skipped to keep each run short.
+    const rm::IniFile ini(iniBytes);
+    // Reading what was written gives the same values.
+    if (rm::IniFile(ini.bytes()).getString("Katalog", "Title", "leer", 80) !=
+        ini.getString("Katalog", "Title", "leer", 80))
+        __builtin_trap();
+    rm::CatalogTreeReport report;
+    const rm::CatalogNode root = rm::CreateTreeV(ini, cat, &report);
+    const int nodes = checkNode(root, cat, 0);
+    if (nodes > rm::kMaxCatalogNodes) __builtin_trap();
+    (void)rm::catalogWarnings(rm::Texts(rm::kGermanBase), report, "NURA_G.txt");
+    // The JSON views of large trees and of many sub-entry places are skipped
+    // to keep each run short.
+    if (nodes < 10000) (void)rm::catalogToJson(root, cat).dump();
     if (listed < 100000) (void)rm::modulesToJson(cat).dump();
     return 0;
 }

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets and runs each one for FUZZ_SECONDS (default 20)
-# on a copy of its seed corpus, so the corpus in the repository stays as it is.
+# Builds the libFuzzer targets and runs each one for FUZZ_SECONDS on a copy of
+# its seed corpus, so the corpus in the repository stays as it is. Inputs may
+# grow to FUZZ_MAX_LEN bytes (or the largest seed, when that is larger).
 # Fails when a target crashes, leaks, runs out of memory or finds a mismatch.
 #
-#   FUZZ_SECONDS=300 scripts/run-fuzzers.sh      # longer runs
+# Run by hand it takes its time (10 minutes per target); the test script
+# asks for a short run.
+#
+#   scripts/run-fuzzers.sh                       # 10 minutes per target
+#   FUZZ_SECONDS=20 scripts/run-fuzzers.sh       # a short run
 #   JOBS=2 scripts/run-fuzzers.sh                # limit build parallelism
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-seconds="${FUZZ_SECONDS:-20}"
+seconds="${FUZZ_SECONDS:-600}"
+max_len="${FUZZ_MAX_LEN:-65536}"
 
 cmake --preset fuzz
 cmake --build --preset fuzz ${JOBS:+-j "$JOBS"}
@@ -28,9 +34,11 @@ for corpus in fuzz/corpus/*/; do
     fi
     mkdir -p "$work/$name/corpus" "$work/$name/artifacts"
     cp -R "$corpus". "$work/$name/corpus/"
-    echo "=== $name: ${seconds}s"
+    largest="$(find "$corpus" -type f -printf '%s\n' | sort -n | tail -n 1)"
+    len=$(( ${largest:-0} > max_len ? ${largest:-0} : max_len ))
+    echo "=== $name: ${seconds}s, inputs up to $len bytes"
     if ! "$target" "$work/$name/corpus" \
-        -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=1 \
+        -max_total_time="$seconds" -max_len="$len" -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$work/$name/artifacts/" 2>"$work/$name/log"; then
         tail -n 60 "$work/$name/log" >&2
         mkdir -p build/fuzz/findings

@@ -4,9 +4,11 @@
 // could not be read or written or is not valid.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <new>
 #include <optional>
 
 #include "core/app/AppState.h"
@@ -76,6 +78,7 @@ struct Loaded {
     rm::LanguageChoice language;
     rm::ModuleCatalog catalog;
     rm::IniFile catalogFile;
+    rm::CatalogNode tree;
 };
 
 Loaded loadCatalog(const fs::path& resources, const std::string& lang)
@@ -85,6 +88,9 @@ Loaded loadCatalog(const fs::path& resources, const std::string& lang)
     l.language = rm::LoadLanguage(resources);
     if (!l.language.catalogFound)
         throw Failure{kFileError, iniPath.string() + ": System file missing:NURA_x.TXT or KATALOG.INI"};
+    if (!l.language.catalogError.empty())
+        throw Failure{kFileError, iniPath.string() + ": System file missing:NURA_x.TXT or KATALOG.INI (" +
+                                      l.language.catalogError + ")"};
     if (!lang.empty()) rm::selectLanguage(lang == "de" ? "DEUTSCH" : lang == "fr" ? "OPTION" : "ENGLISH", l.language);
     if (l.language.moduleFileName.empty())
         throw Failure{kFileError, iniPath.string() +
@@ -96,7 +102,19 @@ Loaded loadCatalog(const fs::path& resources, const std::string& lang)
         throw Failure{kFileError,
                       data.string() + ": System file missing:NURA_x.TXT or KATALOG.INI (" + res.error + ")"};
     l.catalog = std::move(*res.catalog);
-    l.catalogFile = rm::IniFile::load(iniPath);
+    std::string error;
+    l.catalogFile = rm::IniFile::load(iniPath, &error);
+    if (!error.empty())
+        throw Failure{kFileError, iniPath.string() + ": System file missing:NURA_x.TXT or KATALOG.INI (" + error + ")"};
+    rm::CatalogTreeReport report;
+    l.tree = rm::CreateTreeV(l.catalogFile, l.catalog, &report);
+    if (!report.refused.empty()) throw Failure{kFileError, iniPath.string() + ": " + report.refused};
+    std::string warnings = rm::catalogWarnings(rm::Texts(rm::kEnglishBase), report, data.filename().string());
+    for (std::size_t pos = 0; pos < warnings.size();) {
+        auto nl = std::min(warnings.find('\n', pos), warnings.size());
+        std::cerr << "rackmason-cli: warning: " << warnings.substr(pos, nl - pos) << "\n";
+        pos = nl + 1;
+    }
     return l;
 }
 
@@ -325,11 +343,10 @@ int main(int argc, char** argv)
         if (*catalogCmd || *modulesCmd) {
             Loaded l = loadCatalog(resources, language);
             if (*catalogCmd) {
-                auto root = rm::CreateTreeV(l.catalogFile, l.catalog);
                 if (json)
-                    std::cout << rm::catalogToJson(root, l.catalog).dump(2) << "\n";
+                    std::cout << rm::catalogToJson(l.tree, l.catalog).dump(2) << "\n";
                 else
-                    printTree(root, 0);
+                    printTree(l.tree, 0);
             } else if (json) {
                 std::cout << rm::modulesToJson(l.catalog).dump(2) << "\n";
             } else {
@@ -346,6 +363,9 @@ int main(int argc, char** argv)
     } catch (const Failure& f) {
         std::cerr << "rackmason-cli: " << f.message << "\n";
         return f.code;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "rackmason-cli: out of memory\n";
+        return kFileError;
     } catch (const std::exception& e) {
         std::cerr << "rackmason-cli: " << e.what() << "\n";
         return kFileError;

@@ -1,5 +1,6 @@
 // rackmason-cli as a user runs it: exit codes, outputs and files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -103,6 +104,64 @@ TEST_F(Cli, CatalogAndModules)
     fs::remove(dir / "res" / "katalog.INI");
     EXPECT_EQ(run("catalog --json"), 3);
     EXPECT_NE(err.find("System file missing"), std::string::npos);
+}
+
+TEST_F(Cli, NothingButRegularFilesIsRead)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+    const std::string fifo = path("fifo"), folder = path("res");
+    const std::pair<std::string, std::string> cases[] = {
+        {"generate " + fifo, fifo},
+        {"export " + fifo, fifo},
+        {"check " + fifo, fifo},
+        {"diff " + path("p.qv4") + " " + fifo, fifo},
+        {"import " + fifo + " -o " + path("x.qv4"), fifo},
+        {"build " + fifo + " -o " + path("x.qv4"), fifo},
+        {"import " + folder + " -o " + path("x.qv4"), folder},
+    };
+    for (const auto& [args, named] : cases) {
+        EXPECT_EQ(run(args), 3) << args;
+        EXPECT_NE(err.find(named + ": "), std::string::npos) << err;
+    }
+    for (const char* file : {"NURA_E.txt", "katalog.INI"}) {
+        const fs::path data = dir / "res" / file;
+        fs::rename(data, dir / "saved");
+        ASSERT_EQ(::mkfifo(data.c_str(), 0600), 0);
+        EXPECT_EQ(run("catalog"), 3) << file;
+        EXPECT_NE(err.find(data.string() + ": System file missing"), std::string::npos) << err;
+        EXPECT_NE(err.find("not a regular file"), std::string::npos) << err;
+        fs::remove(data);
+        fs::rename(dir / "saved", data);
+    }
+}
+
+TEST_F(Cli, CatalogFilesThatCannotBeUsedAreReported)
+{
+    // The entry QMV2.NONE of the test catalog names no module: said once, and the tool goes on.
+    ASSERT_EQ(run("catalog"), 0) << err;
+    EXPECT_EQ(err,
+              "rackmason-cli: warning: Catalog entries that name no module of NURA_E.txt and insert nothing: 1 "
+              "(QMV2.NONE)\n");
+
+    // An editor's byte-order mark right before the first record.
+    const std::string text = testCatalogText();
+    write(dir / "res" / "NURA_E.txt", "\xEF\xBB\xBF" + text.substr(text.find("\n[") + 1));
+    ASSERT_EQ(run("modules"), 0) << err;
+    EXPECT_EQ(out.substr(0, out.find('\t', 2)), "1\tQMV2.R300");
+
+    write(dir / "res" / "NURA_E.txt", "\r\n\r\n");
+    EXPECT_EQ(run("modules"), 3);
+    EXPECT_NE(err.find("NURA_E.txt: System file missing:NURA_x.TXT or KATALOG.INI (holds no module record)"),
+              std::string::npos)
+        << err;
+
+    write(dir / "res" / "NURA_E.txt", testCatalogText());
+    write(dir / "res" / "katalog.INI",
+          "[Katalog]\r\nEntries=1\r\nEntry1=Fan\r\n[Fan]\r\nEntries=32767\r\n[leer]\r\nEntries=32767\r\n"
+          "[LANGUAGE]\r\nSELECTED=ENGLISH\r\n");
+    EXPECT_EQ(run("catalog"), 3);
+    EXPECT_NE(err.find("grows past 100000 entries in group \"leer\""), std::string::npos) << err;
 }
 
 TEST_F(Cli, BuildExportImportRoundTrip)

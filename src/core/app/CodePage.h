@@ -14,4 +14,11 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // Characters that windows-1252 cannot hold become "?"; malformed UTF-8 too.
 std::string utf8ToCp1252(std::string_view text);
 
+// The text after a UTF-8 byte-order mark at its start; editors add one when
+// they save a file as UTF-8.
+inline std::string_view skipBom(std::string_view text)
+{
+    return text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text;
+}
+
 }  // namespace rm

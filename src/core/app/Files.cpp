@@ -8,24 +8,46 @@
 #include <fstream>
 #include <random>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace rm {
 
 ReadResult readFile(const fs::path& path, std::uintmax_t maxSize)
 {
+    // Only a regular file is opened: a FIFO or a device would block the
+    // open or the read for as long as nobody writes to it.
     std::error_code ec;
-    if (fs::is_directory(path, ec)) return {std::nullopt, "is a folder, not a file"};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {std::nullopt, std::strerror(errno)};
-    in.seekg(0, std::ios::end);
-    auto end = in.tellg();
-    if (end < 0) return {std::nullopt, "cannot be read"};
-    auto size = static_cast<std::uintmax_t>(end);
+    const auto st = fs::status(path, ec);
+    if (ec) return {std::nullopt, ec.message()};
+    if (st.type() == fs::file_type::directory) return {std::nullopt, "is a folder, not a file"};
+    if (st.type() != fs::file_type::regular) return {std::nullopt, "is not a regular file"};
+    // Opened without blocking, and checked again, in case the name was
+    // given to something else in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {std::nullopt, std::strerror(errno)};
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return {std::nullopt, std::strerror(errno)};
+    if (!S_ISREG(info.st_mode)) return {std::nullopt, "is not a regular file"};
+    const auto size = static_cast<std::uintmax_t>(info.st_size);
     if (size > maxSize)
         return {std::nullopt,
                 "is too large (" + std::to_string(size) + " bytes, at most " + std::to_string(maxSize) + " expected)"};
-    in.seekg(0);
     std::string data(static_cast<std::size_t>(size), '\0');
-    if (size > 0 && !in.read(data.data(), static_cast<std::streamsize>(size))) return {std::nullopt, "cannot be read"};
+    std::size_t got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {std::nullopt, std::strerror(errno)};
+        if (n == 0) break;  // the file was cut while we read it
+        got += static_cast<std::size_t>(n);
+    }
+    data.resize(got);
     return {std::move(data), {}};
 }
 

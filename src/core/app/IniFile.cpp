@@ -48,14 +48,23 @@ constexpr std::uintmax_t kMaxIniSize = 16u << 20;
 
 }  // namespace
 
-IniFile::IniFile(const std::string& bytes)
+IniFile::IniFile(const std::string& file)
 {
+    // A file that starts with a byte-order mark is UTF-8: its lines are kept
+    // as they are, to be written back so, and read in windows-1252 like
+    // every other file.
+    const std::string_view text = skipBom(file);
+    utf8_ = text.size() != file.size();
+    const std::string bytes(text);
+    // A file with carriage returns and no line feed at all ends its lines with CR.
+    const bool crOnly = bytes.find('\n') == std::string::npos && bytes.find('\r') != std::string::npos;
+    const char end = crOnly ? '\r' : '\n';
     std::size_t pos = 0;
     bool sawCrLf = false, sawLf = false;
     while (pos < bytes.size()) {
-        auto nl = bytes.find('\n', pos);
+        auto nl = bytes.find(end, pos);
         std::string line = bytes.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        if (nl != std::string::npos) {
+        if (nl != std::string::npos && !crOnly) {
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
                 sawCrLf = true;
@@ -68,13 +77,20 @@ IniFile::IniFile(const std::string& bytes)
         pos = nl + 1;
     }
     if (sawLf && !sawCrLf) eol_ = "\n";
+    if (crOnly) eol_ = "\r";
     index();
 }
 
-IniFile IniFile::load(const std::filesystem::path& path)
+IniFile IniFile::load(const std::filesystem::path& path, std::string* error)
 {
     auto r = readFile(path, kMaxIniSize);
+    if (error) *error = r.error;
     return r.data ? IniFile(*r.data) : IniFile();
+}
+
+std::string IniFile::decoded(const std::string& line) const
+{
+    return utf8_ ? utf8ToCp1252(line) : line;
 }
 
 void IniFile::index()
@@ -82,7 +98,8 @@ void IniFile::index()
     values_.clear();
     std::string current;
     bool inSection = false;
-    for (const auto& line : lines_) {
+    for (const auto& raw : lines_) {
+        const std::string line = decoded(raw);
         std::string name, key, value;
         if (sectionName(line, name)) {
             current = lower(name);
@@ -137,13 +154,15 @@ void IniFile::setString(const std::string& section, const std::string& key, cons
 {
     const std::string sec = lower(utf8ToCp1252(section));
     const std::string k = lower(utf8ToCp1252(key));
-    const std::string newLine = utf8ToCp1252(key) + "=" + utf8ToCp1252(value);
+    std::string newLine = key + "=" + value;
+    if (!utf8_) newLine = utf8ToCp1252(newLine);
     std::size_t sectionStart = lines_.size();
     std::size_t insertAt = lines_.size();
     bool found = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::string line = decoded(lines_[i]);
         std::string name, lk, lv;
-        if (sectionName(lines_[i], name)) {
+        if (sectionName(line, name)) {
             if (found) break;
             if (lower(name) == sec) {
                 found = true;
@@ -151,7 +170,7 @@ void IniFile::setString(const std::string& section, const std::string& key, cons
                 insertAt = i + 1;
             }
         } else if (found) {
-            if (keyValue(lines_[i], lk, lv) && lower(lk) == k) {
+            if (keyValue(line, lk, lv) && lower(lk) == k) {
                 lines_[i] = newLine;
                 index();
                 return;
@@ -161,7 +180,7 @@ void IniFile::setString(const std::string& section, const std::string& key, cons
     }
     if (!found) {
         if (!lines_.empty() && lines_.back().empty()) lines_.pop_back();
-        lines_.push_back("[" + utf8ToCp1252(section) + "]");
+        lines_.push_back("[" + (utf8_ ? section : utf8ToCp1252(section)) + "]");
         lines_.push_back(newLine);
     } else {
         (void)sectionStart;
@@ -172,7 +191,7 @@ void IniFile::setString(const std::string& section, const std::string& key, cons
 
 std::string IniFile::bytes() const
 {
-    std::string out;
+    std::string out = utf8_ ? "\xEF\xBB\xBF" : "";
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         out += lines_[i];
         if (i + 1 < lines_.size() || !lines_[i].empty()) out += eol_;

@@ -12,9 +12,11 @@ namespace rm {
 class IniFile {
 public:
     IniFile() = default;
-    // Parses the raw bytes of a file (windows-1252, any line ends).
+    // Parses the raw bytes of a file (windows-1252, any line ends; UTF-8
+    // after a byte-order mark).
     explicit IniFile(const std::string& bytes);
-    static IniFile load(const std::filesystem::path& path);
+    // An empty file when the file cannot be read; error gets the reason.
+    static IniFile load(const std::filesystem::path& path, std::string* error = nullptr);
 
     // The value with blanks around it removed, cut to bufferSize - 1
     // characters as a fixed read buffer would; def when the key is absent.
@@ -32,7 +34,10 @@ public:
 
 private:
     void index();
+    // A line of the file in windows-1252.
+    std::string decoded(const std::string& line) const;
     std::vector<std::string> lines_;
+    bool utf8_ = false;  // the file began with a byte-order mark; written back with it
     std::string eol_ = "\r\n";
     // lower-case section -> lower-case key -> raw value (first occurrence)
     std::map<std::string, std::map<std::string, std::string>> values_;

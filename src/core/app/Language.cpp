@@ -56,9 +56,11 @@ LanguageChoice LoadLanguage(const std::filesystem::path& resourceDir)
     LanguageChoice choice;
     choice.VersionText = makeVersionText(kVersionMajor, kVersionMinor, kVersionRevision);
     auto iniPath = resourcePath(resourceDir, kCatalogFileName);
-    if (!FileExists(iniPath) || std::filesystem::is_directory(iniPath)) return choice;
+    std::error_code ec;
+    if (!FileExists(iniPath) || std::filesystem::is_directory(iniPath, ec)) return choice;
     choice.catalogFound = true;
-    IniFile ini = IniFile::load(iniPath);
+    IniFile ini = IniFile::load(iniPath, &choice.catalogError);
+    if (!choice.catalogError.empty()) return choice;
     selectLanguage(ini.getString("LANGUAGE", "SELECTED", "", 20), choice);
     choice.OptionCaption = ini.getString("LANGUAGE", "OPTION", "", 20);
     return choice;

@@ -15,6 +15,7 @@ std::string makeVersionText(int major, int minor, int revision);
 
 struct LanguageChoice {
     bool catalogFound = false;  // false: show text 1081/1082 and end the program
+    std::string catalogError;   // not empty: the catalog file is there but cannot be read, and why
     int LanguageBase = 1000;
     int LanguageIndex = 0;       // 1 English, 2 German, 3 optional third language
     std::string ModuleDataFile;  // relative to the program folder; empty when unknown

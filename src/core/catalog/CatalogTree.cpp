@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace rm {
 namespace {
@@ -15,24 +16,66 @@ std::string lower(std::string s)
     return s;
 }
 
+// True when the value starts like a number, as the integer reader takes it.
+bool looksNumeric(const std::string& v)
+{
+    std::size_t i = v.empty() || (v[0] != '-' && v[0] != '+') ? 0 : 1;
+    return i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]));
+}
+
 class Builder {
 public:
-    Builder(const IniFile& ini, const ModuleCatalog& kat) : ini_(ini), kat_(kat) {}
+    Builder(const IniFile& ini, const ModuleCatalog& kat, CatalogTreeReport& report)
+        : ini_(ini), kat_(kat), report_(report)
+    {
+    }
 
-    void addChildren(CatalogNode& node)
+    bool stopped() const { return !report_.refused.empty(); }
+
+    // The entry count of a section: values outside 0..32767 are taken as
+    // the reader always took them, and said once per section.
+    int entries(const std::string& section)
+    {
+        const int m = ini_.getInt(section, "Entries", 0);
+        if (m > 0 && m <= kMaxEntries) return m;
+        const std::string raw = ini_.getString(section, "Entries", "", kBuffer);
+        const bool bad = m != 0 || (!raw.empty() && !looksNumeric(raw));
+        if (bad && warned_.insert(lower(section)).second)
+            report_.entriesOutOfRange.push_back("[" + section + "] Entries=" + raw);
+        return std::min(m, kMaxEntries);
+    }
+
+    // Counts one more node under group; false once the tree is too large.
+    bool take(const std::string& group)
+    {
+        if (stopped()) return false;
+        if (++nodes_ > kMaxCatalogNodes) {
+            report_.refused = "the catalog tree grows past " + std::to_string(kMaxCatalogNodes) +
+                              " entries in group \"" + group + "\"";
+            return false;
+        }
+        return true;
+    }
+
+    void addChildren(CatalogNode& node, int depth)
     {
         // The chain of open sections guards against a catalog that loops.
         std::string key = lower(node.text);
         if (std::find(open_.begin(), open_.end(), key) != open_.end()) return;
+        if (depth > kMaxCatalogDepth) {
+            report_.refused = "the catalog tree nests deeper than " + std::to_string(kMaxCatalogDepth) +
+                              " levels in group \"" + node.text + "\"";
+            return;
+        }
         open_.push_back(key);
-        int m = std::min(ini_.getInt(node.text, "Entries", 0), kMaxEntries);
-        for (int i = 1; i <= m; ++i) {
+        const int m = entries(node.text);
+        for (int i = 1; i <= m && take(node.text); ++i) {
             std::string e = ini_.getString(node.text, "Entry" + std::to_string(i), "leer", kBuffer);
-            if (ini_.getInt(e, "Entries", 0) != 0) {
+            if (entries(e) != 0) {
                 CatalogNode group;
                 group.text = e;
                 group.image = "closed";
-                addChildren(group);
+                addChildren(group, depth + 1);
                 node.children.push_back(std::move(group));
                 continue;
             }
@@ -46,6 +89,7 @@ public:
             } else {
                 // Neither a group nor a known module: show the name, insert nothing.
                 leaf.text = e;
+                if (unknown_.insert(e).second) report_.unknownEntries.push_back(e);
             }
             node.children.push_back(std::move(leaf));
         }
@@ -55,30 +99,71 @@ public:
 private:
     const IniFile& ini_;
     const ModuleCatalog& kat_;
+    CatalogTreeReport& report_;
     std::vector<std::string> open_;
+    std::set<std::string> warned_;
+    std::set<std::string> unknown_;
+    int nodes_ = 0;
 };
 
 }  // namespace
 
-CatalogNode CreateTreeV(const IniFile& ini, const ModuleCatalog& katalog)
+CatalogNode CreateTreeV(const IniFile& ini, const ModuleCatalog& katalog, CatalogTreeReport* report)
 {
+    CatalogTreeReport local;
+    CatalogTreeReport& rep = report ? *report : local;
+    rep = {};
     CatalogNode root;
     root.text = ini.getString("Katalog", "Title", "leer", kBuffer);
     root.image = "closed";
-    Builder builder(ini, katalog);
-    int n = std::min(ini.getInt("Katalog", "Entries", 0), kMaxEntries);
-    for (int i = 1; i <= n; ++i) {
+    Builder builder(ini, katalog, rep);
+    int n = builder.entries("Katalog");
+    for (int i = 1; i <= n && builder.take("Katalog"); ++i) {
         CatalogNode group;
         group.text = ini.getString("Katalog", "Entry" + std::to_string(i), "leer", kBuffer);
         group.image = "closed";
-        int m = ini.getInt(group.text, "Entries", 0);
+        int m = builder.entries(group.text);
         if (m >= 1) {
             if (int idx = katalog.indexOf(group.text)) group.tag = katalog.at(idx).Kommentar;
-            builder.addChildren(group);
+            builder.addChildren(group, 1);
         }
         root.children.push_back(std::move(group));
     }
     return root;
+}
+
+namespace {
+
+// The first few items, and "..." when there are more.
+std::string firstFew(const std::vector<std::string>& items)
+{
+    constexpr std::size_t kShown = 5;
+    std::string out;
+    for (std::size_t i = 0; i < items.size() && i < kShown; ++i) out += (i ? ", " : "") + items[i];
+    if (items.size() > kShown) out += ", ...";
+    return out;
+}
+
+}  // namespace
+
+std::string catalogWarnings(const Texts& texts, const CatalogTreeReport& report, const std::string& moduleFile)
+{
+    std::string out;
+    if (!report.unknownEntries.empty()) {
+        out += fillArgs(byLanguage(texts, "Catalog entries that name no module of %2 and insert nothing: %1 (%3)",
+                                   "Katalogeinträge, die kein Modul aus %2 nennen und nichts einfügen: %1 (%3)",
+                                   "Entrées du catalogue qui ne désignent aucun module de %2 et "
+                                   "n'insèrent rien : %1 (%3)"),
+                        {std::to_string(report.unknownEntries.size()), moduleFile, firstFew(report.unknownEntries)});
+    }
+    if (!report.entriesOutOfRange.empty()) {
+        if (!out.empty()) out += "\n";
+        out += fillArgs(byLanguage(texts, "Entry counts outside 0..32767 in Katalog.ini: %1",
+                                   "Eintragszahlen außerhalb von 0..32767 in Katalog.ini: %1",
+                                   "Nombres d'entrées hors de 0..32767 dans Katalog.ini : %1"),
+                        {firstFew(report.entriesOutOfRange)});
+    }
+    return out;
 }
 
 }  // namespace rm

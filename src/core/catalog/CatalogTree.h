@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/app/IniFile.h"
+#include "core/app/TextTable.h"
 #include "core/catalog/ModuleCatalog.h"
 
 namespace rm {
@@ -22,8 +23,28 @@ struct CatalogNode {
     std::string expandedImage() const { return isGroup ? "open" : image; }
 };
 
-// Builds the tree from a parsed catalog file. Groups nest to any depth; a
-// group that lists itself (directly or further down) is not followed again.
-CatalogNode CreateTreeV(const IniFile& catalogFile, const ModuleCatalog& katalog);
+// A catalog file can list one group many times, so a few hundred bytes could
+// ask for a billion nodes: the tree is bounded far above any real catalog.
+inline constexpr int kMaxCatalogNodes = 100000;
+inline constexpr int kMaxCatalogDepth = 32;
+
+// What building the tree found wrong with the catalog file.
+struct CatalogTreeReport {
+    // Not empty: the tree ran over a bound and was cut short there; the
+    // catalog cannot be used. Says which bound, in which group.
+    std::string refused;
+    // Entries that name neither a group nor a module of ModulKatalog, each once.
+    std::vector<std::string> unknownEntries;
+    // "[section] Entries=value" for each count outside 0..32767 or not a number.
+    std::vector<std::string> entriesOutOfRange;
+};
+
+// Builds the tree from a parsed catalog file. Groups nest up to the depth
+// above; a group that lists itself (directly or further down) is not followed again.
+CatalogNode CreateTreeV(const IniFile& catalogFile, const ModuleCatalog& katalog, CatalogTreeReport* report = nullptr);
+
+// The warnings of a report for the user, in the language of texts; empty
+// when there are none. moduleFile names the description file.
+std::string catalogWarnings(const Texts& texts, const CatalogTreeReport& report, const std::string& moduleFile);
 
 }  // namespace rm

@@ -97,13 +97,19 @@ namespace {
 
 class LineReader {
 public:
-    explicit LineReader(std::string_view data) : data_(data) {}
+    // Lines end with LF or CR LF; in data with carriage returns and no line
+    // feed at all, with CR.
+    explicit LineReader(std::string_view data)
+        : data_(data),
+          end_(data.find('\n') == std::string_view::npos && data.find('\r') != std::string_view::npos ? '\r' : '\n')
+    {
+    }
     bool atEnd() const { return pos_ >= data_.size(); }
     // The next line without its line end; empty at the end of the data.
     std::string_view next()
     {
         if (atEnd()) return {};
-        auto nl = data_.find('\n', pos_);
+        auto nl = data_.find(end_, pos_);
         std::string_view line = data_.substr(pos_, nl == std::string_view::npos ? std::string_view::npos : nl - pos_);
         pos_ = nl == std::string_view::npos ? data_.size() : nl + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -117,6 +123,7 @@ public:
 
 private:
     std::string_view data_;
+    char end_;
     std::size_t pos_ = 0;
 };
 
@@ -228,15 +235,25 @@ void complete(RowEintrag& r)
 
 }  // namespace
 
-ModuleCatalog parseModuleDescriptions(std::string_view bytes)
+ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error)
 {
     ModuleCatalog cat;
-    LineReader in(bytes);
+    // After a byte-order mark the file is UTF-8; its texts are taken through
+    // windows-1252 all the same, so they hold only what the program can show.
+    const std::string_view body = skipBom(bytes);
+    const bool utf8 = body.size() != bytes.size();
+    auto text = [utf8](std::string_view line) { return cp1252ToUtf8(utf8 ? utf8ToCp1252(line) : line); };
+    std::size_t places = 0;
+    LineReader in(body);
     while (!in.atEnd() && (in.peek().empty() || in.peek()[0] != '[')) in.next();
     while (!in.atEnd()) {
+        if (cat.count() >= kMaxModuleRecords) {
+            if (error) *error = "holds more than " + std::to_string(kMaxModuleRecords) + " module records";
+            break;
+        }
         RowEintrag r;
         std::string_view header = in.next();
-        if (header.size() >= 2) r.BestellNr = cp1252ToUtf8(header.substr(1, header.size() - 2));
+        if (header.size() >= 2) r.BestellNr = text(header.substr(1, header.size() - 2));
         if (auto v = parseHexWord(in.next())) r.setIdentWord(*v);
         if (auto v = parseHexWord(in.next())) r.ModFlags = *v;
         if (auto v = parseHexWord(in.next())) r.Modus = *v;
@@ -249,19 +266,26 @@ ModuleCatalog parseModuleDescriptions(std::string_view bytes)
         r.ParLen = (r.identWord() == 0x35 || r.identWord() == 0x67) ? 0 : 4;
         if (r.hasFlag(flags::SubEntries)) {
             std::string_view line = in.next();
+            places += r.SubCount >= 0 ? static_cast<std::size_t>(r.SubCount) + 1 : 0;
+            if (places > kMaxSubEntryPlaces) {
+                if (error)
+                    *error = "record " + r.BestellNr + ": the records ask for more than " +
+                             std::to_string(kMaxSubEntryPlaces) + " sub-entries";
+                break;
+            }
             if (r.SubCount >= 0) {
                 r.SubList.assign(static_cast<std::size_t>(r.SubCount) + 1, std::string());
                 std::size_t place = 0, pos = 0;
                 while (place < static_cast<std::size_t>(r.SubCount)) {
                     auto end = line.find('}', pos);
-                    r.SubList[place++] = cp1252ToUtf8(
-                        line.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
+                    r.SubList[place++] =
+                        text(line.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos));
                     if (end == std::string_view::npos) break;
                     pos = end + 1;
                 }
             }
         }
-        r.Bezeichnung = cp1252ToUtf8(in.next());
+        r.Bezeichnung = text(in.next());
         const std::string type = typeCode(r.BestellNr);
         if (type == "G510") r.Param1 = 192;
         if (type == "K205") r.Param3 = 1;
@@ -270,7 +294,7 @@ ModuleCatalog parseModuleDescriptions(std::string_view bytes)
         while (!in.atEnd() && (in.peek().empty() || in.peek()[0] != '[')) {
             std::string_view line = in.next();
             if (!line.empty() && line[0] == ';') continue;
-            comment += cp1252ToUtf8(line);
+            comment += text(line);
             comment += "\r\n";
         }
         r.Kommentar = std::move(comment);
@@ -284,7 +308,11 @@ CatalogLoad LoadModuleDescriptions(const std::filesystem::path& file)
     if (!FileExists(file)) return {std::nullopt, "not found"};
     auto r = readFile(file, 256u << 20);
     if (!r.data) return {std::nullopt, r.error};
-    return {parseModuleDescriptions(*r.data), {}};
+    std::string error;
+    ModuleCatalog cat = parseModuleDescriptions(*r.data, &error);
+    if (error.empty() && cat.count() == 0) error = "holds no module record";
+    if (!error.empty()) return {std::nullopt, error};
+    return {std::move(cat), {}};
 }
 
 }  // namespace rm

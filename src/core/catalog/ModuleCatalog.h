@@ -33,12 +33,18 @@ private:
     std::unordered_map<std::string, int> first_;
 };
 
+// The most a description file may make the program hold: the record count
+// is a 16-bit number, and a few bytes can ask for thousands of sub-entries.
+inline constexpr int kMaxModuleRecords = 32767;
+inline constexpr std::size_t kMaxSubEntryPlaces = 1000000;
+
 // Parses the bytes of a module description file (windows-1252, CR LF).
-// Malformed values are left at 0, as the file format wants.
-ModuleCatalog parseModuleDescriptions(std::string_view bytes);
+// Malformed values are left at 0, as the file format wants. Parsing stops
+// where the file asks for more than the limits above; error then says why.
+ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error = nullptr);
 
 struct CatalogLoad {
-    std::optional<ModuleCatalog> catalog;  // empty: the file is missing or unreadable
+    std::optional<ModuleCatalog> catalog;  // empty: the file is missing, unreadable or holds no record
     std::string error;
 };
 CatalogLoad LoadModuleDescriptions(const std::filesystem::path& file);

@@ -53,11 +53,13 @@ bool parseStartOptions(const QStringList& arguments, StartOptions& options, QStr
 
 namespace {
 
-void fatalMissingFile(Session& session)
+// detail: the file and what is wrong with it, when the file is there.
+void fatalMissingFile(Session& session, const std::string& detail = {})
 {
     // No language is chosen yet when the catalog file is missing: English.
     const Texts english(kEnglishBase);
-    session.asker.ShowMessage(english.byEnglishId(1081), english.byEnglishId(1082), style::Ok + style::Critical);
+    session.asker.ShowMessage(english.byEnglishId(1081) + (detail.empty() ? "" : "\n\n" + detail),
+                              english.byEnglishId(1082), style::Ok + style::Critical);
 }
 
 // The user's language choice, where the shipped catalog file cannot be written.
@@ -103,6 +105,11 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
         fatalMissingFile(session);
         return nullptr;
     }
+    if (!session.language.catalogError.empty()) {
+        fatalMissingFile(session, resourcePath(session.resourceDir, kCatalogFileName).string() + ": " +
+                                      session.language.catalogError);
+        return nullptr;
+    }
     applyUserLanguage(session);
     session.app.setLanguage(session.language.LanguageBase);
     installQtTranslations(app, session.language.LanguageBase);
@@ -116,21 +123,39 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
     window->show();
 
     bool loaded = false;
+    std::string failure, warnings;
     SplashWindow::runWithSplash(session, options.splashMs, [&] {
         if (session.language.moduleFileName.empty()) return;
-        auto res = LoadModuleDescriptions(resourcePath(session.resourceDir, session.language.moduleFileName));
-        if (!res.catalog) return;
-        session.app.ModulKatalog = std::move(*res.catalog);
-        session.catalogIni = IniFile::load(resourcePath(session.resourceDir, kCatalogFileName));
-        session.tree = CreateTreeV(session.catalogIni, session.app.ModulKatalog);
-        loaded = true;
+        try {
+            const fs::path data = resourcePath(session.resourceDir, session.language.moduleFileName);
+            auto res = LoadModuleDescriptions(data);
+            if (!res.catalog) {
+                failure = data.string() + ": " + res.error;
+                return;
+            }
+            session.app.ModulKatalog = std::move(*res.catalog);
+            const fs::path ini = resourcePath(session.resourceDir, kCatalogFileName);
+            std::string error;
+            session.catalogIni = IniFile::load(ini, &error);
+            CatalogTreeReport report;
+            if (error.empty()) session.tree = CreateTreeV(session.catalogIni, session.app.ModulKatalog, &report);
+            if (!error.empty() || !report.refused.empty()) {
+                failure = ini.string() + ": " + (error.empty() ? report.refused : error);
+                return;
+            }
+            warnings = catalogWarnings(session.app.texts, report, data.filename().string());
+            loaded = true;
+        } catch (const std::bad_alloc&) {
+            failure = "out of memory";
+        }
     });
     if (!loaded) {
         window->hide();
-        fatalMissingFile(session);
+        fatalMissingFile(session, failure);
         return nullptr;
     }
     window->createCatalogWindow();
+    if (!warnings.empty()) session.asker.ShowMessage(warnings, "", style::Ok + style::Exclamation);
     QStringList projects;
     for (const QString& p : options.projects) projects << QFileInfo(p).absoluteFilePath();
     window->openProjectFiles(projects);

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -78,6 +81,27 @@ TEST(IniFile, WritingKeepsEverythingElse)
     EXPECT_EQ(IniFile(ini.bytes()).getString("New", "C", "", 80), "3");
 }
 
+TEST(IniFile, ByteOrderMarkAndCarriageReturnLineEnds)
+{
+    // A file saved as UTF-8 with a mark reads like the same file in windows-1252,
+    // and is written back as UTF-8 with its mark.
+    IniFile bom(
+        "\xEF\xBB\xBF[LANGUAGE]\r\nOPTION=Fran\xC3\xA7"
+        "ais\r\n");
+    EXPECT_EQ(bom.getString("LANGUAGE", "OPTION", "", 20),
+              "Fran\xC3\xA7"
+              "ais");
+    bom.setString("LANGUAGE", "SELECTED", "\xC3\x84");
+    EXPECT_EQ(bom.bytes(),
+              "\xEF\xBB\xBF[LANGUAGE]\r\nOPTION=Fran\xC3\xA7"
+              "ais\r\nSELECTED=\xC3\x84\r\n");
+
+    IniFile cr("[Katalog]\rTitle=T\rEntries=2\r");
+    EXPECT_EQ(cr.getInt("Katalog", "Entries", 0), 2);
+    cr.setString("Katalog", "Title", "U");
+    EXPECT_EQ(cr.bytes(), "[Katalog]\rTitle=U\rEntries=2\r");
+}
+
 TEST(Language, Selection)
 {
     TempFolder dir;
@@ -110,6 +134,24 @@ TEST(Language, Selection)
     EXPECT_FALSE(LoadLanguage(dir.path / "none").catalogFound);
 }
 
+TEST(Language, UnreadableCatalogFileSaysWhy)
+{
+    TempFolder dir;
+    const fs::path ini = dir.path / "Katalog.ini";
+    fs::create_symlink("Katalog.ini", ini);  // a loop: the system refuses to follow it
+    auto c = LoadLanguage(dir.path);
+    EXPECT_TRUE(c.catalogFound);
+    EXPECT_EQ(c.catalogError, std::error_code(ELOOP, std::generic_category()).message());
+    fs::remove(ini);
+    write(ini, "[LANGUAGE]\r\nSELECTED=ENGLISH\r\n");
+    if (::geteuid() != 0) {  // root reads any file
+        fs::permissions(ini, fs::perms::none);
+        EXPECT_EQ(LoadLanguage(dir.path).catalogError, "Permission denied");
+        fs::permissions(ini, fs::perms::owner_all);
+    }
+    EXPECT_EQ(LoadLanguage(dir.path).catalogError, "");
+}
+
 TEST(Language, ResourceFolderBesideOrInstalled)
 {
     TempFolder dir;
@@ -138,6 +180,25 @@ TEST(Files, ReadRefusesWhatIsTooLarge)
     EXPECT_FALSE(readFile(dir.path / "f", 9).data.has_value());
     EXPECT_FALSE(readFile(dir.path / "missing", 9).data.has_value());
     EXPECT_FALSE(readFile(dir.path, 9).data.has_value());
+}
+
+TEST(Files, ReadRefusesWhatIsNotARegularFile)
+{
+    TempFolder dir;
+    // Opening a FIFO for reading would wait for a writer forever.
+    ASSERT_EQ(::mkfifo((dir.path / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("fifo", dir.path / "link");
+    const std::pair<fs::path, std::string> cases[] = {
+        {dir.path / "fifo", "is not a regular file"},
+        {dir.path / "link", "is not a regular file"},
+        {"/dev/zero", "is not a regular file"},
+        {dir.path, "is a folder, not a file"},
+    };
+    for (const auto& [path, why] : cases) {
+        auto r = readFile(path, 1000);
+        EXPECT_FALSE(r.data.has_value()) << path;
+        EXPECT_EQ(r.error, why) << path;
+    }
 }
 
 TEST(Files, AtomicWriteReplacesWholeOrNothing)

@@ -84,5 +84,56 @@ TEST(CatalogTree, AGroupThatContainsItselfStops)
     EXPECT_TRUE(b.children[0].children.empty());
 }
 
+TEST(CatalogTree, FanOutAndDepthAreBounded)
+{
+    auto cat = test::testCatalog();
+    struct Case {
+        std::string ini;
+        std::string refused;
+    };
+    std::string deep = "[Katalog]\nEntries=1\nEntry1=G0\n";
+    for (int i = 0; i < 40; ++i)
+        deep += "[G" + std::to_string(i) + "]\nEntries=1\nEntry1=G" + std::to_string(i + 1) + "\n";
+    const Case cases[] = {
+        // Each missing entry falls back to "leer", a group of 32767 entries
+        // of its own: a billion nodes from a few bytes.
+        {"[Katalog]\nEntries=1\nEntry1=Fan\n[Fan]\nEntries=32767\n[leer]\nEntries=32767\n",
+         "the catalog tree grows past 100000 entries in group \"leer\""},
+        {deep, "the catalog tree nests deeper than 32 levels in group \"G32\""},
+    };
+    for (const auto& c : cases) {
+        CatalogTreeReport report;
+        CreateTreeV(ini(c.ini), cat, &report);
+        EXPECT_EQ(report.refused, c.refused);
+    }
+}
+
+TEST(CatalogTree, UnknownEntriesAndBadCountsAreReportedOnce)
+{
+    auto cat = test::testCatalog();
+    CatalogTreeReport report;
+    // Group S is listed twice; its unknown entry and its bad count are named once.
+    auto root = CreateTreeV(ini("[Katalog]\nEntries=3\nEntry1=S\nEntry2=S\nEntry3=Neg\n"
+                                "[S]\nEntries=99999\nEntry1=QMV2.D110\nEntry2=NOPE.X\n"
+                                "[Neg]\nEntries=-4\n[T]\nEntries=abc\n"
+                                "[Q]\nEntries=1\nEntry1=T\n"),
+                            cat, &report);
+    EXPECT_EQ(report.refused, "");
+    // As before: a huge count is cut to 32767, the missing entries read "leer".
+    EXPECT_EQ(root.children[0].children.size(), 32767u);
+    EXPECT_EQ(report.unknownEntries, (std::vector<std::string>{"NOPE.X", "leer"}));
+    EXPECT_EQ(report.entriesOutOfRange, (std::vector<std::string>{"[S] Entries=99999", "[Neg] Entries=-4"}));
+    const std::string en = catalogWarnings(Texts(kEnglishBase), report, "NURA_E.txt");
+    EXPECT_NE(en.find("no module of NURA_E.txt and insert nothing: 2 (NOPE.X, leer)"), std::string::npos) << en;
+    EXPECT_NE(en.find("outside 0..32767 in Katalog.ini: [S] Entries=99999, [Neg] Entries=-4"), std::string::npos);
+    EXPECT_NE(catalogWarnings(Texts(kGermanBase), report, "NURA_G.txt").find("NURA_G.txt"), std::string::npos);
+
+    CreateTreeV(ini("[Katalog]\nEntries=1\nEntry1=Q\n[Q]\nEntries=1\nEntry1=T\n[T]\nEntries=abc\n"), cat, &report);
+    EXPECT_EQ(report.entriesOutOfRange, (std::vector<std::string>{"[T] Entries=abc"}));
+    EXPECT_EQ(report.unknownEntries, (std::vector<std::string>{"T"}));
+    CreateTreeV(ini("[Katalog]\nEntries=1\nEntry1=G\n[G]\nEntries=1\nEntry1=QMV2.D110\n"), cat, &report);
+    EXPECT_EQ(catalogWarnings(Texts(kEnglishBase), report, "NURA_E.txt"), "");
+}
+
 }  // namespace
 }  // namespace rm

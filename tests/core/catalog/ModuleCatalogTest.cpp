@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 #include "support/TestSupport.h"
 
 namespace rm {
@@ -202,10 +206,50 @@ TEST(ModuleDescriptions, LookupFindsTheFirstRecord)
     EXPECT_EQ(cat.LookupCatalog("q.a"), RowEintrag{});
 }
 
-TEST(ModuleDescriptions, MissingFileIsReported)
+TEST(ModuleDescriptions, ByteOrderMarkAndCarriageReturnLineEnds)
 {
-    auto res = LoadModuleDescriptions("/nonexistent/NURA_E.txt");
-    EXPECT_FALSE(res.catalog.has_value());
+    const std::string record =
+        "[Q.A]\n0\n4000\n0\n2\n0\n0\n1\n2\nAI \xB1"
+        "10 V\nnote\n";
+    const RowEintrag plain = only(parseModuleDescriptions(crlf(record)));
+    std::string crOnly = crlf(record);
+    crOnly.erase(std::remove(crOnly.begin(), crOnly.end(), '\n'), crOnly.end());
+    EXPECT_EQ(only(parseModuleDescriptions(crOnly)), plain);
+    // After a byte-order mark the texts are UTF-8.
+    std::string utf8 = crlf(record);
+    utf8.replace(utf8.find('\xB1'), 1, "\xC2\xB1");
+    EXPECT_EQ(only(parseModuleDescriptions("\xEF\xBB\xBF" + utf8)), plain);
+}
+
+TEST(ModuleDescriptions, WhatTheFileCanMakeTheProgramHoldIsBounded)
+{
+    std::string error;
+    std::string many;
+    for (int i = 0; i <= kMaxModuleRecords; ++i) many += "[Q]\n0\n0\n0\n0\n0\n0\n0\n0\nx\n";
+    EXPECT_EQ(parseModuleDescriptions(many, &error).count(), kMaxModuleRecords);
+    EXPECT_NE(error.find("more than 32767 module records"), std::string::npos) << error;
+
+    // Each record may ask for 32768 sub-entry places.
+    std::string wide;
+    for (int i = 0; i < 40; ++i) wide += "[Q.X" + std::to_string(i) + "]\n0\n8400\n0\n0\n0\n0\n7FFF\n0\n\nrack\n";
+    error.clear();
+    const ModuleCatalog cat = parseModuleDescriptions(wide, &error);
+    EXPECT_EQ(cat.count(), 30);
+    EXPECT_NE(error.find("Q.X30"), std::string::npos) << error;
+}
+
+TEST(ModuleDescriptions, FileWithoutAnyRecordIsRefused)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "rm-nura-norecord";
+    std::filesystem::create_directories(dir);
+    for (const std::string content : {"", "\r\n\r\n\r\n", "; only a comment\r\nno record\r\n"}) {
+        std::ofstream(dir / "NURA_E.txt", std::ios::binary) << content;
+        auto res = LoadModuleDescriptions(dir / "NURA_E.txt");
+        EXPECT_FALSE(res.catalog.has_value());
+        EXPECT_EQ(res.error, "holds no module record");
+    }
+    std::filesystem::remove_all(dir);
+    EXPECT_FALSE(LoadModuleDescriptions("/nonexistent/NURA_E.txt").catalog.has_value());
 }
 
 }  // namespace
