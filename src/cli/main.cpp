@@ -13,9 +13,11 @@
 #include "core/app/Files.h"
 #include "core/app/IniFile.h"
 #include "core/app/Language.h"
+#include "core/catalog/CatalogSearch.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "core/project/BillOfMaterial.h"
+#include "core/project/IoList.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
 #include "core/project/ProjectDocument.h"
@@ -171,7 +173,7 @@ int main(int argc, char** argv)
     const std::map<std::string, int> cpuDbs{{"none", 0}, {"1", 1}, {"511", 2}, {"1023", 3}};
     const std::vector<std::string> languages{"en", "de", "fr"};
 
-    std::string project, projectB, input, ioDb = "1", cpuDb = "none", language;
+    std::string project, projectB, input, ioDb = "1", cpuDb = "none", language, separator = ",", mnemonics = "en", find;
     std::optional<std::string> output;
     bool force = false, json = false;
 
@@ -205,7 +207,21 @@ int main(int argc, char** argv)
     diffCmd->add_option("A", project, "Old project file")->required();
     diffCmd->add_option("B", projectB, "New project file")->required();
 
+    auto* iolistCmd = app.add_subcommand("iolist", "The I/O list of a project as CSV");
+    iolistCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+    iolistCmd->add_option("-o,--output", output,
+                          "CSV file to write, with a UTF-8 byte-order mark (default: standard output, without)");
+    iolistCmd->add_option("--separator", separator, "Field separator")
+        ->check(CLI::IsMember({",", ";"}))
+        ->capture_default_str();
+    iolistCmd->add_option("--mnemonics", mnemonics, "en: I/Q, de: E/A")
+        ->check(CLI::IsMember({"en", "de"}))
+        ->capture_default_str();
+    iolistCmd->add_flag("--force", force, "Replace an existing file");
+
     auto* catalogCmd = app.add_subcommand("catalog", "The catalog tree as built at start-up");
+    catalogCmd->add_option("--find", find,
+                           "Only the modules whose order number, designation or description contains the text");
     catalogCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
         ->check(CLI::IsMember(languages));
     catalogCmd->add_flag("--json", json, "Print JSON");
@@ -305,10 +321,29 @@ int main(int argc, char** argv)
             for (const auto& l : lines) std::cout << l << "\n";
             return kRefused;
         }
+        if (*iolistCmd) {
+            rm::AppState state(asker);
+            rm::ProjectTable table(state);
+            openOrFail(table, project);
+            if (output && !force && rm::FileExists(*output)) {
+                std::cerr << "rackmason-cli: " << *output << ": The file already exists; use --force to replace it\n";
+                return kRefused;
+            }
+            const auto rows = rm::ioList(table, mnemonics == "de" ? rm::Mnemonics::German : rm::Mnemonics::English);
+            emit(output, rm::ioListCsv(rows, {separator[0], output.has_value()}));
+            return kOk;
+        }
         if (*catalogCmd || *modulesCmd) {
             Loaded l = loadCatalog(resources, language);
             if (*catalogCmd) {
                 auto root = rm::CreateTreeV(l.catalogFile, l.catalog);
+                if (catalogCmd->count("--find")) {
+                    root = rm::filterTree(root, rm::CatalogSearch(l.catalog), find);
+                    if (root.children.empty()) {
+                        std::cerr << "rackmason-cli: no module matches \"" << find << "\"\n";
+                        return kRefused;
+                    }
+                }
                 if (json)
                     std::cout << rm::catalogToJson(root, l.catalog).dump(2) << "\n";
                 else
