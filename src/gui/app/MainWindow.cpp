@@ -17,6 +17,7 @@
 #include "gui/app/GuiTexts.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/OptionsDialog.h"
+#include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/ProjectWindow.h"
@@ -41,6 +42,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     setCentralWidget(mdi_);
     buildMenus();
     buildToolbar();
+    work_ = new WorkCommands(*this, session_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
         updateCommands();
@@ -427,6 +429,7 @@ void MainWindow::EnableProjectCommands(bool on)
 
 void MainWindow::updateCommands()
 {
+    if (work_) work_->update();
     ProjectWindow* w = activeProject();
     if (!w) {
         EnableEditCommands(false);

@@ -15,6 +15,7 @@ namespace rm::gui {
 
 class CatalogWindow;
 class ProjectWindow;
+class WorkCommands;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -46,6 +47,7 @@ public:
 
     QAction* action(const QString& objectName) const;
     QMenu* contextMenu() { return contextMenu_; }
+    WorkCommands* workCommands() { return work_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -77,6 +79,7 @@ private:
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> windowListActions_;
     bool quitting_ = false;
+    WorkCommands* work_ = nullptr;
 };
 
 }  // namespace rm::gui

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "core/project/ProjectHistory.h"
 #include "core/project/ProjectTable.h"
 #include "gui/app/Session.h"
 
@@ -109,6 +110,13 @@ public:
 
     bool closeCancelled() const { return closeCancelled_; }
 
+    // ---- undo and redo
+    ProjectHistory& history() { return history_; }
+    void undo();
+    void redo();
+    // After a step: the modified state follows the history.
+    void historyChanged();
+
 signals:
     void editStateChanged();
     void titleChanged(const QString& title);
@@ -129,6 +137,7 @@ private:
     ProjectGrid* grid_;
     QString title_;
     bool closeCancelled_ = false;
+    ProjectHistory history_;
 };
 
 }  // namespace rm::gui
