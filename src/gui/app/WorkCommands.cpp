@@ -122,6 +122,7 @@ AddressOverviewWindow* WorkCommands::showOverview(ProjectWindow& project)
     QPointer<AddressOverviewWindow>& w = overviews_[&project];
     if (!w) {
         w = new AddressOverviewWindow(session_, project, &main_);
+        w->move(main_.geometry().topLeft() + QPoint(160, 200));
         connect(&project, &QObject::destroyed, this, [this, p = &project] { overviews_.erase(p); });
     }
     w->show();

@@ -49,8 +49,8 @@ void CatalogFilter::apply(const QString& text)
     noHit_->setText(workText(session_, WorkText::NoHit, text.trimmed()));
     noHit_->setGeometry(tree_.viewport()->rect());
     noHit_->setVisible(hits_ == 0);
-    if (QTreeWidgetItem* first = firstHit(); first && (!tree_.currentItem() || tree_.currentItem()->isHidden()))
-        tree_.setCurrentItem(first);
+    // The description below shows a hit, or nothing.
+    if (QTreeWidgetItem* cur = tree_.currentItem(); !cur || cur->isHidden()) tree_.setCurrentItem(firstHit());
 }
 
 bool CatalogFilter::filterItem(QTreeWidgetItem* item, const std::string& folded)

@@ -81,7 +81,6 @@ void AddressOverviewWindow::fill(QTreeWidgetItem* section, const std::vector<Ove
         item->setText(0, QString("%1..%2").arg(r.first).arg(r.last));
         item->setText(1, QString::number(r.last - r.first + 1));
         item->setText(6, QString::fromStdString(overviewNote(r, session_.app.texts)));
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         if (r.kind == OverviewRange::Free) {
             for (int c = 0; c < 7; ++c) item->setForeground(c, QColor(0x75, 0x75, 0x75));
             continue;

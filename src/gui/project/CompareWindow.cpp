@@ -108,6 +108,7 @@ void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)
         return;
     }
     auto* w = new CompareWindow(session, project, other, path, parent);
+    if (parent) w->move(parent->window()->geometry().topLeft() + QPoint(120, 240));
     w->show();
 }
 
