@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,7 +59,7 @@ private:
     void apply(ProjectTable& table, const State& s) const;
 
     std::size_t limit_;
-    std::vector<State> states_;
+    std::deque<State> states_;  // the oldest step leaves from the front
     std::size_t pos_ = 0;
     std::optional<std::size_t> saved_;
     std::optional<State> pending_;
