@@ -150,6 +150,11 @@ void History::catalogSearch()
     QVERIFY(!cat->findChild<QLabel*>("catalogNoHit")->isVisibleTo(cat));
     QVERIFY(!anyGroup->isHidden());
     QVERIFY(!anyGroup->isExpanded());
+    // Escape in the tree ends a search too.
+    filter->field()->setText("g120");
+    QTest::keyClick(cat->tree(), Qt::Key_Escape);
+    QVERIFY(!filter->active());
+    QVERIFY(filter->field()->text().isEmpty());
 }
 
 QTEST_MAIN(History)

@@ -20,6 +20,7 @@ CatalogFilter::CatalogFilter(Session& session, QTreeWidget& tree, QWidget* paren
     field_->setPlaceholderText(workText(session, WorkText::SearchHint));
     field_->setClearButtonEnabled(true);
     field_->installEventFilter(this);
+    tree_.installEventFilter(this);
     noHit_->setObjectName("catalogNoHit");
     noHit_->setWordWrap(true);
     noHit_->setAlignment(Qt::AlignCenter);
@@ -96,8 +97,15 @@ QTreeWidgetItem* CatalogFilter::firstHit() const
 
 bool CatalogFilter::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched != field_ || e->type() != QEvent::KeyPress) return QObject::eventFilter(watched, e);
+    if (e->type() != QEvent::KeyPress) return QObject::eventFilter(watched, e);
     auto* k = static_cast<QKeyEvent*>(e);
+    // In the tree, Escape first ends a search; without one it goes on as before.
+    if (watched == &tree_) {
+        if (k->key() != Qt::Key_Escape || !active()) return false;
+        field_->clear();
+        return true;
+    }
+    if (watched != field_) return false;
     switch (k->key()) {
         case Qt::Key_Escape:
             field_->clear();

@@ -1,6 +1,7 @@
 // The search field above the catalog tree: typing shows only the modules
 // whose order number, designation or description holds the text, with their
-// groups expanded; Escape brings the tree back as it was.
+// groups expanded; Escape (in the field or the tree) brings the tree back as
+// it was.
 #pragma once
 
 #include <QLabel>

@@ -16,8 +16,8 @@ public:
     }
     ~UndoStep()
     {
-        window_.history().end(window_.table());
-        window_.historyChanged();
+        // Without a step the modified state stays as the action left it.
+        if (window_.history().end(window_.table())) window_.historyChanged();
     }
     UndoStep(const UndoStep&) = delete;
     UndoStep& operator=(const UndoStep&) = delete;
