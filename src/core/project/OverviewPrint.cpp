@@ -79,6 +79,7 @@ std::vector<PrintPage> overviewPrintPages(const AddressOverview& ov, const Texts
         text(p, kSlot, y, byLanguage(t, "Slot", "Steckpl.", "Empl."));
         text(p, kOrder, y, byLanguage(t, "Order number", "Bestellnummer", "Référence"));
         text(p, kDesignation, y, byLanguage(t, "Designation", "Bezeichnung", "Désignation"));
+        text(p, kNote, y, byLanguage(t, "Note", "Hinweis", "Remarque"));
         rule(p, y + 5, kFrameWidth);
         y += 7;
     };
