@@ -11,6 +11,7 @@
 #include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/project/AddressOverviewWindow.h"
+#include "gui/project/CompareWindow.h"
 #include "gui/support/GuiFixture.h"
 
 using namespace rm;
@@ -32,6 +33,7 @@ private slots:
     void undoRedoAcrossActionsAndWindows();
     void overviewFollowsTheProject();
     void catalogSearch();
+    void compareWithTheSavedFile();
 
 private:
     void activate(ProjectWindow* w)
@@ -155,6 +157,30 @@ void History::catalogSearch()
     QTest::keyClick(cat->tree(), Qt::Key_Escape);
     QVERIFY(!filter->active());
     QVERIFY(filter->field()->text().isEmpty());
+}
+
+void History::compareWithTheSavedFile()
+{
+    MainWindow* main = fixture_->start();
+    ProjectWindow* p = fixture_->newProject("Hall2");
+    fixture_->doubleClickCatalog("QMV2.R220", 1);
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
+    const QString path = fixture_->file("hall2.qv4");
+    FileDialogs::setNextFileName(path);
+    fixture_->trigger("pdiDatei3");
+    QVERIFY(fixture_->dropRow(p, 5, p, 8, false));
+    FileDialogs::setNextFileName(path);
+    fixture_->trigger("pdiCompare");
+    auto* w = main->findChild<CompareWindow*>("CompareWindow");
+    QVERIFY(w);
+    // This project against the file: the module stands in another slot.
+    QCOMPARE(w->tree()->topLevelItemCount(), 1);
+    QTreeWidgetItem* moved = w->tree()->topLevelItem(0);
+    QCOMPARE(moved->text(0), QString("moved"));
+    QCOMPARE(moved->text(1), QString("QMV2.G120"));
+    p->selectRow(1);
+    emit w->tree()->itemDoubleClicked(moved, 0);
+    QCOMPARE(p->table().currentRow(), 8);
 }
 
 QTEST_MAIN(History)
