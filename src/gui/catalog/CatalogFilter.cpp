@@ -21,6 +21,7 @@ CatalogFilter::CatalogFilter(Session& session, QTreeWidget& tree, QWidget* paren
     field_->setClearButtonEnabled(true);
     field_->installEventFilter(this);
     tree_.installEventFilter(this);
+    tree_.viewport()->installEventFilter(this);
     noHit_->setObjectName("catalogNoHit");
     noHit_->setWordWrap(true);
     noHit_->setAlignment(Qt::AlignCenter);
@@ -97,6 +98,7 @@ QTreeWidgetItem* CatalogFilter::firstHit() const
 
 bool CatalogFilter::eventFilter(QObject* watched, QEvent* e)
 {
+    if (watched == tree_.viewport() && e->type() == QEvent::Resize) noHit_->setGeometry(tree_.viewport()->rect());
     if (e->type() != QEvent::KeyPress) return QObject::eventFilter(watched, e);
     auto* k = static_cast<QKeyEvent*>(e);
     // In the tree, Escape first ends a search; without one it goes on as before.
