@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QTreeWidgetItemIterator>
 
 #include "gui/app/WorkTexts.h"
@@ -21,7 +22,8 @@ CatalogFilter::CatalogFilter(Session& session, QTreeWidget& tree, QWidget* paren
     field_->setClearButtonEnabled(true);
     field_->installEventFilter(this);
     tree_.installEventFilter(this);
-    tree_.viewport()->installEventFilter(this);
+    viewport_ = tree_.viewport();
+    viewport_->installEventFilter(this);
     noHit_->setObjectName("catalogNoHit");
     noHit_->setWordWrap(true);
     noHit_->setAlignment(Qt::AlignCenter);
@@ -98,7 +100,9 @@ QTreeWidgetItem* CatalogFilter::firstHit() const
 
 bool CatalogFilter::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == tree_.viewport() && e->type() == QEvent::Resize) noHit_->setGeometry(tree_.viewport()->rect());
+    // The viewport's own size: it may be resized while the tree is torn down.
+    if (watched == viewport_ && e->type() == QEvent::Resize)
+        noHit_->setGeometry(QRect(QPoint(), static_cast<QResizeEvent*>(e)->size()));
     if (e->type() != QEvent::KeyPress) return QObject::eventFilter(watched, e);
     auto* k = static_cast<QKeyEvent*>(e);
     // In the tree, Escape first ends a search; without one it goes on as before.

@@ -42,6 +42,7 @@ private:
     QTreeWidget& tree_;
     QLineEdit* field_;
     QLabel* noHit_;
+    QWidget* viewport_ = nullptr;
     std::unique_ptr<CatalogSearch> search_;
     std::map<QTreeWidgetItem*, bool> saved_;  // expansion of the groups before the search
     QTreeWidgetItem* savedCurrent_ = nullptr;
