@@ -38,7 +38,7 @@ AddressOverviewWindow::AddressOverviewWindow(Session& session, ProjectWindow& pr
     tree_->setRootIsDecorated(true);
     tree_->setUniformRowHeights(true);
     tree_->setAlternatingRowColors(true);
-    const int widths[] = {130, 60, 60, 80, 130, 220};
+    const int widths[] = {160, 60, 60, 80, 130, 220};
     for (int c = 0; c < 6; ++c) tree_->setColumnWidth(c, widths[c]);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { activate(item); });
     connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { activate(item); });
