@@ -1,16 +1,21 @@
 // The paths a user waits for: start-up (module descriptions and catalog
-// tree), opening a full project, saving it and generating its source.
+// tree), opening a full project, saving it and generating its source, and
+// what runs after every edit: recording the step, undo and redo, the address
+// overview, and a catalog search.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "core/app/AppState.h"
 #include "core/app/IniFile.h"
+#include "core/catalog/CatalogSearch.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/catalog/ModuleCatalog.h"
 #include "core/dbgen/SourceGenerator.h"
+#include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDocument.h"
 #include "core/project/ProjectFile.h"
+#include "core/project/ProjectHistory.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/ProjectTable.h"
 
@@ -231,5 +236,92 @@ void BM_GenerateSource(benchmark::State& state)
     state.counters["modules"] = setup().modulesPlaced;
 }
 BENCHMARK(BM_GenerateSource)->Unit(benchmark::kMicrosecond);
+
+// The full project opened, with one step in its history: a module deleted.
+struct Edited {
+    rm::ProjectTable table{setup().app};
+    rm::ProjectHistory history;
+    bool ok = false;
+    Edited()
+    {
+        rm::ProjectReadResult read = rm::decodeProject(setup().projectFile);
+        table.ProjektLaden(read.data.info, read.data.rows);
+        history.reset(table);
+        for (int r = 2; r <= table.lastRow() && !ok; ++r) {
+            if (table.RowIs(r) != rm::kind::Slot || table.rowEmpty(r)) continue;
+            history.begin(table, "Delete");
+            table.setCurrentRow(r);
+            table.FktDelete();
+            ok = history.end(table);
+        }
+    }
+};
+
+// Taking the state before and after a user action, as every edit does.
+void BM_RecordStep(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    Edited e;
+    for (auto _ : state) {
+        e.history.begin(e.table, "Project information");
+        e.table.info().Notizen.push_back('x');
+        benchmark::DoNotOptimize(e.history.end(e.table));
+        if (e.table.info().Notizen.size() > 64) e.table.info().Notizen.clear();
+    }
+}
+BENCHMARK(BM_RecordStep)->Unit(benchmark::kMicrosecond);
+
+void BM_UndoStep(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    Edited e;
+    if (!e.ok) return state.SkipWithError("no module to delete");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(e.history.undo(e.table));
+        state.PauseTiming();
+        e.history.redo(e.table);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoStep)->Unit(benchmark::kMicrosecond);
+
+void BM_RedoStep(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    Edited e;
+    if (!e.ok) return state.SkipWithError("no module to delete");
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.history.undo(e.table);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(e.history.redo(e.table));
+    }
+}
+BENCHMARK(BM_RedoStep)->Unit(benchmark::kMicrosecond);
+
+void BM_AddressOverview(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    Edited e;
+    for (auto _ : state) benchmark::DoNotOptimize(rm::addressOverview(e.table, setup().app.ModulKatalog));
+    state.counters["modules"] = setup().modulesPlaced;
+}
+BENCHMARK(BM_AddressOverview)->Unit(benchmark::kMicrosecond);
+
+// One keystroke in the search field: the matching modules over 5,000 and the
+// tree cut down to them.
+void BM_CatalogSearch(benchmark::State& state)
+{
+    const rm::ModuleCatalog& cat = setup().app.ModulKatalog;
+    const rm::CatalogNode tree = rm::CreateTreeV(rm::IniFile(setup().iniText), cat);
+    const rm::CatalogSearch search(cat);
+    if (search.find("module 49").size() != 111) return state.SkipWithError("unexpected hits");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(search.find("module 49"));
+        benchmark::DoNotOptimize(rm::filterTree(tree, search, "module 49"));
+    }
+    state.SetItemsProcessed(state.iterations() * kModules);
+}
+BENCHMARK(BM_CatalogSearch)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

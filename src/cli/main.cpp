@@ -15,9 +15,11 @@
 #include "core/app/Files.h"
 #include "core/app/IniFile.h"
 #include "core/app/Language.h"
+#include "core/catalog/CatalogSearch.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "core/project/BillOfMaterial.h"
+#include "core/project/IoList.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
 #include "core/project/ProjectDocument.h"
@@ -158,6 +160,17 @@ void writeOrFail(const fs::path& path, const std::string& bytes)
     if (!err.empty()) throw Failure{kFileError, path.string() + ": cannot be written: " + err};
 }
 
+// Without --force the file is created only when the name is free at the
+// moment of writing, so a second run at the same time cannot replace it.
+void writeNewOrFail(const fs::path& path, const std::string& bytes, bool force)
+{
+    if (force) return writeOrFail(path, bytes);
+    bool taken = false;
+    const std::string err = rm::writeFileAtomic(path, bytes, rm::WriteMode::CreateOnly, &taken);
+    if (taken) throw Failure{kRefused, path.string() + ": The file already exists; use --force to replace it"};
+    if (!err.empty()) throw Failure{kFileError, path.string() + ": cannot be written: " + err};
+}
+
 // An output that is the command's own input would destroy what it was made from.
 void refuseOverInput(const fs::path& output, const fs::path& input)
 {
@@ -196,7 +209,7 @@ int main(int argc, char** argv)
     const std::map<std::string, int> cpuDbs{{"none", 0}, {"1", 1}, {"511", 2}, {"1023", 3}};
     const std::vector<std::string> languages{"en", "de", "fr"};
 
-    std::string project, projectB, input, ioDb = "1", cpuDb = "none", language;
+    std::string project, projectB, input, ioDb = "1", cpuDb = "none", language, separator = ",", mnemonics = "en", find;
     std::optional<std::string> output;
     bool force = false, json = false;
 
@@ -230,7 +243,21 @@ int main(int argc, char** argv)
     diffCmd->add_option("A", project, "Old project file")->required();
     diffCmd->add_option("B", projectB, "New project file")->required();
 
+    auto* iolistCmd = app.add_subcommand("iolist", "The I/O list of a project as CSV");
+    iolistCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+    iolistCmd->add_option("-o,--output", output,
+                          "CSV file to write, with a UTF-8 byte-order mark (default: standard output, without)");
+    iolistCmd->add_option("--separator", separator, "Field separator")
+        ->check(CLI::IsMember({",", ";"}))
+        ->capture_default_str();
+    iolistCmd->add_option("--mnemonics", mnemonics, "en: I/Q, de: E/A")
+        ->check(CLI::IsMember({"en", "de"}))
+        ->capture_default_str();
+    iolistCmd->add_flag("--force", force, "Replace an existing file");
+
     auto* catalogCmd = app.add_subcommand("catalog", "The catalog tree as built at start-up");
+    catalogCmd->add_option("--find", find,
+                           "Only the modules whose order number, designation or description contains the text");
     catalogCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
         ->check(CLI::IsMember(languages));
     catalogCmd->add_flag("--json", json, "Print JSON");
@@ -285,16 +312,7 @@ int main(int argc, char** argv)
             if (out.empty()) throw Failure{kFileError, project + ": no source file name can be formed"};
             refuseOverInput(out, project);
             const std::string text = rm::generateSource(table, ioDbs.at(ioDb), cpuDbs.at(cpuDb));
-            if (force) {
-                writeOrFail(out, text);
-            } else {
-                // Created only when the name is free at the moment of writing,
-                // so a second run at the same time cannot replace this one's file.
-                bool taken = false;
-                const std::string err = rm::writeFileAtomic(out, text, rm::WriteMode::CreateOnly, &taken);
-                if (taken) throw Failure{kRefused, out + ": The file already exists; use --force to replace it"};
-                if (!err.empty()) throw Failure{kFileError, out + ": cannot be written: " + err};
-            }
+            writeNewOrFail(out, text, force);
             std::cout << out << "\n";
             return kOk;
         }
@@ -340,9 +358,30 @@ int main(int argc, char** argv)
             for (const auto& l : lines) std::cout << l << "\n";
             return kRefused;
         }
+        if (*iolistCmd) {
+            rm::AppState state(asker);
+            rm::ProjectTable table(state);
+            openOrFail(table, project);
+            const auto rows = rm::ioList(table, mnemonics == "de" ? rm::Mnemonics::German : rm::Mnemonics::English);
+            const std::string csv = rm::ioListCsv(rows, {separator[0], output.has_value()});
+            if (!output) {
+                std::cout << csv;
+                return kOk;
+            }
+            refuseOverInput(*output, project);
+            writeNewOrFail(*output, csv, force);
+            return kOk;
+        }
         if (*catalogCmd || *modulesCmd) {
             Loaded l = loadCatalog(resources, language);
             if (*catalogCmd) {
+                if (catalogCmd->count("--find")) {
+                    l.tree = rm::filterTree(l.tree, rm::CatalogSearch(l.catalog), find);
+                    if (l.tree.children.empty()) {
+                        std::cerr << "rackmason-cli: no module matches \"" << find << "\"\n";
+                        return kRefused;
+                    }
+                }
                 if (json)
                     std::cout << rm::catalogToJson(l.tree, l.catalog).dump(2) << "\n";
                 else

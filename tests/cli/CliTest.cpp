@@ -266,5 +266,39 @@ TEST_F(Cli, CheckAndDiff)
     EXPECT_NE(out.find("InBase 256 -> 0"), std::string::npos) << out;
 }
 
+TEST_F(Cli, IoList)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    ASSERT_EQ(run("iolist " + path("p.qv4") + " --mnemonics de --separator ';'"), 0) << err;
+    EXPECT_EQ(out,
+              "station;slot;order_number;designation;direction;first_byte;last_byte;bytes;address\r\n"
+              "0;1;QMV2.D110;DI 16x DC 24V;input;0;1;2;E 0.0..E 1.7\r\n"
+              "0;2;QMV2.E301;AI 8x 12 bit;input;256;271;16;EB 256..EB 271\r\n");
+
+    // A file gets a byte-order mark, is not replaced without --force, and is
+    // not written at all when the project cannot be read.
+    ASSERT_EQ(run("iolist " + path("p.qv4") + " -o " + path("io.csv")), 0) << err;
+    const std::string csv = readText(path("io.csv"));
+    EXPECT_EQ(csv.substr(0, 10), "\xEF\xBB\xBFstation");
+    EXPECT_NE(csv.find(",IB 256..IB 271\r\n"), std::string::npos);
+    write(dir / "io.csv", "old");
+    EXPECT_EQ(run("iolist " + path("p.qv4") + " -o " + path("io.csv")), 1);
+    EXPECT_EQ(readText(path("io.csv")), "old");
+    EXPECT_EQ(run("iolist " + path("p.qv4") + " -o " + path("io.csv") + " --force"), 0);
+    EXPECT_EQ(readText(path("io.csv")), csv);
+    EXPECT_EQ(run("iolist " + path("missing.qv4") + " -o " + path("new.csv")), 3);
+    EXPECT_FALSE(fs::exists(dir / "new.csv"));
+    EXPECT_EQ(run("iolist " + path("p.qv4") + " --separator tab"), 2);
+}
+
+TEST_F(Cli, CatalogFind)
+{
+    ASSERT_EQ(run("catalog --find r300"), 0) << err;
+    EXPECT_NE(out.find("CPU QMV"), std::string::npos);
+    EXPECT_NE(out.find("CPU 300 family 2"), std::string::npos);
+    EXPECT_EQ(run("catalog --find nothing-like-it"), 1);
+    EXPECT_NE(err.find("no module matches"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace rm::test

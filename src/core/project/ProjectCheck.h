@@ -26,6 +26,37 @@ struct CheckReport {
 // more, and order numbers the catalog does not know.
 CheckReport checkProject(const ProjectTable& table, const ModuleCatalog& catalog);
 
+// The address map of one direction, in address order: every module's range
+// and the free ranges between them (from address 0 up to the last used one).
+struct OverviewRange {
+    enum Kind { Module, Free };
+    Kind kind = Module;
+    int first = 0, last = 0;  // bytes
+    int row = 0;              // the module's head row; 0 for a free range
+    int station = 0;          // 0: the CPU's rack; 1, 2, ...: the extension racks in table order
+    std::string slot;         // the row label; "CPU" for row 1
+    std::string order;
+    std::string designation;
+    bool overlaps = false;  // shares an address with another module
+    bool tooHigh = false;   // reaches 32000 or more
+    bool operator==(const OverviewRange&) const = default;
+};
+
+struct AddressOverview {
+    std::vector<OverviewRange> inputs, outputs;
+    std::size_t problems = 0;  // as counted by checkProject
+    bool operator==(const AddressOverview&) const = default;
+};
+
+// Built on the same ranges and the same tests as checkProject, so both
+// always agree on what is wrong.
+AddressOverview addressOverview(const ProjectTable& table, const ModuleCatalog& catalog);
+// The ranges alone (problems left at 0), where no catalog is at hand.
+AddressOverview addressRanges(const ProjectTable& table);
+
+// 0 for the CPU's rack, 1, 2, ... for the extension racks, by table order.
+int stationNumber(const ProjectTable& table, int row);
+
 // "slot 3 (row 7)", "CPU (row 1)", "+ (row 13)"
 std::string describeRow(const ProjectTable& table, int row);
 

@@ -73,19 +73,12 @@ std::vector<Entry> entries(const ProjectTable& t)
     return out;
 }
 
-std::string fieldChanges(const Entry& a, const Entry& b)
+std::vector<FieldChange> fieldChanges(const Entry& a, const Entry& b);
+
+std::string changesText(const std::vector<FieldChange>& changes)
 {
     std::string s;
-    const std::size_t rows = std::max(a.records.size(), b.records.size());
-    for (std::size_t i = 0; i < rows; ++i) {
-        auto fa = describeFields(i < a.records.size() ? a.records[i] : RowEintrag{});
-        auto fb = describeFields(i < b.records.size() ? b.records[i] : RowEintrag{});
-        for (std::size_t k = 0; k < fa.size(); ++k) {
-            if (fa[k].second == fb[k].second) continue;
-            s += (s.empty() ? "" : ", ") + (i ? "row +" + std::to_string(i) + " " : std::string()) + fa[k].first + " " +
-                 fa[k].second + " -> " + fb[k].second;
-        }
-    }
+    for (const FieldChange& c : changes) s += (s.empty() ? "" : ", ") + c.field + " " + c.before + " -> " + c.after;
     return s;
 }
 
@@ -100,9 +93,29 @@ std::vector<std::pair<std::string, std::string>> describeFields(const RowEintrag
     return out;
 }
 
-std::vector<std::string> diffProjects(const ProjectTable& a, const ProjectTable& b)
+namespace {
+
+std::vector<FieldChange> fieldChanges(const Entry& a, const Entry& b)
 {
-    std::vector<std::string> out;
+    std::vector<FieldChange> out;
+    const std::size_t rows = std::max(a.records.size(), b.records.size());
+    for (std::size_t i = 0; i < rows; ++i) {
+        auto fa = describeFields(i < a.records.size() ? a.records[i] : RowEintrag{});
+        auto fb = describeFields(i < b.records.size() ? b.records[i] : RowEintrag{});
+        for (std::size_t k = 0; k < fa.size(); ++k) {
+            if (fa[k].second == fb[k].second) continue;
+            out.push_back(
+                {(i ? "row +" + std::to_string(i) + " " : std::string()) + fa[k].first, fa[k].second, fb[k].second});
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<ProjectDifference> projectDifferences(const ProjectTable& a, const ProjectTable& b)
+{
+    std::vector<ProjectDifference> out;
     // Project information, apart from where the file lies.
     std::vector<std::pair<std::string, std::string>> ia, ib;
     auto collect = [](const ProjectInfo& p, auto& into) {
@@ -118,19 +131,38 @@ std::vector<std::string> diffProjects(const ProjectTable& a, const ProjectTable&
     collect(a.info(), ia);
     collect(b.info(), ib);
     for (std::size_t i = 0; i < ia.size(); ++i)
-        if (ia[i].second != ib[i].second)
-            out.push_back("project information: " + ia[i].first + " " + ia[i].second + " -> " + ib[i].second);
+        if (ia[i].second != ib[i].second) {
+            ProjectDifference d;
+            d.kind = ProjectDifference::Information;
+            d.changes.push_back({ia[i].first, ia[i].second, ib[i].second});
+            out.push_back(std::move(d));
+        }
 
     std::vector<Entry> ea = entries(a), eb = entries(b);
     std::vector<bool> usedA(ea.size()), usedB(eb.size());
+    auto pair = [&](ProjectDifference::Kind kind, std::size_t i, std::size_t j) {
+        ProjectDifference d;
+        d.kind = kind;
+        d.order = kind == ProjectDifference::Added ? eb[j].order : ea[i].order;
+        if (kind != ProjectDifference::Added) {
+            d.rowA = ea[i].row;
+            d.whereA = describeRow(a, d.rowA);
+        }
+        if (kind != ProjectDifference::Removed) {
+            d.rowB = eb[j].row;
+            d.whereB = describeRow(b, d.rowB);
+        }
+        if (kind == ProjectDifference::Changed || kind == ProjectDifference::Moved)
+            d.changes = fieldChanges(ea[i], eb[j]);
+        return d;
+    };
     // Same slot, same module: changed in place, or not at all.
     for (std::size_t i = 0; i < ea.size(); ++i) {
         for (std::size_t j = 0; j < eb.size(); ++j) {
             if (usedB[j] || ea[i].key != eb[j].key || ea[i].order != eb[j].order) continue;
             usedA[i] = usedB[j] = true;
-            const std::string changes = fieldChanges(ea[i], eb[j]);
-            if (!changes.empty())
-                out.push_back(describeRow(b, eb[j].row) + ": " + eb[j].order + " changed: " + changes);
+            ProjectDifference d = pair(ProjectDifference::Changed, i, j);
+            if (!d.changes.empty()) out.push_back(std::move(d));
             break;
         }
     }
@@ -140,18 +172,42 @@ std::vector<std::string> diffProjects(const ProjectTable& a, const ProjectTable&
         for (std::size_t j = 0; j < eb.size(); ++j) {
             if (usedB[j] || ea[i].order != eb[j].order) continue;
             usedA[i] = usedB[j] = true;
-            std::string line =
-                ea[i].order + " moved from " + describeRow(a, ea[i].row) + " to " + describeRow(b, eb[j].row);
-            const std::string changes = fieldChanges(ea[i], eb[j]);
-            if (!changes.empty()) line += "; changed: " + changes;
-            out.push_back(line);
+            out.push_back(pair(ProjectDifference::Moved, i, j));
             break;
         }
     }
     for (std::size_t i = 0; i < ea.size(); ++i)
-        if (!usedA[i]) out.push_back(describeRow(a, ea[i].row) + ": " + ea[i].order + " removed");
+        if (!usedA[i]) out.push_back(pair(ProjectDifference::Removed, i, 0));
     for (std::size_t j = 0; j < eb.size(); ++j)
-        if (!usedB[j]) out.push_back(describeRow(b, eb[j].row) + ": " + eb[j].order + " placed");
+        if (!usedB[j]) out.push_back(pair(ProjectDifference::Added, 0, j));
+    return out;
+}
+
+std::vector<std::string> diffProjects(const ProjectTable& a, const ProjectTable& b)
+{
+    std::vector<std::string> out;
+    for (const ProjectDifference& d : projectDifferences(a, b)) {
+        switch (d.kind) {
+            case ProjectDifference::Information: {
+                const FieldChange& c = d.changes.front();
+                out.push_back("project information: " + c.field + " " + c.before + " -> " + c.after);
+                break;
+            }
+            case ProjectDifference::Changed:
+                out.push_back(d.whereB + ": " + d.order + " changed: " + changesText(d.changes));
+                break;
+            case ProjectDifference::Moved:
+                out.push_back(d.order + " moved from " + d.whereA + " to " + d.whereB +
+                              (d.changes.empty() ? "" : "; changed: " + changesText(d.changes)));
+                break;
+            case ProjectDifference::Removed:
+                out.push_back(d.whereA + ": " + d.order + " removed");
+                break;
+            case ProjectDifference::Added:
+                out.push_back(d.whereB + ": " + d.order + " placed");
+                break;
+        }
+    }
     return out;
 }
 

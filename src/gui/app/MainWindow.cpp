@@ -20,6 +20,7 @@
 #include "gui/app/HelpViewer.h"
 #include "gui/app/OptionsDialog.h"
 #include "gui/app/StatusLine.h"
+#include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/ProjectWindow.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     buildToolbar();
     statusLine_ = new StatusLine(session_, this);
     setStatusBar(statusLine_);
+    work_ = new WorkCommands(*this, session_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
         updateCommands();
@@ -502,6 +504,7 @@ void MainWindow::EnableProjectCommands(bool on)
 
 void MainWindow::updateCommands()
 {
+    if (work_) work_->update();
     ProjectWindow* w = activeProject();
     statusLine_->showProject(w);
     if (!w) {

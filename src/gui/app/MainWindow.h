@@ -23,6 +23,7 @@ struct FirstRunLayout {
     QRect main, catalog;
 };
 FirstRunLayout firstRunLayout(const QRect& availableArea);
+class WorkCommands;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -58,6 +59,7 @@ public:
     QAction* action(const QString& objectName) const;
     QMenu* contextMenu() { return contextMenu_; }
     StatusLine* statusLine() { return statusLine_; }
+    WorkCommands* workCommands() { return work_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -93,6 +95,7 @@ private:
     bool quitting_ = false;
     QRect firstRunCatalog_;
     StatusLine* statusLine_ = nullptr;
+    WorkCommands* work_ = nullptr;
 };
 
 }  // namespace rm::gui

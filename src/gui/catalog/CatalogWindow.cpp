@@ -5,9 +5,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/app/FlowText.h"
+#include "gui/catalog/CatalogFilter.h"
 #include "gui/project/ProjectWindow.h"
 
 namespace rm::gui {
@@ -130,6 +132,11 @@ CatalogWindow::CatalogWindow(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
+    filter_ = new CatalogFilter(session, *tree_, this);
+    layout->insertWidget(0, filter_->field());
+    connect(filter_, &CatalogFilter::moduleActivated, this, &CatalogWindow::moduleActivated);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &CatalogWindow::focusSearch);
     resize(420, 600);
 
     auto* root = new QTreeWidgetItem(tree_);
@@ -170,6 +177,15 @@ void CatalogWindow::showDescription(QTreeWidgetItem* item)
     const int index = CatalogTree::indexOf(item);
     text_->setPlainText(index ? QString::fromStdString(flowParagraphs(session_.app.ModulKatalog.at(index).Kommentar))
                               : item->data(0, kTagRole).toString());
+}
+
+void CatalogWindow::focusSearch()
+{
+    show();
+    raise();
+    activateWindow();
+    filter_->field()->setFocus();
+    filter_->field()->selectAll();
 }
 
 QTreeWidgetItem* CatalogWindow::findModule(int index) const

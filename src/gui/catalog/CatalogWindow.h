@@ -12,6 +12,8 @@
 
 namespace rm::gui {
 
+class CatalogFilter;
+
 class CatalogTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -41,6 +43,9 @@ public:
     QPlainTextEdit* description() { return text_; }
     // The item showing a catalog index (the first one), for tests and selection.
     QTreeWidgetItem* findModule(int index) const;
+    CatalogFilter* filter() { return filter_; }
+    // Ctrl+F: the search field, its text selected.
+    void focusSearch();
 
 signals:
     void moduleActivated(int index);
@@ -59,6 +64,7 @@ private:
     CatalogTree* tree_;
     QPlainTextEdit* text_;
     QSplitter* splitter_;
+    CatalogFilter* filter_ = nullptr;
 };
 
 QIcon catalogIcon(const Session& session, const std::string& key);

@@ -19,6 +19,7 @@
 
 #include "core/app/Files.h"
 #include "core/app/OwnTexts.h"
+#include "core/project/OverviewPrint.h"
 
 namespace rm::gui {
 
@@ -119,7 +120,10 @@ bool renderProject(QPagedPaintDevice& device, const ProjectTable& table, const T
 {
     QPageLayout layout = device.pageLayout();
     const Placement place = placementFor(layout);
-    const std::vector<PrintPage> pages = Prepare_print_pages(table, texts, dateTime, place.bottom);
+    std::vector<PrintPage> pages = Prepare_print_pages(table, texts, dateTime, place.bottom);
+    // The address overview closes the listing.
+    for (PrintPage& p : overviewPrintPages(addressRanges(table), texts, dateTime, place.bottom))
+        pages.push_back(std::move(p));
     // The painter starts at the corner of the paint rectangle (the page's
     // corner in full-page mode); move it to the listing's origin.
     layout.setUnits(QPageLayout::Millimeter);

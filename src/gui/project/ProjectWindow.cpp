@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/app/OwnTexts.h"
 #include "core/dbgen/WriteDb.h"
@@ -21,6 +22,7 @@
 #include "gui/dbgen/DbSelectDialog.h"
 #include "gui/project/PrintPage.h"
 #include "gui/project/ProjectInfoDialog.h"
+#include "gui/project/UndoStep.h"
 
 namespace rm::gui {
 
@@ -282,6 +284,7 @@ ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* pa
     connect(grid_, &ProjectGrid::contextMenuWanted, this, &ProjectWindow::contextMenuWanted);
     openWindows().push_back(this);
     selectRow(1);
+    history_.reset(table_);
 }
 
 void ProjectWindow::setTitle(const QString& title)
@@ -340,6 +343,7 @@ void ProjectWindow::selectRow(int row)
 
 void ProjectWindow::insertFromCatalog(int index)
 {
+    const UndoStep step(*this, WorkText::ActInsert);
     table_.DblClickInTree(index);
     refresh();
 }
@@ -347,6 +351,9 @@ void ProjectWindow::insertFromCatalog(int index)
 bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
 {
     bool done = false;
+    const UndoStep step(*this, mime->hasFormat(kRowMime) && ctrl ? WorkText::ActCopy
+                               : mime->hasFormat(kRowMime)       ? WorkText::ActMove
+                                                                 : WorkText::ActInsert);
     if (mime->hasFormat(kCatalogMime)) {
         done = table_.dropFromCatalog(mime->data(kCatalogMime).toInt(), row);
     } else if (mime->hasFormat(kRowMime)) {
@@ -357,6 +364,9 @@ bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
         auto& open = openWindows();
         auto it = std::find_if(open.begin(), open.end(), [&](ProjectWindow* w) { return quintptr(w) == source; });
         if (it == open.end()) return false;
+        // The source window undoes its own side.
+        std::optional<UndoStep> sourceStep;
+        if (*it != this) sourceStep.emplace(**it, ctrl ? WorkText::ActCopy : WorkText::ActMove);
         done = table_.dropFromTable((*it)->table(), sourceRow, row, ctrl);
         if (*it != this) (*it)->refresh();
     }
@@ -366,6 +376,7 @@ bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
 
 void ProjectWindow::FktCut()
 {
+    const UndoStep step(*this, WorkText::ActCut);
     table_.FktCut();
     refresh();
 }
@@ -378,12 +389,14 @@ void ProjectWindow::FktCopy()
 
 void ProjectWindow::FktPaste()
 {
+    const UndoStep step(*this, WorkText::ActPaste);
     table_.FktPaste();
     refresh();
 }
 
 void ProjectWindow::FktDelete()
 {
+    const UndoStep step(*this, WorkText::ActDelete);
     table_.FktDelete();
     refresh();
 }
@@ -394,6 +407,7 @@ void ProjectWindow::OpenModuleDialog(int row)
     const DialogKind kind = table_.prepareDialog(row);
     auto it = dialogs().find(kind);
     if (it == dialogs().end()) return;
+    const UndoStep step(*this, kind == DialogKind::Cpu ? WorkText::ActCpu : WorkText::ActModule);
     // Only an OK brings the dialog's record back into the row.
     if (it->second(session_, table_, this)) table_.finishDialog(row, kind);
     refresh();
@@ -432,6 +446,7 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
         emit editStateChanged();
         return false;
     }
+    history_.markSaved(table_);
     emit saved(path = QString::fromStdString(table_.info().ProjektPfad));
     emit editStateChanged();
     return true;
@@ -453,6 +468,7 @@ bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
 {
     auto res = openProject(table_, path.toStdString());
     if (res.status == ProjectReadStatus::Ok) {
+        history_.reset(table_, !table_.changed());
         setTitle(QFileInfo(path).fileName());
         refresh();
         if (!res.notes.empty()) {
@@ -502,6 +518,7 @@ void ProjectWindow::FktKonfig()
 
 void ProjectWindow::FktProjektInfo()
 {
+    const UndoStep step(*this, WorkText::ActInfo);
     session_.app.AktProjectInfo = table_.info();
     ProjectInfoDialog dlg(session_, " " + title_, this);
     dlg.exec();
@@ -538,6 +555,27 @@ void ProjectWindow::exportPdf()
     QString error;
     if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error))
         session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+}
+
+void ProjectWindow::undo()
+{
+    if (!history_.undo(table_)) return;
+    historyChanged();
+    refresh();
+}
+
+void ProjectWindow::redo()
+{
+    if (!history_.redo(table_)) return;
+    historyChanged();
+    refresh();
+}
+
+void ProjectWindow::historyChanged()
+{
+    if (history_.inAction()) return;
+    table_.SetProjektDataHasChangedFlag(!history_.isSaved(table_));
+    emit editStateChanged();
 }
 
 void ProjectWindow::closeEvent(QCloseEvent* e)

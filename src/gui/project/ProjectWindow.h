@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "core/project/ProjectHistory.h"
 #include "core/project/ProjectTable.h"
 #include "gui/app/Session.h"
 
@@ -121,6 +122,13 @@ public:
 
     bool closeCancelled() const { return closeCancelled_; }
 
+    // ---- undo and redo
+    ProjectHistory& history() { return history_; }
+    void undo();
+    void redo();
+    // After a step: the modified state follows the history.
+    void historyChanged();
+
 signals:
     void editStateChanged();
     void titleChanged(const QString& title);
@@ -143,6 +151,7 @@ private:
     ProjectGrid* grid_;
     QString title_;
     bool closeCancelled_ = false;
+    ProjectHistory history_;
 };
 
 }  // namespace rm::gui

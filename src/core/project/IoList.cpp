@@ -1,0 +1,79 @@
+#include "core/project/IoList.h"
+
+#include "core/project/ProjectCheck.h"
+
+namespace rm {
+namespace {
+
+std::string csvField(const std::string& s, char separator)
+{
+    if (s.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) return s;
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+bool addressedByBit(const RowEintrag& record)
+{
+    const DialogKind k = dialogFor(record);
+    return k == DialogKind::DigitalInput || k == DialogKind::DigitalOutput || k == DialogKind::DigitalCombined;
+}
+
+std::string addressText(bool output, bool byBit, int first, int last, Mnemonics m)
+{
+    const std::string letter = m == Mnemonics::German ? (output ? "A" : "E") : (output ? "Q" : "I");
+    if (byBit) return letter + " " + std::to_string(first) + ".0.." + letter + " " + std::to_string(last) + ".7";
+    return letter + "B " + std::to_string(first) + ".." + letter + "B " + std::to_string(last);
+}
+
+std::vector<IoListRow> ioList(const ProjectTable& table, Mnemonics m)
+{
+    std::vector<IoListRow> out;
+    for (int r = 1; r <= ProjectTable::kMaxRow; ++r) {
+        const RowEintrag& rec = table.record(r);
+        if (rec.isEmpty()) continue;
+        auto add = [&](bool output, int base, long count) {
+            IoListRow row;
+            row.row = r;
+            row.station = stationNumber(table, r);
+            row.slot = r == 1 ? "CPU" : (r <= table.lastRow() ? table.cell(r, 0) : "");
+            row.order = r <= table.lastRow() ? table.cell(r, 1) : rec.BestellNr;
+            row.designation = rec.Bezeichnung;
+            row.output = output;
+            row.first = base;
+            row.last = static_cast<int>(base + count - 1);
+            row.address = addressText(output, addressedByBit(rec), row.first, row.last, m);
+            out.push_back(std::move(row));
+        };
+        if (rec.hasFlag(flags::Inputs) && rec.InCnt > 0) add(false, rec.InBase, rec.InCnt);
+        if (rec.hasFlag(flags::Outputs) && rec.OutCnt > 0) add(true, rec.OutBase, rec.OutCnt);
+    }
+    return out;
+}
+
+std::string ioListCsv(const std::vector<IoListRow>& rows, const CsvOptions& o)
+{
+    std::string out = o.byteOrderMark ? "\xEF\xBB\xBF" : "";
+    auto line = [&](std::initializer_list<std::string> fields) {
+        bool first = true;
+        for (const std::string& f : fields) {
+            if (!first) out += o.separator;
+            first = false;
+            out += csvField(f, o.separator);
+        }
+        out += "\r\n";
+    };
+    line(
+        {"station", "slot", "order_number", "designation", "direction", "first_byte", "last_byte", "bytes", "address"});
+    for (const IoListRow& r : rows)
+        line({std::to_string(r.station), r.slot, r.order, r.designation, r.output ? "output" : "input",
+              std::to_string(r.first), std::to_string(r.last), std::to_string(r.last - r.first + 1), r.address});
+    return out;
+}
+
+}  // namespace rm

@@ -1,0 +1,41 @@
+// The I/O list an electrician wires by: one line per module and direction
+// that has addresses, in table order, and its CSV form.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/project/ProjectTable.h"
+
+namespace rm {
+
+enum class Mnemonics { English, German };  // I/Q or E/A
+
+struct IoListRow {
+    int row = 0;
+    int station = 0;
+    std::string slot;
+    std::string order;
+    std::string designation;
+    bool output = false;
+    int first = 0, last = 0;  // bytes
+    std::string address;      // "I 4.0..I 5.7", "IB 256..IB 271", "QB 0..QB 3", ...
+};
+
+// Digital modules (those with the digital input, output or combined dialog)
+// are addressed by bit, every other module by byte.
+bool addressedByBit(const RowEintrag& record);
+std::string addressText(bool output, bool byBit, int first, int last, Mnemonics m);
+
+std::vector<IoListRow> ioList(const ProjectTable& table, Mnemonics m = Mnemonics::English);
+
+struct CsvOptions {
+    char separator = ',';
+    bool byteOrderMark = false;  // for a spreadsheet to take the file as UTF-8
+};
+// A header line, then one line per row; fields quoted as spreadsheets expect
+// (a field holding the separator, a quote or a line break is put in quotes,
+// its quotes doubled); lines end in CR LF.
+std::string ioListCsv(const std::vector<IoListRow>& rows, const CsvOptions& options = {});
+
+}  // namespace rm

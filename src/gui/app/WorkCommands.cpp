@@ -1,0 +1,153 @@
+#include "gui/app/WorkCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QToolBar>
+
+#include "core/app/Files.h"
+#include "core/project/IoList.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/WorkTexts.h"
+#include "gui/catalog/CatalogWindow.h"
+#include "gui/project/AddressOverviewWindow.h"
+#include "gui/project/CompareWindow.h"
+#include "gui/project/ProjectWindow.h"
+
+namespace rm::gui {
+
+namespace {
+// The menu entry or toolbar button `anchor` is placed before.
+void insertBefore(QWidget* into, QAction* anchor, QAction* a)
+{
+    if (anchor && into->actions().contains(anchor))
+        into->insertAction(anchor, a);
+    else
+        into->addAction(a);
+}
+
+QAction* following(QWidget* in, QAction* a)
+{
+    const auto list = in->actions();
+    const auto i = list.indexOf(a);
+    return i >= 0 && i + 1 < list.size() ? list[i + 1] : nullptr;
+}
+}  // namespace
+
+WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main), main_(main), session_(session)
+{
+    undo_ = add("pdiUndo", workText(session, WorkText::Undo), "tb-undo");
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = add("pdiRedo", workText(session, WorkText::Redo), "tb-redo");
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    overview_ = add("pdiOverview", workText(session, WorkText::Overview), "tb-overview");
+    ioList_ = add("pdiIoList", workText(session, WorkText::ExportIoList));
+    compare_ = add("pdiCompare", workText(session, WorkText::CompareWith));
+
+    if (auto* edit = main.findChild<QMenu*>("pdmWork")) {
+        QAction* cut = main.action("pdiCut");
+        insertBefore(edit, cut, undo_);
+        insertBefore(edit, cut, redo_);
+        edit->insertSeparator(cut);
+    }
+    if (auto* file = main.findChild<QMenu*>("pdmDatei")) {
+        QAction* after = following(file, main.action("pdiExportPdf"));
+        insertBefore(file, after, ioList_);
+        insertBefore(file, after, compare_);
+    }
+    if (auto* windows = main.findChild<QMenu*>("pdmFenster"))
+        insertBefore(windows, main.action("pdiTreeForm"), overview_);
+    if (auto* bar = main.findChild<QToolBar*>("Toolbar1")) {
+        QAction* cut = main.action("Toolbar1_7");
+        insertBefore(bar, cut, undo_);
+        insertBefore(bar, cut, redo_);
+        bar->insertSeparator(cut);
+        insertBefore(bar, following(bar, main.action("BtnTreeWin")), overview_);
+    }
+
+    // Ctrl+F in a project window goes to the catalog's search field.
+    QAction* find = add("pdiFind", workText(session, WorkText::SearchHint));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        if (main_.catalogWindow() && main_.activeProject()) main_.catalogWindow()->focusSearch();
+    });
+
+    connect(undo_, &QAction::triggered, this, [this] {
+        if (auto* w = main_.activeProject()) w->undo();
+    });
+    connect(redo_, &QAction::triggered, this, [this] {
+        if (auto* w = main_.activeProject()) w->redo();
+    });
+    connect(overview_, &QAction::triggered, this, [this] {
+        if (auto* w = main_.activeProject()) showOverview(*w);
+    });
+    connect(ioList_, &QAction::triggered, this, [this] {
+        if (auto* w = main_.activeProject()) exportIoList(*w);
+    });
+    connect(compare_, &QAction::triggered, this, [this] {
+        if (auto* w = main_.activeProject()) compareWithFile(session_, *w, &main_);
+    });
+    update();
+}
+
+QAction* WorkCommands::add(const QString& name, const QString& text, const char* image)
+{
+    auto* a = new QAction(text, &main_);
+    a->setObjectName(name);
+    if (image)
+        a->setIcon(
+            QIcon(QString::fromStdString((session_.resourceDir / "images" / (std::string(image) + ".svg")).string())));
+    a->setShortcutContext(Qt::WindowShortcut);
+    static_cast<QWidget&>(main_).addAction(a);  // shortcuts work while the menu is hidden
+    return a;
+}
+
+void WorkCommands::update()
+{
+    ProjectWindow* w = main_.activeProject();
+    const ProjectHistory* h = w ? &w->history() : nullptr;
+    const bool canUndo = h && h->canUndo(), canRedo = h && h->canRedo();
+    undo_->setEnabled(canUndo);
+    redo_->setEnabled(canRedo);
+    undo_->setText(canUndo ? workText(session_, WorkText::UndoNamed, QString::fromStdString(h->undoName()))
+                           : workText(session_, WorkText::Undo));
+    redo_->setText(canRedo ? workText(session_, WorkText::RedoNamed, QString::fromStdString(h->redoName()))
+                           : workText(session_, WorkText::Redo));
+    for (QAction* a : {overview_, ioList_, compare_}) a->setEnabled(w != nullptr);
+}
+
+AddressOverviewWindow* WorkCommands::showOverview(ProjectWindow& project)
+{
+    QPointer<AddressOverviewWindow>& w = overviews_[&project];
+    if (!w) {
+        w = new AddressOverviewWindow(session_, project, &main_);
+        w->move(main_.geometry().topLeft() + QPoint(160, 200));
+        connect(&project, &QObject::destroyed, this, [this, p = &project] { overviews_.erase(p); });
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+}
+
+bool WorkCommands::exportIoList(ProjectWindow& project)
+{
+    QString base = project.path().isEmpty() ? QDir::home().filePath(project.title()) : project.path();
+    if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
+    const QString target = FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
+                                                 base + ".csv", workText(session_, WorkText::CsvFilter), "csv");
+    if (target.isEmpty()) return false;
+    // German spreadsheets expect a semicolon, and German users E and A.
+    const bool german = session_.app.texts.base() == kGermanBase;
+    const auto rows = ioList(project.table(), german ? Mnemonics::German : Mnemonics::English);
+    const std::string err = writeFileAtomic(target.toStdString(), ioListCsv(rows, {german ? ';' : ',', true}));
+    if (!err.empty()) {
+        session_.app.asker.ShowMessage(target.toStdString() + ": " + err, session_.app.messages[1078],
+                                       style::Ok + style::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace rm::gui

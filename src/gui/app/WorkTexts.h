@@ -1,0 +1,69 @@
+// Texts of undo and redo, the catalog search, the address overview, the I/O
+// list and the project comparison, in the three languages of the program.
+#pragma once
+
+#include <QString>
+
+#include "gui/app/Session.h"
+
+namespace rm::gui {
+
+enum class WorkText {
+    // names of the actions that can be undone
+    ActInsert,
+    ActMove,
+    ActCopy,
+    ActCut,
+    ActPaste,
+    ActDelete,
+    ActModule,
+    ActCpu,
+    ActInfo,
+    // Edit menu and toolbar; %1 is an action's name
+    Undo,
+    UndoNamed,
+    Redo,
+    RedoNamed,
+    // catalog search
+    SearchHint,
+    NoHit,
+    // address overview
+    Overview,
+    OverviewTitle,  // %1: the project's title
+    Inputs,
+    Outputs,
+    ColBytes,
+    ColCount,
+    ColStation,
+    ColSlot,
+    ColOrder,
+    ColDesignation,
+    ColNote,
+    ProblemCount,  // %1
+    NoProblems,
+    // I/O list
+    ExportIoList,
+    CsvFilter,
+    // comparison
+    CompareWith,
+    CompareTitle,  // %1: this project, %2: the other file
+    ColDifference,
+    ColWhereThis,
+    ColWhereOther,
+    ColField,
+    ColThisValue,
+    ColOtherValue,
+    DiffChanged,
+    DiffMoved,
+    DiffRemoved,  // in this project, not in the other file
+    DiffAdded,
+    DiffInfo,
+    Same,
+    ProjectFilter,
+    CannotRead,
+};
+
+QString workText(const Session& session, WorkText which);
+QString workText(const Session& session, WorkText which, const QString& arg1, const QString& arg2 = {});
+
+}  // namespace rm::gui

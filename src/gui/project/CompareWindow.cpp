@@ -1,0 +1,115 @@
+#include "gui/project/CompareWindow.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+#include "core/project/ProjectDocument.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/WorkTexts.h"
+#include "gui/project/ProjectWindow.h"
+
+namespace rm::gui {
+
+namespace {
+constexpr int kRowRole = Qt::UserRole + 1;
+
+WorkText kindText(ProjectDifference::Kind k)
+{
+    switch (k) {
+        case ProjectDifference::Information:
+            return WorkText::DiffInfo;
+        case ProjectDifference::Changed:
+            return WorkText::DiffChanged;
+        case ProjectDifference::Moved:
+            return WorkText::DiffMoved;
+        case ProjectDifference::Removed:
+            return WorkText::DiffRemoved;
+        case ProjectDifference::Added:
+            break;
+    }
+    return WorkText::DiffAdded;
+}
+}  // namespace
+
+CompareWindow::CompareWindow(Session& session, ProjectWindow& project, const ProjectTable& other,
+                             const QString& otherPath, QWidget* parent)
+    : QWidget(parent, Qt::Window), project_(&project), tree_(new QTreeWidget(this))
+{
+    setObjectName("CompareWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(workText(session, WorkText::CompareTitle, project.title(), QFileInfo(otherPath).fileName()));
+    tree_->setObjectName("compareTree");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(tree_);
+    tree_->setColumnCount(7);
+    tree_->setHeaderLabels({workText(session, WorkText::ColDifference), workText(session, WorkText::ColOrder),
+                            workText(session, WorkText::ColWhereThis), workText(session, WorkText::ColWhereOther),
+                            workText(session, WorkText::ColField), workText(session, WorkText::ColThisValue),
+                            workText(session, WorkText::ColOtherValue)});
+    const int widths[] = {200, 110, 130, 130, 140, 110};
+    for (int c = 0; c < 6; ++c) tree_->setColumnWidth(c, widths[c]);
+    const auto diffs = projectDifferences(project.table(), other);
+    if (diffs.empty()) new QTreeWidgetItem(tree_, {workText(session, WorkText::Same)});
+    for (const ProjectDifference& d : diffs) {
+        auto* item = new QTreeWidgetItem(tree_);
+        item->setText(0, workText(session, kindText(d.kind)));
+        item->setText(1, QString::fromStdString(d.order));
+        item->setText(2, QString::fromStdString(d.whereA));
+        item->setText(3, QString::fromStdString(d.whereB));
+        item->setData(0, kRowRole, d.rowA ? d.rowA : d.rowB);
+        for (const FieldChange& c : d.changes) {
+            auto* change = new QTreeWidgetItem(item);
+            change->setText(4, QString::fromStdString(c.field));
+            change->setText(5, QString::fromStdString(c.before));
+            change->setText(6, QString::fromStdString(c.after));
+            change->setData(0, kRowRole, d.rowA ? d.rowA : d.rowB);
+        }
+        // One field: on the entry's own line.
+        if (d.changes.size() == 1) {
+            for (int col = 4; col < 7; ++col) item->setText(col, item->child(0)->text(col));
+            delete item->takeChild(0);
+        }
+    }
+    tree_->expandAll();
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { activate(item); });
+    connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { activate(item); });
+    connect(&project, &ProjectWindow::windowClosed, this, &QWidget::close);
+    resize(1000, 480);
+}
+
+void CompareWindow::activate(QTreeWidgetItem* item)
+{
+    const int row = item ? item->data(0, kRowRole).toInt() : 0;
+    if (!project_ || row < 1 || row > project_->table().lastRow()) return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(project_->parentWidget()))
+        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    project_->selectRow(row);
+    project_->window()->activateWindow();
+    project_->grid()->setFocus();
+}
+
+void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)
+{
+    const QString folder = project.path().isEmpty() ? QString() : QFileInfo(project.path()).absolutePath();
+    const QString path =
+        FileDialogs::openFile(parent, workText(session, WorkText::CompareWith).remove('&'), folder, session.msg(1077));
+    if (path.isEmpty()) return;
+    // Read beside the program's state, which stays as it is.
+    AppState scratch(session.app.asker, session.app.texts.base());
+    ProjectTable other(scratch);
+    auto res = openProject(other, path.toStdString());
+    if (res.status != ProjectReadStatus::Ok) {
+        session.app.asker.ShowMessage(
+            workText(session, WorkText::CannotRead).toStdString() + "\n" + path.toStdString() + "\n" + res.detail,
+            session.app.messages[1078], style::Ok + style::Critical);
+        return;
+    }
+    auto* w = new CompareWindow(session, project, other, path, parent);
+    if (parent) w->move(parent->window()->geometry().topLeft() + QPoint(120, 240));
+    w->show();
+}
+
+}  // namespace rm::gui

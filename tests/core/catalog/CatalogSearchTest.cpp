@@ -1,0 +1,52 @@
+// Finding modules in the catalog and the tree filtered to them.
+#include <gtest/gtest.h>
+
+#include "core/catalog/CatalogSearch.h"
+#include "support/TestSupport.h"
+
+namespace rm::test {
+namespace {
+
+TEST(CatalogSearch, MatchesAnyFieldWithoutRegardToCase)
+{
+    ModuleCatalog cat = testCatalog();
+    RowEintrag umlaut;
+    umlaut.BestellNr = "QMV2.Z001";
+    umlaut.Bezeichnung = "Zähler";
+    umlaut.Kommentar = "Überwachung";
+    cat.add(umlaut);
+    CatalogSearch search(cat);
+    auto orders = [&](const std::string& text) {
+        std::vector<std::string> out;
+        for (int i : search.find(text)) out.push_back(cat.at(i).BestellNr);
+        return out;
+    };
+    EXPECT_EQ(orders("qmv2.d1"), std::vector<std::string>{"QMV2.D110"});
+    EXPECT_EQ(orders("di 16X dc"), std::vector<std::string>{"QMV2.D110"});
+    EXPECT_EQ(orders("ZÄHL"), std::vector<std::string>{"QMV2.Z001"});
+    EXPECT_EQ(orders("überwach"), std::vector<std::string>{"QMV2.Z001"});
+    EXPECT_TRUE(orders("").empty());
+    EXPECT_TRUE(orders("nothing like it").empty());
+}
+
+TEST(CatalogSearch, FilteredTreeKeepsOnlyGroupsWithHits)
+{
+    ModuleCatalog cat = testCatalog();
+    CatalogNode root;
+    CatalogNode a{"Digital", "closed", true, {}, 0, {}};
+    a.children.push_back({"DI", "MODUL", false, {}, indexOf(cat, "QMV2.D110"), {}});
+    a.children.push_back({"DO", "MODUL", false, {}, indexOf(cat, "QMV2.D210"), {}});
+    CatalogNode b{"Analog", "closed", true, {}, 0, {}};
+    b.children.push_back({"AI", "MODUL", false, {}, indexOf(cat, "QMV2.E301"), {}});
+    root.children = {a, b};
+    CatalogSearch search(cat);
+    CatalogNode f = filterTree(root, search, "d110");
+    ASSERT_EQ(f.children.size(), 1u);
+    EXPECT_EQ(f.children[0].text, "Digital");
+    ASSERT_EQ(f.children[0].children.size(), 1u);
+    EXPECT_EQ(f.children[0].children[0].index, indexOf(cat, "QMV2.D110"));
+    EXPECT_TRUE(filterTree(root, search, "zzz").children.empty());
+}
+
+}  // namespace
+}  // namespace rm::test

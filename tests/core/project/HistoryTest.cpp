@@ -1,0 +1,106 @@
+// Undo and redo of whole-project states.
+#include <gtest/gtest.h>
+
+#include "core/project/ProjectFixture.h"
+#include "core/project/ProjectHistory.h"
+
+namespace rm::test {
+namespace {
+
+class History : public ProjectFixture {
+protected:
+    History() { history.reset(table); }
+    // One user action as the desktop program wraps it.
+    bool act(const std::string& name, const std::function<void()>& f)
+    {
+        history.begin(table, name);
+        f();
+        return history.end(table);
+    }
+    ProjectHistory history;
+};
+
+TEST_F(History, UndoAndRedoWalkTheActionsAndTheSavedState)
+{
+    ASSERT_TRUE(act("Insert CPU", [&] { place("QMV2.R300", 1); }));
+    const auto withCpu = table.snapshot();
+    ASSERT_TRUE(act("Insert module", [&] { place("QMV2.D110", 5); }));
+    history.markSaved(table);
+    ASSERT_TRUE(act("Project information", [&] { table.info().Autor = "Service"; }));
+    EXPECT_FALSE(history.atSaved());
+    EXPECT_EQ(history.undoName(), "Project information");
+
+    ASSERT_TRUE(history.undo(table));
+    EXPECT_TRUE(history.atSaved());
+    EXPECT_FALSE(table.changed());
+    EXPECT_EQ(table.info().Autor, "");
+    EXPECT_EQ(history.redoName(), "Project information");
+    ASSERT_TRUE(history.undo(table));
+    EXPECT_FALSE(history.atSaved());
+    EXPECT_TRUE(table.changed());
+    EXPECT_EQ(table.snapshot().grid, withCpu.grid);
+    EXPECT_EQ(table.snapshot().rows, withCpu.rows);
+    ASSERT_TRUE(history.undo(table));
+    EXPECT_TRUE(table.rowEmpty(1));
+    EXPECT_FALSE(history.canUndo());
+
+    ASSERT_TRUE(history.redo(table));
+    ASSERT_TRUE(history.redo(table));
+    EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
+    EXPECT_TRUE(history.atSaved());
+    // A new action after undo drops what could have been redone.
+    asker.expect("delete", answer::Yes);
+    ASSERT_TRUE(act("Delete", [&] {
+        table.setCurrentRow(5);
+        table.FktDelete();
+    }));
+    EXPECT_FALSE(history.canRedo());
+    history.undo(table);
+    EXPECT_TRUE(history.atSaved());
+}
+
+TEST_F(History, ActionsThatChangeNothingLeaveNoStep)
+{
+    ASSERT_TRUE(act("Insert CPU", [&] { place("QMV2.R300", 1); }));
+    asker.expect("can't be inserted", answer::Ok);
+    EXPECT_FALSE(act("Insert module", [&] { place("QMV2.D110", 2); }));  // refused: row 2 takes no module
+    EXPECT_FALSE(act("Project information", [] {}));                     // cancelled
+    ASSERT_TRUE(place("QMV2.D110", 5));
+    history.reset(table);
+    asker.expect("delete", answer::No);
+    EXPECT_FALSE(act("Delete", [&] {
+        table.setCurrentRow(5);
+        table.FktDelete();
+    }));
+    EXPECT_FALSE(history.canUndo());
+    history.markSaved(table);
+    EXPECT_TRUE(history.isSaved(table));
+    table.info().Autor = "changed without an action";
+    EXPECT_FALSE(history.isSaved(table));
+}
+
+TEST_F(History, SavingAsIsNotUndone)
+{
+    ASSERT_TRUE(act("Insert CPU", [&] { place("QMV2.R300", 1); }));
+    table.info().ProjektPfad = "/tmp/hall.qv4";
+    table.info().ProjektTitel = "hall.qv4";
+    history.markSaved(table);
+    history.undo(table);
+    EXPECT_EQ(table.info().ProjektPfad, "/tmp/hall.qv4");
+    EXPECT_EQ(table.info().ProjektTitel, "hall.qv4");
+}
+
+TEST_F(History, KeepsTheLatestStepsAndForgetsASavedStateItDropped)
+{
+    history.markSaved(table);
+    for (int i = 0; i < 105; ++i) ASSERT_TRUE(act("Project information", [&] { table.info().Notizen += "x"; }));
+    int undone = 0;
+    while (history.undo(table)) ++undone;
+    EXPECT_EQ(undone, 100);
+    EXPECT_EQ(table.info().Notizen, std::string(5, 'x'));
+    EXPECT_FALSE(history.atSaved());  // the saved state is gone from the history
+    EXPECT_TRUE(table.changed());
+}
+
+}  // namespace
+}  // namespace rm::test
