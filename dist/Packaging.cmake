@@ -75,6 +75,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(RACKMASON_GUI)
   # The desktop program's dialogs in German and French.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+  # A proportional sans-serif face for menus, trees and grids: without one
+  # Qt falls back to whatever font is installed, often a monospaced one.
+  # shlibdeps appends the libraries to this list.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core | fonts-liberation2")
 endif()
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 include(CPack)

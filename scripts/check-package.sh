@@ -31,7 +31,7 @@ done
 if grep -v '^/usr/' "$work/contents" | grep -qvx '/'; then fail "files outside /usr"; fi
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libc6 libstdc++6 libqt6widgets6; do
+for lib in libc6 libstdc++6 libqt6widgets6 fonts-dejavu-core; do
     [[ "$depends" == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
 done
 
