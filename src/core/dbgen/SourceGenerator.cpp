@@ -51,11 +51,6 @@ bool isTrue(int16_t boolean)
     return boolean == kTrue;
 }
 
-bool isSet(int16_t boolean)
-{
-    return boolean != 0;
-}
-
 // ---------------------------------------------------------------- I/O block
 
 // What a module structure of the extended layout holds after RetVal. Words

@@ -16,6 +16,11 @@ namespace rm {
 // are kept as they are, so a record survives a load/save round trip unchanged.
 inline constexpr int16_t kTrue = -1;
 inline constexpr int16_t kFalse = 0;
+// Booleans read from records and files: any non-zero value is True.
+inline bool isSet(int16_t boolean)
+{
+    return boolean != 0;
+}
 
 struct KanalWert {
     int16_t ChFlags = 0;

@@ -3,10 +3,6 @@
 namespace rm {
 
 namespace {
-bool isSet(int16_t boolean)
-{
-    return boolean != 0;
-}
 
 std::string rangeOf(bool has, int64_t base, int64_t count)
 {

@@ -1,0 +1,363 @@
+// Where a CPU, a rack or a module may go, the questions before anything
+// placed is replaced, and placing by double click and by dropping.
+#include "core/project/ProjectTable.h"
+
+#include <algorithm>
+
+#include "core/base/OwnTexts.h"
+#include "core/cpu/CpuDefaults.h"
+
+namespace rm {
+
+int ProjectTable::rowsOf(const RowEintrag& r)
+{
+    if (isSet(r.IsHead) && r.SonNbr > 0) return r.SonNbr + 1;
+    return std::max<int>(r.SubCount, 1);
+}
+
+bool ProjectTable::SlotFits(int row, int n) const
+{
+    // Every row of the module must be a numbered slot of the same station.
+    for (int i = 0; i < n; ++i)
+        if (row + i > lastRow() || RowIs(row + i) != kind::Slot) return false;
+    const int h = FindStation(row);
+    const RowEintrag& S = record(h);
+    int p = row - h - S.CpuRowsEnd + 1;
+    if (S.SlotLimit <= 0) return true;
+    if (p < 1) return false;
+    p = (p - 1) % S.SlotLimit + 1;  // position within its group
+    return p + n <= S.SlotLimit + 1;
+}
+
+bool ProjectTable::FamilyFits(int row, const RowEintrag& rec) const
+{
+    // On a "+" row the rack being replaced does not count: look above it.
+    const int from = RowIs(row) == kind::Connector ? row - 1 : row;
+    const RowEintrag& S = record(FindStation(std::max(from, 1)));
+    if (S.Family == rec.Family) return true;
+    return (isSet(S.IsCPU) || isSet(S.IsExtension)) && rec.hasFlag(flags::Extension) && S.Family < rec.Family;
+}
+
+bool ProjectTable::isMaxSlotNbrReached(const RowEintrag& rec, int targetRow) const
+{
+    // Slots after the target "+" row belong to the rack being replaced.
+    const int last =
+        (targetRow >= 1 && targetRow <= lastRow() && RowIs(targetRow) == kind::Connector) ? targetRow : lastRow();
+    int count = 0;
+    for (int r = std::max(rows_[1].CpuRowsEnd + 1, 1); r <= last; ++r)
+        if (RowIs(r) == kind::Slot) ++count;
+    return count + rec.SlotCnt > rows_[1].MaxSlotNbr;
+}
+
+bool ProjectTable::stationFitsTable(const RowEintrag& rec, int row) const
+{
+    int needed;
+    if (rec.hasFlag(flags::Cpu)) {
+        needed = 1 + extraRowCount(rec) + std::max<int>(rec.SlotCnt, 0);
+    } else {
+        needed = row + std::max<int>(rec.SlotCnt, 0);
+    }
+    if (isSet(rec.HasConnector)) ++needed;
+    return needed <= kMaxRow;
+}
+
+bool ProjectTable::subListResolves(const RowEintrag& rec) const
+{
+    const RowEintrag* def = &rec;
+    RowEintrag headDef;
+    if (isSet(rec.IsHead) && rec.SonNbr > 0) {
+        headDef = app_.ModulKatalog.LookupCatalog(rec.BestellNr);
+        def = &headDef;
+        if (headDef.BestellNr.empty() || headDef.SubCount != rec.SonNbr + 1) return false;
+    }
+    const int n = def->SubCount;
+    if (n <= 1) return true;
+    if (static_cast<int>(def->SubList.size()) < n) return false;
+    for (int i = 0; i < n; ++i) {
+        const std::string& e = def->SubList[static_cast<std::size_t>(i)];
+        if (e != "NULL" && app_.ModulKatalog.indexOf(e) == 0) return false;
+    }
+    return true;
+}
+
+bool ProjectTable::IsAllowedInRow(const RowEintrag& rec, int row) const
+{
+    return WhyNotAllowed(rec, row) == Refusal::None;
+}
+
+Refusal ProjectTable::WhyNotAllowed(const RowEintrag& rec, int row) const
+{
+    if (row < 1 || row > lastRow()) return Refusal::SlotKind;
+    const int k = RowIs(row);
+    // A CPU belongs in row 1 and a rack on a "+" row, nowhere else: written
+    // anywhere else either would rebuild the station from there on.
+    if (rec.hasFlag(flags::Cpu) && k != kind::CpuRow) return Refusal::SlotKind;
+    if (rec.hasFlag(flags::Extension) && k != kind::Connector) return Refusal::SlotKind;
+    switch (k) {
+        case kind::CpuRow:
+            if (!rec.hasFlag(flags::Cpu)) return Refusal::SlotKind;
+            return stationFitsTable(rec, 1) ? Refusal::None : Refusal::TableFull;
+        case kind::Connector:
+            if (!rec.hasFlag(flags::Extension)) return Refusal::SlotKind;
+            if (!FamilyFits(row, rec)) return Refusal::Family;
+            if (isMaxSlotNbrReached(rec, row)) return Refusal::SlotMaximum;
+            return stationFitsTable(rec, row) ? Refusal::None : Refusal::TableFull;
+        case kind::SlotA:
+        case kind::SlotB: {
+            const int bit = k == kind::SlotA ? flags::SlotA : flags::SlotB;
+            const bool ok = rec.hasFlag(bit) && (getCPUBestell() != "QMV1.R200" || (rec.Modus & 1));
+            return ok ? Refusal::None : Refusal::SlotKind;
+        }
+        case kind::SlotMB:
+        case kind::SlotM:
+            return Refusal::SlotKind;
+        default:
+            break;
+    }
+    if (!rec.hasFlag(flags::Inputs | flags::Outputs | flags::Min256 | flags::SubEntries))
+        return rec.hasFlag(flags::NoIoSlot) ? Refusal::None : Refusal::SlotKind;
+    // A lone sub-row of a several-row module cannot stand on its own.
+    if (!isSet(rec.IsHead) && rec.SonNbr > 0) return Refusal::SlotKind;
+    if (!SlotFits(row, rowsOf(rec))) return Refusal::NoRoomInGroup;
+    if (!FamilyFits(row, rec)) return Refusal::Family;
+    return subListResolves(rec) ? Refusal::None : Refusal::UnknownOrder;
+}
+
+std::string ProjectTable::refusalText(Refusal why, const RowEintrag& rec, int row) const
+{
+    const Texts& t = app_.texts;
+    std::string slot = row >= 1 && row <= lastRow() ? cell(row, 0) : std::string();
+    if (row == 1) slot = "CPU";
+    const std::string order = rec.BestellNr;
+    switch (why) {
+        case Refusal::None:
+            return {};
+        case Refusal::SlotKind:
+            return fillArgs(byLanguage(t, "Slot %1 does not take %2.", "Steckplatz %1 nimmt %2 nicht auf.",
+                                       "L'emplacement %1 n'accepte pas %2."),
+                            {slot, order});
+        case Refusal::Family: {
+            const RowEintrag& S = record(FindStation(std::max(RowIs(row) == kind::Connector ? row - 1 : row, 1)));
+            return fillArgs(byLanguage(t, "%1 belongs to another module family than the station %2.",
+                                       "%1 gehört zu einer anderen Baugruppenfamilie als die Station %2.",
+                                       "%1 appartient à une autre famille de modules que la station %2."),
+                            {order, S.BestellNr});
+        }
+        case Refusal::NoRoomInGroup:
+            return fillArgs(byLanguage(t,
+                                       "%1 needs %2 numbered slots in one group of the station; from slot %3 there "
+                                       "are not enough.",
+                                       "%1 braucht %2 nummerierte Steckplätze in einer Gruppe der Station; ab "
+                                       "Steckplatz %3 sind es nicht genug.",
+                                       "%1 a besoin de %2 emplacements numérotés dans un même groupe de la station ; "
+                                       "à partir de l'emplacement %3, il n'y en a pas assez."),
+                            {order, std::to_string(rowsOf(rec)), slot});
+        case Refusal::SlotMaximum:
+            return fillArgs(byLanguage(t, "With %1 the CPU would have more than its maximum of %2 numbered slots.",
+                                       "Mit %1 hätte die CPU mehr als die höchstens %2 nummerierten Steckplätze.",
+                                       "Avec %1, la CPU dépasserait son maximum de %2 emplacements numérotés."),
+                            {order, std::to_string(rows_[1].MaxSlotNbr)});
+        case Refusal::TableFull:
+            return fillArgs(byLanguage(t, "The rows of %1 would not fit below row %2.",
+                                       "Die Zeilen von %1 passen nicht unter Zeile %2.",
+                                       "Les lignes de %1 ne tiennent pas avant la ligne %2."),
+                            {order, std::to_string(kMaxRow)});
+        case Refusal::UnknownOrder:
+            return fillArgs(byLanguage(t, "An order number of %1 is not in the catalog.",
+                                       "Eine Bestellnummer von %1 fehlt im Katalog.",
+                                       "Une référence de %1 ne figure pas dans le catalogue."),
+                            {order});
+    }
+    return {};
+}
+
+void ProjectTable::tellRefusal(const RowEintrag& rec, int row)
+{
+    const std::string reason = refusalText(WhyNotAllowed(rec, row), rec, row);
+    std::string prompt = app_.texts.byEnglishId(1088);
+    if (!reason.empty()) prompt += "\n\n" + reason;
+    app_.asker.ShowMessage(prompt, "", style::Ok + style::Exclamation);
+}
+
+bool ProjectTable::ConfirmModuleTarget(int sourceKind)
+{
+    const RowEintrag& R = sourceKind == 3 ? app_.ClipboardModule : app_.CurrentModule;
+    const int c = current_;
+    if (cell(c, 1) == R.BestellNr) return false;
+    const int n = rowsOf(R);
+    for (int r = c; r < c + n && r <= lastRow(); ++r) {
+        if (!rowEmpty(r)) return app_.ask(1085, 0, style::YesNo + style::Exclamation) == answer::Yes;
+    }
+    return true;
+}
+
+bool ProjectTable::ConfirmCpuTarget(int sourceKind)
+{
+    const RowEintrag& R = sourceKind == 3 ? app_.ClipboardModule : app_.CurrentModule;
+    const int c = current_;
+    if (cell(c, 1) == R.BestellNr) {
+        app_.ask(1089, 0, style::Ok + style::Exclamation);
+        return false;
+    }
+    if (rowEmpty(c)) return true;
+    return app_.ask(1083, 0, style::YesNo + style::Exclamation) == answer::Yes;
+}
+
+void ProjectTable::clearModulesInRows(int first, int n)
+{
+    for (int r = first; r < first + n && r <= lastRow(); ++r)
+        if (!rowEmpty(r)) ClearModuleRows(false, r);
+}
+
+// Writes the rows of a module of several rows from `first` (the current row):
+// the head record, then one row per further SubList entry of the definition.
+bool ProjectTable::writeModuleRows(const RowEintrag& head, const RowEintrag& definition, int kind)
+{
+    const int n = definition.SubCount;
+    const int first = current_;
+    for (int i = 0; i < n; ++i) {
+        current_ = first + i;
+        if (i == 0) {
+            app_.CurrentModule = head;
+        } else {
+            const std::string& entry = definition.SubList[static_cast<std::size_t>(i)];
+            app_.CurrentModule = app_.ModulKatalog.LookupCatalog(entry);
+            app_.CurrentModule.IsHead = kFalse;
+            app_.CurrentModule.SonNbr = static_cast<int16_t>(i);
+            app_.CurrentModule.BestellNr = definition.BestellNr;
+            if (entry == "NULL") {
+                app_.CurrentModule.Bezeichnung = " ";
+                app_.CurrentModule.HasDialog = kFalse;
+            } else {
+                app_.CurrentModule.HasDialog = kTrue;
+            }
+        }
+        if (!WriteRowEintrag(i == 0 ? kind : 2)) return false;
+    }
+    current_ = std::min(first + n, lastRow());
+    return true;
+}
+
+bool ProjectTable::insertModule()
+{
+    const Snapshot before = snapshot();
+    RowEintrag M = app_.CurrentModule;
+    bool ok;
+    if (M.isCpuOrExtension()) {
+        if (M.Modus & 1) app_.CurrentModule.HasDialog = kTrue;
+        app_.CurrentModule.IsPlaced = kTrue;
+        ok = WriteSonderEintragEx(2);
+    } else if (M.SubCount <= 1) {
+        auto& cm = app_.CurrentModule;
+        cm.IsPlaced = cm.HasDialog = cm.IsHead = kTrue;
+        cm.SonNbr = 0;
+        ok = WriteRowEintrag(2);
+    } else {
+        RowEintrag head = app_.ModulKatalog.LookupCatalog(M.SubList[0]);
+        head.SonNbr = static_cast<int16_t>(M.SubCount - 1);
+        head.IsHead = head.IsPlaced = head.HasDialog = kTrue;
+        head.BestellNr = M.BestellNr;
+        app_.CurrentModule = head;
+        ok = writeModuleRows(head, M, 2);
+    }
+    if (!ok) {
+        restore(before);
+        app_.CurrentModule = M;
+    }
+    return ok;
+}
+
+bool ProjectTable::DblClickInTree(int index)
+{
+    if (!app_.ModulKatalog.validIndex(index)) return false;
+    app_.CurrentModule = app_.ModulKatalog.at(index);
+    if (!IsAllowedInRow(app_.CurrentModule, current_)) {
+        tellRefusal(app_.CurrentModule, current_);
+        return false;
+    }
+    const bool station = app_.CurrentModule.isCpuOrExtension();
+    if (!(station ? ConfirmCpuTarget(2) : ConfirmModuleTarget(2))) return false;
+    if (station) SetCpuDefaults(app_.CurrentModule);
+    if (!insertModule()) return false;
+    SelectNextRow();
+    return true;
+}
+
+void ProjectTable::TruncateRows(int n)
+{
+    removeRowsAfter(n);
+    DeleteGridArray(n);
+    if (current_ >= 1 && current_ <= lastRow()) clearRow(current_);
+    changed_ = true;
+}
+
+bool ProjectTable::canDrag(int row) const
+{
+    if (row < 1 || row > lastRow() || rowEmpty(row)) return false;
+    return record(row).SonNbr == 0 && RowIs(row) != kind::Connector;
+}
+
+bool ProjectTable::dropFromCatalog(int index, int t)
+{
+    if (t < 1 || t > lastRow() || !app_.ModulKatalog.validIndex(index)) return false;
+    app_.CurrentModule = app_.ModulKatalog.at(index);
+    if (!IsAllowedInRow(app_.CurrentModule, t)) return false;
+    current_ = t;
+    const bool station = app_.CurrentModule.isCpuOrExtension();
+    if (!(station ? ConfirmCpuTarget(2) : ConfirmModuleTarget(2))) return false;
+    if (station) SetCpuDefaults(app_.CurrentModule);
+    if (!insertModule()) return false;
+    SelectNextRow();
+    return true;
+}
+
+bool ProjectTable::dropFromTable(ProjectTable& source, int s, int t, bool ctrl)
+{
+    const bool sameTable = &source == this;
+    if ((sameTable && t == s) || t < 1 || t > lastRow()) return false;
+    if (!IsAllowedInRow(app_.CurrentModule, t)) return false;
+    current_ = t;
+    const bool station = app_.CurrentModule.isCpuOrExtension();
+    if (!(station ? ConfirmCpuTarget(2) : ConfirmModuleTarget(2))) return false;
+    if (station) SetCpuDefaults(app_.CurrentModule);
+    CtrlDown = ctrl;
+
+    if (ctrl) {
+        if (station) {
+            einlesen_ = false;
+            return WriteSonderEintragEx(2);
+        }
+        return WriteRowEintrag(2);
+    }
+    if (station) {
+        const int a =
+            app_.ask(isSet(app_.CurrentModule.IsCPU) ? 1090 : 1091, 0, style::YesNoCancel + style::Exclamation);
+        if (a == answer::Yes) {
+            CtrlDown = true;
+            return WriteSonderEintragEx(2);
+        }
+        if (a != answer::No) return false;
+        if (!WriteSonderEintragEx(2)) return false;
+        // The station leaves its project, and everything that hung on it.
+        source.current_ = s;
+        source.TruncateRows(s);
+        return true;
+    }
+    if (sameTable) {
+        // A move inside the project keeps the module's addresses.
+        ClearModuleRows(false, s);
+        clearModulesInRows(t, rowsOf(app_.CurrentModule));
+        current_ = t;
+        einlesen_ = true;
+        const bool ok = WriteRowEintrag(2);
+        einlesen_ = false;
+        return ok;
+    }
+    // From another project: the addresses are searched again here, and the
+    // module leaves the other project only once it has been written.
+    if (!WriteRowEintrag(2)) return false;
+    source.ClearModuleRows(false, s);
+    return true;
+}
+
+}  // namespace rm
