@@ -122,6 +122,4 @@ TEST(Temperature, UnitOutsideTheListIsCelsius)
         f.store(r);
         EXPECT_EQ(r.identWord(), 0x0150) << word;
     }
-    EXPECT_EQ(TemperatureForm::channelLabel(Texts(), 0), "Input Channel 0");
-    EXPECT_EQ(TemperatureForm::sensorText(Texts(kGermanBase), 9), Texts(kGermanBase).byEnglishId(1263));
 }
