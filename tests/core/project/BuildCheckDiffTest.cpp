@@ -94,7 +94,6 @@ TEST_F(ModuleOk, MovedAddressesAskInputsFirst)
     asker.expect("Next free address:4", answer::Yes).expect("Next free address:2", answer::Yes);
     table.prepareDialog(6);
     EXPECT_EQ(runModuleOk(table, {3, 1, true, true}), ModuleOkResult::Written);
-    EXPECT_EQ(asker.shown[0].title, "Invalid address range");
 }
 
 TEST_F(ModuleOk, DeclinedMoveKeepsTheRow)
