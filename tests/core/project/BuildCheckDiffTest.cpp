@@ -79,15 +79,6 @@ protected:
     }
 };
 
-TEST_F(ModuleOk, FreeAddressesAreStoredWithoutAQuestion)
-{
-    EXPECT_EQ(ok(10, 20), ModuleOkResult::Written);
-    EXPECT_EQ(table.record(6).InBase, 10);
-    EXPECT_EQ(table.cell(6, 4), "20");
-    // Its own old addresses do not count as taken.
-    EXPECT_EQ(ok(10, 20), ModuleOkResult::Written);
-}
-
 TEST_F(ModuleOk, MovedAddressesAskInputsFirst)
 {
     ASSERT_TRUE(place("QMV2.D310", 7));  // inputs 3, outputs 1
