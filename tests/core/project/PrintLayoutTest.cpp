@@ -61,6 +61,8 @@ TEST_F(PrintLayout, HeaderBlockOfAPlainProject)
     const PrintPage p = page();
 
     EXPECT_EQ(line(p, 0), Strings{"06-12-2026    14:05"});
+    EXPECT_EQ(line(p, 8), Strings{"Project"});  // the heading of the framed header block
+    EXPECT_EQ(std::count_if(p.begin(), p.end(), [](const PrintOp& op) { return op.kind == PrintOp::Rect; }), 1);
     EXPECT_EQ(line(p, 15), (Strings{"Name ", "Hall2"}));
     EXPECT_EQ(line(p, 20), (Strings{"Family ", "Press"}));
     EXPECT_EQ(line(p, 25), (Strings{"Author ", "Service"}));
@@ -81,6 +83,7 @@ TEST_F(PrintLayout, ProjectWithoutCpu)
     const PrintPage p = page();
     EXPECT_EQ(line(p, 34), (Strings{"CPU   : ", ""}));
     EXPECT_EQ(line(p, 42), (Strings{"Free Slots :", "0"}));
+    EXPECT_EQ(line(p, 52)[0], "Module");
 }
 
 TEST_F(PrintLayout, ExtraSlotModulesAndExtensions)
