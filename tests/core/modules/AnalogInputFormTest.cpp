@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/modules/AnalogInputForm.h"
 
 using namespace rm;
@@ -66,20 +68,19 @@ TEST(AnalogInput, StepOf4SetsBitAndByteCount)
 
 TEST(AnalogInput, LoadSelectsOnlyOfferedFormats)
 {
-    AnalogInputForm f;
-    // NI1000 (bit 0x80) is not offered: NURA stays selected.
-    f.load(module("QMV2.E110", 0x0720, 0x77));
-    EXPECT_FALSE(f.rbFormatEnabled[6]);
-    EXPECT_EQ(f.rbFormat, 0);
-    f.load(module("QMV2.E110", 0xC020, 0x77));
-    EXPECT_EQ(f.rbFormat, 2);
-    f.load(module("QMV2.E110", 0x8020, 0x77));
-    EXPECT_EQ(f.rbFormat, 1);
-    f.load(module("QMV2.E120", 0x8021, 0x45));
-    EXPECT_EQ(f.rbFormat, 2);
-    f.load(module("QMV3.E130", 0x0340, 0x75));
-    EXPECT_EQ(f.rbFormat, 5);
-    EXPECT_EQ(f.page(), AnalogPage::ValueFormat);
+    // NI1000 (0x0720) is not offered by bit 0x80: NURA stays selected.
+    const std::tuple<const char*, int, int, int> cases[] = {{"QMV2.E110", 0x0720, 0x77, 0},
+                                                            {"QMV2.E110", 0xC020, 0x77, 2},
+                                                            {"QMV2.E110", 0x8020, 0x77, 1},
+                                                            {"QMV2.E120", 0x8021, 0x45, 2},
+                                                            {"QMV3.E130", 0x0340, 0x75, 5}};
+    AnalogInputForm f;  // one form, as the dialog is opened again and again
+    for (const auto& [order, word, flags, shown] : cases) {
+        f.load(module(order, word, flags));
+        EXPECT_EQ(f.rbFormat, shown) << order << " " << word;
+        EXPECT_EQ(f.rbFormatEnabled[6], (flags & 0x80) != 0);
+        EXPECT_EQ(f.page(), AnalogPage::ValueFormat);
+    }
 }
 
 TEST(AnalogInput, FormatPerChannel)
@@ -145,8 +146,6 @@ TEST(AnalogInput, RangeSelectionOnLoad)
 
     f.load(ranges("QMV3.E303", {{0, -10000, 10000, 0}}));
     EXPECT_EQ(f.Combo2[0], 1);
-    EXPECT_EQ(f.rangeItems(Texts())[1], "-10'000...+10'000");
-    EXPECT_EQ(f.rangeItems(Texts())[2], "Custom Format");
 }
 
 TEST(AnalogInput, RangesStored)

@@ -27,56 +27,43 @@ int word(const RowEintrag& r)
 
 // ---------------------------------------------------------------- value format
 
-TEST(AnalogOutputFormat, KindSixtyOffersThreeFormats)
+// Kind 0x60 offers three formats. Kind 0x10 has no bipolar one, even with a
+// module flag for it: the word cannot hold it. A format the module flags do
+// not offer is neither shown nor written, and with nothing chosen the word stays.
+TEST(AnalogOutputFormat, FormatBitsOfTheWord)
 {
-    const int words[] = {0x0060, 0x8060, 0xC060};
-    for (int option = 0; option < 3; ++option) {
-        SCOPED_TRACE(option);
-        RowEintrag r = outputModule("QMV3.E220", 0x0060, 0x07);
+    struct Case {
+        const char* order;
+        int word, modFlags;
+        std::array<bool, 3> enabled;
+        int shown, chosen, stored;
+    };
+    const Case cases[] = {
+        {"QMV3.E220", 0x0060, 0x07, {true, true, true}, 0, 0, 0x0060},
+        {"QMV3.E220", 0x0060, 0x07, {true, true, true}, 0, 1, 0x8060},
+        {"QMV3.E220", 0x0060, 0x07, {true, true, true}, 0, 2, 0xC060},
+        {"QMV2.E210", 0x0010, 0x07, {true, false, true}, 0, 2, 0x8010},
+        {"QMV2.E210", 0x8010, 0x07, {true, false, true}, 2, 0, 0x0010},
+        {"QMV3.E220", 0xC060, 0x04, {true, false, false}, -1, -1, 0xC060},
+        {"QMV3.E220", 0xC060, 0x04, {true, false, false}, -1, 1, 0xC060},
+        {"QMV3.E220", 0xC060, 0x04, {true, false, false}, -1, 0, 0x0060},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.order) + " word " + std::to_string(c.word) + " format " + std::to_string(c.chosen));
+        RowEintrag r = outputModule(c.order, c.word, c.modFlags);
         AnalogOutputForm f;
         f.load(r);
         EXPECT_FALSE(f.showsChannels());
-        EXPECT_EQ(f.format, 0);
-        f.format = option;
+        EXPECT_EQ(f.formatEnabled, c.enabled);
+        EXPECT_EQ(f.format, c.shown);
+        f.format = c.chosen;
         f.store(r);
-        EXPECT_EQ(word(r), words[option]);
-        f.load(r);
-        EXPECT_EQ(f.format, option);
+        EXPECT_EQ(word(r), c.stored);
+        f.load(r);  // the stored word shows the chosen format again
+        if (c.chosen >= 0 && c.enabled[static_cast<std::size_t>(c.chosen)]) {
+            EXPECT_EQ(f.format, c.chosen);
+        }
     }
-}
-
-TEST(AnalogOutputFormat, KindTenHasNoBipolarFormat)
-{
-    // Even a module flag for it does not offer one: the word cannot hold it.
-    RowEintrag r = outputModule("QMV2.E210", 0x0010, 0x07);
-    AnalogOutputForm f;
-    f.load(r);
-    EXPECT_EQ(f.formatEnabled, (std::array<bool, 3>{true, false, true}));
-    f.format = 2;
-    f.store(r);
-    EXPECT_EQ(word(r), 0x8010);
-    f.load(r);
-    EXPECT_EQ(f.format, 2);
-    f.format = 0;
-    f.store(r);
-    EXPECT_EQ(word(r), 0x0010);
-}
-
-TEST(AnalogOutputFormat, ADisabledFormatIsNeitherShownNorWritten)
-{
-    // SIMATIC unipolar stored, but the module flags offer only NURA.
-    RowEintrag r = outputModule("QMV3.E220", 0xC060, 0x04);
-    AnalogOutputForm f;
-    f.load(r);
-    EXPECT_EQ(f.format, -1);
-    f.store(r);
-    EXPECT_EQ(word(r), 0xC060);  // nothing chosen: the word stays
-    f.format = 1;                // disabled: ignored
-    f.store(r);
-    EXPECT_EQ(word(r), 0xC060);
-    f.format = 0;
-    f.store(r);
-    EXPECT_EQ(word(r), 0x0060);
 }
 
 // ---------------------------------------------------------------- channel ranges

@@ -32,10 +32,3 @@ TEST(DigitalCombined, LoadSetsOnlyTheChannelsTheUserChooses)
     const std::array<bool, 8> four{false, false, false, false, true, false, true, true};
     EXPECT_EQ(f.rbMask, four);
 }
-
-TEST(DigitalCombined, Captions)
-{
-    EXPECT_EQ(DigitalCombinedForm::caption(Texts(kEnglishBase), 0), "Bit 0, it's an Input");
-    EXPECT_EQ(DigitalCombinedForm::caption(Texts(kEnglishBase), 7), "Bit 7, it's an Output");
-    EXPECT_EQ(DigitalCombinedForm::caption(Texts(kGermanBase), 2), "Bit 2, ist ein Ausgang");
-}

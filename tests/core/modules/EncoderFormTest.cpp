@@ -210,14 +210,6 @@ TEST_F(TwoAxisEncoderInProject, BothRowsShowTheModuleAfterOk)
     EXPECT_EQ((std::array<int, 3>{y.Modus, y.Param3, y.Param4}), (std::array<int, 3>{1, 13, 1}));
     EXPECT_EQ(y.SonNbr, 1);
     EXPECT_EQ(y.IsHead, kFalse);
-
-    // The module still moves and deletes as two rows.
-    table.setCurrentRow(row);
-    asker.expect("delete", answer::Yes);
-    table.FktDelete();
-    EXPECT_TRUE(table.rowEmpty(row));
-    EXPECT_TRUE(table.rowEmpty(row + 1));
-    EXPECT_TRUE(table.record(row + 1).isEmpty());
 }
 
 TEST_F(TwoAxisEncoderInProject, ForeignRowAfterTheModuleIsNotItsAxisY)

@@ -189,17 +189,6 @@ TEST_F(Addresses, PlacedModulesGetTheLowestFreeRanges)
     EXPECT_EQ(table.record(10).InBase, 0);
 }
 
-TEST_F(Addresses, SubRowShowsItsNumberInTheOrderColumn)
-{
-    RowEintrag sub = app.ModulKatalog.LookupCatalog("QMV2.D110");
-    sub.SonNbr = 2;
-    sub.IsHead = kFalse;
-    app.CurrentModule = sub;
-    table.setCurrentRow(5);
-    ASSERT_TRUE(table.WriteRowEintrag(2));
-    EXPECT_EQ(table.cell(5, 1), "QMV2.D110-2");
-}
-
 TEST_F(Addresses, SelectNextRowSkipsTakenRows)
 {
     ASSERT_TRUE(place("QMV2.D110", 6));

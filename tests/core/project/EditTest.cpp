@@ -1,6 +1,8 @@
 // Cut, copy, paste, delete and drag and drop between rows and projects.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/project/ProjectFixture.h"
 
 namespace rm::test {
@@ -120,26 +122,19 @@ TEST_F(Editing, SeveralRowModulesCannotBeCutButCopyPastesWhole)
     EXPECT_EQ(table.cell(12, 1), "QMV2.D110");
 }
 
-TEST_F(Editing, AHeadDoesNotFitWhereItsSubRowsDoNot)
+// A head does not go where its sub-rows do not fit (position 3 of the
+// group); a lone sub-row does not go anywhere.
+TEST_F(Editing, SeveralRowModulesPasteOnlyWhole)
 {
     ASSERT_TRUE(place("QMV2.T300", 5));
-    select(5);
-    table.FktCopy();
-    select(7);  // position 3 of the group: the three rows do not fit
-    asker.expect("can't be inserted", answer::Ok);
-    table.FktPaste();
-    EXPECT_EQ(table.cell(7, 1), "QMV2.T300-2");
-}
-
-TEST_F(Editing, ALoneSubRowIsNotPasted)
-{
-    ASSERT_TRUE(place("QMV2.T300", 5));
-    select(6);
-    table.FktCopy();
-    select(9);
-    asker.expect("can't be inserted", answer::Ok);
-    table.FktPaste();
-    EXPECT_TRUE(table.rowEmpty(9));
+    for (const auto& [from, to, kept] : {std::tuple{5, 7, "QMV2.T300-2"}, std::tuple{6, 9, ""}}) {
+        select(from);
+        table.FktCopy();
+        select(to);
+        asker.expect("can't be inserted", answer::Ok);
+        table.FktPaste();
+        EXPECT_EQ(table.cell(to, 1), kept) << from << " -> " << to;
+    }
 }
 
 TEST_F(Editing, DeleteAsksWhileConfirmationIsOn)
@@ -179,10 +174,13 @@ TEST_F(Editing, DeleteOfStations)
     EXPECT_EQ(asker.shown.back().style, style::YesNo + style::Question);
 }
 
-TEST_F(Editing, CommandStates)
+// What the selected row allows: the edit commands and dragging.
+TEST_F(Editing, CommandStatesAndDragRules)
 {
     ASSERT_TRUE(place("QMV2.T300", 5));
     ASSERT_TRUE(place("QMV2.X100", 13));
+    EXPECT_TRUE(table.canDrag(1));
+    for (int r : {5, 6, 13, 8}) EXPECT_FALSE(table.canDrag(r)) << r;
     select(8);
     auto s = table.UpdateEditCommands();
     EXPECT_FALSE(s.cut || s.copy || s.del || s.paste);
@@ -229,17 +227,6 @@ TEST_F(Editing, MovingOntoAModuleReplacesAllOfItsRows)
     EXPECT_TRUE(table.rowEmpty(5));
     EXPECT_TRUE(table.rowEmpty(7));
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 6}));
-}
-
-TEST_F(Editing, DragRules)
-{
-    ASSERT_TRUE(place("QMV2.T300", 5));
-    ASSERT_TRUE(place("QMV2.X100", 13));
-    EXPECT_TRUE(table.canDrag(1));
-    EXPECT_FALSE(table.canDrag(5));
-    EXPECT_FALSE(table.canDrag(6));
-    EXPECT_FALSE(table.canDrag(13));
-    EXPECT_FALSE(table.canDrag(8));
 }
 
 TEST_F(Editing, MovingToAnotherProject)

@@ -176,17 +176,6 @@ TEST_F(ProjectFiles, AnOpenedProjectBelongsToItsFile)
     EXPECT_EQ(app.AktProjectInfo.ProjektTitel, "moved.qv4");
 }
 
-TEST_F(ProjectFiles, EmptyProjectLoads)
-{
-    TempDir dir;
-    ProjectData d;
-    d.info.FormatVersion = 3;
-    writeBytes(dir / "empty.qv4", encodeProject(d));
-    ProjectTable opened(app);
-    ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
-    EXPECT_EQ(opened.rowCount(), 2);
-}
-
 TEST_F(ProjectFiles, RecordsThatCannotBeShownAreDroppedAndNamed)
 {
     ASSERT_TRUE(place("QMV2.R310", 1));  // rows 1..11
@@ -239,6 +228,11 @@ TEST_F(ProjectFiles, UnreadableFiles)
     old.info.FormatVersion = 2;
     writeBytes(dir / "old.qv4", encodeProject(old));
     EXPECT_EQ(openProject(opened, dir / "old.qv4").status, ProjectReadStatus::WrongVersion);
+    // An empty project of the right version is no damage.
+    old.info.FormatVersion = 3;
+    writeBytes(dir / "empty.qv4", encodeProject(old));
+    ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
+    EXPECT_EQ(opened.rowCount(), 2);
 }
 
 }  // namespace
