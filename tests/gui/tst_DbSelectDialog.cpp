@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "gui/app/Beep.h"
-#include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"
 #include "gui/dbgen/DbSelectDialog.h"
 
@@ -24,7 +23,6 @@ private slots:
     void cleanup();
     void optionRulesByMouseAndKeyboard();
     void resultMessages();
-    void captionsAndHelp();
 
 private:
     void open(int result = 1)
@@ -69,7 +67,6 @@ void DbSelectDialogTest::init()
 void DbSelectDialogTest::cleanup()
 {
     QVERIFY(GuiAsker::unexpected.empty());
-    delete HelpViewer::instance();
     dlg_.reset();
     s_.reset();
     GuiAsker::setScripted(false);
@@ -138,18 +135,6 @@ void DbSelectDialogTest::resultMessages()
         QCOMPARE(GuiAsker::asked[0].title, c.title);
         QCOMPARE(GuiAsker::asked[0].style, style::Ok);
     }
-}
-
-void DbSelectDialogTest::captionsAndHelp()
-{
-    s_->app.setLanguage(kGermanBase);
-    open(0);
-    QCOMPARE(dlg_->windowTitle(), "DB-Generierung");
-    click(button("btnHelp"));
-    QCOMPARE(HelpViewer::instance()->source().fileName(), "context-3.html");
-    GuiAsker::setNextAnswers({answer::Ok});
-    click(button("btnOk"));
-    QCOMPARE(GuiAsker::asked.back().title, "Fehler!");
 }
 
 QTEST_MAIN(DbSelectDialogTest)

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "gui/app/HelpViewer.h"
 #include "gui/app/OptionsDialog.h"
 #include "gui/app/Session.h"
 
@@ -29,7 +28,6 @@ private slots:
     void languageAndConfirmation();
     void columnWidthsAndFont();
     void cancelChangesNothing();
-    void captionsAndHelp();
     void installedDataStaysUntouched();
 
 private:
@@ -75,7 +73,6 @@ void OptionsDialogTest::init()
 void OptionsDialogTest::cleanup()
 {
     QVERIFY(GuiAsker::unexpected.empty());
-    delete HelpViewer::instance();
     dlg_.reset();
     s_.reset();
     dir_.reset();
@@ -203,20 +200,6 @@ void OptionsDialogTest::cancelChangesNothing()
     QVERIFY(!dlg_->isVisible());
     QCOMPARE(iniBytes(), ini);
     QVERIFY(GuiAsker::asked.empty());
-}
-
-void OptionsDialogTest::captionsAndHelp()
-{
-    s_->app.setLanguage(kGermanBase);
-    open(true);
-    QCOMPARE(dlg_->windowTitle(), "Optionen");
-    QCOMPARE(child("optLanguage3")->text(), QString::fromUtf8("Fran\u00e7ais"));  // from the catalog file
-
-    s_->app.setLanguage(kEnglishBase);
-    s_->resourceDir = RM_RESOURCES;  // where the help pages are
-    open(true);
-    click("btnHelp");
-    QCOMPARE(HelpViewer::instance()->source().fileName(), "context-15.html");
 }
 
 void OptionsDialogTest::installedDataStaysUntouched()

@@ -13,7 +13,6 @@
 #include <memory>
 
 #include "gui/app/Beep.h"
-#include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"
 #include "gui/project/ProjectInfoDialog.h"
 
@@ -30,7 +29,6 @@ private slots:
     void enterConfirmsAndReservedWordsHoldTheFocus();
     void whatReachesTheRecord();
     void projectGetsOnlyConfirmedEdits();
-    void captionsAndHelp();
 
 private:
     void open(const QString& title = " NoName1")
@@ -86,7 +84,6 @@ void ProjectInfoDialogTest::init()
 void ProjectInfoDialogTest::cleanup()
 {
     QVERIFY(GuiAsker::asked.empty());
-    delete HelpViewer::instance();
     dlg_.reset();
     s_.reset();
     GuiAsker::setScripted(false);
@@ -231,15 +228,6 @@ void ProjectInfoDialogTest::projectGetsOnlyConfirmedEdits()
     QVERIFY(ProjectInfoDialog::editProject(*s_, project, " hall2.qv4"));
     QCOMPARE(project.ProjektName, "Hall2x");
     QCOMPARE(project.InfoBestaetigt, kTrue);
-}
-
-void ProjectInfoDialogTest::captionsAndHelp()
-{
-    s_->app.setLanguage(kGermanBase);
-    open(" hall2.qv4");
-    QCOMPARE(dlg_->windowTitle(), "Projektinformationen hall2.qv4");
-    QTest::mouseClick(button("btnHelp"), Qt::LeftButton);
-    QCOMPARE(HelpViewer::instance()->source().fileName(), "context-11.html");
 }
 
 QTEST_MAIN(ProjectInfoDialogTest)
