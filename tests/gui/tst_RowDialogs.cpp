@@ -228,11 +228,16 @@ private:
         for (int c = 0; c < ProjectTable::kColumns; ++c) out.push_back(table().cell(row, c));
         return out;
     }
-    // Opened and confirmed unchanged: the dialog showed every stored choice.
-    void okKeepsTheRecord(int row)
+    // Opened and confirmed unchanged: the dialog showed every stored choice
+    // (some checked by `shown`).
+    void okKeepsTheRecord(
+        int row, std::function<void(DialogDriver&)> shown = [](DialogDriver&) {})
     {
         const RowEintrag stored = table().record(row);
-        QVERIFY(openRow(project_, row, [](DialogDriver& d) { d.ok(); }));
+        QVERIFY(openRow(project_, row, [shown](DialogDriver& d) {
+            shown(d);
+            d.ok();
+        }));
         QCOMPARE(table().record(row), stored);
     }
     static std::string lastPrompt() { return GuiAsker::asked.back().prompt; }
@@ -502,7 +507,11 @@ void RowDialogs::counterKeepsWhatIsNotItsOwn()
     const RowEintrag& r = table().record(5);
     QCOMPARE((std::array<int, 4>{r.Param1, r.Param2, r.Param3, r.Param4}), (std::array<int, 4>{0x55, 1, 0xD4, 0x80}));
     QVERIFY_INIT(table(), "QMV2.K202", "dummy_w := W#16#D480;");
-    okKeepsTheRecord(5);
+    okKeepsTheRecord(5, [](DialogDriver& d) {
+        for (const char* on : {"rbMode3", "cBoxEingang0", "rbStore0", "rbStore3", "cBoxMessung", "rbMessung4"})
+            QVERIFY2(d.checked(on), on);
+        QCOMPARE(d.text("Combo1"), QString("ResetC"));
+    });
 }
 
 void RowDialogs::ssiEncoderRefusesABadBitCount()
@@ -571,7 +580,10 @@ void RowDialogs::twoAxisEncoderRefusalCancelAndOk()
     QCOMPARE(cells(23), yCells);
     QVERIFY_INIT(table(), "QMV3.K240", "dummy_w := W#16#1806;");
     QVERIFY(initLines(table(), "QMV3.K240", 1).contains("dummy_w := W#16#D01;"));
-    okKeepsTheRecord(22);
+    okKeepsTheRecord(22, [](DialogDriver& d) {
+        QVERIFY(d.checked("rbModeY0") && d.checked("rbFrequenzY1") && d.checked("rbFormatX1"));
+        QCOMPARE(d.text("txtAnzahlDatenBitY"), QString("13"));
+    });
 }
 
 void RowDialogs::positioningAsksForEachMovedAddress()
