@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/app/AppState.h"
-#include "core/app/IniFile.h"
+#include "core/base/IniFile.h"
 #include "core/catalog/CatalogSearch.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/catalog/ModuleCatalog.h"

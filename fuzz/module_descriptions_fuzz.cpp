@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/IniFile.h"
-#include "core/app/TextTable.h"
+#include "core/base/IniFile.h"
+#include "core/base/TextTable.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/catalog/ModuleCatalog.h"
 #include "core/project/ProjectJson.h"

@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "core/app/AppState.h"
-#include "core/app/Files.h"
-#include "core/app/IniFile.h"
 #include "core/app/Language.h"
+#include "core/base/Files.h"
+#include "core/base/IniFile.h"
 #include "core/catalog/CatalogSearch.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/dbgen/SourceGenerator.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/app/Messages.h"
-#include "core/app/TextTable.h"
+#include "core/base/Messages.h"
+#include "core/base/TextTable.h"
 #include "core/catalog/ModuleCatalog.h"
 #include "core/project/RowEintrag.h"
 

@@ -1,4 +1,4 @@
-#include "core/app/CodePage.h"
+#include "core/base/CodePage.h"
 
 #include <array>
 #include <cstdint>

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <random>
 
-#include "core/app/Files.h"
+#include "core/base/Files.h"
 
 namespace rm {
 

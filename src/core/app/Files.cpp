@@ -1,4 +1,4 @@
-#include "core/app/Files.h"
+#include "core/base/Files.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "core/app/FlowText.h"
+#include "core/base/FlowText.h"
 
 #include <cctype>
 #include <vector>

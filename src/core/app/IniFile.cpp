@@ -1,10 +1,10 @@
-#include "core/app/IniFile.h"
+#include "core/base/IniFile.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "core/app/CodePage.h"
-#include "core/app/Files.h"
+#include "core/base/CodePage.h"
+#include "core/base/Files.h"
 
 namespace rm {
 namespace {

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "core/app/Files.h"
-#include "core/app/IniFile.h"
+#include "core/base/Files.h"
+#include "core/base/IniFile.h"
 
 namespace rm {
 

@@ -1,4 +1,4 @@
-#include "core/app/OwnTexts.h"
+#include "core/base/OwnTexts.h"
 
 namespace rm {
 

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 
 namespace rm {
 

@@ -1,7 +1,7 @@
 // The text table. Every block defines the same 231 offsets; the German and
 // French blocks translate the English one offset for offset and keep its
 // formats (the "|" separators, leading and trailing blanks, "*.qv4").
-#include "core/app/TextData.h"
+#include "core/base/TextData.h"
 
 namespace rm::detail {
 

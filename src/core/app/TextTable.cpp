@@ -1,10 +1,10 @@
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 
 #include <algorithm>
 #include <cctype>
 #include <unordered_map>
 
-#include "core/app/TextData.h"
+#include "core/base/TextData.h"
 
 namespace rm {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/IniFile.h"
-#include "core/app/TextTable.h"
+#include "core/base/IniFile.h"
+#include "core/base/TextTable.h"
 #include "core/catalog/ModuleCatalog.h"
 
 namespace rm {

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cmath>
 
-#include "core/app/CodePage.h"
-#include "core/app/Files.h"
+#include "core/base/CodePage.h"
+#include "core/base/Files.h"
 
 namespace rm {
 

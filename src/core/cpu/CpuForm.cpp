@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/CodePage.h"
+#include "core/base/CodePage.h"
 #include "core/modules/ModuleFrame.h"
 
 namespace rm {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Messages.h"
-#include "core/app/TextTable.h"
+#include "core/base/Messages.h"
+#include "core/base/TextTable.h"
 #include "core/project/RowEintrag.h"
 
 namespace rm {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/CodePage.h"
+#include "core/base/CodePage.h"
 
 namespace rm {
 

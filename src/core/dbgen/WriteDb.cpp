@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/app/Files.h"
-#include "core/app/Messages.h"
+#include "core/base/Files.h"
+#include "core/base/Messages.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "core/project/ProjectFile.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 #include "core/project/RowEintrag.h"
 
 namespace rm {

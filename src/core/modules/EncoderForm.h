@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 #include "core/project/ProjectTable.h"
 
 namespace rm {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 #include "core/modules/ModuleOk.h"
 #include "core/project/RowEintrag.h"
 

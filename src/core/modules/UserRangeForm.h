@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 
 namespace rm {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 #include "core/project/ProjectTable.h"
 
 namespace rm {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "core/app/CodePage.h"
-#include "core/app/Files.h"
+#include "core/base/CodePage.h"
+#include "core/base/Files.h"
 
 namespace rm {
 namespace {

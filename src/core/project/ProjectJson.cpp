@@ -5,7 +5,7 @@
 #include <set>
 #include <utility>
 
-#include "core/app/CodePage.h"
+#include "core/base/CodePage.h"
 
 namespace rm {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Messages.h"
+#include "core/base/Messages.h"
 
 class QWidget;
 

@@ -12,8 +12,8 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "core/app/Files.h"
-#include "core/app/OwnTexts.h"
+#include "core/base/Files.h"
+#include "core/base/OwnTexts.h"
 #include "gui/app/AboutDialog.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiTexts.h"

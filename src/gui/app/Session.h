@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "core/app/AppState.h"
-#include "core/app/IniFile.h"
 #include "core/app/Language.h"
 #include "core/app/RecentFiles.h"
+#include "core/base/IniFile.h"
 #include "core/catalog/CatalogTree.h"
 #include "gui/app/GuiAsker.h"
 #include "gui/app/Settings.h"

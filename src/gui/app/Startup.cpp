@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include "core/app/Files.h"
+#include "core/base/Files.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Session.h"
 #include "gui/app/SplashWindow.h"

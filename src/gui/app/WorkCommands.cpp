@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "core/app/Files.h"
+#include "core/base/Files.h"
 #include "core/project/IoList.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/MainWindow.h"

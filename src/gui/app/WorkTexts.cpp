@@ -1,6 +1,6 @@
 #include "gui/app/WorkTexts.h"
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 
 namespace rm::gui {
 

@@ -8,7 +8,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "core/app/FlowText.h"
+#include "core/base/FlowText.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/project/ProjectWindow.h"
 

@@ -18,7 +18,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "core/app/FlowText.h"
+#include "core/base/FlowText.h"
 #include "core/modules/ModuleFrame.h"
 #include "gui/app/HelpViewer.h"
 

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/app/OwnTexts.h"
+#include "core/base/OwnTexts.h"
 #include "gui/app/Beep.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"

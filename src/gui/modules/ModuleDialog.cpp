@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "core/app/FlowText.h"
+#include "core/base/FlowText.h"
 #include "core/modules/ModuleOk.h"
 #include "gui/app/HelpViewer.h"
 

@@ -17,8 +17,8 @@
 #include <algorithm>
 #include <ctime>
 
-#include "core/app/Files.h"
-#include "core/app/OwnTexts.h"
+#include "core/base/Files.h"
+#include "core/base/OwnTexts.h"
 #include "core/project/OverviewPrint.h"
 
 namespace rm::gui {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 #include "core/project/PrintLayout.h"
 #include "core/project/ProjectTable.h"
 

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/app/OwnTexts.h"
+#include "core/base/OwnTexts.h"
 #include "core/dbgen/WriteDb.h"
 #include "core/project/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"

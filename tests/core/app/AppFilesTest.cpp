@@ -9,10 +9,10 @@
 #include <fstream>
 #include <thread>
 
-#include "core/app/CodePage.h"
-#include "core/app/Files.h"
-#include "core/app/IniFile.h"
 #include "core/app/Language.h"
+#include "core/base/CodePage.h"
+#include "core/base/Files.h"
+#include "core/base/IniFile.h"
 #include "support/TestSupport.h"
 
 namespace rm {

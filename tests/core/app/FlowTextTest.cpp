@@ -1,7 +1,7 @@
 // Descriptions shown as paragraphs.
 #include <gtest/gtest.h>
 
-#include "core/app/FlowText.h"
+#include "core/base/FlowText.h"
 
 namespace rm {
 namespace {

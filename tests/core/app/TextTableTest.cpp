@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/TextTable.h"
+#include "core/base/TextTable.h"
 
 namespace rm {
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "core/app/Messages.h"
+#include "core/base/Messages.h"
 #include "core/dbgen/SourceFixture.h"
 #include "core/dbgen/SourceGenerator.h"
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/CodePage.h"
+#include "core/base/CodePage.h"
 #include "support/TestSupport.h"
 
 namespace rm {

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <filesystem>
 
-#include "core/app/IniFile.h"
+#include "core/base/IniFile.h"
 
 namespace rm::gui::test {
 
