@@ -31,6 +31,7 @@ private slots:
     void unknownEntriesAreSaidOnce();
     void unusableFilesEndTheStart_data();
     void unusableFilesEndTheStart();
+    void unknownLanguageIsNamed();
 
 private:
     fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
@@ -94,6 +95,15 @@ void StartupFiles::unusableFilesEndTheStart()
     const auto& box = GuiAsker::asked.front();
     QVERIFY2(box.prompt.rfind("System file missing:NURA_x.TXT or KATALOG.INI\n\n", 0) == 0, box.prompt.c_str());
     QVERIFY2(box.prompt.find(said.toStdString()) != std::string::npos, box.prompt.c_str());
+}
+
+void StartupFiles::unknownLanguageIsNamed()
+{
+    GuiAsker::setNextAnswers({answer::Ok});
+    QVERIFY(!fixture_->start("GERMAN"));
+    QCOMPARE(GuiAsker::asked.size(), size_t(1));
+    const std::string& prompt = GuiAsker::asked.front().prompt;
+    QVERIFY2(prompt.find("SELECTED names no known language") != std::string::npos, prompt.c_str());
 }
 
 QTEST_MAIN(StartupFiles)

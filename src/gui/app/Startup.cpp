@@ -111,6 +111,12 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
         return nullptr;
     }
     applyUserLanguage(session);
+    if (session.language.moduleFileName.empty()) {
+        fatalMissingFile(session, resourcePath(session.resourceDir, kCatalogFileName).string() +
+                                      ": section LANGUAGE, key SELECTED names no known language "
+                                      "(ENGLISH, DEUTSCH or OPTION)");
+        return nullptr;
+    }
     session.app.setLanguage(session.language.LanguageBase);
     installQtTranslations(app, session.language.LanguageBase);
     QApplication::setApplicationDisplayName("qv4 RackMason");
