@@ -42,6 +42,20 @@ std::vector<bool> enabledTabs(const CpuForm& f)
     return out;
 }
 
+// The memory/compiler tab, the compiler frame and the slot B2 frame.
+std::array<bool, 3> memoryFrames(const CpuForm& f)
+{
+    return {f.tabEnabled(cputab::MemoryCompiler), f.frameCompilerVisible(), f.frameSlotB2Visible()};
+}
+
+// The refusal of OK: control, tab, whether the message holds `named`.
+std::tuple<std::string, int, bool> refusalOf(const CpuForm& f, const Texts& texts, const std::string& named)
+{
+    const auto refusal = f.check(texts);
+    if (!refusal) return {"(none)", -1, false};
+    return {refusal->control, refusal->tab, refusal->message.find(named) != std::string::npos};
+}
+
 class CpuFormTest : public ::testing::Test {
 protected:
     ScriptedAsker asker;
@@ -58,21 +72,17 @@ TEST_F(CpuFormTest, TabsFollowWhatTheCpuOffers)
 
     form.load(fullCpu());
     EXPECT_EQ(enabledTabs(form), (std::vector<bool>{true, true, true, true, true, true}));
-    EXPECT_TRUE(form.frameCompilerVisible());
-    EXPECT_TRUE(form.frameSlotB2Visible());
+    EXPECT_EQ(memoryFrames(form), (std::array<bool, 3>{true, true, true}));
 
     // Compiler priorities alone open the memory tab, with the memory box off.
     form.load(cpuWith("QMV2.R220", {&CpuConfig::CompPrioAvail}));
-    EXPECT_TRUE(form.tabEnabled(cputab::MemoryCompiler));
-    EXPECT_FALSE(form.memoryOffered());
-    EXPECT_FALSE(form.frameMemoryVisible());
+    EXPECT_FALSE(form.memoryOffered() || form.frameMemoryVisible());
+    EXPECT_TRUE(memoryFrames(form)[0]);
 
     RowEintrag memoryOnly = cpuWith("QMV3.R320", {});
     memoryOnly.Cpu.MemoryMax = 4;
     form.load(memoryOnly);
-    EXPECT_TRUE(form.tabEnabled(cputab::MemoryCompiler));
-    EXPECT_FALSE(form.frameCompilerVisible());
-    EXPECT_FALSE(form.frameSlotB2Visible());
+    EXPECT_EQ(memoryFrames(form), (std::array<bool, 3>{true, false, false}));
 }
 
 TEST_F(CpuFormTest, CpuOfferingNothingChangesOnlyTheSlotBRates)
@@ -255,10 +265,8 @@ TEST_F(CpuFormTest, SwitchedOffSettingsKeepTheirValues)
     form.clickMemorySelect(false);
     form.store(r);
     EXPECT_EQ(r.Bezeichnung, "Press line");
-    EXPECT_EQ(r.Cpu.WebOn, kFalse);
-    EXPECT_EQ(r.Cpu.IndexDB, 900);
-    EXPECT_EQ(r.Cpu.MemorySelected, kFalse);
-    EXPECT_EQ(r.Cpu.MemorySizeValue, 3);
+    EXPECT_EQ((std::array<int, 4>{r.Cpu.WebOn, r.Cpu.IndexDB, r.Cpu.MemorySelected, r.Cpu.MemorySizeValue}),
+              (std::array<int, 4>{kFalse, 900, kFalse, 3}));
 
     // Memory selected again starts from the largest size.
     form.clickMemorySelect(true);
@@ -296,12 +304,8 @@ TEST_F(CpuFormTest, RefusesNumbersThatCannotBeStored)
         SCOPED_TRACE(std::string(c.control) + " = \"" + c.text + "\"");
         form.load(r);
         form.*c.field = c.text;
-        const auto refusal = form.check(texts);
-        ASSERT_TRUE(refusal);
-        EXPECT_EQ(refusal->control, c.control);
-        EXPECT_EQ(refusal->tab, c.tab);
-        EXPECT_NE(refusal->message.find(c.named), std::string::npos) << refusal->message;
-        EXPECT_EQ(refusal->title, "Invalid Data");
+        EXPECT_EQ(refusalOf(form, texts, c.named), std::make_tuple(std::string(c.control), c.tab, true));
+        EXPECT_EQ(form.check(texts).value_or(CpuRefusal{}).title, "Invalid Data");
     }
 
     // The time-out on the web tab while the web server is on, else in the modem frame.
@@ -320,31 +324,25 @@ TEST_F(CpuFormTest, RefusesTextsThatWouldBreakTheGeneratedBlock)
     RowEintrag r = fullCpu();
     r.Cpu.MpiMode = r.Cpu.WebOn = kTrue;
     form.load(r);
-    form.txtPassword[2] = "it's";
-    auto refusal = form.check(texts);
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->control, "txtPassword2");
-    EXPECT_EQ(refusal->tab, cputab::Web);
-    EXPECT_NE(refusal->message.find("\"Password, Level 2\""), std::string::npos);
-
-    form.txtPassword[2] = "a,b";  // the commas separate the levels
-    EXPECT_NE(form.check(texts)->message.find("comma"), std::string::npos);
-    form.txtPassword[2] = std::string(59, 'p');
-    EXPECT_FALSE(form.check(texts));
-    form.txtPassword[2] = std::string(60, 'p');
-    EXPECT_NE(form.check(texts)->message.find("at most 59"), std::string::npos);
-    form.txtPassword[2] = "\u00fcber";  // windows-1252 holds it
-    EXPECT_FALSE(form.check(texts));
-    form.txtPassword[2] = "\u0151";  // it does not
-    EXPECT_NE(form.check(texts)->message.find("cannot hold"), std::string::npos);
+    const std::tuple<std::string, std::string, std::string> passwords[] = {
+        {"it's", "txtPassword2", "\"Password, Level 2\""},
+        {"a,b", "txtPassword2", "comma"},  // the commas separate the levels
+        {std::string(59, 'p'), "(none)", ""},
+        {std::string(60, 'p'), "txtPassword2", "at most 59"},
+        {"\u00fcber", "(none)", ""},                // windows-1252 holds it
+        {"\u0151", "txtPassword2", "cannot hold"},  // it does not
+    };
+    for (const auto& [password, control, named] : passwords) {
+        SCOPED_TRACE(password);
+        form.txtPassword[2] = password;
+        const bool refused = control != "(none)";
+        EXPECT_EQ(refusalOf(form, texts, named), std::make_tuple(control, refused ? int(cputab::Web) : -1, refused));
+    }
     form.txtPassword[2].clear();
 
     form.CompilePriority[4] = "OB'1";
-    refusal = form.check(texts);
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->control, "CompilePriority4");
-    EXPECT_EQ(refusal->tab, cputab::MemoryCompiler);
-    EXPECT_NE(refusal->message.find("\"Compiler Priority 5\""), std::string::npos);
+    EXPECT_EQ(refusalOf(form, texts, "\"Compiler Priority 5\""),
+              std::make_tuple(std::string("CompilePriority4"), int(cputab::MemoryCompiler), true));
 
     // The messages follow the language.
     const Texts german(kGermanBase);
@@ -364,10 +362,9 @@ TEST_F(CpuFormTest, NumbersOutOfViewKeepTheirValueWhenInvalid)
     form.txtCDT = "6";
     EXPECT_FALSE(form.check(texts));
     form.store(r);
-    EXPECT_EQ(r.Cpu.Adt, 4);
-    EXPECT_EQ(r.Cpu.TimeOut, 30);
-    EXPECT_EQ(r.Cpu.BaudRate, 19200);
-    EXPECT_EQ(r.Cpu.Cdt, 6);  // valid text is taken, as the record has always kept it
+    // Valid text (CDT) is taken, as the record has always kept it.
+    EXPECT_EQ((std::array<int, 4>{r.Cpu.Adt, r.Cpu.TimeOut, r.Cpu.BaudRate, r.Cpu.Cdt}),
+              (std::array<int, 4>{4, 30, 19200, 6}));
 
     // The index DB of a web server switched off is neither checked nor stored.
     form.txtIndexDB = "";
