@@ -1,21 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/modules/AnalogInputForm.h"
 
 using namespace rm;
 
 namespace {
 
-RowEintrag module(const std::string& order, int word, int modFlags = 0xFF, int32_t inCnt = 16)
+RowEintrag module(const std::string& order, int word, int modFlags = 0xFF, int32_t inCnt = 16,
+                  std::vector<KanalWert> channels = {})
 {
     RowEintrag r;
     r.BestellNr = order;
     r.setIdentWord(word);
     r.ModFlags = static_cast<int16_t>(0x5000 | modFlags);
     r.InCnt = inCnt;
+    r.KanalWerte = std::move(channels);
     return r;
+}
+
+RowEintrag ranges(const std::string& order, std::vector<KanalWert> channels)
+{
+    return module(order, 0x42, 0, 16, std::move(channels));
 }
 
 // Loads the record, lets `edit` change the form as the user would, stores.
@@ -29,36 +34,37 @@ RowEintrag edited(RowEintrag r, F edit)
     return r;
 }
 
+constexpr int kKeep = -2;  // control left as loaded
+
 }  // namespace
 
-TEST(AnalogInput, ValueFormatWords)
+// The value format and the step-of-4 choice go into the word; the step also sets the byte count.
+TEST(AnalogInput, FormatAndStepOf4Words)
 {
-    auto unipolar = [](AnalogInputForm& f) { f.rbFormat = 2; };
-    EXPECT_EQ(edited(module("QMV2.E110", 0x20), unipolar).identWord(), static_cast<int16_t>(0xC020));
-    EXPECT_EQ(edited(module("QMV3.E130", 0x40), unipolar).identWord(), static_cast<int16_t>(0x8040));
-    EXPECT_EQ(edited(module("QMV2.E120", 0x21), [](AnalogInputForm& f) { f.rbFormat = 6; }).identWord(), 0x0721);
-    // A format the kind has no code for leaves the word as it was.
-    EXPECT_EQ(edited(module("QMV2.E120", 0x0521), [](AnalogInputForm& f) { f.rbFormat = 1; }).identWord(), 0x0521);
-}
-
-TEST(AnalogInput, StepOf4SetsBitAndByteCount)
-{
-    const RowEintrag nura = edited(module("QMV2.E110", 0x28, 0xFF, 16), [](AnalogInputForm& f) {
-        EXPECT_TRUE(f.stepOf4);
-        f.rbFormat = 0;
-        f.stepOf4 = false;
-    });
-    EXPECT_EQ(nura.identWord(), 0x0020);
-    EXPECT_EQ(nura.InCnt, 8);
-    const RowEintrag stepped = edited(module("QMV2.E110", 0x0520, 0xFF, 8), [](AnalogInputForm& f) {
-        EXPECT_EQ(f.rbFormat, 4);
-        f.stepOf4 = true;
-    });
-    EXPECT_EQ(stepped.identWord(), 0x0528);
-    EXPECT_EQ(stepped.InCnt, 16);
-    const RowEintrag perChannel = edited(module("QMV3.E304", 0x41), [](AnalogInputForm& f) { f.stepOf4 = true; });
-    EXPECT_EQ(perChannel.identWord(), 0x0049);
-    EXPECT_EQ(perChannel.InCnt, 32);
+    struct Case {
+        const char* order;
+        int word, inCnt, loadedFormat, loadedStep, format, step, stored, storedInCnt;
+    };
+    const Case cases[] = {
+        {"QMV2.E110", 0x20, 16, kKeep, kKeep, 2, kKeep, 0xC020, 8},
+        {"QMV3.E130", 0x40, 16, kKeep, kKeep, 2, kKeep, 0x8040, 16},
+        {"QMV2.E120", 0x21, 16, kKeep, kKeep, 6, kKeep, 0x0721, 16},
+        {"QMV2.E120", 0x0521, 16, kKeep, kKeep, 1, kKeep, 0x0521, 16},  // no code for it: word kept
+        {"QMV2.E110", 0x28, 16, kKeep, 1, 0, 0, 0x0020, 8},
+        {"QMV2.E110", 0x0520, 8, 4, kKeep, kKeep, 1, 0x0528, 16},
+        {"QMV3.E304", 0x41, 16, kKeep, kKeep, kKeep, 1, 0x0049, 32},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.order) + " word " + std::to_string(c.word));
+        const RowEintrag r = edited(module(c.order, c.word, 0xFF, c.inCnt), [&](AnalogInputForm& f) {
+            EXPECT_EQ(c.loadedFormat == kKeep ? kKeep : f.rbFormat, c.loadedFormat);
+            EXPECT_EQ(c.loadedStep == kKeep ? kKeep : int(f.stepOf4), c.loadedStep);
+            if (c.format != kKeep) f.rbFormat = c.format;
+            if (c.step != kKeep) f.stepOf4 = c.step != 0;
+        });
+        EXPECT_EQ(static_cast<uint16_t>(r.identWord()), c.stored);
+        EXPECT_EQ(r.InCnt, c.storedInCnt);
+    }
     // The ranges module keeps its byte count and has no such choice.
     AnalogInputForm f;
     f.load(module("QMV3.E301", 0x42, 0, 16));
@@ -66,86 +72,84 @@ TEST(AnalogInput, StepOf4SetsBitAndByteCount)
     EXPECT_EQ(f.inCntFor(true, 16), 16);
 }
 
-TEST(AnalogInput, LoadSelectsOnlyOfferedFormats)
+// Load picks the page of the kind that is stored and only formats the module flags offer.
+TEST(AnalogInput, LoadSelectsPageAndOfferedFormat)
 {
-    // NI1000 (0x0720) is not offered by bit 0x80: NURA stays selected.
-    const std::tuple<const char*, int, int, int> cases[] = {{"QMV2.E110", 0x0720, 0x77, 0},
-                                                            {"QMV2.E110", 0xC020, 0x77, 2},
-                                                            {"QMV2.E110", 0x8020, 0x77, 1},
-                                                            {"QMV2.E120", 0x8021, 0x45, 2},
-                                                            {"QMV3.E130", 0x0340, 0x75, 5}};
+    struct Case {
+        const char* order;
+        int word, flags, shown;
+        AnalogPage page;
+    };
+    const Case cases[] = {
+        {"QMV2.E110", 0x0720, 0x77, 0, AnalogPage::ValueFormat},  // NI1000 not offered: NURA
+        {"QMV2.E110", 0xC020, 0x77, 2, AnalogPage::ValueFormat},
+        {"QMV2.E110", 0x8020, 0x77, 1, AnalogPage::ValueFormat},
+        {"QMV2.E120", 0x8021, 0x45, 2, AnalogPage::ValueFormat},
+        {"QMV3.E130", 0x0340, 0x75, 5, AnalogPage::ValueFormat},
+        {"QMV3.E304", 0x0041, 0xFF, kKeep, AnalogPage::ChannelFormat},
+        {"QMV3.E304", 0x0141, 0xFF, kKeep, AnalogPage::ChannelFormat},  // format code, yet per channel
+        {"QMV3.E301", 0x004A, 0xFF, kKeep, AnalogPage::Ranges},
+        {"X.E999", 0x0030, 0xFF, -1, AnalogPage::ValueFormat},
+    };
     AnalogInputForm f;  // one form, as the dialog is opened again and again
-    for (const auto& [order, word, flags, shown] : cases) {
-        f.load(module(order, word, flags));
-        EXPECT_EQ(f.rbFormat, shown) << order << " " << word;
-        EXPECT_EQ(f.rbFormatEnabled[6], (flags & 0x80) != 0);
-        EXPECT_EQ(f.page(), AnalogPage::ValueFormat);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.order) + " word " + std::to_string(c.word));
+        f.load(module(c.order, c.word, c.flags));
+        EXPECT_EQ(c.shown == kKeep ? kKeep : f.rbFormat, c.shown);
+        EXPECT_EQ(c.flags == 0xFF || f.rbFormatEnabled[6], (c.flags & 0x80) != 0);
+        EXPECT_EQ(f.page(), c.page);
     }
-}
-
-TEST(AnalogInput, FormatPerChannel)
-{
-    RowEintrag r = module("QMV3.E304", 0x41);
-    r = edited(r, [](AnalogInputForm& f) {
-        EXPECT_EQ(f.page(), AnalogPage::ChannelFormat);
-        f.Combo1.fill(3);
-    });
-    EXPECT_EQ(static_cast<uint16_t>(r.Param4), 0xFFFF);
-    EXPECT_EQ(r.identWord(), 0x41);
-    r.Param4 = static_cast<int16_t>(0x4000 | 0x0024);
-    AnalogInputForm f;
-    f.load(r);
-    const std::array<int, 8> expected{0, 1, 2, 0, 0, 0, 0, 1};
-    EXPECT_EQ(f.Combo1, expected);
-}
-
-TEST(AnalogInput, PageFollowsTheKindThatIsStored)
-{
-    // A per-channel module with a format code shows what OK stores: its channels.
-    AnalogInputForm f;
-    f.load(module("QMV3.E304", 0x0141));
-    EXPECT_EQ(f.page(), AnalogPage::ChannelFormat);
-    f.load(module("QMV3.E301", 0x004A));
-    EXPECT_EQ(f.page(), AnalogPage::Ranges);
-    f.load(module("X.E999", 0x0030));
-    EXPECT_EQ(f.page(), AnalogPage::ValueFormat);
-    EXPECT_EQ(f.rbFormat, -1);
     EXPECT_FALSE(f.stepOf4Shown());
     const RowEintrag other = module("X.E999", 0x0030);
     EXPECT_EQ(edited(other, [](AnalogInputForm& g) { g.stepOf4 = true; }), other);
 }
 
-namespace {
-RowEintrag ranges(const std::string& order, std::vector<KanalWert> channels)
+TEST(AnalogInput, FormatPerChannel)
 {
-    RowEintrag r = module(order, 0x42, 0);
-    r.KanalWerte = std::move(channels);
-    return r;
+    RowEintrag r = edited(module("QMV3.E304", 0x41), [](AnalogInputForm& f) { f.Combo1.fill(3); });
+    EXPECT_EQ(static_cast<uint16_t>(r.Param4), 0xFFFF);
+    EXPECT_EQ(r.identWord(), 0x41);
+    r.Param4 = static_cast<int16_t>(0x4000 | 0x0024);
+    AnalogInputForm f;
+    f.load(r);
+    EXPECT_EQ(f.Combo1, (std::array<int, 8>{0, 1, 2, 0, 0, 0, 0, 1}));
 }
-}  // namespace
 
+// Each stored channel range shows as its list item, the custom item or, with an unknown type code, nothing.
 TEST(AnalogInput, RangeSelectionOnLoad)
 {
+    struct Case {
+        const char* order;
+        std::vector<KanalWert> channels;
+        std::vector<int> items;
+        std::vector<bool> fourTo20;
+    };
+    const int custom = AnalogInputForm::kCustomItem;
+    const Case cases[] = {
+        {"QMV3.E301",
+         {{0, 0, 4095, 0}, {0, 0, 10000, 0}, {0, -5, 5, 0}},
+         {0, 1, custom, custom, custom, custom, custom},
+         {}},
+        {"QMV3.E302",
+         {{1, -1023, 4095, 0}, {0, 0, 4095, 0}, {1, 0, 4095, 0}, {1, 0, 20000, 0}},
+         {0, 0, custom, 1},
+         {true, false}},
+        {"QMV3.E303", {{0, -10000, 10000, 0}}, {1}, {}},
+        {"QMV3.E399", std::vector<KanalWert>(7, {0, 3, 9, 1}), {-1}, {}},
+    };
     AnalogInputForm f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.order);
+        f.load(ranges(c.order, c.channels));
+        EXPECT_EQ(std::vector<int>(f.Combo2.begin(), f.Combo2.begin() + static_cast<long>(c.items.size())), c.items);
+        EXPECT_EQ(
+            std::vector<bool>(f.chk_4to20mA.begin(), f.chk_4to20mA.begin() + static_cast<long>(c.fourTo20.size())),
+            c.fourTo20);
+        EXPECT_EQ(f.fourTo20Shown, !c.fourTo20.empty());
+    }
+    EXPECT_EQ(f.rangeItems(Texts())[1], "0...10'000");
     f.load(ranges("QMV3.E301", {{0, 0, 4095, 0}, {0, 0, 10000, 0}, {0, -5, 5, 0}}));
-    EXPECT_EQ(f.Combo2[0], 0);
-    EXPECT_EQ(f.Combo2[1], 1);
-    EXPECT_EQ(f.Combo2[2], AnalogInputForm::kCustomItem);
     EXPECT_EQ(f.UserMin[2], -5);
-    EXPECT_EQ(f.Combo2[6], AnalogInputForm::kCustomItem);  // a missing channel reads as 0...0
-    EXPECT_FALSE(f.fourTo20Shown);
-
-    f.load(ranges("QMV3.E302", {{1, -1023, 4095, 0}, {0, 0, 4095, 0}, {1, 0, 4095, 0}, {1, 0, 20000, 0}}));
-    EXPECT_TRUE(f.fourTo20Shown);
-    EXPECT_EQ(f.Combo2[0], 0);
-    EXPECT_TRUE(f.chk_4to20mA[0]);
-    EXPECT_EQ(f.Combo2[1], 0);
-    EXPECT_FALSE(f.chk_4to20mA[1]);
-    EXPECT_EQ(f.Combo2[2], AnalogInputForm::kCustomItem);
-    EXPECT_EQ(f.Combo2[3], 1);
-
-    f.load(ranges("QMV3.E303", {{0, -10000, 10000, 0}}));
-    EXPECT_EQ(f.Combo2[0], 1);
 }
 
 TEST(AnalogInput, RangesStored)
@@ -157,31 +161,19 @@ TEST(AnalogInput, RangesStored)
             f.UserMin[3] = -7;
             f.UserMax[3] = 77;
         });
-    EXPECT_EQ(r.KanalWerte[0], (KanalWert{1, -1023, 4095, 0}));
-    EXPECT_EQ(r.KanalWerte[1], (KanalWert{0, 0, 4095, 0}));  // 4..20 mA cleared
-    EXPECT_EQ(r.KanalWerte[2], (KanalWert{1, 0, 20000, 0}));
-    EXPECT_EQ(r.KanalWerte[3], (KanalWert{1, -7, 77, 0}));
-    EXPECT_EQ(r.KanalWerte[4], (KanalWert{1, 0, 20000, 0}));  // nothing selected
+    // 4..20 mA cleared on channel 1; nothing selected on channel 4.
+    EXPECT_EQ(std::vector<KanalWert>(r.KanalWerte.begin(), r.KanalWerte.begin() + 5),
+              (std::vector<KanalWert>{
+                  {1, -1023, 4095, 0}, {0, 0, 4095, 0}, {1, 0, 20000, 0}, {1, -7, 77, 0}, {1, 0, 20000, 0}}));
     // Reopened, every channel shows what was chosen.
     AnalogInputForm again;
     again.load(r);
-    EXPECT_EQ(again.Combo2[0], 0);
-    EXPECT_TRUE(again.chk_4to20mA[0]);
-    EXPECT_EQ(again.Combo2[1], 0);
-    EXPECT_FALSE(again.chk_4to20mA[1]);
-}
+    EXPECT_EQ((std::array<int, 2>{again.Combo2[0], again.Combo2[1]}), (std::array<int, 2>{0, 0}));
+    EXPECT_EQ((std::array<bool, 2>{again.chk_4to20mA[0], again.chk_4to20mA[1]}), (std::array<bool, 2>{true, false}));
 
-TEST(AnalogInput, UnknownTypeCodeKeepsTheRanges)
-{
-    const RowEintrag before = ranges("QMV3.E399", std::vector<KanalWert>(7, {0, 3, 9, 1}));
-    AnalogInputForm f;
-    f.load(before);
-    EXPECT_EQ(f.Combo2[0], -1);
-    EXPECT_EQ(f.rangeItems(Texts())[1], "0...10'000");
-    RowEintrag r = before;
-    f.Combo2[1] = 1;
-    f.store(r);
-    EXPECT_EQ(r.KanalWerte, before.KanalWerte);
+    // An unknown type code keeps the ranges whatever is chosen.
+    const RowEintrag unknown = ranges("QMV3.E399", std::vector<KanalWert>(7, {0, 3, 9, 1}));
+    EXPECT_EQ(edited(unknown, [](AnalogInputForm& f) { f.Combo2[1] = 1; }).KanalWerte, unknown.KanalWerte);
 }
 
 TEST(AnalogInput, ModulePropertiesAndShortChannelLists)
@@ -189,9 +181,7 @@ TEST(AnalogInput, ModulePropertiesAndShortChannelLists)
     RowEintrag r = ranges("QMV3.E301", {{0, 0, 4095, 0}});
     r.Param3 = 0x0105;
     r = edited(r, [](AnalogInputForm& f) {
-        EXPECT_TRUE(f.Check3[0]);
-        EXPECT_FALSE(f.Check3[1]);
-        EXPECT_TRUE(f.Check3[2]);
+        EXPECT_EQ(f.Check3, (std::array<bool, 3>{true, false, true}));
         f.Check3 = {false, true, false};
         f.Combo2[6] = 1;
     });
