@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rm {
 namespace {
 
@@ -68,6 +70,23 @@ TEST(AnalogOutputFormat, FormatBitsOfTheWord)
 
 // ---------------------------------------------------------------- channel ranges
 
+// Per channel: the chosen item, the 4..20 mA check and whether its box shows.
+using Shown = std::tuple<int, bool, bool>;
+
+template <class Form>
+std::vector<Shown> shown(const Form& f, int n)
+{
+    std::vector<Shown> out;
+    for (int i = 0; i < n; ++i)
+        out.emplace_back(f.channels[i].item, f.channels[i].range4to20, f.channels[i].boxVisible);
+    return out;
+}
+
+std::vector<KanalWert> firstChannels(const RowEintrag& r, int n)
+{
+    return {r.KanalWerte.begin(), r.KanalWerte.begin() + n};
+}
+
 TEST(AnalogOutputChannels, FourToTwentyMilliampereModule)
 {
     RowEintrag r = outputModule("QMV3.E312", 0x0063, 0, channels(4, {1, 0, 20000, 4000}));
@@ -76,37 +95,27 @@ TEST(AnalogOutputChannels, FourToTwentyMilliampereModule)
     ASSERT_TRUE(f.showsChannels());
     EXPECT_EQ(f.channelCount, 4);
     EXPECT_EQ(f.secondRangeText, "0...20'000");
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(f.channels[i].item, range::Second);
-        EXPECT_TRUE(f.channels[i].boxVisible);
-        EXPECT_TRUE(f.channels[i].range4to20);
-        EXPECT_FALSE(f.channels[i].customVisible());
-    }
+    EXPECT_EQ(shown(f, 4), std::vector<Shown>(4, {range::Second, true, true}));
+    EXPECT_FALSE(f.channels[0].customVisible());
     f.channels[1].range4to20 = false;   // 0...20'000 without 4..20 mA
     f.selectRange(2, range::Standard);  // 0...4095: the user values are not its 4..20 mA form
     EXPECT_FALSE(f.channels[2].range4to20);
     f.channels[2].range4to20 = true;  // ... checked by the user
     f.selectRange(3, range::Custom);
     f.setUserRange(3, -5, 500, 7);
-    EXPECT_FALSE(f.channels[3].boxVisible);
-    EXPECT_TRUE(f.channels[3].customVisible());
+    EXPECT_TRUE(f.channels[3].customVisible() && !f.channels[3].boxVisible);
     f.store(r);
-    EXPECT_EQ(r.KanalWerte[0], (KanalWert{1, 0, 20000, 4000}));
-    EXPECT_EQ(r.KanalWerte[1], (KanalWert{1, 0, 20000, 0}));
-    EXPECT_EQ(r.KanalWerte[2], (KanalWert{1, -1023, 4095, 0}));  // ChFlags is not the dialog's
-    EXPECT_EQ(r.KanalWerte[3], (KanalWert{1, -5, 500, 7}));
+    // ChFlags is not the dialog's.
+    EXPECT_EQ(r.KanalWerte,
+              (std::vector<KanalWert>{{1, 0, 20000, 4000}, {1, 0, 20000, 0}, {1, -1023, 4095, 0}, {1, -5, 500, 7}}));
 
     // Reopened: each channel shows what was chosen.
     AnalogOutputForm g;
     g.load(r);
-    EXPECT_EQ(g.channels[0].item, range::Second);
-    EXPECT_TRUE(g.channels[0].range4to20);
-    EXPECT_EQ(g.channels[1].item, range::Second);
-    EXPECT_FALSE(g.channels[1].range4to20);
-    EXPECT_EQ(g.channels[2].item, range::Standard);
-    EXPECT_TRUE(g.channels[2].range4to20);
-    EXPECT_EQ(g.channels[3].item, range::Custom);
-    EXPECT_FALSE(g.channels[3].boxVisible);
+    EXPECT_EQ(shown(g, 4), (std::vector<Shown>{{range::Second, true, true},
+                                               {range::Second, false, true},
+                                               {range::Standard, true, true},
+                                               {range::Custom, false, false}}));
 }
 
 TEST(AnalogOutputChannels, BoxFollowsTheUserValuesWhenTheRangeIsChosen)
@@ -115,11 +124,7 @@ TEST(AnalogOutputChannels, BoxFollowsTheUserValuesWhenTheRangeIsChosen)
     r.KanalWerte[1] = {0, -1023, 4095, 12};  // with a reset value: the plain range
     AnalogOutputForm f;
     f.load(r);
-    for (int i : {0, 1}) {
-        EXPECT_EQ(f.channels[i].item, range::Standard);
-        EXPECT_TRUE(f.channels[i].boxVisible);
-        EXPECT_FALSE(f.channels[i].range4to20);
-    }
+    EXPECT_EQ(shown(f, 2), std::vector<Shown>(2, {range::Standard, false, true}));
     f.selectRange(0, range::Custom);
     f.setUserRange(0, 0, 20000, 4000);
     f.selectRange(0, range::Second);
@@ -128,6 +133,7 @@ TEST(AnalogOutputChannels, BoxFollowsTheUserValuesWhenTheRangeIsChosen)
     EXPECT_FALSE(f.channels[0].range4to20);
 }
 
+// Scaled modules by type code; an unknown code chooses nothing and keeps the range.
 TEST(AnalogOutputChannels, ScaledModulesByTypeCode)
 {
     struct Case {
@@ -149,29 +155,25 @@ TEST(AnalogOutputChannels, ScaledModulesByTypeCode)
         f.load(r);
         EXPECT_EQ(f.channelCount, 6);
         EXPECT_EQ(f.secondRangeText, c.second);
-        EXPECT_EQ(f.channels[0].item, range::Standard);
-        EXPECT_EQ(f.channels[1].item, range::Second);
-        EXPECT_EQ(f.channels[2].item, range::Custom);
+        EXPECT_EQ(shown(f, 4), (std::vector<Shown>{{range::Standard, false, false},
+                                                   {range::Second, false, false},
+                                                   {range::Custom, false, false},
+                                                   {range::Standard, false, false}}));
         for (const OutputChannel& ch : f.channels) EXPECT_FALSE(ch.boxVisible);
         f.channels[2].range4to20 = true;  // hidden on these modules: no effect
         f.selectRange(3, range::Second);
         f.store(r);
-        EXPECT_EQ(r.KanalWerte[0], (KanalWert{0, 0, 4095, 0}));
-        EXPECT_EQ(r.KanalWerte[2], (KanalWert{0, 7, 8, 9}));
-        EXPECT_EQ(r.KanalWerte[3], c.secondValues);
+        EXPECT_EQ(firstChannels(r, 4),
+                  (std::vector<KanalWert>{{0, 0, 4095, 0}, c.secondValues, {0, 7, 8, 9}, c.secondValues}));
     }
-}
 
-TEST(AnalogOutputChannels, UnknownTypeCodeChoosesNothingAndKeepsTheRange)
-{
     RowEintrag r = outputModule("QMV3.E399", 0x0062, 0, channels(6, {0, -300, 300, 55}));
     AnalogOutputForm f;
     f.load(r);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(f.channels[i].item, range::None);
     f.selectRange(0, range::Second);
     f.store(r);
-    EXPECT_EQ(r.KanalWerte[0], (KanalWert{0, -300, 300, 0}));
-    EXPECT_EQ(r.KanalWerte[1], (KanalWert{0, -300, 300, 55}));
+    EXPECT_EQ(firstChannels(r, 2), (std::vector<KanalWert>{{0, -300, 300, 0}, {0, -300, 300, 55}}));
 }
 
 TEST(AnalogOutputChannels, MissingChannelEntriesAreAddedNotOverrun)
@@ -196,9 +198,7 @@ TEST(AnalogCombinedForm, SimaticFormatBits)
     r.ModFlags = 0x7000;
     AnalogCombinedForm f;
     f.load(r);
-    EXPECT_FALSE(f.showsChannels);
-    EXPECT_FALSE(f.simatic);
-    EXPECT_FALSE(f.simaticOptionsEnabled());
+    EXPECT_FALSE(f.showsChannels || f.simatic || f.simaticOptionsEnabled());
 
     f.simatic = true;
     f.inputFormat = 0;
@@ -214,9 +214,7 @@ TEST(AnalogCombinedForm, SimaticFormatBits)
         EXPECT_EQ(word(r), 0x8030 | (bits & 1 ? 0x4000 : 0) | (bits & 2 ? 0x2000 : 0) | (bits & 4 ? 0x1000 : 0));
         AnalogCombinedForm g;
         g.load(r);
-        EXPECT_TRUE(g.simatic);
-        EXPECT_EQ(g.inputFormat, f.inputFormat);
-        EXPECT_EQ(g.outputUnipolar, f.outputUnipolar);
+        EXPECT_TRUE(g.simatic && g.inputFormat == f.inputFormat && g.outputUnipolar == f.outputUnipolar);
     }
 
     // NURA: the SIMATIC choices are left out.
@@ -232,20 +230,17 @@ TEST(AnalogCombinedForm, ScaledOutputsOfWord65)
     AnalogCombinedForm f;
     f.load(r);
     ASSERT_TRUE(f.showsChannels);
-    EXPECT_EQ(f.channels[0].item, range::Standard);
-    EXPECT_EQ(f.channels[1].item, range::Second);
-    EXPECT_EQ(f.channels[2].item, range::Custom);
-    EXPECT_TRUE(f.channels[2].customVisible());
+    EXPECT_EQ(std::get<0>(shown(f, 3)[0]), range::Standard);
+    EXPECT_EQ(std::get<0>(shown(f, 3)[1]), range::Second);
+    EXPECT_EQ(std::get<0>(shown(f, 3)[2]), range::Custom);
     EXPECT_EQ(f.channels[2].userMin, -50);
 
     f.selectRange(1, range::Custom);
     f.setUserRange(1, -2000, 2000, -100);
     f.store(r);
     EXPECT_EQ(word(r), 0x0065);
-    EXPECT_EQ(r.KanalWerte[0], (KanalWert{0, 0, 4095, 0}));
-    EXPECT_EQ(r.KanalWerte[1], (KanalWert{0, -2000, 2000, -100}));
-    EXPECT_EQ(r.KanalWerte[2], (KanalWert{0, -50, 50, 5}));
-    EXPECT_EQ(r.KanalWerte[3], (KanalWert{0, 0, 10000, 0}));
+    EXPECT_EQ(r.KanalWerte,
+              (std::vector<KanalWert>{{0, 0, 4095, 0}, {0, -2000, 2000, -100}, {0, -50, 50, 5}, {0, 0, 10000, 0}}));
 }
 
 }  // namespace
