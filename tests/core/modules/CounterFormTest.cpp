@@ -22,6 +22,12 @@ RowEintrag stored(const CounterForm& f, RowEintrag r = counterRecord(0, 0, 0))
     return r;
 }
 
+// Param1 to Param4 of a stored record.
+std::array<int, 4> words(const RowEintrag& r)
+{
+    return {r.Param1, r.Param2, r.Param3, r.Param4};
+}
+
 TEST(CounterForm, EachSettingHasItsOwnBit)
 {
     struct Case {
@@ -52,15 +58,11 @@ TEST(CounterForm, EachSettingHasItsOwnBit)
         f.load(counterRecord(0, 0, 0));
         c.set(f);
         const RowEintrag r = stored(f);
-        EXPECT_EQ(r.Param3, c.param3);
-        EXPECT_EQ(r.Param4, c.param4);
-        EXPECT_EQ(r.Param1, 0x1234);  // not the dialog's
+        EXPECT_EQ(words(r), (std::array<int, 4>{0x1234, 0, c.param3, c.param4}));  // Param1 is not the dialog's
         // And back: the stored words bring the same controls.
         CounterForm again;
         again.load(r);
-        const RowEintrag back = stored(again);
-        EXPECT_EQ(back.Param3, c.param3);
-        EXPECT_EQ(back.Param4, c.param4);
+        EXPECT_EQ(words(stored(again)), words(r));
     }
 }
 
@@ -72,10 +74,8 @@ TEST(CounterForm, WordsAreRebuiltFromTheControls)
     f.invertA = true;
     f.ccoStatic = true;
     f.gateInput = 1;  // "ResetC"
-    RowEintrag r = stored(f, counterRecord(0, 0x7F00, 0x0F08));
-    EXPECT_EQ(r.Param3, 0xD4);
-    EXPECT_EQ(r.Param4, 0);  // bit 3 and the bits above 7 are never set
-    EXPECT_EQ(r.Param2, 1);
+    // Bit 3 and the bits above 7 are never set.
+    EXPECT_EQ(words(stored(f, counterRecord(0, 0x7F00, 0x0F08))), (std::array<int, 4>{0x1234, 1, 0xD4, 0}));
     f.gateInput = -1;  // nothing chosen in the list
     EXPECT_EQ(stored(f, counterRecord(1, 0, 0)).Param2, 0);
 
@@ -83,10 +83,8 @@ TEST(CounterForm, WordsAreRebuiltFromTheControls)
     CounterForm g;
     g.load(counterRecord(3, static_cast<int16_t>(0xFFFF), static_cast<int16_t>(0xFFFF)));
     EXPECT_EQ(g.gateInput, 1);
-    r = stored(g);
-    EXPECT_EQ(r.Param2, 1);
-    EXPECT_EQ(r.Param3, 0xFF);
-    EXPECT_EQ(r.Param4, 0x57);  // frequency wins; bit 7 only with the impulse measurement
+    // Frequency wins; bit 7 only with the impulse measurement.
+    EXPECT_EQ(words(stored(g)), (std::array<int, 4>{0x1234, 1, 0xFF, 0x57}));
 }
 
 TEST(CounterForm, InputAInvertedBelongsToTheImpulseMeasurement)
