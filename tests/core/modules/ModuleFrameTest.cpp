@@ -9,24 +9,31 @@
 using namespace rm;
 using rm::test::ProjectFixture;
 
-TEST(NumberField, TakesWholeNumbersWithBlanksAndSign)
+TEST(NumberField, ParsesWholeNumbersAndRefusesTheRest)
 {
-    EXPECT_EQ(parseNumber(" 12 ", 0, 100).value, 12);
-    EXPECT_EQ(parseNumber("+7", 0, 100).value, 7);
-    EXPECT_EQ(parseNumber("-1023", -32768, 32767).value, -1023);
-    EXPECT_EQ(parseNumber("- 5", -10, 10).value, -5);  // a sign typed before a shown " 5"
-    EXPECT_EQ(parseNumber("0", 0, 0).problem, NumberProblem::None);
-}
-
-TEST(NumberField, RefusesWhatIsNoNumberOrOutOfRange)
-{
-    for (const char* empty : {"", "   "}) EXPECT_EQ(parseNumber(empty, 0, 9).problem, NumberProblem::Empty) << empty;
+    struct Case {
+        const char* text;
+        long lo, hi;
+        NumberProblem problem;
+        long value;  // checked where the problem is None
+    };
+    using enum NumberProblem;
+    std::vector<Case> cases = {
+        {" 12 ", 0, 100, None, 12},    {"+7", 0, 100, None, 7},      {"-1023", -32768, 32767, None, -1023},
+        {"- 5", -10, 10, None, -5},  // a sign typed before a shown " 5"
+        {"0", 0, 0, None, 0},          {"", 0, 9, Empty, 0},         {"   ", 0, 9, Empty, 0},
+        {"100", 0, 99, OutOfRange, 0}, {"-1", 0, 99, OutOfRange, 0},
+    };
     for (const char* bad : {"-", "+", "12a", "1.5", "0x10", "1 2", "--1", "１２"})
-        EXPECT_EQ(parseNumber(bad, -99, 99).problem, NumberProblem::NotANumber) << bad;
-    EXPECT_EQ(parseNumber("100", 0, 99).problem, NumberProblem::OutOfRange);
-    EXPECT_EQ(parseNumber("-1", 0, 99).problem, NumberProblem::OutOfRange);
+        cases.push_back({bad, -99, 99, NotANumber, 0});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ParsedNumber n = parseNumber(c.text, c.lo, c.hi);
+        EXPECT_EQ(n.problem, c.problem);
+        EXPECT_EQ(c.problem == None ? n.value : c.value, c.value);
+    }
     const ParsedNumber huge = parseNumber("99999999999999999999999", 0, 99);
-    EXPECT_EQ(huge.problem, NumberProblem::OutOfRange);
+    EXPECT_EQ(huge.problem, OutOfRange);
     EXPECT_GT(huge.value, 99);
     EXPECT_LT(parseNumber("-99999999999999999999999", 0, 99).value, 0);
 }
@@ -64,12 +71,9 @@ TEST(Frame, LoadShowsTheRecordAndEndAddresses)
     FrameForm f;
     f.load(r, "QMV2.R220", "3", addressBoxesFor(r));
     EXPECT_EQ(f.boxes, AddressBoxes::None);  // no flags
-    EXPECT_EQ(f.lblKurzbez, "DI 8x/DO 8x");
-    EXPECT_EQ(f.txtBezeichnung, "DI 8x/DO 8x");
-    EXPECT_EQ(f.lblTraeger, "QMV2.R220");
-    EXPECT_EQ(f.lblSteckplatz, "3");
-    EXPECT_EQ(f.lblEnde(0), "19");
-    EXPECT_EQ(f.lblEnde(1), "32000");
+    EXPECT_EQ((std::vector<std::string>{f.lblKurzbez, f.txtBezeichnung, f.lblTraeger, f.lblSteckplatz, f.lblEnde(0),
+                                        f.lblEnde(1)}),
+              (std::vector<std::string>{"DI 8x/DO 8x", "DI 8x/DO 8x", "QMV2.R220", "3", "19", "32000"}));
     f.outCnt = 0;
     EXPECT_EQ(f.lblEnde(1), "31998");
     // Nothing for a start the box does not take.
@@ -89,9 +93,8 @@ TEST(Frame, LoadShowsTheRecordAndEndAddresses)
     f.txtBezeichnung = "new";
     f.txtKommentar = "belt\nstop\n";
     f.storeTexts(stored);
-    EXPECT_EQ(stored.Bezeichnung, "new");
-    EXPECT_EQ(stored.Kommentar, "belt\r\nstop\r\n");
-    EXPECT_EQ(stored.BestellNr, "QMV2.G310");
+    EXPECT_EQ((std::array<std::string, 3>{stored.Bezeichnung, stored.Kommentar, stored.BestellNr}),
+              (std::array<std::string, 3>{"new", "belt\r\nstop\r\n", "QMV2.G310"}));
     // A comment with lone line feeds goes back unchanged while not edited.
     r.Kommentar = "a\nb";
     f.load(r, "", "", AddressBoxes::Inputs);
@@ -153,16 +156,15 @@ TEST_F(ModuleRows, OkOnOneRowKeepsTheOthers)
 {
     const RowEintrag x = table.record(9), y = table.record(10);
     ASSERT_EQ(table.cell(10, 1), "QMV2.K084-1");
-    EXPECT_EQ(ok(10, y.InBase, y.OutBase), ModuleOkResult::Written);
-    EXPECT_EQ(table.record(9), x);
-    EXPECT_EQ(table.cell(9, 1), "QMV2.K084");
-    EXPECT_EQ(table.cell(9, 3), std::to_string(x.InBase));
-    EXPECT_EQ(table.record(10), y);
-    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
-
-    EXPECT_EQ(ok(9, x.InBase, x.OutBase), ModuleOkResult::Written);
-    EXPECT_EQ(table.record(10), y);
-    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
+    for (int row : {10, 9}) {
+        SCOPED_TRACE(row);
+        const RowEintrag& r = row == 9 ? x : y;
+        EXPECT_EQ(ok(row, r.InBase, r.OutBase), ModuleOkResult::Written);
+        EXPECT_EQ(table.record(9), x);
+        EXPECT_EQ(table.record(10), y);
+        EXPECT_EQ((std::array<std::string, 3>{table.cell(9, 1), table.cell(9, 3), table.cell(10, 1)}),
+                  (std::array<std::string, 3>{"QMV2.K084", std::to_string(x.InBase), "QMV2.K084-1"}));
+    }
 }
 
 TEST_F(ModuleRows, TheOtherRowsStayTakenDuringTheSearch)
