@@ -49,16 +49,12 @@ TEST(Temperature, ConfigurationBytes)
     r.setIdentWord(0x0050);
     f.unit = 2;
     f.store(r);
-    EXPECT_EQ(r.Param1, 0x41);
-    EXPECT_EQ(r.Param2, 0x62);
-    EXPECT_EQ(r.Param3, 0xDD);
-    EXPECT_EQ(r.Param4, 0xBE);
-    EXPECT_EQ(r.identWord(), 0x0350);
+    EXPECT_EQ((std::array<int, 5>{r.Param1, r.Param2, r.Param3, r.Param4, r.identWord()}),
+              (std::array<int, 5>{0x41, 0x62, 0xDD, 0xBE, 0x0350}));
 
     choose(f, 1, "+/- 75mV", "Voltage");
     choose(f, 2, "Not use", " - ");
-    EXPECT_EQ(f.getConfigByte(1), 0xBF);
-    EXPECT_EQ(f.getConfigByte(2), 0x00);
+    EXPECT_EQ((std::array<int, 2>{f.getConfigByte(1), f.getConfigByte(2)}), (std::array<int, 2>{0xBF, 0x00}));
 
     // Loading the stored bytes gives the same choices back.
     TemperatureForm again;
@@ -78,8 +74,7 @@ TEST(Temperature, UnknownCodesFallBackToTheFirstEntry)
     f.load(r);
     EXPECT_EQ(f.sensorOf(0).code, 1);
     EXPECT_EQ(connectionTexts(f, 0), (std::vector<std::string>{"2 wire", "3 wire", "4 wire"}));
-    EXPECT_EQ(std::string(f.connectionOf(1).text), "2 wire");
-    EXPECT_EQ(std::string(f.connectionOf(2).text), "2 wire");
+    EXPECT_EQ(std::string(f.connectionOf(1).text) + "/" + f.connectionOf(2).text, "2 wire/2 wire");
 }
 
 TEST(Temperature, ChannelZeroOffersNoExternalCompensation)
