@@ -10,9 +10,8 @@ TEST(UserRange, ValuesAreShownWithBlankOrSign)
     f.set_minVal(-1023);
     f.set_maxVal(4095);
     f.activate();
-    EXPECT_EQ(f.txt_minValue, "-1023");
-    EXPECT_EQ(f.txt_maxValue, " 4095");
-    EXPECT_EQ(f.txt_ResetVal, " 0");
+    EXPECT_EQ((std::array<std::string, 3>{f.txt_minValue, f.txt_maxValue, f.txt_ResetVal}),
+              (std::array<std::string, 3>{"-1023", " 4095", " 0"}));
     EXPECT_FALSE(f.resetShown);
     f.set_ResetVal(-5);
     EXPECT_TRUE(f.resetShown);
@@ -23,10 +22,10 @@ TEST(UserRange, KeyFilter)
     for (char32_t k : {U'\b', U'\r', U'0', U'9', U'é'}) EXPECT_TRUE(UserRangeForm::acceptsKey(k, 4)) << int(k);
     for (char32_t k : {U' ', U'*', U',', U'.', U'/', U'a', U'e', U'~'})
         EXPECT_FALSE(UserRangeForm::acceptsKey(k, 0)) << int(k);
-    EXPECT_TRUE(UserRangeForm::acceptsKey(U'-', 0));
-    EXPECT_TRUE(UserRangeForm::acceptsKey(U'-', 1));  // after the leading blank
-    EXPECT_TRUE(UserRangeForm::acceptsKey(U'+', 1));
-    EXPECT_FALSE(UserRangeForm::acceptsKey(U'-', 3));
+    // A sign only at the start or after the leading blank.
+    EXPECT_EQ((std::array<bool, 4>{UserRangeForm::acceptsKey(U'-', 0), UserRangeForm::acceptsKey(U'-', 1),
+                                   UserRangeForm::acceptsKey(U'+', 1), UserRangeForm::acceptsKey(U'-', 3)}),
+              (std::array<bool, 4>{true, true, true, false}));
 }
 
 TEST(UserRange, OkTakesTheTexts)
@@ -36,9 +35,7 @@ TEST(UserRange, OkTakesTheTexts)
     f.txt_minValue = "- 200";
     f.txt_maxValue = " 32767";
     ASSERT_TRUE(f.ok(Texts(), nullptr));
-    EXPECT_EQ(f.minVal, -200);
-    EXPECT_EQ(f.maxVal, 32767);
-    EXPECT_EQ(f.ResetVal, 0);
+    EXPECT_EQ((std::array<int, 3>{f.minVal, f.maxVal, f.ResetVal}), (std::array<int, 3>{-200, 32767, 0}));
     f.txt_minValue = f.txt_maxValue = "-32768";
     EXPECT_TRUE(f.ok(Texts(), nullptr));
 }
@@ -72,8 +69,6 @@ TEST(UserRange, OkRefusesWhatDoesNotFitAndKeepsTheValues)
         EXPECT_FALSE(f.ok(Texts(), &message, &bad)) << c.min << " " << c.max;
         EXPECT_EQ(bad, c.bad) << c.message;
         EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
-        EXPECT_EQ(f.minVal, 1);
-        EXPECT_EQ(f.maxVal, 2);
-        EXPECT_EQ(f.ResetVal, 3);
+        EXPECT_EQ((std::array<int, 3>{f.minVal, f.maxVal, f.ResetVal}), (std::array<int, 3>{1, 2, 3}));
     }
 }
