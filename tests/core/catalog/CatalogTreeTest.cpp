@@ -20,21 +20,18 @@ TEST(CatalogTree, GroupsAndModules)
                                 "[Digital]\nEntries=2\nEntry1=Inputs\nEntry2=QMV2.D210\n"
                                 "[Inputs]\nEntries=1\nEntry1=QMV2.D110\n"),
                             cat);
-    EXPECT_EQ(root.text, "Hardware");
-    EXPECT_EQ(root.image, "closed");
-    EXPECT_EQ(root.expandedImage(), "open");
+    EXPECT_EQ((std::vector<std::string>{root.text, root.image, root.expandedImage()}),
+              (std::vector<std::string>{"Hardware", "closed", "open"}));
     ASSERT_EQ(root.children.size(), 2u);
     const auto& cpus = root.children[0];
-    ASSERT_EQ(cpus.children.size(), 2u);
-    EXPECT_EQ(cpus.children[0].image, "CPU");
-    EXPECT_EQ(cpus.children[0].text, "CPU 300 family 2 with B2 and connector");
-    EXPECT_EQ(cpus.children[0].index, cat.indexOf("QMV2.R300"));
     const auto& digital = root.children[1];
-    ASSERT_EQ(digital.children.size(), 2u);
+    ASSERT_EQ(cpus.children.size() + digital.children.size(), 4u);
+    EXPECT_EQ(
+        (std::vector<std::string>{cpus.children[0].image, cpus.children[0].text, digital.children[0].children[0].text,
+                                  digital.children[0].children[0].image, digital.children[1].image}),
+        (std::vector<std::string>{"CPU", "CPU 300 family 2 with B2 and connector", "DI 16x DC 24V", "MODUL", "MODUL"}));
+    EXPECT_EQ(cpus.children[0].index, cat.indexOf("QMV2.R300"));
     EXPECT_TRUE(digital.children[0].isGroup);
-    EXPECT_EQ(digital.children[0].children[0].text, "DI 16x DC 24V");
-    EXPECT_EQ(digital.children[0].children[0].image, "MODUL");
-    EXPECT_EQ(digital.children[1].image, "MODUL");
 }
 
 TEST(CatalogTree, CpuImageOnlyUnderTheExactGroupName)
