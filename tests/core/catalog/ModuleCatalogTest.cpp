@@ -27,23 +27,17 @@ const RowEintrag& only(const ModuleCatalog& cat)
     return cat.at(1);
 }
 
+using Ints = std::vector<int>;
+
 TEST(ModuleDescriptions, RecordLayout)
 {
     auto cat = parseModuleDescriptions(crlf("[QMV2.E301]\n0142\n5003\n000A\n16\n2\n7\n1\n2\nAI 8x\nline one\n"));
     const RowEintrag& r = only(cat);
-    EXPECT_EQ(r.BestellNr, "QMV2.E301");
-    EXPECT_EQ(r.Kennung, 0x42);
-    EXPECT_EQ(r.FormatCode, 0x01);
-    EXPECT_EQ(r.ModFlags, 0x5003);
-    EXPECT_EQ(r.Modus, 10);
-    EXPECT_EQ(r.InCnt, 16);
-    EXPECT_EQ(r.OutCnt, 2);
-    EXPECT_EQ(r.Reserve1, 7);
-    EXPECT_EQ(r.SubCount, 1);
-    EXPECT_EQ(r.Family, 2);
-    EXPECT_EQ(r.Bezeichnung, "AI 8x");
-    EXPECT_EQ(r.Kommentar, "line one\r\n");
-    EXPECT_EQ(r.IsModule, kTrue);
+    EXPECT_EQ((std::vector<std::string>{r.BestellNr, r.Bezeichnung, r.Kommentar}),
+              (std::vector<std::string>{"QMV2.E301", "AI 8x", "line one\r\n"}));
+    EXPECT_EQ((Ints{r.Kennung, r.FormatCode, r.ModFlags, r.Modus, r.InCnt, r.OutCnt, r.Reserve1, r.SubCount, r.Family,
+                    r.IsModule}),
+              (Ints{0x42, 0x01, 0x5003, 10, 16, 2, 7, 1, 2, kTrue}));
     // Identification word 0x0142 is not one of the analog kinds: no channels.
     EXPECT_TRUE(r.KanalWerte.empty());
     EXPECT_EQ(r.InBase, 256);
@@ -64,19 +58,16 @@ TEST(ModuleDescriptions, HeaderLineDropsFirstAndLastCharacter)
 {
     auto cat = parseModuleDescriptions(crlf("[ABC\n0\n0\n0\n0\n0\n0\n1\n0\nx\n"));
     EXPECT_EQ(only(cat).BestellNr, "AB");
-    EXPECT_EQ(typeCode("QMV2.E301"), "E301");
-    EXPECT_EQ(typeCode("NULL"), "NULL");
-    EXPECT_EQ(typeCode("A.B.C"), "B.C");
+    EXPECT_EQ(typeCode("QMV2.E301") + " " + typeCode("NULL") + " " + typeCode("A.B.C"), "E301 NULL B.C");
 }
 
 TEST(ModuleDescriptions, NumbersAreReadAsPrefixesAndBadOnesStayZero)
 {
-    EXPECT_EQ(parseHexWord("FFFF"), -1);
-    EXPECT_EQ(parseHexWord("8000"), INT16_MIN);
-    EXPECT_EQ(parseHexWord("  0a06 rest"), 0x0A06);
-    EXPECT_EQ(parseHexWord("zz"), 0);
-    EXPECT_EQ(parseHexWord(""), 0);
-    EXPECT_EQ(parseHexWord("12345"), std::nullopt);  // does not fit a word
+    const std::pair<const char*, std::optional<int>> hex[] = {
+        {"FFFF", -1}, {"8000", INT16_MIN},     {"  0a06 rest", 0x0A06}, {"zz", 0},
+        {"", 0},      {"12345", std::nullopt},  // does not fit a word
+    };
+    for (const auto& [text, value] : hex) EXPECT_EQ(parseHexWord(text), value) << text;
     EXPECT_EQ(parseDecimal(" 42abc", INT16_MIN, INT16_MAX), 42);
     EXPECT_EQ(parseDecimal("-7", INT16_MIN, INT16_MAX), -7);
     EXPECT_EQ(parseDecimal("40000", INT16_MIN, INT16_MAX), std::nullopt);
@@ -84,19 +75,15 @@ TEST(ModuleDescriptions, NumbersAreReadAsPrefixesAndBadOnesStayZero)
 
     auto cat = parseModuleDescriptions(crlf("[X.A]\nG1\n4000\n0\n99999\n70000\n0\n1\n2\nname\n"));
     const RowEintrag& r = only(cat);
-    EXPECT_EQ(r.identWord(), 0);
-    EXPECT_EQ(r.InCnt, 99999);
-    EXPECT_EQ(r.OutCnt, 0);  // too large for the field
+    EXPECT_EQ((Ints{r.identWord(), r.InCnt, r.OutCnt}), (Ints{0, 99999, 0}));  // OutCnt: too large for the field
 }
 
 TEST(ModuleDescriptions, TruncatedFileKeepsWhatWasRead)
 {
     auto cat = parseModuleDescriptions("[X.A]\r\n11\r\n4000");
     const RowEintrag& r = only(cat);
-    EXPECT_EQ(r.BestellNr, "X.A");
-    EXPECT_EQ(r.ModFlags, 0x4000);
-    EXPECT_EQ(r.InCnt, 0);
-    EXPECT_TRUE(r.Bezeichnung.empty());
+    EXPECT_EQ(r.BestellNr + "|" + r.Bezeichnung, "X.A|");
+    EXPECT_EQ((Ints{r.ModFlags, r.InCnt}), (Ints{0x4000, 0}));
     EXPECT_EQ(parseModuleDescriptions("").count(), 0);
 }
 
@@ -105,27 +92,13 @@ TEST(ModuleDescriptions, CpuCompletion)
     // Slots 10 in groups of 6; every option bit; memory line 80010 read as hex.
     auto cat = parseModuleDescriptions(crlf("[Q.R1]\n0\n0800\n03FF\n80010\n32\n0\n0A06\n2\nCPU\n"));
     const RowEintrag& r = only(cat);
-    EXPECT_EQ(r.IsCPU, kTrue);
-    EXPECT_EQ(r.IsModule, kFalse);
-    EXPECT_EQ(r.SlotCnt, 10);
-    EXPECT_EQ(r.SlotLimit, 6);
-    EXPECT_EQ(r.MaxSlotNbr, 32);
-    EXPECT_EQ(r.HasDialog, kTrue);
-    EXPECT_EQ(r.IsHead, kTrue);
-    EXPECT_EQ(r.IsPlaced, kTrue);
+    EXPECT_EQ((Ints{r.IsCPU, r.IsModule, r.SlotCnt, r.SlotLimit, r.MaxSlotNbr, r.HasDialog, r.IsHead, r.IsPlaced,
+                    r.HasConnector, r.HasMemSlots}),
+              (Ints{kTrue, kFalse, 10, 6, 32, kTrue, kTrue, kTrue, kTrue, kTrue}));
     const CpuConfig& c = r.Cpu;
-    EXPECT_EQ(c.WebAvail, kTrue);
-    EXPECT_EQ(c.CompPrioAvail, kTrue);
-    EXPECT_EQ(c.MemoryUpDownLimit, 16);
-    EXPECT_EQ(c.MemoryMax, 8);
-    EXPECT_EQ(c.MemorySizeValue, 8);
-    EXPECT_EQ(c.SlotB2Avail, kTrue);
-    EXPECT_EQ(c.ComAvail, kTrue);
-    EXPECT_EQ(c.PeripheryAvail, kTrue);
-    EXPECT_EQ(r.HasConnector, kTrue);
-    EXPECT_EQ(c.Port0Avail, kTrue);
-    EXPECT_EQ(c.SlotBAvail, kTrue);
-    EXPECT_EQ(r.HasMemSlots, kTrue);
+    EXPECT_EQ((Ints{c.WebAvail, c.CompPrioAvail, c.MemoryUpDownLimit, c.MemoryMax, c.MemorySizeValue, c.SlotB2Avail,
+                    c.ComAvail, c.PeripheryAvail, c.Port0Avail, c.SlotBAvail}),
+              (Ints{kTrue, kTrue, 16, 8, 8, kTrue, kTrue, kTrue, kTrue, kTrue}));
 
     auto none = parseModuleDescriptions(crlf("[Q.R2]\n0\n0800\n0\n0\n8\n0\n0804\n2\nCPU\n"));
     EXPECT_EQ(none.at(1).Cpu, CpuConfig{});
@@ -138,23 +111,17 @@ TEST(ModuleDescriptions, ExtensionRacksWithAndWithoutSubEntryLine)
         parseModuleDescriptions(crlf("[Q.X1]\n0\n8400\n0040\n0\n0\n0\n0804\n2\nQ.X1\nRack with list\n"
                                      "[Q.X2]\n0\n0400\n0\n0\n0\n0\n0404\n3\nRack without list\n"));
     ASSERT_EQ(cat.count(), 2);
-    EXPECT_EQ(cat.at(1).Bezeichnung, "Rack with list");
-    EXPECT_EQ(cat.at(1).IsExtension, kTrue);
-    EXPECT_EQ(cat.at(1).HasConnector, kTrue);
-    EXPECT_EQ(cat.at(1).SlotCnt, 8);
-    EXPECT_EQ(cat.at(2).Bezeichnung, "Rack without list");
-    EXPECT_EQ(cat.at(2).HasConnector, 0);
-    EXPECT_EQ(cat.at(2).IsModule, kFalse);
+    const RowEintrag &with = cat.at(1), &without = cat.at(2);
+    EXPECT_EQ(with.Bezeichnung + "|" + without.Bezeichnung, "Rack with list|Rack without list");
+    EXPECT_EQ((Ints{with.IsExtension, with.HasConnector, with.SlotCnt, without.HasConnector, without.IsModule}),
+              (Ints{kTrue, kTrue, 8, 0, kFalse}));
 }
 
 TEST(ModuleDescriptions, SubListTakesAtMostSubCountPieces)
 {
     auto cat = parseModuleDescriptions(crlf("[Q.M]\n0\nC000\n0\n2\n0\n0\n2\n2\nQ.M}NULL}EXTRA\nTwo rows\n"));
     const RowEintrag& r = only(cat);
-    ASSERT_EQ(r.SubList.size(), 3u);
-    EXPECT_EQ(r.SubList[0], "Q.M");
-    EXPECT_EQ(r.SubList[1], "NULL");
-    EXPECT_EQ(r.SubList[2], "");  // the last place stays empty
+    EXPECT_EQ(r.SubList, (std::vector<std::string>{"Q.M", "NULL", ""}));  // the last place stays empty
     EXPECT_EQ(r.Bezeichnung, "Two rows");
 }
 
@@ -180,8 +147,7 @@ TEST(ModuleDescriptions, DefaultsByKind)
     EXPECT_EQ(rec("Q.Z", "35", "4000").ParLen, 0);
     EXPECT_EQ(rec("Q.Z", "67", "4000").ParLen, 0);
     auto high = rec("Q.H", "11", "4200");
-    EXPECT_EQ(high.InBase, 512);
-    EXPECT_EQ(high.ParLen, 4);
+    EXPECT_EQ((Ints{high.InBase, high.ParLen}), (Ints{512, 4}));
     EXPECT_EQ(rec("Q.G510", "11", "6000").Param1, 192);
     EXPECT_EQ(rec("Q.K205", "11", "6000").Param3, 1);
 }
