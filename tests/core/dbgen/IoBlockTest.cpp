@@ -57,6 +57,19 @@ protected:
             if (f.rfind(name + " : ", 0) == 0) return f.substr(f.find(":= ") + 3);
         return "<missing " + name + ">";
     }
+    // The values of `names`, as valueOf gives them.
+    static std::vector<std::string> valuesOf(const std::vector<std::string>& fields, std::vector<std::string> names)
+    {
+        for (auto& n : names) n = valueOf(fields, n);
+        return names;
+    }
+    // Which of the texts occur in `text`.
+    static std::vector<bool> occurs(const std::string& text, const std::vector<std::string>& parts)
+    {
+        std::vector<bool> out;
+        for (const auto& p : parts) out.push_back(text.find(p) != std::string::npos);
+        return out;
+    }
 };
 
 TEST_F(IoBlock, BasicLayoutMatchesTheReferenceFile)
@@ -91,13 +104,10 @@ TEST_F(IoBlock, OnlyTheExactExtendedIdentifiersSwitchTheLayout)
 {
     placeCpu("QMV2.R310");
     const int slot1 = slotRow("1");
-    for (int kenn : {0x35, 0x67, 0x42, 0x62, 0x63, 0x65}) {
+    for (int kenn : {0x35, 0x67, 0x42, 0x62, 0x63, 0x65, 0x8042, 0x0142, 0x6300, 0x41, 0x11}) {
         writeRow(slot1, module("QMV2.X", kenn));
-        EXPECT_NE(source().find("VERSION : 0.2"), std::string::npos) << std::hex << kenn;
-    }
-    for (int kenn : {0x8042, 0x0142, 0x6300, 0x41, 0x11}) {
-        writeRow(slot1, module("QMV2.X", kenn));
-        EXPECT_NE(source().find("VERSION : 0.1"), std::string::npos) << std::hex << kenn;
+        const bool extended = kenn < 0x100 && kenn != 0x41 && kenn != 0x11;
+        EXPECT_NE(source().find(extended ? "VERSION : 0.2" : "VERSION : 0.1"), std::string::npos) << std::hex << kenn;
     }
 }
 
@@ -106,12 +116,9 @@ TEST_F(IoBlock, RowsOfTheCpuBlockAreNeverExamined)
     placeCpu("QMV2.R310");
     place("QMV2.A100", slotRow("A"));
     table.record(slotRow("A")).setIdentWord(0x42);
-    const std::string text = source();
-    EXPECT_NE(text.find("VERSION : 0.1"), std::string::npos);
-    EXPECT_EQ(text.find("QMV2.A100"), std::string::npos);
     // The eight empty numbered slots are the only structures.
-    EXPECT_NE(text.find("Modul7 : STRUCT  //\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("Modul8"), std::string::npos);
+    EXPECT_EQ(occurs(source(), {"VERSION : 0.1", "QMV2.A100", "Modul7 : STRUCT  //\r\n", "Modul8"}),
+              (std::vector<bool>{true, false, true, false}));
 }
 
 TEST_F(IoBlock, StationRowsAreSkippedAndSlotsNumberOnAcrossTheExtension)
@@ -121,20 +128,15 @@ TEST_F(IoBlock, StationRowsAreSkippedAndSlotsNumberOnAcrossTheExtension)
     place("QMV2.D110", slotRow("9"));
 
     // Basic: every numbered slot is a structure; the rack row is not.
-    std::string text = source();
-    EXPECT_EQ(text.find("QMV2.X100"), std::string::npos);
-    EXPECT_NE(text.find("Modul8 : STRUCT  //QMV2.D110"), std::string::npos);
-    EXPECT_NE(text.find("Modul15 : STRUCT  //\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("Modul16"), std::string::npos);
+    EXPECT_EQ(occurs(source(), {"QMV2.X100", "Modul8 : STRUCT  //QMV2.D110", "Modul15 : STRUCT  //\r\n", "Modul16"}),
+              (std::vector<bool>{false, true, true, false}));
 
     // Extended: empty slots only count, so the module keeps its number.
     writeRow(slotRow("1"), module("QMV2.G", 0x35));
-    text = source();
-    EXPECT_NE(text.find("Modul0 : STRUCT  //QMV2.G"), std::string::npos);
-    EXPECT_NE(text.find("Modul8 : STRUCT  //QMV2.D110"), std::string::npos);
+    const std::string text = source();
+    EXPECT_EQ(occurs(text, {"Modul0 : STRUCT  //QMV2.G", "Modul8 : STRUCT  //QMV2.D110", "Modul1 ", "Modul15"}),
+              (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(valueOf(structureOf(text, "Modul8"), "SlotNbr"), "8;");
-    EXPECT_EQ(text.find("Modul1 "), std::string::npos);
-    EXPECT_EQ(text.find("Modul15"), std::string::npos);
 }
 
 TEST_F(IoBlock, ExtendedFieldsPerIdentifier)
@@ -175,17 +177,10 @@ TEST_F(IoBlock, ExtendedFieldsPerIdentifier)
               std::string::npos);
 
     // A format code in the high byte keeps the basic parameter fields.
-    const auto withFormat = structureOf(text, "Modul2");
-    EXPECT_EQ(valueOf(withFormat, "kenn"), "W#16#142;");
-    EXPECT_EQ(valueOf(withFormat, "StrucLen"), "22;");
-    EXPECT_EQ(valueOf(withFormat, "dummy_w"), "W#16#102;");
-    EXPECT_EQ(valueOf(withFormat, "ModKonf"), "<missing ModKonf>");
-
-    const auto six = structureOf(text, "Modul3");
-    EXPECT_EQ(valueOf(six, "StrucLen"), "25;");
-    EXPECT_EQ(valueOf(six, "ResVaCh5"), "0;");
-    EXPECT_EQ(valueOf(six, "MinVaCh6"), "<missing MinVaCh6>");
-    EXPECT_EQ(valueOf(six, "mask"), "<missing mask>");
+    EXPECT_EQ(valuesOf(structureOf(text, "Modul2"), {"kenn", "StrucLen", "dummy_w", "ModKonf"}),
+              (std::vector<std::string>{"W#16#142;", "22;", "W#16#102;", "<missing ModKonf>"}));
+    EXPECT_EQ(valuesOf(structureOf(text, "Modul3"), {"StrucLen", "ResVaCh5", "MinVaCh6", "mask"}),
+              (std::vector<std::string>{"25;", "0;", "<missing MinVaCh6>", "<missing mask>"}));
 }
 
 TEST_F(IoBlock, MissingChannelEntriesAreWrittenAsZero)
@@ -194,10 +189,8 @@ TEST_F(IoBlock, MissingChannelEntriesAreWrittenAsZero)
     RowEintrag ao = module("QMV2.E312", 0x63);
     ao.KanalWerte = {{0, -7, 70, 7}};
     writeRow(slotRow("1"), ao);
-    const auto fields = structureOf(source(), "Modul0");
-    EXPECT_EQ(valueOf(fields, "MinVaCh0"), "-7;");
-    EXPECT_EQ(valueOf(fields, "ResVaCh0"), "7;");
-    for (const char* f : {"MinVaCh3", "MaxVaCh1", "ResVaCh3"}) EXPECT_EQ(valueOf(fields, f), "0;") << f;
+    EXPECT_EQ(valuesOf(structureOf(source(), "Modul0"), {"MinVaCh0", "ResVaCh0", "MinVaCh3", "MaxVaCh1", "ResVaCh3"}),
+              (std::vector<std::string>{"-7;", "7;", "0;", "0;", "0;"}));
 
     table.record(slotRow("1")).KanalWerte.clear();
     EXPECT_EQ(valueOf(structureOf(source(), "Modul0"), "MaxVaCh3"), "0;");
@@ -229,11 +222,10 @@ TEST_F(IoBlock, ParameterWordsFitTheirDeclaredWidth)
         r.Param4 = c.p4;
         writeRow(slotRow("1"), r);
         const std::string text = source();
-        const auto fields = structureOf(text, "Modul0");
         SCOPED_TRACE(std::string(c.order) + " " + std::to_string(c.p3) + "/" + std::to_string(c.p4));
-        EXPECT_EQ(valueOf(fields, "mask"), std::string("B#16#") + c.mask + ";");
-        EXPECT_EQ(valueOf(fields, "dummy_b"), std::string("B#16#") + c.dummyB + ";");
-        EXPECT_EQ(valueOf(fields, "dummy_w"), std::string("W#16#") + c.dummyW + ";");
+        EXPECT_EQ(valuesOf(structureOf(text, "Modul0"), {"mask", "dummy_b", "dummy_w"}),
+                  (std::vector<std::string>{std::string("B#16#") + c.mask + ";", std::string("B#16#") + c.dummyB + ";",
+                                            std::string("W#16#") + c.dummyW + ";"}));
         EXPECT_NE(text.find(std::string("   Modul0.dummy_w := W#16#") + c.dummyW + ";\r\n"), std::string::npos);
     }
 }
