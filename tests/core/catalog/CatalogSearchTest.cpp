@@ -21,12 +21,13 @@ TEST(CatalogSearch, MatchesAnyFieldWithoutRegardToCase)
         for (int i : search.find(text)) out.push_back(cat.at(i).BestellNr);
         return out;
     };
-    EXPECT_EQ(orders("qmv2.d1"), std::vector<std::string>{"QMV2.D110"});
-    EXPECT_EQ(orders("di 16X dc"), std::vector<std::string>{"QMV2.D110"});
-    EXPECT_EQ(orders("ZÄHL"), std::vector<std::string>{"QMV2.Z001"});
-    EXPECT_EQ(orders("überwach"), std::vector<std::string>{"QMV2.Z001"});
-    EXPECT_TRUE(orders("").empty());
-    EXPECT_TRUE(orders("nothing like it").empty());
+    const std::pair<const char*, std::vector<std::string>> cases[] = {{"qmv2.d1", {"QMV2.D110"}},
+                                                                      {"di 16X dc", {"QMV2.D110"}},
+                                                                      {"ZÄHL", {"QMV2.Z001"}},
+                                                                      {"überwach", {"QMV2.Z001"}},
+                                                                      {"", {}},
+                                                                      {"nothing like it", {}}};
+    for (const auto& [text, found] : cases) EXPECT_EQ(orders(text), found) << text;
 }
 
 TEST(CatalogSearch, FilteredTreeKeepsOnlyGroupsWithHits)
@@ -42,8 +43,8 @@ TEST(CatalogSearch, FilteredTreeKeepsOnlyGroupsWithHits)
     CatalogSearch search(cat);
     CatalogNode f = filterTree(root, search, "d110");
     ASSERT_EQ(f.children.size(), 1u);
-    EXPECT_EQ(f.children[0].text, "Digital");
     ASSERT_EQ(f.children[0].children.size(), 1u);
+    EXPECT_EQ(f.children[0].text, "Digital");
     EXPECT_EQ(f.children[0].children[0].index, indexOf(cat, "QMV2.D110"));
     EXPECT_TRUE(filterTree(root, search, "zzz").children.empty());
 }
