@@ -25,13 +25,15 @@ RowEintrag cpuWith(const std::string& order, std::initializer_list<int16_t CpuCo
     return r;
 }
 
-RowEintrag fullCpu()
+// Every offer, with the settings `on` switched on.
+RowEintrag fullCpu(std::initializer_list<int16_t CpuConfig::*> on = {})
 {
     RowEintrag r = cpuWith(
         "QMV2.R230", {&CpuConfig::WebAvail, &CpuConfig::CompPrioAvail, &CpuConfig::SlotB2Avail, &CpuConfig::ComAvail,
                       &CpuConfig::PeripheryAvail, &CpuConfig::Port0Avail, &CpuConfig::SlotBAvail});
     r.Cpu.MemoryMax = r.Cpu.MemorySizeValue = 8;
     r.Cpu.MemoryUpDownLimit = 16;
+    for (auto field : on) r.Cpu.*field = kTrue;
     return r;
 }
 
@@ -58,6 +60,13 @@ std::tuple<std::string, int, bool> refusalOf(const CpuForm& f, const Texts& text
 
 class CpuFormTest : public ::testing::Test {
 protected:
+    // A full CPU with the settings `on`, as the dialog opens it.
+    RowEintrag opened(std::initializer_list<int16_t CpuConfig::*> on)
+    {
+        RowEintrag r = fullCpu(on);
+        form.load(r);
+        return r;
+    }
     ScriptedAsker asker;
     Texts texts;
     CpuForm form;
@@ -218,9 +227,7 @@ TEST_F(CpuFormTest, WebServerNeedsMpiMode)
 
 TEST_F(CpuFormTest, SwitchingMpiOffWithTheWebServerOnAsksFirst)
 {
-    RowEintrag r = fullCpu();
-    r.Cpu.MpiMode = r.Cpu.WebOn = kTrue;
-    form.load(r);
+    RowEintrag r = opened({&CpuConfig::MpiMode, &CpuConfig::WebOn});
 
     asker.expect("MPI is needed for the WEB-Server.\nThis action will also disable the WEB-Server.  \nDo you want",
                  answer::Cancel);
@@ -240,9 +247,7 @@ TEST_F(CpuFormTest, SwitchingMpiOffWithTheWebServerOnAsksFirst)
 
 TEST_F(CpuFormTest, TimeOutComesFromTheBoxInView)
 {
-    RowEintrag r = fullCpu();
-    r.Cpu.MpiMode = r.Cpu.ViaModem = kTrue;
-    form.load(r);
+    RowEintrag r = opened({&CpuConfig::MpiMode, &CpuConfig::ViaModem});
     form.TextTimeOut = {"40", "50"};
     form.store(r);
     EXPECT_EQ(r.Cpu.TimeOut, 40);
@@ -255,8 +260,7 @@ TEST_F(CpuFormTest, TimeOutComesFromTheBoxInView)
 
 TEST_F(CpuFormTest, SwitchedOffSettingsKeepTheirValues)
 {
-    RowEintrag r = fullCpu();
-    r.Cpu.MpiMode = r.Cpu.WebOn = r.Cpu.MemorySelected = kTrue;
+    RowEintrag r = fullCpu({&CpuConfig::MpiMode, &CpuConfig::WebOn, &CpuConfig::MemorySelected});
     r.Cpu.MemorySizeValue = 3;
     form.load(r);
     form.txtBezeichnung = "Press line";
@@ -275,8 +279,7 @@ TEST_F(CpuFormTest, SwitchedOffSettingsKeepTheirValues)
 
 TEST_F(CpuFormTest, RefusesNumbersThatCannotBeStored)
 {
-    RowEintrag r = fullCpu();
-    r.Cpu.MpiMode = r.Cpu.WebOn = r.Cpu.TimingOn = r.Cpu.MemorySelected = kTrue;
+    RowEintrag r = fullCpu({&CpuConfig::MpiMode, &CpuConfig::WebOn, &CpuConfig::TimingOn, &CpuConfig::MemorySelected});
     r.Cpu.ViaModem = kFalse;
     struct Case {
         std::string CpuForm::*field;
@@ -321,9 +324,7 @@ TEST_F(CpuFormTest, RefusesNumbersThatCannotBeStored)
 
 TEST_F(CpuFormTest, RefusesTextsThatWouldBreakTheGeneratedBlock)
 {
-    RowEintrag r = fullCpu();
-    r.Cpu.MpiMode = r.Cpu.WebOn = kTrue;
-    form.load(r);
+    RowEintrag r = opened({&CpuConfig::MpiMode, &CpuConfig::WebOn});
     const std::tuple<std::string, std::string, std::string> passwords[] = {
         {"it's", "txtPassword2", "\"Password, Level 2\""},
         {"a,b", "txtPassword2", "comma"},  // the commas separate the levels
