@@ -87,8 +87,7 @@ TEST(TwoAxisEncoderForm, AxesAreWrittenIntoTheirOwnRecords)
     TwoAxisEncoderForm f;
     f.load(x, y, true);
     EXPECT_EQ(f.x.type, 0);
-    EXPECT_FALSE(f.x.detailsVisible());
-    EXPECT_TRUE(f.y.detailsVisible());
+    EXPECT_EQ(std::make_pair(f.x.detailsVisible(), f.y.detailsVisible()), std::make_pair(false, true));
     EXPECT_EQ((std::array<int, 3>{f.y.type, f.y.format, f.y.frequency}), (std::array<int, 3>{1, 1, 1}));
     EXPECT_EQ(f.y.dataBits, "13");
 
@@ -106,37 +105,45 @@ TEST(TwoAxisEncoderForm, AxesAreWrittenIntoTheirOwnRecords)
     // Frequency from the stored bits: bit 1 before bit 0.
     TwoAxisEncoderForm g;
     g.load(withParams(1, 8, 3), withParams(1, 8, 1), true);
-    EXPECT_EQ(g.x.frequency, 2);
-    EXPECT_EQ(g.y.frequency, 1);
+    EXPECT_EQ(std::make_pair(g.x.frequency, g.y.frequency), std::make_pair(2, 1));
 }
 
 TEST(TwoAxisEncoderForm, OnlyAnSsiAxisNeedsAValidBitCount)
 {
-    // As placed from the catalog: incremental, bit count 0.
-    RowEintrag x = withParams(0, 0, 0), y = withParams(0, 0, 0);
-    TwoAxisEncoderForm f;
-    f.load(x, y, true);
-    std::string message;
-    EXPECT_TRUE(f.check(Texts(), &message)) << message;
-    f.y.dataBits = "junk";  // typed, then the axis stayed incremental
-    EXPECT_TRUE(f.check(Texts(), &message)) << message;
-    f.store(x, y);
-    EXPECT_EQ(y.Param3, 0);  // kept, not garbage
-
-    f.y.type = 1;
-    int bad = -1;
-    EXPECT_FALSE(f.check(Texts(), &message, &bad));
-    EXPECT_EQ(bad, 1);
-    EXPECT_NE(message.find("Databit number (Axe Y)"), std::string::npos) << message;
-    EXPECT_NE(message.find("8 to 26"), std::string::npos) << message;
-    f.y.dataBits = "27";
-    EXPECT_FALSE(f.check(Texts(), &message, &bad));
-    f.y.dataBits = "26";
-    f.x.type = 1;
-    f.x.dataBits = "7";
-    EXPECT_FALSE(f.check(Texts(), &message, &bad));
-    EXPECT_EQ(bad, 0);
-    EXPECT_NE(message.find("Axe X"), std::string::npos) << message;
+    struct Case {
+        int xType;
+        const char* xBits;
+        int yType;
+        const char* yBits;
+        int bad;  // -1: accepted
+        const char* named;
+    };
+    const Case cases[] = {
+        {0, "0", 0, "0", -1, ""},     // as placed from the catalog: incremental, bit count 0
+        {0, "0", 0, "junk", -1, ""},  // typed, then the axis stayed incremental
+        {0, "0", 1, "junk", 1, "Databit number (Axe Y)"},
+        {0, "0", 1, "junk", 1, "8 to 26"},
+        {0, "0", 1, "27", 1, "8 to 26"},
+        {1, "7", 1, "26", 0, "Axe X"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.xBits) + "/" + c.yBits + " " + c.named);
+        RowEintrag x = withParams(0, 0, 0), y = withParams(0, 0, 0);
+        TwoAxisEncoderForm f;
+        f.load(x, y, true);
+        f.x.type = c.xType;
+        f.x.dataBits = c.xBits;
+        f.y.type = c.yType;
+        f.y.dataBits = c.yBits;
+        std::string message;
+        int bad = -1;
+        EXPECT_EQ(f.check(Texts(), &message, &bad), c.bad < 0);
+        EXPECT_EQ(bad, c.bad);
+        EXPECT_NE(message.find(c.named), std::string::npos) << message;
+        if (c.bad >= 0) continue;
+        f.store(x, y);
+        EXPECT_EQ(y.Param3, 0);  // kept, not garbage
+    }
 }
 
 TEST(TwoAxisEncoderForm, WithoutItsAxisYRowOnlyAxisXIsWritten)
