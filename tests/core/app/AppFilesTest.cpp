@@ -43,9 +43,7 @@ TEST(CodePage, EveryByteSurvivesTheRoundTrip)
     EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC"), "\x80");
     EXPECT_EQ(utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
     EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");        // cut short
-    EXPECT_EQ(utf8ToCp1252("\xFF"
-                           "b"),
-              "?b");
+    EXPECT_EQ(utf8ToCp1252(std::string("\xFF") + "b"), "?b");
 }
 
 TEST(IniFile, ReadsLikeAPrivateProfile)
