@@ -82,8 +82,7 @@ TEST(Frame, LoadShowsTheRecordAndEndAddresses)
         EXPECT_EQ(f.lblEnde(0), "") << start;
     }
     // The output end is kept to 16 bits, the input end is not.
-    EXPECT_EQ(outputEnd(32767, 2), -32768);
-    EXPECT_EQ(inputEnd(32767, 2), 32768);
+    EXPECT_EQ((std::pair<int, int>(outputEnd(32767, 2), inputEnd(32767, 2))), std::make_pair(-32768, 32768));
 
     // The comment is edited in lines and stored with CR LF, as the catalog gives it.
     EXPECT_EQ(f.txtKommentar, "conveyor\nline 2\n");
