@@ -27,6 +27,12 @@ const RowEintrag& only(const ModuleCatalog& cat)
     return cat.at(1);
 }
 
+// The one record of a description text written with LF line ends.
+RowEintrag one(const std::string& text)
+{
+    return only(parseModuleDescriptions(crlf(text)));
+}
+
 using Ints = std::vector<int>;
 
 TEST(ModuleDescriptions, RecordLayout)
@@ -56,8 +62,7 @@ TEST(ModuleDescriptions, LinesBeforeTheFirstRecordAndCommentsAreSkipped)
 
 TEST(ModuleDescriptions, HeaderLineDropsFirstAndLastCharacter)
 {
-    auto cat = parseModuleDescriptions(crlf("[ABC\n0\n0\n0\n0\n0\n0\n1\n0\nx\n"));
-    EXPECT_EQ(only(cat).BestellNr, "AB");
+    EXPECT_EQ(one("[ABC\n0\n0\n0\n0\n0\n0\n1\n0\nx\n").BestellNr, "AB");
     EXPECT_EQ(typeCode("QMV2.E301") + " " + typeCode("NULL") + " " + typeCode("A.B.C"), "E301 NULL B.C");
 }
 
@@ -73,8 +78,7 @@ TEST(ModuleDescriptions, NumbersAreReadAsPrefixesAndBadOnesStayZero)
     EXPECT_EQ(parseDecimal("40000", INT16_MIN, INT16_MAX), std::nullopt);
     EXPECT_EQ(parseDecimal("40000", INT32_MIN, INT32_MAX), 40000);
 
-    auto cat = parseModuleDescriptions(crlf("[X.A]\nG1\n4000\n0\n99999\n70000\n0\n1\n2\nname\n"));
-    const RowEintrag& r = only(cat);
+    const RowEintrag r = one("[X.A]\nG1\n4000\n0\n99999\n70000\n0\n1\n2\nname\n");
     EXPECT_EQ((Ints{r.identWord(), r.InCnt, r.OutCnt}), (Ints{0, 99999, 0}));  // OutCnt: too large for the field
 }
 
@@ -90,8 +94,7 @@ TEST(ModuleDescriptions, TruncatedFileKeepsWhatWasRead)
 TEST(ModuleDescriptions, CpuCompletion)
 {
     // Slots 10 in groups of 6; every option bit; memory line 80010 read as hex.
-    auto cat = parseModuleDescriptions(crlf("[Q.R1]\n0\n0800\n03FF\n80010\n32\n0\n0A06\n2\nCPU\n"));
-    const RowEintrag& r = only(cat);
+    const RowEintrag r = one("[Q.R1]\n0\n0800\n03FF\n80010\n32\n0\n0A06\n2\nCPU\n");
     EXPECT_EQ((Ints{r.IsCPU, r.IsModule, r.SlotCnt, r.SlotLimit, r.MaxSlotNbr, r.HasDialog, r.IsHead, r.IsPlaced,
                     r.HasConnector, r.HasMemSlots}),
               (Ints{kTrue, kFalse, 10, 6, 32, kTrue, kTrue, kTrue, kTrue, kTrue}));
@@ -119,8 +122,7 @@ TEST(ModuleDescriptions, ExtensionRacksWithAndWithoutSubEntryLine)
 
 TEST(ModuleDescriptions, SubListTakesAtMostSubCountPieces)
 {
-    auto cat = parseModuleDescriptions(crlf("[Q.M]\n0\nC000\n0\n2\n0\n0\n2\n2\nQ.M}NULL}EXTRA\nTwo rows\n"));
-    const RowEintrag& r = only(cat);
+    const RowEintrag r = one("[Q.M]\n0\nC000\n0\n2\n0\n0\n2\n2\nQ.M}NULL}EXTRA\nTwo rows\n");
     EXPECT_EQ(r.SubList, (std::vector<std::string>{"Q.M", "NULL", ""}));  // the last place stays empty
     EXPECT_EQ(r.Bezeichnung, "Two rows");
 }
@@ -177,7 +179,7 @@ TEST(ModuleDescriptions, ByteOrderMarkAndCarriageReturnLineEnds)
     const std::string record =
         "[Q.A]\n0\n4000\n0\n2\n0\n0\n1\n2\nAI \xB1"
         "10 V\nnote\n";
-    const RowEintrag plain = only(parseModuleDescriptions(crlf(record)));
+    const RowEintrag plain = one(record);
     std::string crOnly = crlf(record);
     crOnly.erase(std::remove(crOnly.begin(), crOnly.end(), '\n'), crOnly.end());
     EXPECT_EQ(only(parseModuleDescriptions(crOnly)), plain);
