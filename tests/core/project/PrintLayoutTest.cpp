@@ -88,11 +88,7 @@ TEST_F(PrintLayout, ProjectWithoutCpu)
 
 TEST_F(PrintLayout, ExtraSlotModulesAndExtensions)
 {
-    ASSERT_TRUE(place("QMV2.R300", 1));
-    ASSERT_TRUE(place("QMV2.A100", 2));
-    ASSERT_TRUE(place("QMV2.B100", 3));
-    ASSERT_TRUE(place("QMV2.X100", 13));
-    ASSERT_TRUE(place("QMV2.D110", slotRow("10")));
+    put({{"QMV2.R300", "#1"}, {"QMV2.A100", "#2"}, {"QMV2.B100", "#3"}, {"QMV2.X100", "#13"}, {"QMV2.D110", "10"}});
     const PrintPage p = page();
 
     EXPECT_EQ(line(p, 40), (Strings{"Function Module :", "QMV2.A100"}));
