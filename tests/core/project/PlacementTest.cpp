@@ -64,6 +64,11 @@ struct Script {
     std::vector<ProjectFixture::Put> steps;
 };
 
+void PrintTo(const Script& s, std::ostream* os)
+{
+    *os << s.name;
+}
+
 class PlacementScript : public ProjectFixture, public ::testing::WithParamInterface<Script> {};
 
 TEST_P(PlacementScript, Runs)
@@ -89,10 +94,14 @@ const Script kScripts[] = {
       {"QMV2.T300", "6"},
       {"QMV2.K084", "8", false, "can't be inserted"}}},
     // Slot 8 is position 2 of the second group of 6, but the rows after it
-    // are "+" and nothing.
+    // are "+" and nothing, or the rack's row and its first slot.
     {"AllRowsOfAModuleMustBeSlotsOfTheStation",
      {ProjectFixture::cpu("QMV2.R320", 2, 8, 6, 24, true)},
-     {{"QMV2.R320", "#1"}, {"QMV2.T300", "8", false, "can't be inserted"}, {"QMV2.T300", "1"}}},
+     {{"QMV2.R320", "#1"},
+      {"QMV2.T300", "8", false, "can't be inserted"},
+      {"QMV2.X100", "+"},
+      {"QMV2.T300", "8", false, "can't be inserted"},
+      {"QMV2.T300", "1"}}},
     // A rack of a larger family may follow; then its slots take its family.
     {"FamilyRules",
      {},
