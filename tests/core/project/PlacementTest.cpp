@@ -62,6 +62,7 @@ struct Script {
     const char* name;
     std::vector<RowEintrag> extra;  // added to the catalog first
     std::vector<ProjectFixture::Put> steps;
+    int lastRow = 0;  // checked when given
 };
 
 void PrintTo(const Script& s, std::ostream* os)
@@ -75,6 +76,9 @@ TEST_P(PlacementScript, Runs)
 {
     for (const RowEintrag& r : GetParam().extra) addToCatalog(r);
     put(GetParam().steps);
+    if (GetParam().lastRow) {
+        EXPECT_EQ(table.lastRow(), GetParam().lastRow);
+    }
 }
 
 const Script kScripts[] = {
@@ -124,7 +128,8 @@ const Script kScripts[] = {
      {{"QMV2.R999", "#1", false, "can't be inserted"},
       {"QMV2.R990", "#1"},  // CPU, A, B1, 90 slots, "+" at 94
       {"QMV2.X100", "#94", false, "The rows of QMV2.X100 would not fit below row 100."},
-      {"QMV2.X110", "#94"}}},  // 4 slots: rows 95..98
+      {"QMV2.X110", "#94"}},  // 4 slots: rows 95..98
+     98},
     {"ExtraSlots",
      {},
      {{"QMV2.R300", "#1"},
