@@ -10,13 +10,8 @@ namespace {
 
 class AddressLists : public ProjectFixture {
 protected:
-    AddressLists()
-    {
-        EXPECT_TRUE(place("QMV2.R300", 1));
-        EXPECT_TRUE(place("QMV2.D110", 5));  // DI, 2 bytes
-        EXPECT_TRUE(place("QMV2.E301", 6));  // AI, 16 bytes
-        EXPECT_TRUE(place("QMV2.D310", 7));  // DIO, 1 + 1 byte
-    }
+    // DI, 2 bytes; AI, 16 bytes; DIO, 1 + 1 byte.
+    AddressLists() { put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.E301", "#6"}, {"QMV2.D310", "#7"}}); }
 };
 
 TEST_F(AddressLists, OverviewMarksWhatTheCheckReports)

@@ -1,13 +1,16 @@
 // Address assignment: the lowest free range at or above the requested start.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "core/project/ProjectFixture.h"
 
 namespace rm::test {
 namespace {
 
 class Addresses : public ProjectFixture {
-protected:
+public:
     Addresses() { EXPECT_TRUE(place("QMV2.R300", 1)); }
 
     // Puts a record with an input and/or output range into a row, as a file would.
@@ -27,105 +30,93 @@ protected:
         table.WriteRowEintrag(2);
         table.SetEinlesenDateiFlag(false);
     }
-    // Asks for addresses for a module in `row`.
-    AddressResult request(int row, int flagsValue, int inCnt, int16_t& in, int outCnt, int16_t& out, int kennung = 0)
+    // A request for addresses for a module in `row`, starting at `in` and
+    // `out`, and what it must give.
+    struct Request {
+        int row, flags, inCnt, in, wantIn;
+        std::optional<AddressResult> result = std::nullopt;
+        int outCnt = 0, out = 0, wantOut = 0, kennung = 0;
+    };
+    void request(const Request& q)
     {
+        SCOPED_TRACE("request in row " + std::to_string(q.row) + " from " + std::to_string(q.in));
         RowEintrag m;
         m.BestellNr = "X.NEW";
-        m.ModFlags = static_cast<int16_t>(flagsValue);
-        m.InCnt = inCnt;
-        m.OutCnt = static_cast<int16_t>(outCnt);
-        m.Kennung = static_cast<uint8_t>(kennung);
+        m.ModFlags = static_cast<int16_t>(q.flags);
+        m.InCnt = q.inCnt;
+        m.OutCnt = static_cast<int16_t>(q.outCnt);
+        m.Kennung = static_cast<uint8_t>(q.kennung);
         app.CurrentModule = m;
-        table.setCurrentRow(row);
-        return table.AdresseErmitteln(in, out, true);
+        table.setCurrentRow(q.row);
+        int16_t in = static_cast<int16_t>(q.in), out = static_cast<int16_t>(q.out);
+        const AddressResult res = table.AdresseErmitteln(in, out, true);
+        if (q.result) {
+            EXPECT_EQ(res, *q.result);
+        }
+        EXPECT_EQ(in, q.wantIn);
+        EXPECT_EQ(out, q.wantOut);
+        if (res == AddressResult::NoAddresses || res == AddressResult::OutOfRange) {
+            EXPECT_TRUE(table.record(q.row).isEmpty());
+        } else {  // the row's record takes the module
+            EXPECT_EQ(table.record(q.row).InBase, q.wantIn);
+            EXPECT_EQ(app.CurrentModule.InBase, q.wantIn);
+        }
     }
 };
 
-TEST_F(Addresses, OverlapsMoveTheStart)
-{
-    occupy(5, 0, 8);
-    int16_t in = 0, out = 0;
-    EXPECT_EQ(request(6, flags::Inputs, 4, in, 0, out), AddressResult::Moved);
-    EXPECT_EQ(in, 8);
-    EXPECT_EQ(out, 0);
-    EXPECT_EQ(table.record(6).InBase, 8);  // the row's record takes the module
-    EXPECT_EQ(app.CurrentModule.InBase, 8);
+struct Occupied {
+    int row, inBase, inCnt, outBase = 0, outCnt = 0;
+};
+struct AddressCase {
+    const char* name;
+    std::vector<Occupied> occupied;
+    std::vector<Addresses::Request> requests;  // in order, on one table
+};
 
+void PrintTo(const AddressCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class AddressRules : public Addresses, public ::testing::WithParamInterface<AddressCase> {};
+
+TEST_P(AddressRules, GiveTheExpectedRanges)
+{
+    for (const Occupied& o : GetParam().occupied) occupy(o.row, o.inBase, o.inCnt, o.outBase, o.outCnt);
+    for (const Request& q : GetParam().requests) request(q);
+}
+
+constexpr int In = flags::Inputs, Out = flags::Outputs, Even = flags::Even, Min256 = flags::Min256;
+using R = AddressResult;
+
+const AddressCase kCases[] = {
     // Ranges that only touch do not conflict.
-    in = 12;
-    EXPECT_EQ(request(7, flags::Inputs, 4, in, 0, out), AddressResult::Kept);
-}
-
-TEST_F(Addresses, EvenModulesStayEven)
-{
-    occupy(5, 0, 7);
-    int16_t in = 0, out = 0;
-    request(6, flags::Inputs | flags::Even, 4, in, 0, out);
-    EXPECT_EQ(in, 8);
-    in = 21;
-    request(7, flags::Inputs | flags::Even, 2, in, 0, out);
-    EXPECT_EQ(in, 22);
-}
-
-TEST_F(Addresses, SearchRestartsAfterEveryMove)
-{
+    {"OverlapsMoveTheStart", {{5, 0, 8}}, {{6, In, 4, 0, 8, R::Moved}, {7, In, 4, 12, 12, R::Kept}}},
+    {"EvenModulesStayEven", {{5, 0, 7}}, {{6, In | Even, 4, 0, 8}, {7, In | Even, 2, 21, 22}}},
     // Ranges listed out of order: 10..11 first, then 0..9.
-    occupy(5, 10, 2);
-    occupy(6, 0, 10);
-    int16_t in = 0, out = 0;
-    request(7, flags::Inputs, 4, in, 0, out);
-    EXPECT_EQ(in, 12);
-}
-
-TEST_F(Addresses, InputsAndOutputsAreIndependent)
-{
-    occupy(5, 0, 2, 0, 2);
-    occupy(6, 0, 0, 2, 2);
-    int16_t in = 0, out = 0;
-    EXPECT_EQ(request(7, flags::Inputs | flags::Outputs, 2, in, 2, out), AddressResult::Moved);
-    EXPECT_EQ(in, 2);
-    EXPECT_EQ(out, 4);
+    {"SearchRestartsAfterEveryMove", {{5, 10, 2}, {6, 0, 10}}, {{7, In, 4, 0, 12}}},
     // A module with only inputs gets output address 0.
-    in = 20;
-    out = 77;
-    request(8, flags::Inputs, 2, in, 0, out);
-    EXPECT_EQ(out, 0);
-}
+    {"InputsAndOutputsAreIndependent",
+     {{5, 0, 2, 0, 2}, {6, 0, 0, 2, 2}},
+     {{7, In | Out, 2, 0, 2, R::Moved, 2, 0, 4}, {8, In, 2, 20, 20, std::nullopt, 0, 77, 0}}},
+    // 256 is taken by the first module; without the even flag, 0x0200 alone
+    // does not raise the start.
+    {"MinimumOf256",
+     {},
+     {{5, In, 4, 0, 256, std::nullopt, 0, 0, 0, 0x84},
+      {6, In | Even | Min256, 4, 300, 300, R::Kept},
+      {7, In | Even | Min256, 4, 10, 260},
+      {8, In | Min256, 2, 10, 10}}},
+    {"ModulesWithoutAddressesChangeNothing", {}, {{5, 0, 0, 5, 5, R::NoAddresses, 0, 6, 6}}},
+    {"TheModuleInTheRowItselfNeverConflicts", {{5, 0, 8}}, {{5, In, 8, 0, 0, R::Kept}}},
+    // 32000..32759 is taken.
+    {"RangesNeverWrapPastTheAddressSpace",
+     {{5, 32000, 760}},
+     {{6, In, 16, 32000, 32000, R::OutOfRange}, {6, In, 8, 32000, 32760, R::Moved}}},
+};
 
-TEST_F(Addresses, MinimumOf256)
-{
-    int16_t in = 0, out = 0;
-    request(5, flags::Inputs, 4, in, 0, out, 0x84);
-    EXPECT_EQ(in, 256);
-    in = 300;
-    EXPECT_EQ(request(6, flags::Inputs | flags::Even | flags::Min256, 4, in, 0, out), AddressResult::Kept);
-    EXPECT_EQ(in, 300);
-    in = 10;
-    request(7, flags::Inputs | flags::Even | flags::Min256, 4, in, 0, out);
-    EXPECT_EQ(in, 260);  // 256 is taken by the first module
-    // Without the even flag, 0x0200 alone does not raise the start.
-    in = 10;
-    request(8, flags::Inputs | flags::Min256, 2, in, 0, out);
-    EXPECT_EQ(in, 10);
-}
-
-TEST_F(Addresses, ModulesWithoutAddressesChangeNothing)
-{
-    int16_t in = 5, out = 6;
-    EXPECT_EQ(request(5, 0, 0, in, 0, out), AddressResult::NoAddresses);
-    EXPECT_EQ(in, 5);
-    EXPECT_EQ(out, 6);
-    EXPECT_TRUE(table.record(5).isEmpty());
-}
-
-TEST_F(Addresses, TheModuleInTheRowItselfNeverConflicts)
-{
-    occupy(5, 0, 8);
-    int16_t in = 0, out = 0;
-    EXPECT_EQ(request(5, flags::Inputs, 8, in, 0, out), AddressResult::Kept);
-    EXPECT_EQ(in, 0);
-}
+INSTANTIATE_TEST_SUITE_P(Addresses, AddressRules, ::testing::ValuesIn(kCases),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(Addresses, RecordsOfEveryRowCountEvenWhenHidden)
 {
@@ -133,22 +124,19 @@ TEST_F(Addresses, RecordsOfEveryRowCountEvenWhenHidden)
     hidden.ModFlags = flags::Inputs;
     hidden.InCnt = 4;
     table.record(90) = hidden;
-    int16_t in = 0, out = 0;
-    request(5, flags::Inputs, 2, in, 0, out);
-    EXPECT_EQ(in, 4);
+    request({5, In, 2, 0, 4});
 }
 
-TEST_F(Addresses, RangesNeverWrapPastTheAddressSpace)
+// Placing a module whose range cannot fit is refused with the limit message,
+// and the row keeps what it had.
+TEST_F(Addresses, ModulesPastTheLimitAreRefused)
 {
-    occupy(5, 32000, 760);  // ends at 32759
-    int16_t in = 32000, out = 0;
-    EXPECT_EQ(request(6, flags::Inputs, 16, in, 0, out), AddressResult::OutOfRange);
-    in = 32000;
-    EXPECT_EQ(request(6, flags::Inputs, 8, in, 0, out), AddressResult::Moved);
-    EXPECT_EQ(in, 32760);
+    EXPECT_TRUE(CheckMaxAddress(app, 31999));
+    asker.expect("maximale Address: 32000", answer::Ok);
+    EXPECT_FALSE(CheckMaxAddress(app, 32000));
+    EXPECT_EQ(asker.shown.back().style, style::Ok + style::Critical);
+    EXPECT_EQ(asker.shown.back().title, "");
 
-    // Placing a module whose range cannot fit is refused with the limit message,
-    // and the row keeps what it had.
     RowEintrag big = app.ModulKatalog.LookupCatalog("QMV2.D110");
     big.InBase = 32767;
     big.InCnt = 2;
@@ -161,47 +149,31 @@ TEST_F(Addresses, RangesNeverWrapPastTheAddressSpace)
     EXPECT_TRUE(table.record(7).isEmpty());
 }
 
-TEST_F(Addresses, CheckMaxAddress)
-{
-    EXPECT_TRUE(CheckMaxAddress(app, 31999));
-    asker.expect("maximale Address: 32000", answer::Ok);
-    EXPECT_FALSE(CheckMaxAddress(app, 32000));
-    EXPECT_EQ(asker.shown.back().style, style::Ok + style::Critical);
-    EXPECT_EQ(asker.shown.back().title, "");
-}
-
+// Analog modules from 256 and even; a freed range goes to the next module.
 TEST_F(Addresses, PlacedModulesGetTheLowestFreeRanges)
 {
-    ASSERT_TRUE(place("QMV2.D110", 5));
-    ASSERT_TRUE(place("QMV2.D110", 6));
-    ASSERT_TRUE(place("QMV2.D310", 7));
-    EXPECT_EQ(table.record(5).InBase, 0);
-    EXPECT_EQ(table.record(6).InBase, 2);
-    EXPECT_EQ(table.record(7).InBase, 4);
+    for (const auto& [order, slot, in] : {std::tuple{"QMV2.D110", "1", 0},
+                                          {"QMV2.D110", "2", 2},
+                                          {"QMV2.D310", "3", 4},
+                                          {"QMV2.E301", "4", 256},
+                                          {"QMV2.H256", "5", 272}}) {
+        put({{order, slot}});
+        EXPECT_EQ(table.record(slotRow(slot)).InBase, in) << order;
+    }
     EXPECT_EQ(table.record(7).OutBase, 0);
-    ASSERT_TRUE(place("QMV2.E301", 8));  // analog: from 256, even
-    EXPECT_EQ(table.record(8).InBase, 256);
-    ASSERT_TRUE(place("QMV2.H256", 9));  // 256 or above, after the analog module
-    EXPECT_EQ(table.record(9).InBase, 272);
-    // Freeing a range makes it available to the next module.
     table.ClearModuleRows(false, 5);
-    ASSERT_TRUE(place("QMV2.D110", 10));
+    put({{"QMV2.D110", "6"}});
     EXPECT_EQ(table.record(10).InBase, 0);
 }
 
 TEST_F(Addresses, SelectNextRowSkipsTakenRows)
 {
-    ASSERT_TRUE(place("QMV2.D110", 6));
-    ASSERT_TRUE(place("QMV2.D110", 7));
-    table.setCurrentRow(5);
-    table.SelectNextRow();
-    EXPECT_EQ(table.currentRow(), 5);
-    table.setCurrentRow(6);
-    table.SelectNextRow();
-    EXPECT_EQ(table.currentRow(), 8);
-    table.setCurrentRow(table.lastRow());
-    table.SelectNextRow();
-    EXPECT_EQ(table.currentRow(), table.lastRow());
+    put({{"QMV2.D110", "2"}, {"QMV2.D110", "3"}});
+    for (auto [from, to] : {std::pair{5, 5}, {6, 8}, {table.lastRow(), table.lastRow()}}) {
+        table.setCurrentRow(from);
+        table.SelectNextRow();
+        EXPECT_EQ(table.currentRow(), to) << from;
+    }
 }
 
 }  // namespace

@@ -66,12 +66,7 @@ TEST_F(Bills, InvalidBills)
 
 class ModuleOk : public ProjectFixture {
 protected:
-    ModuleOk()
-    {
-        EXPECT_TRUE(place("QMV2.R300", 1));
-        EXPECT_TRUE(place("QMV2.D110", 5));
-        EXPECT_TRUE(place("QMV2.D310", 6));
-    }
+    ModuleOk() { put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D310", "#6"}}); }
     ModuleOkResult ok(long in, long out)
     {
         table.prepareDialog(6);
@@ -109,9 +104,7 @@ class CheckAndDiff : public ProjectFixture {};
 
 TEST_F(CheckAndDiff, CheckFindsOverlapsLimitsAndUnknownModules)
 {
-    ASSERT_TRUE(place("QMV2.R300", 1));
-    ASSERT_TRUE(place("QMV2.D110", 5));
-    ASSERT_TRUE(place("QMV2.D210", 6));
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D210", "#6"}});
     auto clean = checkProject(table, app.ModulKatalog);
     EXPECT_TRUE(clean.problems.empty());
     ASSERT_EQ(clean.lines.size(), 3u);
@@ -135,10 +128,7 @@ TEST_F(CheckAndDiff, CheckFindsOverlapsLimitsAndUnknownModules)
 
 TEST_F(CheckAndDiff, DiffNamesWhatChanged)
 {
-    ASSERT_TRUE(place("QMV2.R300", 1));
-    ASSERT_TRUE(place("QMV2.D110", 5));
-    ASSERT_TRUE(place("QMV2.D210", 6));
-    ASSERT_TRUE(place("QMV2.D310", 7));
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D210", "#6"}, {"QMV2.D310", "#7"}});
     ProjectTable other = table;
     EXPECT_TRUE(diffProjects(table, other).empty());
 

@@ -88,11 +88,7 @@ TEST_F(PrintLayout, ProjectWithoutCpu)
 
 TEST_F(PrintLayout, ExtraSlotModulesAndExtensions)
 {
-    ASSERT_TRUE(place("QMV2.R300", 1));
-    ASSERT_TRUE(place("QMV2.A100", 2));
-    ASSERT_TRUE(place("QMV2.B100", 3));
-    ASSERT_TRUE(place("QMV2.X100", 13));
-    ASSERT_TRUE(place("QMV2.D110", slotRow("10")));
+    put({{"QMV2.R300", "#1"}, {"QMV2.A100", "#2"}, {"QMV2.B100", "#3"}, {"QMV2.X100", "#13"}, {"QMV2.D110", "10"}});
     const PrintPage p = page();
 
     EXPECT_EQ(line(p, 40), (Strings{"Function Module :", "QMV2.A100"}));
@@ -114,12 +110,14 @@ TEST_F(PrintLayout, ModuleLines)
     eight.InCnt = 8;
     addToCatalog(eight);
 
-    ASSERT_TRUE(place("QMV2.R300", 1));
-    ASSERT_TRUE(place("QMV2.D180", slotRow("1")));  // 8 input bytes at 0
-    ASSERT_TRUE(place("QMV2.D310", slotRow("3")));  // inputs and outputs
-    ASSERT_TRUE(place("QMV2.D210", slotRow("4")));  // outputs only
-    ASSERT_TRUE(place("QMV2.T300", slotRow("5")));  // three slots, identification 0
-    ASSERT_TRUE(place("QMV2.E301", slotRow("8")));  // analog from 256
+    // 8 input bytes at 0; inputs and outputs; outputs only; three slots,
+    // identification 0; analog from 256.
+    put({{"QMV2.R300", "#1"},
+         {"QMV2.D180", "1"},
+         {"QMV2.D310", "3"},
+         {"QMV2.D210", "4"},
+         {"QMV2.T300", "5"},
+         {"QMV2.E301", "8"}});
     const PrintPage p = page();
 
     // Slots 2 is empty; 5 to 7 are taken by the three-slot module.

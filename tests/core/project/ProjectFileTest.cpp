@@ -36,10 +36,16 @@ void writeBytes(const fs::path& p, const std::string& bytes)
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
-TEST(ProjectFileLayout, EmptyProject)
+ProjectData ofVersion(int version)
 {
     ProjectData d;
-    d.info.FormatVersion = 3;
+    d.info.FormatVersion = static_cast<int16_t>(version);
+    return d;
+}
+
+TEST(ProjectFileLayout, EmptyProject)
+{
+    ProjectData d = ofVersion(3);
     d.info.ProjektName = "Hall2";
     const std::string bytes = encodeProject(d);
     // Info: 9 texts (2 bytes each, one of 5 letters) and 3 words.
@@ -58,8 +64,7 @@ TEST(ProjectFileLayout, EmptyProject)
 
 TEST(ProjectFileLayout, FieldEncodings)
 {
-    ProjectData d;
-    d.info.FormatVersion = 3;
+    ProjectData d = ofVersion(3);
     RowEintrag& r = d.rows[1];
     r.BestellNr = "A\xC3\xA9";  // "Aé": one byte in the file
     r.Kennung = 0x42;
@@ -84,8 +89,7 @@ TEST(ProjectFileLayout, FieldEncodings)
 
 TEST(ProjectFileLayout, WrongVersionAndDamagedFiles)
 {
-    ProjectData d;
-    d.info.FormatVersion = 2;
+    ProjectData d = ofVersion(2);
     EXPECT_EQ(decodeProject(encodeProject(d)).status, ProjectReadStatus::WrongVersion);
 
     d.info.FormatVersion = 3;
@@ -105,8 +109,7 @@ TEST(ProjectFileLayout, WrongVersionAndDamagedFiles)
 
 TEST(ProjectFileLayout, ListCountsAreCheckedBeforeAllocating)
 {
-    ProjectData d;
-    d.info.FormatVersion = 3;
+    ProjectData d = ofVersion(3);
     d.rows[1].SubList = {"A"};
     std::string bytes = encodeProject(d);
     const std::string list = std::string("\x01\0\x01\0\0\0\0\0\0\0", 10);
@@ -138,10 +141,7 @@ class ProjectFiles : public ProjectFixture {};
 TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
 {
     TempDir dir;
-    ASSERT_TRUE(place("QMV2.R300", 1));
-    ASSERT_TRUE(place("QMV2.T300", 5));
-    ASSERT_TRUE(place("QMV2.X100", 13));
-    ASSERT_TRUE(place("QMV2.D110", slotRow("9")));
+    put({{"QMV2.R300", "#1"}, {"QMV2.T300", "#5"}, {"QMV2.X100", "#13"}, {"QMV2.D110", "9"}});
     table.info().ProjektName = "Hall2";
     ASSERT_EQ(saveProject(table, dir / "hall2.qv4"), "");
     EXPECT_FALSE(table.changed());
@@ -224,35 +224,24 @@ TEST_F(ProjectFiles, UnreadableFiles)
     EXPECT_EQ(openProject(opened, dir / "none.qv4").status, ProjectReadStatus::Unreadable);
     writeBytes(dir / "short.qv4", "abc");
     EXPECT_EQ(openProject(opened, dir / "short.qv4").status, ProjectReadStatus::Unreadable);
-    ProjectData old;
-    old.info.FormatVersion = 2;
-    writeBytes(dir / "old.qv4", encodeProject(old));
+    writeBytes(dir / "old.qv4", encodeProject(ofVersion(2)));
     EXPECT_EQ(openProject(opened, dir / "old.qv4").status, ProjectReadStatus::WrongVersion);
     // An empty project of the right version is no damage.
-    old.info.FormatVersion = 3;
-    writeBytes(dir / "empty.qv4", encodeProject(old));
+    writeBytes(dir / "empty.qv4", encodeProject(ofVersion(3)));
     ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
     EXPECT_EQ(opened.rowCount(), 2);
 }
 
-}  // namespace
-}  // namespace rm::test
-
-namespace rm::test {
-namespace {
-
 TEST(ProjectFileLayout, TextsTooLongForTheFileAreNotSaved)
 {
-    ProjectData d;
-    d.info.FormatVersion = 3;
+    ProjectData d = ofVersion(3);
     d.rows[7].Kommentar = std::string(70000, 'x');
     std::string error;
     encodeProject(d, &error);
     EXPECT_NE(error.find("row 7"), std::string::npos) << error;
-    const auto path = std::filesystem::temp_directory_path() / "rm-too-long.qv4";
-    std::filesystem::remove(path);
-    EXPECT_NE(writeProjectFile(path, d), "");
-    EXPECT_FALSE(std::filesystem::exists(path));
+    TempDir dir;
+    EXPECT_NE(writeProjectFile(dir / "long.qv4", d), "");
+    EXPECT_FALSE(fs::exists(dir / "long.qv4"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@
 namespace rm::test {
 
 class ProjectFixture : public ::testing::Test {
-protected:
+public:
     ProjectFixture() { app.ModulKatalog = testCatalog(); }
 
     // Double click on a catalog entry with `row` current.
@@ -64,6 +65,51 @@ protected:
         return r;
     }
     void addToCatalog(const RowEintrag& r) { app.ModulKatalog.add(r); }
+
+    // One placing by the user: a catalog entry dropped on a slot ("#n" is
+    // row n), whether it goes in, and the question it raises ("a|b": one
+    // question holding both parts) with the answer given.
+    struct Put {
+        std::string order, slot;
+        bool ok = true;
+        std::string asks = {};
+        int reply = answer::Ok;
+    };
+    int rowOf(const std::string& slot) const { return slot[0] == '#' ? std::stoi(slot.substr(1)) : slotRow(slot); }
+    // Places step by step; a refused step leaves every row as it was.
+    void put(const std::vector<Put>& steps)
+    {
+        for (const Put& s : steps) {
+            SCOPED_TRACE(s.order + " at slot " + s.slot);
+            const std::string first = s.asks.substr(0, s.asks.find('|'));
+            if (!s.asks.empty()) asker.expect(first, s.reply);
+            const auto before = table.RowArray();
+            const int rows = table.rowCount();
+            ASSERT_EQ(place(s.order, rowOf(s.slot)), s.ok);
+            if (s.asks.size() > first.size()) {
+                EXPECT_NE(asker.shown.back().prompt.find(s.asks.substr(first.size() + 1)), std::string::npos);
+            }
+            if (s.ok) continue;
+            EXPECT_EQ(table.RowArray(), before);
+            EXPECT_EQ(table.rowCount(), rows);
+        }
+    }
+    // Expected labels of rows 1 on: "A B1 1-8 +" stands for "", "A", "B1", "1" to "8", "+".
+    static std::vector<std::string> labelsOf(const std::string& spec)
+    {
+        std::vector<std::string> out{""};
+        std::istringstream in(spec);
+        for (std::string w; in >> w;) {
+            const auto dash = w.find('-');
+            if (dash == std::string::npos || dash == 0) {
+                out.push_back(w);
+                continue;
+            }
+            for (int i = std::stoi(w.substr(0, dash)); i <= std::stoi(w.substr(dash + 1)); ++i)
+                out.push_back(std::to_string(i));
+        }
+        return out;
+    }
 
     ScriptedAsker asker;
     AppState app{asker};
