@@ -95,10 +95,10 @@ public:
         }
     }
     // Expected labels of rows 1 on: "A B1 1-8 +" stands for "", "A", "B1", "1" to "8", "+".
-    static std::vector<std::string> labelsOf(const std::string& spec)
+    static std::vector<std::string> labelsOf(const std::string& shorthand)
     {
         std::vector<std::string> out{""};
-        std::istringstream in(spec);
+        std::istringstream in(shorthand);
         for (std::string w; in >> w;) {
             const auto dash = w.find('-');
             if (dash == std::string::npos || dash == 0) {
