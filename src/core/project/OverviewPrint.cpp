@@ -17,24 +17,12 @@ constexpr double kPitch = 4.5;
 
 void text(PrintPage& page, double x, double y, std::string s, bool bold = false, double size = kTextSize)
 {
-    PrintOp op;
-    op.x = x;
-    op.y = y;
-    op.text = std::move(s);
-    op.pointSize = size;
-    op.bold = bold;
-    page.push_back(std::move(op));
+    addText(page, x, y, std::move(s), size, bold);
 }
 
 void rule(PrintPage& page, double y, double width)
 {
-    PrintOp op;
-    op.kind = PrintOp::Line;
-    op.x = 15;
-    op.x2 = 195;
-    op.y = op.y2 = y;
-    op.lineWidth = width;
-    page.push_back(std::move(op));
+    addShape(page, PrintOp::Line, 15, y, 195, y, width);
 }
 
 // Designations are cut to what fits their column.

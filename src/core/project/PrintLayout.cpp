@@ -5,6 +5,34 @@
 
 namespace rm {
 
+namespace print {
+
+void addText(PrintPage& page, double x, double y, std::string text, double size, bool bold)
+{
+    PrintOp op;
+    op.kind = PrintOp::Text;
+    op.x = x;
+    op.y = y;
+    op.text = std::move(text);
+    op.pointSize = size;
+    op.bold = bold;
+    page.push_back(std::move(op));
+}
+
+void addShape(PrintPage& page, PrintOp::Kind kind, double x, double y, double x2, double y2, double width)
+{
+    PrintOp op;
+    op.kind = kind;
+    op.x = x;
+    op.y = y;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.lineWidth = width;
+    page.push_back(std::move(op));
+}
+
+}  // namespace print
+
 namespace {
 
 using namespace print;
@@ -28,30 +56,6 @@ constexpr double kLinePitch = 4;  // lines of one block
 constexpr double kBlockGap = 6;   // from the last line of one block to the next block
 constexpr double kModulePitch = 6;
 constexpr double kRuleBelow = 5;  // rule under a module's last line
-
-void addText(PrintPage& page, double x, double y, std::string text, double size = kTextSize, bool bold = false)
-{
-    PrintOp op;
-    op.kind = PrintOp::Text;
-    op.x = x;
-    op.y = y;
-    op.text = std::move(text);
-    op.pointSize = size;
-    op.bold = bold;
-    page.push_back(std::move(op));
-}
-
-void addShape(PrintPage& page, PrintOp::Kind kind, double x, double y, double x2, double y2, double width)
-{
-    PrintOp op;
-    op.kind = kind;
-    op.x = x;
-    op.y = y;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.lineWidth = width;
-    page.push_back(std::move(op));
-}
 
 // Heading and rule of the module table at y; returns where the first module goes.
 double addTableHeading(PrintPage& page, const Texts& texts, double y)

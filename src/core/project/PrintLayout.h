@@ -38,6 +38,9 @@ inline constexpr double kDateSize = 8;
 inline constexpr double kPageBottom = 280;
 // Where the table heading sits on a continuation page.
 inline constexpr double kContinuedHeading = 10;
+// The drawing operations every printed page is made of.
+void addText(PrintPage& page, double x, double y, std::string text, double size = kTextSize, bool bold = false);
+void addShape(PrintPage& page, PrintOp::Kind kind, double x, double y, double x2, double y2, double width);
 }  // namespace print
 
 // "day-month-year    hour:minute" in local time, e.g. "06-12-2026    14:05".
