@@ -59,6 +59,24 @@ std::string readText(const std::string& path)
     return s.str();
 }
 
+void writeText(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TempFolder::TempFolder()
+    : path(std::filesystem::temp_directory_path() /
+           ("rm-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+{
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+}
+
+TempFolder::~TempFolder()
+{
+    std::filesystem::remove_all(path);
+}
+
 std::string dataPath(const std::string& name)
 {
     return std::string(RM_TEST_DATA) + "/" + name;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,14 @@ ModuleCatalog testCatalog();
 int indexOf(const ModuleCatalog& cat, const std::string& bestellNr);
 
 std::string readText(const std::string& path);
+void writeText(const std::filesystem::path& path, const std::string& bytes);
+
+// A fresh folder named after the running test, removed with everything in it.
+struct TempFolder {
+    TempFolder();
+    ~TempFolder();
+    std::filesystem::path path;
+};
 std::string dataPath(const std::string& name);
 
 }  // namespace rm::test

@@ -15,70 +15,37 @@ IniFile ini(const std::string& text)
 TEST(CatalogTree, GroupsAndModules)
 {
     auto cat = test::testCatalog();
-    auto root = CreateTreeV(ini("[Katalog]\nTitle=Hardware\nEntries=2\nEntry1=CPU QMV\nEntry2=Digital\n"
-                                "[CPU QMV]\nEntries=2\nEntry1=QMV2.R300\nEntry2=QMV1.R200\n"
-                                "[Digital]\nEntries=2\nEntry1=Inputs\nEntry2=QMV2.D210\n"
-                                "[Inputs]\nEntries=1\nEntry1=QMV2.D110\n"),
-                            cat);
+    // An entry named like a module is the module; any other a group, even when
+    // it has no section, contains itself or differs only in case.
+    auto root = CreateTreeV(
+        ini("[Katalog]\nTitle=Hardware\nEntries=4\nEntry1=CPU QMV\nEntry2=Digital\nEntry3=Cpu Qmv\nEntry4=Empty\n"
+            "[CPU QMV]\nEntries=1\nEntry1=QMV2.R300\n"
+            "[Digital]\nEntries=4\nEntry1=Inputs\nEntry2=QMV2.D210\nEntry3=NOPE.X\nEntry4=QMV2.D210\n"
+            "[Inputs]\nEntries=2\nEntry1=QMV2.D110\nEntry2=Digital\n"
+            "[cpu qmv]\nEntries=1\nEntry1=QMV2.R300\n"),
+        cat);
     EXPECT_EQ((std::vector<std::string>{root.text, root.image, root.expandedImage()}),
               (std::vector<std::string>{"Hardware", "closed", "open"}));
-    ASSERT_EQ(root.children.size(), 2u);
-    const auto& cpus = root.children[0];
-    const auto& digital = root.children[1];
-    ASSERT_EQ(cpus.children.size() + digital.children.size(), 4u);
-    EXPECT_EQ(
-        (std::vector<std::string>{cpus.children[0].image, cpus.children[0].text, digital.children[0].children[0].text,
-                                  digital.children[0].children[0].image, digital.children[1].image}),
-        (std::vector<std::string>{"CPU", "CPU 300 family 2 with B2 and connector", "DI 16x DC 24V", "MODUL", "MODUL"}));
+    ASSERT_EQ(root.children.size(), 4u);
+    const auto &cpus = root.children[0], &digital = root.children[1], &inputs = digital.children.at(0);
+    ASSERT_EQ(cpus.children.size() + digital.children.size() + inputs.children.size(), 7u);
+    EXPECT_EQ((std::vector<std::string>{cpus.children[0].image, cpus.children[0].text, inputs.children[0].text,
+                                        inputs.children[0].image, digital.children[1].image,
+                                        root.children[2].children.at(0).image, digital.children[2].text,
+                                        inputs.children[1].text}),
+              (std::vector<std::string>{"CPU", "CPU 300 family 2 with B2 and connector", "DI 16x DC 24V", "MODUL",
+                                        "MODUL", "MODUL", "NOPE.X", "Digital"}));
     EXPECT_EQ(cpus.children[0].index, cat.indexOf("QMV2.R300"));
-    EXPECT_TRUE(digital.children[0].isGroup);
-}
-
-TEST(CatalogTree, CpuImageOnlyUnderTheExactGroupName)
-{
-    auto cat = test::testCatalog();
-    auto root = CreateTreeV(ini("[Katalog]\nEntries=1\nEntry1=Cpu Qmv\n[cpu qmv]\nEntries=1\nEntry1=QMV2.R300\n"), cat);
-    EXPECT_EQ(root.text, "leer");
-    ASSERT_EQ(root.children.size(), 1u);
-    EXPECT_EQ(root.children[0].children.at(0).image, "MODUL");
-}
-
-TEST(CatalogTree, EmptyAndUnknownEntries)
-{
-    auto cat = test::testCatalog();
-    EXPECT_TRUE(CreateTreeV(ini("[Katalog]\nTitle=T\nEntries=0\n"), cat).children.empty());
-    auto root = CreateTreeV(ini("[Katalog]\nEntries=2\nEntry1=Empty\nEntry2=G\n"
-                                "[G]\nEntries=3\nEntry1=QMV2.D110\nEntry2=NOPE.X\nEntry3=QMV2.D110\n"),
-                            cat);
-    EXPECT_TRUE(root.children[0].children.empty());
-    EXPECT_FALSE(root.children[0].tag.has_value());
-    const auto& g = root.children[1].children;
-    ASSERT_EQ(g.size(), 3u);
-    // An entry that is neither a group nor a module shows its name and inserts nothing.
-    EXPECT_EQ(g[1].text, "NOPE.X");
-    EXPECT_EQ(g[1].index, 0);
-    EXPECT_EQ(g[0].index, g[2].index);
-}
-
-TEST(CatalogTree, TopLevelGroupNamedLikeAModuleShowsItsDescription)
-{
-    auto cat = test::testCatalog();
-    auto root =
-        CreateTreeV(ini("[Katalog]\nEntries=1\nEntry1=QMV2.R300\n[QMV2.R300]\nEntries=1\nEntry1=QMV2.D110\n"), cat);
+    EXPECT_EQ(digital.children[1].index, digital.children[3].index);
+    EXPECT_EQ(digital.children[2].index, 0);  // shows its name and inserts nothing
+    EXPECT_TRUE(root.children[3].isGroup && root.children[3].children.empty());
+    EXPECT_TRUE(inputs.isGroup);
+    EXPECT_TRUE(inputs.children[1].children.empty());  // the group that contains itself stops
+    // A top-level group named like a module shows the module's description.
+    root = CreateTreeV(ini("[Katalog]\nEntries=1\nEntry1=QMV2.R300\n[QMV2.R300]\nEntries=1\nEntry1=QMV2.D110\n"), cat);
     ASSERT_TRUE(root.children[0].tag.has_value());
     EXPECT_EQ(*root.children[0].tag, "A family-2 CPU.\r\n");
-}
-
-TEST(CatalogTree, AGroupThatContainsItselfStops)
-{
-    auto cat = test::testCatalog();
-    auto root = CreateTreeV(ini("[Katalog]\nEntries=1\nEntry1=A\n[A]\nEntries=2\nEntry1=B\nEntry2=QMV2.D110\n"
-                                "[B]\nEntries=1\nEntry1=A\n"),
-                            cat);
-    const auto& b = root.children[0].children.at(0);
-    EXPECT_EQ(b.text, "B");
-    ASSERT_EQ(b.children.size(), 1u);
-    EXPECT_TRUE(b.children[0].children.empty());
+    EXPECT_TRUE(CreateTreeV(ini("[Katalog]\nTitle=T\nEntries=0\n"), cat).children.empty());
 }
 
 TEST(CatalogTree, FanOutAndDepthAreBounded)

@@ -1,12 +1,9 @@
 // The catalog the program ships: three languages that agree, entries that
-// all resolve, and every rule and dialog reachable.
+// all resolve.
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include "core/app/Language.h"
 #include "core/catalog/CatalogTree.h"
-#include "core/project/ProjectTable.h"
 #include "support/TestSupport.h"
 
 namespace rm {
@@ -69,66 +66,6 @@ TEST(ShippedData, EveryEntryResolves)
                 EXPECT_NE(cat.indexOf(r.SubList.at(static_cast<std::size_t>(k))), 0) << r.BestellNr << " entry " << k;
         }
     }
-}
-
-TEST(ShippedData, EveryDialogIsReachedFromTheTree)
-{
-    const ModuleCatalog cat = load("NURA_E.txt");
-    const CatalogNode root = CreateTreeV(IniFile::load(resourcePath(kResources, kCatalogFileName)), cat);
-    std::vector<const CatalogNode*> leaves;
-    collectLeaves(root, leaves);
-    std::set<DialogKind> reached;
-    for (const auto* leaf : leaves) reached.insert(dialogFor(cat.at(leaf->index)));
-    for (DialogKind d :
-         {DialogKind::DigitalInput, DialogKind::DigitalOutput, DialogKind::DigitalCombined, DialogKind::AnalogInput,
-          DialogKind::AnalogOutput, DialogKind::AnalogCombined, DialogKind::Temperature, DialogKind::Counter,
-          DialogKind::Encoder, DialogKind::TwoAxisEncoder, DialogKind::Positioning, DialogKind::Cpu})
-        EXPECT_TRUE(reached.count(d)) << "dialog " << static_cast<int>(d) << " is not reached";
-}
-
-// Racks are added while the CPU accepts them, the ones that take the most
-// rows per slot first; the slot maximum must be what stops them, never the table.
-TEST(ShippedData, EveryCpuCarriesItsRacksWithinTheTable)
-{
-    test::ScriptedAsker asker;
-    AppState app(asker);
-    app.ModulKatalog = load("NURA_E.txt");
-    std::vector<int> racks;
-    for (int i = 1; i <= app.ModulKatalog.count(); ++i)
-        if (app.ModulKatalog.at(i).IsExtension) racks.push_back(i);
-    std::sort(racks.begin(), racks.end(), [&](int a, int b) {
-        const RowEintrag &x = app.ModulKatalog.at(a), &y = app.ModulKatalog.at(b);
-        return std::pair(-x.HasConnector, x.SlotCnt) < std::pair(-y.HasConnector, y.SlotCnt);
-    });
-    int cpus = 0;
-    for (int i = 1; i <= app.ModulKatalog.count(); ++i) {
-        if (!app.ModulKatalog.at(i).IsCPU) continue;
-        ++cpus;
-        const RowEintrag& cpu = app.ModulKatalog.at(i);
-        SCOPED_TRACE(cpu.BestellNr);
-        ProjectTable t(app);
-        ASSERT_TRUE(t.DblClickInTree(i));
-        int slots = cpu.SlotCnt;
-        bool placed = true;
-        while (placed && t.RowIs(t.lastRow()) == kind::Connector && t.rowEmpty(t.lastRow())) {
-            placed = false;
-            for (int rack : racks) {
-                t.setCurrentRow(t.lastRow());
-                if (!t.IsAllowedInRow(app.ModulKatalog.at(rack), t.lastRow())) continue;
-                ASSERT_TRUE(t.DblClickInTree(rack));
-                slots += app.ModulKatalog.at(rack).SlotCnt;
-                placed = true;
-                break;
-            }
-        }
-        EXPECT_LE(t.lastRow(), ProjectTable::kMaxRow);
-        EXPECT_LE(slots, cpu.MaxSlotNbr);
-        if (t.RowIs(t.lastRow()) == kind::Connector && t.rowEmpty(t.lastRow())) {
-            // Stopped by the slot maximum: no rack of any size fits any more.
-            for (int rack : racks) EXPECT_GT(slots + app.ModulKatalog.at(rack).SlotCnt, cpu.MaxSlotNbr);
-        }
-    }
-    EXPECT_GE(cpus, 5);
 }
 
 }  // namespace

@@ -1,0 +1,74 @@
+// The language choice and where the program finds its data.
+#include "core/app/Language.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/TestSupport.h"
+
+namespace rm {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::TempFolder;
+using test::writeText;
+
+TEST(Language, Selection)
+{
+    TempFolder dir;
+    writeText(dir.path / "KATALOG.INI",
+              "[LANGUAGE]\r\nSELECTED=deutsch\r\nOPTION=Fran\xE7"
+              "ais\r\n");
+    auto c = LoadLanguage(dir.path);
+    EXPECT_TRUE(c.catalogFound);
+    EXPECT_EQ(std::make_pair(c.LanguageBase, c.LanguageIndex), std::make_pair(2000, 2));
+    EXPECT_EQ(c.ModuleDataFile + "|" + c.OptionCaption, "resource/NURA_G.txt|Fran\u00e7ais");
+    EXPECT_EQ(makeVersionText(2, 12, 3), "Version:       V2.012.003");
+
+    ASSERT_EQ(ChangeLanguage(dir.path, "OPTION"), "");
+    c = LoadLanguage(dir.path);
+    EXPECT_EQ(c.LanguageBase, 3000);
+    EXPECT_EQ(c.moduleFileName, "NURA_O.txt");
+
+    // Unknown or too long: English texts, and no module file.
+    ASSERT_EQ(ChangeLanguage(dir.path, "ENGLISHENGLISHENGLISH"), "");
+    c = LoadLanguage(dir.path);
+    EXPECT_EQ(std::make_pair(c.LanguageBase, c.LanguageIndex), std::make_pair(1000, 0));
+    EXPECT_EQ(c.ModuleDataFile, "");
+
+    EXPECT_FALSE(LoadLanguage(dir.path / "none").catalogFound);
+}
+
+TEST(Language, UnreadableCatalogFileSaysWhy)
+{
+    TempFolder dir;
+    const fs::path ini = dir.path / "Katalog.ini";
+    fs::create_symlink("Katalog.ini", ini);  // a loop: the system refuses to follow it
+    auto c = LoadLanguage(dir.path);
+    EXPECT_TRUE(c.catalogFound);
+    EXPECT_EQ(c.catalogError, std::error_code(ELOOP, std::generic_category()).message());
+    fs::remove(ini);
+    writeText(ini, "[LANGUAGE]\r\nSELECTED=ENGLISH\r\n");
+    if (::geteuid() != 0) {  // root reads any file
+        fs::permissions(ini, fs::perms::none);
+        EXPECT_EQ(LoadLanguage(dir.path).catalogError, "Permission denied");
+        fs::permissions(ini, fs::perms::owner_all);
+    }
+    EXPECT_EQ(LoadLanguage(dir.path).catalogError, "");
+}
+
+TEST(Language, ResourceFolderBesideOrInstalled)
+{
+    TempFolder dir;
+    fs::create_directories(dir.path / "bin");
+    fs::create_directories(dir.path / "share" / "rackmason" / "resource");
+    EXPECT_EQ(defaultResourceDir(dir.path / "bin"), dir.path / "share" / "rackmason" / "resource");
+    fs::create_directories(dir.path / "bin" / "resource");
+    EXPECT_EQ(defaultResourceDir(dir.path / "bin"), dir.path / "bin" / "resource");
+}
+
+}  // namespace
+}  // namespace rm
