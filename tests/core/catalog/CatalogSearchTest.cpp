@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/catalog/CatalogSearch.h"
+#include "core/catalog/CatalogTree.h"
 #include "support/TestSupport.h"
 
 namespace rm::test {
@@ -33,13 +34,10 @@ TEST(CatalogSearch, MatchesAnyFieldWithoutRegardToCase)
 TEST(CatalogSearch, FilteredTreeKeepsOnlyGroupsWithHits)
 {
     ModuleCatalog cat = testCatalog();
-    CatalogNode root;
-    CatalogNode a{"Digital", "closed", true, {}, 0, {}};
-    a.children.push_back({"DI", "MODUL", false, {}, indexOf(cat, "QMV2.D110"), {}});
-    a.children.push_back({"DO", "MODUL", false, {}, indexOf(cat, "QMV2.D210"), {}});
-    CatalogNode b{"Analog", "closed", true, {}, 0, {}};
-    b.children.push_back({"AI", "MODUL", false, {}, indexOf(cat, "QMV2.E301"), {}});
-    root.children = {a, b};
+    const CatalogNode root =
+        CreateTreeV(IniFile("[Katalog]\nEntries=2\nEntry1=Digital\nEntry2=Analog\n[Digital]\nEntries=2\n"
+                            "Entry1=QMV2.D110\nEntry2=QMV2.D210\n[Analog]\nEntries=1\nEntry1=QMV2.E301\n"),
+                    cat);
     CatalogSearch search(cat);
     CatalogNode f = filterTree(root, search, "d110");
     ASSERT_EQ(f.children.size(), 1u);
