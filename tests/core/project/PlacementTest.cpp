@@ -7,15 +7,11 @@
 namespace rm::test {
 namespace {
 
-using Labels = std::vector<std::string>;
-
 class Placement : public ProjectFixture {};
 
 TEST_F(Placement, CpusBuildTheirRows)
 {
     EXPECT_EQ(table.rowCount(), 2);
-    EXPECT_EQ(table.getCPUBestell(), "");
-    EXPECT_EQ(table.FindStation(1), 1);
     struct Row {
         const char* order;
         const char* labels;  // "" when not checked
@@ -46,11 +42,7 @@ TEST_F(Placement, CpusBuildTheirRows)
         }
         for (auto [row, k] : r.kinds) EXPECT_EQ(table.RowIs(row), k) << row;
         if (r.port != 1) continue;
-        // The first CPU: defaults given on insertion, its cells, and the
-        // selection moved on to the first free row.
-        EXPECT_EQ(table.record(1).Cpu.IndexDB, 900);
-        EXPECT_EQ(table.cell(1, 1), r.order);
-        for (int c = 3; c < 7; ++c) EXPECT_EQ(table.cell(1, c), "");
+        // The first CPU: the selection moves on to the first free row.
         EXPECT_TRUE(table.labelsRightAligned());
         EXPECT_TRUE(table.changed());
         EXPECT_EQ(table.currentRow(), 2);
@@ -173,47 +165,32 @@ TEST_F(Placement, AfterwardsTheTableHoldsOnlyWhatWasPlaced)
     EXPECT_EQ(table.record(slotRow("1")).InBase, 0);
 }
 
-TEST_F(Placement, ModuleCells)
+TEST_F(Placement, ModuleRowsAndTheirCells)
 {
-    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.D210", "2"}});
-    EXPECT_EQ((std::vector<std::string>{table.cell(5, 1), table.cell(5, 2), table.cell(5, 3), table.cell(5, 4),
-                                        table.cell(5, 5), table.cell(5, 6)}),
-              (std::vector<std::string>{"QMV2.D110", "DI 16x DC 24V", "0", "-", "2", "-"}));
-    EXPECT_EQ(table.cell(6, 3), "-");
-    EXPECT_EQ(table.cell(6, 4), "0");
-    EXPECT_EQ(table.cell(6, 6), "2");
-    const RowEintrag& r = table.record(5);
-    EXPECT_EQ(r.IsPlaced, kTrue);
-    EXPECT_EQ(r.HasDialog, kTrue);
-    EXPECT_EQ(r.IsHead, kTrue);
-}
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.T300", "2"}});
+    using Cells = std::vector<std::string>;
+    auto cells = [&](int r) { return Cells{table.cell(r, 1), table.cell(r, 3), table.cell(r, 4), table.cell(r, 5)}; };
+    EXPECT_EQ(cells(5), (Cells{"QMV2.D110", "0", "-", "2"}));
+    EXPECT_EQ(cells(7), (Cells{"QMV2.T300-1", "-", "-", "-"}));
+    EXPECT_EQ(table.cell(8, 1), "QMV2.T300-2");
+    EXPECT_EQ(table.record(6).SonNbr, 2);
+    EXPECT_EQ(table.record(7).SonNbr, 1);
+    EXPECT_EQ(table.record(7).HasDialog, kFalse);
+    EXPECT_EQ(table.GetLineParent(8), 6);
+    EXPECT_EQ(table.GetLineParent(6), 6);
+    EXPECT_EQ(table.currentRow(), 9);
 
-TEST_F(Placement, SeveralRowModules)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.T300", "1"}});
-    EXPECT_EQ(table.cell(5, 1), "QMV2.T300");
-    EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
-    EXPECT_EQ(table.cell(7, 1), "QMV2.T300-2");
-    EXPECT_EQ(table.record(5).SonNbr, 2);
-    EXPECT_EQ(table.record(6).SonNbr, 1);
-    EXPECT_EQ(table.record(6).Bezeichnung, " ");
-    EXPECT_EQ(table.record(6).HasDialog, kFalse);
-    EXPECT_EQ(table.GetLineParent(7), 5);
-    EXPECT_EQ(table.GetLineParent(5), 5);
-    EXPECT_EQ(table.currentRow(), 8);
-
-    // The second row of the encoder is its Y axis definition.
+    // The second row of the encoder is its Y axis definition, with
+    // addresses of its own; 0x84 keeps them at 256 or above.
     put({{"QMV2.K084", "5"}});
     EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
-    EXPECT_EQ(table.record(10).Bezeichnung, "Two-axis encoder axis Y");
     EXPECT_EQ(table.record(10).HasDialog, kTrue);
-    // Each row gets its own addresses; 0x84 keeps them at 256 or above.
     EXPECT_EQ(table.record(9).InBase, 256);
     EXPECT_EQ(table.record(10).InBase, 260);
 
     // Clearing any row of a module clears all of its rows.
-    table.ClearModuleRows(false, 6);
-    for (int r = 5; r <= 7; ++r) {
+    table.ClearModuleRows(false, 7);
+    for (int r = 6; r <= 8; ++r) {
         EXPECT_TRUE(table.rowEmpty(r));
         EXPECT_TRUE(table.record(r).isEmpty());
     }
@@ -231,13 +208,6 @@ TEST_F(Placement, ThirdSlotGroupAcceptsModules)
          {"QMV3.T300", "9"},
          {"QMV3.T300", "14"},
          {"QMV3.T300", "11", false, "can't be inserted"}});
-}
-
-TEST_F(Placement, ExtensionRacks)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.X100", "+"}});
-    EXPECT_EQ(table.record(13).CpuRowsEnd, 1);
-    EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 + 9-16 +"));
 }
 
 // A rack only on a "+" row and a CPU only in row 1, whatever the other flags
@@ -268,12 +238,12 @@ TEST_F(Placement, StationsOnlyInTheirOwnRows)
     EXPECT_EQ(table.rowCount(), rows);
 }
 
-TEST_F(Placement, ReplacingARackRebuildsItsRows)
+TEST_F(Placement, RacksBuildAndRebuildTheirRows)
 {
-    put({{"QMV2.R300", "#1"},
-         {"QMV2.X100", "+"},
-         {"QMV2.D110", "10"},
-         {"QMV2.X110", "#13", true, "exchange the CPU", answer::Yes}});
+    put({{"QMV2.R300", "#1"}, {"QMV2.X100", "+"}});
+    EXPECT_EQ(table.record(13).CpuRowsEnd, 1);
+    EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 + 9-16 +"));
+    put({{"QMV2.D110", "10"}, {"QMV2.X110", "#13", true, "exchange the CPU", answer::Yes}});
     EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 + 9-12"));
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 13}));
     // The new rack's own slot group: 4 slots, so a 3-row module fits at slot 10.
@@ -288,47 +258,6 @@ TEST_F(Placement, ExtraSlotsOfAnotherCpu)
         EXPECT_FALSE(table.IsAllowedInRow(app.ModulKatalog.LookupCatalog("QMV2.A100"), r));
         EXPECT_FALSE(table.IsAllowedInRow(app.ModulKatalog.LookupCatalog("QMV3.D110"), r));
     }
-}
-
-TEST_F(Placement, DialogChoice)
-{
-    const std::tuple<const char*, int, int, DialogKind> rows[] = {
-        {"Q.E321", 0x6000, 0, DialogKind::Positioning},
-        {"Q.K222", 0x6000, 0, DialogKind::Positioning},
-        {"Q.K202", 0x6000, 0, DialogKind::Counter},
-        {"Q.K205", 0x6000, 0, DialogKind::Encoder},
-        {"Q.E325", 0x6000, 0, DialogKind::Temperature},
-        {"Q.X", 0x6000, 0x84, DialogKind::TwoAxisEncoder},
-        {"Q.X", 0x6000, 0x184, DialogKind::DigitalCombined},
-        {"Q.K202", 0x7000, 0, DialogKind::AnalogCombined},
-        {"Q.X", 0x5000, 0, DialogKind::AnalogInput},
-        {"Q.X", 0x4000, 0, DialogKind::DigitalInput},
-        {"Q.X", 0x3000, 0, DialogKind::AnalogOutput},
-        {"Q.X", 0x2000, 0, DialogKind::DigitalOutput},
-        {"Q.X", 0x0800, 0, DialogKind::Cpu},
-        {"Q.X", 0x0400, 0, DialogKind::None},
-    };
-    for (const auto& [order, flagsValue, ident, expected] : rows) {
-        RowEintrag r;
-        r.BestellNr = order;
-        r.ModFlags = static_cast<int16_t>(flagsValue);
-        r.setIdentWord(ident);
-        EXPECT_EQ(dialogFor(r), expected) << order << " " << flagsValue << " " << ident;
-    }
-}
-
-TEST_F(Placement, TwoAxisEncoderDialogCarriesItsSecondRow)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.K084", "1"}});
-    ASSERT_EQ(table.prepareDialog(5), DialogKind::TwoAxisEncoder);
-    EXPECT_EQ(app.CurrentSlotText, "1");
-    EXPECT_EQ(app.CurrentStationText, "QMV2.R300");
-    EXPECT_EQ(app.NextModule, table.record(6));
-    app.CurrentModule.Param1 = 7;
-    app.NextModule.Param1 = 9;
-    table.finishDialog(5, DialogKind::TwoAxisEncoder);
-    EXPECT_EQ(table.record(5).Param1, 7);
-    EXPECT_EQ(table.record(6).Param1, 9);
 }
 
 }  // namespace

@@ -87,45 +87,42 @@ TEST(ProjectFileLayout, FieldEncodings)
     EXPECT_NE(bytes.find(list), std::string::npos);
 }
 
-TEST(ProjectFileLayout, WrongVersionAndDamagedFiles)
+// Cut files, a text longer than the file, and list headers that would make
+// the reader allocate without bound or misread the rest.
+TEST(ProjectFileLayout, DamagedFilesAreRefused)
 {
-    ProjectData d = ofVersion(2);
-    EXPECT_EQ(decodeProject(encodeProject(d)).status, ProjectReadStatus::WrongVersion);
-
-    d.info.FormatVersion = 3;
-    d.rows[100].BestellNr = "LAST";
-    const std::string good = encodeProject(d);
-    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{30}, good.size() / 2, good.size() - 1}) {
-        auto res = decodeProject(good.substr(0, cut));
-        EXPECT_EQ(res.status, ProjectReadStatus::Unreadable) << cut;
-        EXPECT_FALSE(res.detail.empty());
-    }
-    // A text claiming 65535 bytes in a short file.
-    std::string absurd = good;
-    absurd[0] = '\xFF';
-    absurd[1] = '\xFF';
-    EXPECT_EQ(decodeProject(absurd.substr(0, 200)).status, ProjectReadStatus::Unreadable);
-}
-
-TEST(ProjectFileLayout, ListCountsAreCheckedBeforeAllocating)
-{
+    EXPECT_EQ(decodeProject(encodeProject(ofVersion(2))).status, ProjectReadStatus::WrongVersion);
     ProjectData d = ofVersion(3);
     d.rows[1].SubList = {"A"};
-    std::string bytes = encodeProject(d);
-    const std::string list = std::string("\x01\0\x01\0\0\0\0\0\0\0", 10);
-    auto at = bytes.find(list);
+    d.rows[100].BestellNr = "LAST";
+    const std::string good = encodeProject(d);
+    std::vector<std::string> bad;
+    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{30}, good.size() / 2, good.size() - 1})
+        bad.push_back(good.substr(0, cut));
+    bad.push_back("\xFF\xFF" + good.substr(2, 198));  // a text claiming 65535 bytes
+    const auto at = good.find(std::string("\x01\0\x01\0\0\0\0\0\0\0", 10));
     ASSERT_NE(at, std::string::npos);
-    for (const char* count : {"\xFF\xFF\xFF\x7F", "\xFF\xFF\xFF\xFF", "\0\0\0\0"}) {
-        std::string bad = bytes;
-        bad.replace(at + 2, 4, count, 4);
-        EXPECT_EQ(decodeProject(bad).status, ProjectReadStatus::Unreadable);
+    for (const char* count : {"\xFF\xFF\xFF\x7F", "\xFF\xFF\xFF\xFF", "\0\0\0\0"})
+        bad.push_back(std::string(good).replace(at + 2, 4, count, 4));
+    bad.push_back(std::string(good).replace(at, 1, "\x02"));      // two dimensions
+    bad.push_back(std::string(good).replace(at + 6, 1, "\x01"));  // lower bound 1
+    for (const std::string& b : bad) {
+        auto res = decodeProject(b);
+        EXPECT_EQ(res.status, ProjectReadStatus::Unreadable) << b.size();
+        EXPECT_FALSE(res.detail.empty());
     }
-    std::string twoDims = bytes;
-    twoDims[at] = 2;
-    EXPECT_EQ(decodeProject(twoDims).status, ProjectReadStatus::Unreadable);
-    std::string lowerBound = bytes;
-    lowerBound[at + 6] = 1;
-    EXPECT_EQ(decodeProject(lowerBound).status, ProjectReadStatus::Unreadable);
+}
+
+TEST(ProjectFileLayout, TextsTooLongForTheFileAreNotSaved)
+{
+    ProjectData d = ofVersion(3);
+    d.rows[7].Kommentar = std::string(70000, 'x');
+    std::string error;
+    encodeProject(d, &error);
+    EXPECT_NE(error.find("row 7"), std::string::npos) << error;
+    TempDir dir;
+    EXPECT_NE(writeProjectFile(dir / "long.qv4", d), "");
+    EXPECT_FALSE(fs::exists(dir / "long.qv4"));
 }
 
 TEST(ProjectFileLayout, NameRuleAndSourceName)
@@ -138,6 +135,8 @@ TEST(ProjectFileLayout, NameRuleAndSourceName)
 
 class ProjectFiles : public ProjectFixture {};
 
+// The opened project belongs to the file it came from, whatever path the
+// file itself names.
 TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
 {
     TempDir dir;
@@ -145,10 +144,10 @@ TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
     table.info().ProjektName = "Hall2";
     ASSERT_EQ(saveProject(table, dir / "hall2.qv4"), "");
     EXPECT_FALSE(table.changed());
-    EXPECT_EQ(app.AktProjectInfo.FormatVersion, 3);
+    fs::rename(dir / "hall2.qv4", dir / "moved.qv4");
 
     ProjectTable opened(app);
-    auto res = openProject(opened, dir / "hall2.qv4");
+    auto res = openProject(opened, dir / "moved.qv4");
     ASSERT_EQ(res.status, ProjectReadStatus::Ok) << res.detail;
     EXPECT_TRUE(res.notes.empty());
     ASSERT_EQ(opened.rowCount(), table.rowCount());
@@ -157,22 +156,8 @@ TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
             EXPECT_EQ(opened.cell(r, c), table.cell(r, c)) << r << "," << c;
     EXPECT_EQ(opened.RowArray(), table.RowArray());
     EXPECT_FALSE(opened.changed());
-    EXPECT_EQ(opened.currentRow(), 1);
-    EXPECT_EQ(opened.info().Gespeichert, kTrue);
     EXPECT_EQ(opened.info().ProjektName, "Hall2");
-}
-
-TEST_F(ProjectFiles, AnOpenedProjectBelongsToItsFile)
-{
-    TempDir dir;
-    ASSERT_TRUE(place("QMV2.R310", 1));
-    table.info().ProjektPfad = "C:\\elsewhere\\OLD.QV4";
-    table.info().ProjektTitel = "OLD.QV4";
-    ASSERT_EQ(saveProject(table, dir / "moved.qv4"), "");
-    ProjectTable opened(app);
-    ASSERT_EQ(openProject(opened, dir / "moved.qv4").status, ProjectReadStatus::Ok);
     EXPECT_EQ(fs::path(opened.info().ProjektPfad), dir / "moved.qv4");
-    EXPECT_EQ(opened.info().ProjektTitel, "moved.qv4");
     EXPECT_EQ(app.AktProjectInfo.ProjektTitel, "moved.qv4");
 }
 
@@ -199,22 +184,12 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndTheChangedMark)
 {
     TempDir dir;
     ASSERT_TRUE(place("QMV2.R310", 1));
-    EXPECT_NE(saveProject(table, dir / "missing-folder" / "x.qv4"), "");
-    EXPECT_TRUE(table.changed());
-
     ASSERT_EQ(saveProject(table, dir / "keep.qv4"), "");
     const std::string before = readText((dir / "keep.qv4").string());
-    // A folder in place of the file: the rename fails, the folder stays.
-    fs::create_directories(dir / "folder.qv4" / "inside");
     ASSERT_TRUE(place("QMV2.D110", 4));
-    EXPECT_NE(saveProject(table, dir / "folder.qv4"), "");
+    EXPECT_NE(saveProject(table, dir / "missing-folder" / "keep.qv4"), "");
     EXPECT_TRUE(table.changed());
-    EXPECT_TRUE(fs::is_directory(dir / "folder.qv4" / "inside"));
     EXPECT_EQ(readText((dir / "keep.qv4").string()), before);
-    // No temporary files are left behind.
-    int files = 0;
-    for (auto& e : fs::directory_iterator(dir / "")) files += e.is_regular_file();
-    EXPECT_EQ(files, 1);
 }
 
 TEST_F(ProjectFiles, UnreadableFiles)
@@ -222,26 +197,12 @@ TEST_F(ProjectFiles, UnreadableFiles)
     TempDir dir;
     ProjectTable opened(app);
     EXPECT_EQ(openProject(opened, dir / "none.qv4").status, ProjectReadStatus::Unreadable);
-    writeBytes(dir / "short.qv4", "abc");
-    EXPECT_EQ(openProject(opened, dir / "short.qv4").status, ProjectReadStatus::Unreadable);
     writeBytes(dir / "old.qv4", encodeProject(ofVersion(2)));
     EXPECT_EQ(openProject(opened, dir / "old.qv4").status, ProjectReadStatus::WrongVersion);
     // An empty project of the right version is no damage.
     writeBytes(dir / "empty.qv4", encodeProject(ofVersion(3)));
     ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
     EXPECT_EQ(opened.rowCount(), 2);
-}
-
-TEST(ProjectFileLayout, TextsTooLongForTheFileAreNotSaved)
-{
-    ProjectData d = ofVersion(3);
-    d.rows[7].Kommentar = std::string(70000, 'x');
-    std::string error;
-    encodeProject(d, &error);
-    EXPECT_NE(error.find("row 7"), std::string::npos) << error;
-    TempDir dir;
-    EXPECT_NE(writeProjectFile(dir / "long.qv4", d), "");
-    EXPECT_FALSE(fs::exists(dir / "long.qv4"));
 }
 
 }  // namespace
