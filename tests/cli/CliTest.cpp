@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,8 +25,9 @@ class Cli : public ::testing::Test {
 protected:
     Cli()
     {
-        dir = fs::temp_directory_path() /
-              ("rm-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir =
+            fs::temp_directory_path() / ("rm-cli-" + std::to_string(::getpid()) + "-" +
+                                         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir / "res");
         write(dir / "res" / "katalog.INI",

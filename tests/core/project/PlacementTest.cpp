@@ -9,44 +9,28 @@ namespace {
 
 class Placement : public ProjectFixture {};
 
+// Each CPU builds the rows of its own slots; an exchanged CPU rebuilds them.
 TEST_F(Placement, CpusBuildTheirRows)
 {
     EXPECT_EQ(table.rowCount(), 2);
-    struct Row {
-        const char* order;
-        const char* labels;  // "" when not checked
-        int rowsEnd, port;   // 0 when not checked
-        std::vector<std::pair<int, int>> kinds;
-    };
-    const Row rows[] = {
-        {"QMV2.R300",
-         "A B1 B2 1-8 +",
-         4,
-         1,
-         {{1, kind::CpuRow}, {2, kind::SlotA}, {4, kind::SlotB}, {5, kind::Slot}, {13, kind::Connector}}},
-        {"QMV2.R310", "A B1 1-8", 3, 0, {}},
-        {"QMV3.R400", "M1 M2 MB 1-16 +", 0, 0, {{2, kind::SlotM}, {4, kind::SlotMB}}},
-        {"QMV1.R200", "", 0, 2, {}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.order);
-        put({{r.order, "#1", true, table.lastRow() > 1 ? "exchange the CPU" : "", answer::Yes}});
-        if (*r.labels) {
-            EXPECT_EQ(labels(), labelsOf(r.labels));
-        }
-        if (r.rowsEnd) {
-            EXPECT_EQ(table.record(1).CpuRowsEnd, r.rowsEnd);
-        }
-        if (r.port) {
-            EXPECT_EQ(table.record(1).Cpu.PortNumber, r.port);
-        }
-        for (auto [row, k] : r.kinds) EXPECT_EQ(table.RowIs(row), k) << row;
-        if (r.port != 1) continue;
-        // The first CPU: the selection moves on to the first free row.
-        EXPECT_TRUE(table.labelsRightAligned());
-        EXPECT_TRUE(table.changed());
-        EXPECT_EQ(table.currentRow(), 2);
-    }
+    put({{"QMV2.R300", "#1"}});
+    EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 +"));
+    EXPECT_EQ(table.record(1).CpuRowsEnd, 4);
+    EXPECT_EQ(table.record(1).Cpu.PortNumber, 1);
+    for (auto [row, k] : {std::pair{1, kind::CpuRow}, {2, kind::SlotA}, {4, kind::SlotB}, {13, kind::Connector}})
+        EXPECT_EQ(table.RowIs(row), k) << row;
+    EXPECT_TRUE(table.labelsRightAligned());
+    EXPECT_TRUE(table.changed());
+    EXPECT_EQ(table.currentRow(), 2);  // the first free row
+
+    put({{"QMV2.R310", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(labels(), labelsOf("A B1 1-8"));
+    EXPECT_EQ(table.record(1).CpuRowsEnd, 3);
+    put({{"QMV3.R400", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(labels(), labelsOf("M1 M2 MB 1-16 +"));
+    EXPECT_EQ(table.RowIs(4), kind::SlotMB);
+    put({{"QMV1.R200", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(table.record(1).Cpu.PortNumber, 2);
 }
 
 // Sequences of places where each refused one names its rule and changes nothing.

@@ -2,6 +2,7 @@
 #include "core/project/ProjectFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,23 +14,6 @@ namespace rm::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempDir {
-public:
-    TempDir()
-    {
-        path_ = fs::temp_directory_path() /
-                ("rm-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    fs::path path_;
-};
 
 void writeBytes(const fs::path& p, const std::string& bytes)
 {
@@ -113,18 +97,6 @@ TEST(ProjectFileLayout, DamagedFilesAreRefused)
     }
 }
 
-TEST(ProjectFileLayout, TextsTooLongForTheFileAreNotSaved)
-{
-    ProjectData d = ofVersion(3);
-    d.rows[7].Kommentar = std::string(70000, 'x');
-    std::string error;
-    encodeProject(d, &error);
-    EXPECT_NE(error.find("row 7"), std::string::npos) << error;
-    TempDir dir;
-    EXPECT_NE(writeProjectFile(dir / "long.qv4", d), "");
-    EXPECT_FALSE(fs::exists(dir / "long.qv4"));
-}
-
 TEST(ProjectFileLayout, NameRuleAndSourceName)
 {
     EXPECT_EQ(applyNameRule("/p/abcdefgh.qv4"), fs::path("/p/abcdefgh.qv4"));
@@ -133,13 +105,23 @@ TEST(ProjectFileLayout, NameRuleAndSourceName)
     EXPECT_EQ(sourcePathFor("ab"), "");
 }
 
-class ProjectFiles : public ProjectFixture {};
+class ProjectFiles : public ProjectFixture {
+protected:
+    ProjectFiles()
+    {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~ProjectFiles() override { fs::remove_all(dir); }
+    const fs::path dir =
+        fs::temp_directory_path() / ("rm-test-" + std::to_string(::getpid()) + "-" +
+                                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+};
 
 // The opened project belongs to the file it came from, whatever path the
 // file itself names.
 TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
 {
-    TempDir dir;
     put({{"QMV2.R300", "#1"}, {"QMV2.T300", "#5"}, {"QMV2.X100", "#13"}, {"QMV2.D110", "9"}});
     table.info().ProjektName = "Hall2";
     ASSERT_EQ(saveProject(table, dir / "hall2.qv4"), "");
@@ -170,7 +152,6 @@ TEST_F(ProjectFiles, RecordsThatCannotBeShownAreDroppedAndNamed)
     d.rows[5] = app.ModulKatalog.LookupCatalog("QMV2.R300");   // a CPU in a slot
     d.rows[6].InCnt = 4;                                       // no order number
     d.rows[6].ModFlags = flags::Inputs;
-    TempDir dir;
     writeBytes(dir / "ghosts.qv4", encodeProject(d));
     ProjectTable opened(app);
     auto res = openProject(opened, dir / "ghosts.qv4");
@@ -182,7 +163,6 @@ TEST_F(ProjectFiles, RecordsThatCannotBeShownAreDroppedAndNamed)
 
 TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndTheChangedMark)
 {
-    TempDir dir;
     ASSERT_TRUE(place("QMV2.R310", 1));
     ASSERT_EQ(saveProject(table, dir / "keep.qv4"), "");
     const std::string before = readText((dir / "keep.qv4").string());
@@ -194,7 +174,6 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndTheChangedMark)
 
 TEST_F(ProjectFiles, UnreadableFiles)
 {
-    TempDir dir;
     ProjectTable opened(app);
     EXPECT_EQ(openProject(opened, dir / "none.qv4").status, ProjectReadStatus::Unreadable);
     writeBytes(dir / "old.qv4", encodeProject(ofVersion(2)));
@@ -203,6 +182,17 @@ TEST_F(ProjectFiles, UnreadableFiles)
     writeBytes(dir / "empty.qv4", encodeProject(ofVersion(3)));
     ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
     EXPECT_EQ(opened.rowCount(), 2);
+}
+
+TEST_F(ProjectFiles, TextsTooLongForTheFileAreNotSaved)
+{
+    ProjectData d = ofVersion(3);
+    d.rows[7].Kommentar = std::string(70000, 'x');
+    std::string error;
+    encodeProject(d, &error);
+    EXPECT_NE(error.find("row 7"), std::string::npos) << error;
+    EXPECT_NE(writeProjectFile(dir / "long.qv4", d), "");
+    EXPECT_FALSE(fs::exists(dir / "long.qv4"));
 }
 
 }  // namespace

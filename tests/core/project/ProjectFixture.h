@@ -25,22 +25,20 @@ public:
         return table.DblClickInTree(indexOf(app.ModulKatalog, order));
     }
     // The labels of column 0, rows 1 to the last.
-    std::vector<std::string> labels(const ProjectTable& t) const
+    std::vector<std::string> labels() const
     {
         std::vector<std::string> out;
-        for (int r = 1; r <= t.lastRow(); ++r) out.push_back(t.cell(r, 0));
+        for (int r = 1; r <= table.lastRow(); ++r) out.push_back(table.cell(r, 0));
         return out;
     }
-    std::vector<std::string> labels() const { return labels(table); }
     // Row of the slot with this label.
-    int slotRow(const std::string& label, const ProjectTable& t) const
+    int slotRow(const std::string& label) const
     {
-        for (int r = 1; r <= t.lastRow(); ++r)
-            if (t.cell(r, 0) == label) return r;
+        for (int r = 1; r <= table.lastRow(); ++r)
+            if (table.cell(r, 0) == label) return r;
         ADD_FAILURE() << "no slot " << label;
         return 1;
     }
-    int slotRow(const std::string& label) const { return slotRow(label, table); }
     // Records that are not empty, by row.
     std::vector<int> usedRecords(const ProjectTable& t) const
     {
