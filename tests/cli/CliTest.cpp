@@ -65,12 +65,9 @@ protected:
 TEST_F(Cli, Arguments)
 {
     EXPECT_EQ(run("--help"), 0);
-    EXPECT_NE(out.find("generate"), std::string::npos);
     for (const char* bad : {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "texts --language xx",
                             "generate p.qv4 --io-db 511 --cpu-db 511", "iolist p.qv4 --separator tab"})
         EXPECT_EQ(run(bad), 2) << bad;
-    ASSERT_EQ(run("texts --language de"), 0);
-    EXPECT_NE(out.find("2161\tFamilie:\n"), std::string::npos);
     ASSERT_EQ(run("catalog --find r300"), 0) << err;
     EXPECT_NE(out.find("CPU 300 family 2"), std::string::npos);
     EXPECT_EQ(run("catalog --find nothing-like-it"), 1);

@@ -146,15 +146,5 @@ TEST_F(Addresses, PlacedModulesGetTheLowestFreeRanges)
     EXPECT_EQ(table.record(10).InBase, 0);
 }
 
-TEST_F(Addresses, SelectNextRowSkipsTakenRows)
-{
-    put({{"QMV2.D110", "2"}, {"QMV2.D110", "3"}});
-    for (auto [from, to] : {std::pair{5, 5}, {6, 8}, {table.lastRow(), table.lastRow()}}) {
-        table.setCurrentRow(from);
-        table.SelectNextRow();
-        EXPECT_EQ(table.currentRow(), to) << from;
-    }
-}
-
 }  // namespace
 }  // namespace rm::test

@@ -1,6 +1,7 @@
 // Projects built from a bill of material, checked, and compared.
 #include <gtest/gtest.h>
 
+#include "core/modules/ModuleOk.h"
 #include "core/project/BillOfMaterial.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
@@ -53,6 +54,15 @@ TEST_F(Bills, RefusalsNameThePlacement)
                              R"({"ProjectInfo": {"Who": "me"}})", R"({"extra": 1})"}) {
         EXPECT_EQ(build(text).status, BuildResult::Invalid) << text;
     }
+}
+
+// Both ranges of a module moved: the question for the inputs comes first.
+TEST_F(Bills, ModuleOkAsksForInputsFirst)
+{
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D310", "#6"}, {"QMV2.D310", "#7"}});
+    asker.expect("Next free address:4", answer::Yes).expect("Next free address:2", answer::Yes);
+    table.prepareDialog(6);
+    EXPECT_EQ(runModuleOk(table, {3, 1, true, true}), ModuleOkResult::Written);
 }
 
 class CheckAndDiff : public ProjectFixture {};

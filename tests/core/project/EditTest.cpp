@@ -12,14 +12,6 @@ class Editing : public ProjectFixture {
 public:
     Editing() { EXPECT_TRUE(place("QMV2.R300", 1)); }
     void select(int row) { table.setCurrentRow(row); }
-    // Another project with the CPU and a digital input module in slot 1.
-    void fill(ProjectTable& other)
-    {
-        for (auto [order, row] : {std::pair{"QMV2.R300", 1}, {"QMV2.D110", 5}}) {
-            other.setCurrentRow(row);
-            ASSERT_TRUE(other.DblClickInTree(indexOf(app.ModulKatalog, order)));
-        }
-    }
     void copyAndPaste(int from, int to)
     {
         select(from);
@@ -29,7 +21,9 @@ public:
     }
 };
 
-TEST_F(Editing, CutAndPasteInTheSameProject)
+// A pasted module takes the lowest free range of its new place, here and in
+// another project, and brings its parameters along.
+TEST_F(Editing, PasteSearchesFreeAddresses)
 {
     put({{"QMV2.D110", "1"}, {"QMV2.D110", "2"}});
     table.record(6).Param1 = 0x55;
@@ -39,25 +33,16 @@ TEST_F(Editing, CutAndPasteInTheSameProject)
     put({{"QMV2.D210", "3"}});
     select(8);
     table.FktPaste();
-    EXPECT_EQ(table.cell(8, 1), "QMV2.D110");
-    EXPECT_EQ(table.record(8).Param1, 0x55);  // parameters travel along
-    EXPECT_EQ(table.record(8).InBase, 2);     // the lowest free range here
-}
+    EXPECT_EQ(table.record(8).Param1, 0x55);
+    EXPECT_EQ(table.record(8).InBase, 2);
 
-TEST_F(Editing, CopyIntoAnotherProjectSearchesItsAddresses)
-{
-    put({{"QMV2.D110", "1"}});
-    select(5);
-    table.FktCopy();
-    EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
-    ProjectTable other(app);
-    fill(other);
+    ProjectTable other = table;  // another project with inputs 0..3 taken
+    copyAndPaste(5, 9);
     other.setCurrentRow(6);
     other.FktPaste();
     EXPECT_EQ(other.cell(6, 1), "QMV2.D110");
-    EXPECT_EQ(other.record(6).InBase, 2);
-    // The clipboard keeps the record as it was copied.
-    EXPECT_EQ(app.ClipboardModule.InBase, 0);
+    EXPECT_EQ(other.record(6).InBase, 4);
+    EXPECT_EQ(app.ClipboardModule.InBase, 0);  // as it was copied
 }
 
 // A paste that is not allowed or declined leaves the target as it was. A
@@ -204,8 +189,7 @@ TEST_F(Editing, MovingOntoAModuleReplacesAllOfItsRows)
 TEST_F(Editing, MovingToAnotherProject)
 {
     put({{"QMV2.D110", "1"}});
-    ProjectTable other(app);
-    fill(other);
+    ProjectTable other = table;
     app.CurrentModule = table.record(5);
     ASSERT_TRUE(other.dropFromTable(table, 5, 6, false));
     EXPECT_TRUE(table.rowEmpty(5));
