@@ -129,22 +129,5 @@ TEST_F(Addresses, ModulesPastTheLimitAreRefused)
     EXPECT_TRUE(table.record(7).isEmpty());
 }
 
-// Analog modules from 256 and even; a freed range goes to the next module.
-TEST_F(Addresses, PlacedModulesGetTheLowestFreeRanges)
-{
-    for (const auto& [order, slot, in] : {std::tuple{"QMV2.D110", "1", 0},
-                                          {"QMV2.D110", "2", 2},
-                                          {"QMV2.D310", "3", 4},
-                                          {"QMV2.E301", "4", 256},
-                                          {"QMV2.H256", "5", 272}}) {
-        put({{order, slot}});
-        EXPECT_EQ(table.record(slotRow(slot)).InBase, in) << order;
-    }
-    EXPECT_EQ(table.record(7).OutBase, 0);
-    table.ClearModuleRows(false, 5);
-    put({{"QMV2.D110", "6"}});
-    EXPECT_EQ(table.record(10).InBase, 0);
-}
-
 }  // namespace
 }  // namespace rm::test

@@ -97,13 +97,6 @@ TEST_F(Editing, SeveralRowModulesCannotBeCutButCopyPastesWhole)
     copyAndPaste(5, 9);
     EXPECT_EQ(table.cell(11, 1), "QMV2.T300-2");
     EXPECT_EQ(table.currentRow(), 9);
-    // Deleting the pasted module clears its own rows and nothing else.
-    put({{"QMV2.D110", "8"}});
-    select(10);
-    asker.expect("delete the selected Row", answer::Yes);
-    table.FktDelete();
-    for (int r : {9, 10, 11}) EXPECT_TRUE(table.rowEmpty(r));
-    EXPECT_EQ(table.cell(12, 1), "QMV2.D110");
 }
 
 // Delete asks while the confirmation is on (it is from the start); a

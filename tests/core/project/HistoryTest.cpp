@@ -72,6 +72,9 @@ TEST_F(History, ActionsThatChangeNothingLeaveNoStep)
     history.reset(table);
     EXPECT_FALSE(deleteRow5(answer::No));
     EXPECT_FALSE(history.canUndo());
+    history.markSaved(table);
+    table.info().Autor = "changed without an action";
+    EXPECT_FALSE(history.isSaved(table));
 }
 
 TEST_F(History, KeepsTheLatestStepsAndForgetsASavedStateItDropped)

@@ -58,14 +58,14 @@ TEST_P(PlacementScript, Runs)
 }
 
 const Script kScripts[] = {
-    {"CpuOnlyInRowOneAndNeverTwice",
+    {"RowOneTakesOneCpuAndNothingElse",
      {},
-     {{"QMV2.R300", "#1"},
+     {{"QMV2.D110", "#1", false, "can't be inserted"},
+      {"QMV2.R300", "#1"},
       {"QMV2.R310", "1", false, "can't be inserted|Slot 1 does not take QMV2.R310."},
       {"QMV2.R300", "#1", false, "Same module"},
       {"QMV2.D110", "1"},
       {"QMV2.R310", "#1", false, "exchange the CPU", answer::No}}},
-    {"RowsWithoutACpuAcceptNothingButACpu", {}, {{"QMV2.D110", "#1", false, "can't be inserted"}}},
     {"SlotGroups",  // 8 slots in groups of 4
      {},
      {{"QMV2.R300", "#1"},
@@ -106,7 +106,8 @@ const Script kScripts[] = {
       {"QMV2.X100", "#94", false, "The rows of QMV2.X100 would not fit below row 100."},
       {"QMV2.X110", "#94"}},  // 4 slots: rows 95..98
      98},
-    {"ExtraSlots",
+    // The same module again: nothing happens and nothing is asked.
+    {"ExtraSlotsUnknownSubEntriesAndOverwriting",
      {},
      {{"QMV2.R300", "#1"},
       {"QMV2.A100", "A"},
@@ -114,18 +115,14 @@ const Script kScripts[] = {
       {"QMV2.B100", "B2"},
       {"QMV2.A100", "1", false, "can't be inserted"},
       {"QMV2.D110", "A", false, "can't be inserted"},
-      {"QMV2.N040", "2"}}},  // no addresses, but allowed in a slot
+      {"QMV2.N040", "2"},  // no addresses, but allowed in a slot
+      {"QMV2.M200", "1", false, "can't be inserted"},
+      {"QMV2.D110", "3"},
+      {"QMV2.D110", "3", false},
+      {"QMV2.D210", "3", false, "overwrite the actual module", answer::No}}},
     {"RestrictedCpuAcceptsOnlyMarkedExtraSlotModules",
      {},
      {{"QMV1.R200", "#1"}, {"QMV2.A100", "#2", false, "can't be inserted"}, {"QMV2.A101", "#2"}}},
-    {"UnknownSubEntryIsRefused", {}, {{"QMV2.R300", "#1"}, {"QMV2.M200", "1", false, "can't be inserted"}}},
-    // The same module again: nothing happens and nothing is asked.
-    {"OverwritingAsks",
-     {},
-     {{"QMV2.R300", "#1"},
-      {"QMV2.D110", "2"},
-      {"QMV2.D110", "2", false},
-      {"QMV2.D210", "2", false, "overwrite the actual module", answer::No}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Placement, PlacementScript, ::testing::ValuesIn(kScripts),
@@ -151,7 +148,7 @@ TEST_F(Placement, AfterwardsTheTableHoldsOnlyWhatWasPlaced)
 
 TEST_F(Placement, ModuleRowsAndTheirCells)
 {
-    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.T300", "2"}});
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.T300", "2"}, {"QMV2.D110", "5"}});
     using Cells = std::vector<std::string>;
     auto cells = [&](int r) { return Cells{table.cell(r, 1), table.cell(r, 3), table.cell(r, 4), table.cell(r, 5)}; };
     EXPECT_EQ(cells(5), (Cells{"QMV2.D110", "0", "-", "2"}));
@@ -159,26 +156,16 @@ TEST_F(Placement, ModuleRowsAndTheirCells)
     EXPECT_EQ(table.cell(8, 1), "QMV2.T300-2");
     EXPECT_EQ(table.record(6).SonNbr, 2);
     EXPECT_EQ(table.record(7).SonNbr, 1);
-    EXPECT_EQ(table.record(7).HasDialog, kFalse);
     EXPECT_EQ(table.GetLineParent(8), 6);
     EXPECT_EQ(table.GetLineParent(6), 6);
-    EXPECT_EQ(table.currentRow(), 9);
 
-    // The second row of the encoder is its Y axis definition, with
-    // addresses of its own; 0x84 keeps them at 256 or above.
-    put({{"QMV2.K084", "5"}});
-    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
-    EXPECT_EQ(table.record(10).HasDialog, kTrue);
-    EXPECT_EQ(table.record(9).InBase, 256);
-    EXPECT_EQ(table.record(10).InBase, 260);
-
-    // Clearing any row of a module clears all of its rows.
+    // Clearing any row of a module clears all of its rows and nothing else.
     table.ClearModuleRows(false, 7);
     for (int r = 6; r <= 8; ++r) {
         EXPECT_TRUE(table.rowEmpty(r));
         EXPECT_TRUE(table.record(r).isEmpty());
     }
-    EXPECT_EQ(table.cell(9, 1), "QMV2.K084");
+    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 9}));
 }
 
 TEST_F(Placement, ThirdSlotGroupAcceptsModules)
