@@ -151,32 +151,27 @@ TEST_F(Editing, CommandStatesAndDragRules)
     EXPECT_EQ(table.cell(8, 1), "QMV2.D110");
 }
 
-// Moving keeps the addresses; with Ctrl held it is a copy, with addresses
-// of its own; a row dropped on itself stays.
-TEST_F(Editing, MovingAModuleKeepsItsAddresses)
+// Moving keeps the addresses and replaces every row of a module it lands on;
+// with Ctrl held it is a copy, searching addresses of its own; a row dropped on
+// itself stays.
+TEST_F(Editing, MovingAndCopyingByDragging)
 {
-    put({{"QMV2.D110", "1"}, {"QMV2.D110", "2"}});
-    app.CurrentModule = table.record(6);
-    ASSERT_TRUE(table.dropFromTable(table, 6, 9, false));
-    EXPECT_TRUE(table.rowEmpty(6));
-    EXPECT_EQ(table.record(9).InBase, 2);
-    app.CurrentModule = table.record(9);
-    ASSERT_TRUE(table.dropFromTable(table, 9, 10, true));
-    EXPECT_EQ(table.record(9).InBase, 2);
-    EXPECT_EQ(table.record(10).InBase, 4);
-    EXPECT_FALSE(table.dropFromTable(table, 10, 10, false));
-}
-
-TEST_F(Editing, MovingOntoAModuleReplacesAllOfItsRows)
-{
-    put({{"QMV2.T300", "1"}, {"QMV2.D110", "5"}});
-    app.CurrentModule = table.record(9);
+    put({{"QMV2.T300", "1"}, {"QMV2.D110", "5"}, {"QMV2.D110", "6"}});  // rows 5..7, 9 and 10 (inputs from 10)
+    auto drag = [&](int from, int to, bool ctrl) {
+        app.CurrentModule = table.record(from);
+        return table.dropFromTable(table, from, to, ctrl);
+    };
     asker.expect("overwrite the actual module", answer::Yes);
-    ASSERT_TRUE(table.dropFromTable(table, 9, 6, false));
-    EXPECT_EQ(table.cell(6, 1), "QMV2.D110");
-    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 6}));
-    EXPECT_TRUE(table.rowEmpty(5));
-    EXPECT_TRUE(table.rowEmpty(7));
+    ASSERT_TRUE(drag(9, 6, false));
+    EXPECT_EQ(table.record(6).InBase, 8);  // though 0..7 are free now
+    ASSERT_TRUE(drag(10, 11, false));
+    EXPECT_TRUE(table.rowEmpty(10));
+    EXPECT_EQ(table.record(11).InBase, 10);
+    ASSERT_TRUE(drag(11, 12, true));
+    EXPECT_EQ(table.record(11).InBase, 10);
+    EXPECT_EQ(table.record(12).InBase, 12);
+    EXPECT_FALSE(drag(12, 12, false));
+    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 6, 11, 12}));
 }
 
 TEST_F(Editing, MovingToAnotherProject)
