@@ -128,24 +128,6 @@ const Script kScripts[] = {
 INSTANTIATE_TEST_SUITE_P(Placement, PlacementScript, ::testing::ValuesIn(kScripts),
                          [](const auto& p) { return std::string(p.param.name); });
 
-// A module of several rows asks when any of its rows is taken, and replaces
-// what it overwrites.
-TEST_F(Placement, AfterwardsTheTableHoldsOnlyWhatWasPlaced)
-{
-    put({{"QMV2.R300", "#1"},
-         {"QMV2.D110", "2"},
-         {"QMV2.T300", "1", true, "overwrite the actual module", answer::Yes}});
-    EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
-    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 6, 7}));
-
-    // Exchanging the CPU leaves no hidden records: the input range of the
-    // removed module is free again.
-    put({{"QMV2.X100", "+"}, {"QMV2.R310", "#1", true, "exchange the CPU", answer::Yes}});
-    EXPECT_EQ(usedRecords(table), std::vector<int>{1});
-    put({{"QMV2.D110", "1"}});
-    EXPECT_EQ(table.record(slotRow("1")).InBase, 0);
-}
-
 TEST_F(Placement, ModuleRowsAndTheirCells)
 {
     put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.T300", "2"}, {"QMV2.D110", "5"}});
@@ -209,7 +191,10 @@ TEST_F(Placement, StationsOnlyInTheirOwnRows)
     EXPECT_EQ(table.rowCount(), rows);
 }
 
-TEST_F(Placement, RacksBuildAndRebuildTheirRows)
+// A replaced rack rebuilds its rows; a module of several rows asks when any
+// of its rows is taken and replaces what it overwrites; an exchanged CPU
+// leaves no hidden records behind, so their ranges are free again.
+TEST_F(Placement, ReplacingLeavesOnlyWhatWasPlaced)
 {
     put({{"QMV2.R300", "#1"}, {"QMV2.X100", "+"}});
     EXPECT_EQ(table.record(13).CpuRowsEnd, 1);
@@ -218,7 +203,15 @@ TEST_F(Placement, RacksBuildAndRebuildTheirRows)
     EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 + 9-12"));
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 13}));
     // The new rack's own slot group: 4 slots, so a 3-row module fits at slot 10.
-    put({{"QMV2.T300", "10"}});
+    put({{"QMV2.T300", "10"},
+         {"QMV2.D110", "2"},
+         {"QMV2.T300", "1", true, "overwrite the actual module", answer::Yes}});
+    EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
+    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 6, 7, 13, 15, 16, 17}));
+    put({{"QMV2.R310", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(usedRecords(table), std::vector<int>{1});
+    put({{"QMV2.D110", "1"}});
+    EXPECT_EQ(table.record(slotRow("1")).InBase, 0);
 }
 
 TEST_F(Placement, ExtraSlotsOfAnotherCpu)

@@ -38,17 +38,6 @@ protected:
     }
 };
 
-// The extension's slots belong to the free slots and the module table like
-// the CPU's.
-TEST_F(PrintLayout, ExtraSlotModulesAndExtensions)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.A100", "#2"}, {"QMV2.B100", "#3"}, {"QMV2.X100", "#13"}, {"QMV2.D110", "10"}});
-    const PrintPage p = page();
-    EXPECT_EQ(line(p, 50), (Strings{"Extension :", "QMV2.X100"}));
-    EXPECT_EQ(line(p, 58), (Strings{"Free Slots :", "15"}));
-    EXPECT_EQ(line(p, 76), (Strings{"QMV2.D110", "0", "1", "I", "10"}));
-}
-
 TEST_F(PrintLayout, ModuleLines)
 {
     RowEintrag eight = app.ModulKatalog.LookupCatalog("QMV2.D110");
@@ -56,21 +45,26 @@ TEST_F(PrintLayout, ModuleLines)
     eight.InCnt = 8;
     addToCatalog(eight);
     // 8 input bytes at 0; inputs and outputs; outputs only; three slots,
-    // identification 0; analog from 256.
+    // identification 0; analog from 256; a module in the extension.
     put({{"QMV2.R300", "#1"},
          {"QMV2.D180", "1"},
          {"QMV2.D310", "3"},
          {"QMV2.D210", "4"},
          {"QMV2.T300", "5"},
-         {"QMV2.E301", "8"}});
+         {"QMV2.E301", "8"},
+         {"QMV2.X100", "+"},
+         {"QMV2.D110", "16"}});
     const PrintPage p = page();
-    // Slot 2 is empty; 5 to 7 are taken by the three-slot module.
-    EXPECT_EQ(line(p, 42), (Strings{"Free Slots :", "1"}));
-    EXPECT_EQ(line(p, 60), (Strings{"QMV2.D180", "0", "7", "I", "1"}));
-    EXPECT_EQ(line(p, 66), (Strings{"QMV2.D310", "8", "8", "I", "3"}));
-    EXPECT_EQ(line(p, 70), (Strings{"0", "0", "O", "3"}));
-    EXPECT_EQ(line(p, 76), (Strings{"QMV2.D210", "1", "2", "O", "4"}));
-    EXPECT_EQ(line(p, 82), (Strings{"QMV2.E301", "256", "271", "I", "8"}));
+    // Slot 2 is empty, 5 to 7 are taken by the three-slot module; the
+    // extension's slots count like the CPU's.
+    EXPECT_EQ(line(p, 40), (Strings{"Extension :", "QMV2.X100"}));
+    EXPECT_EQ(line(p, 48), (Strings{"Free Slots :", "8"}));
+    EXPECT_EQ(line(p, 66), (Strings{"QMV2.D180", "0", "7", "I", "1"}));
+    EXPECT_EQ(line(p, 72), (Strings{"QMV2.D310", "8", "8", "I", "3"}));
+    EXPECT_EQ(line(p, 76), (Strings{"0", "0", "O", "3"}));
+    EXPECT_EQ(line(p, 82), (Strings{"QMV2.D210", "1", "2", "O", "4"}));
+    EXPECT_EQ(line(p, 88), (Strings{"QMV2.E301", "256", "271", "I", "8"}));
+    EXPECT_EQ(line(p, 94), (Strings{"QMV2.D110", "17", "18", "I", "16"}));
     EXPECT_FALSE(printed(p, "QMV2.T300"));
 }
 

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "core/project/ProjectDocument.h"
 #include "core/project/ProjectFixture.h"
@@ -14,11 +13,6 @@ namespace rm::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-void writeBytes(const fs::path& p, const std::string& bytes)
-{
-    std::ofstream(p, std::ios::binary) << bytes;
-}
 
 ProjectData ofVersion(int version)
 {
@@ -139,7 +133,7 @@ TEST_F(ProjectFiles, RecordsThatCannotBeShownAreDroppedAndNamed)
     d.rows[5] = app.ModulKatalog.LookupCatalog("QMV2.R300");   // a CPU in a slot
     d.rows[6].InCnt = 4;                                       // no order number
     d.rows[6].ModFlags = flags::Inputs;
-    writeBytes(dir / "ghosts.qv4", encodeProject(d));
+    ASSERT_EQ(writeProjectFile(dir / "ghosts.qv4", d), "");
     ProjectTable opened(app);
     auto res = openProject(opened, dir / "ghosts.qv4");
     ASSERT_EQ(res.status, ProjectReadStatus::Ok);
@@ -163,7 +157,7 @@ TEST_F(ProjectFiles, MissingAndEmptyFiles)
 {
     ProjectTable opened(app);
     EXPECT_EQ(openProject(opened, dir / "none.qv4").status, ProjectReadStatus::Unreadable);
-    writeBytes(dir / "empty.qv4", encodeProject(ofVersion(3)));  // no damage
+    ASSERT_EQ(writeProjectFile(dir / "empty.qv4", ofVersion(3)), "");  // no damage
     ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
     EXPECT_EQ(opened.rowCount(), 2);
 }
