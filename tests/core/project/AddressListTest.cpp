@@ -51,13 +51,12 @@ TEST_F(AddressLists, IoListAddressesDigitalByBitOthersByByte)
 
 TEST_F(AddressLists, CsvQuotesWhatWouldBreakAField)
 {
-    std::vector<IoListRow> rows(1);
-    rows[0].slot = "4";
-    rows[0].order = "QMV2.E301";
-    rows[0].designation = "AI 8x; \"fast\", 12 bit";
-    rows[0].first = 256;
-    rows[0].last = 271;
-    rows[0].address = "IB 256..IB 271";
+    const std::vector<IoListRow> rows{{.slot = "4",
+                                       .order = "QMV2.E301",
+                                       .designation = "AI 8x; \"fast\", 12 bit",
+                                       .first = 256,
+                                       .last = 271,
+                                       .address = "IB 256..IB 271"}};
     const std::string header = "station,slot,order_number,designation,direction,first_byte,last_byte,bytes,address\r\n";
     EXPECT_EQ(ioListCsv(rows),
               header + "0,4,QMV2.E301,\"AI 8x; \"\"fast\"\", 12 bit\",input,256,271,16,IB 256..IB 271\r\n");

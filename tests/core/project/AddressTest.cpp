@@ -57,11 +57,6 @@ struct AddressCase {
     std::vector<Addresses::Request> requests;  // in order, on one table
 };
 
-void PrintTo(const AddressCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class AddressRules : public Addresses, public ::testing::WithParamInterface<AddressCase> {};
 
 TEST_P(AddressRules, GiveTheExpectedRanges)

@@ -17,14 +17,6 @@ protected:
         f();
         return history.end(table);
     }
-    bool deleteRow5(int reply)
-    {
-        asker.expect("delete", reply);
-        return act("Delete", [&] {
-            table.setCurrentRow(5);
-            table.FktDelete();
-        });
-    }
     ProjectHistory history;
 };
 
@@ -59,7 +51,7 @@ TEST_F(History, UndoAndRedoWalkTheActionsAndTheSavedState)
     EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
     EXPECT_TRUE(history.atSaved());
     // A new action after undo drops what could have been redone.
-    ASSERT_TRUE(deleteRow5(answer::Yes));
+    ASSERT_TRUE(act("Project information", [&] { table.info().Autor = "Other"; }));
     EXPECT_FALSE(history.canRedo());
 }
 
@@ -70,7 +62,11 @@ TEST_F(History, ActionsThatChangeNothingLeaveNoStep)
     EXPECT_FALSE(act("Insert module", [&] { place("QMV2.D110", 2); }));  // refused: row 2 takes no module
     ASSERT_TRUE(place("QMV2.D110", 5));
     history.reset(table);
-    EXPECT_FALSE(deleteRow5(answer::No));
+    asker.expect("delete", answer::No);
+    EXPECT_FALSE(act("Delete", [&] {
+        table.setCurrentRow(5);
+        table.FktDelete();
+    }));
     EXPECT_FALSE(history.canUndo());
     history.markSaved(table);
     table.info().Autor = "changed without an action";

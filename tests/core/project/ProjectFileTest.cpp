@@ -83,7 +83,7 @@ TEST(ProjectFileLayout, DamagedFilesAreRefused)
 TEST(ProjectFileLayout, NameRuleAndSourceName)
 {
     EXPECT_EQ(applyNameRule("/p/abcdefgh.qv4"), fs::path("/p/abcdefgh.qv4"));
-    EXPECT_EQ(applyNameRule("/p/abcdefghijklmn.qv4"), fs::path("/p/abcdefgh.qv4"));
+    EXPECT_EQ(applyNameRule("/p/abcdefghi.qv4"), fs::path("/p/abcdefgh.qv4"));
     EXPECT_EQ(sourcePathFor("C:\\Projects\\hall2.qv4"), "C:\\Projects\\hall2.awl");
     EXPECT_EQ(sourcePathFor("ab"), "");
 }

@@ -29,7 +29,6 @@ ProjectData richProject()
     d.info.Gespeichert = kTrue;
     d.info.Autor = "Müller €";
     d.info.Notizen = "line 1\r\nline 2\ttab \"quoted\" \\";
-    d.info.InfoBestaetigt = 1;
     d.info.FormatVersion = kFormatVersion;
 
     RowEintrag& cpu = d.rows[1];
@@ -40,14 +39,11 @@ ProjectData richProject()
     cpu.IsCPU = kTrue;
     cpu.IsPlaced = 5;
     cpu.Cpu.SlotBFast = {kTrue, 0, 1, -2};
-    cpu.Cpu.BaudRate = INT32_MAX;
     cpu.Cpu.CompPrio = {"a", "", "ö", "€", "", "z"};
-    cpu.Cpu.WebPassword = {"", "pw", "", "", "ß"};
 
     RowEintrag& mod = d.rows[7];
     mod.Kennung = 255;
     mod.OutCnt = INT16_MIN;
-    mod.Param4 = INT16_MAX;
     mod.SubList = {"QMV2.K084", "NULL", ""};
     mod.KanalWerte = {{1, -10000, 10000, 0}, {-1, 0, 20000, 4000}};
     // The five bytes windows-1252 leaves undefined, as a file may hold them.
