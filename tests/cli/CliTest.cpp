@@ -91,8 +91,7 @@ TEST_F(Cli, ExitCodes)
     for (const char* usage : {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "texts --language xx",
                               "generate @p.qv4 --io-db 511 --cpu-db 511", "iolist @p.qv4 --separator tab"})
         runAll({{usage, 2}});
-    runAll({{"--help", 0},
-            {"catalog --find r300", 0},
+    runAll({{"catalog --find r300", 0},
             {"catalog --find nothing-like-it", 1, "no module matches"},
             {"build @bom.json -o @p.qv4", 0},
             {"check @p.qv4", 0},

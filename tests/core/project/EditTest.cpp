@@ -108,6 +108,7 @@ TEST_F(Editing, Delete)
     asker.expect("delete the selected Row", answer::No);
     table.FktDelete();
     EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
+    EXPECT_EQ(app.ClipboardModule.BestellNr, "QMV2.D110");  // kept for a paste, asked or not
     app.ConfirmDelete = false;
     table.FktDelete();
     EXPECT_TRUE(table.rowEmpty(5));

@@ -89,6 +89,10 @@ TEST(ProjectJson, InvalidInputIsRefusedNamingRowAndField)
         return projectWithRows({fields});
     };
     const std::vector<std::pair<json, std::string>> cases = {
+        {json::array(), "must be a JSON object"},
+        {{{"format", "rackmason-project"}}, "\"version\" is missing"},
+        {projectWithRows({{{"BestellNr", "A"}}}), "rows[0]: \"row\" is missing"},
+        {row({{"Param1", 1.5}}), "field \"Param1\": expected a whole number"},
         {{{"format", "rackmason-project"}, {"version", 2}}, "unsupported \"version\" 2"},
         {{{"format", "rackmason-project"}, {"version", 1}, {"extra", 0}}, "unknown member \"extra\""},
         {{{"format", "rackmason-project"}, {"version", 1}, {"rows", {{"row", 1}}}}, "\"rows\" must be an array"},
