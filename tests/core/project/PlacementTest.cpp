@@ -100,7 +100,8 @@ const Script kScripts[] = {
       {"QMV2.X100", "#94", false, "The rows of QMV2.X100 would not fit below row 100."},
       {"QMV2.X110", "#94"}},  // 4 slots: rows 95..98
      98},
-    // The same module again: nothing happens and nothing is asked.
+    // An unknown sub-entry is refused; the same module again on slot 3:
+    // nothing happens and nothing is asked.
     {"ExtraSlotsUnknownSubEntriesAndOverwriting",
      {},
      {{"QMV2.R300", "#1"},
