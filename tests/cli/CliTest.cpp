@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,12 +17,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const char* const kBill = R"({"ProjectInfo": {"ProjektName": "Hall2"},
+    "placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 5, "module": "QMV2.D110"},
+                   {"row": 6, "module": "QMV2.E301"}]})";
+
 class Cli : public ::testing::Test {
 protected:
     Cli()
     {
-        dir = fs::temp_directory_path() /
-              ("rm-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir =
+            fs::temp_directory_path() / ("rm-cli-" + std::to_string(::getpid()) + "-" +
+                                         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir / "res");
         write(dir / "res" / "katalog.INI",
@@ -29,9 +35,7 @@ protected:
               "Entry1=QMV2.R300\r\nEntry2=QMV2.NONE\r\n[LANGUAGE]\r\nSELECTED=ENGLISH\r\n");
         write(dir / "res" / "NURA_E.txt", testCatalogText());
         write(dir / "res" / "NURA_G.txt", testCatalogText());
-        write(dir / "bom.json", R"({"ProjectInfo": {"ProjektName": "Hall2"},
-            "placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 5, "module": "QMV2.D110"},
-                           {"row": 6, "module": "QMV2.E301"}]})");
+        write(dir / "bom.json", kBill);
     }
     ~Cli() override { fs::remove_all(dir); }
 
@@ -52,152 +56,113 @@ protected:
     {
         return run("build " + path("bom.json") + " -o " + path(name));
     }
+    bool said(const std::string& text) const { return err.find(text) != std::string::npos; }
+    // Runs the steps in order: each its arguments ("@" stands for the test
+    // folder), the exit code it must end with and words its error output holds.
+    struct Step {
+        std::string args;
+        int exit;
+        std::string says = {};
+    };
+    void runAll(const std::vector<Step>& steps)
+    {
+        for (const Step& s : steps) {
+            std::string args = s.args;
+            for (auto at = args.find('@'); at != std::string::npos; at = args.find('@', at))
+                args.replace(at, 1, dir.string() + "/");
+            EXPECT_EQ(run(args), s.exit) << args << "\n" << err;
+            EXPECT_TRUE(said(s.says)) << args << "\n" << err;
+        }
+    }
 
     fs::path dir;
     std::string out, err;
 };
 
-TEST_F(Cli, UsageAndHelp)
+// Refusals and failures write nothing.
+TEST_F(Cli, ExitCodes)
 {
-    EXPECT_EQ(run("--help"), 0);
-    EXPECT_NE(out.find("generate"), std::string::npos);
-    EXPECT_EQ(run("generate --help"), 0);
-    EXPECT_NE(out.find("--cpu-db"), std::string::npos);
-    EXPECT_EQ(run(""), 2);
-    EXPECT_EQ(run("frobnicate"), 2);
-    EXPECT_EQ(run("generate"), 2);
-    EXPECT_EQ(run("generate x.qv4 --io-db 7"), 2);
-    ASSERT_EQ(run("texts --language de"), 0);
-    EXPECT_NE(out.find("2161\tFamilie:\n"), std::string::npos);
-    EXPECT_EQ(run("texts --language xx"), 2);
+    write(dir / "junk.qv4", "junk");
+    write(dir / "broken.json", "{");
+    write(dir / "bad.json", R"({"format": "rackmason-project", "version": 9})");
+    write(dir / "refused.json",
+          R"({"placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 2, "module": "QMV2.D110"}]})");
+    write(dir / "invalid.json", R"({"placements": [{"row": 1}]})");
+    for (const char* usage : {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "texts --language xx",
+                              "generate @p.qv4 --io-db 511 --cpu-db 511", "iolist @p.qv4 --separator tab"})
+        runAll({{usage, 2}});
+    runAll({{"catalog --find r300", 0},
+            {"catalog --find nothing-like-it", 1, "no module matches"},
+            {"build @bom.json -o @p.qv4", 0},
+            {"check @p.qv4", 0},
+            {"generate @junk.qv4", 3, "Data could not be load"},
+            {"generate @p.qv4 --force -o @nowhere/x.awl", 3},
+            {"import @broken.json -o @r.qv4", 3, "broken.json"},
+            {"import @bad.json -o @r.qv4", 3},
+            {"build @refused.json -o @r.qv4", 1, "placement 1"},
+            {"build @invalid.json -o @r.qv4", 3},
+            {"iolist @missing.qv4 -o @r.csv", 3, "missing.qv4"}});
+    EXPECT_FALSE(fs::exists(dir / "r.qv4"));
+    EXPECT_FALSE(fs::exists(dir / "r.csv"));
 }
 
-TEST_F(Cli, CatalogAndModules)
+// Missing or unusable resource files end with exit 3 naming the file; entries
+// naming no module are a warning only.
+TEST_F(Cli, CatalogFiles)
 {
     ASSERT_EQ(run("catalog --json"), 0) << err;
-    auto tree = nlohmann::json::parse(out);
-    EXPECT_EQ(tree["text"], "Test");
-    EXPECT_EQ(tree["children"][0]["children"][0]["BestellNr"], "QMV2.R300");
-    ASSERT_EQ(run("modules --json --language de"), 0) << err;
-    EXPECT_EQ(nlohmann::json::parse(out)[0]["BestellNr"], "QMV2.R300");
-
-    // French has no module file in this resource folder.
-    EXPECT_EQ(run("modules --json --language fr"), 3);
-    EXPECT_NE(err.find("NURA_O.txt"), std::string::npos);
+    EXPECT_EQ(err,
+              "rackmason-cli: warning: Catalog entries that name no module of NURA_E.txt and insert nothing: 1 "
+              "(QMV2.NONE)\n");
+    write(dir / "res" / "NURA_E.txt", "\r\n\r\n");
+    runAll({{"modules --language de", 0},
+            {"modules --language fr", 3, "NURA_O.txt"},
+            {"modules", 3, "NURA_E.txt: System file missing:NURA_x.TXT or KATALOG.INI (holds no module record)"}});
     fs::remove(dir / "res" / "katalog.INI");
-    EXPECT_EQ(run("catalog --json"), 3);
-    EXPECT_NE(err.find("System file missing"), std::string::npos);
+    runAll({{"catalog --json", 3, "System file missing"}});
 }
 
 TEST_F(Cli, NothingButRegularFilesIsRead)
 {
     ASSERT_EQ(buildProject(), 0) << err;
     ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
-    const std::string fifo = path("fifo"), folder = path("res");
-    const std::pair<std::string, std::string> cases[] = {
-        {"generate " + fifo, fifo},
-        {"export " + fifo, fifo},
-        {"check " + fifo, fifo},
-        {"diff " + path("p.qv4") + " " + fifo, fifo},
-        {"import " + fifo + " -o " + path("x.qv4"), fifo},
-        {"build " + fifo + " -o " + path("x.qv4"), fifo},
-        {"import " + folder + " -o " + path("x.qv4"), folder},
-    };
-    for (const auto& [args, named] : cases) {
-        EXPECT_EQ(run(args), 3) << args;
-        EXPECT_NE(err.find(named + ": "), std::string::npos) << err;
-    }
+    runAll({{"generate @fifo", 3, "fifo: "},
+            {"diff @p.qv4 @fifo", 3, "fifo: "},
+            {"import @fifo -o @x.qv4", 3, "fifo: "},
+            {"build @fifo -o @x.qv4", 3, "fifo: "},
+            {"import @res -o @x.qv4", 3, "res: "}});
     for (const char* file : {"NURA_E.txt", "katalog.INI"}) {
         const fs::path data = dir / "res" / file;
         fs::rename(data, dir / "saved");
         ASSERT_EQ(::mkfifo(data.c_str(), 0600), 0);
-        EXPECT_EQ(run("catalog"), 3) << file;
-        EXPECT_NE(err.find(data.string() + ": System file missing"), std::string::npos) << err;
-        EXPECT_NE(err.find("not a regular file"), std::string::npos) << err;
+        runAll({{"catalog", 3, data.string() + ": System file missing"}});
+        EXPECT_TRUE(said("not a regular file")) << err;
         fs::remove(data);
         fs::rename(dir / "saved", data);
     }
 }
 
-TEST_F(Cli, CatalogFilesThatCannotBeUsedAreReported)
-{
-    // The entry QMV2.NONE of the test catalog names no module: said once, and the tool goes on.
-    ASSERT_EQ(run("catalog"), 0) << err;
-    EXPECT_EQ(err,
-              "rackmason-cli: warning: Catalog entries that name no module of NURA_E.txt and insert nothing: 1 "
-              "(QMV2.NONE)\n");
-
-    // An editor's byte-order mark right before the first record.
-    const std::string text = testCatalogText();
-    write(dir / "res" / "NURA_E.txt", "\xEF\xBB\xBF" + text.substr(text.find("\n[") + 1));
-    ASSERT_EQ(run("modules"), 0) << err;
-    EXPECT_EQ(out.substr(0, out.find('\t', 2)), "1\tQMV2.R300");
-
-    write(dir / "res" / "NURA_E.txt", "\r\n\r\n");
-    EXPECT_EQ(run("modules"), 3);
-    EXPECT_NE(err.find("NURA_E.txt: System file missing:NURA_x.TXT or KATALOG.INI (holds no module record)"),
-              std::string::npos)
-        << err;
-
-    write(dir / "res" / "NURA_E.txt", testCatalogText());
-    write(dir / "res" / "katalog.INI",
-          "[Katalog]\r\nEntries=1\r\nEntry1=Fan\r\n[Fan]\r\nEntries=32767\r\n[leer]\r\nEntries=32767\r\n"
-          "[LANGUAGE]\r\nSELECTED=ENGLISH\r\n");
-    EXPECT_EQ(run("catalog"), 3);
-    EXPECT_NE(err.find("grows past 100000 entries in group \"leer\""), std::string::npos) << err;
-}
-
-TEST_F(Cli, BuildExportImportRoundTrip)
-{
-    ASSERT_EQ(buildProject(), 0) << err;
-    ASSERT_EQ(run("export " + path("p.qv4") + " -o " + path("p.json")), 0) << err;
-    ASSERT_EQ(run("import " + path("p.json") + " -o " + path("q.qv4")), 0) << err;
-    EXPECT_EQ(readText(path("p.qv4")), readText(path("q.qv4")));
-    EXPECT_EQ(nlohmann::json::parse(readText(path("p.json")))["ProjectInfo"]["ProjektTitel"], "p.qv4");
-
-    write(dir / "bad.json", "{\"format\": \"rackmason-project\", \"version\": 9}");
-    EXPECT_EQ(run("import " + path("bad.json") + " -o " + path("r.qv4")), 3);
-    EXPECT_FALSE(fs::exists(dir / "r.qv4"));
-    write(dir / "broken.json", "{");
-    EXPECT_EQ(run("import " + path("broken.json") + " -o " + path("r.qv4")), 3);
-    EXPECT_NE(err.find("broken.json"), std::string::npos);
-}
-
-TEST_F(Cli, BuildRefusalWritesNothing)
-{
-    write(dir / "bom.json",
-          R"({"placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 2, "module": "QMV2.D110"}]})");
-    EXPECT_EQ(buildProject(), 1);
-    EXPECT_NE(err.find("placement 1"), std::string::npos);
-    EXPECT_NE(err.find("can't be inserted"), std::string::npos);
-    EXPECT_FALSE(fs::exists(dir / "p.qv4"));
-    write(dir / "bom.json", R"({"placements": [{"row": 1}]})");
-    EXPECT_EQ(buildProject(), 3);
-}
-
-TEST_F(Cli, Generate)
+// Generated files are created without replacing what is there, unless --force.
+TEST_F(Cli, GenerateAndIoList)
 {
     ASSERT_EQ(buildProject(), 0) << err;
     ASSERT_EQ(run("generate " + path("p.qv4")), 0) << err;
-    const std::string awl = readText(path("p.awl"));
-    EXPECT_EQ(awl.substr(0, 17), "DATA_BLOCK DB 1\r\n");
+    EXPECT_EQ(readText(path("p.awl")).substr(0, 17), "DATA_BLOCK DB 1\r\n");
+    ASSERT_EQ(run("iolist " + path("p.qv4") + " -o " + path("io.csv")), 0) << err;
+    const std::string csv = readText(path("io.csv"));
+    EXPECT_EQ(csv.substr(0, 10), "\xEF\xBB\xBFstation");
 
-    // An existing source file is kept unless --force.
     write(dir / "p.awl", "old");
-    EXPECT_EQ(run("generate " + path("p.qv4")), 1);
+    write(dir / "io.csv", "old");
+    runAll({{"generate @p.qv4", 1, "use --force"}, {"iolist @p.qv4 -o @io.csv", 1, "use --force"}});
     EXPECT_EQ(readText(path("p.awl")), "old");
-    ASSERT_EQ(run("generate " + path("p.qv4") + " --force --io-db 511 --cpu-db 1023 -o " + path("x.awl")), 0);
-    const std::string both = readText(path("x.awl"));
-    EXPECT_NE(both.find("DATA_BLOCK DB 511\r\n"), std::string::npos);
-    EXPECT_NE(both.find("DATA_BLOCK DB 1023\r\n"), std::string::npos);
-    EXPECT_EQ(run("generate " + path("p.qv4") + " --io-db 511 --cpu-db 511"), 2);
-
-    EXPECT_EQ(run("generate " + path("missing.qv4")), 3);
-    EXPECT_NE(err.find("missing.qv4"), std::string::npos);
-    write(dir / "junk.qv4", "junk");
-    EXPECT_EQ(run("generate " + path("junk.qv4")), 3);
-    EXPECT_NE(err.find("Data could not be load"), std::string::npos);
-    EXPECT_EQ(run("generate " + path("p.qv4") + " --force -o " + path("nowhere/x.awl")), 3);
+    EXPECT_EQ(readText(path("io.csv")), "old");
+    runAll({{"generate @p.qv4 --force --io-db 511 --cpu-db 1023", 0}, {"iolist @p.qv4 -o @io.csv --force", 0}});
+    EXPECT_NE(readText(path("p.awl")).find("DATA_BLOCK DB 511\r\n"), std::string::npos);
+    EXPECT_NE(readText(path("p.awl")).find("DATA_BLOCK DB 1023\r\n"), std::string::npos);
+    EXPECT_EQ(readText(path("io.csv")), csv);
+    ASSERT_EQ(run("iolist " + path("p.qv4") + " --mnemonics de --separator ';'"), 0) << err;
+    EXPECT_NE(out.find("0;2;QMV2.E301;AI 8x 12 bit;input;256;271;16;EB 256..EB 271\r\n"), std::string::npos) << out;
 }
 
 TEST_F(Cli, OutputOverTheInputIsRefused)
@@ -206,74 +171,28 @@ TEST_F(Cli, OutputOverTheInputIsRefused)
     ASSERT_EQ(run("export " + path("p.awl") + " -o " + path("p.json")), 0) << err;
     fs::create_symlink(path("p.awl"), dir / "alias.qv4");
     const std::string project = readText(path("p.awl")), json = readText(path("p.json"));
-    for (const std::string& args :
-         {"generate " + path("p.awl") + " --force", "generate " + path("alias.qv4") + " --force -o " + path("p.awl"),
-          "export " + path("p.awl") + " -o " + path("alias.qv4"), "import " + path("p.json") + " -o " + path("p.json"),
-          "build " + path("bom.json") + " -o " + dir.string() + "/./bom.json"}) {
-        EXPECT_EQ(run(args), 1) << args;
-        EXPECT_NE(err.find("is the input file"), std::string::npos) << err;
-    }
+    runAll({{"generate @p.awl --force", 1, "is the input file"},
+            {"generate @alias.qv4 --force -o @p.awl", 1, "is the input file"},
+            {"export @p.awl -o @alias.qv4", 1, "is the input file"},
+            {"import @p.json -o @p.json", 1, "is the input file"},
+            {"build @bom.json -o @./bom.json", 1, "is the input file"},
+            {"iolist @p.awl --force -o @alias.qv4", 1, "is the input file"}});
     EXPECT_EQ(readText(path("p.awl")), project);
     EXPECT_EQ(readText(path("p.json")), json);
 }
 
-TEST_F(Cli, CheckAndDiff)
+TEST_F(Cli, RoundTripCheckAndDiff)
 {
     ASSERT_EQ(buildProject(), 0) << err;
-    ASSERT_EQ(run("check " + path("p.qv4")), 0) << err;
-    EXPECT_NE(out.find("0..1"), std::string::npos);
-    EXPECT_NE(out.find("No problems found."), std::string::npos);
-
-    // An overlap made by hand in the JSON is found.
-    ASSERT_EQ(run("export " + path("p.qv4") + " -o " + path("p.json")), 0);
-    auto j = nlohmann::json::parse(readText(path("p.json")));
-    for (auto& row : j["rows"])
-        if (row["BestellNr"] == "QMV2.E301") {
-            row["InBase"] = 0;
-            row["ModFlags"] = 0x4000;
-        }
-    write(dir / "q.json", j.dump());
-    ASSERT_EQ(run("import " + path("q.json") + " -o " + path("q.qv4")), 0) << err;
-    EXPECT_EQ(run("check " + path("q.qv4")), 1);
-    EXPECT_NE(out.find("overlap"), std::string::npos);
-
-    EXPECT_EQ(run("diff " + path("p.qv4") + " " + path("p.qv4")), 0);
-    EXPECT_EQ(run("diff " + path("p.qv4") + " " + path("q.qv4")), 1);
+    runAll({{"export @p.qv4 -o @p.json", 0}, {"import @p.json -o @q.qv4", 0}});
+    EXPECT_EQ(readText(path("p.qv4")), readText(path("q.qv4")));
+    // The analog module moved over the digital one.
+    std::string overlap = kBill;
+    overlap.replace(overlap.rfind("}]"), 1, R"(, "set": {"InBase": 0, "ModFlags": 16384}})");
+    write(dir / "bom.json", overlap);
+    runAll(
+        {{"build @bom.json -o @r.qv4", 0}, {"check @r.qv4", 1}, {"diff @p.qv4 @q.qv4", 0}, {"diff @p.qv4 @r.qv4", 1}});
     EXPECT_NE(out.find("QMV2.E301 changed: ModFlags"), std::string::npos) << out;
-}
-
-TEST_F(Cli, IoList)
-{
-    ASSERT_EQ(buildProject(), 0) << err;
-    ASSERT_EQ(run("iolist " + path("p.qv4") + " --mnemonics de --separator ';'"), 0) << err;
-    EXPECT_EQ(out,
-              "station;slot;order_number;designation;direction;first_byte;last_byte;bytes;address\r\n"
-              "0;1;QMV2.D110;DI 16x DC 24V;input;0;1;2;E 0.0..E 1.7\r\n"
-              "0;2;QMV2.E301;AI 8x 12 bit;input;256;271;16;EB 256..EB 271\r\n");
-
-    // A file gets a byte-order mark, is not replaced without --force, and is
-    // not written at all when the project cannot be read.
-    ASSERT_EQ(run("iolist " + path("p.qv4") + " -o " + path("io.csv")), 0) << err;
-    const std::string csv = readText(path("io.csv"));
-    EXPECT_EQ(csv.substr(0, 10), "\xEF\xBB\xBFstation");
-    EXPECT_NE(csv.find(",IB 256..IB 271\r\n"), std::string::npos);
-    write(dir / "io.csv", "old");
-    EXPECT_EQ(run("iolist " + path("p.qv4") + " -o " + path("io.csv")), 1);
-    EXPECT_EQ(readText(path("io.csv")), "old");
-    EXPECT_EQ(run("iolist " + path("p.qv4") + " -o " + path("io.csv") + " --force"), 0);
-    EXPECT_EQ(readText(path("io.csv")), csv);
-    EXPECT_EQ(run("iolist " + path("missing.qv4") + " -o " + path("new.csv")), 3);
-    EXPECT_FALSE(fs::exists(dir / "new.csv"));
-    EXPECT_EQ(run("iolist " + path("p.qv4") + " --separator tab"), 2);
-}
-
-TEST_F(Cli, CatalogFind)
-{
-    ASSERT_EQ(run("catalog --find r300"), 0) << err;
-    EXPECT_NE(out.find("CPU QMV"), std::string::npos);
-    EXPECT_NE(out.find("CPU 300 family 2"), std::string::npos);
-    EXPECT_EQ(run("catalog --find nothing-like-it"), 1);
-    EXPECT_NE(err.find("no module matches"), std::string::npos);
 }
 
 }  // namespace

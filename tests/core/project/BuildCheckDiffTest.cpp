@@ -19,21 +19,16 @@ protected:
 
 TEST_F(Bills, PlacementsRunInOrder)
 {
-    auto res = build(R"({"ProjectInfo": {"ProjektName": "Hall2", "Familie": "Press", "Autor": "Service"},
+    auto res = build(R"({"ProjectInfo": {"ProjektName": "Hall2"},
         "placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 5, "module": "QMV2.D110"},
                        {"row": 6, "module": "QMV2.D310", "InBase": 0, "OutBase": 40, "set": {"PANr": 1}},
                        {"row": 9, "module": "QMV2.T300"}, {"row": 5, "module": "QMV2.D110"}]})");
     ASSERT_EQ(res.status, BuildResult::Ok) << res.message;
     const auto& rows = res.project.rows;
-    EXPECT_EQ(rows[1].BestellNr, "QMV2.R300");
     EXPECT_EQ(rows[6].InBase, 2);  // 0 was taken: the moved address is accepted
     EXPECT_EQ(rows[6].OutBase, 40);
     EXPECT_EQ(rows[6].PANr, 1);
-    EXPECT_EQ(rows[9].SonNbr, 2);
     EXPECT_EQ(res.project.info.ProjektName, "Hall2");
-    EXPECT_EQ(res.project.info.FormatVersion, 3);
-    EXPECT_EQ(res.project.info.Gespeichert, kTrue);
-    EXPECT_EQ(res.project.info.ProjektTitel, "hall2.qv4");
     EXPECT_EQ(res.project.info.ProjektPfad, "/tmp/out/hall2.qv4");
     EXPECT_TRUE(asker.shown.empty());  // the build never asks the user
 }
@@ -46,17 +41,11 @@ TEST_F(Bills, RefusalsNameThePlacement)
         EXPECT_NE(res.message.find("placement 1"), std::string::npos) << res.message;
         EXPECT_NE(res.message.find(words), std::string::npos) << res.message;
     };
-    refused(R"({"row": 2, "module": "QMV2.D110"})", "can't be inserted");
-    refused(R"({"row": 1, "module": "QMV2.R300"})", "Same module");
     refused(R"({"row": 5, "module": "QMV9.NONE"})", "no module");
     refused(R"({"row": 40, "module": "QMV2.D110"})", "no row 40");
     refused(R"({"row": 5, "module": "QMV2.D110", "InBase": 32000})", "maximale Address: 32000");
     refused(R"({"row": 5, "module": "QMV2.T300", "InBase": 8})", "one row");
     refused(R"({"row": 5, "module": "QMV2.D110", "InBase": -4})", "0 or more");
-}
-
-TEST_F(Bills, InvalidBills)
-{
     for (const char* text : {R"([])", R"({"placements": {}})", R"({"placements": [{"row": "1", "module": "X"}]})",
                              R"({"placements": [{"row": 1, "module": "QMV2.R300", "set": {"Nope": 1}}]})",
                              R"({"ProjectInfo": {"Who": "me"}})", R"({"extra": 1})"}) {
@@ -64,40 +53,13 @@ TEST_F(Bills, InvalidBills)
     }
 }
 
-class ModuleOk : public ProjectFixture {
-protected:
-    ModuleOk() { put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D310", "#6"}}); }
-    ModuleOkResult ok(long in, long out)
-    {
-        table.prepareDialog(6);
-        return runModuleOk(table, {in, out, true, true});
-    }
-};
-
-TEST_F(ModuleOk, MovedAddressesAskInputsFirst)
+// Both ranges of a module moved: the question for the inputs comes first.
+TEST_F(Bills, ModuleOkAsksForInputsFirst)
 {
-    ASSERT_TRUE(place("QMV2.D310", 7));  // inputs 3, outputs 1
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D310", "#6"}, {"QMV2.D310", "#7"}});
     asker.expect("Next free address:4", answer::Yes).expect("Next free address:2", answer::Yes);
     table.prepareDialog(6);
     EXPECT_EQ(runModuleOk(table, {3, 1, true, true}), ModuleOkResult::Written);
-}
-
-TEST_F(ModuleOk, DeclinedMoveKeepsTheRow)
-{
-    const RowEintrag before = table.record(6);
-    asker.expect("next free address", answer::No);
-    EXPECT_EQ(ok(0, 0), ModuleOkResult::MoveDeclined);
-    EXPECT_EQ(table.record(6), before);
-    EXPECT_EQ(table.cell(6, 1), "QMV2.D310");
-    EXPECT_EQ(app.CurrentModule.InBase, 2);  // the dialog shows the proposal
-}
-
-TEST_F(ModuleOk, LimitIsCheckedFirst)
-{
-    asker.expect("maximale Address", answer::Ok);
-    EXPECT_EQ(ok(32000, 0), ModuleOkResult::LimitRefused);
-    EXPECT_EQ(table.cell(6, 1), "QMV2.D310");
-    EXPECT_EQ(ok(31999, 0), ModuleOkResult::Written);
 }
 
 class CheckAndDiff : public ProjectFixture {};
@@ -108,9 +70,7 @@ TEST_F(CheckAndDiff, CheckFindsOverlapsLimitsAndUnknownModules)
     auto clean = checkProject(table, app.ModulKatalog);
     EXPECT_TRUE(clean.problems.empty());
     ASSERT_EQ(clean.lines.size(), 3u);
-    EXPECT_EQ(clean.lines[1].slot, "1");
     EXPECT_EQ(clean.lines[1].inputs, "0..1");
-    EXPECT_EQ(clean.lines[1].outputs, "-");
 
     table.record(6).ModFlags = flags::Inputs | flags::Outputs;
     table.record(6).InCnt = 4;  // inputs 0..3 now overlap slot 1
@@ -142,13 +102,11 @@ TEST_F(CheckAndDiff, DiffNamesWhatChanged)
     other.FktDelete();  // removed
     other.setCurrentRow(10);
     ASSERT_TRUE(other.DblClickInTree(indexOf(app.ModulKatalog, "QMV2.E301")));  // placed
-    auto lines = diffProjects(table, other);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "project information: Autor \"\" -> \"Service\"");
-    EXPECT_EQ(lines[1], "slot 1 (row 5): QMV2.D110 changed: Param1 0 -> 3");
-    EXPECT_EQ(lines[2], "QMV2.D210 moved from slot 2 (row 6) to slot 5 (row 9)");
-    EXPECT_EQ(lines[3], "slot 3 (row 7): QMV2.D310 removed");
-    EXPECT_EQ(lines[4], "slot 6 (row 10): QMV2.E301 placed");
+    EXPECT_EQ(diffProjects(table, other),
+              (std::vector<std::string>{"project information: Autor \"\" -> \"Service\"",
+                                        "slot 1 (row 5): QMV2.D110 changed: Param1 0 -> 3",
+                                        "QMV2.D210 moved from slot 2 (row 6) to slot 5 (row 9)",
+                                        "slot 3 (row 7): QMV2.D310 removed", "slot 6 (row 10): QMV2.E301 placed"}));
 }
 
 }  // namespace

@@ -7,54 +7,29 @@
 namespace rm::test {
 namespace {
 
-using Labels = std::vector<std::string>;
-
 class Placement : public ProjectFixture {};
 
+// Each CPU builds the rows of its own slots; an exchanged CPU rebuilds them.
 TEST_F(Placement, CpusBuildTheirRows)
 {
-    EXPECT_EQ(table.rowCount(), 2);
-    EXPECT_EQ(table.getCPUBestell(), "");
-    EXPECT_EQ(table.FindStation(1), 1);
-    struct Row {
-        const char* order;
-        const char* labels;  // "" when not checked
-        int rowsEnd, port;   // 0 when not checked
-        std::vector<std::pair<int, int>> kinds;
-    };
-    const Row rows[] = {
-        {"QMV2.R300",
-         "A B1 B2 1-8 +",
-         4,
-         1,
-         {{1, kind::CpuRow}, {2, kind::SlotA}, {4, kind::SlotB}, {5, kind::Slot}, {13, kind::Connector}}},
-        {"QMV2.R310", "A B1 1-8", 3, 0, {}},
-        {"QMV3.R400", "M1 M2 MB 1-16 +", 0, 0, {{2, kind::SlotM}, {4, kind::SlotMB}}},
-        {"QMV1.R200", "", 0, 2, {}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.order);
-        put({{r.order, "#1", true, table.lastRow() > 1 ? "exchange the CPU" : "", answer::Yes}});
-        if (*r.labels) {
-            EXPECT_EQ(labels(), labelsOf(r.labels));
-        }
-        if (r.rowsEnd) {
-            EXPECT_EQ(table.record(1).CpuRowsEnd, r.rowsEnd);
-        }
-        if (r.port) {
-            EXPECT_EQ(table.record(1).Cpu.PortNumber, r.port);
-        }
-        for (auto [row, k] : r.kinds) EXPECT_EQ(table.RowIs(row), k) << row;
-        if (r.port != 1) continue;
-        // The first CPU: defaults given on insertion, its cells, and the
-        // selection moved on to the first free row.
-        EXPECT_EQ(table.record(1).Cpu.IndexDB, 900);
-        EXPECT_EQ(table.cell(1, 1), r.order);
-        for (int c = 3; c < 7; ++c) EXPECT_EQ(table.cell(1, c), "");
-        EXPECT_TRUE(table.labelsRightAligned());
-        EXPECT_TRUE(table.changed());
-        EXPECT_EQ(table.currentRow(), 2);
-    }
+    put({{"QMV2.R300", "#1"}});
+    EXPECT_EQ(labels(), "A B1 B2 1 2 3 4 5 6 7 8 +");
+    EXPECT_EQ(table.record(1).CpuRowsEnd, 4);
+    EXPECT_EQ(table.record(1).Cpu.PortNumber, 1);
+    for (auto [row, k] : {std::pair{1, kind::CpuRow}, {2, kind::SlotA}, {4, kind::SlotB}, {13, kind::Connector}})
+        EXPECT_EQ(table.RowIs(row), k) << row;
+    EXPECT_TRUE(table.labelsRightAligned());
+    EXPECT_TRUE(table.changed());
+    EXPECT_EQ(table.currentRow(), 2);  // the first free row
+
+    put({{"QMV2.R310", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(labels(), "A B1 1 2 3 4 5 6 7 8");
+    EXPECT_EQ(table.record(1).CpuRowsEnd, 3);
+    put({{"QMV3.R400", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(labels(), "M1 M2 MB 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 +");
+    EXPECT_EQ(table.RowIs(4), kind::SlotMB);
+    put({{"QMV1.R200", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(table.record(1).Cpu.PortNumber, 2);
 }
 
 // Sequences of places where each refused one names its rule and changes nothing.
@@ -64,11 +39,6 @@ struct Script {
     std::vector<ProjectFixture::Put> steps;
     int lastRow = 0;  // checked when given
 };
-
-void PrintTo(const Script& s, std::ostream* os)
-{
-    *os << s.name;
-}
 
 class PlacementScript : public ProjectFixture, public ::testing::WithParamInterface<Script> {};
 
@@ -82,14 +52,14 @@ TEST_P(PlacementScript, Runs)
 }
 
 const Script kScripts[] = {
-    {"CpuOnlyInRowOneAndNeverTwice",
+    {"RowOneTakesOneCpuAndNothingElse",
      {},
-     {{"QMV2.R300", "#1"},
+     {{"QMV2.D110", "#1", false, "can't be inserted"},
+      {"QMV2.R300", "#1"},
       {"QMV2.R310", "1", false, "can't be inserted|Slot 1 does not take QMV2.R310."},
       {"QMV2.R300", "#1", false, "Same module"},
       {"QMV2.D110", "1"},
       {"QMV2.R310", "#1", false, "exchange the CPU", answer::No}}},
-    {"RowsWithoutACpuAcceptNothingButACpu", {}, {{"QMV2.D110", "#1", false, "can't be inserted"}}},
     {"SlotGroups",  // 8 slots in groups of 4
      {},
      {{"QMV2.R300", "#1"},
@@ -130,7 +100,9 @@ const Script kScripts[] = {
       {"QMV2.X100", "#94", false, "The rows of QMV2.X100 would not fit below row 100."},
       {"QMV2.X110", "#94"}},  // 4 slots: rows 95..98
      98},
-    {"ExtraSlots",
+    // An unknown sub-entry is refused; the same module again on slot 3:
+    // nothing happens and nothing is asked.
+    {"ExtraSlotsUnknownSubEntriesAndOverwriting",
      {},
      {{"QMV2.R300", "#1"},
       {"QMV2.A100", "A"},
@@ -138,86 +110,39 @@ const Script kScripts[] = {
       {"QMV2.B100", "B2"},
       {"QMV2.A100", "1", false, "can't be inserted"},
       {"QMV2.D110", "A", false, "can't be inserted"},
-      {"QMV2.N040", "2"}}},  // no addresses, but allowed in a slot
+      {"QMV2.N040", "2"},  // no addresses, but allowed in a slot
+      {"QMV2.M200", "1", false, "can't be inserted"},
+      {"QMV2.D110", "3"},
+      {"QMV2.D110", "3", false},
+      {"QMV2.D210", "3", false, "overwrite the actual module", answer::No}}},
     {"RestrictedCpuAcceptsOnlyMarkedExtraSlotModules",
      {},
      {{"QMV1.R200", "#1"}, {"QMV2.A100", "#2", false, "can't be inserted"}, {"QMV2.A101", "#2"}}},
-    {"UnknownSubEntryIsRefused", {}, {{"QMV2.R300", "#1"}, {"QMV2.M200", "1", false, "can't be inserted"}}},
-    // The same module again: nothing happens and nothing is asked.
-    {"OverwritingAsks",
-     {},
-     {{"QMV2.R300", "#1"},
-      {"QMV2.D110", "2"},
-      {"QMV2.D110", "2", false},
-      {"QMV2.D210", "2", false, "overwrite the actual module", answer::No}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Placement, PlacementScript, ::testing::ValuesIn(kScripts),
                          [](const auto& p) { return std::string(p.param.name); });
 
-// A module of several rows asks when any of its rows is taken, and replaces
-// what it overwrites.
-TEST_F(Placement, AfterwardsTheTableHoldsOnlyWhatWasPlaced)
+TEST_F(Placement, ModuleRowsAndTheirCells)
 {
-    put({{"QMV2.R300", "#1"},
-         {"QMV2.D110", "2"},
-         {"QMV2.T300", "1", true, "overwrite the actual module", answer::Yes}});
-    EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
-    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 6, 7}));
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.T300", "2"}, {"QMV2.D110", "5"}});
+    using Cells = std::vector<std::string>;
+    auto cells = [&](int r) { return Cells{table.cell(r, 1), table.cell(r, 3), table.cell(r, 4), table.cell(r, 5)}; };
+    EXPECT_EQ(cells(5), (Cells{"QMV2.D110", "0", "-", "2"}));
+    EXPECT_EQ(cells(7), (Cells{"QMV2.T300-1", "-", "-", "-"}));
+    EXPECT_EQ(table.cell(8, 1), "QMV2.T300-2");
+    EXPECT_EQ(table.record(6).SonNbr, 2);
+    EXPECT_EQ(table.record(7).SonNbr, 1);
+    EXPECT_EQ(table.GetLineParent(8), 6);
+    EXPECT_EQ(table.GetLineParent(6), 6);
 
-    // Exchanging the CPU leaves no hidden records: the input range of the
-    // removed module is free again.
-    put({{"QMV2.X100", "+"}, {"QMV2.R310", "#1", true, "exchange the CPU", answer::Yes}});
-    EXPECT_EQ(usedRecords(table), std::vector<int>{1});
-    put({{"QMV2.D110", "1"}});
-    EXPECT_EQ(table.record(slotRow("1")).InBase, 0);
-}
-
-TEST_F(Placement, ModuleCells)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.D210", "2"}});
-    EXPECT_EQ((std::vector<std::string>{table.cell(5, 1), table.cell(5, 2), table.cell(5, 3), table.cell(5, 4),
-                                        table.cell(5, 5), table.cell(5, 6)}),
-              (std::vector<std::string>{"QMV2.D110", "DI 16x DC 24V", "0", "-", "2", "-"}));
-    EXPECT_EQ(table.cell(6, 3), "-");
-    EXPECT_EQ(table.cell(6, 4), "0");
-    EXPECT_EQ(table.cell(6, 6), "2");
-    const RowEintrag& r = table.record(5);
-    EXPECT_EQ(r.IsPlaced, kTrue);
-    EXPECT_EQ(r.HasDialog, kTrue);
-    EXPECT_EQ(r.IsHead, kTrue);
-}
-
-TEST_F(Placement, SeveralRowModules)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.T300", "1"}});
-    EXPECT_EQ(table.cell(5, 1), "QMV2.T300");
-    EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
-    EXPECT_EQ(table.cell(7, 1), "QMV2.T300-2");
-    EXPECT_EQ(table.record(5).SonNbr, 2);
-    EXPECT_EQ(table.record(6).SonNbr, 1);
-    EXPECT_EQ(table.record(6).Bezeichnung, " ");
-    EXPECT_EQ(table.record(6).HasDialog, kFalse);
-    EXPECT_EQ(table.GetLineParent(7), 5);
-    EXPECT_EQ(table.GetLineParent(5), 5);
-    EXPECT_EQ(table.currentRow(), 8);
-
-    // The second row of the encoder is its Y axis definition.
-    put({{"QMV2.K084", "5"}});
-    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
-    EXPECT_EQ(table.record(10).Bezeichnung, "Two-axis encoder axis Y");
-    EXPECT_EQ(table.record(10).HasDialog, kTrue);
-    // Each row gets its own addresses; 0x84 keeps them at 256 or above.
-    EXPECT_EQ(table.record(9).InBase, 256);
-    EXPECT_EQ(table.record(10).InBase, 260);
-
-    // Clearing any row of a module clears all of its rows.
-    table.ClearModuleRows(false, 6);
-    for (int r = 5; r <= 7; ++r) {
+    // Clearing any row of a module clears all of its rows and nothing else.
+    table.ClearModuleRows(false, 7);
+    for (int r = 6; r <= 8; ++r) {
         EXPECT_TRUE(table.rowEmpty(r));
         EXPECT_TRUE(table.record(r).isEmpty());
     }
-    EXPECT_EQ(table.cell(9, 1), "QMV2.K084");
+    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 9}));
 }
 
 TEST_F(Placement, ThirdSlotGroupAcceptsModules)
@@ -231,13 +156,6 @@ TEST_F(Placement, ThirdSlotGroupAcceptsModules)
          {"QMV3.T300", "9"},
          {"QMV3.T300", "14"},
          {"QMV3.T300", "11", false, "can't be inserted"}});
-}
-
-TEST_F(Placement, ExtensionRacks)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.X100", "+"}});
-    EXPECT_EQ(table.record(13).CpuRowsEnd, 1);
-    EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 + 9-16 +"));
 }
 
 // A rack only on a "+" row and a CPU only in row 1, whatever the other flags
@@ -268,16 +186,27 @@ TEST_F(Placement, StationsOnlyInTheirOwnRows)
     EXPECT_EQ(table.rowCount(), rows);
 }
 
-TEST_F(Placement, ReplacingARackRebuildsItsRows)
+// A replaced rack rebuilds its rows; a module of several rows asks when any
+// of its rows is taken and replaces what it overwrites; an exchanged CPU
+// leaves no hidden records behind, so their ranges are free again.
+TEST_F(Placement, ReplacingLeavesOnlyWhatWasPlaced)
 {
-    put({{"QMV2.R300", "#1"},
-         {"QMV2.X100", "+"},
-         {"QMV2.D110", "10"},
-         {"QMV2.X110", "#13", true, "exchange the CPU", answer::Yes}});
-    EXPECT_EQ(labels(), labelsOf("A B1 B2 1-8 + 9-12"));
+    put({{"QMV2.R300", "#1"}, {"QMV2.X100", "+"}});
+    EXPECT_EQ(table.record(13).CpuRowsEnd, 1);
+    EXPECT_EQ(labels(), "A B1 B2 1 2 3 4 5 6 7 8 + 9 10 11 12 13 14 15 16 +");
+    put({{"QMV2.D110", "10"}, {"QMV2.X110", "#13", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(labels(), "A B1 B2 1 2 3 4 5 6 7 8 + 9 10 11 12");
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 13}));
     // The new rack's own slot group: 4 slots, so a 3-row module fits at slot 10.
-    put({{"QMV2.T300", "10"}});
+    put({{"QMV2.T300", "10"},
+         {"QMV2.D110", "2"},
+         {"QMV2.T300", "1", true, "overwrite the actual module", answer::Yes}});
+    EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
+    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 6, 7, 13, 15, 16, 17}));
+    put({{"QMV2.R310", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(usedRecords(table), std::vector<int>{1});
+    put({{"QMV2.D110", "1"}});
+    EXPECT_EQ(table.record(slotRow("1")).InBase, 0);
 }
 
 TEST_F(Placement, ExtraSlotsOfAnotherCpu)
@@ -288,47 +217,6 @@ TEST_F(Placement, ExtraSlotsOfAnotherCpu)
         EXPECT_FALSE(table.IsAllowedInRow(app.ModulKatalog.LookupCatalog("QMV2.A100"), r));
         EXPECT_FALSE(table.IsAllowedInRow(app.ModulKatalog.LookupCatalog("QMV3.D110"), r));
     }
-}
-
-TEST_F(Placement, DialogChoice)
-{
-    const std::tuple<const char*, int, int, DialogKind> rows[] = {
-        {"Q.E321", 0x6000, 0, DialogKind::Positioning},
-        {"Q.K222", 0x6000, 0, DialogKind::Positioning},
-        {"Q.K202", 0x6000, 0, DialogKind::Counter},
-        {"Q.K205", 0x6000, 0, DialogKind::Encoder},
-        {"Q.E325", 0x6000, 0, DialogKind::Temperature},
-        {"Q.X", 0x6000, 0x84, DialogKind::TwoAxisEncoder},
-        {"Q.X", 0x6000, 0x184, DialogKind::DigitalCombined},
-        {"Q.K202", 0x7000, 0, DialogKind::AnalogCombined},
-        {"Q.X", 0x5000, 0, DialogKind::AnalogInput},
-        {"Q.X", 0x4000, 0, DialogKind::DigitalInput},
-        {"Q.X", 0x3000, 0, DialogKind::AnalogOutput},
-        {"Q.X", 0x2000, 0, DialogKind::DigitalOutput},
-        {"Q.X", 0x0800, 0, DialogKind::Cpu},
-        {"Q.X", 0x0400, 0, DialogKind::None},
-    };
-    for (const auto& [order, flagsValue, ident, expected] : rows) {
-        RowEintrag r;
-        r.BestellNr = order;
-        r.ModFlags = static_cast<int16_t>(flagsValue);
-        r.setIdentWord(ident);
-        EXPECT_EQ(dialogFor(r), expected) << order << " " << flagsValue << " " << ident;
-    }
-}
-
-TEST_F(Placement, TwoAxisEncoderDialogCarriesItsSecondRow)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.K084", "1"}});
-    ASSERT_EQ(table.prepareDialog(5), DialogKind::TwoAxisEncoder);
-    EXPECT_EQ(app.CurrentSlotText, "1");
-    EXPECT_EQ(app.CurrentStationText, "QMV2.R300");
-    EXPECT_EQ(app.NextModule, table.record(6));
-    app.CurrentModule.Param1 = 7;
-    app.NextModule.Param1 = 9;
-    table.finishDialog(5, DialogKind::TwoAxisEncoder);
-    EXPECT_EQ(table.record(5).Param1, 7);
-    EXPECT_EQ(table.record(6).Param1, 9);
 }
 
 }  // namespace

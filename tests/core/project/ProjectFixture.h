@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,23 +23,21 @@ public:
         EXPECT_EQ(table.currentRow(), row) << "row " << row << " does not exist";
         return table.DblClickInTree(indexOf(app.ModulKatalog, order));
     }
-    // The labels of column 0, rows 1 to the last.
-    std::vector<std::string> labels(const ProjectTable& t) const
+    // The labels of column 0 from row 2 to the last, separated by spaces.
+    std::string labels() const
     {
-        std::vector<std::string> out;
-        for (int r = 1; r <= t.lastRow(); ++r) out.push_back(t.cell(r, 0));
+        std::string out;
+        for (int r = 2; r <= table.lastRow(); ++r) out += (r > 2 ? " " : "") + table.cell(r, 0);
         return out;
     }
-    std::vector<std::string> labels() const { return labels(table); }
     // Row of the slot with this label.
-    int slotRow(const std::string& label, const ProjectTable& t) const
+    int slotRow(const std::string& label) const
     {
-        for (int r = 1; r <= t.lastRow(); ++r)
-            if (t.cell(r, 0) == label) return r;
+        for (int r = 1; r <= table.lastRow(); ++r)
+            if (table.cell(r, 0) == label) return r;
         ADD_FAILURE() << "no slot " << label;
         return 1;
     }
-    int slotRow(const std::string& label) const { return slotRow(label, table); }
     // Records that are not empty, by row.
     std::vector<int> usedRecords(const ProjectTable& t) const
     {
@@ -75,7 +72,6 @@ public:
         std::string asks = {};
         int reply = answer::Ok;
     };
-    int rowOf(const std::string& slot) const { return slot[0] == '#' ? std::stoi(slot.substr(1)) : slotRow(slot); }
     // Places step by step; a refused step leaves every row as it was.
     void put(const std::vector<Put>& steps)
     {
@@ -85,7 +81,7 @@ public:
             if (!s.asks.empty()) asker.expect(first, s.reply);
             const auto before = table.RowArray();
             const int rows = table.rowCount();
-            ASSERT_EQ(place(s.order, rowOf(s.slot)), s.ok);
+            ASSERT_EQ(place(s.order, s.slot[0] == '#' ? std::stoi(s.slot.substr(1)) : slotRow(s.slot)), s.ok);
             if (s.asks.size() > first.size()) {
                 EXPECT_NE(asker.shown.back().prompt.find(s.asks.substr(first.size() + 1)), std::string::npos);
             }
@@ -94,23 +90,6 @@ public:
             EXPECT_EQ(table.rowCount(), rows);
         }
     }
-    // Expected labels of rows 1 on: "A B1 1-8 +" stands for "", "A", "B1", "1" to "8", "+".
-    static std::vector<std::string> labelsOf(const std::string& shorthand)
-    {
-        std::vector<std::string> out{""};
-        std::istringstream in(shorthand);
-        for (std::string w; in >> w;) {
-            const auto dash = w.find('-');
-            if (dash == std::string::npos || dash == 0) {
-                out.push_back(w);
-                continue;
-            }
-            for (int i = std::stoi(w.substr(0, dash)); i <= std::stoi(w.substr(dash + 1)); ++i)
-                out.push_back(std::to_string(i));
-        }
-        return out;
-    }
-
     ScriptedAsker asker;
     AppState app{asker};
     ProjectTable table{app};

@@ -20,42 +20,28 @@ std::string typeKeys(std::string field, const std::u32string& keys)
     return field;
 }
 
-TEST(ProjectInfoForm, KeyFilter)
+// Letters, the six between Z and a, digits after the first character; eight
+// characters at most, yet a longer value from a file can be shortened.
+TEST(ProjectInfoForm, KeyFilterAndReservedWords)
 {
-    EXPECT_EQ(typeKeys("", U"1abc"), "abc");
-    EXPECT_EQ(typeKeys("", U"a b.c-d9"), "abcd9");
-    EXPECT_EQ(typeKeys("", U"_x[\\]^`"), "_x[\\]^`");  // the six between Z and a
-    EXPECT_EQ(typeKeys("", U"@{/:"), "");              // just outside the ranges
-    EXPECT_EQ(typeKeys("a", U"/:{\u00e9\t"), "a");
-    // Eight characters at most; Backspace and Enter still work then, and a
-    // longer value from a file can be shortened but not lengthened.
+    EXPECT_EQ(typeKeys("", U"1a b.c-d9"), "abcd9");
+    EXPECT_EQ(typeKeys("", U"_x[\\]^`"), "_x[\\]^`");
+    EXPECT_EQ(typeKeys("a", U"@{/:\u00e9\t"), "a");
     EXPECT_EQ(typeKeys("", U"abcdefghi"), "abcdefgh");
     EXPECT_EQ(typeKeys("abcdefgh", U"\bx1"), "abcdefgx");
     EXPECT_EQ(typeKeys("abcdefghij", U"k\b"), "abcdefghi");
     EXPECT_TRUE(ProjectInfoForm::acceptsChar("\u00e4bcdefg", U'h'));  // counts characters, not bytes
-    EXPECT_EQ(ProjectInfoForm::headerKey("", U'\r'), HeaderKey::Confirm);
     EXPECT_EQ(ProjectInfoForm::headerKey("abcdefgh", U'\r'), HeaderKey::Confirm);
-    EXPECT_EQ(typeKeys("a", U"\b1"), "");
-}
 
-TEST(ProjectInfoForm, ReservedWords)
-{
-    EXPECT_TRUE(ProjectInfoForm::isReserved(0, "NaMe"));
-    EXPECT_TRUE(ProjectInfoForm::isReserved(1, "Family"));
-    EXPECT_TRUE(ProjectInfoForm::isReserved(1, "FAMILY"));
-    EXPECT_TRUE(ProjectInfoForm::isReserved(2, "author"));
-    EXPECT_FALSE(ProjectInfoForm::isReserved(1, "Family1"));
-    EXPECT_FALSE(ProjectInfoForm::isReserved(1, "name"));  // another field's word
-    EXPECT_FALSE(ProjectInfoForm::isReserved(3, ""));
+    // Each field's own word, in any case.
     ProjectInfoForm form;
-    form.header = {"Hall2", "Press", "Author"};
+    form.header = {"Family", "Family1", "AUTHOR"};
     EXPECT_EQ(form.reservedField(), 2);
 }
 
 TEST(ProjectInfoForm, HandsBackOnlyEditedFieldsWithCrLfLineBreaks)
 {
     ProjectInfo info;
-    info.ProjektTitel = "hall2.qv4";
     info.ProjektName = "Hall2";
     info.Beschreibung = "Line 1\r\nLine 2";
     info.InfoBestaetigt = kTrue;
@@ -81,7 +67,6 @@ TEST(ProjectInfoForm, HandsBackOnlyEditedFieldsWithCrLfLineBreaks)
     EXPECT_EQ(info.Beschreibung, "Line 1\r\nLine 2");
     EXPECT_EQ(info.Notizen, "first\r\nsecond\r\n");
     EXPECT_EQ(info.InfoBestaetigt, kTrue);
-    EXPECT_EQ(info.ProjektTitel, "hall2.qv4");
 }
 
 }  // namespace
