@@ -4,6 +4,7 @@
 
 #include "core/app/Language.h"
 #include "core/catalog/CatalogTree.h"
+#include "core/project/ProjectTable.h"
 #include "support/TestSupport.h"
 
 namespace rm {
@@ -66,6 +67,23 @@ TEST(ShippedData, EveryEntryResolves)
                 EXPECT_NE(cat.indexOf(r.SubList.at(static_cast<std::size_t>(k))), 0) << r.BestellNr << " entry " << k;
         }
     }
+}
+
+// Which dialog a module opens decides which parameter bytes it gets.
+TEST(ShippedData, EachModuleOpensItsOwnDialog)
+{
+    using enum DialogKind;
+    const ModuleCatalog cat = load("NURA_E.txt");
+    const std::pair<const char*, DialogKind> cases[] = {
+        {"QMV2.G110", DigitalInput},   {"QMV2.G210", DigitalOutput}, {"QMV2.G310", DigitalCombined},
+        {"QMV2.E110", AnalogInput},    {"QMV2.E210", AnalogOutput},  {"QMV2.E410", AnalogCombined},
+        {"QMV2.E325", Temperature},    {"QMV2.K202", Counter},       {"QMV2.K205", Encoder},
+        {"QMV3.K240", TwoAxisEncoder}, {"QMV3.K201", Positioning},   {"QMV3.K211", Positioning},
+        {"QMV3.K221", Positioning},    {"QMV3.K222", Positioning},   {"QMV3.E321", Positioning},
+        {"QMV3.E322", Positioning},    {"QMV2.R230", Cpu},           {"QMV2.X204", None},
+        {"QMV2.P010", None},
+    };
+    for (const auto& [order, dialog] : cases) EXPECT_EQ(dialogFor(cat.LookupCatalog(order)), dialog) << order;
 }
 
 }  // namespace
