@@ -55,9 +55,7 @@ TEST_F(WriteDb, ExistingFileIsReplacedOnlyAfterOk)
     asker.expect("already exist", answer::Cancel);
     EXPECT_EQ(writeDB(table, 0, 0), 0);
     EXPECT_EQ(readText(target().string()), "old");
-    ASSERT_EQ(asker.shown.size(), 1u);
-    EXPECT_EQ(asker.shown[0].title, " Existing Data");
-    EXPECT_EQ(asker.shown[0].style, style::OkCancel + style::Exclamation);
+    EXPECT_EQ(asker.shown.size(), 1u);
 
     asker.expect("already exist", answer::Ok);
     EXPECT_EQ(writeDB(table, 0, 0), 1);
