@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/dbgen/SourceFixture.h"
@@ -51,16 +53,14 @@ protected:
         }
         return out;
     }
-    static std::string valueOf(const std::vector<std::string>& fields, const std::string& name)
-    {
-        for (const auto& f : fields)
-            if (f.rfind(name + " : ", 0) == 0) return f.substr(f.find(":= ") + 3);
-        return "<missing " + name + ">";
-    }
-    // The values of `names`, as valueOf gives them.
+    // The values of the fields `names`, "<missing name>" where there is none.
     static std::vector<std::string> valuesOf(const std::vector<std::string>& fields, std::vector<std::string> names)
     {
-        for (auto& n : names) n = valueOf(fields, n);
+        for (auto& n : names) {
+            auto f =
+                std::find_if(fields.begin(), fields.end(), [&](const auto& l) { return l.starts_with(n + " : "); });
+            n = f == fields.end() ? "<missing " + n + ">" : f->substr(f->find(":= ") + 3);
+        }
         return names;
     }
     // Which of the texts occur in `text`.
@@ -97,22 +97,16 @@ TEST_F(IoBlock, ProjectWithoutModulesAndWithoutHeaderTexts)
 TEST_F(IoBlock, OnlyTheExactExtendedIdentifiersSwitchTheLayout)
 {
     placeCpu("QMV2.R310");
-    const int slot1 = slotRow("1");
+    place("QMV2.A100", slotRow("A"));
+    table.record(slotRow("A")).setIdentWord(0x42);
+    // Rows of the CPU block are never examined: the eight empty numbered slots are the only structures.
+    EXPECT_EQ(occurs(source(), {"VERSION : 0.1", "QMV2.A100", "Modul7 : STRUCT  //\r\n", "Modul8"}),
+              (std::vector<bool>{true, false, true, false}));
     for (int kenn : {0x35, 0x67, 0x42, 0x62, 0x63, 0x65, 0x8042, 0x0142, 0x6300, 0x41, 0x11}) {
-        writeRow(slot1, module("QMV2.X", kenn));
+        writeRow(slotRow("1"), module("QMV2.X", kenn));
         const bool extended = kenn < 0x100 && kenn != 0x41 && kenn != 0x11;
         EXPECT_NE(source().find(extended ? "VERSION : 0.2" : "VERSION : 0.1"), std::string::npos) << std::hex << kenn;
     }
-}
-
-TEST_F(IoBlock, RowsOfTheCpuBlockAreNeverExamined)
-{
-    placeCpu("QMV2.R310");
-    place("QMV2.A100", slotRow("A"));
-    table.record(slotRow("A")).setIdentWord(0x42);
-    // The eight empty numbered slots are the only structures.
-    EXPECT_EQ(occurs(source(), {"VERSION : 0.1", "QMV2.A100", "Modul7 : STRUCT  //\r\n", "Modul8"}),
-              (std::vector<bool>{true, false, true, false}));
 }
 
 TEST_F(IoBlock, StationRowsAreSkippedAndSlotsNumberOnAcrossTheExtension)
@@ -130,7 +124,7 @@ TEST_F(IoBlock, StationRowsAreSkippedAndSlotsNumberOnAcrossTheExtension)
     const std::string text = source();
     EXPECT_EQ(occurs(text, {"Modul0 : STRUCT  //QMV2.G", "Modul8 : STRUCT  //QMV2.D110", "Modul1 ", "Modul15"}),
               (std::vector<bool>{true, true, false, false}));
-    EXPECT_EQ(valueOf(structureOf(text, "Modul8"), "SlotNbr"), "8;");
+    EXPECT_EQ(valuesOf(structureOf(text, "Modul8"), {"SlotNbr"}), std::vector<std::string>{"8;"});
 }
 
 TEST_F(IoBlock, ExtendedFieldsPerIdentifier)
@@ -156,7 +150,7 @@ TEST_F(IoBlock, ExtendedFieldsPerIdentifier)
 
     const auto plain = structureOf(text, "Modul0");
     EXPECT_EQ(plain.back(), "RetVal : WORD:= W#16#0;");
-    EXPECT_EQ(valueOf(plain, "StrucLen"), "18;");
+    EXPECT_EQ(valuesOf(plain, {"StrucLen"}), std::vector<std::string>{"18;"});
 
     // 0x42: ModKonf from Param3, then minimum and maximum of seven channels.
     const auto ai42 = structureOf(text, "Modul1");
@@ -177,32 +171,23 @@ TEST_F(IoBlock, ExtendedFieldsPerIdentifier)
 TEST_F(IoBlock, ParameterWordsFitTheirDeclaredWidth)
 {
     placeCpu("QMV2.R310");
-    struct Case {
-        const char* order;
-        int16_t p1, p2, p3, p4;
-        const char *mask, *dummyB, *dummyW;
-    };
+    // Order number, Param1..Param4, then mask, dummy_b and dummy_w as written.
+    using Case = std::tuple<const char*, std::array<int16_t, 4>, std::vector<std::string>>;
     const Case cases[] = {
-        {"QMV3.E304", 0, 0, 0x55, -2, "0", "0", "FFFE"},   // E304: Param4 alone
-        {"QMV2.D110", 0, 0, 1, 2, "0", "0", "102"},        // Param3 * 256 + Param4
-        {"QMV2.D110", 0, 0, 0, -2, "0", "0", "FFFE"},      // low word of FFFFFFFE
-        {"QMV2.D110", 0, 0, 0x1234, 0, "0", "0", "3400"},  // low word of 123400
-        {"QMV2.D110", -1, 0x1AB, -1, -1, "FF", "AB", "FEFF"},
-        {"E304", 0xFF, 0x7F, 5, -1, "FF", "7F", "FFFF"},  // no "." : the whole text is the type
+        {"QMV3.E304", {0, 0, 0x55, -2}, {"B#16#0;", "B#16#0;", "W#16#FFFE;"}},   // E304: Param4 alone
+        {"QMV2.D110", {0, 0, 1, 2}, {"B#16#0;", "B#16#0;", "W#16#102;"}},        // Param3 * 256 + Param4
+        {"QMV2.D110", {0, 0, 0, -2}, {"B#16#0;", "B#16#0;", "W#16#FFFE;"}},      // low word of FFFFFFFE
+        {"QMV2.D110", {0, 0, 0x1234, 0}, {"B#16#0;", "B#16#0;", "W#16#3400;"}},  // low word of 123400
+        {"QMV2.D110", {-1, 0x1AB, -1, -1}, {"B#16#FF;", "B#16#AB;", "W#16#FEFF;"}},
+        {"E304", {0xFF, 0x7F, 5, -1}, {"B#16#FF;", "B#16#7F;", "W#16#FFFF;"}},  // no "." : the whole text is the type
     };
-    for (const Case& c : cases) {
-        RowEintrag r = module(c.order, 0x11);
-        r.Param1 = c.p1;
-        r.Param2 = c.p2;
-        r.Param3 = c.p3;
-        r.Param4 = c.p4;
+    for (const auto& [order, p, expected] : cases) {
+        RowEintrag r = module(order, 0x11);
+        std::tie(r.Param1, r.Param2, r.Param3, r.Param4) = std::tie(p[0], p[1], p[2], p[3]);
         writeRow(slotRow("1"), r);
         const std::string text = source();
-        SCOPED_TRACE(std::string(c.order) + " " + std::to_string(c.p3) + "/" + std::to_string(c.p4));
-        EXPECT_EQ(valuesOf(structureOf(text, "Modul0"), {"mask", "dummy_b", "dummy_w"}),
-                  (std::vector<std::string>{std::string("B#16#") + c.mask + ";", std::string("B#16#") + c.dummyB + ";",
-                                            std::string("W#16#") + c.dummyW + ";"}));
-        EXPECT_NE(text.find(std::string("   Modul0.dummy_w := W#16#") + c.dummyW + ";\r\n"), std::string::npos);
+        EXPECT_EQ(valuesOf(structureOf(text, "Modul0"), {"mask", "dummy_b", "dummy_w"}), expected) << order << p[3];
+        EXPECT_NE(text.find("   Modul0.dummy_w := " + expected[2] + "\r\n"), std::string::npos);
     }
 }
 

@@ -68,23 +68,14 @@ TEST(CounterForm, EachSettingHasItsOwnBit)
 
 TEST(CounterForm, WordsAreRebuiltFromTheControls)
 {
+    // A record with stray bits is written back without them; bit 0 of Param2 is the gate input.
     CounterForm f;
-    f.load(counterRecord(0, 0, 0));
-    f.countMode = 3;
-    f.invertA = true;
-    f.ccoStatic = true;
-    f.gateInput = 1;  // "ResetC"
-    // Bit 3 and the bits above 7 are never set.
-    EXPECT_EQ(words(stored(f, counterRecord(0, 0x7F00, 0x0F08))), (std::array<int, 4>{0x1234, 1, 0xD4, 0}));
+    f.load(counterRecord(3, static_cast<int16_t>(0xFFFF), static_cast<int16_t>(0xFFFF)));
+    EXPECT_EQ(f.gateInput, 1);
+    // Frequency wins; bit 7 only with the impulse measurement.
+    EXPECT_EQ(words(stored(f)), (std::array<int, 4>{0x1234, 1, 0xFF, 0x57}));
     f.gateInput = -1;  // nothing chosen in the list
     EXPECT_EQ(stored(f, counterRecord(1, 0, 0)).Param2, 0);
-
-    // A record with stray bits is written back without them.
-    CounterForm g;
-    g.load(counterRecord(3, static_cast<int16_t>(0xFFFF), static_cast<int16_t>(0xFFFF)));
-    EXPECT_EQ(g.gateInput, 1);
-    // Frequency wins; bit 7 only with the impulse measurement.
-    EXPECT_EQ(words(stored(g)), (std::array<int, 4>{0x1234, 1, 0xFF, 0x57}));
 }
 
 TEST(CounterForm, InputAInvertedBelongsToTheImpulseMeasurement)
@@ -95,19 +86,12 @@ TEST(CounterForm, InputAInvertedBelongsToTheImpulseMeasurement)
     EXPECT_TRUE(f.measureInvertAEnabled());
     f.measureInvertA = true;
     f.setMeasurement(CounterForm::Frequency);
-    EXPECT_FALSE(f.measureInvertAEnabled());
-    EXPECT_FALSE(f.measureInvertA);
+    EXPECT_FALSE(f.measureInvertAEnabled() || f.measureInvertA);
     EXPECT_EQ(stored(f).Param4, 0x40);
     // Back to impulse: offered again, but unchecked.
     f.setMeasurement(CounterForm::Impulse);
     EXPECT_TRUE(f.measureInvertAEnabled());
     EXPECT_EQ(stored(f).Param4, 0);
-
-    f.load(counterRecord(0, 0, 0x60));  // both bits: frequency
-    EXPECT_EQ(f.measurement, CounterForm::Frequency);
-    f.load(counterRecord(0, 0, 0xA0));  // bit 7 without the impulse measurement is not shown
-    EXPECT_EQ(f.measurement, CounterForm::Period);
-    EXPECT_FALSE(f.measureInvertA);
 }
 
 }  // namespace
