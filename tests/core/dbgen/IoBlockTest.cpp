@@ -40,14 +40,10 @@ protected:
     std::vector<std::string> structureOf(const std::string& text, const std::string& name)
     {
         std::vector<std::string> out;
-        bool in = false;
-        for (std::string l : linesOf(text)) {
+        const auto head = text.find(name + " : STRUCT");
+        if (head == std::string::npos) return out;
+        for (std::string l : linesOf(text.substr(text.find("\r\n", head) + 2))) {
             l.erase(0, l.find_first_not_of(' '));
-            if (l.rfind(name + " : STRUCT", 0) == 0) {
-                in = true;
-                continue;
-            }
-            if (!in) continue;
             if (l == "END_STRUCT;") break;
             out.push_back(l);
         }
@@ -130,41 +126,34 @@ TEST_F(IoBlock, StationRowsAreSkippedAndSlotsNumberOnAcrossTheExtension)
 TEST_F(IoBlock, ExtendedFieldsPerIdentifier)
 {
     placeCpu("QMV2.R310");
-    RowEintrag gateway = module("QMV2.G", 0x35);
-    gateway.ParLen = 0;
-    writeRow(slotRow("1"), gateway);
     RowEintrag ai = module("QMV2.E301", 0x42);
     ai.Param3 = -3;
     ai.ParLen = 30;
     for (int i = 0; i < 7; ++i) ai.KanalWerte.push_back({0, static_cast<int16_t>(-i), static_cast<int16_t>(i), 9});
-    writeRow(slotRow("2"), ai);
+    writeRow(slotRow("1"), ai);
     RowEintrag other = module("QMV2.E302", 0x0142);
     other.Param3 = 1;
     other.Param4 = 2;
-    writeRow(slotRow("3"), other);
+    writeRow(slotRow("2"), other);
     RowEintrag odd = module("QMV2.E311", 0x62);
     odd.ParLen = 7;
     odd.KanalWerte = {{0, -7, 70, 7}};  // channels 1..5 missing: written as zero
-    writeRow(slotRow("4"), odd);
+    writeRow(slotRow("3"), odd);
     const std::string text = source();
 
-    const auto plain = structureOf(text, "Modul0");
-    EXPECT_EQ(plain.back(), "RetVal : WORD:= W#16#0;");
-    EXPECT_EQ(valuesOf(plain, {"StrucLen"}), std::vector<std::string>{"18;"});
-
     // 0x42: ModKonf from Param3, then minimum and maximum of seven channels.
-    const auto ai42 = structureOf(text, "Modul1");
+    const auto ai42 = structureOf(text, "Modul0");
     EXPECT_EQ(ai42.size(), 24u);
     EXPECT_EQ(valuesOf(ai42, {"StrucLen", "RetVal", "ModKonf", "MinVaCh0", "MinVaCh6", "MaxVaCh6", "ResVaCh0"}),
               (std::vector<std::string>{"48;", "W#16#0;", "W#16#FFFD;", "0;", "-6;", "6;", "<missing ResVaCh0>"}));
-    EXPECT_NE(text.find("   Modul1.ModKonf := W#16#FFFD;\r\n   Modul1.MinVaCh0 := 0;\r\n   Modul1.MinVaCh1 := -1;"),
+    EXPECT_NE(text.find("   Modul0.ModKonf := W#16#FFFD;\r\n   Modul0.MinVaCh0 := 0;\r\n   Modul0.MinVaCh1 := -1;"),
               std::string::npos);
 
     // A format code in the high byte keeps the basic parameter fields.
-    EXPECT_EQ(valuesOf(structureOf(text, "Modul2"), {"kenn", "StrucLen", "dummy_w", "ModKonf"}),
+    EXPECT_EQ(valuesOf(structureOf(text, "Modul1"), {"kenn", "StrucLen", "dummy_w", "ModKonf"}),
               (std::vector<std::string>{"W#16#142;", "22;", "W#16#102;", "<missing ModKonf>"}));
     EXPECT_EQ(
-        valuesOf(structureOf(text, "Modul3"), {"StrucLen", "MinVaCh0", "ResVaCh0", "MaxVaCh5", "MinVaCh6", "mask"}),
+        valuesOf(structureOf(text, "Modul2"), {"StrucLen", "MinVaCh0", "ResVaCh0", "MaxVaCh5", "MinVaCh6", "mask"}),
         (std::vector<std::string>{"25;", "-7;", "7;", "0;", "<missing MinVaCh6>", "<missing mask>"}));
 }
 

@@ -54,6 +54,8 @@ TEST(AnalogInput, FormatAndStepOf4Words)
         {"QMV2.E120", 0x0521, 16, kKeep, kKeep, 1, kKeep, 0x0521, 16},  // no code for it: word kept
         {"QMV2.E110", 0x28, 16, kKeep, 1, 0, 0, 0x0020, 8},
         {"QMV2.E110", 0x0520, 8, 4, kKeep, kKeep, 1, 0x0528, 16},
+        {"QMV2.E110", 0xC020, 8, 2, 0, kKeep, kKeep, 0xC020, 8},        // sign bits: 0x8000 is button 1 here,
+        {"QMV2.E120", 0x8021, 16, 2, kKeep, kKeep, kKeep, 0x8021, 16},  // ... button 2 for the other kinds
         {"QMV3.E304", 0x41, 16, kKeep, kKeep, kKeep, 1, 0x0049, 32},
     };
     for (const Case& c : cases) {
@@ -74,20 +76,17 @@ TEST(AnalogInput, FormatAndStepOf4Words)
     EXPECT_EQ(f.inCntFor(true, 16), 16);
 }
 
-// Load shows only formats the module flags offer; another kind has no format and no step of 4.
-TEST(AnalogInput, LoadShowsOfferedFormat)
+// Another kind has no format and no step of 4: its record is kept.
+TEST(AnalogInput, OtherKindsKeepTheirRecord)
 {
-    const std::tuple<int, int, int> cases[] = {
-        {0x0720, 0x77, 0}, {0xC020, 0x77, 2}, {0x8021, 0x45, 2}, {0x0030, 0xFF, -1}};
-    AnalogInputForm f;  // one form, as the dialog is opened again and again
-    for (const auto& [word, flags, shown] : cases) {
-        f.load(module("QMV2.E110", word, flags));
-        EXPECT_EQ(f.rbFormat, shown) << word;
-        EXPECT_EQ(f.page(), AnalogPage::ValueFormat) << word;
-    }
-    EXPECT_FALSE(f.stepOf4Shown());
     const RowEintrag other = module("X.E999", 0x0030);
-    EXPECT_EQ(edited(other, [](AnalogInputForm& g) { g.stepOf4 = true; }), other);
+    EXPECT_EQ(edited(other,
+                     [](AnalogInputForm& f) {
+                         EXPECT_FALSE(f.stepOf4Shown());
+                         f.stepOf4 = true;
+                         f.rbFormat = 2;
+                     }),
+              other);
 }
 
 TEST(AnalogInput, FormatPerChannel)

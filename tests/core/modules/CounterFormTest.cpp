@@ -82,8 +82,7 @@ TEST(CounterForm, InputAInvertedBelongsToTheImpulseMeasurement)
 {
     CounterForm f;
     f.load(counterRecord(0, 0, 0));
-    ASSERT_EQ(f.measurement, CounterForm::Impulse);
-    EXPECT_TRUE(f.measureInvertAEnabled());
+    ASSERT_TRUE(f.measurement == CounterForm::Impulse && f.measureInvertAEnabled());
     f.measureInvertA = true;
     f.setMeasurement(CounterForm::Frequency);
     EXPECT_FALSE(f.measureInvertAEnabled() || f.measureInvertA);
