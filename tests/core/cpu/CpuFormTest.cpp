@@ -53,33 +53,6 @@ protected:
     CpuForm form;
 };
 
-TEST_F(CpuFormTest, PortsAndSlotB2FollowWhatTheCpuOffers)
-{
-    // Port 0 and ports 4 and 5 need their offers True (-1); the stored port shows.
-    RowEintrag odd = cpuWith("QMV2.R230", {&CpuConfig::ComAvail});
-    odd.Cpu.Port0Avail = odd.Cpu.SlotB2Avail = 1;
-    odd.Cpu.PortNumber = 3;
-    form.load(odd);
-    EXPECT_EQ(form.portList, (List{"1", "2", "3"}));
-    EXPECT_EQ(form.ComboPortNumber, "3");
-    // The table builds a B2 row for any non-zero value: its settings show too.
-    EXPECT_TRUE(form.frameSlotB2Visible());
-}
-
-TEST_F(CpuFormTest, CpuOfferingNothingChangesOnlyTheSlotBRates)
-{
-    RowEintrag r = cpuWith("QMV2.R999", {});
-    r.Cpu.SlotBFast = {kTrue, kTrue, kTrue, kTrue};
-    r.Cpu.MpiMode = r.Cpu.WebOn = r.Cpu.PeripheryOff = kTrue;
-    r.Cpu.CompPrio[0] = "OB1";
-    form.load(r);
-    ASSERT_FALSE(form.check(texts));
-    RowEintrag stored = r;
-    form.store(stored);
-    r.Cpu.SlotBFast[1] = r.Cpu.SlotBFast[2] = kFalse;
-    EXPECT_EQ(stored, r);
-}
-
 TEST_F(CpuFormTest, LoadThenStoreKeepsAConfiguredRecord)
 {
     RowEintrag r = fullCpu();
@@ -112,7 +85,7 @@ TEST_F(CpuFormTest, LoadThenStoreKeepsAConfiguredRecord)
     EXPECT_EQ(r.Cpu.TimeOut, 50);
 }
 
-TEST_F(CpuFormTest, OpeningFillsMissingMemorySizeAndRamDiskZeroBecomesTwo)
+TEST_F(CpuFormTest, OpeningShowsWhatTheRecordStandsFor)
 {
     RowEintrag r = fullCpu({&CpuConfig::MpiMode, &CpuConfig::WebOn});
     r.Cpu.MemorySizeValue = r.Cpu.RamDisk = 0;
@@ -123,6 +96,16 @@ TEST_F(CpuFormTest, OpeningFillsMissingMemorySizeAndRamDiskZeroBecomesTwo)
     EXPECT_EQ(form.txtRamDiskSize, "2");
     form.store(r);
     EXPECT_EQ(r.Cpu.RamDisk, 2);
+
+    // Port 0 and ports 4 and 5 need their offers True (-1); the stored port shows.
+    RowEintrag odd = cpuWith("QMV2.R230", {&CpuConfig::ComAvail});
+    odd.Cpu.Port0Avail = odd.Cpu.SlotB2Avail = 1;
+    odd.Cpu.PortNumber = 3;
+    form.load(odd);
+    EXPECT_EQ(form.portList, (List{"1", "2", "3"}));
+    EXPECT_EQ(form.ComboPortNumber, "3");
+    // The table builds a B2 row for any non-zero value: its settings show too.
+    EXPECT_TRUE(form.frameSlotB2Visible());
 }
 
 TEST_F(CpuFormTest, WebServerAndMpiModeGoTogether)
@@ -194,6 +177,7 @@ TEST_F(CpuFormTest, RefusesWhatCannotBeStoredOrWouldBreakTheBlock)
         {member(&CpuForm::txtIndexDB), "", "txtIndexDB", cputab::Web, "\"Index DB\" is empty"},
         {member(&CpuForm::ComboPortNumber), "6", "ComboPortNumber", cputab::Mpi, "ports 0, 1, 2, 3, 4, 5"},
         {member(&CpuForm::ComboBaudRate), "19000", "ComboBaudRate", cputab::Mpi, "\"Baud Rate\""},
+        {member(&CpuForm::txtDateFormat), "DD'MM", "txtDateFormat", cputab::Web, "must not contain the character '"},
         {timeOut1, "-5", "TextTimeOut1", cputab::Web, "\"Time out for hang up"},
         {priority4, "OB'1", "CompilePriority4", cputab::MemoryCompiler, "\"Compiler Priority 5\""},
         {password2, "a,b", "txtPassword2", cputab::Web, "comma"},  // the commas separate the levels

@@ -163,10 +163,9 @@ TEST_F(IoBlock, ParameterWordsFitTheirDeclaredWidth)
     // Order number, Param1..Param4, then mask, dummy_b and dummy_w as written.
     using Case = std::tuple<const char*, std::array<int16_t, 4>, std::vector<std::string>>;
     const Case cases[] = {
-        {"QMV3.E304", {0, 0, 0x55, -2}, {"B#16#0;", "B#16#0;", "W#16#FFFE;"}},   // E304: Param4 alone
-        {"QMV2.D110", {0, 0, 1, 2}, {"B#16#0;", "B#16#0;", "W#16#102;"}},        // Param3 * 256 + Param4
-        {"QMV2.D110", {0, 0, 0, -2}, {"B#16#0;", "B#16#0;", "W#16#FFFE;"}},      // low word of FFFFFFFE
-        {"QMV2.D110", {0, 0, 0x1234, 0}, {"B#16#0;", "B#16#0;", "W#16#3400;"}},  // low word of 123400
+        {"QMV3.E304", {0, 0, 0x55, -2}, {"B#16#0;", "B#16#0;", "W#16#FFFE;"}},  // E304: Param4 alone
+        {"QMV2.D110", {0, 0, 1, 2}, {"B#16#0;", "B#16#0;", "W#16#102;"}},       // Param3 * 256 + Param4
+        {"QMV2.D110", {0, 0, 0, -2}, {"B#16#0;", "B#16#0;", "W#16#FFFE;"}},     // low word of FFFFFFFE
         {"QMV2.D110", {-1, 0x1AB, -1, -1}, {"B#16#FF;", "B#16#AB;", "W#16#FEFF;"}},
         {"E304", {0xFF, 0x7F, 5, -1}, {"B#16#FF;", "B#16#7F;", "W#16#FFFF;"}},  // no "." : the whole text is the type
     };

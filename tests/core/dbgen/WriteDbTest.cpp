@@ -32,11 +32,6 @@ protected:
     }
     fs::path target() const { return dir / "hall2.awl"; }
     static void put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
-    // Nothing but the expected entries is left in the folder (no temporary files).
-    std::size_t filesInDir() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}));
-    }
 
     fs::path dir;
 };
@@ -54,7 +49,8 @@ TEST_F(WriteDb, WritesBesideTheProjectAndReplacesOnlyAfterOk)
     asker.expect("already exist", answer::Ok);
     EXPECT_EQ(writeDB(table, 0, 0), 1);
     EXPECT_EQ(readText(target().string()), readText(dataPath("io_format01.awl")));
-    EXPECT_EQ(filesInDir(), 1u);
+    // Nothing but the source is left in the folder (no temporary files).
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
 }
 
 TEST_F(WriteDb, FailuresReturnZeroAndLeaveWhatWasThere)

@@ -20,11 +20,6 @@ RowEintrag module(const std::string& order, int word, int modFlags = 0xFF, int32
     return r;
 }
 
-RowEintrag ranges(const std::string& order, std::vector<KanalWert> channels)
-{
-    return module(order, 0x42, 0, 16, std::move(channels));
-}
-
 // Loads the record, lets `edit` change the form as the user would, stores.
 template <class F>
 RowEintrag edited(RowEintrag r, F edit)
@@ -57,6 +52,7 @@ TEST(AnalogInput, FormatAndStepOf4Words)
         {"QMV2.E110", 0xC020, 8, 2, 0, kKeep, kKeep, 0xC020, 8},        // sign bits: 0x8000 is button 1 here,
         {"QMV2.E120", 0x8021, 16, 2, kKeep, kKeep, kKeep, 0x8021, 16},  // ... button 2 for the other kinds
         {"QMV3.E304", 0x41, 16, kKeep, kKeep, kKeep, 1, 0x0049, 32},
+        {"X.E999", 0x30, 16, -1, kKeep, 2, 1, 0x0030, 16},  // another kind: no format, no step of 4
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.order) + " word " + std::to_string(c.word));
@@ -77,18 +73,6 @@ TEST(AnalogInput, FormatAndStepOf4Words)
 }
 
 // Another kind has no format and no step of 4: its record is kept.
-TEST(AnalogInput, OtherKindsKeepTheirRecord)
-{
-    const RowEintrag other = module("X.E999", 0x0030);
-    EXPECT_EQ(edited(other,
-                     [](AnalogInputForm& f) {
-                         EXPECT_FALSE(f.stepOf4Shown());
-                         f.stepOf4 = true;
-                         f.rbFormat = 2;
-                     }),
-              other);
-}
-
 TEST(AnalogInput, FormatPerChannel)
 {
     RowEintrag r = edited(module("QMV3.E304", 0x0141), [](AnalogInputForm& f) {
@@ -105,7 +89,7 @@ TEST(AnalogInput, FormatPerChannel)
 
 TEST(AnalogInput, RangesAndModulePropertiesStored)
 {
-    RowEintrag r = ranges("QMV3.E302", std::vector<KanalWert>(6, {1, 0, 20000, 0}));
+    RowEintrag r = module("QMV3.E302", 0x42, 0, 16, std::vector<KanalWert>(6, {1, 0, 20000, 0}));
     r.Param3 = 0x0105;
     r = edited(r, [](AnalogInputForm& f) {
         EXPECT_EQ(f.Check3, (std::array<bool, 3>{true, false, true}));
@@ -127,6 +111,6 @@ TEST(AnalogInput, RangesAndModulePropertiesStored)
     EXPECT_EQ(std::make_pair(r.identWord(), r.InCnt), std::make_pair(int16_t{0x42}, int32_t{16}));
 
     // An unknown type code keeps the ranges whatever is chosen.
-    const RowEintrag unknown = ranges("QMV3.E399", std::vector<KanalWert>(7, {0, 3, 9, 1}));
+    const RowEintrag unknown = module("QMV3.E399", 0x42, 0, 16, std::vector<KanalWert>(7, {0, 3, 9, 1}));
     EXPECT_EQ(edited(unknown, [](AnalogInputForm& f) { f.Combo2[1] = 1; }).KanalWerte, unknown.KanalWerte);
 }

@@ -97,8 +97,7 @@ TEST(AnalogOutputChannels, FourToTwentyMilliampereModule)
                                                {range::Custom, false, false}}));
 }
 
-// Scaled modules: a range of the list replaces the values, an unknown type
-// code chooses nothing and keeps them, missing channel entries are added.
+// Scaled modules: a range of the list replaces the values, missing channel entries are added.
 TEST(AnalogOutputChannels, ScaledModulesByTypeCode)
 {
     std::vector<KanalWert> values = channels(6, {0, 0, 4095, 9});
@@ -116,14 +115,6 @@ TEST(AnalogOutputChannels, ScaledModulesByTypeCode)
     f.store(r);
     EXPECT_EQ(std::vector<KanalWert>(r.KanalWerte.begin(), r.KanalWerte.begin() + 4),
               (std::vector<KanalWert>{{0, 0, 4095, 0}, {0, -10000, 10000, 0}, {0, 7, 8, 9}, {0, -10000, 10000, 0}}));
-
-    r = outputModule("QMV3.E399", 0x0062, 0, channels(6, {0, -300, 300, 55}));
-    f.load(r);
-    EXPECT_EQ(f.channels[0].item, range::None);
-    f.selectRange(0, range::Second);
-    f.store(r);
-    EXPECT_EQ(std::vector<KanalWert>(r.KanalWerte.begin(), r.KanalWerte.begin() + 2),
-              (std::vector<KanalWert>{{0, -300, 300, 0}, {0, -300, 300, 55}}));
 
     r = outputModule("QMV3.E311", 0x0062, 0, channels(2, {0, 0, 10000, 0}));
     f.load(r);

@@ -42,7 +42,6 @@ TEST(CounterForm, EachSettingHasItsOwnBit)
         {"CCO inverted", [](CounterForm& f) { f.invertCco = true; }, 0x08, 0},
         {"input A inverted", [](CounterForm& f) { f.invertA = true; }, 0x10, 0},
         {"input B inverted", [](CounterForm& f) { f.invertB = true; }, 0x20, 0},
-        {"mode 2", [](CounterForm& f) { f.countMode = 2; }, 0x80, 0},
         {"mode 3", [](CounterForm& f) { f.countMode = 3; }, 0xC0, 0},
         {"EnableM edge triggered", [](CounterForm& f) { f.enableMEdge = true; }, 0, 0x01},
         {"EnableM inverted", [](CounterForm& f) { f.invertEnableM = true; }, 0, 0x02},

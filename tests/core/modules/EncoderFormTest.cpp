@@ -28,21 +28,7 @@ TEST(SsiEncoderForm, SettingsAndBitCount)
     SsiEncoderForm f;
     f.load(withParams(0, 1, 0));  // as placed from the catalog: 200 kHz, Gray code
     EXPECT_EQ((std::array<int, 3>{f.mode, f.format, f.frequency}), (std::array<int, 3>{0, 1, 1}));
-    f.mode = 1;
-    f.format = 0;
-    f.frequency = 3;
-    f.dataBits = "25";
-    RowEintrag r = withParams(0, 0x7FF0, 0);
-    f.store(r);
-    EXPECT_EQ(params(r), (std::array<int, 3>{0, 0x0F, 25}));
-    f.load(r);
-    EXPECT_EQ((std::array<int, 3>{f.mode, f.format, f.frequency}), (std::array<int, 3>{1, 0, 3}));
-    EXPECT_EQ(f.dataBits, "25");
-}
-
-TEST(SsiEncoderForm, BitCountIsCheckedBeforeAnythingIsStored)
-{
-    SsiEncoderForm f;
+    // The bit count is checked before anything is stored.
     std::string message;
     for (const char* bad : {"", "abc", "1x", "0", "32", "-4", "99999999999999999999"}) {
         f.dataBits = bad;
@@ -50,11 +36,13 @@ TEST(SsiEncoderForm, BitCountIsCheckedBeforeAnythingIsStored)
         EXPECT_EQ(message.find("\"Databit number\" is"), 0u) << message;
         EXPECT_NE(message.find("1 to 31"), std::string::npos) << message;
     }
-    f.dataBits = " 31 ";
+    f = {1, 0, 3, " 31 "};
     EXPECT_TRUE(f.check(Texts(kEnglishBase), &message));
-    RowEintrag r;
+    RowEintrag r = withParams(0, 0x7FF0, 0);
     f.store(r);
-    EXPECT_EQ(r.Param4, 31);
+    EXPECT_EQ(params(r), (std::array<int, 3>{0, 0x0F, 31}));
+    f.load(r);
+    EXPECT_EQ((std::array<int, 3>{f.mode, f.format, f.frequency}), (std::array<int, 3>{1, 0, 3}));
 }
 
 TEST(TwoAxisEncoderForm, AxesAreWrittenIntoTheirOwnRecords)
