@@ -101,11 +101,16 @@ TEST_F(CpuFormTest, OpeningShowsWhatTheRecordStandsFor)
     RowEintrag odd = cpuWith("QMV2.R230", {&CpuConfig::ComAvail});
     odd.Cpu.Port0Avail = odd.Cpu.SlotB2Avail = 1;
     odd.Cpu.PortNumber = 3;
+    odd.Cpu.WebOn = odd.Cpu.PeripheryOff = kTrue;  // what the CPU does not offer is not the dialog's
+    odd.Cpu.CompPrio[0] = "OB1";
     form.load(odd);
     EXPECT_EQ(form.portList, (List{"1", "2", "3"}));
     EXPECT_EQ(form.ComboPortNumber, "3");
     // The table builds a B2 row for any non-zero value: its settings show too.
     EXPECT_TRUE(form.frameSlotB2Visible());
+    RowEintrag stored = odd;
+    form.store(stored);
+    EXPECT_EQ(stored, odd);
 }
 
 TEST_F(CpuFormTest, WebServerAndMpiModeGoTogether)
@@ -176,7 +181,6 @@ TEST_F(CpuFormTest, RefusesWhatCannotBeStoredOrWouldBreakTheBlock)
         {member(&CpuForm::MemorySize), "9", "MemorySize", cputab::MemoryCompiler, "\"Memory\" is out of range"},
         {member(&CpuForm::txtIndexDB), "", "txtIndexDB", cputab::Web, "\"Index DB\" is empty"},
         {member(&CpuForm::ComboPortNumber), "6", "ComboPortNumber", cputab::Mpi, "ports 0, 1, 2, 3, 4, 5"},
-        {member(&CpuForm::ComboBaudRate), "19000", "ComboBaudRate", cputab::Mpi, "\"Baud Rate\""},
         {member(&CpuForm::txtDateFormat), "DD'MM", "txtDateFormat", cputab::Web, "must not contain the character '"},
         {timeOut1, "-5", "TextTimeOut1", cputab::Web, "\"Time out for hang up"},
         {priority4, "OB'1", "CompilePriority4", cputab::MemoryCompiler, "\"Compiler Priority 5\""},

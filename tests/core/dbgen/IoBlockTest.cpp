@@ -86,8 +86,6 @@ TEST_F(IoBlock, ProjectWithoutModulesAndWithoutHeaderTexts)
     const std::string bare = generateIoBlock(table, 1);
     EXPECT_TRUE(bare.starts_with("DATA_BLOCK DB 511\r\nTITLE = \r\nVERSION : 0.1\r\n\r\n\r\n  STRUCT\r\n")) << bare;
     EXPECT_EQ(linesOf(bare).size(), 18u);
-    table.info().Familie = "Press";
-    EXPECT_TRUE(generateIoBlock(table, 0).starts_with("DATA_BLOCK DB 1\r\nTITLE = \r\nFAMILY : Press\r\nVERSION"));
 }
 
 TEST_F(IoBlock, OnlyTheExactExtendedIdentifiersSwitchTheLayout)

@@ -125,6 +125,13 @@ TEST(AnalogOutputChannels, ScaledModulesByTypeCode)
     EXPECT_EQ(r.KanalWerte[1], (KanalWert{0, 0, 10000, 0}));
     EXPECT_EQ(r.KanalWerte[4], (KanalWert{}));
     EXPECT_EQ(r.KanalWerte[5], (KanalWert{0, 0, 4095, 0}));
+
+    // An unknown type code chooses nothing and keeps the values whatever is chosen.
+    r = outputModule("QMV3.E399", 0x0062, 0, channels(6, {0, -300, 300, 55}));
+    f.load(r);
+    f.selectRange(0, range::Second);
+    f.store(r);
+    EXPECT_EQ(r.KanalWerte[0], (KanalWert{0, -300, 300, 0}));
 }
 
 TEST(AnalogCombinedForm, SimaticFormatBits)

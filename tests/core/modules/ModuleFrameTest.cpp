@@ -39,13 +39,6 @@ TEST(NumberField, MessageNamesTheFieldAndRangeInTheLanguage)
     EXPECT_FALSE(checkNumberField(Texts(kEnglishBase), "x", "Data bits", 8, 26, &message));
     EXPECT_EQ(message, "\"Data bits\" is not a whole number.\nEnter a whole number from 8 to 26.");
     EXPECT_EQ(*checkNumberField(Texts(kEnglishBase), "13", "Data bits", 8, 26, &message), 13);
-    // The address boxes name the box that is refused.
-    FrameForm f;
-    f.boxes = AddressBoxes::Both;
-    f.txtAnfangsAdresse = {"0", ""};
-    int bad = -1;
-    EXPECT_FALSE(f.entered(Texts(kEnglishBase), &message, &bad));
-    EXPECT_EQ(bad, 1);
 }
 
 // The comment is edited in lines and stored with CR LF, as the catalog gives it.
