@@ -182,6 +182,7 @@ TEST_F(CpuFormTest, RefusesWhatCannotBeStoredOrWouldBreakTheBlock)
         {member(&CpuForm::txtIndexDB), "", "txtIndexDB", cputab::Web, "\"Index DB\" is empty"},
         {member(&CpuForm::ComboPortNumber), "6", "ComboPortNumber", cputab::Mpi, "ports 0, 1, 2, 3, 4, 5"},
         {member(&CpuForm::txtDateFormat), "DD'MM", "txtDateFormat", cputab::Web, "must not contain the character '"},
+        {member(&CpuForm::txtTimeFormat), "HH'MM", "txtTimeFormat", cputab::Web, "\"Time Format\" must not"},
         {timeOut1, "-5", "TextTimeOut1", cputab::Web, "\"Time out for hang up"},
         {priority4, "OB'1", "CompilePriority4", cputab::MemoryCompiler, "\"Compiler Priority 5\""},
         {password2, "a,b", "txtPassword2", cputab::Web, "comma"},  // the commas separate the levels

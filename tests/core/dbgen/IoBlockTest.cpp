@@ -171,9 +171,7 @@ TEST_F(IoBlock, ParameterWordsFitTheirDeclaredWidth)
         RowEintrag r = module(order, 0x11);
         std::tie(r.Param1, r.Param2, r.Param3, r.Param4) = std::tie(p[0], p[1], p[2], p[3]);
         writeRow(slotRow("1"), r);
-        const std::string text = source();
-        EXPECT_EQ(valuesOf(structureOf(text, "Modul0"), {"mask", "dummy_b", "dummy_w"}), expected) << order << p[3];
-        EXPECT_NE(text.find("   Modul0.dummy_w := " + expected[2] + "\r\n"), std::string::npos);
+        EXPECT_EQ(valuesOf(structureOf(source(), "Modul0"), {"mask", "dummy_b", "dummy_w"}), expected) << order << p[3];
     }
 }
 

@@ -110,9 +110,9 @@ TEST(AnalogInput, RangesAndModulePropertiesStored)
                                                     {0, 0, 20000, 0}}));
     EXPECT_EQ(std::make_pair(r.identWord(), r.InCnt), std::make_pair(int16_t{0x42}, int32_t{16}));
 
-    // Opened and closed, the record stays as it was, 4..20 mA included.
+    // 4..20 mA is bit 0 of the channel flags: reopened, the channel shows it and keeps its record.
     const RowEintrag mA = module("QMV3.E302", 0x42, 0, 16, std::vector<KanalWert>(7, {1, -1023, 4095, 0}));
-    EXPECT_EQ(edited(mA, [](AnalogInputForm&) {}), mA);
+    EXPECT_EQ(edited(mA, [](AnalogInputForm& f) { EXPECT_TRUE(f.chk_4to20mA[0] && f.Combo2[0] == 0); }), mA);
     // An unknown type code keeps the ranges whatever is chosen.
     const RowEintrag unknown = module("QMV3.E399", 0x42, 0, 16, std::vector<KanalWert>(7, {0, 3, 9, 1}));
     EXPECT_EQ(edited(unknown, [](AnalogInputForm& f) { f.Combo2[1] = 1; }).KanalWerte, unknown.KanalWerte);
