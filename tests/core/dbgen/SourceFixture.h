@@ -99,16 +99,13 @@ protected:
 inline std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> out;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        auto end = text.find("\r\n", pos);
+    for (std::size_t pos = 0, end = 0; pos < text.size(); pos = end + 2) {
+        end = text.find("\r\n", pos);
+        out.push_back(text.substr(pos, end - pos));
         if (end == std::string::npos) {
-            out.push_back(text.substr(pos));
             out.push_back("<no line end>");
             break;
         }
-        out.push_back(text.substr(pos, end - pos));
-        pos = end + 2;
     }
     return out;
 }

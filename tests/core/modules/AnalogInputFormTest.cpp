@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/modules/AnalogInputForm.h"
 
 using namespace rm;
@@ -16,11 +18,6 @@ RowEintrag module(const std::string& order, int word, int modFlags = 0xFF, int32
     r.InCnt = inCnt;
     r.KanalWerte = std::move(channels);
     return r;
-}
-
-RowEintrag ranges(const std::string& order, std::vector<KanalWert> channels)
-{
-    return module(order, 0x42, 0, 16, std::move(channels));
 }
 
 // Loads the record, lets `edit` change the form as the user would, stores.
@@ -52,7 +49,10 @@ TEST(AnalogInput, FormatAndStepOf4Words)
         {"QMV2.E120", 0x0521, 16, kKeep, kKeep, 1, kKeep, 0x0521, 16},  // no code for it: word kept
         {"QMV2.E110", 0x28, 16, kKeep, 1, 0, 0, 0x0020, 8},
         {"QMV2.E110", 0x0520, 8, 4, kKeep, kKeep, 1, 0x0528, 16},
+        {"QMV2.E110", 0xC020, 8, 2, 0, kKeep, kKeep, 0xC020, 8},        // sign bits: 0x8000 is button 1 here,
+        {"QMV2.E120", 0x8021, 16, 2, kKeep, kKeep, kKeep, 0x8021, 16},  // ... button 2 for the other kinds
         {"QMV3.E304", 0x41, 16, kKeep, kKeep, kKeep, 1, 0x0049, 32},
+        {"X.E999", 0x30, 16, -1, kKeep, 2, 1, 0x0030, 16},  // another kind: no format, no step of 4
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.order) + " word " + std::to_string(c.word));
@@ -72,122 +72,48 @@ TEST(AnalogInput, FormatAndStepOf4Words)
     EXPECT_EQ(f.inCntFor(true, 16), 16);
 }
 
-// Load picks the page of the kind that is stored and only formats the module flags offer.
-TEST(AnalogInput, LoadSelectsPageAndOfferedFormat)
-{
-    struct Case {
-        const char* order;
-        int word, flags, shown;
-        AnalogPage page;
-    };
-    const Case cases[] = {
-        {"QMV2.E110", 0x0720, 0x77, 0, AnalogPage::ValueFormat},  // NI1000 not offered: NURA
-        {"QMV2.E110", 0xC020, 0x77, 2, AnalogPage::ValueFormat},
-        {"QMV2.E110", 0x8020, 0x77, 1, AnalogPage::ValueFormat},
-        {"QMV2.E120", 0x8021, 0x45, 2, AnalogPage::ValueFormat},
-        {"QMV3.E130", 0x0340, 0x75, 5, AnalogPage::ValueFormat},
-        {"QMV3.E304", 0x0041, 0xFF, kKeep, AnalogPage::ChannelFormat},
-        {"QMV3.E304", 0x0141, 0xFF, kKeep, AnalogPage::ChannelFormat},  // format code, yet per channel
-        {"QMV3.E301", 0x004A, 0xFF, kKeep, AnalogPage::Ranges},
-        {"X.E999", 0x0030, 0xFF, -1, AnalogPage::ValueFormat},
-    };
-    AnalogInputForm f;  // one form, as the dialog is opened again and again
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.order) + " word " + std::to_string(c.word));
-        f.load(module(c.order, c.word, c.flags));
-        EXPECT_EQ(c.shown == kKeep ? kKeep : f.rbFormat, c.shown);
-        EXPECT_EQ(c.flags == 0xFF || f.rbFormatEnabled[6], (c.flags & 0x80) != 0);
-        EXPECT_EQ(f.page(), c.page);
-    }
-    EXPECT_FALSE(f.stepOf4Shown());
-    const RowEintrag other = module("X.E999", 0x0030);
-    EXPECT_EQ(edited(other, [](AnalogInputForm& g) { g.stepOf4 = true; }), other);
-}
-
+// Another kind has no format and no step of 4: its record is kept.
 TEST(AnalogInput, FormatPerChannel)
 {
-    RowEintrag r = edited(module("QMV3.E304", 0x41), [](AnalogInputForm& f) { f.Combo1.fill(3); });
+    RowEintrag r = edited(module("QMV3.E304", 0x0141), [](AnalogInputForm& f) {
+        EXPECT_EQ(f.page(), AnalogPage::ChannelFormat);  // a format code, yet per channel
+        f.Combo1.fill(3);
+    });
     EXPECT_EQ(static_cast<uint16_t>(r.Param4), 0xFFFF);
-    EXPECT_EQ(r.identWord(), 0x41);
+    EXPECT_EQ(r.identWord(), 0x0141);
     r.Param4 = static_cast<int16_t>(0x4000 | 0x0024);
     AnalogInputForm f;
     f.load(r);
     EXPECT_EQ(f.Combo1, (std::array<int, 8>{0, 1, 2, 0, 0, 0, 0, 1}));
 }
 
-// Each stored channel range shows as its list item, the custom item or, with an unknown type code, nothing.
-TEST(AnalogInput, RangeSelectionOnLoad)
+TEST(AnalogInput, RangesAndModulePropertiesStored)
 {
-    struct Case {
-        const char* order;
-        std::vector<KanalWert> channels;
-        std::vector<int> items;
-        std::vector<bool> fourTo20;
-    };
-    const int custom = AnalogInputForm::kCustomItem;
-    const Case cases[] = {
-        {"QMV3.E301",
-         {{0, 0, 4095, 0}, {0, 0, 10000, 0}, {0, -5, 5, 0}},
-         {0, 1, custom, custom, custom, custom, custom},
-         {}},
-        {"QMV3.E302",
-         {{1, -1023, 4095, 0}, {0, 0, 4095, 0}, {1, 0, 4095, 0}, {1, 0, 20000, 0}},
-         {0, 0, custom, 1},
-         {true, false}},
-        {"QMV3.E303", {{0, -10000, 10000, 0}}, {1}, {}},
-        {"QMV3.E399", std::vector<KanalWert>(7, {0, 3, 9, 1}), {-1}, {}},
-    };
-    AnalogInputForm f;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.order);
-        f.load(ranges(c.order, c.channels));
-        EXPECT_EQ(std::vector<int>(f.Combo2.begin(), f.Combo2.begin() + static_cast<long>(c.items.size())), c.items);
-        EXPECT_EQ(
-            std::vector<bool>(f.chk_4to20mA.begin(), f.chk_4to20mA.begin() + static_cast<long>(c.fourTo20.size())),
-            c.fourTo20);
-        EXPECT_EQ(f.fourTo20Shown, !c.fourTo20.empty());
-    }
-    EXPECT_EQ(f.rangeItems(Texts())[1], "0...10'000");
-    f.load(ranges("QMV3.E301", {{0, 0, 4095, 0}, {0, 0, 10000, 0}, {0, -5, 5, 0}}));
-    EXPECT_EQ(f.UserMin[2], -5);
-}
-
-TEST(AnalogInput, RangesStored)
-{
-    const RowEintrag r =
-        edited(ranges("QMV3.E302", std::vector<KanalWert>(7, {1, 0, 20000, 0})), [](AnalogInputForm& f) {
-            f.Combo2 = {0, 0, 1, 2, -1, 0, 0};
-            f.chk_4to20mA = {true, false, true, false, false, false, false};
-            f.UserMin[3] = -7;
-            f.UserMax[3] = 77;
-        });
-    // 4..20 mA cleared on channel 1; nothing selected on channel 4.
-    EXPECT_EQ(std::vector<KanalWert>(r.KanalWerte.begin(), r.KanalWerte.begin() + 5),
-              (std::vector<KanalWert>{
-                  {1, -1023, 4095, 0}, {0, 0, 4095, 0}, {1, 0, 20000, 0}, {1, -7, 77, 0}, {1, 0, 20000, 0}}));
-    // Reopened, every channel shows what was chosen.
-    AnalogInputForm again;
-    again.load(r);
-    EXPECT_EQ((std::array<int, 2>{again.Combo2[0], again.Combo2[1]}), (std::array<int, 2>{0, 0}));
-    EXPECT_EQ((std::array<bool, 2>{again.chk_4to20mA[0], again.chk_4to20mA[1]}), (std::array<bool, 2>{true, false}));
-
-    // An unknown type code keeps the ranges whatever is chosen.
-    const RowEintrag unknown = ranges("QMV3.E399", std::vector<KanalWert>(7, {0, 3, 9, 1}));
-    EXPECT_EQ(edited(unknown, [](AnalogInputForm& f) { f.Combo2[1] = 1; }).KanalWerte, unknown.KanalWerte);
-}
-
-TEST(AnalogInput, ModulePropertiesAndShortChannelLists)
-{
-    RowEintrag r = ranges("QMV3.E301", {{0, 0, 4095, 0}});
+    RowEintrag r = module("QMV3.E302", 0x42, 0, 16, std::vector<KanalWert>(6, {1, 0, 20000, 0}));
     r.Param3 = 0x0105;
     r = edited(r, [](AnalogInputForm& f) {
         EXPECT_EQ(f.Check3, (std::array<bool, 3>{true, false, true}));
         f.Check3 = {false, true, false};
-        f.Combo2[6] = 1;
+        f.Combo2 = {0, 0, 1, 2, -1, 0, 1};
+        f.chk_4to20mA = {true, false, true, false, false, false, false};
+        f.UserMin[3] = -7;
+        f.UserMax[3] = 77;
     });
     EXPECT_EQ(r.Param3, 0x0102);
-    ASSERT_EQ(r.KanalWerte.size(), 7u);
-    EXPECT_EQ(r.KanalWerte[6], (KanalWert{0, 0, 10000, 0}));
-    EXPECT_EQ(r.identWord(), 0x42);
-    EXPECT_EQ(r.InCnt, 16);
+    // 4..20 mA cleared on channel 1; nothing selected on channel 4; channel 6 added.
+    EXPECT_EQ(r.KanalWerte, (std::vector<KanalWert>{{1, -1023, 4095, 0},
+                                                    {0, 0, 4095, 0},
+                                                    {1, 0, 20000, 0},
+                                                    {1, -7, 77, 0},
+                                                    {1, 0, 20000, 0},
+                                                    {0, 0, 4095, 0},
+                                                    {0, 0, 20000, 0}}));
+    EXPECT_EQ(std::make_pair(r.identWord(), r.InCnt), std::make_pair(int16_t{0x42}, int32_t{16}));
+
+    // 4..20 mA is bit 0 of the channel flags: reopened, the channel shows it and keeps its record.
+    const RowEintrag mA = module("QMV3.E302", 0x42, 0, 16, std::vector<KanalWert>(7, {1, -1023, 4095, 0}));
+    EXPECT_EQ(edited(mA, [](AnalogInputForm& f) { EXPECT_TRUE(f.chk_4to20mA[0] && f.Combo2[0] == 0); }), mA);
+    // An unknown type code keeps the ranges whatever is chosen.
+    const RowEintrag unknown = module("QMV3.E399", 0x42, 0, 16, std::vector<KanalWert>(7, {0, 3, 9, 1}));
+    EXPECT_EQ(edited(unknown, [](AnalogInputForm& f) { f.Combo2[1] = 1; }).KanalWerte, unknown.KanalWerte);
 }

@@ -4,31 +4,19 @@
 
 using namespace rm;
 
-TEST(DigitalCombined, MaskKeepsChannelsSixAndSevenAsOutputs)
-{
-    DigitalCombinedForm f;
-    RowEintrag r;
-    f.store(r);
-    EXPECT_EQ(r.Param1, 0xC0);
-    f.rbMask[2] = f.rbMask[5] = true;
-    f.store(r);
-    EXPECT_EQ(r.Param1, 0xE4);
-}
-
-TEST(DigitalCombined, LoadSetsOnlyTheChannelsTheUserChooses)
+// Channels 0 and 1 are inputs whatever an older record held, 6 and 7 always
+// outputs; only the low byte of the mask counts.
+TEST(DigitalCombined, MaskKeepsTheFixedChannels)
 {
     RowEintrag r;
     r.Param1 = 0xFF;
     DigitalCombinedForm f;
     f.load(r);
-    const std::array<bool, 8> all{false, false, true, true, true, true, true, true};
-    EXPECT_EQ(f.rbMask, all);
-    // Channels 0 and 1 are inputs whatever an older record held.
+    EXPECT_EQ(f.rbMask, (std::array<bool, 8>{false, false, true, true, true, true, true, true}));
+    f.rbMask[3] = false;
     f.store(r);
-    EXPECT_EQ(r.Param1, 0xFC);
-
-    r.Param1 = static_cast<int16_t>(0xFF10);  // only the low byte counts
+    EXPECT_EQ(r.Param1, 0xF4);
+    r.Param1 = static_cast<int16_t>(0xFF10);
     f.load(r);
-    const std::array<bool, 8> four{false, false, false, false, true, false, true, true};
-    EXPECT_EQ(f.rbMask, four);
+    EXPECT_EQ(f.rbMask, (std::array<bool, 8>{false, false, false, false, true, false, true, true}));
 }

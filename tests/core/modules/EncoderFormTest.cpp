@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/catalog/ModuleCatalog.h"
+#include "core/dbgen/SourceFixture.h"
 #include "core/modules/ModuleOk.h"
-#include "core/project/ProjectFixture.h"
 
 namespace rm {
 namespace {
@@ -23,71 +23,33 @@ std::array<int, 3> params(const RowEintrag& r)
     return {r.Modus, r.Param3, r.Param4};
 }
 
-// ---------------------------------------------------------------- SSI encoder interface
-
 TEST(SsiEncoderForm, SettingsAndBitCount)
 {
     SsiEncoderForm f;
     f.load(withParams(0, 1, 0));  // as placed from the catalog: 200 kHz, Gray code
     EXPECT_EQ((std::array<int, 3>{f.mode, f.format, f.frequency}), (std::array<int, 3>{0, 1, 1}));
-    EXPECT_EQ(f.dataBits, "0");
-
-    f.mode = 1;
-    f.format = 0;
-    f.frequency = 3;
-    f.dataBits = "25";
+    // The bit count is checked before anything is stored.
+    std::string message;
+    for (const char* bad : {"", "abc", "1x", "0", "32", "-4", "99999999999999999999"}) {
+        f.dataBits = bad;
+        EXPECT_FALSE(f.check(Texts(kEnglishBase), &message)) << bad;
+        EXPECT_EQ(message.find("\"Databit number\" is"), 0u) << message;
+        EXPECT_NE(message.find("1 to 31"), std::string::npos) << message;
+    }
+    f = {1, 0, 3, " 31 "};
+    EXPECT_TRUE(f.check(Texts(kEnglishBase), &message));
     RowEintrag r = withParams(0, 0x7FF0, 0);
     f.store(r);
-    EXPECT_EQ(params(r), (std::array<int, 3>{0, 0x0F, 25}));
-
-    SsiEncoderForm g;
-    g.load(r);
-    EXPECT_EQ((std::array<int, 3>{g.mode, g.format, g.frequency}), (std::array<int, 3>{1, 0, 3}));
-    EXPECT_EQ(g.dataBits, "25");
-    g.mode = 0;
-    g.format = 1;
-    g.frequency = 0;
-    g.store(r);
-    EXPECT_EQ(r.Param3, 0);
+    EXPECT_EQ(params(r), (std::array<int, 3>{0, 0x0F, 31}));
+    f.load(r);
+    EXPECT_EQ((std::array<int, 3>{f.mode, f.format, f.frequency}), (std::array<int, 3>{1, 0, 3}));
 }
-
-TEST(SsiEncoderForm, BitCountIsCheckedBeforeAnythingIsStored)
-{
-    const Texts english(kEnglishBase);
-    SsiEncoderForm f;
-    const std::vector<const char*> bad{"", "  ", "abc", "1x", "0", "32", "-4", "99999999999999999999"};
-    for (const bool valid : {false, true})
-        for (const char* text : valid ? std::vector<const char*>{"1", "31", " 13 "} : bad) {
-            SCOPED_TRACE(text);
-            f.dataBits = text;
-            std::string message;
-            EXPECT_EQ(f.check(english, &message), valid);
-            EXPECT_EQ(
-                message.find("Databit number") != std::string::npos && message.find("1 to 31") != std::string::npos,
-                !valid)
-                << message;
-            EXPECT_EQ(message.empty(), valid);
-        }
-    RowEintrag r;
-    f.store(r);
-    EXPECT_EQ(r.Param4, 13);
-
-    // The message speaks the user's language and names the field as the dialog does.
-    f.dataBits = "";
-    std::string message;
-    EXPECT_FALSE(f.check(Texts(kGermanBase), &message));
-    EXPECT_NE(message.find(Texts(kGermanBase).byEnglishId(1148)), std::string::npos) << message;
-}
-
-// ---------------------------------------------------------------- two-axis module
 
 TEST(TwoAxisEncoderForm, AxesAreWrittenIntoTheirOwnRecords)
 {
     RowEintrag x = withParams(0, 0, 0), y = withParams(1, 13, 5);
     TwoAxisEncoderForm f;
     f.load(x, y, true);
-    EXPECT_EQ(f.x.type, 0);
-    EXPECT_EQ(std::make_pair(f.x.detailsVisible(), f.y.detailsVisible()), std::make_pair(false, true));
     EXPECT_EQ((std::array<int, 3>{f.y.type, f.y.format, f.y.frequency}), (std::array<int, 3>{1, 1, 1}));
     EXPECT_EQ(f.y.dataBits, "13");
 
@@ -101,49 +63,32 @@ TEST(TwoAxisEncoderForm, AxesAreWrittenIntoTheirOwnRecords)
     f.store(x, y);
     EXPECT_EQ(params(x), (std::array<int, 3>{1, 24, 6}));
     EXPECT_EQ(params(y), (std::array<int, 3>{0, 20, 6}));
-
     // Frequency from the stored bits: bit 1 before bit 0.
-    TwoAxisEncoderForm g;
-    g.load(withParams(1, 8, 3), withParams(1, 8, 1), true);
-    EXPECT_EQ(std::make_pair(g.x.frequency, g.y.frequency), std::make_pair(2, 1));
+    f.load(withParams(1, 8, 3), y, true);
+    EXPECT_EQ(f.x.frequency, 2);
 }
 
 TEST(TwoAxisEncoderForm, OnlyAnSsiAxisNeedsAValidBitCount)
 {
-    struct Case {
-        int xType;
-        const char* xBits;
-        int yType;
-        const char* yBits;
-        int bad;  // -1: accepted
-        const char* named;
-    };
-    const Case cases[] = {
-        {0, "0", 0, "0", -1, ""},     // as placed from the catalog: incremental, bit count 0
-        {0, "0", 0, "junk", -1, ""},  // typed, then the axis stayed incremental
-        {0, "0", 1, "junk", 1, "Databit number (Axe Y)"},
-        {0, "0", 1, "junk", 1, "8 to 26"},
-        {0, "0", 1, "27", 1, "8 to 26"},
-        {1, "7", 1, "26", 0, "Axe X"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.xBits) + "/" + c.yBits + " " + c.named);
-        RowEintrag x = withParams(0, 0, 0), y = withParams(0, 0, 0);
-        TwoAxisEncoderForm f;
-        f.load(x, y, true);
-        f.x.type = c.xType;
-        f.x.dataBits = c.xBits;
-        f.y.type = c.yType;
-        f.y.dataBits = c.yBits;
-        std::string message;
-        int bad = -1;
-        EXPECT_EQ(f.check(Texts(), &message, &bad), c.bad < 0);
-        EXPECT_EQ(bad, c.bad);
-        EXPECT_NE(message.find(c.named), std::string::npos) << message;
-        if (c.bad >= 0) continue;
-        f.store(x, y);
-        EXPECT_EQ(y.Param3, 0);  // kept, not garbage
-    }
+    RowEintrag x = withParams(0, 0, 0), y = withParams(0, 0, 0);
+    TwoAxisEncoderForm f;
+    f.load(x, y, true);
+    std::string message;
+    int bad = -1;
+    f.y.dataBits = "junk";  // typed, then the axis stayed incremental: neither checked nor stored
+    EXPECT_TRUE(f.check(Texts(), &message, &bad));
+    f.store(x, y);
+    EXPECT_EQ(y.Param3, 0);
+    f.y = {1, 0, 0, "27"};
+    EXPECT_FALSE(f.check(Texts(), &message, &bad));
+    EXPECT_EQ(bad, 1);
+    EXPECT_NE(message.find("\"Databit number (Axe Y)\" is out of range.\nEnter a whole number from 8 to 26."),
+              std::string::npos)
+        << message;
+    f.x = {1, 0, 0, "7"};
+    f.y.dataBits = "26";
+    EXPECT_FALSE(f.check(Texts(), &message, &bad));
+    EXPECT_EQ(bad, 0);
 }
 
 TEST(TwoAxisEncoderForm, WithoutItsAxisYRowOnlyAxisXIsWritten)
@@ -159,9 +104,7 @@ TEST(TwoAxisEncoderForm, WithoutItsAxisYRowOnlyAxisXIsWritten)
     EXPECT_EQ(params(other), (std::array<int, 3>{7, 7, 7}));
 }
 
-// ---------------------------------------------------------------- in a project
-
-class TwoAxisEncoderInProject : public test::ProjectFixture {
+class TwoAxisEncoderInProject : public test::SourceFixture {
 protected:
     TwoAxisEncoderInProject()
     {
@@ -170,49 +113,32 @@ protected:
             "[QMV3.K240]\r\n0084\r\nE000\r\n0000\r\n8\r\n4\r\n0\r\n0002\r\n0003\r\n"
             "QMV3.K240}QMV3.K241\r\nEncoder interface 2 axes\r\n"
             "[QMV3.K241]\r\n0084\r\n0000\r\n0000\r\n0\r\n0\r\n0\r\n0001\r\n0003\r\nEncoder interface, axis Y\r\n");
-        for (int i = 1; i <= extra.count(); ++i) addToCatalog(extra.at(i));
-        EXPECT_TRUE(place("QMV3.R400", 1));
+        for (int i = 1; i <= extra.count(); ++i) app.ModulKatalog.add(extra.at(i));
+        placeCpu("QMV3.R400");
         row = slotRow("1");
-        EXPECT_TRUE(place("QMV3.K240", row));
-    }
-
-    // What the dialog does: open, set both axes, OK, close.
-    ModuleOkResult edit(void (*set)(TwoAxisEncoderForm&))
-    {
-        EXPECT_EQ(table.prepareDialog(row), DialogKind::TwoAxisEncoder);
-        TwoAxisEncoderForm form;
-        form.load(app.CurrentModule, app.NextModule, isAxisYRow(table, row));
-        set(form);
-        std::string message;
-        EXPECT_TRUE(form.check(app.texts, &message)) << message;
-        EnteredAddresses entered;
-        entered.in = app.CurrentModule.InBase;
-        entered.out = app.CurrentModule.OutBase;
-        const ModuleOkResult result =
-            runModuleOk(table, entered, [&](RowEintrag& cur) { form.store(cur, app.NextModule); });
-        table.finishDialog(row, DialogKind::TwoAxisEncoder);
-        return result;
+        place("QMV3.K240", row);
     }
 
     int row = 0;
 };
 
+// What the dialog does: open, set both axes, OK, close.
 TEST_F(TwoAxisEncoderInProject, BothRowsShowTheModuleAfterOk)
 {
+    ASSERT_EQ(table.prepareDialog(row), DialogKind::TwoAxisEncoder);
     ASSERT_TRUE(isAxisYRow(table, row));
-    ASSERT_EQ(edit([](TwoAxisEncoderForm& f) {
-                  f.x = {1, 2, 1, "24"};
-                  f.y = {1, 1, 0, "13"};
-              }),
+    TwoAxisEncoderForm form;
+    form.load(app.CurrentModule, app.NextModule, true);
+    form.x = {1, 2, 1, "24"};
+    form.y = {1, 1, 0, "13"};
+    const EnteredAddresses entered{app.CurrentModule.InBase, app.CurrentModule.OutBase, true, true};
+    EXPECT_EQ(runModuleOk(table, entered, [&](RowEintrag& cur) { form.store(cur, app.NextModule); }),
               ModuleOkResult::Written);
+    table.finishDialog(row, DialogKind::TwoAxisEncoder);
     const RowEintrag& y = table.record(row + 1);
     EXPECT_EQ(params(y), (std::array<int, 3>{1, 13, 1}));
-    EXPECT_EQ(y.SonNbr, 1);
-    EXPECT_EQ(y.IsHead, kFalse);
-}
+    EXPECT_EQ(std::make_pair(y.SonNbr, y.IsHead), std::make_pair(int16_t{1}, kFalse));
 
-TEST_F(TwoAxisEncoderInProject, ForeignRowAfterTheModuleIsNotItsAxisY)
-{
     // A damaged project: the module's second row holds something else.
     table.record(row + 1).BestellNr = "QMV3.D110";
     EXPECT_FALSE(isAxisYRow(table, row));

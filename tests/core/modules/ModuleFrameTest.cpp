@@ -1,37 +1,32 @@
 #include <gtest/gtest.h>
 
+#include "core/dbgen/SourceFixture.h"
 #include "core/modules/AnalogInputForm.h"
 #include "core/modules/ModuleFrame.h"
 #include "core/modules/ModuleOk.h"
 #include "core/project/ProjectCheck.h"
-#include "core/project/ProjectFixture.h"
 
 using namespace rm;
-using rm::test::ProjectFixture;
+using rm::test::SourceFixture;
 
 TEST(NumberField, ParsesWholeNumbersAndRefusesTheRest)
 {
     struct Case {
         const char* text;
-        long lo, hi;
         NumberProblem problem;
-        long value;  // checked where the problem is None
+        long value = 0;  // checked where the problem is None
     };
     using enum NumberProblem;
-    std::vector<Case> cases = {
-        {" 12 ", 0, 100, None, 12},    {"+7", 0, 100, None, 7},      {"-1023", -32768, 32767, None, -1023},
-        {"- 5", -10, 10, None, -5},  // a sign typed before a shown " 5"
-        {"0", 0, 0, None, 0},          {"", 0, 9, Empty, 0},         {"   ", 0, 9, Empty, 0},
-        {"100", 0, 99, OutOfRange, 0}, {"-1", 0, 99, OutOfRange, 0},
-    };
-    for (const char* bad : {"-", "+", "12a", "1.5", "0x10", "1 2", "--1", "１２"})
-        cases.push_back({bad, -99, 99, NotANumber, 0});
+    std::vector<Case> cases = {{" 12 ", None, 12}, {"+7", None, 7},     {"-99", None, -99},
+                               {"- 5", None, -5},  // a sign typed before a shown " 5"
+                               {"   ", Empty},     {"100", OutOfRange}, {"-100", OutOfRange}};
+    for (const char* bad : {"-", "12a", "1.5", "1 2", "--1", "１２"}) cases.push_back({bad, NotANumber});
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const ParsedNumber n = parseNumber(c.text, c.lo, c.hi);
-        EXPECT_EQ(n.problem, c.problem);
-        EXPECT_EQ(c.problem == None ? n.value : c.value, c.value);
+        const ParsedNumber n = parseNumber(c.text, -99, 99);
+        EXPECT_EQ(n.problem, c.problem) << c.text;
+        EXPECT_EQ(c.problem == None ? n.value : c.value, c.value) << c.text;
     }
+    // Too long for any integer: out of range on its own side, never wrapped.
     const ParsedNumber huge = parseNumber("99999999999999999999999", 0, 99);
     EXPECT_EQ(huge.problem, OutOfRange);
     EXPECT_GT(huge.value, 99);
@@ -44,105 +39,34 @@ TEST(NumberField, MessageNamesTheFieldAndRangeInTheLanguage)
     EXPECT_FALSE(checkNumberField(Texts(kEnglishBase), "x", "Data bits", 8, 26, &message));
     EXPECT_EQ(message, "\"Data bits\" is not a whole number.\nEnter a whole number from 8 to 26.");
     EXPECT_EQ(*checkNumberField(Texts(kEnglishBase), "13", "Data bits", 8, 26, &message), 13);
-
-    FrameForm f;
-    f.boxes = AddressBoxes::Both;
-    f.txtAnfangsAdresse = {"0", ""};
-    int bad = -1;
-    EXPECT_FALSE(f.entered(Texts(kGermanBase), &message, &bad));
-    EXPECT_EQ(bad, 1);
-    EXPECT_EQ(message, "\"Ausgang Anfang\" ist leer.\nGeben Sie eine ganze Zahl von 0 bis 31999 ein.");
-    f.txtAnfangsAdresse = {"-2", "0"};
-    EXPECT_FALSE(f.entered(Texts(kFrenchBase), &message, &bad));
-    EXPECT_EQ(bad, 0);
-    EXPECT_EQ(message.rfind("\"Entrée Début\" est hors limites.", 0), 0u) << message;
 }
 
-TEST(Frame, LoadShowsTheRecordAndEndAddresses)
+// The comment is edited in lines and stored with CR LF, as the catalog gives it.
+TEST(Frame, CommentLineEnds)
 {
     RowEintrag r;
-    r.BestellNr = "QMV2.G310";
-    r.Bezeichnung = "DI 8x/DO 8x";
     r.Kommentar = "conveyor\r\nline 2\r\n";
-    r.InBase = 16;
-    r.InCnt = 4;
-    r.OutBase = 31999;
-    r.OutCnt = 2;
     FrameForm f;
-    f.load(r, "QMV2.R220", "3", addressBoxesFor(r));
-    EXPECT_EQ(f.boxes, AddressBoxes::None);  // no flags
-    EXPECT_EQ((std::vector<std::string>{f.lblKurzbez, f.txtBezeichnung, f.lblTraeger, f.lblSteckplatz, f.lblEnde(0),
-                                        f.lblEnde(1)}),
-              (std::vector<std::string>{"DI 8x/DO 8x", "DI 8x/DO 8x", "QMV2.R220", "3", "19", "32000"}));
-    f.outCnt = 0;
-    EXPECT_EQ(f.lblEnde(1), "31998");
-    // Nothing for a start the box does not take.
-    for (const char* start : {"abc", "", "-4", "32000"}) {
-        f.txtAnfangsAdresse[0] = start;
-        EXPECT_EQ(f.lblEnde(0), "") << start;
-    }
-    // The output end is kept to 16 bits, the input end is not.
-    EXPECT_EQ((std::pair<int, int>(outputEnd(32767, 2), inputEnd(32767, 2))), std::make_pair(-32768, 32768));
-
-    // The comment is edited in lines and stored with CR LF, as the catalog gives it.
+    f.load(r, "QMV2.R220", "3", AddressBoxes::Both);
     EXPECT_EQ(f.txtKommentar, "conveyor\nline 2\n");
-    RowEintrag stored = r;
-    f.storeTexts(stored);
-    EXPECT_EQ(stored, r);
-    f.txtBezeichnung = "new";
     f.txtKommentar = "belt\nstop\n";
-    f.storeTexts(stored);
-    EXPECT_EQ((std::array<std::string, 3>{stored.Bezeichnung, stored.Kommentar, stored.BestellNr}),
-              (std::array<std::string, 3>{"new", "belt\r\nstop\r\n", "QMV2.G310"}));
+    f.storeTexts(r);
+    EXPECT_EQ(r.Kommentar, "belt\r\nstop\r\n");
     // A comment with lone line feeds goes back unchanged while not edited.
     r.Kommentar = "a\nb";
     f.load(r, "", "", AddressBoxes::Inputs);
-    f.storeTexts(stored);
-    EXPECT_EQ(stored.Kommentar, "a\nb");
+    f.storeTexts(r);
+    EXPECT_EQ(r.Kommentar, "a\nb");
 }
 
-// The frame's checks in front of the shared OK sequence, on a placed module.
-class FrameOk : public ProjectFixture {
+// The shared OK sequence on a module of two rows (9 axis X, 10 axis Y), each
+// row with its own record, addresses and dialog.
+class PlacedModules : public SourceFixture {
 protected:
-    FrameOk()
+    PlacedModules()
     {
-        EXPECT_TRUE(place("QMV2.R300", 1));
-        EXPECT_TRUE(place("QMV2.D310", 6));  // inputs 1 byte, outputs 1 byte
-        table.prepareDialog(6);
-        form.load(app.CurrentModule, app.CurrentStationText, app.CurrentSlotText, AddressBoxes::Both);
-    }
-    ModuleOkResult ok(const std::string& in, const std::string& out)
-    {
-        form.txtAnfangsAdresse = {in, out};
-        std::string message;
-        const auto e = form.entered(app.texts, &message);
-        if (!e) return ModuleOkResult::LimitRefused;
-        form.storeTexts(app.CurrentModule);
-        return runModuleOk(table, *e);
-    }
-    FrameForm form;
-};
-
-TEST_F(FrameOk, StartsFrom32000OnGetTheLimitMessage)
-{
-    const RowEintrag before = table.record(6);
-    for (const char* start : {"32000", "99999999999999999999"}) {
-        asker.expect("maximale Address: 32000", answer::Ok);
-        EXPECT_EQ(ok(start, "0"), ModuleOkResult::LimitRefused) << start;
-    }
-    EXPECT_EQ(table.record(6), before);
-    EXPECT_EQ(ok("31998", "40"), ModuleOkResult::Written);
-    EXPECT_EQ(table.record(6).InBase, 31998);
-    EXPECT_EQ(table.cell(6, 4), "40");
-}
-
-// A module of several rows: every row has its own record, addresses and dialog.
-class ModuleRows : public ProjectFixture {
-protected:
-    ModuleRows()
-    {
-        EXPECT_TRUE(place("QMV2.R300", 1));
-        EXPECT_TRUE(place("QMV2.K084", 9));  // rows 9 (axis X) and 10 (axis Y)
+        placeCpu("QMV2.R300");
+        place("QMV2.K084", 9);
     }
     ModuleOkResult ok(int row, long in, long out)
     {
@@ -151,67 +75,49 @@ protected:
     }
 };
 
-TEST_F(ModuleRows, OkOnOneRowKeepsTheOthers)
+TEST_F(PlacedModules, OkOnOneRowKeepsTheOthersAndTheirAddresses)
 {
+    const auto before = table.RowArray();
     const RowEintrag x = table.record(9), y = table.record(10);
-    ASSERT_EQ(table.cell(10, 1), "QMV2.K084-1");
     for (int row : {10, 9}) {
-        SCOPED_TRACE(row);
         const RowEintrag& r = row == 9 ? x : y;
-        EXPECT_EQ(ok(row, r.InBase, r.OutBase), ModuleOkResult::Written);
-        EXPECT_EQ(table.record(9), x);
-        EXPECT_EQ(table.record(10), y);
+        EXPECT_EQ(ok(row, r.InBase, r.OutBase), ModuleOkResult::Written) << row;
+        EXPECT_EQ(table.RowArray(), before) << row;
         EXPECT_EQ((std::array<std::string, 3>{table.cell(9, 1), table.cell(9, 3), table.cell(10, 1)}),
                   (std::array<std::string, 3>{"QMV2.K084", std::to_string(x.InBase), "QMV2.K084-1"}));
     }
-}
-
-TEST_F(ModuleRows, TheOtherRowsStayTakenDuringTheSearch)
-{
-    const RowEintrag x = table.record(9);
-    // The question names what holds the range asked for and what is offered.
-    asker.expect("Next free address:" + std::to_string(x.InBase + 4), answer::Yes)
-        .expect("(QMV2.K084) holds " + std::to_string(x.OutBase), answer::Yes);
+    // Declining the move asked for changes nothing.
+    asker.expect("next free address", answer::No);
+    EXPECT_EQ(ok(10, x.InBase, x.OutBase), ModuleOkResult::MoveDeclined);
+    EXPECT_EQ(table.RowArray(), before);
+    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
+    // The other rows stay taken during the search.
+    asker.expect("Next free address:" + std::to_string(x.InBase + 4), answer::Yes).expect("holds", answer::Yes);
     EXPECT_EQ(ok(10, x.InBase, x.OutBase), ModuleOkResult::Written);
     EXPECT_EQ(table.record(9), x);
     EXPECT_EQ(table.record(10).InBase, x.InBase + 4);
 }
 
-TEST_F(ModuleRows, DeclinedMoveLeavesEveryRowAsItWas)
-{
-    const auto before = table.RowArray();
-    const RowEintrag x = table.record(9);
-    asker.expect("next free address", answer::No);
-    EXPECT_EQ(ok(10, x.InBase, x.OutBase), ModuleOkResult::MoveDeclined);
-    EXPECT_EQ(table.RowArray(), before);
-    EXPECT_EQ(table.cell(10, 1), "QMV2.K084-1");
-}
-
 // A dialog setting that changes the byte count is in force during the address
 // search: the grown module moves to free room instead of covering its
 // neighbour. Two like modules stand in slots 1 and 2; OK on slot 1 grows it.
-class GrowingModule : public ProjectFixture {
+class GrowingModule : public SourceFixture {
 protected:
-    RowEintrag analogInput(const std::string& order, int word, int32_t inCnt)
+    void addAnalogInput(const std::string& order, int word, int32_t inCnt)
     {
-        RowEintrag r;
-        r.BestellNr = order;
-        r.setIdentWord(word);
+        RowEintrag r = module(order, word);
         r.ModFlags = 0x5000;  // inputs, even addresses
         r.InCnt = inCnt;
         r.InBase = r.OutBase = 256;
         r.Family = 2;
         r.SubCount = 1;
-        r.IsModule = kTrue;
-        r.ParLen = 4;
-        addToCatalog(r);
-        return r;
+        app.ModulKatalog.add(r);
     }
     void placeTwice(const std::string& order)
     {
-        ASSERT_TRUE(place("QMV2.R300", 1));
-        ASSERT_TRUE(place(order, slotRow("1")));
-        ASSERT_TRUE(place(order, slotRow("2")));
+        placeCpu("QMV2.R300");
+        place(order, slotRow("1"));
+        place(order, slotRow("2"));
         table.prepareDialog(slotRow("1"));
     }
     void expectNoOverlap()
@@ -231,7 +137,7 @@ TEST_F(GrowingModule, StepOf4MovesTheModuleToFreeRoom)
     for (const Kind k : {Kind{0x20, 8, 16}, Kind{0x21, 16, 32}, Kind{0x40, 16, 32}, Kind{0x41, 16, 32}}) {
         SCOPED_TRACE(k.word);
         const std::string order = "QMV2.A" + std::to_string(k.word);
-        analogInput(order, k.word, k.before);
+        addAnalogInput(order, k.word, k.before);
         table.restore(empty);
         placeTwice(order);
         const int16_t neighbourEnd = static_cast<int16_t>(table.record(slotRow("2")).InBase + k.before);

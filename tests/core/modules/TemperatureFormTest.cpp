@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/modules/TemperatureForm.h"
 
 using namespace rm;
@@ -27,14 +25,6 @@ void choose(TemperatureForm& f, int ch, const std::string& sensor, const std::st
     ASSERT_EQ(f.connectionOf(ch).text, connection);
 }
 
-std::vector<std::string> connectionTexts(const TemperatureForm& f, int ch)
-{
-    std::vector<std::string> out;
-    for (int row : f.channel[static_cast<std::size_t>(ch)].connections)
-        out.push_back(ConnectionTypes()[static_cast<std::size_t>(row)].text);
-    return out;
-}
-
 }  // namespace
 
 TEST(Temperature, ConfigurationBytes)
@@ -56,40 +46,29 @@ TEST(Temperature, ConfigurationBytes)
     choose(f, 2, "Not use", " - ");
     EXPECT_EQ((std::array<int, 2>{f.getConfigByte(1), f.getConfigByte(2)}), (std::array<int, 2>{0xBF, 0x00}));
 
-    // Loading the stored bytes gives the same choices back.
-    TemperatureForm again;
-    again.load(r);
-    EXPECT_EQ(again.sensorOf(2).code, 29);
-    EXPECT_EQ(std::string(again.connectionOf(2).text), "External");
-    EXPECT_EQ(again.unit, 2);
+    // Loading the stored bytes gives the same choices back; a unit outside the list is Celsius.
+    f.load(r);
+    EXPECT_EQ(f.sensorOf(2).code, 29);
+    EXPECT_EQ(std::string(f.connectionOf(2).text), "External");
+    EXPECT_EQ(f.unit, 2);
+    r.setIdentWord(0xFF50);
+    f.load(r);
+    f.store(r);
+    EXPECT_EQ(r.identWord(), 0x0150);
 }
 
+// Unknown codes fall back to the first entry of their list.
 TEST(Temperature, UnknownCodesFallBackToTheFirstEntry)
 {
     RowEintrag r;
-    r.Param1 = 7;                                    // no sensor with code 7
-    r.Param2 = 0x20 * 5 + 1;                         // Pt100 with a thermocouple connection
-    r.Param3 = static_cast<int16_t>(0xFF00 | 0xC1);  // connection code 6 ("External") for a Pt100
+    r.Param1 = 0xDD;          // external compensation: channel 0 has none, channel 3 does
+    r.Param2 = 0x20 * 5 + 1;  // Pt100 with a thermocouple connection
+    r.Param3 = 7;             // no sensor with code 7
+    r.Param4 = 0xDD;
     TemperatureForm f;
     f.load(r);
-    EXPECT_EQ(f.sensorOf(0).code, 1);
-    EXPECT_EQ(connectionTexts(f, 0), (std::vector<std::string>{"2 wire", "3 wire", "4 wire"}));
-    EXPECT_EQ(std::string(f.connectionOf(1).text) + "/" + f.connectionOf(2).text, "2 wire/2 wire");
-}
-
-TEST(Temperature, ChannelZeroOffersNoExternalCompensation)
-{
-    TemperatureForm f;
-    f.load(RowEintrag{});
-    f.selectSensor(0, sensorRow("K (NiCr-Ni)"));
-    EXPECT_EQ(connectionTexts(f, 0), (std::vector<std::string>{"Internal"}));
-    f.selectSensor(1, sensorRow("K (NiCr-Ni)"));
-    EXPECT_EQ(connectionTexts(f, 1), (std::vector<std::string>{"Internal", "External"}));
-    // A stored external compensation on channel 0 falls back to the first entry.
-    RowEintrag r;
-    r.Param1 = 0xDD;
-    f.load(r);
-    EXPECT_EQ(f.getConfigByte(0), 0xBD);
+    EXPECT_EQ((std::array<int, 4>{f.getConfigByte(0), f.getConfigByte(1), f.getConfigByte(2), f.getConfigByte(3)}),
+              (std::array<int, 4>{0xBD, 0x21, 0x21, 0xDD}));
 }
 
 TEST(Temperature, ExternalCompensationNeedsATemperatureSensorOnChannelZero)
@@ -98,25 +77,8 @@ TEST(Temperature, ExternalCompensationNeedsATemperatureSensorOnChannelZero)
     f.load(RowEintrag{});
     EXPECT_TRUE(f.CheckCompensation());
     choose(f, 1, "K (NiCr-Ni)", "External");
-    const std::tuple<const char*, const char*, bool> channelZero[] = {{"R600  Ohm", "2 wire", false},
-                                                                      {"+/- 75mV", "Voltage", false},
-                                                                      {"Pt100", "2 wire", true},
-                                                                      {"J (Fe-CuNi)", "Internal", true}};
-    for (const auto& [sensor, connection, ok] : channelZero) {
-        choose(f, 0, sensor, connection);
-        EXPECT_EQ(f.CheckCompensation(), ok) << sensor;
-    }
-}
-
-TEST(Temperature, UnitOutsideTheListIsCelsius)
-{
-    for (int word : {0x0050, 0x0450, 0xFF50}) {
-        RowEintrag r;
-        r.setIdentWord(word);
-        TemperatureForm f;
-        f.load(r);
-        EXPECT_EQ(f.unit, 0) << word;
-        f.store(r);
-        EXPECT_EQ(r.identWord(), 0x0150) << word;
-    }
+    choose(f, 0, "R600  Ohm", "2 wire");
+    EXPECT_FALSE(f.CheckCompensation());
+    choose(f, 0, "Pt100", "2 wire");
+    EXPECT_TRUE(f.CheckCompensation());
 }
