@@ -4,24 +4,35 @@
 // that follow the project.
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <filesystem>
+#include <fstream>
 
 #include "core/dbgen/SourceGenerator.h"
+#include "core/project/OverviewPrint.h"
 #include "gui/app/Beep.h"
 #include "gui/app/FileDialogs.h"
+#include "gui/app/HelpViewer.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/project/AddressOverviewWindow.h"
 #include "gui/project/CompareWindow.h"
+#include "gui/project/PrintPage.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
 
@@ -58,6 +69,7 @@ private slots:
     {
         QVERIFY2(GuiAsker::unexpected.empty(),
                  GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+        delete HelpViewer::instance();
         fixture_.reset();
         store().clear();
     }
@@ -82,6 +94,21 @@ private slots:
     void languageChoiceIsStoredOrSaidToFail();
     void installedDataStaysUntouched();
 
+    // Data files that cannot be used as they are: the program says what is
+    // wrong instead of hanging, aborting or showing an empty catalog.
+    void unknownEntriesAreSaidOnce();
+    void unusableFilesEndTheStart();
+
+    // The help window beside a modal dialog and in the active language.
+    void oneHelpWindowFollowsTheContexts();
+    void helpPagesInTheActiveLanguage();
+
+    // The printed listing: a PDF file written whole or not at all, every page
+    // reaching the PDF and the preview, millimetres landing where they should.
+    void pdfIsWrittenWholeOrNotAtAll();
+    void everyPageReachesTheDevice();
+    void millimetresOnTheDevice();
+
 private:
     void activate(ProjectWindow* w)
     {
@@ -101,6 +128,25 @@ private:
     {
         FileDialogs::setNextFileName(path);
         fixture_->trigger("pdiDatei3");
+    }
+    fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
+    QString helpPage() const
+    {
+        return QDir(fixture_->dataDir() + "/help").relativeFilePath(HelpViewer::instance()->source().toLocalFile());
+    }
+    static QByteArray read(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static void write(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    static int pdfPages(const QByteArray& pdf)
+    {
+        return static_cast<int>(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")));
     }
     std::unique_ptr<GuiFixture> fixture_;
 };
@@ -475,6 +521,170 @@ void TypicalUse::installedDataStaysUntouched()
     QCOMPARE(s.resourceDir, data);
     QCOMPARE(s.languageFile(), s.userDir / "language.ini");
     QCOMPARE(s.recentListFile(), s.userDir / "nura.ini");
+}
+
+void TypicalUse::unknownEntriesAreSaidOnce()
+{
+    // The CPU group, listed twice, names two CPUs the module file lacks, and
+    // a count out of range.
+    std::string ini = rm::test::readText(data("Katalog.ini").string());
+    ini.replace(ini.find("Entries=7"), 9, "Entries=9\r\nEntry8=QMV9.R900\r\nEntry9=QMV9.R910");
+    ini.replace(ini.find("Entry3=QMV3"), 11, "Entry3=CPU QMV\r\nEntry4=Bad\r\n[Bad]\r\nEntries=-1");
+    ini.replace(ini.find("Entries=3"), 9, "Entries=4");
+    std::ofstream(data("Katalog.ini"), std::ios::binary) << ini;
+    GuiAsker::setNextAnswers({answer::Ok});
+    QVERIFY(fixture_->start("DEUTSCH"));
+    QCOMPARE(GuiAsker::asked.size(), size_t(1));
+    for (const char* said : {"NURA_G.txt", ": 2 (QMV9.R900, QMV9.R910)", "[Bad] Entries=-1"})
+        QVERIFY2(contains(lastPrompt(), said), lastPrompt().c_str());
+}
+
+void TypicalUse::unusableFilesEndTheStart()
+{
+    struct Case {
+        const char* file;
+        std::string content;  // "fifo": a named pipe
+        const char* said;
+    };
+    const Case cases[] = {
+        {"NURA_E.txt", "fifo", "NURA_E.txt: is not a regular file"},
+        {"NURA_E.txt", "\r\n\r\n", "holds no module record"},
+        {"Katalog.ini", "[Katalog]\r\nEntries=1\r\nEntry1=Fan\r\n[Fan]\r\nEntries=32767\r\n[leer]\r\nEntries=32767\r\n",
+         "grows past 100000 entries in group \"leer\""},
+        {"", "", "SELECTED names no known language"},  // started as "GERMAN"
+    };
+    for (const Case& c : cases) {
+        fixture_.reset();  // the old program ends before the next starts
+        fixture_ = std::make_unique<GuiFixture>();
+        GuiAsker::asked.clear();
+        if (*c.file) fs::remove(data(c.file));
+        if (c.content == "fifo")
+            QCOMPARE(::mkfifo(data(c.file).c_str(), 0600), 0);
+        else if (*c.file)
+            std::ofstream(data(c.file), std::ios::binary) << c.content;
+        GuiAsker::setNextAnswers({answer::Ok});
+        QVERIFY(!fixture_->start(*c.file ? "ENGLISH" : "GERMAN"));
+        QCOMPARE(GuiAsker::asked.size(), size_t(1));
+        QVERIFY2(contains(lastPrompt(), c.said), lastPrompt().c_str());
+    }
+}
+
+void TypicalUse::oneHelpWindowFollowsTheContexts()
+{
+    QVERIFY(fixture_->start());
+    Session& s = fixture_->session();
+    auto* dialog = new QDialog(fixture_->main());
+    dialog->setModal(true);
+    dialog->show();
+    HelpViewer::showHelp(s, 15, dialog);
+    HelpViewer* viewer = HelpViewer::instance();
+    // A window of the modal dialog's own is not blocked by it.
+    QVERIFY(viewer->isWindow() && viewer->parentWidget() == dialog);
+    HelpViewer::showHelp(s, 0, dialog);
+    QCOMPARE(HelpViewer::instance(), viewer);
+    QTest::mouseClick(viewer->findChild<QToolButton*>("btnBack"), Qt::LeftButton);
+    QCOMPARE(helpPage(), "context-15.html");
+
+    // The dialog closes: the viewer stays open with the main window.
+    delete dialog;
+    QCOMPARE(HelpViewer::instance(), viewer);
+    QVERIFY(viewer->parentWidget() == fixture_->main() && viewer->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!HelpViewer::instance());
+}
+
+void TypicalUse::helpPagesInTheActiveLanguage()
+{
+    QVERIFY(fixture_->start());
+    Session& s = fixture_->session();
+    for (const auto& [base, folder] : {std::pair{kGermanBase, "de/"}, std::pair{kFrenchBase, "fr/"}}) {
+        s.app.setLanguage(base);
+        for (int context : {2, 3, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16}) {
+            HelpViewer::showHelp(s, context, nullptr);
+            QCOMPARE(helpPage(), QString("%1context-%2.html").arg(folder).arg(context));
+        }
+    }
+    // Without the help folder the window says which page is missing.
+    s.resourceDir = fixture_->file("no-help-here").toStdString();
+    HelpViewer::showHelp(s, 5, nullptr);
+    QVERIFY(HelpViewer::instance()->findChild<QTextBrowser*>()->toPlainText().contains("context-5.html"));
+}
+
+void TypicalUse::pdfIsWrittenWholeOrNotAtAll()
+{
+    ProjectWindow* p = startWith({{"QMV2.G120", 5}});
+    QVERIFY(p);
+    const Texts& texts = fixture_->session().app.texts;
+    const QString path = fixture_->file("listing.pdf");
+    write(path, "an older listing");
+    QString error;
+    QVERIFY2(exportPdf(p->table(), texts, path, &error), qPrintable(error));
+    const QByteArray pdf = read(path);
+    QVERIFY(pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF"));
+    QCOMPARE(pdfPages(pdf), 2);  // the listing and the address overview
+    QCOMPARE(QDir(fixture_->file("")).entryList(QDir::Files), QStringList{"listing.pdf"});  // no temporary file
+
+    // A folder where the file should go: the folder and its content stay.
+    const QString folder = fixture_->file("busy.pdf");
+    QVERIFY(QDir().mkpath(folder));
+    write(folder + "/keep.txt", "kept");
+    QVERIFY(!exportPdf(p->table(), texts, folder, &error));
+    QVERIFY2(error.contains("busy.pdf"), qPrintable(error));
+    QCOMPARE(read(folder + "/keep.txt"), QByteArray("kept"));
+
+    // The project file itself, chosen in the dialog, is not replaced by its listing.
+    saveAs(fixture_->file("hall2.qv4"));
+    const QByteArray project = read(fixture_->file("hall2.qv4"));
+    QVERIFY(!exportPdf(p->table(), texts, fixture_->file("./hall2.qv4"), &error));
+    QCOMPARE(read(fixture_->file("hall2.qv4")), project);
+}
+
+void TypicalUse::everyPageReachesTheDevice()
+{
+    ProjectWindow* p = fixture_->startWithRack();
+    QVERIFY(p && fixture_->dropCatalog(p, "QMV3.X306", p->table().lastRow()));  // a second rack
+    // Modules with inputs, outputs and an identification in every slot: the CPU's, then the racks'.
+    for (int r = 5; r <= p->table().lastRow(); ++r)
+        if (p->table().RowIs(r) == kind::Slot && !fixture_->dropCatalog(p, "QMV2.E410", r))
+            fixture_->dropCatalog(p, "QMV3.E420", r);
+    const Texts& texts = fixture_->session().app.texts;
+    const int listing = static_cast<int>(Prepare_print_pages(p->table(), texts, "").size());
+    const int pages = listing + static_cast<int>(overviewPrintPages(addressRanges(p->table()), texts, "").size());
+    QVERIFY2(listing > 1 && pages > listing, qPrintable(QString("%1 %2").arg(listing).arg(pages)));
+    QString error;
+    QVERIFY2(exportPdf(p->table(), texts, fixture_->file("rack.pdf"), &error), qPrintable(error));
+    QCOMPARE(pdfPages(read(fixture_->file("rack.pdf"))), pages);
+    int previewPages = -1;
+    GuiFixture::whenModal([&](QWidget* dlg) {
+        if (auto* preview = dlg->findChild<QPrintPreviewWidget*>()) previewPages = preview->pageCount();
+        dlg->close();
+    });
+    previewProject(p->table(), texts, nullptr);
+    QCOMPARE(previewPages, pages);
+}
+
+void TypicalUse::millimetresOnTheDevice()
+{
+    ProjectWindow* p = startWith({});
+    QVERIFY(p);
+    // A4 at 100 dots per inch.
+    QImage image(827, 1170, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3937);
+    image.setDotsPerMeterY(3937);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paintPage(painter, Prepare_print_form(p->table(), fixture_->session().app.texts, "06-12-2026    14:05"));
+    }
+    auto dark = [&](double xMm, double yMm) {
+        return qGray(image.pixel(qRound(xMm * 100 / 25.4), qRound(yMm * 100 / 25.4))) < 128;
+    };
+    // The frame from (15, 6) to (195, 30), 0.5 mm wide, and the heading rule at 57.
+    QVERIFY(dark(15, 18) && dark(195, 18) && dark(100, 6) && dark(100, 30));
+    QVERIFY(!dark(16, 18) && !dark(100, 31));
+    QVERIFY(dark(16, 57) && dark(194, 57) && !dark(14, 57) && !dark(196, 57));
 }
 
 QTEST_MAIN(TypicalUse)
