@@ -176,17 +176,13 @@ private:
         QVERIFY(project_);
         for (const auto& [order, row] : modules) QVERIFY2(fixture_->dropCatalog(project_, order, row), order);
     }
-    void startWithCpu(const std::string& cpu)
-    {
-        fixture_->start();
-        project_ = fixture_->newProject("Hall2");
-        QVERIFY(project_ && fixture_->dropCatalog(project_, cpu, 1));
-    }
     ProjectTable& table() { return project_->table(); }
+    // The row as the grid shows it.
     std::vector<std::string> cells(int row)
     {
         std::vector<std::string> out;
-        for (int c = 0; c < ProjectTable::kColumns; ++c) out.push_back(table().cell(row, c));
+        for (int c = 0; c < ProjectTable::kColumns; ++c)
+            out.push_back(project_->grid()->model()->index(row - 1, c).data().toString().toStdString());
         return out;
     }
     // Opened and confirmed unchanged: the dialog showed every stored choice
@@ -352,7 +348,9 @@ void RowDialogs::twoAxisEncoderWritesBothRows()
 
 void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
 {
-    startWithCpu("QMV2.R230");
+    fixture_->start();
+    project_ = fixture_->newProject("Hall2");
+    QVERIFY(project_ && fixture_->dropCatalog(project_, "QMV2.R230", 1));
     const int rows = table().lastRow();
     table().SetProjektDataHasChangedFlag(false);
     const RowEintrag before = table().record(1);
@@ -439,7 +437,7 @@ void checkPages(DialogDriver& d, const QString& tag)
 void RowDialogs::noTextCutOff()
 {
     // Choices that show the controls a page hides at first: buttons clicked,
-    // then lists set (name, item).
+    // then lists set (name, item); a dialog with a list set must store it.
     struct Placed {
         const char* order;
         int row;
@@ -451,7 +449,7 @@ void RowDialogs::noTextCutOff()
         {"QMV2.G220", 6},
         {"QMV2.G510", 7},
         {"QMV2.E110", 8},
-        {"QMV2.E325", 9},
+        {"QMV2.E325", 9, {}, {{"ComboThermType3", 8}}},
         {"QMV2.K202", 10},
         {"QMV2.K205", 11},
         {"QMV2.E210", 12},
@@ -459,17 +457,19 @@ void RowDialogs::noTextCutOff()
         {"QMV3.E302", 22},
         {"QMV3.K240", 23, {"rbModeX1", "rbModeY1"}},
         {"QMV3.E312", 26, {}, {{"Combo10", 2}, {"Combo11", 0}}},
-        {"QMV3.E420", 27, {}, {{"Combo13", 2}}},
+        {"QMV3.E420", 27, {}, {{"Combo13", 2}, {"Combo10", 0}}},
     };
     start({}, "DEUTSCH");  // the longest texts
     for (const Placed& m : modules) QVERIFY2(fixture_->dropCatalog(project_, m.order, m.row), m.order);
     for (const Placed& m : modules) {
+        const RowEintrag before = table().record(m.row);
         QVERIFY(openRow(project_, m.row, [&](DialogDriver& d) {
             for (const char* name : m.clicks) d.click(name);
             for (const auto& [name, item] : m.choices) d.choose(name, item);
             checkPages(d, m.order);
-            d.cancel();
+            m.choices.empty() ? d.cancel() : d.ok();
         }));
+        QVERIFY2(m.choices.empty() == (table().record(m.row) == before), m.order);
     }
 }
 

@@ -27,6 +27,7 @@
 #include "gui/app/HelpViewer.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
+#include "gui/dbgen/DbSelectDialog.h"
 #include "gui/project/AddressOverviewWindow.h"
 #include "gui/project/PrintPage.h"
 #include "gui/support/GuiFixture.h"
@@ -103,10 +104,6 @@ private slots:
     void everyPageReachesTheDevice();
 
 private:
-    void activate(ProjectWindow* w)
-    {
-        fixture_->main()->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
-    }
     // A new project "Hall2" with the CPU QMV2.R220 (slots from row 5) and the given modules.
     ProjectWindow* startWith(std::initializer_list<std::pair<const char*, int>> modules)
     {
@@ -172,17 +169,17 @@ void TypicalUse::wholeTypicalUse()
     ProjectWindow* q = fixture_->newProject("Line3");
     QVERIFY(q && fixture_->dropCatalog(q, "QMV2.R220", 1));
     QVERIFY(fixture_->dropCatalog(q, "QMV2.G120", 5) && fixture_->dropCatalog(q, "QMV2.G120", 6));
-    activate(p);
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(p->parentWidget()));
     p->selectRow(9);
     fixture_->trigger("pdiCut");
     QVERIFY(t.rowEmpty(9));
-    activate(q);
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(q->parentWidget()));
     q->selectRow(7);
     fixture_->trigger("pdiPaste");
     QCOMPARE(q->table().record(7).InBase, int16_t{4});
 
     // Save, generate with the dialog's defaults (I/O block DB 1, no CPU block).
-    activate(p);
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(p->parentWidget()));
     const QString path = fixture_->file("hall2.qv4");
     saveAs(path);
     QCOMPARE(p->title(), QString("hall2.qv4"));
@@ -276,6 +273,12 @@ void TypicalUse::fileMessagesNameTheFile()
     const QFileInfo proposal(FileDialogs::lastProposal());
     QCOMPARE(proposal.fileName(), QString("NoName1.qv4"));
     QVERIFY(proposal.dir().exists());
+
+    // A failed generation is said as one.
+    DbSelectDialog failing(fixture_->session(), "hall2.qv4", [](int, int) { return 0; });
+    GuiAsker::setNextAnswers({answer::Ok});
+    failing.accept();
+    QVERIFY2(contains(lastPrompt(), "Couldn't Generate"), lastPrompt().c_str());
 }
 
 void TypicalUse::firstRunFitsTheScreen()
@@ -321,7 +324,7 @@ void TypicalUse::refusalsSayWhyAndDropRowIsShown()
     // refusal says why in the status line.
     ProjectGrid* grid = p->grid();
     QMimeData mime;
-    mime.setData(kCatalogMime, QByteArray::number(fixture_->catalogIndex("QMV2.G120")));
+    mime.setData(kCatalogMime, QByteArray::number(fixture_->session().app.ModulKatalog.indexOf("QMV2.G120")));
     auto moveTo = [&](int row) {
         const QPoint pos = grid->visualRect(grid->model()->index(row - 1, 2)).center();
         QDragMoveEvent move(pos, Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -373,13 +376,22 @@ void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
 {
     ProjectWindow* p = startWith({});
     QVERIFY(p);
+    // Typed text passes the filter, and Cancel keeps the project as it was.
+    GuiFixture::whenModal([](QWidget* dlg) {
+        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        QTest::keyClicks(name, "-x y");
+        QCOMPARE(name->text(), QString("xy"));
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
+    });
+    fixture_->trigger("pdiProjektInfo");
+    QCOMPARE(p->table().info().ProjektName, std::string("Hall2"));
     GuiFixture::whenModal([](QWidget* dlg) {
         QVERIFY(QTest::qWaitForWindowActive(dlg));
         auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
         auto* family = dlg->findChild<QLineEdit*>("txtHeader1");
         auto* author = dlg->findChild<QLineEdit*>("txtHeader2");
-        // Pasted text passes the filter typed text passes: no way round it
-        // into the source, and a pasted line break is no Enter.
+        // Pasted text passes the same filter: no way round it into the
+        // source, and a pasted line break is no Enter.
         for (const auto& [pasted, kept] : {std::pair{"9a b-1\nxyz0123", "ab1xyz01"}, std::pair{"ab\rcd", "abcd"}}) {
             name->clear();
             QGuiApplication::clipboard()->setText(pasted);
@@ -411,15 +423,18 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFail()
 {
     QVERIFY(fixture_->start());
     const fs::path ini = fs::path(fixture_->dataDir().toStdString()) / "Katalog.ini";
-    auto choose = [this](const char* option) {
-        GuiFixture::whenModal([option](QWidget* dlg) {
+    // The options dialog with no project open shows the stored font too.
+    auto choose = [this](const char* option, const char* button = "btnOk") {
+        GuiFixture::whenModal([this, option, button](QWidget* dlg) {
+            QCOMPARE(dlg->findChild<QLineEdit*>("txtFont")->text(), fixture_->session().settings.grid.fontName);
             dlg->findChild<QAbstractButton*>(option)->click();
-            dlg->findChild<QAbstractButton*>("btnOk")->click();
+            dlg->findChild<QAbstractButton*>(button)->click();
         });
         fixture_->trigger("pdiOptions");
     };
-    // The running language: nothing written, nothing said.
+    // Cancel, or the running language: nothing written, nothing said.
     const std::string before = rm::test::readText(ini.string());
+    choose("optLanguage2", "btnCancel");
     choose("optLanguage1");
     QVERIFY(GuiAsker::asked.empty());
     QCOMPARE(rm::test::readText(ini.string()), before);
@@ -473,31 +488,27 @@ void TypicalUse::unknownEntriesAreSaidOnce()
 
 void TypicalUse::unusableFilesEndTheStart()
 {
-    struct Case {
-        const char* file;
-        std::string content;  // "fifo": a named pipe
-        const char* said;
-    };
-    const Case cases[] = {
+    // File, what it holds ("fifo": a named pipe), what is said.
+    const std::tuple<const char*, std::string, const char*> cases[] = {
         {"NURA_E.txt", "fifo", "NURA_E.txt: is not a regular file"},
         {"NURA_E.txt", "\r\n\r\n", "holds no module record"},
         {"Katalog.ini", "[Katalog]\r\nEntries=1\r\nEntry1=Fan\r\n[Fan]\r\nEntries=32767\r\n[leer]\r\nEntries=32767\r\n",
          "grows past 100000 entries in group \"leer\""},
         {"", "", "SELECTED names no known language"},  // started as "GERMAN"
     };
-    for (const Case& c : cases) {
+    for (const auto& [file, content, said] : cases) {
         fixture_.reset();  // the old program ends before the next starts
         fixture_ = std::make_unique<GuiFixture>();
         GuiAsker::asked.clear();
-        if (*c.file) fs::remove(data(c.file));
-        if (c.content == "fifo")
-            QCOMPARE(::mkfifo(data(c.file).c_str(), 0600), 0);
-        else if (*c.file)
-            std::ofstream(data(c.file), std::ios::binary) << c.content;
+        if (*file) fs::remove(data(file));
+        if (content == "fifo")
+            QCOMPARE(::mkfifo(data(file).c_str(), 0600), 0);
+        else if (*file)
+            std::ofstream(data(file), std::ios::binary) << content;
         GuiAsker::setNextAnswers({answer::Ok});
-        QVERIFY(!fixture_->start(*c.file ? "ENGLISH" : "GERMAN"));
+        QVERIFY(!fixture_->start(*file ? "ENGLISH" : "GERMAN"));
         QCOMPARE(GuiAsker::asked.size(), size_t(1));
-        QVERIFY2(contains(lastPrompt(), c.said), lastPrompt().c_str());
+        QVERIFY2(contains(lastPrompt(), said), lastPrompt().c_str());
     }
 }
 

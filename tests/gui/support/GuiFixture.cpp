@@ -42,11 +42,6 @@ MainWindow* GuiFixture::start(const QString& language)
     return main_.get();
 }
 
-int GuiFixture::catalogIndex(const std::string& order) const
-{
-    return session_->app.ModulKatalog.indexOf(order);
-}
-
 bool GuiFixture::drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl)
 {
     ProjectGrid* grid = target->grid();
@@ -70,7 +65,7 @@ bool GuiFixture::drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl
 bool GuiFixture::dropCatalog(ProjectWindow* target, const std::string& order, int row)
 {
     auto* mime = new QMimeData;
-    mime->setData(kCatalogMime, QByteArray::number(catalogIndex(order)));
+    mime->setData(kCatalogMime, QByteArray::number(session_->app.ModulKatalog.indexOf(order)));
     return drop(target, mime, row, false);
 }
 
