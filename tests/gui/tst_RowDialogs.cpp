@@ -1,9 +1,11 @@
 // The parameter dialogs of module and CPU rows, opened from placed rows of a
 // project window and set with mouse and keyboard as a user does: what OK
 // leaves in the rows and in the generated source, what reopening shows, what
-// a refusal or Cancel leaves, and that no page cuts off its texts. The rules
-// behind the controls belong to the form model tests; here each dialog family
-// is walked through once.
+// a refusal or Cancel leaves. The rules behind the controls belong to the
+// form model tests; here the digital, analog input, counter, encoder and CPU
+// dialogs are walked through once, and every module dialog is opened once in
+// German to see that no page cuts off its texts and that a list item chosen
+// reaches the record.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>

@@ -1,7 +1,7 @@
 // The whole program as a user meets it, driven with mouse and keyboard on a
 // copy of the shipped data: the typical use from a new project to the
-// generated source, the workbench around it, undo and redo, and the windows
-// that follow the project.
+// generated source, the workbench around it, the project information and
+// options dialogs, data files it cannot use, the help window and printing.
 #include <QtTest>
 
 #include <sys/stat.h>
