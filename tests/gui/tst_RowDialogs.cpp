@@ -199,7 +199,6 @@ private:
         }));
         QCOMPARE(table().record(row), stored);
     }
-    const RowEintrag& current() { return fixture_->session().app.CurrentModule; }
 
     std::unique_ptr<GuiFixture> fixture_;
     ProjectWindow* project_ = nullptr;
@@ -224,7 +223,7 @@ void RowDialogs::digitalAndRefusedStarts()
             QCOMPARE(d.text("lblEnde"), QString());
             d.refusedOk();
         }
-        QCOMPARE(current(), before);  // nothing stored
+        QCOMPARE(fixture_->session().app.CurrentModule, before);  // nothing stored
         // On row 5's range, the next free start declined.
         d.type("txtAnfangsAdresse", "0");
         GuiAsker::setNextAnswers({answer::No});
@@ -381,7 +380,7 @@ void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
         d.refusedOk();
         QVERIFY(GuiAsker::asked.back().prompt.find("\"Index DB\"") != std::string::npos);
         QCOMPARE(d.dialog()->focusWidget(), d.child("txtIndexDB"));
-        QCOMPARE(current(), before);
+        QCOMPARE(fixture_->session().app.CurrentModule, before);
         QTest::keyClicks(d.child("txtIndexDB"), index);
         GuiAsker::asked.clear();
         d.choose("ComboMaxBaudRate1", 1);
