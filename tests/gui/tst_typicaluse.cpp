@@ -1,34 +1,42 @@
 // The whole program as a user meets it, driven with mouse and keyboard on a
 // copy of the shipped data: the typical use from a new project to the
-// generated source, the workbench around it, undo and redo, and the windows
-// that follow the project.
+// generated source, the workbench around it, the project information and
+// options dialogs, data files it cannot use, the help window and printing.
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <QCheckBox>
-#include <QHeaderView>
-#include <QLabel>
+#include <QClipboard>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
 
 #include "core/dbgen/SourceGenerator.h"
-#include "core/project/ProjectDocument.h"
+#include "core/project/OverviewPrint.h"
+#include "gui/app/Beep.h"
 #include "gui/app/FileDialogs.h"
+#include "gui/app/HelpViewer.h"
 #include "gui/app/StatusLine.h"
-#include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogFilter.h"
+#include "gui/dbgen/DbSelectDialog.h"
 #include "gui/project/AddressOverviewWindow.h"
-#include "gui/project/CompareWindow.h"
+#include "gui/project/PrintPage.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
 
 using namespace rm;
 using namespace rm::gui;
 using rm::gui::test::GuiFixture;
+namespace fs = std::filesystem;
 
 namespace {
 QSettings store()
@@ -38,6 +46,10 @@ QSettings store()
 bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
+}
+std::string lastPrompt()
+{
+    return GuiAsker::asked.empty() ? std::string() : GuiAsker::asked.back().prompt;
 }
 }  // namespace
 
@@ -54,158 +66,157 @@ private slots:
     {
         QVERIFY2(GuiAsker::unexpected.empty(),
                  GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+        delete HelpViewer::instance();
         fixture_.reset();
         store().clear();
     }
 
-    // The whole typical use: new project, CPU and modules, moves and copies, cut and
-    // paste between projects, save, close, reopen and generate.
-    void startsIdle();
+    // New project, CPU and modules, moves and copies, cut and paste between
+    // projects, save, undo and redo, generate, close and reopen.
     void wholeTypicalUse();
     void closeAsksToSave();
-    void editCommandStates();
-    void recentFiles();
-    void openRefusesWrongFiles();
-    void rowDialogDispatch();
-
-    // At work: a first run that fits the screen, refusals that say why, the
-    // status line, feedback while dragging, file messages that name the file.
-    void firstRunFitsTheScreen();
-    void storedSizeIsKept();
-    void refusalsSayWhy();
-    void deleteAsksWhileTheOptionIsTicked();
-    void statusLineFollowsChanges();
-    void dropRowIsShownWhileDragging();
+    void editCommandsAndDeleteConfirmation();
     void fileMessagesNameTheFile();
 
-    // Undo and redo, the address overview following the project, the catalog
-    // search, and the comparison with the saved file.
-    void undoRedoAcrossActionsAndWindows();
-    void overviewFollowsTheProject();
-    void catalogSearch();
-    void compareWithTheSavedFile();
+    // At work: a first run that fits the screen, refusals that say why, the
+    // status line and the overview.
+    void firstRunFitsTheScreen();
+    void refusalsSayWhyAndDropRowIsShown();
+    void statusLineFollowsChanges();
+
+    // The project information and options dialogs: pasting, the focus and
+    // the keys, and where the language choice is stored.
+    void projectInformationTakesOnlyWhatTheFilterAllows();
+    void languageChoiceIsStoredOrSaidToFail();
+    void installedDataStaysUntouched();
+
+    // Data files that cannot be used as they are: the program says what is
+    // wrong instead of hanging, aborting or showing an empty catalog.
+    void unknownEntriesAreSaidOnce();
+    void unusableFilesEndTheStart();
+
+    // The help window beside a modal dialog and in the active language.
+    void oneHelpWindowInTheActiveLanguage();
+
+    // The printed listing: a PDF file written whole or not at all, every page
+    // reaching the PDF and the preview.
+    void pdfIsWrittenWholeOrNotAtAll();
+    void everyPageReachesTheDevice();
 
 private:
-    void activate(ProjectWindow* w)
+    // A new project "Hall2" with the CPU QMV2.R220 (slots from row 5) and the given modules.
+    ProjectWindow* startWith(std::initializer_list<std::pair<const char*, int>> modules)
     {
-        fixture_->main()->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
+        if (!fixture_->start()) return nullptr;
+        ProjectWindow* p = fixture_->newProject("Hall2");
+        if (!p || !fixture_->dropCatalog(p, "QMV2.R220", 1)) return nullptr;
+        for (const auto& [order, row] : modules)
+            if (!fixture_->dropCatalog(p, order, row)) return nullptr;
+        return p;
+    }
+    void saveAs(const QString& path)
+    {
+        FileDialogs::setNextFileName(path);
+        fixture_->trigger("pdiDatei3");
+    }
+    fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
+    QString helpPage() const
+    {
+        return QDir(fixture_->dataDir() + "/help").relativeFilePath(HelpViewer::instance()->source().toLocalFile());
+    }
+    // The whole file (empty when it cannot be read), and a file written with these bytes.
+    std::string read(const QString& name) const { return rm::test::readText(fixture_->file(name).toStdString()); }
+    void write(const QString& name, const char* bytes) const
+    {
+        std::ofstream(fixture_->file(name).toStdString(), std::ios::binary) << bytes;
+    }
+    static int pdfPages(const std::string& pdf)
+    {
+        return static_cast<int>(QString::fromStdString(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")));
     }
     std::unique_ptr<GuiFixture> fixture_;
 };
-
-void TypicalUse::startsIdle()
-{
-    MainWindow* main = fixture_->start();
-    QVERIFY(main);
-    QVERIFY(main->projectWindows().empty());
-    QVERIFY(!main->catalogWindow()->isVisible());
-    QVERIFY(main->action("pdiDatei0")->isEnabled());
-    QVERIFY(!main->action("pdiDatei3")->isEnabled());
-    QVERIFY(!main->action("Toolbar1_3")->isEnabled());
-    QVERIFY(!main->findChild<QMenu*>("pdmWork")->menuAction()->isVisible());
-    QVERIFY(main->findChild<QMenu*>("pdiSpecial")->menuAction()->isVisible());
-    QVERIFY(fixture_->session().app.ModulKatalog.count() > 40);
-}
 
 void TypicalUse::wholeTypicalUse()
 {
     MainWindow* main = fixture_->start();
     ProjectWindow* p = fixture_->newProject("Hall2");
     QVERIFY(p);
-    QCOMPARE(p->title(), QString("NoName1"));
-    QCOMPARE(p->table().info().ProjektName, std::string("Hall2"));
-    QVERIFY(main->catalogWindow()->isVisible());
-    QVERIFY(main->action("BtnTreeWin")->isChecked());
 
-    // The CPU by double click (Enter in the tree) with row 1 selected.
-    fixture_->doubleClickCatalog("QMV2.R220", 1);
+    // The CPU found by the catalog search and placed by Enter with row 1
+    // selected; Escape ends the search.
+    CatalogFilter* filter = main->catalogWindow()->filter();
+    QTest::keyClicks(filter->field(), "r220");
+    QCOMPARE(filter->hitCount(), 1);
+    p->selectRow(1);
+    QTest::keyClick(filter->field(), Qt::Key_Return);
     ProjectTable& t = p->table();
     QCOMPARE(t.getCPUBestell(), std::string("QMV2.R220"));
-    QCOMPARE(t.cell(5, 0), std::string("1"));
-    QCOMPARE(p->grid()->model()->rowCount(), t.lastRow());
+    QTest::keyClick(filter->field(), Qt::Key_Escape);
+    QVERIFY(!filter->active());
 
-    // Modules by drag from the catalog; a refused row accepts nothing.
+    // A module by drag from the catalog.
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G220", 6));
-    QVERIFY(!fixture_->dropCatalog(p, "QMV2.G120", 2));
-    QCOMPARE(t.cell(5, 1), std::string("QMV2.G120"));
     QCOMPARE(p->grid()->model()->data(p->grid()->model()->index(4, 1)).toString(), QString("QMV2.G120"));
 
     // A move keeps the addresses; with Ctrl it is a copy with its own.
     QVERIFY(fixture_->dropRow(p, 5, p, 8, false));
-    QVERIFY(t.rowEmpty(5));
-    QCOMPARE(t.record(8).InBase, int16_t{0});
     QVERIFY(fixture_->dropRow(p, 8, p, 9, true));
     QCOMPARE(t.record(8).InBase, int16_t{0});
     QCOMPARE(t.record(9).InBase, int16_t{2});
 
-    // A second project: the CPU by drag; cut here, paste there.
+    // A second project: cut here, paste there, where the address is searched again.
     ProjectWindow* q = fixture_->newProject("Line3");
-    QVERIFY(q && q != p);
-    QVERIFY(fixture_->dropCatalog(q, "QMV2.R220", 1));
-    QVERIFY(fixture_->dropCatalog(q, "QMV2.G120", 5));
-    QVERIFY(fixture_->dropCatalog(q, "QMV2.G120", 6));
-    activate(p);
-    QCOMPARE(main->activeProject(), p);
+    QVERIFY(q && fixture_->dropCatalog(q, "QMV2.R220", 1));
+    QVERIFY(fixture_->dropCatalog(q, "QMV2.G120", 5) && fixture_->dropCatalog(q, "QMV2.G120", 6));
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(p->parentWidget()));
     p->selectRow(9);
     fixture_->trigger("pdiCut");
     QVERIFY(t.rowEmpty(9));
-    QVERIFY(main->action("pdiPaste")->isEnabled());
-    activate(q);
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(q->parentWidget()));
     q->selectRow(7);
     fixture_->trigger("pdiPaste");
-    QCOMPARE(q->table().cell(7, 1), std::string("QMV2.G120"));
-    QCOMPARE(q->table().record(7).InBase, int16_t{4});  // searched again in the second project
+    QCOMPARE(q->table().record(7).InBase, int16_t{4});
 
-    // Save, then the saved project is no longer marked as changed.
-    activate(p);
+    // Save, generate with the dialog's defaults (I/O block DB 1, no CPU block).
+    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(p->parentWidget()));
     const QString path = fixture_->file("hall2.qv4");
-    FileDialogs::setNextFileName(path);
-    fixture_->trigger("pdiDatei3");
-    QVERIFY(QFile::exists(path));
-    QVERIFY(!t.changed());
+    saveAs(path);
     QCOMPARE(p->title(), QString("hall2.qv4"));
-    QCOMPARE(fixture_->session().recent.entries().front(), path.toStdString());
 
-    // Generate: the dialog's defaults give I/O block DB 1 and no CPU block.
+    // A move is one step; undo goes back to the saved state, redo away from it.
+    QVERIFY(fixture_->dropRow(p, 8, p, 10, false));
+    QCOMPARE(main->action("pdiUndo")->text(), QString("&Undo Move"));
+    fixture_->trigger("pdiUndo");
+    QVERIFY(!t.rowEmpty(8) && t.rowEmpty(10) && !t.changed());
+    fixture_->trigger("pdiRedo");
+    QVERIFY(t.rowEmpty(8) && t.changed() && !main->action("pdiRedo")->isEnabled());
+    fixture_->trigger("pdiUndo");
     GuiAsker::setNextAnswers({answer::Ok});
     GuiFixture::whenModal([](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton); });
     fixture_->trigger("pdiKonfig");
-    QVERIFY(GuiAsker::asked.back().prompt.find("Generated") != std::string::npos);
-    const QString awl = fixture_->file("hall2.awl");
-    QVERIFY(QFile::exists(awl));
-    QCOMPARE(rm::test::readText(awl.toStdString()), generateSource(t, 0, 0));
+    QVERIFY(contains(lastPrompt(), "Generated"));
+    QCOMPARE(rm::test::readText(fixture_->file("hall2.awl").toStdString()), generateSource(t, 0, 0));
 
-    // Close it and open it again: the same table.
+    // Close it (back at the saved state: nothing asked) and open it again: the same table.
     const auto before = t.RowArray();
-    auto* sub = qobject_cast<QMdiSubWindow*>(p->parentWidget());
-    QVERIFY(sub->close());
+    QVERIFY(p->parentWidget()->close());
     FileDialogs::setNextFileName(path);
     fixture_->trigger("pdiDatei1");
-    ProjectWindow* reopened = main->activeProject();
-    QVERIFY(reopened && reopened != q);
-    QCOMPARE(reopened->table().RowArray(), before);
-    QCOMPARE(reopened->title(), QString("hall2.qv4"));
-    // Opening it once more only brings its window forward.
-    const std::size_t open = main->projectWindows().size();
-    QVERIFY(main->openProjectFile(path));
-    QCOMPARE(main->projectWindows().size(), open);
+    QVERIFY(main->activeProject() != q);
+    QCOMPARE(main->activeProject()->table().RowArray(), before);
 }
 
 void TypicalUse::closeAsksToSave()
 {
-    MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
+    ProjectWindow* p = startWith({});
     QVERIFY(p);
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.R210", 1));
-    auto* sub = qobject_cast<QMdiSubWindow*>(p->parentWidget());
+    MainWindow* main = fixture_->main();
+    auto* sub = p->parentWidget();
     GuiAsker::setNextAnswers({answer::Cancel});
     QVERIFY(!sub->close());
-    QCOMPARE(main->projectWindows().size(), std::size_t{1});
-    // Quit stops at a Cancel too.
-    GuiAsker::setNextAnswers({answer::Cancel});
+    GuiAsker::setNextAnswers({answer::Cancel});  // quitting stops at a Cancel too
     QVERIFY(!main->CloseAllProjects());
-    QCOMPARE(main->projectWindows().size(), std::size_t{1});
     // Yes with the save dialog cancelled keeps the window and its data.
     GuiAsker::setNextAnswers({answer::Yes});
     FileDialogs::setNextFileName("");
@@ -215,101 +226,62 @@ void TypicalUse::closeAsksToSave()
     QVERIFY(sub->close());
     QApplication::processEvents();
     QVERIFY(main->projectWindows().empty());
-    QVERIFY(!main->action("pdiDatei3")->isEnabled());
-    QVERIFY(!main->catalogWindow()->isVisible());
 }
 
-void TypicalUse::editCommandStates()
+void TypicalUse::editCommandsAndDeleteConfirmation()
 {
-    MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
+    ProjectWindow* p = startWith({{"QMV2.G120", 5}, {"QMV2.G260", 6}, {"QMV2.G120", 9}});  // G260: two rows
     QVERIFY(p);
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.R220", 1));
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G260", 6));  // two rows
-    auto enabled = [&](const char* name) { return main->action(name)->isEnabled(); };
-    p->selectRow(8);
-    QVERIFY(!enabled("pdiCut") && !enabled("pdiCopy") && !enabled("pdiDelete") && !enabled("pdiPaste"));
-    p->selectRow(5);
-    QVERIFY(enabled("pdiCut") && enabled("mouseCopy") && enabled("Toolbar1_7") && enabled("pdiDelete"));
-    p->selectRow(7);
-    QVERIFY(!enabled("pdiCut") && !enabled("Toolbar1_8") && enabled("pdiDelete") && enabled("mouseDelete"));
-    p->selectRow(5);
-    fixture_->trigger("pdiCopy");
-    QVERIFY(enabled("pdiPaste") && enabled("mousePaste") && enabled("Toolbar1_9"));
+    auto enabled = [this](const char* name) { return fixture_->main()->action(name)->isEnabled(); };
+    p->selectRow(7);  // the second row of a module
+    QVERIFY(!enabled("pdiCut") && enabled("pdiDelete"));
 
-    // The Delete key asks first (the confirmation option is ticked at start).
-    p->selectRow(5);
+    // The Delete key asks while the confirmation option is ticked (as at start).
     GuiAsker::setNextAnswers({answer::Yes});
     QTest::keyClick(p->grid(), Qt::Key_Delete);
-    QVERIFY(p->table().rowEmpty(5));
-    QVERIFY(GuiAsker::asked.back().prompt.find("delete the selected Row") != std::string::npos);
+    QVERIFY(p->table().rowEmpty(6) && p->table().rowEmpty(7));
+    QVERIFY(contains(lastPrompt(), "delete the selected Row"));
+    GuiFixture::whenModal([](QWidget* dlg) {
+        auto* box = dlg->findChild<QCheckBox*>("ckbDelete");
+        QVERIFY(box->isChecked());
+        box->click();
+        dlg->findChild<QPushButton*>("btnOk")->click();
+    });
+    fixture_->trigger("pdiOptions");
+    const std::size_t asked = GuiAsker::asked.size();
+    p->selectRow(9);
+    fixture_->trigger("pdiDelete");
+    QVERIFY(p->table().rowEmpty(9));
+    QCOMPARE(GuiAsker::asked.size(), asked);
 }
 
-void TypicalUse::recentFiles()
+void TypicalUse::fileMessagesNameTheFile()
 {
     MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    QVERIFY(p);
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.R210", 1));
-    for (const char* name : {"a.qv4", "b.qv4"}) {
-        FileDialogs::setNextFileName(fixture_->file(name));
-        fixture_->trigger("pdiDatei2");
-    }
-    QCOMPARE(main->action("pdiDatei6")->data().toString(), fixture_->file("b.qv4"));
-    QVERIFY(main->action("pdiDatei7")->isVisible());
-    QVERIFY(!main->action("pdiDatei8")->isVisible());
-    const std::string list = rm::test::readText(fixture_->dataDir().toStdString() + "/nura.ini");
-    QCOMPARE(list, "Entries=2\r\nEntry1=" + fixture_->file("b.qv4").toStdString() +
-                       "\r\nEntry2=" + fixture_->file("a.qv4").toStdString() + "\r\n");
-    // Choosing an entry opens it; the project already open is only brought forward.
-    main->action("pdiDatei6")->trigger();
-    QCOMPARE(main->projectWindows().size(), std::size_t{1});
-    main->action("pdiDatei7")->trigger();
-    QCOMPARE(main->projectWindows().size(), std::size_t{2});
-    QCOMPARE(main->activeProject()->title(), QString("a.qv4"));
-}
-
-void TypicalUse::openRefusesWrongFiles()
-{
-    MainWindow* main = fixture_->start();
+    // Several bad files: one message naming each.
+    write("junk.qv4", "junk");
     GuiAsker::setNextAnswers({answer::Ok});
-    FileDialogs::setNextFileName(fixture_->file("notes.txt"));
-    fixture_->trigger("pdiDatei1");
-    QVERIFY(GuiAsker::asked.back().prompt.find("valid extension") != std::string::npos);
+    main->openProjectFiles({fixture_->file("gone.qv4"), fixture_->file("junk.qv4")});
+    QCOMPARE(GuiAsker::asked.size(), std::size_t(1));
+    QVERIFY2(contains(lastPrompt(), "gone.qv4: the file does not exist") && contains(lastPrompt(), "junk.qv4: "),
+             lastPrompt().c_str());
 
-    // A file of another format version.
-    ProjectData old;
-    old.info.FormatVersion = 2;
-    QVERIFY(writeProjectFile(fixture_->file("old.qv4").toStdString(), old).empty());
-    GuiAsker::setNextAnswers({answer::Ok});
-    QVERIFY(!main->openProjectFile(fixture_->file("old.qv4")));
-    QCOMPARE(GuiAsker::asked.back().title, std::string("Error: project is too old"));
-    QApplication::processEvents();
-    QVERIFY(main->projectWindows().empty());
-}
-
-void TypicalUse::rowDialogDispatch()
-{
-    fixture_->start();
+    // Save As proposes the title in a folder that exists.
     ProjectWindow* p = fixture_->newProject("Hall2");
-    QVERIFY(p);
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.R220", 1));
-    QVERIFY(fixture_->dropCatalog(p, "QMV3.X306", 21));
-    QVERIFY(fixture_->dropCatalog(p, "QMV3.K240", 22));  // the two-axis encoder, two rows
-    DialogKind opened = DialogKind::None;
-    ProjectWindow::dialogs()[DialogKind::TwoAxisEncoder] = [&](Session& s, ProjectTable&, QWidget*) {
-        opened = DialogKind::TwoAxisEncoder;
-        s.app.CurrentModule.Param1 = 11;
-        s.app.NextModule.Param1 = 22;
-        return true;
-    };
-    p->selectRow(22);
-    QTest::keyClick(p->grid(), Qt::Key_Return);
-    ProjectWindow::dialogs().clear();
-    QCOMPARE(opened, DialogKind::TwoAxisEncoder);
-    QCOMPARE(p->table().record(22).Param1, int16_t{11});
-    QCOMPARE(p->table().record(23).Param1, int16_t{22});
+    FileDialogs::setNextFileName("");
+    p->ProjektSpeichern(true);
+    const QFileInfo proposal(FileDialogs::lastProposal());
+    QCOMPARE(proposal.fileName(), QString("NoName1.qv4"));
+    QVERIFY(proposal.dir().exists());
+    FileDialogs::setNextFileName("");  // a plain title, without "&" or "..."
+    fixture_->trigger("pdiExportPdf");
+    QCOMPARE(FileDialogs::lastTitle(), QString("Export PDF"));
+
+    // A failed generation is said as one.
+    DbSelectDialog failing(fixture_->session(), "hall2.qv4", [](int, int) { return 0; });
+    GuiAsker::setNextAnswers({answer::Ok});
+    failing.accept();
+    QVERIFY2(contains(lastPrompt(), "Couldn't Generate"), lastPrompt().c_str());
 }
 
 void TypicalUse::firstRunFitsTheScreen()
@@ -319,10 +291,8 @@ void TypicalUse::firstRunFitsTheScreen()
     const QRect m = main->geometry();
     QVERIFY2(m.width() >= screen.width() * 6 / 10 && m.height() >= screen.height() * 7 / 10,
              qPrintable(QString("%1x%2").arg(m.width()).arg(m.height())));
-    QVERIFY(screen.contains(m));
     const QRect c = main->catalogWindow()->geometry();
-    QVERIFY(screen.contains(c));
-    QVERIFY(!c.intersects(m));
+    QVERIFY(screen.contains(m) && screen.contains(c) && !c.intersects(m));
 
     // All columns fit when the workspace has room, column 0 is in sight, and
     // a second window stays inside the workspace.
@@ -340,96 +310,33 @@ void TypicalUse::firstRunFitsTheScreen()
     QVERIFY(second->parentWidget()->pos() != p->parentWidget()->pos());
 }
 
-void TypicalUse::storedSizeIsKept()
-{
-    QSettings s = store();
-    s.beginGroup("Settings");
-    for (const char* key : {"MainLeft", "MainTop"}) s.setValue(key, "300");
-    for (const char* key : {"MainWidth", "MainHeight"}) s.setValue(key, "6000");
-    s.setValue("FontFlexGridSize", "7");
-    s.sync();
-    MainWindow* main = fixture_->start();
-    QCOMPARE(main->width(), twipsToPixels(6000));
-    QCOMPARE(fixture_->session().settings.grid.fontSize, QString("7"));
-}
-
-void TypicalUse::refusalsSayWhy()
-{
-    for (const auto& [language, reason] : {std::pair<QString, std::string>{"ENGLISH", "Slot A does not take"},
-                                           {"DEUTSCH", "Steckplatz A nimmt"},
-                                           {"OPTION", "L'emplacement A n'accepte pas"}}) {
-        fixture_.reset();  // the old program ends before the next starts
-        fixture_ = std::make_unique<GuiFixture>();
-        QVERIFY(fixture_->startWithRack(language));
-        GuiAsker::setNextAnswers({answer::Ok});
-        fixture_->doubleClickCatalog("QMV2.G120", 2);
-        const std::string prompt = GuiAsker::asked.back().prompt;
-        QVERIFY2(contains(prompt, fixture_->session().app.texts.byEnglishId(1088)) && contains(prompt, reason),
-                 prompt.c_str());
-    }
-}
-
-void TypicalUse::deleteAsksWhileTheOptionIsTicked()
+void TypicalUse::refusalsSayWhyAndDropRowIsShown()
 {
     ProjectWindow* p = fixture_->startWithRack();
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
-    p->selectRow(5);
-    GuiAsker::setNextAnswers({answer::Yes});
-    fixture_->trigger("pdiDelete");
-    QVERIFY(p->table().rowEmpty(5));
-    QVERIFY(contains(GuiAsker::asked.back().prompt, "delete the selected Row"));
-
-    GuiFixture::whenModal([](QWidget* dlg) {
-        auto* box = dlg->findChild<QCheckBox*>("ckbDelete");
-        QVERIFY(box->isChecked());
-        box->click();
-        dlg->findChild<QPushButton*>("btnOk")->click();
-    });
-    fixture_->trigger("pdiOptions");
-    const std::size_t asked = GuiAsker::asked.size();
-    p->selectRow(6);
-    fixture_->trigger("pdiDelete");
-    QVERIFY(p->table().rowEmpty(6));
-    QCOMPARE(GuiAsker::asked.size(), asked);
-}
-
-void TypicalUse::statusLineFollowsChanges()
-{
-    ProjectWindow* p = fixture_->startWithRack();
-    auto* status = fixture_->main()->statusLine();
-    auto text = [status](const char* name) { return status->findChild<QWidget*>(name)->property("text").toString(); };
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    p->selectRow(5);
-    QCOMPARE(text("lblStatusRow"), QString("Station QMV2.R220 · Slot 1 · QMV2.G120 · inputs 0..1 · outputs -"));
-    QVERIFY2(text("lblStatusSlots").startsWith("QMV2.R220: slots used 1, free 15; QMV3.X306: slots used 0, free 6"),
-             qPrintable(text("lblStatusSlots")));
-    QCOMPARE(text("btnStatusProblems"), QString("No problems"));
-
-    // An overlap made behind the table's back counts, and a click lists it.
-    p->table().record(6) = p->table().record(5);
-    p->refresh();
-    QCOMPARE(text("btnStatusProblems"), QString("1 problem"));
+    QVERIFY(p);
+    // Placing by Enter on a catalog hit: the refusal names the rule.
+    QTest::keyClicks(fixture_->main()->catalogWindow()->filter()->field(), "g120");
+    p->selectRow(2);
     GuiAsker::setNextAnswers({answer::Ok});
-    QTest::mouseClick(status->findChild<QPushButton*>("btnStatusProblems"), Qt::LeftButton);
-    QVERIFY(contains(GuiAsker::asked.back().prompt, "overlap"));
-}
+    QTest::keyClick(fixture_->main()->catalogWindow()->filter()->field(), Qt::Key_Return);
+    QVERIFY2(contains(lastPrompt(), fixture_->session().app.texts.byEnglishId(1088)) &&
+                 contains(lastPrompt(), "Slot A does not take"),
+             lastPrompt().c_str());
 
-void TypicalUse::dropRowIsShownWhileDragging()
-{
-    ProjectWindow* p = fixture_->startWithRack();
+    // While dragging, the row that would take the drop is framed, and a
+    // refusal says why in the status line.
     ProjectGrid* grid = p->grid();
-    auto* mime = new QMimeData;
-    mime->setData(kCatalogMime, QByteArray::number(fixture_->catalogIndex("QMV2.G120")));
-    QDragEnterEvent enter(grid->visualRect(grid->model()->index(0, 2)).center(), Qt::MoveAction | Qt::CopyAction, mime,
-                          Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &enter);
+    QMimeData mime;
+    mime.setData(kCatalogMime, QByteArray::number(fixture_->session().app.ModulKatalog.indexOf("QMV2.G120")));
     auto moveTo = [&](int row) {
         const QPoint pos = grid->visualRect(grid->model()->index(row - 1, 2)).center();
-        QDragMoveEvent move(pos, Qt::MoveAction | Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QDragMoveEvent move(pos, Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(grid->viewport(), &move);
         return move.isAccepted();
     };
+    QDragEnterEvent enter(grid->visualRect(grid->model()->index(0, 2)).center(), Qt::MoveAction | Qt::CopyAction, &mime,
+                          Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &enter);
     QVERIFY(moveTo(5));
     QCOMPARE(grid->dropRow(), 5);
     QVERIFY(!moveTo(2));
@@ -438,172 +345,249 @@ void TypicalUse::dropRowIsShownWhileDragging()
     QDragLeaveEvent leave;
     QApplication::sendEvent(grid->viewport(), &leave);
     QVERIFY(fixture_->main()->statusLine()->currentMessage().isEmpty());
-    delete mime;
 }
 
-void TypicalUse::fileMessagesNameTheFile()
+void TypicalUse::statusLineFollowsChanges()
 {
-    MainWindow* main = fixture_->start();
-    QFile junk(fixture_->file("junk.qv4"));
-    QVERIFY(junk.open(QIODevice::WriteOnly));
-    junk.write("junk");
-    junk.close();
-    GuiAsker::setNextAnswers({answer::Ok});
-    main->openProjectFiles({fixture_->file("gone.qv4"), fixture_->file("junk.qv4")});
-    QCOMPARE(GuiAsker::asked.size(), std::size_t(1));  // one message for both
-    const std::string prompt = GuiAsker::asked.back().prompt;
-    QVERIFY2(contains(prompt, "gone.qv4: the file does not exist") && contains(prompt, "junk.qv4: "), prompt.c_str());
-
-    // Save As proposes the title in a folder that exists; Export PDF has a plain title.
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    FileDialogs::setNextFileName("");
-    p->ProjektSpeichern(true);
-    const QFileInfo proposal(FileDialogs::lastProposal());
-    QCOMPARE(proposal.fileName(), QString("NoName1.qv4"));
-    QVERIFY(proposal.dir().exists());
-    FileDialogs::setNextFileName("");
-    fixture_->trigger("pdiExportPdf");
-    QCOMPARE(FileDialogs::lastTitle(), QString("Export PDF"));
-}
-
-void TypicalUse::undoRedoAcrossActionsAndWindows()
-{
-    MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
+    ProjectWindow* p = fixture_->startWithRack();
     QVERIFY(p);
-    ProjectTable& t = p->table();
-    QAction* undo = main->action("pdiUndo");
-    QAction* redo = main->action("pdiRedo");
-    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-
-    fixture_->doubleClickCatalog("QMV2.R220", 1);
+    auto* status = fixture_->main()->statusLine();
+    auto text = [status](const char* name) { return status->findChild<QWidget*>(name)->property("text").toString(); };
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    QCOMPARE(undo->text(), QString("&Undo Insert"));
-    const QString path = fixture_->file("hall2.qv4");
-    FileDialogs::setNextFileName(path);
-    fixture_->trigger("pdiDatei3");
-    QVERIFY(!t.changed());
-
-    // A move is one step; undo goes back to the saved state, redo away from it.
-    QVERIFY(fixture_->dropRow(p, 5, p, 8, false));
-    QVERIFY(t.changed());
-    QCOMPARE(undo->text(), QString("&Undo Move"));
-    fixture_->trigger("pdiUndo");
-    QCOMPARE(t.cell(5, 1), std::string("QMV2.G120"));
-    QVERIFY(t.rowEmpty(8));
-    QVERIFY(!t.changed());
-    QCOMPARE(redo->text(), QString("&Redo Move"));
-    fixture_->trigger("pdiRedo");
-    QVERIFY(t.rowEmpty(5));
-    QVERIFY(t.changed());
-    QVERIFY(!redo->isEnabled());
-
-    // A cancelled dialog and a question answered No leave no step.
-    GuiFixture::whenModal(
-        [](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton); });
-    fixture_->trigger("pdiProjektInfo");
-    p->selectRow(8);
-    GuiAsker::setNextAnswers({answer::No});
-    fixture_->trigger("pdiDelete");
-    QCOMPARE(undo->text(), QString("&Undo Move"));
-
-    // Between windows each window takes back its own side.
-    ProjectWindow* q = fixture_->newProject("Line3");
-    QVERIFY(fixture_->dropCatalog(q, "QMV2.R220", 1));
-    QVERIFY(fixture_->dropRow(p, 8, q, 5, false));
-    QVERIFY(t.rowEmpty(8));
-    QCOMPARE(q->table().cell(5, 1), std::string("QMV2.G120"));
-    activate(q);
-    fixture_->trigger("pdiUndo");
-    QVERIFY(q->table().rowEmpty(5));
-    QVERIFY(t.rowEmpty(8));
-    activate(p);
-    QCOMPARE(undo->text(), QString("&Undo Move"));
-    fixture_->trigger("pdiUndo");
-    QCOMPARE(t.cell(8, 1), std::string("QMV2.G120"));
-    fixture_->trigger("pdiUndo");
-    QVERIFY(!t.changed());
-    // Back at the saved state: closing asks nothing.
-    QVERIFY(qobject_cast<QMdiSubWindow*>(p->parentWidget())->close());
-}
-
-void TypicalUse::overviewFollowsTheProject()
-{
-    MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    fixture_->doubleClickCatalog("QMV2.R220", 1);
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
+    p->selectRow(5);
+    QCOMPARE(text("lblStatusRow"), QString("Station QMV2.R220 · Slot 1 · QMV2.G120 · inputs 0..1 · outputs -"));
+    QVERIFY(text("lblStatusSlots").startsWith("QMV2.R220: slots used 1, free 15; QMV3.X306: slots used 0, free 6"));
+    // The address overview follows, and a double click selects the module's row.
     fixture_->trigger("pdiOverview");
-    auto* ov = main->findChild<AddressOverviewWindow*>("AddressOverview");
+    auto* ov = fixture_->main()->findChild<AddressOverviewWindow*>("AddressOverview");
     QVERIFY(ov && ov->isVisible());
-    QTreeWidgetItem* inputs = ov->tree()->topLevelItem(0);
-    const int before = inputs->childCount();
-    QVERIFY(before >= 1);
+    const int ranges = ov->tree()->topLevelItem(0)->childCount();
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 9));
-    QCOMPARE(ov->tree()->topLevelItem(0)->childCount(), before + 1);
-    // A double click on a range selects the module's row.
-    p->selectRow(1);
-    QTreeWidgetItem* last = ov->tree()->topLevelItem(0)->child(before);
-    QCOMPARE(last->text(4), QString("QMV2.G120"));
-    emit ov->tree()->itemDoubleClicked(last, 0);
+    emit ov->tree()->itemDoubleClicked(ov->tree()->topLevelItem(0)->child(ranges), 0);
     QCOMPARE(p->table().currentRow(), 9);
-    fixture_->trigger("pdiUndo");
-    QCOMPARE(ov->tree()->topLevelItem(0)->childCount(), before);
+
+    // An overlap made behind the table's back counts, and a click lists it.
+    p->table().record(6) = p->table().record(5);
+    p->refresh();
+    QCOMPARE(text("btnStatusProblems"), QString("1 problem"));
+    GuiAsker::setNextAnswers({answer::Ok});
+    QTest::mouseClick(status->findChild<QPushButton*>("btnStatusProblems"), Qt::LeftButton);
+    QVERIFY(contains(lastPrompt(), "overlap"));
 }
 
-void TypicalUse::catalogSearch()
+void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
 {
-    MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    CatalogWindow* cat = main->catalogWindow();
-    CatalogFilter* filter = cat->filter();
-    QTreeWidgetItem* anyGroup = cat->tree()->topLevelItem(0)->child(0);
-    QVERIFY(!anyGroup->isExpanded());
-
-    QTest::keyClicks(filter->field(), "r220");
-    QCOMPARE(filter->hitCount(), 1);
-    QVERIFY(!cat->findModule(fixture_->catalogIndex("QMV2.R220"))->isHidden());
-    QVERIFY(cat->findModule(fixture_->catalogIndex("QMV2.G120"))->isHidden());
-    p->selectRow(1);
-    QTest::keyClick(filter->field(), Qt::Key_Return);
-    QCOMPARE(p->table().getCPUBestell(), std::string("QMV2.R220"));
-
-    filter->field()->setText("no such module");
-    QVERIFY(cat->findChild<QLabel*>("catalogNoHit")->isVisibleTo(cat));
-    QTest::keyClick(filter->field(), Qt::Key_Escape);
-    QVERIFY(filter->field()->text().isEmpty());
-    QVERIFY(!cat->findChild<QLabel*>("catalogNoHit")->isVisibleTo(cat));
-    QVERIFY(!anyGroup->isHidden());
-    QVERIFY(!anyGroup->isExpanded());
-    // Escape in the tree ends a search too.
-    filter->field()->setText("g120");
-    QTest::keyClick(cat->tree(), Qt::Key_Escape);
-    QVERIFY(!filter->active());
-    QVERIFY(filter->field()->text().isEmpty());
+    ProjectWindow* p = startWith({});
+    QVERIFY(p);
+    // Typed text passes the filter, and Cancel keeps the project as it was.
+    GuiFixture::whenModal([](QWidget* dlg) {
+        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        QTest::keyClicks(name, "-x y");
+        QCOMPARE(name->text(), QString("xy"));
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
+    });
+    fixture_->trigger("pdiProjektInfo");
+    QCOMPARE(p->table().info().ProjektName, std::string("Hall2"));
+    GuiFixture::whenModal([](QWidget* dlg) {
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        auto* family = dlg->findChild<QLineEdit*>("txtHeader1");
+        auto* author = dlg->findChild<QLineEdit*>("txtHeader2");
+        // Pasted text passes the same filter: no way round it into the
+        // source, and a pasted line break is no Enter.
+        for (const auto& [pasted, kept] : {std::pair{"9a b-1\nxyz0123", "ab1xyz01"}, std::pair{"ab\rcd", "abcd"}}) {
+            name->clear();
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(name->text(), QString(kept));
+        }
+        // From one reserved word to another: the focus must not bounce between them.
+        QTest::mouseClick(family, Qt::LeftButton);
+        QTest::keyClicks(family, "FAMILY");
+        QTest::keyClicks(author, "author");
+        const int beeps = beepCount();
+        QTest::keyClick(family, Qt::Key_Tab);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), family);
+        QCOMPARE(beepCount(), beeps + 1);
+        author->clear();
+        // Enter does not close with a reserved word either; Return after a fix does.
+        QTest::keyClick(family, Qt::Key_Enter);
+        QVERIFY(dlg->isVisible());
+        QTest::keyClicks(family, "X");
+        QTest::keyClick(family, Qt::Key_Return);
+    });
+    fixture_->trigger("pdiProjektInfo");
+    QCOMPARE(p->table().info().ProjektName, std::string("abcd"));
+    QCOMPARE(p->table().info().Familie, std::string("FAMILYX"));
 }
 
-void TypicalUse::compareWithTheSavedFile()
+void TypicalUse::languageChoiceIsStoredOrSaidToFail()
 {
-    MainWindow* main = fixture_->start();
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    fixture_->doubleClickCatalog("QMV2.R220", 1);
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    const QString path = fixture_->file("hall2.qv4");
-    FileDialogs::setNextFileName(path);
-    fixture_->trigger("pdiDatei3");
-    QVERIFY(fixture_->dropRow(p, 5, p, 8, false));
-    FileDialogs::setNextFileName(path);
-    fixture_->trigger("pdiCompare");
-    auto* w = main->findChild<CompareWindow*>("CompareWindow");
-    QVERIFY(w);
-    // This project against the file: the module stands in another slot.
-    QCOMPARE(w->tree()->topLevelItemCount(), 1);
-    QTreeWidgetItem* moved = w->tree()->topLevelItem(0);
-    QCOMPARE(moved->text(0), QString("moved"));
-    QCOMPARE(moved->text(1), QString("QMV2.G120"));
-    p->selectRow(1);
-    emit w->tree()->itemDoubleClicked(moved, 0);
-    QCOMPARE(p->table().currentRow(), 8);
+    QVERIFY(fixture_->start());
+    const fs::path ini = fs::path(fixture_->dataDir().toStdString()) / "Katalog.ini";
+    // The options dialog with no project open shows the stored font too.
+    auto choose = [this](const char* option, const char* button = "btnOk") {
+        GuiFixture::whenModal([this, option, button](QWidget* dlg) {
+            QCOMPARE(dlg->findChild<QLineEdit*>("txtFont")->text(), fixture_->session().settings.grid.fontName);
+            dlg->findChild<QAbstractButton*>(option)->click();
+            dlg->findChild<QAbstractButton*>(button)->click();
+        });
+        fixture_->trigger("pdiOptions");
+    };
+    // Cancel, or the running language: nothing written, nothing said.
+    const std::string before = rm::test::readText(ini.string());
+    choose("optLanguage2", "btnCancel");
+    choose("optLanguage1");
+    QVERIFY(GuiAsker::asked.empty());
+    QCOMPARE(rm::test::readText(ini.string()), before);
+    GuiAsker::setNextAnswers({answer::Ok});
+    choose("optLanguage2");
+    QCOMPARE(lastPrompt(), std::string(" Change will take effect on next start  "));
+    QCOMPARE(LoadLanguage(ini.parent_path()).LanguageIndex, 2);
+    QCOMPARE(fixture_->session().language.LanguageIndex, 1);  // takes effect at the next start
+
+    // A choice that cannot be stored is not reported as taking effect.
+    fs::remove(ini);
+    fs::create_directory(ini);
+    GuiAsker::setNextAnswers({answer::Ok});
+    choose("optLanguage3");
+    QVERIFY2(lastPrompt().starts_with("Data could not be save"), lastPrompt().c_str());
+    QCOMPARE(style::icon(GuiAsker::asked.back().style), style::Critical);
+}
+
+void TypicalUse::installedDataStaysUntouched()
+{
+    // An installed program's data folder, writable as it is for root: the
+    // language choice and the recent-file list go to the per-user folder.
+    const fs::path root = fixture_->file("installed").toStdString();
+    const fs::path data = root / "share" / "rackmason" / "resource";
+    fs::create_directories(data);
+    fs::copy_file(fs::path(RM_RESOURCES) / "Katalog.ini", data / "Katalog.ini");
+    Session s;
+    s.programDir = root / "bin";
+    s.resourceDir = defaultResourceDir(s.programDir);
+    s.userDir = root / "user";
+    QCOMPARE(s.resourceDir, data);
+    QCOMPARE(s.languageFile(), s.userDir / "language.ini");
+    QCOMPARE(s.recentListFile(), s.userDir / "nura.ini");
+}
+
+void TypicalUse::unknownEntriesAreSaidOnce()
+{
+    // The CPU group, listed twice, names two CPUs the module file lacks, and
+    // a count out of range.
+    std::string ini = rm::test::readText(data("Katalog.ini").string());
+    ini.replace(ini.find("Entries=7"), 9, "Entries=9\r\nEntry8=QMV9.R900\r\nEntry9=QMV9.R910");
+    ini.replace(ini.find("Entry3=QMV3"), 11, "Entry3=CPU QMV\r\nEntry4=Bad\r\n[Bad]\r\nEntries=-1");
+    ini.replace(ini.find("Entries=3"), 9, "Entries=4");
+    std::ofstream(data("Katalog.ini"), std::ios::binary) << ini;
+    GuiAsker::setNextAnswers({answer::Ok});
+    QVERIFY(fixture_->start("DEUTSCH"));
+    QCOMPARE(GuiAsker::asked.size(), size_t(1));
+    for (const char* said : {"NURA_G.txt", ": 2 (QMV9.R900, QMV9.R910)", "[Bad] Entries=-1"})
+        QVERIFY2(contains(lastPrompt(), said), lastPrompt().c_str());
+}
+
+void TypicalUse::unusableFilesEndTheStart()
+{
+    // File, what it holds ("fifo": a named pipe), what is said.
+    const std::tuple<const char*, std::string, const char*> cases[] = {
+        {"NURA_E.txt", "fifo", "NURA_E.txt: is not a regular file"},
+        {"NURA_E.txt", "\r\n\r\n", "holds no module record"},
+        {"Katalog.ini", "[Katalog]\r\nEntries=1\r\nEntry1=Fan\r\n[Fan]\r\nEntries=32767\r\n[leer]\r\nEntries=32767\r\n",
+         "grows past 100000 entries in group \"leer\""},
+        {"", "", "SELECTED names no known language"},  // started as "GERMAN"
+    };
+    for (const auto& [file, content, said] : cases) {
+        fixture_.reset();  // the old program ends before the next starts
+        fixture_ = std::make_unique<GuiFixture>();
+        GuiAsker::asked.clear();
+        if (*file) fs::remove(data(file));
+        if (content == "fifo")
+            QCOMPARE(::mkfifo(data(file).c_str(), 0600), 0);
+        else if (*file)
+            std::ofstream(data(file), std::ios::binary) << content;
+        GuiAsker::setNextAnswers({answer::Ok});
+        QVERIFY(!fixture_->start(*file ? "ENGLISH" : "GERMAN"));
+        QCOMPARE(GuiAsker::asked.size(), size_t(1));
+        QVERIFY2(contains(lastPrompt(), said), lastPrompt().c_str());
+    }
+}
+
+void TypicalUse::oneHelpWindowInTheActiveLanguage()
+{
+    QVERIFY(fixture_->start());
+    Session& s = fixture_->session();
+    auto* dialog = new QDialog(fixture_->main());
+    dialog->setModal(true);
+    dialog->show();
+    HelpViewer::showHelp(s, 15, dialog);
+    HelpViewer* viewer = HelpViewer::instance();
+    // A window of the modal dialog's own is not blocked by it, and it is
+    // the one window for every context, each with its page in the language.
+    QVERIFY(viewer->isWindow() && viewer->parentWidget() == dialog);
+    for (const auto& [base, folder] : {std::pair{kGermanBase, "de/"}, std::pair{kFrenchBase, "fr/"}}) {
+        s.app.setLanguage(base);
+        for (int context : {2, 3, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16}) {
+            HelpViewer::showHelp(s, context, dialog);
+            QCOMPARE(helpPage(), QString("%1context-%2.html").arg(folder).arg(context));
+        }
+    }
+    // The dialog closes: the viewer stays open with the main window.
+    delete dialog;
+    QVERIFY(HelpViewer::instance() == viewer && viewer->parentWidget() == fixture_->main() && viewer->isVisible());
+}
+
+void TypicalUse::pdfIsWrittenWholeOrNotAtAll()
+{
+    ProjectWindow* p = startWith({{"QMV2.G120", 5}});
+    QVERIFY(p);
+    const Texts& texts = fixture_->session().app.texts;
+    write("listing.pdf", "an older listing");
+    QString error;
+    QVERIFY2(exportPdf(p->table(), texts, fixture_->file("listing.pdf"), &error), qPrintable(error));
+    const std::string pdf = read("listing.pdf");
+    QVERIFY(pdf.starts_with("%PDF") && pdf.find("%%EOF", pdf.size() - 8) != std::string::npos);
+    QCOMPARE(pdfPages(pdf), 2);  // the listing and the address overview
+    QCOMPARE(QDir(fixture_->file("")).entryList(QDir::Files), QStringList{"listing.pdf"});  // no temporary file
+
+    // A folder where the file should go: the folder and its content stay.
+    QVERIFY(QDir().mkpath(fixture_->file("busy.pdf")));
+    write("busy.pdf/keep.txt", "kept");
+    QVERIFY(!exportPdf(p->table(), texts, fixture_->file("busy.pdf"), &error));
+    QVERIFY2(error.contains("busy.pdf"), qPrintable(error));
+    QCOMPARE(read("busy.pdf/keep.txt"), std::string("kept"));
+
+    // The project file itself, chosen in the dialog, is not replaced by its listing.
+    saveAs(fixture_->file("hall2.qv4"));
+    const std::string project = read("hall2.qv4");
+    QVERIFY(!exportPdf(p->table(), texts, fixture_->file("./hall2.qv4"), &error));
+    QCOMPARE(read("hall2.qv4"), project);
+}
+
+void TypicalUse::everyPageReachesTheDevice()
+{
+    ProjectWindow* p = fixture_->startWithRack();
+    QVERIFY(p && fixture_->dropCatalog(p, "QMV3.X306", p->table().lastRow()));  // a second rack
+    // Modules with inputs, outputs and an identification in every slot: the CPU's, then the racks'.
+    for (int r = 5; r <= p->table().lastRow(); ++r)
+        if (p->table().RowIs(r) == kind::Slot && !fixture_->dropCatalog(p, "QMV2.E410", r))
+            fixture_->dropCatalog(p, "QMV3.E420", r);
+    const Texts& texts = fixture_->session().app.texts;
+    const int listing = static_cast<int>(Prepare_print_pages(p->table(), texts, "").size());
+    const int pages = listing + static_cast<int>(overviewPrintPages(addressRanges(p->table()), texts, "").size());
+    QVERIFY2(listing > 1 && pages > listing, qPrintable(QString("%1 %2").arg(listing).arg(pages)));
+    QString error;
+    QVERIFY2(exportPdf(p->table(), texts, fixture_->file("rack.pdf"), &error), qPrintable(error));
+    QCOMPARE(pdfPages(read("rack.pdf")), pages);
+    int previewPages = -1;
+    GuiFixture::whenModal([&](QWidget* dlg) {
+        if (auto* preview = dlg->findChild<QPrintPreviewWidget*>()) previewPages = preview->pageCount();
+        dlg->close();
+    });
+    previewProject(p->table(), texts, nullptr);
+    QCOMPARE(previewPages, pages);
 }
 
 QTEST_MAIN(TypicalUse)

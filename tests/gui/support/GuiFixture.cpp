@@ -42,23 +42,6 @@ MainWindow* GuiFixture::start(const QString& language)
     return main_.get();
 }
 
-int GuiFixture::catalogIndex(const std::string& order) const
-{
-    return session_->app.ModulKatalog.indexOf(order);
-}
-
-void GuiFixture::doubleClickCatalog(const std::string& order, int row)
-{
-    ProjectWindow* w = main_->activeProject();
-    w->selectRow(row);
-    CatalogWindow* cat = main_->catalogWindow();
-    QTreeWidgetItem* item = cat->findModule(catalogIndex(order));
-    QVERIFY2(item, order.c_str());
-    cat->tree()->setCurrentItem(item);
-    cat->tree()->scrollToItem(item);
-    QTest::keyClick(cat->tree(), Qt::Key_Return);
-}
-
 bool GuiFixture::drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl)
 {
     ProjectGrid* grid = target->grid();
@@ -82,7 +65,7 @@ bool GuiFixture::drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl
 bool GuiFixture::dropCatalog(ProjectWindow* target, const std::string& order, int row)
 {
     auto* mime = new QMimeData;
-    mime->setData(kCatalogMime, QByteArray::number(catalogIndex(order)));
+    mime->setData(kCatalogMime, QByteArray::number(session_->app.ModulKatalog.indexOf(order)));
     return drop(target, mime, row, false);
 }
 

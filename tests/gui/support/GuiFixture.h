@@ -31,9 +31,6 @@ public:
     QString dataDir() const { return data_.path(); }
     QString file(const QString& name) const { return work_.filePath(name); }
 
-    int catalogIndex(const std::string& order) const;
-    // Double click (Enter) on a catalog entry with the given row of the active project current.
-    void doubleClickCatalog(const std::string& order, int row);
     // A drop of a catalog entry or of a project row onto a project row, as the
     // grid receives it; returns whether the grid accepted the drop.
     bool dropCatalog(ProjectWindow* target, const std::string& order, int row);
