@@ -29,6 +29,7 @@
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/dbgen/DbSelectDialog.h"
 #include "gui/project/AddressOverviewWindow.h"
+#include "gui/project/CompareWindow.h"
 #include "gui/project/PrintPage.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
@@ -177,9 +178,16 @@ void TypicalUse::wholeTypicalUse()
     q->selectRow(7);
     fixture_->trigger("pdiPaste");
     QCOMPARE(q->table().record(7).InBase, int16_t{4});
+    // A move between windows: each window takes back its own side.
+    QVERIFY(fixture_->dropRow(q, 5, p, 11, false));
+    fixture_->trigger("pdiUndo");
+    QVERIFY(!q->table().rowEmpty(5) && !q->table().rowEmpty(7) && !t.rowEmpty(11));
 
     // Save, generate with the dialog's defaults (I/O block DB 1, no CPU block).
     main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(p->parentWidget()));
+    QCOMPARE(main->action("pdiUndo")->text(), QString("&Undo Move"));
+    fixture_->trigger("pdiUndo");
+    QVERIFY(t.rowEmpty(11));
     const QString path = fixture_->file("hall2.qv4");
     saveAs(path);
     QCOMPARE(p->title(), QString("hall2.qv4"));
@@ -191,6 +199,15 @@ void TypicalUse::wholeTypicalUse()
     QVERIFY(!t.rowEmpty(8) && t.rowEmpty(10) && !t.changed());
     fixture_->trigger("pdiRedo");
     QVERIFY(t.rowEmpty(8) && t.changed() && !main->action("pdiRedo")->isEnabled());
+    // Compared with the saved file, the module stands in another slot; a double click selects it.
+    FileDialogs::setNextFileName(path);
+    fixture_->trigger("pdiCompare");
+    auto* cmp = main->findChild<CompareWindow*>("CompareWindow");
+    QVERIFY(cmp && cmp->tree()->topLevelItemCount() == 1);
+    QCOMPARE(cmp->tree()->topLevelItem(0)->text(0) + cmp->tree()->topLevelItem(0)->text(1), QString("movedQMV2.G120"));
+    p->selectRow(1);
+    emit cmp->tree()->itemDoubleClicked(cmp->tree()->topLevelItem(0), 0);
+    QCOMPARE(t.currentRow(), 10);
     fixture_->trigger("pdiUndo");
     GuiAsker::setNextAnswers({answer::Ok});
     GuiFixture::whenModal([](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton); });
