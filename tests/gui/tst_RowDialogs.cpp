@@ -262,7 +262,14 @@ void RowDialogs::digitalAndRefusedStarts()
 
 void RowDialogs::analogInputsAndUserRanges()
 {
-    start({{"QMV3.E302", 23}});
+    start({{"QMV3.E302", 23}, {"QMV3.E130", 24}});
+    // Addressing by steps of 4 doubles the input bytes the module claims.
+    const int inputs = table().record(24).InCnt;
+    QVERIFY(openRow(project_, 24, [](DialogDriver& d) {
+        d.click("Check23");
+        d.ok();
+    }));
+    QCOMPARE(table().record(24).InCnt, 2 * inputs);
     QVERIFY(openRow(project_, 23, [](DialogDriver& d) {
         d.choose("Combo20", 0);  // 4..20 mA stays checked
         d.choose("Combo21", 0);
