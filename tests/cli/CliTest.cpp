@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include <nlohmann/json.hpp>
 
@@ -25,10 +23,6 @@ class Cli : public ::testing::Test {
 protected:
     Cli()
     {
-        dir =
-            fs::temp_directory_path() / ("rm-cli-" + std::to_string(::getpid()) + "-" +
-                                         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
         fs::create_directories(dir / "res");
         write(dir / "res" / "katalog.INI",
               "[Katalog]\r\nTitle=Test\r\nEntries=1\r\nEntry1=CPU QMV\r\n[CPU QMV]\r\nEntries=2\r\n"
@@ -37,9 +31,7 @@ protected:
         write(dir / "res" / "NURA_G.txt", testCatalogText());
         write(dir / "bom.json", kBill);
     }
-    ~Cli() override { fs::remove_all(dir); }
-
-    static void write(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
+    static void write(const fs::path& p, const std::string& s) { writeText(p, s); }
 
     // Runs the tool with the test resources; returns its exit code.
     int run(const std::string& args)
@@ -75,7 +67,8 @@ protected:
         }
     }
 
-    fs::path dir;
+    const TempFolder temp;
+    const fs::path& dir = temp.path;
     std::string out, err;
 };
 

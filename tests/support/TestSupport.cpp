@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -66,7 +68,7 @@ void writeText(const std::filesystem::path& path, const std::string& bytes)
 
 TempFolder::TempFolder()
     : path(std::filesystem::temp_directory_path() /
-           ("rm-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+           ("rm-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
 {
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "core/base/Messages.h"
@@ -20,20 +18,14 @@ class WriteDb : public SourceFixture {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("rm-writedb-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir);
         buildBasicExample();
         table.info().ProjektPfad = (dir / "hall2.qv4").string();
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
     fs::path target() const { return dir / "hall2.awl"; }
-    static void put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+    static void put(const fs::path& p, const std::string& bytes) { writeText(p, bytes); }
 
-    fs::path dir;
+    const TempFolder temp;
+    const fs::path& dir = temp.path;
 };
 
 TEST_F(WriteDb, WritesBesideTheProjectAndReplacesOnlyAfterOk)

@@ -2,7 +2,6 @@
 #include "core/project/ProjectFile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -90,15 +89,8 @@ TEST(ProjectFileLayout, NameRuleAndSourceName)
 
 class ProjectFiles : public ProjectFixture {
 protected:
-    ProjectFiles()
-    {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~ProjectFiles() override { fs::remove_all(dir); }
-    const fs::path dir =
-        fs::temp_directory_path() / ("rm-test-" + std::to_string(::getpid()) + "-" +
-                                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const test::TempFolder temp;
+    const fs::path& dir = temp.path;
 };
 
 // The opened project belongs to the file it came from, whatever path the
