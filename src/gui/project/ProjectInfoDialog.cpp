@@ -285,14 +285,4 @@ void ProjectInfoDialog::done(int result)
     QDialog::done(result);
 }
 
-bool ProjectInfoDialog::editProject(Session& session, ProjectInfo& project, const QString& titleSuffix, QWidget* parent)
-{
-    session.app.AktProjectInfo = project;
-    ProjectInfoDialog dialog(session, titleSuffix, parent);
-    const ProjectInfo shown = session.app.AktProjectInfo;  // as loaded, before any edit
-    dialog.exec();
-    project = dialog.cancelled() ? shown : session.app.AktProjectInfo;
-    return !dialog.cancelled();
-}
-
 }  // namespace rm::gui

@@ -31,12 +31,6 @@ public:
     // the five fields into AktProjectInfo and set InfoBestaetigt.
     bool cancelled() const { return form_.Cancelled; }
 
-    // Windows > Project information on an open project: shows the project's
-    // record and hands the result back to it. A cancelled edit does not
-    // reach the project but stays in AktProjectInfo. Returns !cancelled().
-    static bool editProject(Session& session, ProjectInfo& project, const QString& titleSuffix,
-                            QWidget* parent = nullptr);
-
 public slots:
     void done(int result) override;
 
