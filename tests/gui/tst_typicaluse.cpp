@@ -123,7 +123,9 @@ private:
     fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
     QString helpPage() const
     {
-        return QDir(fixture_->dataDir() + "/help").relativeFilePath(HelpViewer::instance()->source().toLocalFile());
+        HelpViewer* viewer = HelpViewer::instance();
+        return viewer ? QDir(fixture_->dataDir() + "/help").relativeFilePath(viewer->source().toLocalFile())
+                      : QString();
     }
     // The whole file (empty when it cannot be read), and a file written with these bytes.
     std::string read(const QString& name) const { return rm::test::readText(fixture_->file(name).toStdString()); }
@@ -239,10 +241,24 @@ void TypicalUse::closeAsksToSave()
     FileDialogs::setNextFileName("");
     QVERIFY(!sub->close());
     QCOMPARE(main->projectWindows().size(), std::size_t{1});
-    GuiAsker::setNextAnswers({answer::No});
+    // A Save As that fails (no such folder) keeps the name and file the
+    // window had: the next Yes writes the old file, not the failed name.
+    saveAs(fixture_->file("hall2.qv4"));
+    const QString saved = p->path();
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
+    GuiAsker::setNextAnswers({answer::Ok});
+    FileDialogs::setNextFileName(fixture_->file("gone/other.qv4"));
+    fixture_->trigger("pdiDatei2");  // Save As
+    QVERIFY2(contains(lastPrompt(), "other.qv4"), lastPrompt().c_str());
+    QCOMPARE(p->title(), QString("hall2.qv4"));
+    QCOMPARE(p->path(), saved);
+    QVERIFY(p->table().changed());
+    GuiAsker::setNextAnswers({answer::Yes});
     QVERIFY(sub->close());
     QApplication::processEvents();
     QVERIFY(main->projectWindows().empty());
+    QVERIFY(contains(read("hall2.qv4"), "QMV2.G120"));
+    QVERIFY(!QFileInfo::exists(fixture_->file("gone")));
 }
 
 void TypicalUse::editCommandsAndDeleteConfirmation()
@@ -258,7 +274,10 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
     QTest::keyClick(p->grid(), Qt::Key_Delete);
     QVERIFY(p->table().rowEmpty(6) && p->table().rowEmpty(7));
     QVERIFY(contains(lastPrompt(), "delete the selected Row"));
-    GuiFixture::whenModal([](QWidget* dlg) {
+    GuiFixture::whenModal([this](QWidget* dlg) {
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        QTest::keyClick(dlg, Qt::Key_F1);  // F1 opens the dialog's own page
+        QCOMPARE(helpPage(), QString("context-15.html"));
         auto* box = dlg->findChild<QCheckBox*>("ckbDelete");
         QVERIFY(box->isChecked());
         box->click();
@@ -296,6 +315,10 @@ void TypicalUse::fileMessagesNameTheFile()
 
     // A failed generation is said as one.
     DbSelectDialog failing(fixture_->session(), "hall2.qv4", [](int, int) { return 0; });
+    failing.show();
+    QVERIFY(QTest::qWaitForWindowActive(&failing));
+    QTest::keyClick(&failing, Qt::Key_F1);
+    QCOMPARE(helpPage(), QString("context-3.html"));
     GuiAsker::setNextAnswers({answer::Ok});
     failing.accept();
     QVERIFY2(contains(lastPrompt(), "Couldn't Generate"), lastPrompt().c_str());
@@ -374,6 +397,14 @@ void TypicalUse::statusLineFollowsChanges()
     p->selectRow(5);
     QCOMPARE(text("lblStatusRow"), QString("Station QMV2.R220 · Slot 1 · QMV2.G120 · inputs 0..1 · outputs -"));
     QVERIFY(text("lblStatusSlots").startsWith("QMV2.R220: slots used 1, free 15; QMV3.X306: slots used 0, free 6"));
+    // A narrow window cuts the line rather than widening; the tooltip holds all of it.
+    MainWindow* main = fixture_->main();
+    main->resize(560, main->height());
+    QApplication::processEvents();
+    QCOMPARE(main->width(), 560);
+    auto* slotsLabel = status->findChild<QLabel*>("lblStatusSlots");
+    QCOMPARE(slotsLabel->toolTip(), slotsLabel->text());
+    QVERIFY(status->findChild<QLabel*>("lblStatusRow")->width() < 560);
     // The address overview follows, and a double click selects the module's row.
     fixture_->trigger("pdiOverview");
     auto* ov = fixture_->main()->findChild<AddressOverviewWindow*>("AddressOverview");
@@ -397,8 +428,11 @@ void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
     ProjectWindow* p = startWith({});
     QVERIFY(p);
     // Typed text passes the filter, and Cancel keeps the project as it was.
-    GuiFixture::whenModal([](QWidget* dlg) {
+    GuiFixture::whenModal([this](QWidget* dlg) {
         auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        QTest::keyClick(name, Qt::Key_F1);
+        QCOMPARE(helpPage(), QString("context-11.html"));
         QTest::keyClicks(name, "-x y");
         QCOMPARE(name->text(), QString("xy"));
         QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
