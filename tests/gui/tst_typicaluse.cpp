@@ -25,6 +25,7 @@
 #include "gui/app/Beep.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/Settings.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/dbgen/DbSelectDialog.h"
@@ -82,6 +83,7 @@ private slots:
     // At work: a first run that fits the screen, refusals that say why, the
     // status line and the overview.
     void firstRunFitsTheScreen();
+    void storedPlacesStayOnTheScreen();
     void refusalsSayWhyAndDropRowIsShown();
     void statusLineFollowsChanges();
 
@@ -348,6 +350,39 @@ void TypicalUse::firstRunFitsTheScreen()
     ProjectWindow* second = fixture_->newProject("Hall3");
     for (auto* sub : main->mdiArea()->subWindowList()) QVERIFY(area.contains(sub->geometry()));
     QVERIFY(second->parentWidget()->pos() != p->parentWidget()->pos());
+}
+
+void TypicalUse::storedPlacesStayOnTheScreen()
+{
+    // Stored places from a larger screen, or a window grown too wide: each
+    // window comes back wholly on the screen, at every start.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QRect& main :
+         {QRect(screen.left() + 40, screen.top() + 30, screen.width() * 2, screen.height() / 2),
+          QRect(screen.right() - 100, screen.bottom() - 50, screen.width() / 2, screen.height() / 2)}) {
+        {
+            QSettings s = store();
+            s.beginGroup("Settings");
+            s.setValue("MainLeft", QString::number(pixelsToTwips(main.left())));
+            s.setValue("MainTop", QString::number(pixelsToTwips(main.top())));
+            s.setValue("MainWidth", QString::number(pixelsToTwips(main.width())));
+            s.setValue("MainHeight", QString::number(pixelsToTwips(main.height())));
+            s.setValue("TreeLeft", QString::number(pixelsToTwips(screen.right() - 180)));
+            s.setValue("TreeTop", QString::number(pixelsToTwips(screen.top() + 40)));
+        }
+        fixture_ = std::make_unique<GuiFixture>();
+        MainWindow* m = fixture_->start();
+        QVERIFY(m);
+        QApplication::processEvents();
+        QVERIFY2(screen.contains(m->frameGeometry()),
+                 qPrintable(QString("%1 %2 %3x%4").arg(m->x()).arg(m->y()).arg(m->width()).arg(m->height())));
+        const QWidget* c = m->catalogWindow();
+        QVERIFY2(screen.contains(c->frameGeometry()), qPrintable(QString("%1 %2").arg(c->x()).arg(c->width())));
+        QVERIFY(c->width() >= 240);
+        fixture_.reset();
+    }
+    QCOMPARE(fitOnArea(QRect(1274, 0, 420, 600), QRect(0, 0, 1600, 1000)), QRect(1180, 0, 420, 600));
+    QCOMPARE(fitOnArea(QRect(-50, 900, 2000, 300), QRect(0, 0, 1600, 1000)), QRect(0, 700, 1600, 300));
 }
 
 void TypicalUse::refusalsSayWhyAndDropRowIsShown()
