@@ -437,9 +437,14 @@ void TypicalUse::statusLineFollowsChanges()
     main->resize(560, main->height());
     QApplication::processEvents();
     QCOMPARE(main->width(), 560);
-    auto* slotsLabel = status->findChild<QLabel*>("lblStatusSlots");
-    QCOMPARE(slotsLabel->toolTip(), slotsLabel->text());
-    QVERIFY(status->findChild<QLabel*>("lblStatusRow")->width() < 560);
+    int cut = 0;
+    for (const char* name : {"lblStatusRow", "lblStatusSlots"}) {
+        auto* label = status->findChild<QLabel*>(name);
+        const bool fits = label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width();
+        QCOMPARE(label->toolTip(), fits ? QString() : label->text());
+        cut += fits ? 0 : 1;
+    }
+    QVERIFY(cut > 0);
     // The address overview follows, and a double click selects the module's row.
     fixture_->trigger("pdiOverview");
     auto* ov = fixture_->main()->findChild<AddressOverviewWindow*>("AddressOverview");

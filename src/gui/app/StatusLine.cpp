@@ -1,9 +1,6 @@
 #include "gui/app/StatusLine.h"
 
-#include <algorithm>
-
 #include <QPainter>
-#include <QScreen>
 #include <QStyle>
 
 #include "core/project/ProjectCheck.h"
@@ -28,13 +25,6 @@ void ElidingLabel::setLine(const QString& text)
 QSize ElidingLabel::minimumSizeHint() const
 {
     return {fontMetrics().horizontalAdvance(QStringLiteral("...")), QLabel::minimumSizeHint().height()};
-}
-
-QSize ElidingLabel::sizeHint() const
-{
-    const QSize full = QLabel::sizeHint();
-    // Asks for its text, but never more than a third of the screen it is on.
-    return {std::min(full.width(), screen() ? screen()->availableGeometry().width() / 3 : full.width()), full.height()};
 }
 
 void ElidingLabel::paintEvent(QPaintEvent*)

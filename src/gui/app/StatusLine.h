@@ -15,15 +15,15 @@ namespace rm::gui {
 
 class ProjectWindow;
 
-// A one-line label that never asks for the width of its text: what does not
-// fit ends in "...", and the tooltip then holds the whole text.
+// A one-line label that asks for the width of its text but makes do with
+// less (it never widens the window): what does not fit ends in "...", and
+// the tooltip then holds the whole text.
 class ElidingLabel : public QLabel {
 public:
     explicit ElidingLabel(QWidget* parent);
     void setLine(const QString& text);
     QString line() const { return line_; }
     QSize minimumSizeHint() const override;
-    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
