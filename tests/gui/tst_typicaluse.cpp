@@ -379,6 +379,11 @@ void TypicalUse::storedPlacesStayOnTheScreen()
         const QWidget* c = m->catalogWindow();
         QVERIFY2(screen.contains(c->frameGeometry()), qPrintable(QString("%1 %2").arg(c->x()).arg(c->width())));
         QVERIFY(c->width() >= 240);
+        // A window placed beside the main window stays on the screen too.
+        QVERIFY(fixture_->newProject("Hall2"));
+        fixture_->trigger("pdiOverview");
+        auto* ov = m->findChild<AddressOverviewWindow*>("AddressOverview");
+        QVERIFY(ov && screen.contains(ov->frameGeometry()));
         fixture_.reset();
     }
     QCOMPARE(fitOnArea(QRect(1274, 0, 420, 600), QRect(0, 0, 1600, 1000)), QRect(1180, 0, 420, 600));
