@@ -91,6 +91,16 @@ public:
     void ok() const { click("btnOk"); }
     void cancel() const { click("btnCancel"); }
     bool isOpen() const { return dlg_->isVisible(); }
+    // F1 where the focus is; the page the help window shows then, relative
+    // to the help folder.
+    QString pressF1() const
+    {
+        if (!QTest::qWaitForWindowActive(dlg_)) return "not active";
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && dlg_->isAncestorOf(focus) ? focus : dlg_, Qt::Key_F1);
+        HelpViewer* viewer = HelpViewer::instance();
+        return viewer ? viewer->source().fileName() : QString();
+    }
     // A refused OK: the message is confirmed and the dialog stays open.
     void refusedOk() const
     {
@@ -239,7 +249,7 @@ void RowDialogs::digitalAndRefusedStarts()
         d.type("txtKommentar", "north wall");
         d.type("txtAnfangsAdresse", "16");
         QCOMPARE(d.text("lblEnde"), QString("17"));
-        d.click("btnHelp");
+        QCOMPARE(d.pressF1(), QString("context-8.html"));
         d.ok();
     }));
     QVERIFY(HelpViewer::instance());
@@ -290,6 +300,7 @@ void RowDialogs::analogInputsAndUserRanges()
         d.choose("Combo23", 2);
         whenDialog("UserKanal", [](DialogDriver& r) {
             r.type("txt_maxValue", "99");
+            QCOMPARE(r.pressF1(), QString("context-5.html"));  // the module dialog's page
             r.click("btn_cancel");
         });
         d.click("CustomData3");
@@ -364,6 +375,7 @@ void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
     const RowEintrag before = table().record(1);
     QVERIFY(openRow(project_, 1, [](DialogDriver& d) {
         d.type("txtBezeichnung", "Press line");
+        QCOMPARE(d.pressF1(), QString("context-14.html"));
         d.click("CheckConfigMPI");
         d.cancel();
     }));
@@ -478,6 +490,17 @@ void RowDialogs::noTextCutOff()
             m.choices.empty() ? d.cancel() : d.ok();
         }));
         QVERIFY2(m.choices.empty() == (table().record(m.row) == before), m.order);
+    }
+    // Still as placed (the SSI encoder's bit count 0 among them), each dialog
+    // accepts OK as it opens, and after its own clicks.
+    for (const Placed& m : modules) {
+        if (!m.choices.empty()) continue;
+        QVERIFY2(openRow(project_, m.row,
+                         [&](DialogDriver& d) {
+                             for (const char* name : m.clicks) d.click(name);
+                             d.ok();
+                         }),
+                 m.order);
     }
 }
 

@@ -25,6 +25,7 @@
 #include "gui/app/Beep.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/Settings.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/dbgen/DbSelectDialog.h"
@@ -82,6 +83,7 @@ private slots:
     // At work: a first run that fits the screen, refusals that say why, the
     // status line and the overview.
     void firstRunFitsTheScreen();
+    void storedPlacesStayOnTheScreen();
     void refusalsSayWhyAndDropRowIsShown();
     void statusLineFollowsChanges();
 
@@ -123,7 +125,9 @@ private:
     fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
     QString helpPage() const
     {
-        return QDir(fixture_->dataDir() + "/help").relativeFilePath(HelpViewer::instance()->source().toLocalFile());
+        HelpViewer* viewer = HelpViewer::instance();
+        return viewer ? QDir(fixture_->dataDir() + "/help").relativeFilePath(viewer->source().toLocalFile())
+                      : QString();
     }
     // The whole file (empty when it cannot be read), and a file written with these bytes.
     std::string read(const QString& name) const { return rm::test::readText(fixture_->file(name).toStdString()); }
@@ -239,10 +243,24 @@ void TypicalUse::closeAsksToSave()
     FileDialogs::setNextFileName("");
     QVERIFY(!sub->close());
     QCOMPARE(main->projectWindows().size(), std::size_t{1});
-    GuiAsker::setNextAnswers({answer::No});
+    // A Save As that fails (no such folder) keeps the name and file the
+    // window had: the next Yes writes the old file, not the failed name.
+    saveAs(fixture_->file("hall2.qv4"));
+    const QString saved = p->path();
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
+    GuiAsker::setNextAnswers({answer::Ok});
+    FileDialogs::setNextFileName(fixture_->file("gone/other.qv4"));
+    fixture_->trigger("pdiDatei2");  // Save As
+    QVERIFY2(contains(lastPrompt(), "other.qv4"), lastPrompt().c_str());
+    QCOMPARE(p->title(), QString("hall2.qv4"));
+    QCOMPARE(p->path(), saved);
+    QVERIFY(p->table().changed());
+    GuiAsker::setNextAnswers({answer::Yes});
     QVERIFY(sub->close());
     QApplication::processEvents();
     QVERIFY(main->projectWindows().empty());
+    QVERIFY(contains(read("hall2.qv4"), "QMV2.G120"));
+    QVERIFY(!QFileInfo::exists(fixture_->file("gone")));
 }
 
 void TypicalUse::editCommandsAndDeleteConfirmation()
@@ -258,7 +276,10 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
     QTest::keyClick(p->grid(), Qt::Key_Delete);
     QVERIFY(p->table().rowEmpty(6) && p->table().rowEmpty(7));
     QVERIFY(contains(lastPrompt(), "delete the selected Row"));
-    GuiFixture::whenModal([](QWidget* dlg) {
+    GuiFixture::whenModal([this](QWidget* dlg) {
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        QTest::keyClick(dlg, Qt::Key_F1);  // F1 opens the dialog's own page
+        QCOMPARE(helpPage(), QString("context-15.html"));
         auto* box = dlg->findChild<QCheckBox*>("ckbDelete");
         QVERIFY(box->isChecked());
         box->click();
@@ -296,6 +317,10 @@ void TypicalUse::fileMessagesNameTheFile()
 
     // A failed generation is said as one.
     DbSelectDialog failing(fixture_->session(), "hall2.qv4", [](int, int) { return 0; });
+    failing.show();
+    QVERIFY(QTest::qWaitForWindowActive(&failing));
+    QTest::keyClick(&failing, Qt::Key_F1);
+    QCOMPARE(helpPage(), QString("context-3.html"));
     GuiAsker::setNextAnswers({answer::Ok});
     failing.accept();
     QVERIFY2(contains(lastPrompt(), "Couldn't Generate"), lastPrompt().c_str());
@@ -325,6 +350,44 @@ void TypicalUse::firstRunFitsTheScreen()
     ProjectWindow* second = fixture_->newProject("Hall3");
     for (auto* sub : main->mdiArea()->subWindowList()) QVERIFY(area.contains(sub->geometry()));
     QVERIFY(second->parentWidget()->pos() != p->parentWidget()->pos());
+}
+
+void TypicalUse::storedPlacesStayOnTheScreen()
+{
+    // Stored places from a larger screen, or a window grown too wide: each
+    // window comes back wholly on the screen, at every start.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QRect& main :
+         {QRect(screen.left() + 40, screen.top() + 30, screen.width() * 2, screen.height() / 2),
+          QRect(screen.right() - 100, screen.bottom() - 50, screen.width() / 2, screen.height() / 2)}) {
+        {
+            QSettings s = store();
+            s.beginGroup("Settings");
+            s.setValue("MainLeft", QString::number(pixelsToTwips(main.left())));
+            s.setValue("MainTop", QString::number(pixelsToTwips(main.top())));
+            s.setValue("MainWidth", QString::number(pixelsToTwips(main.width())));
+            s.setValue("MainHeight", QString::number(pixelsToTwips(main.height())));
+            s.setValue("TreeLeft", QString::number(pixelsToTwips(screen.right() - 180)));
+            s.setValue("TreeTop", QString::number(pixelsToTwips(screen.top() + 40)));
+        }
+        fixture_ = std::make_unique<GuiFixture>();
+        MainWindow* m = fixture_->start();
+        QVERIFY(m);
+        QApplication::processEvents();
+        QVERIFY2(screen.contains(m->frameGeometry()),
+                 qPrintable(QString("%1 %2 %3x%4").arg(m->x()).arg(m->y()).arg(m->width()).arg(m->height())));
+        const QWidget* c = m->catalogWindow();
+        QVERIFY2(screen.contains(c->frameGeometry()), qPrintable(QString("%1 %2").arg(c->x()).arg(c->width())));
+        QVERIFY(c->width() >= 240);
+        // A window placed beside the main window stays on the screen too.
+        QVERIFY(fixture_->newProject("Hall2"));
+        fixture_->trigger("pdiOverview");
+        auto* ov = m->findChild<AddressOverviewWindow*>("AddressOverview");
+        QVERIFY(ov && screen.contains(ov->frameGeometry()));
+        fixture_.reset();
+    }
+    QCOMPARE(fitOnArea(QRect(1274, 0, 420, 600), QRect(0, 0, 1600, 1000)), QRect(1180, 0, 420, 600));
+    QCOMPARE(fitOnArea(QRect(-50, 900, 2000, 300), QRect(0, 0, 1600, 1000)), QRect(0, 700, 1600, 300));
 }
 
 void TypicalUse::refusalsSayWhyAndDropRowIsShown()
@@ -374,6 +437,19 @@ void TypicalUse::statusLineFollowsChanges()
     p->selectRow(5);
     QCOMPARE(text("lblStatusRow"), QString("Station QMV2.R220 · Slot 1 · QMV2.G120 · inputs 0..1 · outputs -"));
     QVERIFY(text("lblStatusSlots").startsWith("QMV2.R220: slots used 1, free 15; QMV3.X306: slots used 0, free 6"));
+    // A narrow window cuts the line rather than widening; the tooltip holds all of it.
+    MainWindow* main = fixture_->main();
+    main->resize(560, main->height());
+    QApplication::processEvents();
+    QCOMPARE(main->width(), 560);
+    int cut = 0;
+    for (const char* name : {"lblStatusRow", "lblStatusSlots"}) {
+        auto* label = status->findChild<QLabel*>(name);
+        const bool fits = label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width();
+        QCOMPARE(label->toolTip(), fits ? QString() : label->text());
+        cut += fits ? 0 : 1;
+    }
+    QVERIFY(cut > 0);
     // The address overview follows, and a double click selects the module's row.
     fixture_->trigger("pdiOverview");
     auto* ov = fixture_->main()->findChild<AddressOverviewWindow*>("AddressOverview");
@@ -397,8 +473,11 @@ void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
     ProjectWindow* p = startWith({});
     QVERIFY(p);
     // Typed text passes the filter, and Cancel keeps the project as it was.
-    GuiFixture::whenModal([](QWidget* dlg) {
+    GuiFixture::whenModal([this](QWidget* dlg) {
         auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        QTest::keyClick(name, Qt::Key_F1);
+        QCOMPARE(helpPage(), QString("context-11.html"));
         QTest::keyClicks(name, "-x y");
         QCOMPARE(name->text(), QString("xy"));
         QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);

@@ -1,5 +1,7 @@
 #include "core/modules/EncoderForm.h"
 
+#include <algorithm>
+
 #include "core/modules/ModuleFrame.h"
 
 namespace rm {
@@ -18,6 +20,12 @@ std::optional<long long> validBits(const std::string& text, int min, int max)
     return n.value;
 }
 
+// The text of a stored bit count, moved into the range where it lies outside.
+std::string nearestBits(int16_t stored, int min, int max)
+{
+    return std::to_string(std::clamp<int>(stored, min, max));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- SSI encoder interface
@@ -27,7 +35,7 @@ void SsiEncoderForm::load(const RowEintrag& r)
     mode = bit(r.Param3, 3) ? 1 : 0;
     format = bit(r.Param3, 2) ? 0 : 1;
     frequency = r.Param3 & 3;
-    dataBits = std::to_string(r.Param4);
+    dataBits = nearestBits(r.Param4, kMinBits, kMaxBits);
 }
 
 bool SsiEncoderForm::check(const Texts& texts, std::string* message) const
@@ -51,7 +59,7 @@ void SsiEncoderForm::store(RowEintrag& r) const
 void EncoderAxis::load(const RowEintrag& r)
 {
     type = bit(r.Modus, 0) ? 1 : 0;
-    dataBits = std::to_string(r.Param3);
+    dataBits = loadedBits = nearestBits(r.Param3, kMinBits, kMaxBits);
     format = bit(r.Param4, 2) ? 1 : 0;
     frequency = bit(r.Param4, 1) ? 2 : bit(r.Param4, 0) ? 1 : 0;
 }
@@ -67,7 +75,8 @@ bool EncoderAxis::check(const Texts& texts, const std::string& axisName, std::st
 void EncoderAxis::store(RowEintrag& r) const
 {
     r.Modus = static_cast<int16_t>(type == 1 ? 1 : 0);
-    if (const auto bits = validBits(dataBits, kMinBits, kMaxBits)) r.Param3 = static_cast<int16_t>(*bits);
+    if (type == 1 || dataBits != loadedBits)
+        if (const auto bits = validBits(dataBits, kMinBits, kMaxBits)) r.Param3 = static_cast<int16_t>(*bits);
     int p4 = format == 1 ? 4 : 0;
     if (frequency == 2)
         p4 |= 2;

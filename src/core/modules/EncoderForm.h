@@ -22,6 +22,9 @@ struct SsiEncoderForm {
     int frequency = 0;     // rbFrequenz: 0 100 kHz, 1 200 kHz, 2 300 kHz, 3 500 kHz
     std::string dataBits;  // txtAnzahlDatenBit
 
+    // A stored bit count outside the range (0 as placed from the catalog)
+    // starts from the nearest allowed one, so that OK is accepted as the
+    // dialog opens.
     void load(const RowEintrag& r);
     // The data bit count must be a whole number in its range; false with the
     // message naming the field otherwise.
@@ -34,18 +37,21 @@ struct EncoderAxis {
     static constexpr int kMinBits = 8;
     static constexpr int kMaxBits = 26;
 
-    int type = 0;          // rbModeX/Y: 0 "Incremental Encoder", 1 "SSI Encoder"
-    int frequency = 0;     // rbFrequenzX/Y: 0 250 kHz, 1 500 kHz, 2 1 MHz
-    int format = 0;        // rbFormatX/Y: 0 "Binary", 1 "Graycode"
-    std::string dataBits;  // txtAnzahlDatenBitX/Y
+    int type = 0;            // rbModeX/Y: 0 "Incremental Encoder", 1 "SSI Encoder"
+    int frequency = 0;       // rbFrequenzX/Y: 0 250 kHz, 1 500 kHz, 2 1 MHz
+    int format = 0;          // rbFormatX/Y: 0 "Binary", 1 "Graycode"
+    std::string dataBits;    // txtAnzahlDatenBitX/Y
+    std::string loadedBits;  // the text load() gave dataBits
 
     // Frequency, format and bit count belong to the SSI encoder.
     bool detailsVisible() const { return type == 1; }
 
+    // A bit count outside the range starts from the nearest allowed one.
     void load(const RowEintrag& r);
     bool check(const Texts& texts, const std::string& axisName, std::string* message) const;
     // Modus, Param3 and Param4. An incremental axis keeps its hidden
-    // settings; a hidden bit count that is not a valid one leaves Param3 as it was.
+    // settings; a hidden bit count that is not a valid one, or that was not
+    // changed since load(), leaves Param3 as it was.
     void store(RowEintrag& r) const;
 };
 

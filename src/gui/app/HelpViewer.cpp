@@ -1,5 +1,6 @@
 #include "gui/app/HelpViewer.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -107,6 +108,15 @@ void HelpViewer::showHelp(Session& session, int context, QWidget* parent)
     theViewer->show();
     theViewer->raise();
     theViewer->activateWindow();
+}
+
+void HelpViewer::bindHelpKey(QAbstractButton* button)
+{
+    auto* key = new QShortcut(QKeySequence::HelpContents, button->window());
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled()) button->click();
+    });
 }
 
 void HelpViewer::retranslate(const Session& session)

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
+class QAbstractButton;
 class QTextBrowser;
 class QToolButton;
 
@@ -22,6 +23,9 @@ public:
     // opening it when needed. The window stays usable while parent is a
     // modal dialog and moves on to parent's owner when the dialog closes.
     static void showHelp(Session& session, int context, QWidget* parent);
+    // F1 anywhere in button's window does what the button does (the
+    // dialog's Help button opens the dialog's own page).
+    static void bindHelpKey(QAbstractButton* button);
     // The open help window, or nullptr.
     static HelpViewer* instance();
 

@@ -1,5 +1,7 @@
 #include "gui/app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -54,14 +56,13 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
         refreshWindowMenu();
     });
 
-    // Position and size in twips; a window wider than the screen is narrowed.
+    // Position and size in twips; a window that would not lie wholly on the
+    // screen is moved and, where it must, narrowed.
     const WindowSettings& w = session.settings.windows;
-    int width = twipsToPixels(w.mainWidth);
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && width > screen->availableSize().width())
-        width = screen->availableSize().width() - twipsToPixels(1000);
-    setGeometry(twipsToPixels(w.mainLeft), twipsToPixels(w.mainTop), std::max(width, 400),
+    setGeometry(twipsToPixels(w.mainLeft), twipsToPixels(w.mainTop), std::max(twipsToPixels(w.mainWidth), 400),
                 std::max(twipsToPixels(w.mainHeight), 300));
     if (!w.sizeStored) fitFirstRun();
+    placeOnScreen(this, false);
     refreshRecentMenu();
     EnableProjectCommands(false);
 }
@@ -259,6 +260,46 @@ FirstRunLayout firstRunLayout(const QRect& area)
     return l;
 }
 
+QRect fitOnArea(const QRect& outer, const QRect& area)
+{
+    const int width = std::min(outer.width(), area.width());
+    const int height = std::min(outer.height(), area.height());
+    return {std::clamp(outer.left(), area.left(), area.left() + area.width() - width),
+            std::clamp(outer.top(), area.top(), area.top() + area.height() - height), width, height};
+}
+
+void placeOnScreen(QWidget* window, bool frameTopLeft)
+{
+    // The window manager's frame: the real one once shown, before that a
+    // title bar and thin borders.
+    QMargins frame(4, window->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4, 4, 4);
+    if (window->isVisible()) {
+        const QRect f = window->frameGeometry(), g = window->geometry();
+        frame = QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+    }
+    QRect outer = window->geometry().marginsAdded(frame);
+    if (frameTopLeft) outer.moveTopLeft(window->pos());
+    // The screen holding most of the window; the primary one when none does.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    qint64 most = 0;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect common = s->geometry() & outer;
+        if (const qint64 a = qint64(common.width()) * common.height(); a > most) {
+            most = a;
+            screen = s;
+        }
+    }
+    if (!screen) return;
+    const QRect fitted = fitOnArea(outer, screen->availableGeometry());
+    if (fitted == outer) return;
+    if (frameTopLeft) {
+        window->move(fitted.topLeft());
+        window->resize(fitted.marginsRemoved(frame).size());
+    } else {
+        window->setGeometry(fitted.marginsRemoved(frame));
+    }
+}
+
 void MainWindow::createCatalogWindow()
 {
     catalog_ = new CatalogWindow(session_, this);
@@ -271,6 +312,7 @@ void MainWindow::createCatalogWindow()
     if (stored.treeLeft >= 0 && stored.treeTop >= 0)
         pos = QPoint(twipsToPixels(stored.treeLeft), twipsToPixels(stored.treeTop));
     catalog_->move(pos);
+    placeOnScreen(catalog_, true);
     connect(catalog_, &CatalogWindow::moduleActivated, this, [this](int index) {
         if (auto* w = activeProject()) w->insertFromCatalog(index);
     });

@@ -23,6 +23,13 @@ struct FirstRunLayout {
     QRect main, catalog;
 };
 FirstRunLayout firstRunLayout(const QRect& availableArea);
+// A window's outer rectangle (frame included) moved, and where it must
+// shrunk, so that all of it lies on the area.
+QRect fitOnArea(const QRect& outer, const QRect& area);
+// Places a top-level window wholly on the available area of the screen it
+// is (mostly) on. frameTopLeft: the window's position is its frame's (set
+// with move()), else its client area's (set with setGeometry()).
+void placeOnScreen(QWidget* window, bool frameTopLeft);
 class WorkCommands;
 
 class MainWindow : public QMainWindow {

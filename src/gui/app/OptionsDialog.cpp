@@ -121,6 +121,7 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     connect(btnOk, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, [this] { HelpViewer::showHelp(session_, kHelpContext, this); });
+    HelpViewer::bindHelpKey(btnHelp);
 
     auto* grid = new QGridLayout;
     grid->addWidget(frameFont, 0, 0);

@@ -1,16 +1,58 @@
 #include "gui/app/StatusLine.h"
 
+#include <QPainter>
+#include <QStyle>
+
 #include "core/project/ProjectCheck.h"
 #include "core/project/StatusSummary.h"
 #include "gui/project/ProjectWindow.h"
 
 namespace rm::gui {
 
+ElidingLabel::ElidingLabel(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+void ElidingLabel::setLine(const QString& text)
+{
+    line_ = text;
+    setText(text);  // for sizeHint and accessibility
+    updateTip();
+    update();
+}
+
+QSize ElidingLabel::minimumSizeHint() const
+{
+    return {fontMetrics().horizontalAdvance(QStringLiteral("...")), QLabel::minimumSizeHint().height()};
+}
+
+void ElidingLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect r = contentsRect();
+    const QString shown = fontMetrics().elidedText(line_, Qt::ElideRight, r.width());
+    style()->drawItemText(&painter, r, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), shown,
+                          foregroundRole());
+}
+
+void ElidingLabel::resizeEvent(QResizeEvent* e)
+{
+    QLabel::resizeEvent(e);
+    updateTip();
+}
+
+void ElidingLabel::updateTip()
+{
+    const bool cut = fontMetrics().horizontalAdvance(line_) > contentsRect().width();
+    setToolTip(cut ? line_ : QString());
+}
+
 StatusLine::StatusLine(Session& session, QWidget* parent)
     : QStatusBar(parent),
       session_(session),
-      row_(new QLabel(this)),
-      slots_(new QLabel(this)),
+      row_(new ElidingLabel(this)),
+      slots_(new ElidingLabel(this)),
       problems_(new QPushButton(this))
 {
     setObjectName("StatusLine");
@@ -19,8 +61,6 @@ StatusLine::StatusLine(Session& session, QWidget* parent)
     problems_->setObjectName("btnStatusProblems");
     problems_->setFlat(true);
     problems_->setCursor(Qt::PointingHandCursor);
-    row_->setTextFormat(Qt::PlainText);
-    slots_->setTextFormat(Qt::PlainText);
     addWidget(row_, 1);
     addPermanentWidget(slots_);
     addPermanentWidget(problems_);
@@ -33,14 +73,14 @@ void StatusLine::showProject(ProjectWindow* w)
     problems_->setVisible(w != nullptr);
     slots_->setVisible(w != nullptr);
     if (!w) {
-        row_->clear();
+        row_->setLine({});
         problemList_.clear();
         return;
     }
     const ProjectTable& t = w->table();
     const Texts& texts = session_.app.texts;
-    row_->setText(QString::fromStdString(selectedRowText(texts, t, t.currentRow())));
-    slots_->setText(QString::fromStdString(stationSlotsText(texts, stationSlots(t))));
+    row_->setLine(QString::fromStdString(selectedRowText(texts, t, t.currentRow())));
+    slots_->setLine(QString::fromStdString(stationSlotsText(texts, stationSlots(t))));
     problemList_ = checkProject(t, session_.app.ModulKatalog).problems;
     problems_->setText(QString::fromStdString(problemCountText(texts, problemList_.size())));
     problems_->setEnabled(!problemList_.empty());

@@ -15,6 +15,25 @@ namespace rm::gui {
 
 class ProjectWindow;
 
+// A one-line label that asks for the width of its text but makes do with
+// less (it never widens the window): what does not fit ends in "...", and
+// the tooltip then holds the whole text.
+class ElidingLabel : public QLabel {
+public:
+    explicit ElidingLabel(QWidget* parent);
+    void setLine(const QString& text);
+    QString line() const { return line_; }
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void updateTip();
+    QString line_;
+};
+
 class StatusLine : public QStatusBar {
     Q_OBJECT
 public:
@@ -28,8 +47,8 @@ public:
 
 private:
     Session& session_;
-    QLabel* row_;
-    QLabel* slots_;
+    ElidingLabel* row_;
+    ElidingLabel* slots_;
     QPushButton* problems_;
     std::vector<std::string> problemList_;
 };

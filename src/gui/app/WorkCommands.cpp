@@ -123,6 +123,7 @@ AddressOverviewWindow* WorkCommands::showOverview(ProjectWindow& project)
     if (!w) {
         w = new AddressOverviewWindow(session_, project, &main_);
         w->move(main_.geometry().topLeft() + QPoint(160, 200));
+        placeOnScreen(w, true);
         connect(&project, &QObject::destroyed, this, [this, p = &project] { overviews_.erase(p); });
     }
     w->show();

@@ -99,6 +99,7 @@ CpuDialog::CpuDialog(Session& session, ProjectTable& table, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &CpuDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &CpuDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { HelpViewer::showHelp(session_, kHelpContext, this); });
+    HelpViewer::bindHelpKey(help);
 
     showStates();
 }

@@ -74,6 +74,7 @@ DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, st
     connect(btnOk, &QPushButton::clicked, this, &DbSelectDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, [this] { HelpViewer::showHelp(session_, kHelpContext, this); });
+    HelpViewer::bindHelpKey(btnHelp);
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(frame2);

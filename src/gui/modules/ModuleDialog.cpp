@@ -165,6 +165,7 @@ void ModuleDialog::buildFrame()
     connect(ok_, &QPushButton::clicked, this, &ModuleDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &ModuleDialog::reject);
     connect(help, &QPushButton::clicked, this, &ModuleDialog::showHelp);
+    HelpViewer::bindHelpKey(help);
 }
 
 int ModuleDialog::addTab(QWidget* page, int textId)

@@ -8,12 +8,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace rm::gui {
 
 UserRangeDialog::UserRangeDialog(Session& session, QWidget* parent) : QDialog(parent), session_(session)
 {
     setObjectName("UserKanal");
+    // No Help button of its own: F1 opens the page of the channel's module dialog.
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, [parent] {
+        auto* help = parent ? parent->window()->findChild<QPushButton*>(QStringLiteral("btnHelp")) : nullptr;
+        if (help) help->click();
+    });
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* frame = new QGroupBox(session_.t(1315), this);

@@ -7,6 +7,7 @@
 
 #include "core/project/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/WorkTexts.h"
 #include "gui/project/ProjectWindow.h"
 
@@ -109,6 +110,7 @@ void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)
     }
     auto* w = new CompareWindow(session, project, other, path, parent);
     if (parent) w->move(parent->window()->geometry().topLeft() + QPoint(120, 240));
+    placeOnScreen(w, true);
     w->show();
 }
 

@@ -197,6 +197,7 @@ ProjectInfoDialog::ProjectInfoDialog(Session& session, const QString& titleSuffi
     connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, [this] { HelpViewer::showHelp(session_, kHelpContext, this); });
+    HelpViewer::bindHelpKey(btnHelp);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -418,6 +418,11 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
 {
     ProjectInfo& info = table_.info();
     QString path = QString::fromStdString(info.ProjektPfad);
+    // What a failed write under a new name gives back: the window goes on
+    // under the name and file it had.
+    const std::string oldPath = info.ProjektPfad, oldTitle = info.ProjektTitel;
+    const auto oldSaved = info.Gespeichert;
+    const QString oldWindowTitle = title_;
     if (!info.Gespeichert || saveAs || path.isEmpty()) {
         const QString chosen =
             FileDialogs::saveFile(this, session_.msg(1075), saveProposal(), session_.msg(1077), QStringLiteral("qv4"));
@@ -443,6 +448,10 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
         session_.app.asker.ShowMessage(
             withFileAndReason(session_.app.texts, session_.app.messages[1080], table_.info().ProjektPfad, err),
             session_.app.messages[1078], style::Ok + style::Critical);
+        info.ProjektPfad = oldPath;
+        info.ProjektTitel = oldTitle;
+        info.Gespeichert = oldSaved;
+        if (title_ != oldWindowTitle) setTitle(oldWindowTitle);
         emit editStateChanged();
         return false;
     }

@@ -28,8 +28,16 @@ TEST(SsiEncoderForm, SettingsAndBitCount)
     SsiEncoderForm f;
     f.load(withParams(0, 1, 0));  // as placed from the catalog: 200 kHz, Gray code
     EXPECT_EQ((std::array<int, 3>{f.mode, f.format, f.frequency}), (std::array<int, 3>{0, 1, 1}));
-    // The bit count is checked before anything is stored.
+    // A stored count outside 1..31 (0 as placed) starts from the nearest
+    // allowed one: OK is accepted as the dialog opens.
     std::string message;
+    for (const auto& [stored, shown] :
+         {std::pair{0, "1"}, std::pair{-7, "1"}, std::pair{40, "31"}, std::pair{12, "12"}}) {
+        f.load(withParams(0, 1, static_cast<int16_t>(stored)));
+        EXPECT_EQ(f.dataBits, shown) << stored;
+        EXPECT_TRUE(f.check(Texts(kEnglishBase), &message)) << message;
+    }
+    // The bit count is checked before anything is stored.
     for (const char* bad : {"", "abc", "1x", "0", "32", "-4", "99999999999999999999"}) {
         f.dataBits = bad;
         EXPECT_FALSE(f.check(Texts(kEnglishBase), &message)) << bad;
@@ -53,7 +61,7 @@ TEST(TwoAxisEncoderForm, AxesAreWrittenIntoTheirOwnRecords)
     EXPECT_EQ((std::array<int, 3>{f.y.type, f.y.format, f.y.frequency}), (std::array<int, 3>{1, 1, 1}));
     EXPECT_EQ(f.y.dataBits, "13");
 
-    f.x = {1, 2, 1, "24"};  // SSI, 1 MHz, Gray code, 24 bits
+    f.x = {1, 2, 1, "24", {}};  // SSI, 1 MHz, Gray code, 24 bits
     // Axis Y back to incremental: its hidden settings are kept and written.
     f.y.type = 0;
     f.y.frequency = 2;
@@ -75,17 +83,27 @@ TEST(TwoAxisEncoderForm, OnlyAnSsiAxisNeedsAValidBitCount)
     f.load(x, y, true);
     std::string message;
     int bad = -1;
+    // The hidden count 0 as placed shows as the nearest allowed one, 8: an
+    // axis switched to SSI is accepted as it is; one left incremental keeps its 0.
+    EXPECT_EQ(f.y.dataBits, "8");
+    f.store(x, y);
+    EXPECT_EQ(params(y), (std::array<int, 3>{0, 0, 0}));
+    f.x.type = 1;
+    EXPECT_TRUE(f.check(Texts(), &message, &bad)) << message;
+    f.store(x, y);
+    EXPECT_EQ(params(x), (std::array<int, 3>{1, 8, 0}));
+    f.x.type = 0;
     f.y.dataBits = "junk";  // typed, then the axis stayed incremental: neither checked nor stored
     EXPECT_TRUE(f.check(Texts(), &message, &bad));
     f.store(x, y);
     EXPECT_EQ(y.Param3, 0);
-    f.y = {1, 0, 0, "27"};
+    f.y = {1, 0, 0, "27", {}};
     EXPECT_FALSE(f.check(Texts(), &message, &bad));
     EXPECT_EQ(bad, 1);
     EXPECT_NE(message.find("\"Databit number (Axe Y)\" is out of range.\nEnter a whole number from 8 to 26."),
               std::string::npos)
         << message;
-    f.x = {1, 0, 0, "7"};
+    f.x = {1, 0, 0, "7", {}};
     f.y.dataBits = "26";
     EXPECT_FALSE(f.check(Texts(), &message, &bad));
     EXPECT_EQ(bad, 0);
@@ -129,8 +147,8 @@ TEST_F(TwoAxisEncoderInProject, BothRowsShowTheModuleAfterOk)
     ASSERT_TRUE(isAxisYRow(table, row));
     TwoAxisEncoderForm form;
     form.load(app.CurrentModule, app.NextModule, true);
-    form.x = {1, 2, 1, "24"};
-    form.y = {1, 1, 0, "13"};
+    form.x = {1, 2, 1, "24", {}};
+    form.y = {1, 1, 0, "13", {}};
     const EnteredAddresses entered{app.CurrentModule.InBase, app.CurrentModule.OutBase, true, true};
     EXPECT_EQ(runModuleOk(table, entered, [&](RowEintrag& cur) { form.store(cur, app.NextModule); }),
               ModuleOkResult::Written);
