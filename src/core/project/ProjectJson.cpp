@@ -165,6 +165,13 @@ void refuseControls(const char* name, const T& value, const std::string& where)
     if constexpr (std::is_same_v<T, std::string>) {
         if (!isMultiLineText(name) && hasControlCharacter(value))
             fail(where, "holds a control character (a line break, tab or other); this text must be one line");
+        // The CPU block writes these inside '...' literals, where "'" ends
+        // the text and "$" starts an escape: the CPU dialog refuses both.
+        const std::string_view field = name;
+        const bool literal =
+            field == "CompPrio" || field == "WebPassword" || field == "DateFormat" || field == "TimeFormat";
+        if (literal && value.find_first_of("'$") != std::string::npos)
+            fail(where, "holds ' or $, which would break the text in the generated data block");
     }
 }
 

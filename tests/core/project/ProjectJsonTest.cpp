@@ -135,7 +135,9 @@ TEST(ProjectJson, TextsThatReachTheSourceStayOneLine)
                                                    {"Bezeichnung", "DI\t16"},
                                                    {"SubList", {"QMV2.K084", "x\u0085y"}},
                                                    {"CpuConfig", {{"DateFormat", "dd\x7Fmm"}}},
-                                                   {"CpuConfig", {{"WebPassword", {"", "", "\n", "", ""}}}}}) {
+                                                   {"CpuConfig", {{"WebPassword", {"", "", "\n", "", ""}}}},
+                                                   {"CpuConfig", {{"TimeFormat", "HH'MM"}}},
+                                                   {"CpuConfig", {{"CompPrio", {"", "", "OB$1", "", "", ""}}}}}) {
         json bad = ok;
         bad["rows"][0][field] = value;
         EXPECT_THROW(projectFromJson(bad), JsonError) << field;
