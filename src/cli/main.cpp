@@ -33,7 +33,6 @@ constexpr int kOk = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
 constexpr int kFileError = 3;
-constexpr std::uintmax_t kMaxJsonSize = 64u << 20;
 
 // A failure that ends the command with an exit code and a message.
 struct Failure {
@@ -145,12 +144,14 @@ rm::ProjectData readRawProject(const fs::path& path)
 
 nlohmann::json readJson(const fs::path& path)
 {
-    auto file = rm::readFile(path, kMaxJsonSize);
+    auto file = rm::readFile(path, rm::kMaxJsonBytes);
     if (!file.data) throw Failure{kFileError, path.string() + ": " + file.error};
     try {
-        return nlohmann::json::parse(*file.data);
-    } catch (const nlohmann::json::parse_error& e) {
-        throw Failure{kFileError, path.string() + ": not valid JSON: " + e.what()};
+        return rm::parseJsonText(*file.data);
+    } catch (const rm::JsonError& e) {
+        throw Failure{kFileError, path.string() + ": " + e.what()};
+    } catch (const std::bad_alloc&) {
+        throw Failure{kFileError, path.string() + ": out of memory while reading it"};
     }
 }
 
@@ -193,6 +194,13 @@ void printTree(const rm::CatalogNode& n, int depth)
     if (!n.isGroup) std::cout << (n.index ? "" : "  (not in the module list)");
     std::cout << "\n";
     for (const auto& c : n.children) printTree(c, depth + 1);
+}
+
+// The file a command works on, for a message that has no other name to give.
+std::string aboutFile(const std::string& input, const std::string& project)
+{
+    const std::string& file = !input.empty() ? input : project;
+    return file.empty() ? std::string() : file + ": ";
 }
 
 }  // namespace
@@ -292,7 +300,7 @@ int main(int argc, char** argv)
         if (*importCmd) {
             rm::ProjectData data;
             try {
-                data = rm::projectFromJson(readJson(input));
+                data = rm::importProject(readJson(input));
             } catch (const rm::JsonError& e) {
                 throw Failure{kFileError, input + ": " + e.what()};
             }
@@ -322,7 +330,7 @@ int main(int argc, char** argv)
             state.ModulKatalog = std::move(l.catalog);
             auto res = rm::buildProject(state, readJson(input), *output);
             if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input + ": " + res.message};
-            if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, res.message};
+            if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, input + ": " + res.message};
             refuseOverInput(*output, input);
             writeOrFail(*output, rm::encodeProject(res.project));
             return kOk;
@@ -403,10 +411,10 @@ int main(int argc, char** argv)
         std::cerr << "rackmason-cli: " << f.message << "\n";
         return f.code;
     } catch (const std::bad_alloc&) {
-        std::cerr << "rackmason-cli: out of memory\n";
+        std::cerr << "rackmason-cli: " << aboutFile(input, project) << "out of memory\n";
         return kFileError;
     } catch (const std::exception& e) {
-        std::cerr << "rackmason-cli: " << e.what() << "\n";
+        std::cerr << "rackmason-cli: " << aboutFile(input, project) << "could not be processed (" << e.what() << ")\n";
         return kFileError;
     }
     return kUsage;

@@ -97,6 +97,15 @@ public:
                 return;
             }
         }
+        if (hasControlCharacter(value)) {
+            refuse(fillArgs(byLanguage(texts_, "\"%1\" must not contain a control character (a tab or line break).",
+                                       "\"%1\" darf kein Steuerzeichen (Tabulator, Zeilenumbruch) enthalten.",
+                                       "\"%1\" ne doit pas contenir de caractère de contrôle (tabulation, saut "
+                                       "de ligne)."),
+                            {name}),
+                   tab, control);
+            return;
+        }
         if (isPassword && value.find(',') != std::string::npos) {
             refuse(fillArgs(byLanguage(
                                 texts_, "\"%1\" must not contain a comma: commas separate the passwords of the levels.",

@@ -39,7 +39,11 @@ void setInfoFields(ProjectInfo& info, const nlohmann::json& j)
             using T = std::decay_t<decltype(ref)>;
             if constexpr (std::is_same_v<T, std::string>) {
                 if (!value.is_string()) throw JsonError("ProjectInfo." + name + " must be a text");
-                ref = value.get<std::string>();
+                // Refused as a project JSON refuses it, never cut or changed.
+                const std::string& text = value.get_ref<const std::string&>();
+                if (auto why = textRefusal(name, text); !why.empty())
+                    throw JsonError("ProjectInfo, field \"" + name + "\": " + why);
+                ref = text;
             } else {
                 if (value.is_boolean() && k == FieldKind::Boolean) {
                     ref = value.get<bool>() ? kTrue : kFalse;

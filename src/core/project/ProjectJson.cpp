@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdint>
 #include <set>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "core/base/CodePage.h"
 
@@ -136,16 +138,41 @@ void readValue(FieldKind, const json& v, int32_t& out, const std::string& where)
 {
     out = static_cast<int32_t>(wholeNumber(v, INT32_MIN, INT32_MAX, where));
 }
+// The project file holds texts in windows-1252 with a 16-bit length: a text
+// it cannot hold is refused rather than changed when it is saved.
+std::string storageRefusal(const std::string& s)
+{
+    std::string stored = utf8ToCp1252(s);
+    if (cp1252ToUtf8(stored) != s) return "has characters that windows-1252 cannot hold";
+    if (stored.size() > 0xFFFF) return "is longer than 65535 bytes";
+    return {};
+}
+
 void readValue(FieldKind, const json& v, std::string& out, const std::string& where)
 {
     if (!v.is_string()) fail(where, "expected a string, got " + describe(v));
     const auto& s = v.get_ref<const std::string&>();
-    // The project file holds texts in windows-1252 with a 16-bit length: a text
-    // it cannot hold is refused here rather than changed when it is saved.
-    std::string stored = utf8ToCp1252(s);
-    if (cp1252ToUtf8(stored) != s) fail(where, "has characters that windows-1252 cannot hold");
-    if (stored.size() > 0xFFFF) fail(where, "is longer than 65535 bytes");
+    if (auto why = storageRefusal(s); !why.empty()) fail(where, why);
     out = s;
+}
+
+// A text that is one line (every text but the comments, the description and
+// the notes) may hold no control character: a line break in a name, an order
+// number or a format would reach the data block source as a line of its own.
+template <class T>
+void refuseControls(const char* name, const T& value, const std::string& where)
+{
+    if constexpr (std::is_same_v<T, std::string>) {
+        if (!isMultiLineText(name) && hasControlCharacter(value))
+            fail(where, "holds a control character (a line break, tab or other); this text must be one line");
+        // The CPU block writes these inside '...' literals, where "'" ends
+        // the text and "$" starts an escape: the CPU dialog refuses both.
+        const std::string_view field = name;
+        const bool literal =
+            field == "CompPrio" || field == "WebPassword" || field == "DateFormat" || field == "TimeFormat";
+        if (literal && value.find_first_of("'$") != std::string::npos)
+            fail(where, "holds ' or $, which would break the text in the generated data block");
+    }
 }
 
 const json& arrayOf(const json& v, const std::string& where)
@@ -174,6 +201,7 @@ public:
         if (!v) return;
         T value{};
         readValue(k, *v, value, at(name));
+        refuseControls(name, value, at(name));
         field = std::move(value);
     }
     template <class T, std::size_t N>
@@ -186,7 +214,10 @@ public:
         if (arr.size() != N)
             fail(where, "expected " + std::to_string(N) + " elements, got " + std::to_string(arr.size()));
         std::array<T, N> value{};
-        for (std::size_t i = 0; i < N; ++i) readValue(k, arr[i], value[i], element(where, i));
+        for (std::size_t i = 0; i < N; ++i) {
+            readValue(k, arr[i], value[i], element(where, i));
+            refuseControls(name, value[i], element(where, i));
+        }
         field = std::move(value);
     }
     void subList(const char* name, std::vector<std::string>& field)
@@ -196,7 +227,10 @@ public:
         const std::string where = at(name);
         const json& arr = arrayOf(*v, where);
         std::vector<std::string> value(arr.size());
-        for (std::size_t i = 0; i < arr.size(); ++i) readValue(FieldKind::Text, arr[i], value[i], element(where, i));
+        for (std::size_t i = 0; i < arr.size(); ++i) {
+            readValue(FieldKind::Text, arr[i], value[i], element(where, i));
+            refuseControls(name, value[i], element(where, i));
+        }
         field = std::move(value);
     }
     void channels(const char* name, std::vector<KanalWert>& field)
@@ -338,6 +372,92 @@ void readRecord(const json& obj, RowEintrag& r, const std::string& where)
 }
 
 }  // namespace
+
+bool isMultiLineText(std::string_view field)
+{
+    return field == "Kommentar" || field == "Beschreibung" || field == "Notizen";
+}
+
+std::string textRefusal(std::string_view field, const std::string& text)
+{
+    if (auto why = storageRefusal(text); !why.empty()) return why;
+    if (!isMultiLineText(field) && hasControlCharacter(text))
+        return "holds a control character (a line break, tab or other); this text must be one line";
+    return {};
+}
+
+json parseJsonText(std::string_view text)
+{
+    // Each open object keeps the keys it has seen: a key given twice would
+    // otherwise keep its last value without a word. The depth is bounded
+    // far above any project so that nesting cannot exhaust memory.
+    struct Level {
+        bool object = false;
+        std::string name;
+        std::set<std::string> keys;
+    };
+    std::vector<Level> levels;
+    std::string lastKey;
+    auto callback = [&](int depth, json::parse_event_t event, json& parsed) {
+        switch (event) {
+            case json::parse_event_t::object_start:
+            case json::parse_event_t::array_start:
+                if (depth >= kMaxJsonDepth)
+                    throw JsonError("nested deeper than " + std::to_string(kMaxJsonDepth) + " levels");
+                levels.push_back({event == json::parse_event_t::object_start, lastKey, {}});
+                lastKey.clear();
+                break;
+            case json::parse_event_t::object_end:
+            case json::parse_event_t::array_end:
+                if (!levels.empty()) levels.pop_back();
+                break;
+            case json::parse_event_t::key: {
+                const std::string& key = parsed.get_ref<const std::string&>();
+                if (!levels.empty() && levels.back().object && !levels.back().keys.insert(key).second) {
+                    const std::string& in = levels.back().name;
+                    throw JsonError("key \"" + key + "\" appears twice" +
+                                    (in.empty() ? std::string(" in the same object") : " in \"" + in + "\""));
+                }
+                lastKey = key;
+                break;
+            }
+            case json::parse_event_t::value:
+                break;
+        }
+        return true;
+    };
+    try {
+        return json::parse(text.begin(), text.end(), callback);
+    } catch (const json::exception& e) {
+        // The library's texts start with their own code in brackets: keep the
+        // sentence after it.
+        std::string what = e.what();
+        if (auto close = what.find("] "); what.rfind("[json.exception.", 0) == 0 && close != std::string::npos)
+            what = what.substr(close + 2);
+        throw JsonError("not valid JSON: " + what);
+    }
+}
+
+ProjectData importProject(const json& j)
+{
+    ProjectData data = projectFromJson(j);
+    // A project file of another format version is refused when it is opened:
+    // never make one.
+    const json* info = nullptr;
+    if (auto it = j.find("ProjectInfo"); it != j.end()) info = &*it;
+    if (!info || !info->contains("FormatVersion"))
+        throw JsonError("ProjectInfo, field \"FormatVersion\" is missing; a project file has format version " +
+                        std::to_string(kFormatVersion));
+    if (data.info.FormatVersion != kFormatVersion)
+        throw JsonError("ProjectInfo, field \"FormatVersion\": " + std::to_string(data.info.FormatVersion) +
+                        " cannot be opened; a project file has format version " + std::to_string(kFormatVersion));
+    std::string error;
+    const std::string bytes = encodeProject(data, &error);
+    if (!error.empty()) throw JsonError(error);
+    const ProjectReadResult back = decodeProject(bytes);
+    if (back.status != ProjectReadStatus::Ok) throw JsonError("the project file would not open: " + back.detail);
+    return data;
+}
 
 ordered_json recordToJson(const RowEintrag& record)
 {

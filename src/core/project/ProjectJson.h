@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "core/catalog/CatalogTree.h"
 #include "core/catalog/ModuleCatalog.h"
@@ -31,9 +32,29 @@ public:
 inline constexpr const char* kProjectJsonFormat = "rackmason-project";
 inline constexpr int kProjectJsonVersion = 1;
 
+// Bounds of a JSON text read from outside: a project is about 60 KB.
+inline constexpr std::size_t kMaxJsonBytes = 16u << 20;
+inline constexpr int kMaxJsonDepth = 64;
+
+// Parses JSON text, refusing a key given twice in one object and nesting
+// deeper than kMaxJsonDepth; every refusal is a JsonError whose text is a
+// sentence (no library codes).
+nlohmann::json parseJsonText(std::string_view text);
+
+// Whether a text field holds lines (a module's comment, the project's
+// description and notes); every other text is one line.
+bool isMultiLineText(std::string_view field);
+// Why a text cannot be stored in the named field (windows-1252, its length,
+// a control character in a one-line text), or empty when it can.
+std::string textRefusal(std::string_view field, const std::string& text);
+
 nlohmann::ordered_json projectToJson(const ProjectData& data);
 // Fields a record or the information leaves out keep their empty values.
 ProjectData projectFromJson(const nlohmann::json& json);
+// A project JSON to be saved as a project file: projectFromJson, and the
+// information's FormatVersion must be there and be the one a project file
+// has, so that the file written opens again.
+ProjectData importProject(const nlohmann::json& json);
 
 // Every field of one record, the CPU settings under "CpuConfig".
 nlohmann::ordered_json recordToJson(const RowEintrag& record);

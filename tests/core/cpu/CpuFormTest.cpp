@@ -185,6 +185,8 @@ TEST_F(CpuFormTest, RefusesWhatCannotBeStoredOrWouldBreakTheBlock)
         {member(&CpuForm::txtTimeFormat), "HH'MM", "txtTimeFormat", cputab::Web, "\"Time Format\" must not"},
         {timeOut1, "-5", "TextTimeOut1", cputab::Web, "\"Time out for hang up"},
         {priority4, "OB'1", "CompilePriority4", cputab::MemoryCompiler, "\"Compiler Priority 5\""},
+        {member(&CpuForm::txtTimeFormat), "HH\tMM", "txtTimeFormat", cputab::Web, "control character"},
+        {priority4, "OB1\nEND_DATA_BLOCK", "CompilePriority4", cputab::MemoryCompiler, "control character"},
         {password2, "a,b", "txtPassword2", cputab::Web, "comma"},  // the commas separate the levels
         {password2, std::string(60, 'p'), "txtPassword2", cputab::Web, "at most 59"},
         {password2, "\u0151", "txtPassword2", cputab::Web, "cannot hold"},  // not in windows-1252

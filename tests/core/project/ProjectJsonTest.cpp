@@ -121,6 +121,65 @@ TEST(ProjectJson, InvalidInputIsRefusedNamingRowAndField)
     }
 }
 
+// One-line texts refuse control characters wherever they are; the comment,
+// description and notes keep their line breaks. importProject also refuses
+// what would not open as a project file.
+TEST(ProjectJson, TextsThatReachTheSourceStayOneLine)
+{
+    const json info = {{"FormatVersion", kFormatVersion}, {"Notizen", "a\r\nb"}, {"Beschreibung", "x\ny"}};
+    json ok = {{"format", "rackmason-project"}, {"version", 1}, {"ProjectInfo", info}};
+    ok["rows"] = {{{"row", 5}, {"Kommentar", "one\r\ntwo\tthree"}, {"BestellNr", "QMV2.D110"}}};
+    EXPECT_EQ(importProject(ok).rows[5].Kommentar, "one\r\ntwo\tthree");
+    for (const auto& [field, value] :
+         std::vector<std::pair<std::string, json>>{{"BestellNr", "QMV2\r\nEND_DATA_BLOCK"},
+                                                   {"Bezeichnung", "DI\t16"},
+                                                   {"SubList", {"QMV2.K084", "x\u0085y"}},
+                                                   {"CpuConfig", {{"DateFormat", "dd\x7Fmm"}}},
+                                                   {"CpuConfig", {{"WebPassword", {"", "", "\n", "", ""}}}},
+                                                   {"CpuConfig", {{"TimeFormat", "HH'MM"}}},
+                                                   {"CpuConfig", {{"CompPrio", {"", "", "OB$1", "", "", ""}}}}}) {
+        json bad = ok;
+        bad["rows"][0][field] = value;
+        EXPECT_THROW(projectFromJson(bad), JsonError) << field;
+    }
+    for (const char* field : {"ProjektName", "Familie", "Autor", "ProjektPfad"}) {
+        json bad = ok;
+        bad["ProjectInfo"][field] = std::string("A\0B", 3);
+        EXPECT_THROW(projectFromJson(bad), JsonError) << field;
+    }
+    EXPECT_EQ(textRefusal("Autor", "Line\x0b"), textRefusal("Familie", "\x1b[2J"));
+    EXPECT_EQ(textRefusal("Notizen", "a\r\nb"), "");
+
+    json noVersion = ok;
+    noVersion["ProjectInfo"].erase("FormatVersion");
+    EXPECT_NO_THROW(projectFromJson(noVersion));
+    EXPECT_THROW(importProject(noVersion), JsonError);
+    noVersion["ProjectInfo"]["FormatVersion"] = kFormatVersion + 1;
+    EXPECT_THROW(importProject(noVersion), JsonError);
+}
+
+TEST(ProjectJson, ParsingRefusesDuplicateKeysAndDeepNesting)
+{
+    EXPECT_EQ(parseJsonText(R"({"a": {"k": 1}, "b": {"k": 2}, "c": [{"k": 1}, {"k": 2}]})")["c"][1]["k"], 2);
+    auto refusal = [](const std::string& text) {
+        try {
+            parseJsonText(text);
+        } catch (const JsonError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(refusal(R"({"rows": [{"row": 1, "row": 2}]})"), "key \"row\" appears twice in the same object");
+    EXPECT_EQ(refusal(R"({"x": 1, "x": 1})"), "key \"x\" appears twice in the same object");
+    EXPECT_EQ(refusal(R"({"ProjectInfo": {"Autor": "a", "Autor": "b"}})"),
+              "key \"Autor\" appears twice in \"ProjectInfo\"");
+    EXPECT_EQ(refusal(std::string(kMaxJsonDepth, '[') + std::string(kMaxJsonDepth, ']')), "accepted");
+    EXPECT_EQ(refusal(std::string(kMaxJsonDepth + 1, '[') + std::string(kMaxJsonDepth + 1, ']')),
+              "nested deeper than 64 levels");
+    EXPECT_EQ(refusal("[1e999]").rfind("not valid JSON: number overflow", 0), 0u) << refusal("[1e999]");
+    EXPECT_EQ(refusal("{").find("[json.exception"), std::string::npos);
+}
+
 // A bad element late in an array leaves the earlier ones untouched.
 TEST(ProjectJson, SetRecordFieldChangesOneFieldOrNothing)
 {
