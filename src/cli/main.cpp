@@ -13,6 +13,7 @@
 
 #include "core/app/AppState.h"
 #include "core/app/Language.h"
+#include "core/app/ProjectLock.h"
 #include "core/base/Files.h"
 #include "core/base/IniFile.h"
 #include "core/catalog/CatalogSearch.h"
@@ -172,6 +173,18 @@ void writeNewOrFail(const fs::path& path, const std::string& bytes, bool force)
     if (!err.empty()) throw Failure{kFileError, path.string() + ": cannot be written: " + err};
 }
 
+// A project open in a desktop program is not replaced under it.
+void refuseLocked(const fs::path& output, bool force)
+{
+    if (force) return;
+    const auto probe = rm::probeLock(output, rm::currentLockInfo(), rm::processRunning);
+    if (probe.state != rm::LockState::Held && probe.state != rm::LockState::OtherHost) return;
+    const auto& h = probe.holder;
+    throw Failure{kRefused, output.string() + ": is open in RackMason (user " + h.user + ", host " + h.host +
+                                ", process " + std::to_string(h.pid) + ", since " + h.time +
+                                "); use --force to replace it"};
+}
+
 // An output that is the command's own input would destroy what it was made from.
 void refuseOverInput(const fs::path& output, const fs::path& input)
 {
@@ -228,6 +241,7 @@ int main(int argc, char** argv)
     auto* importCmd = app.add_subcommand("import", "Project JSON to project file");
     importCmd->add_option("IN", input, "Project JSON")->required();
     importCmd->add_option("-o,--output", output, "Project file to write")->required();
+    importCmd->add_flag("--force", force, "Replace a project that is open in the desktop program");
 
     auto* generateCmd = app.add_subcommand("generate", "Write the data block source of a project");
     generateCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
@@ -243,6 +257,7 @@ int main(int argc, char** argv)
     auto* buildCmd = app.add_subcommand("build", "Create a project from a bill of material");
     buildCmd->add_option("BOM", input, "Bill of material (JSON)")->required();
     buildCmd->add_option("-o,--output", output, "Project file to write")->required();
+    buildCmd->add_flag("--force", force, "Replace a project that is open in the desktop program");
 
     auto* checkCmd = app.add_subcommand("check", "Address overview and consistency report");
     checkCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
@@ -305,6 +320,7 @@ int main(int argc, char** argv)
                 throw Failure{kFileError, input + ": " + e.what()};
             }
             refuseOverInput(*output, input);
+            refuseLocked(*output, force);
             writeOrFail(*output, rm::encodeProject(data));
             return kOk;
         }
@@ -332,6 +348,7 @@ int main(int argc, char** argv)
             if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input + ": " + res.message};
             if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, input + ": " + res.message};
             refuseOverInput(*output, input);
+            refuseLocked(*output, force);
             writeOrFail(*output, rm::encodeProject(res.project));
             return kOk;
         }

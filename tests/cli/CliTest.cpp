@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -207,6 +208,24 @@ TEST_F(Cli, OutputOverTheInputIsRefused)
             {"iolist @p.awl --force -o @alias.qv4", 1, "is the input file"}});
     EXPECT_EQ(readText(path("p.awl")), project);
     EXPECT_EQ(readText(path("p.json")), json);
+}
+
+// A project open in the desktop program (its lock names a running process)
+// is replaced only with --force; a stale lock is no obstacle.
+TEST_F(Cli, ProjectOpenInTheDesktopProgram)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    ASSERT_EQ(run("export " + path("p.qv4") + " -o " + path("p.json")), 0) << err;
+    const std::string project = readText(path("p.qv4"));
+    write(dir / ".p.qv4.lock", "user=anna\nhost=elsewhere\npid=4242\ntime=2026-12-07 10:00:00\n");
+    runAll({{"import @p.json -o @p.qv4", 1, "is open in RackMason (user anna, host elsewhere, process 4242"},
+            {"build @bom.json -o @p.qv4", 1, "use --force"}});
+    EXPECT_EQ(readText(path("p.qv4")), project);
+    runAll({{"import @p.json -o @p.qv4 --force", 0}, {"build @bom.json -o @p.qv4 --force", 0}});
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    write(dir / ".p.qv4.lock", std::string("user=anna\nhost=") + host + "\npid=1073741808\ntime=t\n");
+    runAll({{"import @p.json -o @p.qv4", 0}});
 }
 
 TEST_F(Cli, RoundTripCheckAndDiff)

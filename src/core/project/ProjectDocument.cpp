@@ -1,5 +1,7 @@
 #include "core/project/ProjectDocument.h"
 
+#include "core/app/Backup.h"
+
 namespace rm {
 
 ProjectData projectDataOf(const ProjectTable& table)
@@ -28,10 +30,13 @@ OpenResult openProject(ProjectTable& table, const std::filesystem::path& path)
     return res;
 }
 
-std::string saveProject(ProjectTable& table, const std::filesystem::path& path)
+std::string saveProject(ProjectTable& table, const std::filesystem::path& path, bool keepBackup)
 {
     table.info().FormatVersion = kFormatVersion;
-    std::string err = writeProjectFile(path, projectDataOf(table));
+    std::string err;
+    const std::string bytes = encodeProject(projectDataOf(table), &err);
+    if (!err.empty()) return err;
+    err = writeWithBackup(path, bytes, keepBackup);
     if (!err.empty()) return err;
     table.SetProjektDataHasChangedFlag(false);
     table.app().AktProjectInfo = table.info();

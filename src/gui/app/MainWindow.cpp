@@ -385,6 +385,16 @@ void MainWindow::placeProjectWindow(QMdiSubWindow* sub, const QSize& wanted)
     sub->setGeometry(QRect(pos, (wanted + frame).boundedTo(room).expandedTo(QSize(300, 200))));
 }
 
+ProjectWindow* MainWindow::openRecoveredWindow(const QString& title)
+{
+    ProjectWindow* w = addProjectWindow(title);
+    w->show();
+    EnableProjectCommands(true);
+    ShowCatalog(true);
+    updateCommands();
+    return w;
+}
+
 void MainWindow::NewProject()
 {
     // The first "NoName" number that no open window uses.
@@ -447,7 +457,8 @@ void MainWindow::openProjectFiles(const QStringList& paths)
     QStringList failed;
     for (const QString& p : paths) {
         QString error;
-        if (!openProjectFile(p, &error)) failed << error;
+        // An empty reason: the user chose not to open it.
+        if (!openProjectFile(p, &error) && !error.isEmpty()) failed << error;
     }
     if (failed.isEmpty()) return;
     session_.app.asker.ShowMessage(session_.msg(1079).toStdString() + "\n\n" + failed.join("\n").toStdString(),

@@ -52,6 +52,8 @@ public:
     bool openProjectFile(const QString& path, QString* error = nullptr);
     void openProjectFiles(const QStringList& paths);  // one message for all that fail
     bool CloseAllProjects();
+    // An empty project window for a recovered project, shown.
+    ProjectWindow* openRecoveredWindow(const QString& title);
     void ShowCatalog(bool show);
     void showHelp(int context);
 

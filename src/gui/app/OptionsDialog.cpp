@@ -11,12 +11,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"
+#include "gui/project/ProjectGuard.h"
 
 namespace rm::gui {
 
@@ -92,6 +94,23 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     named(ckbDelete_, QStringLiteral("ckbDelete"));
     auto* deleteLayout = new QVBoxLayout(frameDelete);
     deleteLayout->addWidget(ckbDelete_);
+    // Recovery files and the backup at a save, kept in the settings.
+    const SafetySettings safety = loadSafetySettings();
+    auto* autosaveRow = new QHBoxLayout;
+    auto* spnAutosave = new QSpinBox(frameDelete);
+    named(spnAutosave, QStringLiteral("spnAutosave"));
+    spnAutosave->setRange(0, 3600);
+    spnAutosave->setSuffix(QStringLiteral(" s"));
+    spnAutosave->setValue(safety.autosaveSeconds);
+    auto* lblAutosave = new QLabel(QStringLiteral("Recovery file every (0: off)"), frameDelete);
+    lblAutosave->setBuddy(spnAutosave);
+    autosaveRow->addWidget(lblAutosave);
+    autosaveRow->addWidget(spnAutosave);
+    deleteLayout->addLayout(autosaveRow);
+    auto* ckbBackup = new QCheckBox(QStringLiteral("Keep the previous file as .bak at a save"), frameDelete);
+    named(ckbBackup, QStringLiteral("ckbBackup"));
+    ckbBackup->setChecked(safety.keepBackup);
+    deleteLayout->addWidget(ckbBackup);
     deleteLayout->addStretch();
 
     auto* frameLanguage = new QGroupBox(session.t(1060), this);
@@ -190,6 +209,10 @@ void OptionsDialog::accept()
     }
     session_.app.ConfirmDelete = ckbDelete_->isChecked();
     applyToActive_ = projectActive_;
+    if (auto* spn = findChild<QSpinBox*>(QStringLiteral("spnAutosave"))) {
+        const auto* backup = findChild<QCheckBox*>(QStringLiteral("ckbBackup"));
+        saveSafetySettings({spn->value(), backup && backup->isChecked()});
+    }
 
     const int language = selectedLanguage();
     if (language != 0 && language != session_.language.LanguageIndex) {

@@ -10,11 +10,13 @@
 
 #include "core/base/Files.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/RecoveryDialog.h"
 #include "gui/app/Session.h"
 #include "gui/app/SplashWindow.h"
 #include "gui/cpu/CpuDialogs.h"
 #include "gui/modules/FrameDialogs.h"
 #include "gui/modules/MotionDialogs.h"
+#include "gui/project/ProjectGuard.h"
 
 namespace rm::gui {
 
@@ -29,8 +31,11 @@ bool parseStartOptions(const QStringList& arguments, StartOptions& options, QStr
     QCommandLineOption splash("splash-ms", "Shortest time the start window stays, in milliseconds (default 2000).",
                               "ms", "2000");
     QCommandLineOption resources("resources", "Folder with the data files (default: beside the program).", "dir");
+    QCommandLineOption autosave(
+        "autosave-seconds", "Seconds between recovery files for this run (0: none; default: as set in Options).", "n");
     parser.addOption(splash);
     parser.addOption(resources);
+    parser.addOption(autosave);
     parser.addPositionalArgument("project", "Project files (.qv4) to open.", "[project...]");
     if (!parser.parse(arguments)) {
         if (error) *error = parser.errorText();
@@ -45,6 +50,13 @@ bool parseStartOptions(const QStringList& arguments, StartOptions& options, QStr
     if (!ok || options.splashMs < 0) {
         if (error) *error = "--splash-ms takes a number of milliseconds";
         return false;
+    }
+    if (parser.isSet(autosave)) {
+        options.autosaveSeconds = parser.value(autosave).toInt(&ok);
+        if (!ok || options.autosaveSeconds < 0) {
+            if (error) *error = "--autosave-seconds takes a number of seconds";
+            return false;
+        }
     }
     options.resources = parser.value(resources);
     options.projects = parser.positionalArguments();
@@ -164,6 +176,8 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
     if (!warnings.empty()) session.asker.ShowMessage(warnings, "", style::Ok + style::Exclamation);
     QStringList projects;
     for (const QString& p : options.projects) projects << QFileInfo(p).absoluteFilePath();
+    if (options.autosaveSeconds >= 0) setAutosaveOverride(options.autosaveSeconds);
+    offerRecovery(session, *window);
     window->openProjectFiles(projects);
     return window;
 }

@@ -13,9 +13,10 @@ class MainWindow;
 struct Session;
 
 struct StartOptions {
-    int splashMs = 2000;   // the splash stays at least this long
-    QString resources;     // the data folder; empty: beside the program
-    QStringList projects;  // project files to open
+    int splashMs = 2000;       // the splash stays at least this long
+    QString resources;         // the data folder; empty: beside the program
+    QStringList projects;      // project files to open
+    int autosaveSeconds = -1;  // recovery interval of this run; negative: as stored
 };
 
 // Parses the command line; on a usage error prints it and returns false.

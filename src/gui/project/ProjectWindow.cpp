@@ -21,6 +21,7 @@
 #include "gui/app/GuiTexts.h"
 #include "gui/dbgen/DbSelectDialog.h"
 #include "gui/project/PrintPage.h"
+#include "gui/project/ProjectGuard.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/UndoStep.h"
 
@@ -285,12 +286,14 @@ ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* pa
     openWindows().push_back(this);
     selectRow(1);
     history_.reset(table_);
+    new ProjectGuard(*this);
 }
 
 void ProjectWindow::setTitle(const QString& title)
 {
     title_ = title;
-    setWindowTitle(title + session_.msg(1070));
+    const ProjectGuard* guard = ProjectGuard::of(this);
+    setWindowTitle(title + (guard ? guard->titleNote() : QString()) + QStringLiteral("[*]") + session_.msg(1070));
     emit titleChanged(title);
 }
 
@@ -443,7 +446,13 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
         info.Gespeichert = kTrue;
         setTitle(QString::fromStdString(info.ProjektTitel));
     }
-    const std::string err = saveProject(table_, table_.info().ProjektPfad);
+    ProjectGuard* guard = ProjectGuard::of(this);
+    if (guard) {
+        const auto before = guard->beforeSave(QString::fromStdString(table_.info().ProjektPfad));
+        if (before == ProjectGuard::Before::Cancel) return false;
+        if (before == ProjectGuard::Before::SaveAs) return !saveAs && ProjektSpeichern(true);
+    }
+    const std::string err = saveProject(table_, table_.info().ProjektPfad, guard && guard->keepBackup());
     if (!err.empty()) {
         session_.app.asker.ShowMessage(
             withFileAndReason(session_.app.texts, session_.app.messages[1080], table_.info().ProjektPfad, err),
@@ -456,6 +465,10 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
         return false;
     }
     history_.markSaved(table_);
+    if (guard) {
+        guard->saved(QString::fromStdString(table_.info().ProjektPfad));
+        setTitle(title_);
+    }
     emit saved(path = QString::fromStdString(table_.info().ProjektPfad));
     emit editStateChanged();
     return true;
@@ -478,6 +491,7 @@ bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
     auto res = openProject(table_, path.toStdString());
     if (res.status == ProjectReadStatus::Ok) {
         history_.reset(table_, !table_.changed());
+        if (ProjectGuard* guard = ProjectGuard::of(this); guard && !guard->opened(path)) return false;
         setTitle(QFileInfo(path).fileName());
         refresh();
         if (!res.notes.empty()) {
@@ -600,6 +614,7 @@ void ProjectWindow::closeEvent(QCloseEvent* e)
             return;
         }
     }
+    if (ProjectGuard* guard = ProjectGuard::of(this)) guard->closed();
     auto& open = openWindows();
     open.erase(std::remove(open.begin(), open.end(), this), open.end());
     emit windowClosed(this);
@@ -610,6 +625,7 @@ void ProjectWindow::focusInEvent(QFocusEvent* e)
 {
     QWidget::focusInEvent(e);
     grid_->setFocus();
+    if (ProjectGuard* guard = ProjectGuard::of(this)) guard->activated();
 }
 
 }  // namespace rm::gui
