@@ -5,6 +5,7 @@
 // them too.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -88,7 +89,7 @@ namespace picture {
 inline constexpr double kHeadWidth = 34;
 inline constexpr double kSlotWidth = 26;
 inline constexpr double kConnectorWidth = 10;
-inline constexpr double kBoxHeight = 52;
+inline constexpr double kBoxHeight = 30;
 inline constexpr double kGroupGap = 4;  // between slot groups
 inline constexpr double kBoxGap = 1;
 inline constexpr double kBandGap = 14;  // between the bands, where the connector link runs
@@ -98,5 +99,17 @@ inline constexpr double kLabelHeight = 6;  // slot label above each box
 
 // An empty project (no CPU) has no bands.
 StationLayout layoutStations(const ProjectTable& table, Mnemonics m = Mnemonics::English);
+
+}  // namespace rm
+
+namespace rm {
+
+// A text cut to at most `chars` characters (UTF-8 aware), ending in "…" when cut.
+std::string elideText(const std::string& text, std::size_t chars);
+
+// The picture as an SVG document in millimetres: one group per station with
+// the station's id, each slot a group holding its slot label and, when placed,
+// its order number, designation and addresses as text; the legend below.
+std::string stationSvg(const StationLayout& layout, const Texts& texts);
 
 }  // namespace rm

@@ -136,5 +136,27 @@ TEST_F(StationLayoutTest, KindsHaveNamesAndDistinctColoursInGrey)
     EXPECT_EQ(colourHex({0x0a, 0xff, 0}), "#0aff00");
 }
 
+// The SVG keeps markup in texts from breaking the document and cuts long
+// texts to their box, the full text kept in the title.
+TEST_F(StationLayoutTest, SvgEscapesAndElides)
+{
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}});
+    table.record(slotRow("1")).Bezeichnung = "In <16> & \"fast\" inputs with a very long designation";
+    const std::string svg = stationSvg(layoutStations(table), app.texts);
+    EXPECT_EQ(svg.find("<16>"), std::string::npos);
+    EXPECT_NE(svg.find("<title>1: QMV2.D110 In &lt;16&gt; &amp; &quot;fast&quot; inputs with a very long "
+                       "designation; I 0.0..I 1.7</title>"),
+              std::string::npos)
+        << svg;
+    EXPECT_NE(svg.find(">In &lt;16&gt; &amp; &quot;fast&quot; i…</text>"), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<g class=\"empty slot\" data-row=\"" + std::to_string(slotRow("2")) + "\">"),
+              std::string::npos);
+
+    EXPECT_EQ(elideText("Zähler", 6), "Zähler");
+    EXPECT_EQ(elideText("Zähler", 3), "Zä…");
+    EXPECT_EQ(elideText("abc", 0), "");
+    EXPECT_NE(stationSvg(layoutStations(table), app.texts).find("</svg>"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace rm::test
