@@ -59,8 +59,9 @@ std::size_t charsFor(double width, double font)
 void text(std::string& out, double x, double y, double font, const std::string& s, double width, bool bold = false)
 {
     if (s.empty()) return;
-    out += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" font-size=\"" + num(font) + "\"" +
-           (bold ? " font-weight=\"bold\"" : "") + ">" + xml(elideText(s, charsFor(width, font))) + "</text>\n";
+    out += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" font-size=\"" + num(font) +
+           "\" fill=\"#000000\" stroke=\"none\"" + (bold ? " font-weight=\"bold\"" : "") + ">" +
+           xml(elideText(s, charsFor(width, font))) + "</text>\n";
 }
 
 }  // namespace
@@ -87,7 +88,8 @@ std::string stationSvg(const StationLayout& l, const Texts& texts)
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(width) + "mm\" height=\"" + num(height) +
            "mm\" viewBox=\"0 0 " + num(width) + " " + num(height) + "\" font-family=\"sans-serif\">\n";
-    out += "<rect x=\"0\" y=\"0\" width=\"" + num(width) + "\" height=\"" + num(height) + "\" fill=\"#ffffff\"/>\n";
+    out += "<rect x=\"0\" y=\"0\" width=\"" + num(width) + "\" height=\"" + num(height) +
+           "\" fill=\"#ffffff\" stroke=\"none\"/>\n";
     for (std::size_t i = 0; i < l.bands.size(); ++i) {
         const StationBand& band = l.bands[i];
         out += "<g id=\"" + band.id + "\" class=\"station\">\n";
