@@ -1,7 +1,7 @@
 // The paths a user waits for: start-up (module descriptions and catalog
 // tree), opening a full project, saving it and generating its source, and
 // what runs after every edit: recording the step, undo and redo, the address
-// overview, and a catalog search.
+// overview and the station picture, and a catalog search.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -18,6 +18,7 @@
 #include "core/project/ProjectHistory.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/ProjectTable.h"
+#include "core/project/StationLayout.h"
 
 namespace {
 
@@ -307,6 +308,17 @@ void BM_AddressOverview(benchmark::State& state)
     state.counters["modules"] = setup().modulesPlaced;
 }
 BENCHMARK(BM_AddressOverview)->Unit(benchmark::kMicrosecond);
+
+// The station picture of the full project, computed after every edit.
+void BM_StationLayout(benchmark::State& state)
+{
+    if (!ready(state)) return;
+    Edited e;
+    if (rm::layoutStations(e.table).bands.size() != 3) return state.SkipWithError("not three stations");
+    for (auto _ : state) benchmark::DoNotOptimize(rm::layoutStations(e.table));
+    state.counters["rows"] = e.table.lastRow();
+}
+BENCHMARK(BM_StationLayout)->Unit(benchmark::kMicrosecond);
 
 // One keystroke in the search field: the matching modules over 5,000 and the
 // tree cut down to them.

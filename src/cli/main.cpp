@@ -25,6 +25,7 @@
 #include "core/project/ProjectDiff.h"
 #include "core/project/ProjectDocument.h"
 #include "core/project/ProjectJson.h"
+#include "core/project/StationLayout.h"
 
 namespace fs = std::filesystem;
 
@@ -278,6 +279,13 @@ int main(int argc, char** argv)
         ->capture_default_str();
     iolistCmd->add_flag("--force", force, "Replace an existing file");
 
+    auto* pictureCmd = app.add_subcommand("picture", "The picture of the stations as SVG");
+    pictureCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+    pictureCmd->add_option("-o,--output", output, "SVG file to write (default: standard output)");
+    pictureCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
+        ->check(CLI::IsMember(languages));
+    pictureCmd->add_flag("--force", force, "Replace an existing file");
+
     auto* catalogCmd = app.add_subcommand("catalog", "The catalog tree as built at start-up");
     catalogCmd->add_option("--find", find,
                            "Only the modules whose order number, designation or description contains the text");
@@ -395,6 +403,25 @@ int main(int argc, char** argv)
             }
             refuseOverInput(*output, project);
             writeNewOrFail(*output, csv, force);
+            return kOk;
+        }
+        if (*pictureCmd) {
+            int base = languageBase(language);
+            if (language.empty()) {
+                const rm::LanguageChoice chosen = rm::LoadLanguage(resources);
+                base = chosen.catalogFound ? chosen.LanguageBase : rm::kEnglishBase;
+            }
+            rm::AppState state(asker, base);
+            rm::ProjectTable table(state);
+            openOrFail(table, project);
+            const rm::Mnemonics m = base == rm::kGermanBase ? rm::Mnemonics::German : rm::Mnemonics::English;
+            const std::string svg = rm::stationSvg(rm::layoutStations(table, m), rm::Texts(base));
+            if (!output) {
+                std::cout << svg;
+                return kOk;
+            }
+            refuseOverInput(*output, project);
+            writeNewOrFail(*output, svg, force);
             return kOk;
         }
         if (*catalogCmd || *modulesCmd) {

@@ -82,8 +82,9 @@ TEST_F(Cli, ExitCodes)
     write(dir / "refused.json",
           R"({"placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 2, "module": "QMV2.D110"}]})");
     write(dir / "invalid.json", R"({"placements": [{"row": 1}]})");
-    for (const char* usage : {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "texts --language xx",
-                              "generate @p.qv4 --io-db 511 --cpu-db 511", "iolist @p.qv4 --separator tab"})
+    for (const char* usage :
+         {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "texts --language xx",
+          "generate @p.qv4 --io-db 511 --cpu-db 511", "iolist @p.qv4 --separator tab", "picture @p.qv4 --language xx"})
         runAll({{usage, 2}});
     runAll({{"catalog --find r300", 0},
             {"catalog --find nothing-like-it", 1, "no module matches"},
@@ -95,8 +96,10 @@ TEST_F(Cli, ExitCodes)
             {"import @bad.json -o @r.qv4", 3},
             {"build @refused.json -o @r.qv4", 1, "placement 1"},
             {"build @invalid.json -o @r.qv4", 3},
-            {"iolist @missing.qv4 -o @r.csv", 3, "missing.qv4"}});
+            {"iolist @missing.qv4 -o @r.csv", 3, "missing.qv4"},
+            {"picture @junk.qv4 -o @r.svg", 3}});
     EXPECT_FALSE(fs::exists(dir / "r.qv4"));
+    EXPECT_FALSE(fs::exists(dir / "r.svg"));
     EXPECT_FALSE(fs::exists(dir / "r.csv"));
 }
 
@@ -192,6 +195,24 @@ TEST_F(Cli, GenerateAndIoList)
     EXPECT_EQ(readText(path("io.csv")), csv);
     ASSERT_EQ(run("iolist " + path("p.qv4") + " --mnemonics de --separator ';'"), 0) << err;
     EXPECT_NE(out.find("0;2;QMV2.E301;AI 8x 12 bit;input;256;271;16;EB 256..EB 271\r\n"), std::string::npos) << out;
+
+    // The picture: one group per station, the module's order number and slot
+    // label as text, the legend in the chosen language.
+    ASSERT_EQ(run("picture " + path("p.qv4") + " --language de"), 0) << err;
+    const std::string svg = out;
+    EXPECT_EQ(svg.substr(0, 5), "<?xml");
+    EXPECT_NE(svg.find("<g id=\"station-0\" class=\"station\">"), std::string::npos);
+    EXPECT_NE(svg.find(">QMV2.E301</text>"), std::string::npos);
+    EXPECT_NE(svg.find("font-weight=\"bold\">2</text>"), std::string::npos);
+    EXPECT_NE(svg.find("EB 256..EB 271"), std::string::npos);
+    EXPECT_NE(svg.find(">Analogeingabe</text>"), std::string::npos);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    write(dir / "p.svg", "old");
+    runAll({{"picture @p.qv4 -o @p.svg --language de", 1, "use --force"},
+            {"picture @p.qv4 -o @p.qv4 --force", 1, "is the input file"}});
+    EXPECT_EQ(readText(path("p.svg")), "old");
+    runAll({{"picture @p.qv4 -o @p.svg --language de --force", 0}});
+    EXPECT_EQ(readText(path("p.svg")), svg);
 }
 
 TEST_F(Cli, OutputOverTheInputIsRefused)
