@@ -26,6 +26,7 @@
 #include "core/project/ProjectDocument.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/StationLayout.h"
+#include "core/project/SymbolTable.h"
 
 namespace fs = std::filesystem;
 
@@ -285,6 +286,20 @@ int main(int argc, char** argv)
     pictureCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
         ->check(CLI::IsMember(languages));
     pictureCmd->add_flag("--force", force, "Replace an existing file");
+    std::string symbolFormat;
+    auto* symbolsCmd = app.add_subcommand("symbols", "A symbol table of every channel for the symbol editor");
+    symbolsCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+    symbolsCmd->add_option("-o,--output", output, "File to write (default: standard output)");
+    symbolsCmd
+        ->add_option("--format", symbolFormat, "sdf, asc, seq or csv (default: by the output's extension, else sdf)")
+        ->check(CLI::IsMember({"sdf", "asc", "seq", "csv"}));
+    symbolsCmd->add_option("--separator", separator, "Field separator of the CSV")
+        ->check(CLI::IsMember({",", ";"}))
+        ->capture_default_str();
+    symbolsCmd->add_option("--mnemonics", mnemonics, "en: I/Q, de: E/A")
+        ->check(CLI::IsMember({"en", "de"}))
+        ->capture_default_str();
+    symbolsCmd->add_flag("--force", force, "Replace an existing file");
 
     auto* catalogCmd = app.add_subcommand("catalog", "The catalog tree as built at start-up");
     catalogCmd->add_option("--find", find,
@@ -422,6 +437,24 @@ int main(int argc, char** argv)
             }
             refuseOverInput(*output, project);
             writeNewOrFail(*output, svg, force);
+            return kOk;
+        }
+        if (*symbolsCmd) {
+            rm::AppState state(asker);
+            rm::ProjectTable table(state);
+            openOrFail(table, project);
+            std::optional<rm::SymbolFormat> format = rm::symbolFormatNamed(symbolFormat);
+            const std::string extension = output ? std::filesystem::path(*output).extension().string() : "";
+            if (!format && !extension.empty()) format = rm::symbolFormatNamed(extension.substr(1));
+            const auto list = rm::channels(table, mnemonics == "de" ? rm::Mnemonics::German : rm::Mnemonics::English);
+            const std::string text =
+                rm::symbolTable(list, format.value_or(rm::SymbolFormat::Sdf), {separator[0], output.has_value()});
+            if (!output) {
+                std::cout << text;
+                return kOk;
+            }
+            refuseOverInput(*output, project);
+            writeNewOrFail(*output, text, force);
             return kOk;
         }
         if (*catalogCmd || *modulesCmd) {

@@ -213,6 +213,17 @@ TEST_F(Cli, GenerateAndIoList)
     EXPECT_EQ(readText(path("p.svg")), "old");
     runAll({{"picture @p.qv4 -o @p.svg --language de --force", 0}});
     EXPECT_EQ(readText(path("p.svg")), svg);
+
+    // The symbol table: format by the extension, created once unless --force.
+    ASSERT_EQ(run("symbols " + path("p.qv4") + " -o " + path("s.seq")), 0) << err;
+    EXPECT_NE(readText(path("s.seq")).find("IW 256\t"), std::string::npos);
+    runAll({{"symbols @p.qv4 -o @s.seq", 1, "use --force"},
+            {"symbols @p.qv4 -o @s.seq --force --format sdf", 0},
+            {"symbols @p.qv4 --format xls", 2}});
+    EXPECT_EQ(readText(path("s.seq")).substr(0, 1), "\"");
+    ASSERT_EQ(run("symbols " + path("p.qv4") + " --mnemonics de --format asc"), 0) << err;
+    EXPECT_NE(out.find("126,"), std::string::npos);
+    EXPECT_NE(out.find("EW 256      INT"), std::string::npos) << out;
 }
 
 TEST_F(Cli, OutputOverTheInputIsRefused)
@@ -226,7 +237,8 @@ TEST_F(Cli, OutputOverTheInputIsRefused)
             {"export @p.awl -o @alias.qv4", 1, "is the input file"},
             {"import @p.json -o @p.json", 1, "is the input file"},
             {"build @bom.json -o @./bom.json", 1, "is the input file"},
-            {"iolist @p.awl --force -o @alias.qv4", 1, "is the input file"}});
+            {"iolist @p.awl --force -o @alias.qv4", 1, "is the input file"},
+            {"symbols @p.awl --force -o @alias.qv4", 1, "is the input file"}});
     EXPECT_EQ(readText(path("p.awl")), project);
     EXPECT_EQ(readText(path("p.json")), json);
 }

@@ -3,7 +3,6 @@
 #include "core/project/ProjectCheck.h"
 
 namespace rm {
-namespace {
 
 std::string csvField(const std::string& s, char separator)
 {
@@ -15,8 +14,6 @@ std::string csvField(const std::string& s, char separator)
     }
     return out + "\"";
 }
-
-}  // namespace
 
 bool addressedByBit(const RowEintrag& record)
 {

@@ -33,6 +33,10 @@ struct CsvOptions {
     char separator = ',';
     bool byteOrderMark = false;  // for a spreadsheet to take the file as UTF-8
 };
+// One CSV field, put in quotes where it holds the separator, a quote or a
+// line break; every CSV this program writes goes through it.
+std::string csvField(const std::string& s, char separator);
+
 // A header line, then one line per row; fields quoted as spreadsheets expect
 // (a field holding the separator, a quote or a line break is put in quotes,
 // its quotes doubled); lines end in CR LF.

@@ -1,0 +1,108 @@
+// The channels of a project and the symbol tables made from them.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/project/Channels.h"
+#include "core/project/ProjectFixture.h"
+#include "core/project/SymbolTable.h"
+
+namespace rm::test {
+namespace {
+
+class Channels : public ProjectFixture {
+protected:
+    // DI, 2 bytes at 0; AI, 16 bytes at 256; DIO, 1 + 1 byte at 2 and 0.
+    Channels() { put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.E301", "#6"}, {"QMV2.D310", "#7"}}); }
+};
+
+TEST_F(Channels, DigitalByBitAnalogByWord)
+{
+    const auto list = channels(table);
+    ASSERT_EQ(list.size(), 16u + 8u + 8u + 8u);
+    EXPECT_EQ(list[0].address, "I 0.0");
+    EXPECT_EQ(list[15].address, "I 1.7");
+    EXPECT_EQ(list[15].type, "BOOL");
+    EXPECT_EQ(list[16].address, "IW 256");
+    EXPECT_EQ(list[23].address, "IW 270");
+    EXPECT_EQ(list[23].type, "INT");
+    EXPECT_EQ(list[23].number, 7);
+    EXPECT_EQ(list.back().address, "Q 0.7");
+    EXPECT_TRUE(list.back().output);
+    const auto german = channels(table, Mnemonics::German);
+    EXPECT_EQ(german[16].address, "EW 256");
+    EXPECT_EQ(german.back().address, "A 0.7");
+}
+
+TEST_F(Channels, StepOf4PutsAWordEveryFourBytes)
+{
+    table.record(6).Kennung |= 0x08;
+    table.record(6).InCnt = 32;
+    const auto list = channels(table);
+    ASSERT_EQ(list.size(), 16u + 8u + 8u + 8u);
+    EXPECT_EQ(list[17].address, "IW 260");
+    EXPECT_EQ(list[23].address, "IW 284");
+}
+
+// No two channels share an address bit, each lies in its module's range, and
+// the symbols are unique, short and made of the accepted characters.
+TEST_F(Channels, DisjointInsideTheModuleAndUniquelyNamed)
+{
+    table.record(6).Kennung |= 0x08;
+    table.record(6).InCnt = 32;
+    table.record(5).Bezeichnung = std::string(100, 'x') + "\xC3\xA4";
+    std::set<std::pair<bool, int>> bits;
+    std::set<std::string> symbols;
+    for (const Channel& c : channels(table)) {
+        const RowEintrag& rec = table.record(c.row);
+        const int base = c.output ? rec.OutBase : rec.InBase, count = c.output ? rec.OutCnt : rec.InCnt;
+        const int firstBit = c.byte * 8 + (c.bit < 0 ? 0 : c.bit), bitCount = c.bytes == 0 ? 1 : c.bytes * 8;
+        EXPECT_GE(c.byte, base) << c.address;
+        EXPECT_LE(firstBit + bitCount, (base + count) * 8) << c.address;
+        for (int b = firstBit; b < firstBit + bitCount; ++b)
+            EXPECT_TRUE(bits.insert({c.output, b}).second) << c.address;
+        EXPECT_TRUE(symbols.insert(c.symbol).second) << c.symbol;
+        EXPECT_LE(c.symbol.size(), 24u);
+        EXPECT_EQ(c.symbol.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_"),
+                  std::string::npos);
+        EXPECT_LE(c.comment.size(), 80u);
+    }
+}
+
+TEST(Shortened, NeverSplitsACharacter)
+{
+    EXPECT_EQ(shortened("ab\xC3\xA4"
+                        "cd",
+                        3),
+              "ab\xC3\xA4");
+    EXPECT_EQ(shortened("ab\xC3\xA4", 2), "ab");
+    EXPECT_EQ(shortened("abc", 5), "abc");
+}
+
+TEST(SymbolFormats, Layouts)
+{
+    Channel c;
+    c.slot = "4";
+    c.order = "QMV2.D110";
+    c.designation = "DI 16x \"24 V\"";
+    c.address = "I 4.0";
+    c.type = "BOOL";
+    c.symbol = "S0_4_DI0_0";
+    c.comment = "Z\xC3\xA4hler \"A\", I 4.0";
+    const std::vector<Channel> list{c};
+    EXPECT_EQ(symbolsSdf(list), "\"S0_4_DI0_0\",\"I 4.0\",\"BOOL\",\"Z\xE4hler 'A', I 4.0\"\r\n");
+    const std::string asc = symbolsAsc(list);
+    EXPECT_EQ(asc.size(), 4u + 24 + 12 + 10 + 80 + 2);
+    EXPECT_EQ(asc.substr(0, 4 + 24 + 12 + 10 + 6), "126,S0_4_DI0_0              I 4.0       BOOL      Z\xE4hler");
+    EXPECT_EQ(symbolsSeq(list), "I 4.0\tS0_4_DI0_0\tZ\xE4hler \"A\", I 4.0\r\n");
+    const std::string csv = channelsCsv(list, {';', true});
+    EXPECT_EQ(csv,
+              "\xEF\xBB\xBFstation;slot;order_number;designation;channel;direction;address;data_type;symbol;"
+              "comment\r\n0;4;QMV2.D110;\"DI 16x \"\"24 V\"\"\";0;input;I 4.0;BOOL;S0_4_DI0_0;"
+              "\"Z\xC3\xA4hler \"\"A\"\", I 4.0\"\r\n");
+    EXPECT_EQ(symbolFormatNamed("SEQ"), SymbolFormat::Seq);
+    EXPECT_FALSE(symbolFormatNamed("xls"));
+}
+
+}  // namespace
+}  // namespace rm::test
