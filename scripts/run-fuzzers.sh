@@ -12,6 +12,7 @@
 #   scripts/run-fuzzers.sh                       # 10 minutes per target
 #   FUZZ_SECONDS=20 scripts/run-fuzzers.sh       # a short run
 #   FUZZ_RUNS=1000000 scripts/run-fuzzers.sh     # a million runs per target
+#   FUZZ_ONLY=project_file scripts/run-fuzzers.sh  # one target (its corpus name)
 #   JOBS=2 scripts/run-fuzzers.sh                # limit build parallelism
 set -euo pipefail
 
@@ -39,6 +40,7 @@ trap 'rm -rf "$work"' EXIT
 status=0
 for corpus in fuzz/corpus/*/; do
     name="$(basename "$corpus")"
+    [[ -z "${FUZZ_ONLY:-}" || "$name" == "$FUZZ_ONLY" ]] || continue
     target="$bin/${name}_fuzz"
     if [[ ! -x "$target" ]]; then
         echo "no fuzz target for corpus $name" >&2
