@@ -1,5 +1,7 @@
 # Installs the Debian packages a task needs when any of them is missing.
-# Sourced by run.sh and test.sh; uses sudo when not run as root.
+# Sourced by the scripts; uses sudo when not run as root. Everything it says,
+# and the installer's own output, goes to standard error: the standard output
+# of some scripts is read by others (make-package.sh prints the package path).
 ensure_packages() {
     local missing=()
     for p in "$@"; do
@@ -19,9 +21,9 @@ ensure_packages() {
         fi
         sudo="sudo"
     fi
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    echo "Installing: ${missing[*]}" >&2
+    $sudo apt-get update -qq >&2
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
@@ -30,3 +32,5 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format)
 # Making the Debian package (dpkg-shlibdeps computes its dependencies) and
 # checking it.
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)
+# The benchmarks (run-benchmarks.sh); they build without the desktop program.
+BENCH_PACKAGES=(libbenchmark-dev)

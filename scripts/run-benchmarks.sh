@@ -6,6 +6,9 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-cmake --preset bench
-cmake --build --preset bench ${JOBS:+-j "$JOBS"}
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+# Only the benchmark results go to standard output (they may be read, as JSON).
+cmake --preset bench >&2
+cmake --build --preset bench ${JOBS:+-j "$JOBS"} >&2
 exec build/bench/bin/rackmason_bench "$@"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <unordered_map>
 
 namespace rm {
 namespace {
@@ -25,33 +26,39 @@ bool looksNumeric(const std::string& v)
 
 class Builder {
 public:
-    Builder(const IniFile& ini, const ModuleCatalog& kat, CatalogTreeReport& report)
-        : ini_(ini), kat_(kat), report_(report)
+    Builder(const IniFile& ini, const ModuleCatalog& kat, CatalogTreeReport& report, int maxNodes)
+        : ini_(ini), kat_(kat), report_(report), maxNodes_(maxNodes)
     {
     }
 
     bool stopped() const { return !report_.refused.empty(); }
 
     // The entry count of a section: values outside 0..32767 are taken as
-    // the reader always took them, and said once per section.
+    // the reader always took them, and said once per section. Every entry
+    // asks this of its name, so each section is read once.
     int entries(const std::string& section)
     {
-        const int m = ini_.getInt(section, "Entries", 0);
-        if (m > 0 && m <= kMaxEntries) return m;
-        const std::string raw = ini_.getString(section, "Entries", "", kBuffer);
-        const bool bad = m != 0 || (!raw.empty() && !looksNumeric(raw));
-        if (bad && warned_.insert(lower(section)).second)
-            report_.entriesOutOfRange.push_back("[" + section + "] Entries=" + raw);
-        return std::min(m, kMaxEntries);
+        std::string key = lower(section);
+        if (auto known = counts_.find(key); known != counts_.end()) return known->second;
+        int m = ini_.getInt(section, "Entries", 0);
+        if (m <= 0 || m > kMaxEntries) {
+            const std::string raw = ini_.getString(section, "Entries", "", kBuffer);
+            const bool bad = m != 0 || (!raw.empty() && !looksNumeric(raw));
+            if (bad && warned_.insert(key).second)
+                report_.entriesOutOfRange.push_back("[" + section + "] Entries=" + raw);
+            m = std::min(m, kMaxEntries);
+        }
+        counts_.emplace(std::move(key), m);
+        return m;
     }
 
     // Counts one more node under group; false once the tree is too large.
     bool take(const std::string& group)
     {
         if (stopped()) return false;
-        if (++nodes_ > kMaxCatalogNodes) {
-            report_.refused = "the catalog tree grows past " + std::to_string(kMaxCatalogNodes) +
-                              " entries in group \"" + group + "\"";
+        if (++nodes_ > maxNodes_) {
+            report_.refused =
+                "the catalog tree grows past " + std::to_string(maxNodes_) + " entries in group \"" + group + "\"";
             return false;
         }
         return true;
@@ -103,12 +110,14 @@ private:
     std::vector<std::string> open_;
     std::set<std::string> warned_;
     std::set<std::string> unknown_;
+    std::unordered_map<std::string, int> counts_;
+    int maxNodes_;
     int nodes_ = 0;
 };
 
 }  // namespace
 
-CatalogNode CreateTreeV(const IniFile& ini, const ModuleCatalog& katalog, CatalogTreeReport* report)
+CatalogNode CreateTreeV(const IniFile& ini, const ModuleCatalog& katalog, CatalogTreeReport* report, int maxNodes)
 {
     CatalogTreeReport local;
     CatalogTreeReport& rep = report ? *report : local;
@@ -116,7 +125,7 @@ CatalogNode CreateTreeV(const IniFile& ini, const ModuleCatalog& katalog, Catalo
     CatalogNode root;
     root.text = ini.getString("Katalog", "Title", "leer", kBuffer);
     root.image = "closed";
-    Builder builder(ini, katalog, rep);
+    Builder builder(ini, katalog, rep, maxNodes);
     int n = builder.entries("Katalog");
     for (int i = 1; i <= n && builder.take("Katalog"); ++i) {
         CatalogNode group;

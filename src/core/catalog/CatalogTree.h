@@ -40,8 +40,11 @@ struct CatalogTreeReport {
 };
 
 // Builds the tree from a parsed catalog file. Groups nest up to the depth
-// above; a group that lists itself (directly or further down) is not followed again.
-CatalogNode CreateTreeV(const IniFile& catalogFile, const ModuleCatalog& katalog, CatalogTreeReport* report = nullptr);
+// above; a group that lists itself (directly or further down) is not followed
+// again. The tree holds at most maxNodes nodes (the fuzz target asks for a
+// bound that grows with its input, so that a short input stays quick).
+CatalogNode CreateTreeV(const IniFile& catalogFile, const ModuleCatalog& katalog, CatalogTreeReport* report = nullptr,
+                        int maxNodes = kMaxCatalogNodes);
 
 // The warnings of a report for the user, in the language of texts; empty
 // when there are none. moduleFile names the description file.

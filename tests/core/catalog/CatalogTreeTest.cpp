@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/TestSupport.h"
 
 namespace rm {
@@ -54,6 +56,7 @@ TEST(CatalogTree, FanOutAndDepthAreBounded)
     struct Case {
         std::string ini;
         std::string refused;
+        int maxNodes = kMaxCatalogNodes;
     };
     std::string deep = "[Katalog]\nEntries=1\nEntry1=G0\n";
     for (int i = 0; i < 40; ++i)
@@ -64,11 +67,23 @@ TEST(CatalogTree, FanOutAndDepthAreBounded)
         {"[Katalog]\nEntries=1\nEntry1=Fan\n[Fan]\nEntries=32767\n[leer]\nEntries=32767\n",
          "the catalog tree grows past 100000 entries in group \"leer\""},
         {deep, "the catalog tree nests deeper than 32 levels in group \"G32\""},
+        // A smaller bound asked for holds the same way; a tree that fits it
+        // exactly is not refused.
+        {"[Katalog]\nEntries=1\nEntry1=Fan\n[Fan]\nEntries=32767\n[leer]\nEntries=32767\n",
+         "the catalog tree grows past 100 entries in group \"leer\"", 100},
+        {"[Katalog]\nEntries=1\nEntry1=G\n[G]\nEntries=3\n", "", 4},
+        {"[Katalog]\nEntries=1\nEntry1=G\n[G]\nEntries=3\n", "the catalog tree grows past 3 entries in group \"G\"", 3},
     };
     for (const auto& c : cases) {
         CatalogTreeReport report;
-        CreateTreeV(ini(c.ini), cat, &report);
-        EXPECT_EQ(report.refused, c.refused);
+        const CatalogNode root = CreateTreeV(ini(c.ini), cat, &report, c.maxNodes);
+        EXPECT_EQ(report.refused, c.refused) << c.maxNodes;
+        std::function<int(const CatalogNode&)> count = [&](const CatalogNode& n) {
+            int k = 0;
+            for (const auto& child : n.children) k += 1 + count(child);
+            return k;
+        };
+        EXPECT_LE(count(root), c.maxNodes);
     }
 }
 
