@@ -200,7 +200,118 @@ bool ProjectTable::ConfirmCpuTarget(int sourceKind)
         return false;
     }
     if (rowEmpty(c)) return true;
-    return app_.ask(1083, 0, style::YesNo + style::Exclamation) == answer::Yes;
+    RowEintrag station = R;
+    SetCpuDefaults(station);
+    std::string prompt = app_.texts.byEnglishId(1083);
+    const std::string summary = exchangeSummary(exchangeOutcome(station, c));
+    if (!summary.empty()) prompt += "\n\n" + summary;
+    return app_.asker.ShowMessage(prompt, "", style::YesNo + style::Exclamation) == answer::Yes;
+}
+
+ProjectTable::ExchangeOutcome ProjectTable::exchangeOutcome(const RowEintrag& station, int row)
+{
+    // Tried on the table itself and undone: the outcome is what the exchange does.
+    const Snapshot before = snapshot();
+    const RowEintrag module = app_.CurrentModule;
+    const bool reading = einlesen_;
+    ExchangeOutcome outcome;
+    app_.CurrentModule = station;
+    current_ = row;
+    exchangeStation(&outcome);
+    restore(before);
+    app_.CurrentModule = module;
+    einlesen_ = reading;
+    return outcome;
+}
+
+std::string ProjectTable::exchangeSummary(const ExchangeOutcome& o) const
+{
+    if (o.keptModules == 0 && o.keptRacks == 0 && o.removed.empty()) return {};
+    const Texts& t = app_.texts;
+    std::string text = fillArgs(byLanguage(t, "Kept: %1 modules, %2 racks", "Behalten: %1 Baugruppen, %2 Racks",
+                                           "Conservés : %1 modules, %2 racks"),
+                                {std::to_string(o.keptModules), std::to_string(o.keptRacks)});
+    if (!o.removed.empty()) {
+        text += byLanguage(t, "; removed: ", "; entfernt: ", " ; supprimés : ");
+        for (std::size_t i = 0; i < o.removed.size(); ++i) text += (i ? ", " : "") + o.removed[i];
+    }
+    return text + ".";
+}
+
+bool ProjectTable::exchangeStation(ExchangeOutcome* outcome)
+{
+    // What follows the station row, read before its rows are rebuilt.
+    struct Carried {
+        std::string slot;
+        std::vector<RowEintrag> records;
+    };
+    const int c = current_;
+    const RowEintrag station = app_.CurrentModule;
+    std::vector<Carried> carried;
+    for (int r = c + 1; r <= lastRow(); ++r) {
+        if (rowEmpty(r)) continue;
+        const RowEintrag& rec = record(r);
+        if (!isSet(rec.IsExtension) && !isSet(rec.IsHead)) continue;  // sub-rows go with their head
+        Carried item{cell(r, 0), {rec}};
+        if (!isSet(rec.IsExtension))
+            for (int i = 1; i <= rec.SonNbr && r + i <= lastRow(); ++i) item.records.push_back(record(r + i));
+        carried.push_back(std::move(item));
+    }
+    ExchangeOutcome local;
+    ExchangeOutcome& o = outcome ? *outcome : local;
+    const bool complete = WriteSonderEintragEx(2);
+    const Texts& t = app_.texts;
+    for (const Carried& item : carried) {
+        const RowEintrag& head = item.records.front();
+        const bool rack = isSet(head.IsExtension);
+        // A rack follows on the last "+" row, a module goes to the slot of its name.
+        int target = 0;
+        if (rack) {
+            if (RowIs(lastRow()) == kind::Connector && rowEmpty(lastRow())) target = lastRow();
+        } else {
+            for (int r = 2; r <= lastRow() && !target; ++r)
+                if (cell(r, 0) == item.slot && RowIs(r) != kind::Connector) target = r;
+        }
+        std::string reason;
+        if (!target) {
+            reason =
+                rack ? byLanguage(t, "no \"+\" row follows", "keine \"+\"-Zeile folgt", "aucune ligne \"+\" ne suit")
+                     : fillArgs(
+                           byLanguage(t, "the new layout has no slot %1", "der neue Aufbau hat keinen Steckplatz %1",
+                                      "la nouvelle configuration n'a pas d'emplacement %1"),
+                           {item.slot});
+        } else {
+            for (int r = target; r < target + rowsOf(head) && r <= lastRow(); ++r)
+                if (!rowEmpty(r)) target = 0;
+            const Refusal why = target ? WhyNotAllowed(head, target) : Refusal::NoRoomInGroup;
+            if (why != Refusal::None) reason = refusalText(why, head, target ? target : 1);
+        }
+        if (reason.empty()) {
+            bool ok = true;
+            if (rack) {
+                current_ = target;
+                app_.CurrentModule = head;
+                ok = WriteSonderEintragEx(2);
+            } else {
+                einlesen_ = true;  // the addresses stay as they were
+                for (std::size_t i = 0; i < item.records.size() && ok; ++i) {
+                    current_ = target + static_cast<int>(i);
+                    app_.CurrentModule = item.records[i];
+                    ok = WriteRowEintrag(2);
+                }
+                einlesen_ = false;
+            }
+            if (ok) {
+                ++(rack ? o.keptRacks : o.keptModules);
+                continue;
+            }
+            reason = refusalText(Refusal::TableFull, head, target);
+        }
+        o.removed.push_back(head.BestellNr + " (" + item.slot + ": " + reason + ")");
+    }
+    app_.CurrentModule = station;
+    current_ = c;
+    return complete;
 }
 
 void ProjectTable::clearModulesInRows(int first, int n)
@@ -246,7 +357,7 @@ bool ProjectTable::insertModule()
     if (M.isCpuOrExtension()) {
         if (M.Modus & 1) app_.CurrentModule.HasDialog = kTrue;
         app_.CurrentModule.IsPlaced = kTrue;
-        ok = WriteSonderEintragEx(2);
+        ok = exchangeStation(nullptr);
     } else if (M.SubCount <= 1) {
         auto& cm = app_.CurrentModule;
         cm.IsPlaced = cm.HasDialog = cm.IsHead = kTrue;

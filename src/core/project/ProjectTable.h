@@ -130,6 +130,18 @@ public:
     bool isMaxSlotNbrReached(const RowEintrag& record, int targetRow) const;
     bool ConfirmModuleTarget(int sourceKind);
     bool ConfirmCpuTarget(int sourceKind);
+    // What an exchange of the station on `row` for `station` keeps and removes:
+    // every module and rack that the rules allow in the new layout stays in its
+    // slot with its addresses and settings.
+    struct ExchangeOutcome {
+        int keptModules = 0;
+        int keptRacks = 0;
+        std::vector<std::string> removed;  // "QMV2.C210 (B1: the new CPU has no slot B1)"
+    };
+    ExchangeOutcome exchangeOutcome(const RowEintrag& station, int row);
+    // The outcome as the exchange question shows it after text 1083; empty
+    // when nothing follows the station.
+    std::string exchangeSummary(const ExchangeOutcome& outcome) const;
     bool insertModule();
     // Double click (or Enter) on a catalog entry; true when something was placed.
     bool DblClickInTree(int index);
@@ -188,6 +200,8 @@ private:
     bool stationFitsTable(const RowEintrag& record, int row) const;
     int extraRowCount(const RowEintrag& cpu) const;
     void clearModulesInRows(int first, int n);
+    // Writes `station` on the current row and places again what followed it.
+    bool exchangeStation(ExchangeOutcome* outcome);
 
     AppState& app_;
     std::vector<Row> grid_;

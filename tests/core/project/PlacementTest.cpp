@@ -187,14 +187,13 @@ TEST_F(Placement, StationsOnlyInTheirOwnRows)
 }
 
 // A replaced rack rebuilds its rows; a module of several rows asks when any
-// of its rows is taken and replaces what it overwrites; an exchanged CPU
-// leaves no hidden records behind, so their ranges are free again.
+// of its rows is taken and replaces what it overwrites.
 TEST_F(Placement, ReplacingLeavesOnlyWhatWasPlaced)
 {
     put({{"QMV2.R300", "#1"}, {"QMV2.X100", "+"}});
     EXPECT_EQ(table.record(13).CpuRowsEnd, 1);
     EXPECT_EQ(labels(), "A B1 B2 1 2 3 4 5 6 7 8 + 9 10 11 12 13 14 15 16 +");
-    put({{"QMV2.D110", "10"}, {"QMV2.X110", "#13", true, "exchange the CPU", answer::Yes}});
+    put({{"QMV2.X110", "#13", true, "exchange the CPU", answer::Yes}});
     EXPECT_EQ(labels(), "A B1 B2 1 2 3 4 5 6 7 8 + 9 10 11 12");
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 13}));
     // The new rack's own slot group: 4 slots, so a 3-row module fits at slot 10.
@@ -203,10 +202,42 @@ TEST_F(Placement, ReplacingLeavesOnlyWhatWasPlaced)
          {"QMV2.T300", "1", true, "overwrite the actual module", answer::Yes}});
     EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 6, 7, 13, 15, 16, 17}));
-    put({{"QMV2.R310", "#1", true, "exchange the CPU", answer::Yes}});
-    EXPECT_EQ(usedRecords(table), std::vector<int>{1});
-    put({{"QMV2.D110", "1"}});
-    EXPECT_EQ(table.record(slotRow("1")).InBase, 0);
+}
+
+// An exchanged CPU or rack keeps every module and rack the new layout allows,
+// in its slot with its addresses; the question names what goes, and what goes
+// leaves no hidden records behind.
+TEST_F(Placement, ExchangeKeepsWhatFits)
+{
+    put({{"QMV2.R300", "#1"},
+         {"QMV2.A100", "A"},
+         {"QMV2.B100", "B2"},
+         {"QMV2.D110", "1"},
+         {"QMV2.T300", "2"},
+         {"QMV2.D110", "8"},
+         {"QMV2.X100", "+"},
+         {"QMV2.D110", "9"}});
+    const RowEintrag eight = table.record(slotRow("8"));
+    // A rack exchange keeps the modules of the slots the new rack has.
+    put({{"QMV2.X110", "#13", true, "exchange the CPU ?\n\nKept: 1 modules, 0 racks.", answer::Yes}});
+    EXPECT_EQ(table.cell(slotRow("9"), 1), "QMV2.D110");
+    put({{"QMV2.R310", "#1", true,
+          "exchange the CPU ?\n\nKept: 4 modules, 0 racks; removed: QMV2.B100 (B2: the new layout has no slot B2), "
+          "QMV2.X110 (+: no \"+\" row follows), QMV2.D110 (9: the new layout has no slot 9).",
+          answer::Yes}});
+    EXPECT_EQ(labels(), "A B1 1 2 3 4 5 6 7 8");
+    EXPECT_EQ(table.cell(slotRow("A"), 1), "QMV2.A100");
+    EXPECT_EQ(table.cell(slotRow("4"), 1), "QMV2.T300-2");
+    EXPECT_EQ(table.record(slotRow("8")).InBase, eight.InBase);
+    EXPECT_EQ(table.record(slotRow("8")).OutBase, eight.OutBase);
+    EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 2, 4, 5, 6, 7, 11}));
+    // Back to a CPU with a "+" row: nothing lost so far is lost again.
+    put({{"QMV2.R300", "#1", true, "Kept: 4 modules, 0 racks.", answer::Yes}});
+    EXPECT_EQ(labels(), "A B1 B2 1 2 3 4 5 6 7 8 +");
+    // A rack follows the new CPU on its "+" row, and its modules with it.
+    addToCatalog(ProjectFixture::cpu("QMV2.R320", 2, 8, 6, 24, true));
+    put({{"QMV2.X100", "+"}, {"QMV2.D110", "9"}, {"QMV2.R320", "#1", true, "Kept: 5 modules, 1 racks.", answer::Yes}});
+    EXPECT_EQ(table.cell(slotRow("9"), 1), "QMV2.D110");
 }
 
 TEST_F(Placement, ExtraSlotsOfAnotherCpu)
