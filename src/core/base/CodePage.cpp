@@ -101,4 +101,17 @@ std::string utf8ToCp1252(std::string_view text)
     return out;
 }
 
+bool hasControlCharacter(std::string_view utf8)
+{
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F) return true;
+        if (c == 0xC2 && i + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[i + 1]);
+            if (next >= 0x80 && next <= 0x9F) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace rm
