@@ -358,6 +358,8 @@ int main(int argc, char** argv)
             const std::string out = output ? *output : rm::sourcePathFor(project);
             if (out.empty()) throw Failure{kFileError, project + ": no source file name can be formed"};
             refuseOverInput(out, project);
+            if (const auto problem = rm::findSourceProblem(table, cpuDbs.at(cpuDb)))
+                throw Failure{kFileError, project + ": " + rm::sourceProblemText(state.texts, *problem)};
             const std::string text = rm::generateSource(table, ioDbs.at(ioDb), cpuDbs.at(cpuDb));
             writeNewOrFail(out, text, force);
             std::cout << out << "\n";

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/project/ProjectFile.h"
 #include "support/TestSupport.h"
 
 namespace rm::test {
@@ -224,6 +225,26 @@ TEST_F(Cli, GenerateAndIoList)
     ASSERT_EQ(run("symbols " + path("p.qv4") + " --mnemonics de --format asc"), 0) << err;
     EXPECT_NE(out.find("126,"), std::string::npos);
     EXPECT_NE(out.find("EW 256      INT"), std::string::npos) << out;
+}
+
+// A project received from someone else whose texts or numbers the source
+// cannot carry: generate refuses it, naming row and field, and writes nothing.
+TEST_F(Cli, GenerateRefusesWhatTheSourceCannotCarry)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    auto read = readProjectFile(path("p.qv4"));
+    ASSERT_EQ(read.status, ProjectReadStatus::Ok) << read.detail;
+    ProjectData injected = read.data, huge = read.data;
+    injected.info.Autor = "Service\r\nEND_DATA_BLOCK\r\nORGANIZATION_BLOCK OB 1";
+    huge.rows[6].InCnt = 2147483647;
+    ASSERT_EQ(writeProjectFile(path("injected.qv4"), injected), "");
+    ASSERT_EQ(writeProjectFile(path("huge.qv4"), huge), "");
+    runAll({{"generate @injected.qv4", 3,
+             "injected.qv4: The source was not generated: project information, field "
+             "Autor holds a control character (Service\\x0D\\x0AEND_DATA_BLOCK"},
+            {"generate @huge.qv4 -o @huge.awl", 3, "row 6, field InCnt holds 2147483647, which its type INT"}});
+    EXPECT_FALSE(fs::exists(dir / "injected.awl"));
+    EXPECT_FALSE(fs::exists(dir / "huge.awl"));
 }
 
 TEST_F(Cli, OutputOverTheInputIsRefused)

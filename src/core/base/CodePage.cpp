@@ -106,10 +106,9 @@ bool hasControlCharacter(std::string_view utf8)
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x20 || c == 0x7F) return true;
-        // U+0080..U+009F are encoded as C2 80..C2 9F.
         if (c == 0xC2 && i + 1 < utf8.size()) {
-            const auto n = static_cast<unsigned char>(utf8[i + 1]);
-            if (n >= 0x80 && n <= 0x9F) return true;
+            const auto next = static_cast<unsigned char>(utf8[i + 1]);
+            if (next >= 0x80 && next <= 0x9F) return true;
         }
     }
     return false;

@@ -16,14 +16,15 @@ std::string utf8ToCp1252(std::string_view text);
 
 // The text after a UTF-8 byte-order mark at its start; editors add one when
 // they save a file as UTF-8.
-// Whether a text holds a control character: C0 (below a blank), DEL, or a
-// C1 control (U+0080..U+009F). A line break or tab in a text that is written
-// into a line of source would end or bend that line.
-bool hasControlCharacter(std::string_view utf8);
-
 inline std::string_view skipBom(std::string_view text)
 {
     return text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text;
 }
+
+// A text holding a control character: a byte below 0x20, DEL, or a C1
+// control (U+0080..U+009F, also as the undefined windows-1252 bytes decode
+// them). In a single-line text such a character would start a new line of
+// whatever file the text is written into.
+bool hasControlCharacter(std::string_view utf8);
 
 }  // namespace rm

@@ -16,6 +16,26 @@ std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std
         {"No printer is installed.", "Es ist kein Drucker eingerichtet.", "Aucune imprimante n'est installée."},
         {"The printer %1 could not print the page.", "Der Drucker %1 konnte die Seite nicht drucken.",
          "L'imprimante %1 n'a pas pu imprimer la page."},
+        {"The source was not generated: %1, field %2 holds a control character (%3); remove it and generate again.",
+         "Die Quelle wurde nicht erzeugt: %1, Feld %2 enthält ein Steuerzeichen (%3); entfernen Sie es und erzeugen "
+         "Sie erneut.",
+         "La source n'a pas été générée : %1, champ %2 contient un caractère de contrôle (%3) ; supprimez-le et "
+         "générez à nouveau."},
+        {"The source was not generated: %1, field %2 holds %3, which its type %4 cannot hold (%5 to %6).",
+         "Die Quelle wurde nicht erzeugt: %1, Feld %2 enthält %3, was sein Typ %4 nicht fassen kann (%5 bis %6).",
+         "La source n'a pas été générée : %1, champ %2 contient %3, que son type %4 ne peut pas contenir (%5 à %6)."},
+        {"project information", "Projektinformation", "informations du projet"},
+        {"row %1", "Zeile %1", "ligne %1"},
+        {"Range asked for: %1..%2", "Angefragter Bereich: %1..%2", "Plage demandée : %1..%2"},
+        {"Every byte of a module's range must lie below 32000: for %1 bytes, start at %2 at the most.",
+         "Jedes Byte des Bereichs einer Baugruppe muss unter 32000 liegen: bei %1 Bytes höchstens ab %2 beginnen.",
+         "Chaque octet de la plage d'un module doit rester sous 32000 : pour %1 octets, commencez au plus à %2."},
+        {"No free range for this module lies below 32000 at or above the start asked for; choose a lower start "
+         "address or free addresses below it.",
+         "Unter 32000 gibt es ab dem angefragten Beginn keinen freien Bereich für diese Baugruppe; wählen Sie eine "
+         "niedrigere Anfangsadresse oder geben Sie Adressen darunter frei.",
+         "Aucune plage libre pour ce module ne se trouve sous 32000 à partir du début demandé ; choisissez une "
+         "adresse de début plus basse ou libérez des adresses en dessous."},
     };
     const Entry& e = entries[static_cast<int>(which)];
     return fillArgs(byLanguage(texts, e.en, e.de, e.fr), args);

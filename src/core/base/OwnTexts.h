@@ -10,13 +10,20 @@
 namespace rm {
 
 enum class OwnText {
-    FileNamed,        // "File: %1"
-    Reason,           // "Reason: %1"
-    FileMissing,      // the reason for a file that is not there
-    NotAProjectFile,  // the reason for a name without the project extension
-    FileWritten,      // after Generate: "Written: %1"
-    NoPrinter,        // printing with no printer installed
-    PrinterFailed,    // "The printer %1 could not print the page."
+    FileNamed,         // "File: %1"
+    Reason,            // "Reason: %1"
+    FileMissing,       // the reason for a file that is not there
+    NotAProjectFile,   // the reason for a name without the project extension
+    FileWritten,       // after Generate: "Written: %1"
+    NoPrinter,         // printing with no printer installed
+    PrinterFailed,     // "The printer %1 could not print the page."
+    SourceControl,     // generation refused: a text with a control character
+    SourceRange,       // generation refused: a number its type cannot hold
+    InfoRow,           // "project information", where a problem has no row
+    TableRow,          // "row %1"
+    RangeAsked,        // "Range asked for: %1..%2" after the address limit
+    AddressLimit,      // what start a range of %1 bytes may have at the most (%2)
+    NoRoomBelowLimit,  // the address search found no room below the limit
 };
 
 // The text in the language of `texts`, with %1, %2 ... filled from args.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/base/CodePage.h"
+#include "core/base/OwnTexts.h"
 
 namespace rm {
 
@@ -240,16 +241,106 @@ void writeSlotBLines(CpuSettings& s, const CpuConfig& c)
     }
 }
 
-}  // namespace
+// The rows the I/O block writes a module structure for, in order, and
+// whether it uses the extended layout.
+struct ModuleRows {
+    bool extended = false;
+    struct Entry {
+        int row;
+        int moduleNo;
+    };
+    std::vector<Entry> rows;
+};
 
-std::string generateIoBlock(const ProjectTable& table, int ioDb)
+ModuleRows moduleRows(const ProjectTable& table)
 {
     const int first = std::max(table.record(1).CpuRowsEnd + 1, 1);
     const int last = table.lastRow();
     auto emptySlot = [&](int r) { return table.cell(r, 1).empty() && leadingNumber(table.cell(r, 0)) > 0; };
 
-    bool extended = false;
-    for (int r = first; r <= last && !extended; ++r) extended = extendedLayout(table.record(r).identWord()).has_value();
+    ModuleRows m;
+    for (int r = first; r <= last && !m.extended; ++r)
+        m.extended = extendedLayout(table.record(r).identWord()).has_value();
+
+    // The basic layout writes an empty slot from its (cleared) record; the
+    // extended one only counts it, so SlotNbr still tells the slot.
+    int moduleNo = 0;
+    for (int r = first; r <= last; ++r) {
+        const bool module = isSet(table.record(r).IsModule);
+        if (m.extended) {
+            if (module) m.rows.push_back({r, moduleNo++});
+            if (emptySlot(r)) ++moduleNo;
+        } else if (module || emptySlot(r)) {
+            m.rows.push_back({r, moduleNo++});
+        }
+    }
+    return m;
+}
+
+std::string shownText(const std::string& s)
+{
+    std::string out;
+    for (char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", u);
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<SourceProblem> findSourceProblem(const ProjectTable& table, int cpuDb)
+{
+    std::optional<SourceProblem> found;
+    auto text = [&](int row, const std::string& field, const std::string& value) {
+        if (!found && hasControlCharacter(value)) found = SourceProblem{row, field, shownText(value), true};
+    };
+    auto number = [&](int row, const std::string& field, long long value) {
+        if (!found && (value < INT16_MIN || value > INT16_MAX))
+            found = SourceProblem{row, field, std::to_string(value), false};
+    };
+    const ProjectInfo& info = table.info();
+    text(0, "Autor", info.Autor);
+    text(0, "Familie", info.Familie);
+    text(0, "ProjektName", info.ProjektName);
+    const ModuleRows m = moduleRows(table);
+    for (const auto& e : m.rows) {
+        const RowEintrag& r = table.record(e.row);
+        text(e.row, "BestellNr", r.BestellNr);
+        if (m.extended) number(e.row, "ParLen", static_cast<long long>(r.ParLen) + 18);
+        number(e.row, "InCnt", r.InCnt);
+    }
+    if (cpuDb != 0) {
+        const CpuConfig& c = table.record(1).Cpu;
+        if (isSet(c.WebOn)) {
+            text(1, "DateFormat", c.DateFormat);
+            text(1, "TimeFormat", c.TimeFormat);
+            for (std::size_t i = 1; i < c.WebPassword.size(); ++i) text(1, "WebPassword", c.WebPassword[i]);
+        }
+        if (isSet(c.CompPrioAvail))
+            for (const std::string& p : c.CompPrio) text(1, "CompPrio", p);
+    }
+    return found;
+}
+
+std::string sourceProblemText(const Texts& texts, const SourceProblem& p)
+{
+    const std::string where =
+        p.row == 0 ? ownText(texts, OwnText::InfoRow) : ownText(texts, OwnText::TableRow, {std::to_string(p.row)});
+    if (p.text) return ownText(texts, OwnText::SourceControl, {where, p.field, p.value});
+    return ownText(texts, OwnText::SourceRange, {where, p.field, p.value, "INT", "-32768", "32767"});
+}
+
+std::string generateIoBlock(const ProjectTable& table, int ioDb)
+{
+    const ModuleRows m = moduleRows(table);
+    const bool extended = m.extended;
 
     std::string decl;
     writeIoHeader(decl, ioDb, table.info(), extended);
@@ -268,19 +359,7 @@ std::string generateIoBlock(const ProjectTable& table, int ioDb)
         }
     }
 
-    // The basic layout writes an empty slot from its (cleared) record; the
-    // extended one only counts it, so SlotNbr still tells the slot.
-    int moduleNo = 0;
-    for (int r = first; r <= last; ++r) {
-        const RowEintrag& rec = table.record(r);
-        const bool module = isSet(rec.IsModule);
-        if (extended) {
-            if (module) writeModule(decl, init, rec, moduleNo++, true);
-            if (emptySlot(r)) ++moduleNo;
-        } else if (module || emptySlot(r)) {
-            writeModule(decl, init, rec, moduleNo++, false);
-        }
-    }
+    for (const auto& e : m.rows) writeModule(decl, init, table.record(e.row), e.moduleNo, extended);
 
     line(decl, 2, "END_STRUCT;");
     line(init, 0, "END_DATA_BLOCK");

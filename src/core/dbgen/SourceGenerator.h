@@ -4,8 +4,10 @@
 // environment, CR LF line ends.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "core/base/TextTable.h"
 #include "core/project/ProjectTable.h"
 #include "core/project/RowEintrag.h"
 
@@ -23,5 +25,21 @@ std::string generateCpuBlock(const RowEintrag& cpuRow, int cpuDb);
 // The whole source file as written: I/O block, then the CPU block of row 1,
 // in windows-1252.
 std::string generateSource(const ProjectTable& table, int ioDb, int cpuDb);
+
+// A text or value of the project that the source cannot carry as it stands:
+// a text with a control character (it would start lines of its own in the
+// source), or a number outside the type its field is declared with.
+struct SourceProblem {
+    int row = 0;        // table row; 0 for the project information
+    std::string field;  // the field's name in the record
+    std::string value;  // numbers as written, texts with their controls as \xNN
+    bool text = false;
+};
+
+// The first such problem of what generateSource(table, ioDb, cpuDb) would
+// write, in the order of the source; nothing when it can be written.
+std::optional<SourceProblem> findSourceProblem(const ProjectTable& table, int cpuDb);
+// The message refusing the generation, in the language of `texts`.
+std::string sourceProblemText(const Texts& texts, const SourceProblem& problem);
 
 }  // namespace rm

@@ -19,6 +19,13 @@ int writeDB(ProjectTable& table, int IoDb, int CpuDb)
         const std::filesystem::path path(target);
         // A project whose name ends in "awl" would be overwritten by its own source.
         if (sameFile(path, table.info().ProjektPfad)) return 0;
+        // A text that would break the source into lines of its own, or a
+        // number its field cannot hold, is refused before any question.
+        if (const auto problem = findSourceProblem(table, CpuDb)) {
+            table.app().asker.ShowMessage(sourceProblemText(table.app().texts, *problem), "",
+                                          style::Ok + style::Exclamation);
+            return 2;
+        }
         std::error_code ec;
         const bool exists = FileExists(path) || std::filesystem::is_symlink(path, ec);
         if (exists && table.app().ask(1068, 1069, style::OkCancel + style::Exclamation) != answer::Ok) return 0;

@@ -10,7 +10,8 @@ namespace rm {
 // characters. An existing file is replaced only after the user confirms, and
 // only by a complete new file. Returns 1 when written, 0 when not (never
 // saved, declined, the project file itself, or the file could not be
-// written); the caller reports it.
+// written; the caller reports it), 2 when refused with a message of its own
+// (a text or value the source cannot carry, see findSourceProblem).
 int writeDB(ProjectTable& table, int IoDb, int CpuDb);
 
 }  // namespace rm

@@ -60,22 +60,20 @@ ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
                            const std::function<void(RowEintrag&)>& storeParameters)
 {
     AppState& app = table.app();
-    if (entered.hasIn && !CheckMaxAddress(app, entered.in)) return ModuleOkResult::LimitRefused;
-    if (entered.hasOut && !CheckMaxAddress(app, entered.out)) return ModuleOkResult::LimitRefused;
     RowEintrag& cur = app.CurrentModule;
+    // A setting of the dialog may change the byte counts (addressing by steps
+    // of 4 doubles the inputs): the limit and the search must look at the room
+    // the module will claim once its parameters are stored, or it reaches past
+    // the limit or lands on a neighbour.
+    RowEintrag stored = cur;
+    if (storeParameters) storeParameters(stored);
+    if (entered.hasIn && !CheckMaxAddress(app, entered.in, stored.InCnt)) return ModuleOkResult::LimitRefused;
+    if (entered.hasOut && !CheckMaxAddress(app, entered.out, stored.OutCnt)) return ModuleOkResult::LimitRefused;
     if (entered.hasIn) cur.InBase = static_cast<int16_t>(entered.in);
     if (entered.hasOut) cur.OutBase = static_cast<int16_t>(entered.out);
     const int16_t wantIn = cur.InBase, wantOut = cur.OutBase;
-
-    // A setting of the dialog may change the byte counts (addressing by steps
-    // of 4 doubles the inputs): the search must look for the room the module
-    // will claim once its parameters are stored, or it lands on a neighbour.
-    if (storeParameters) {
-        RowEintrag stored = cur;
-        storeParameters(stored);
-        cur.InCnt = stored.InCnt;
-        cur.OutCnt = stored.OutCnt;
-    }
+    cur.InCnt = stored.InCnt;
+    cur.OutCnt = stored.OutCnt;
 
     // The row is cleared so that the module's old ranges do not count as
     // taken; it gets its content back if the sequence stops. Only the edited
@@ -90,7 +88,7 @@ ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
     const AddressResult found = table.AdresseErmitteln(in, out, true);
     if (found == AddressResult::OutOfRange) {
         table.restore(before);
-        CheckMaxAddress(app, 32000);
+        ShowNoRoomBelowLimit(app);
         return ModuleOkResult::LimitRefused;
     }
     if (found == AddressResult::Moved) {

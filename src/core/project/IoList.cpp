@@ -1,11 +1,29 @@
 #include "core/project/IoList.h"
 
+#include <string_view>
+
 #include "core/project/ProjectCheck.h"
 
 namespace rm {
 
-std::string csvField(const std::string& s, char separator)
+// A number ("-12", "256"), or a sign alone (the "+" label of a rack row):
+// nothing a spreadsheet could run.
+bool plainNumberOrSign(const std::string& s)
 {
+    if (s == "+" || s == "-") return true;
+    const std::size_t digits = s.starts_with('-') ? 1 : 0;
+    return s.size() > digits && s.find_first_not_of("0123456789", digits) == std::string::npos;
+}
+
+}  // namespace
+
+std::string csvField(const std::string& field, char separator)
+{
+    // A spreadsheet runs a field that starts like this as a formula: the
+    // leading apostrophe keeps it a text. A plain number stays a number.
+    std::string s = field;
+    if (!s.empty() && std::string_view("=+-@\t\r").find(s.front()) != std::string_view::npos && !plainNumberOrSign(s))
+        s.insert(0, 1, '\'');
     if (s.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) return s;
     std::string out = "\"";
     for (char c : s) {
@@ -21,7 +39,7 @@ bool addressedByBit(const RowEintrag& record)
     return k == DialogKind::DigitalInput || k == DialogKind::DigitalOutput || k == DialogKind::DigitalCombined;
 }
 
-std::string addressText(bool output, bool byBit, int first, int last, Mnemonics m)
+std::string addressText(bool output, bool byBit, int64_t first, int64_t last, Mnemonics m)
 {
     const std::string letter = m == Mnemonics::German ? (output ? "A" : "E") : (output ? "Q" : "I");
     if (byBit) return letter + " " + std::to_string(first) + ".0.." + letter + " " + std::to_string(last) + ".7";
@@ -34,7 +52,7 @@ std::vector<IoListRow> ioList(const ProjectTable& table, Mnemonics m)
     for (int r = 1; r <= ProjectTable::kMaxRow; ++r) {
         const RowEintrag& rec = table.record(r);
         if (rec.isEmpty()) continue;
-        auto add = [&](bool output, int base, long count) {
+        auto add = [&](bool output, int64_t base, int64_t count) {
             IoListRow row;
             row.row = r;
             row.station = stationNumber(table, r);
@@ -43,7 +61,7 @@ std::vector<IoListRow> ioList(const ProjectTable& table, Mnemonics m)
             row.designation = rec.Bezeichnung;
             row.output = output;
             row.first = base;
-            row.last = static_cast<int>(base + count - 1);
+            row.last = base + count - 1;
             row.address = addressText(output, addressedByBit(rec), row.first, row.last, m);
             out.push_back(std::move(row));
         };

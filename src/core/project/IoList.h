@@ -2,6 +2,7 @@
 // that has addresses, in table order, and its CSV form.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,15 @@ struct IoListRow {
     std::string order;
     std::string designation;
     bool output = false;
-    int first = 0, last = 0;  // bytes
-    std::string address;      // "I 4.0..I 5.7", "IB 256..IB 271", "QB 0..QB 3", ...
+    // Bytes, wide enough for any base and count a record can hold.
+    int64_t first = 0, last = 0;
+    std::string address;  // "I 4.0..I 5.7", "IB 256..IB 271", "QB 0..QB 3", ...
 };
 
 // Digital modules (those with the digital input, output or combined dialog)
 // are addressed by bit, every other module by byte.
 bool addressedByBit(const RowEintrag& record);
-std::string addressText(bool output, bool byBit, int first, int last, Mnemonics m);
+std::string addressText(bool output, bool byBit, int64_t first, int64_t last, Mnemonics m);
 
 std::vector<IoListRow> ioList(const ProjectTable& table, Mnemonics m = Mnemonics::English);
 
@@ -33,13 +35,15 @@ struct CsvOptions {
     char separator = ',';
     bool byteOrderMark = false;  // for a spreadsheet to take the file as UTF-8
 };
-// One CSV field, put in quotes where it holds the separator, a quote or a
-// line break; every CSV this program writes goes through it.
-std::string csvField(const std::string& s, char separator);
+// One field of a CSV file meant for a spreadsheet, as every such file writes
+// it: a field that a spreadsheet would run as a formula (starting with "=",
+// "+", "-", "@", tab or CR, and neither a plain number nor a sign alone)
+// gets a leading "'"; then a field holding the separator, a quote or a line
+// break is put in quotes, its quotes doubled.
+std::string csvField(const std::string& field, char separator);
 
-// A header line, then one line per row; fields quoted as spreadsheets expect
-// (a field holding the separator, a quote or a line break is put in quotes,
-// its quotes doubled); lines end in CR LF.
+// A header line, then one line per row; fields written by csvField; lines
+// end in CR LF.
 std::string ioListCsv(const std::vector<IoListRow>& rows, const CsvOptions& options = {});
 
 }  // namespace rm

@@ -93,9 +93,13 @@ CheckReport checkProject(const ProjectTable& table, const ModuleCatalog& catalog
     auto overlaps = [&](const std::vector<Range>& v, const char* what) {
         for (std::size_t a = 0; a < v.size(); ++a) {
             const Range& x = v[a];
-            if (tooHigh(x))
-                rep.problems.push_back(describeRow(table, x.row) + ": " + what + " " + rangeText(x.first, x.last) +
-                                       " reach 32000 or more");
+            const std::string range = describeRow(table, x.row) + ": " + what + " " + rangeText(x.first, x.last);
+            if (x.first < 0) rep.problems.push_back(range + " start below 0");
+            if (tooHigh(x)) rep.problems.push_back(range + " reach 32000 or more");
+            // The source declares every count as INT (16 bits, signed).
+            if (const int64_t count = x.last - x.first + 1; count > INT16_MAX)
+                rep.problems.push_back(range + ": " + std::to_string(count) + " bytes do not fit a count field (" +
+                                       "at most 32767)");
             for (std::size_t b = a + 1; b < v.size(); ++b) {
                 const Range& y = v[b];
                 if (overlap(x, y))

@@ -22,8 +22,9 @@ struct CheckReport {
     std::vector<std::string> problems;
 };
 
-// Overlapping input ranges, overlapping output ranges, addresses of 32000 or
-// more, and order numbers the catalog does not know.
+// Overlapping input ranges, overlapping output ranges, negative addresses,
+// addresses of 32000 or more, byte counts beyond the 16-bit field the source
+// declares them in, and order numbers the catalog does not know.
 CheckReport checkProject(const ProjectTable& table, const ModuleCatalog& catalog);
 
 // The address map of one direction, in address order: every module's range

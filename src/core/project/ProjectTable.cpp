@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdint>
 
+#include "core/base/OwnTexts.h"
+
 namespace rm {
 
 namespace {
@@ -53,13 +55,24 @@ DialogKind dialogFor(const RowEintrag& r)
     return r.hasFlag(flags::Cpu) ? DialogKind::Cpu : DialogKind::None;
 }
 
-bool CheckMaxAddress(AppState& app, long address)
+bool CheckMaxAddress(AppState& app, long address, long count)
 {
-    if (address >= 32000) {
-        app.asker.ShowMessage("maximale Address: 32000", "", style::Ok + style::Critical);
-        return false;
-    }
-    return true;
+    const int64_t bytes = std::max<int64_t>(count, 1);
+    const int64_t last = int64_t{address} + bytes - 1;
+    if (address < kAddressLimit && last < kAddressLimit) return true;
+    const std::string prompt =
+        std::string(kAddressLimitText) + "\n" +
+        ownText(app.texts, OwnText::RangeAsked, {std::to_string(address), std::to_string(last)}) + "\n" +
+        ownText(app.texts, OwnText::AddressLimit,
+                {std::to_string(bytes), std::to_string(std::max<int64_t>(kAddressLimit - bytes, 0))});
+    app.asker.ShowMessage(prompt, "", style::Ok + style::Critical);
+    return false;
+}
+
+void ShowNoRoomBelowLimit(AppState& app)
+{
+    app.asker.ShowMessage(std::string(kAddressLimitText) + "\n" + ownText(app.texts, OwnText::NoRoomBelowLimit), "",
+                          style::Ok + style::Critical);
 }
 
 ProjectTable::ProjectTable(AppState& app) : app_(app)

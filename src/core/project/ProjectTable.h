@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -213,7 +214,14 @@ private:
     bool labelsRight_ = false;
 };
 
-// Shared procedure of the module dialogs: false (after the message) for 32000 or more.
-bool CheckMaxAddress(AppState& app, long address);
+// Every byte of a module's range lies below this address.
+inline constexpr int64_t kAddressLimit = 32000;
+inline constexpr const char* kAddressLimitText = "maximale Address: 32000";
+// Shared procedure of the module dialogs: false (after the message, which
+// names the range asked for) when a range of `count` bytes from `address`
+// would reach 32000.
+bool CheckMaxAddress(AppState& app, long address, long count = 1);
+// The message for an address search that found no room below 32000.
+void ShowNoRoomBelowLimit(AppState& app);
 
 }  // namespace rm

@@ -7,12 +7,6 @@
 
 namespace rm {
 
-namespace {
-
-constexpr long kHighestAddress = 32767;
-
-}  // namespace
-
 AddressResult ProjectTable::AdresseErmitteln(int16_t& in, int16_t& out, bool check)
 {
     const int c = current_;
@@ -50,7 +44,8 @@ AddressResult ProjectTable::AdresseErmitteln(int16_t& in, int16_t& out, bool che
                 }
             }
         }
-        const bool fits = start <= kHighestAddress && start + std::max<int64_t>(count, 1) - 1 <= kHighestAddress;
+        // Every byte of the range lies below the limit, as the dialogs ask.
+        const bool fits = start + std::max<int64_t>(count, 1) - 1 < kAddressLimit;
         return fits ? start : int64_t{-1};
     };
     int64_t I = 0, O = 0;
@@ -87,7 +82,7 @@ bool ProjectTable::WriteRowEintrag(int kind)
         const Snapshot before = snapshot();
         if (AdresseErmitteln(R.InBase, R.OutBase, true) == AddressResult::OutOfRange) {
             restore(before);
-            CheckMaxAddress(app_, 32000);
+            ShowNoRoomBelowLimit(app_);
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -173,6 +174,70 @@ TEST_F(IoBlock, ParameterWordsFitTheirDeclaredWidth)
         writeRow(slotRow("1"), r);
         EXPECT_EQ(valuesOf(structureOf(source(), "Modul0"), {"mask", "dummy_b", "dummy_w"}), expected) << order << p[3];
     }
+}
+
+// A text that would start lines of its own in the source, or a number its
+// declared type cannot hold, keeps the source from being generated at all.
+TEST_F(IoBlock, TextsAndNumbersTheSourceCannotCarryAreFound)
+{
+    buildBasicExample();
+    table.record(1).Cpu.WebOn = kTrue;
+    ASSERT_FALSE(findSourceProblem(table, 3).has_value());
+    // Where the fault is planted, the row and field named, the value as shown.
+    using Case = std::tuple<std::function<void()>, int, std::string, std::string>;
+    const Case cases[] = {
+        {[&] { table.info().Autor = "Service\r\nEND_DATA_BLOCK\r\nORGANIZATION_BLOCK OB 1"; }, 0, "Autor",
+         "Service\\x0D\\x0AEND_DATA_BLOCK\\x0D\\x0AORGANIZATION_BLOCK OB 1"},
+        {[&] { table.info().Familie = "a\x7F"; }, 0, "Familie", "a\\x7F"},
+        {[&] { table.info().ProjektName = "\tHall"; }, 0, "ProjektName", "\\x09Hall"},
+        {[&] { table.record(7).BestellNr = "QMV3.E304\n"; }, 7, "BestellNr", "QMV3.E304\\x0A"},
+        {[&] { table.record(1).Cpu.DateFormat = "DD\x01"; }, 1, "DateFormat", "DD\\x01"},
+        {[&] { table.record(1).Cpu.WebPassword[2] = "x\ry"; }, 1, "WebPassword", "x\\x0Dy"},
+        {[&] { table.record(7).InCnt = 32768; }, 7, "InCnt", "32768"},
+        {[&] { table.record(7).InCnt = 2147483647; }, 7, "InCnt", "2147483647"},
+    };
+    for (const auto& [plant, row, field, shown] : cases) {
+        const ProjectInfo info = table.info();
+        const RowEintrag cpu = table.record(1), module = table.record(7);
+        plant();
+        const auto problem = findSourceProblem(table, 3);
+        ASSERT_TRUE(problem.has_value()) << field;
+        EXPECT_EQ(std::tie(problem->row, problem->field, problem->value), std::tie(row, field, shown));
+        std::tie(table.info(), table.record(1), table.record(7)) = std::tie(info, cpu, module);
+    }
+    // The CPU block's texts only count where that block is generated.
+    table.record(1).Cpu.DateFormat = "DD\x01";
+    EXPECT_FALSE(findSourceProblem(table, 0).has_value());
+    table.record(1).Cpu.WebOn = kFalse;
+    EXPECT_FALSE(findSourceProblem(table, 3).has_value());
+    // Line breaks and tabs in texts the source never carries are kept.
+    table.record(7).Kommentar = "two\r\nlines";
+    table.record(7).InCnt = 32767;
+    EXPECT_FALSE(findSourceProblem(table, 3).has_value());
+
+    table.info().Autor = "A\nB";
+    EXPECT_EQ(sourceProblemText(app.texts, *findSourceProblem(table, 0)),
+              "The source was not generated: project information, field Autor holds a control character (A\\x0AB); "
+              "remove it and generate again.");
+    table.info().Autor.clear();
+    table.record(7).InCnt = -32769;
+    EXPECT_EQ(sourceProblemText(app.texts, *findSourceProblem(table, 0)),
+              "The source was not generated: row 7, field InCnt holds -32769, which its type INT cannot hold (-32768 "
+              "to 32767).");
+}
+
+TEST_F(IoBlock, StructureLengthBeyondItsTypeIsFound)
+{
+    placeCpu("QMV2.R310");
+    RowEintrag r = module("QMV2.G", 0x35);
+    r.ParLen = 32749;  // StrucLen = ParLen + 18
+    writeRow(slotRow("1"), r);
+    EXPECT_FALSE(findSourceProblem(table, 0).has_value());
+    table.record(slotRow("1")).ParLen = 32750;
+    const auto problem = findSourceProblem(table, 0);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->row, slotRow("1"));
+    EXPECT_EQ(problem->field + " " + problem->value, "ParLen 32768");
 }
 
 }  // namespace

@@ -62,5 +62,16 @@ TEST_F(WriteDb, FailuresReturnZeroAndLeaveWhatWasThere)
     EXPECT_EQ(readText(target().string()), "project");
 }
 
+TEST_F(WriteDb, ATextTheSourceCannotCarryIsRefusedWithAMessage)
+{
+    put(target(), "old");
+    table.record(7).BestellNr = "QMV3.E304\r\nEND_DATA_BLOCK";
+    // Refused before the question about the existing file; that file stays.
+    asker.expect("not generated: row 7, field BestellNr holds a control character (QMV3.E304\\x0D\\x0AEND", answer::Ok);
+    EXPECT_EQ(writeDB(table, 0, 0), 2);
+    EXPECT_EQ(asker.shown.size(), 1u);
+    EXPECT_EQ(readText(target().string()), "old");
+}
+
 }  // namespace
 }  // namespace rm::test

@@ -171,3 +171,30 @@ TEST_F(GrowingModule, AnyGrownCountIsSearchedForBeforeWriting)
               ModuleOkResult::MoveDeclined);
     EXPECT_EQ(table.RowArray(), before);
 }
+
+// A range that starts below 32000 but whose last byte reaches it is refused
+// as a start of 32000 is, naming the range asked for in the chosen language;
+// the count is the one the module will have once its settings are stored.
+TEST_F(GrowingModule, ARangeReachingTheLimitIsRefusedLikeAStartOf32000)
+{
+    placeTwice("QMV2.E312");  // 8 output bytes each
+    const auto before = table.RowArray();
+    asker.expect(
+        "maximale Address: 32000\nRange asked for: 31993..32000\nEvery byte of a module's range must lie "
+        "below 32000: for 8 bytes, start at 31992 at the most.",
+        answer::Ok);
+    EXPECT_EQ(runModuleOk(table, {0, 31993, false, true}), ModuleOkResult::LimitRefused);
+    asker.expect("maximale Address: 32000\nRange asked for: 31990..32001", answer::Ok);
+    EXPECT_EQ(runModuleOk(table, {0, 31990, false, true}, [](RowEintrag& r) { r.OutCnt = 12; }),
+              ModuleOkResult::LimitRefused);
+    app.texts = Texts(kGermanBase);
+    asker.expect("maximale Address: 32000\nAngefragter Bereich: 32000..32007\nJedes Byte", answer::Ok);
+    EXPECT_EQ(runModuleOk(table, {0, 32000, false, true}), ModuleOkResult::LimitRefused);
+    app.texts = Texts(kFrenchBase);
+    asker.expect("maximale Address: 32000\nPlage demandée : 31999..32006", answer::Ok);
+    EXPECT_EQ(runModuleOk(table, {0, 31999, false, true}), ModuleOkResult::LimitRefused);
+    EXPECT_EQ(table.RowArray(), before);
+
+    EXPECT_EQ(runModuleOk(table, {0, 31992, false, true}), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(slotRow("1")).OutBase, 31992);
+}

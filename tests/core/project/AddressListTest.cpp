@@ -1,6 +1,9 @@
 // The address overview and the I/O list, as data and as CSV.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "core/project/IoList.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectFixture.h"
@@ -47,6 +50,12 @@ TEST_F(AddressLists, IoListAddressesDigitalByBitOthersByByte)
     EXPECT_EQ(rows[1].address, "IB 256..IB 271");
     EXPECT_EQ(rows[3].address, "Q 0.0..Q 0.7");
     EXPECT_TRUE(rows[3].output);
+
+    // A count no module has (from a received file) stays what it is.
+    table.record(6).InCnt = 2147483647;
+    rows = ioList(table);
+    EXPECT_EQ(rows[1].last, 256 + int64_t{2147483646});
+    EXPECT_NE(ioListCsv(rows).find(",input,256,2147483902,2147483647,IB 256..IB 2147483902\r\n"), std::string::npos);
 }
 
 TEST_F(AddressLists, CsvQuotesWhatWouldBreakAField)
@@ -63,6 +72,26 @@ TEST_F(AddressLists, CsvQuotesWhatWouldBreakAField)
     const std::string semi = ioListCsv(rows, {';', true});
     EXPECT_EQ(semi.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_NE(semi.find(";\"AI 8x; \"\"fast\"\", 12 bit\";input;"), std::string::npos) << semi;
+
+    // What a spreadsheet would run as a formula is kept a text; numbers,
+    // addresses and the other fields stay as they are.
+    const std::pair<std::string, std::string> fields[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1+2", "'+1+2"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\t=1", "'\t=1"},
+        {"\r=1", "\"'\r=1\""},
+        {"-", "-"},
+        {"+", "+"},
+        {"--1", "'--1"},
+        {"-32768", "-32768"},
+        {"256", "256"},
+        {"I 4.0..I 5.7", "I 4.0..I 5.7"},
+        {"a=b", "a=b"},
+        {"", ""},
+    };
+    for (const auto& [field, written] : fields) EXPECT_EQ(csvField(field, ','), written) << field;
 }
 
 }  // namespace

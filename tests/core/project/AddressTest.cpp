@@ -98,10 +98,12 @@ const AddressCase kCases[] = {
     {"ModulesWithoutAddressesChangeNothing", {}, {{5, 0, 0, 5, 5, R::NoAddresses, 0, 6, 6}}},
     {"TheModuleInTheRowItselfNeverConflicts", {{5, 0, 8}}, {{5, In, 8, 0, 0, R::Kept}}},
     {"RecordsOfEveryRowCountEvenWhenHidden", {{90, 0, 4}}, {{5, In, 2, 0, 4}}},
-    // 32000..32759 is taken.
-    {"RangesNeverWrapPastTheAddressSpace",
-     {{5, 32000, 760}},
-     {{6, In, 16, 32000, 32000, R::OutOfRange}, {6, In, 8, 32000, 32760, R::Moved}}},
+    // 31000..31989 is taken: the room above it holds 10 bytes below the limit.
+    {"RangesNeverReachTheAddressLimit",
+     {{5, 31000, 990}},
+     {{6, In, 16, 31000, 31000, R::OutOfRange},
+      {6, In, 11, 31000, 31000, R::OutOfRange},
+      {6, In, 10, 31000, 31990, R::Moved}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Addresses, AddressRules, ::testing::ValuesIn(kCases),
@@ -118,7 +120,7 @@ TEST_F(Addresses, ModulesPastTheLimitAreRefused)
     big.IsHead = kTrue;
     app.CurrentModule = big;
     table.setCurrentRow(7);
-    asker.expect("maximale Address: 32000", answer::Ok);
+    asker.expect("maximale Address: 32000\nNo free range for this module lies below 32000", answer::Ok);
     EXPECT_FALSE(table.WriteRowEintrag(2));
     EXPECT_TRUE(table.rowEmpty(7));
     EXPECT_TRUE(table.record(7).isEmpty());

@@ -1,6 +1,10 @@
 // Projects built from a bill of material, checked, and compared.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "core/modules/ModuleOk.h"
 #include "core/project/BillOfMaterial.h"
 #include "core/project/ProjectCheck.h"
@@ -44,6 +48,8 @@ TEST_F(Bills, RefusalsNameThePlacement)
     refused(R"({"row": 5, "module": "QMV9.NONE"})", "no module");
     refused(R"({"row": 40, "module": "QMV2.D110"})", "no row 40");
     refused(R"({"row": 5, "module": "QMV2.D110", "InBase": 32000})", "maximale Address: 32000");
+    refused(R"({"row": 5, "module": "QMV2.D110", "InBase": 31999})",
+            "maximale Address: 32000\nRange asked for: 31999..32000");
     refused(R"({"row": 5, "module": "QMV2.T300", "InBase": 8})", "one row");
     refused(R"({"row": 5, "module": "QMV2.D110", "InBase": -4})", "0 or more");
     for (const char* text : {R"([])", R"({"placements": {}})", R"({"placements": [{"row": "1", "module": "X"}]})",
@@ -84,6 +90,27 @@ TEST_F(CheckAndDiff, CheckFindsOverlapsLimitsAndUnknownModules)
     for (auto& p : rep.problems) all += p + "\n";
     EXPECT_NE(all.find("inputs of slot 1 (row 5) (0..1) and slot 2 (row 6) (0..3) overlap"), std::string::npos) << all;
     EXPECT_NE(all.find("32000 or more"), std::string::npos) << all;
+
+    // Values no dialog gives but a received file can hold: each is a problem
+    // of its own, and the check never says "no problems" to them.
+    table.record(7) = table.record(5);
+    using Case = std::tuple<int, int32_t, std::vector<std::string>>;  // InBase, InCnt, what is said
+    const Case cases[] = {
+        {-32768, 2, {"slot 3 (row 7): inputs -32768..-32767 start below 0"}},
+        {-8, 2, {"slot 3 (row 7): inputs -8..-7 start below 0"}},
+        {100, 32767, {"slot 3 (row 7): inputs 100..32866 reach 32000 or more"}},
+        {100,
+         2147483647,
+         {"slot 3 (row 7): inputs 100..2147483746 reach 32000 or more",
+          "slot 3 (row 7): inputs 100..2147483746: 2147483647 bytes do not fit a count field (at most 32767)"}},
+    };
+    table.record(6).InCnt = 2;
+    table.record(6).InBase = 2;
+    for (const auto& [base, count, said] : cases) {
+        table.record(7).InBase = static_cast<int16_t>(base);
+        table.record(7).InCnt = count;
+        EXPECT_EQ(checkProject(table, app.ModulKatalog).problems, said) << base << " " << count;
+    }
 }
 
 TEST_F(CheckAndDiff, DiffNamesWhatChanged)
