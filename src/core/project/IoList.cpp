@@ -5,6 +5,7 @@
 #include "core/project/ProjectCheck.h"
 
 namespace rm {
+namespace {
 
 // A number ("-12", "256"), or a sign alone (the "+" label of a rack row):
 // nothing a spreadsheet could run.
