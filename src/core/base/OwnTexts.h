@@ -17,6 +17,8 @@ enum class OwnText {
     FileWritten,      // after Generate: "Written: %1"
     NoPrinter,        // printing with no printer installed
     PrinterFailed,    // "The printer %1 could not print the page."
+    IgnoredBytes,     // a project opened without the %1 bytes after its records
+    NotProjectBytes,  // the content is no project file; %1: the smallest one's size
 };
 
 // The text in the language of `texts`, with %1, %2 ... filled from args.
