@@ -491,7 +491,7 @@ bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
                                                  : std::string();
     if (error) {
         // The caller gathers several files into one message.
-        *error = QString::fromStdString(file + ": " + (kind.empty() ? "" : kind + " ") + res.detail);
+        *error = QString::fromStdString(file + ": " + (kind.empty() ? res.detail : kind + " (" + res.detail + ")"));
         return false;
     }
     if (res.status == ProjectReadStatus::WrongVersion)
