@@ -100,12 +100,17 @@ TEST(Language, ChoiceKeptInOnePlace)
 
     const char* savedHome = std::getenv("HOME");
     const std::string home = savedHome ? savedHome : "";
+    const char* savedXdg = std::getenv("XDG_DATA_HOME");
+    const std::string xdg = savedXdg ? savedXdg : "";
     ::setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
     EXPECT_EQ(userDataDir(), dir.path / "RackMason" / "RackMason");
     ::setenv("XDG_DATA_HOME", "relative", 1);
     ::setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(userDataDir(), fs::path("/home/someone/.local/share/RackMason/RackMason"));
-    ::unsetenv("XDG_DATA_HOME");
+    if (savedXdg)
+        ::setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
     if (savedHome) ::setenv("HOME", home.c_str(), 1);
 }
 
