@@ -16,6 +16,7 @@
 #include "core/app/ProjectLock.h"
 #include "core/base/Files.h"
 #include "core/base/IniFile.h"
+#include "core/base/OwnTexts.h"
 #include "core/catalog/CatalogSearch.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/dbgen/SourceGenerator.h"
@@ -85,11 +86,16 @@ struct Loaded {
     rm::CatalogNode tree;
 };
 
+// The folder of the running program, for where the language choice is kept.
+fs::path programDir;
+
 Loaded loadCatalog(const fs::path& resources, const std::string& lang)
 {
     Loaded l;
     const fs::path iniPath = rm::resourcePath(resources, rm::kCatalogFileName);
     l.language = rm::LoadLanguage(resources);
+    // The desktop program's choice, wherever it keeps it.
+    rm::applyLanguageChoice(rm::languageChoiceFile(resources, programDir, rm::userDataDir()), resources, l.language);
     if (!l.language.catalogFound)
         throw Failure{kFileError, iniPath.string() + ": System file missing:NURA_x.TXT or KATALOG.INI"};
     if (!l.language.catalogError.empty())
@@ -106,6 +112,7 @@ Loaded loadCatalog(const fs::path& resources, const std::string& lang)
         throw Failure{kFileError,
                       data.string() + ": System file missing:NURA_x.TXT or KATALOG.INI (" + res.error + ")"};
     l.catalog = std::move(*res.catalog);
+    for (const auto& w : res.warnings) std::cerr << "rackmason-cli: warning: " << data.string() << ", " << w << "\n";
     std::string error;
     l.catalogFile = rm::IniFile::load(iniPath, &error);
     if (!error.empty())
@@ -122,26 +129,38 @@ Loaded loadCatalog(const fs::path& resources, const std::string& lang)
     return l;
 }
 
+// Refuses a project that could not be read, and warns of bytes it ignored.
+template <class Result>
+void reportRead(const fs::path& path, const Result& res)
+{
+    const rm::Texts english(rm::kEnglishBase);
+    if (res.status == rm::ProjectReadStatus::WrongVersion)
+        throw Failure{kFileError, path.string() + ": This project is not compatible with this version of RackMason (" +
+                                      res.detail + ")"};
+    if (res.status != rm::ProjectReadStatus::Ok) {
+        const std::string what = res.notAProjectFile ? rm::ownText(english, rm::OwnText::NotProjectBytes,
+                                                                   {std::to_string(rm::smallestProjectFileSize())}) +
+                                                           " "
+                                                     : std::string();
+        throw Failure{kFileError, path.string() + ": " + what + "Data could not be load. (" + res.detail + ")"};
+    }
+    if (res.ignoredBytes > 0)
+        std::cerr << "rackmason-cli: warning: " << path.string() << ": "
+                  << rm::ownText(english, rm::OwnText::IgnoredBytes, {std::to_string(res.ignoredBytes)}) << "\n";
+}
+
 // Opens a project as the program does: the table rebuilt from its records.
 void openOrFail(rm::ProjectTable& table, const fs::path& path)
 {
     auto res = rm::openProject(table, path);
-    if (res.status == rm::ProjectReadStatus::WrongVersion)
-        throw Failure{kFileError, path.string() + ": This project is not compatible with this version of RackMason (" +
-                                      res.detail + ")"};
-    if (res.status != rm::ProjectReadStatus::Ok)
-        throw Failure{kFileError, path.string() + ": Data could not be load. (" + res.detail + ")"};
+    reportRead(path, res);
     for (const auto& n : res.notes) std::cerr << "rackmason-cli: " << path.string() << ": " << n << "\n";
 }
 
 rm::ProjectData readRawProject(const fs::path& path)
 {
     auto res = rm::readProjectFile(path);
-    if (res.status == rm::ProjectReadStatus::WrongVersion)
-        throw Failure{kFileError, path.string() + ": This project is not compatible with this version of RackMason (" +
-                                      res.detail + ")"};
-    if (res.status != rm::ProjectReadStatus::Ok)
-        throw Failure{kFileError, path.string() + ": Data could not be load. (" + res.detail + ")"};
+    reportRead(path, res);
     return res.data;
 }
 
@@ -225,7 +244,8 @@ int main(int argc, char** argv)
     CLI::App app{"RackMason command-line tool: project files, data block sources and checks", "rackmason-cli"};
     app.require_subcommand(1);
     app.fallthrough();
-    std::string resources = rm::defaultResourceDir(programFolder(argv[0])).string();
+    programDir = programFolder(argv[0]);
+    std::string resources = rm::defaultResourceDir(programDir).string();
     app.add_option("--resources", resources, "Folder with Katalog.ini and NURA_E/G/O.txt")->capture_default_str();
 
     const std::map<std::string, int> ioDbs{{"1", 0}, {"511", 1}, {"1023", 2}};
@@ -253,7 +273,8 @@ int main(int argc, char** argv)
     generateCmd->add_option("--cpu-db", cpuDb, "CPU configuration block number, or none")
         ->check(CLI::IsMember({"none", "1", "511", "1023"}))
         ->capture_default_str();
-    generateCmd->add_option("-o,--output", output, "Source file (default: the project path ending in awl)");
+    generateCmd->add_option("-o,--output", output,
+                            "Source file (default: beside the project, its extension replaced by awl)");
     generateCmd->add_flag("--force", force, "Replace an existing source file");
 
     auto* buildCmd = app.add_subcommand("build", "Create a project from a bill of material");

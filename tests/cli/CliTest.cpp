@@ -91,7 +91,11 @@ TEST_F(Cli, ExitCodes)
             {"catalog --find nothing-like-it", 1, "no module matches"},
             {"build @bom.json -o @p.qv4", 0},
             {"check @p.qv4", 0},
-            {"generate @junk.qv4", 3, "Data could not be load"},
+            {"generate @junk.qv4", 3,
+             "junk.qv4: The file is not a project file of RackMason (a project file is at least "},
+            {"generate @junk.qv4", 3,
+             "bytes long and starts with the project information). Data could not be load. "
+             "(file ends early at byte 2)"},
             {"generate @p.qv4 --force -o @nowhere/x.awl", 3},
             {"import @broken.json -o @r.qv4", 3, "broken.json"},
             {"import @bad.json -o @r.qv4", 3},
@@ -194,6 +198,22 @@ TEST_F(Cli, GenerateAndIoList)
     EXPECT_NE(readText(path("p.awl")).find("DATA_BLOCK DB 511\r\n"), std::string::npos);
     EXPECT_NE(readText(path("p.awl")).find("DATA_BLOCK DB 1023\r\n"), std::string::npos);
     EXPECT_EQ(readText(path("io.csv")), csv);
+    // The default source name stays in the project's folder.
+    fs::create_directory(dir / "d");
+    fs::copy_file(dir / "p.qv4", dir / "d" / "b");
+    fs::copy_file(dir / "p.qv4", dir / "d" / "projectfile");
+    runAll({{"generate @d/b", 0, ""}, {"generate @d/projectfile", 0, ""}});
+    EXPECT_EQ(out, path("d/projectfile.awl") + "\n");
+    EXPECT_TRUE(fs::exists(dir / "d" / "b.awl"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "d"), fs::directory_iterator{}), 4);
+
+    // Bytes after the records: opened as before, with a warning counting them.
+    write(dir / "tail.qv4", readText(path("p.qv4")) + std::string(4096, 'x'));
+    runAll({{"generate @tail.qv4 -o @tail.awl", 0,
+             "rackmason-cli: warning: " + path("tail.qv4") + ": The file holds 4096 bytes after the project's records"},
+            {"generate @p.qv4 -o @plain.awl", 0, ""}});
+    EXPECT_EQ(readText(path("tail.awl")), readText(path("plain.awl")));
+
     ASSERT_EQ(run("iolist " + path("p.qv4") + " --mnemonics de --separator ';'"), 0) << err;
     EXPECT_NE(out.find("0;2;QMV2.E301;AI 8x 12 bit;input;256;271;16;EB 256..EB 271\r\n"), std::string::npos) << out;
 

@@ -1,7 +1,10 @@
 #include "core/app/Language.h"
 
+#include <unistd.h>
+
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/base/Files.h"
 #include "core/base/IniFile.h"
@@ -69,6 +72,44 @@ LanguageChoice LoadLanguage(const std::filesystem::path& resourceDir)
 std::string ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword)
 {
     return writeIniString(resourcePath(resourceDir, kCatalogFileName), "LANGUAGE", "SELECTED", keyword);
+}
+
+fs::path languageChoiceFile(const fs::path& resourceDir, const fs::path& programDir, const fs::path& userDir)
+{
+    const fs::path shipped = resourcePath(resourceDir, kCatalogFileName);
+    // The data folder of an installed program belongs to the package manager,
+    // even where it can be written (a program run by root).
+    const bool installed =
+        !programDir.empty() && resourceDir != programDir / "resource" && resourceDir == defaultResourceDir(programDir);
+    if ((::access(shipped.c_str(), W_OK) == 0 && !installed) || userDir.empty()) return shipped;
+    return userDir / "language.ini";
+}
+
+void applyLanguageChoice(const fs::path& choiceFile, const fs::path& resourceDir, LanguageChoice& choice)
+{
+    if (choiceFile == resourcePath(resourceDir, kCatalogFileName) || !FileExists(choiceFile)) return;
+    const std::string keyword = IniFile::load(choiceFile).getString("LANGUAGE", "SELECTED", "", 20);
+    LanguageChoice fresh;
+    selectLanguage(keyword, fresh);
+    if (!fresh.LanguageIndex) return;
+    choice.LanguageBase = fresh.LanguageBase;
+    choice.LanguageIndex = fresh.LanguageIndex;
+    choice.ModuleDataFile = fresh.ModuleDataFile;
+    choice.moduleFileName = fresh.moduleFileName;
+}
+
+fs::path userDataDir()
+{
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    fs::path base;
+    if (xdg && *xdg == '/')
+        base = xdg;
+    else if (home && *home)
+        base = fs::path(home) / ".local" / "share";
+    else
+        return {};
+    return base / "RackMason" / "RackMason";
 }
 
 }  // namespace rm

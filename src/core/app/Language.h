@@ -34,6 +34,22 @@ void selectLanguage(const std::string& keyword, LanguageChoice& choice);
 // Writes the keyword as SELECTED of section LANGUAGE; returns an error text or "".
 std::string ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword);
 
+// Where the language choice is kept: the catalog file in the resource folder
+// where that can be written and is not an installed program's data (programDir
+// given), else "language.ini" in the per-user folder userDir. Both programs
+// read and write the choice there.
+std::filesystem::path languageChoiceFile(const std::filesystem::path& resourceDir,
+                                         const std::filesystem::path& programDir, const std::filesystem::path& userDir);
+
+// Takes the language named in choiceFile, when that is a per-user file naming
+// a known language; the catalog file's own choice is read by LoadLanguage.
+void applyLanguageChoice(const std::filesystem::path& choiceFile, const std::filesystem::path& resourceDir,
+                         LanguageChoice& choice);
+
+// The per-user data folder: $XDG_DATA_HOME, else ~/.local/share, followed by
+// RackMason/RackMason. Empty when neither is known.
+std::filesystem::path userDataDir();
+
 // A data file in the resource folder, its name matched without regard to case.
 std::filesystem::path resourcePath(const std::filesystem::path& resourceDir, const std::string& name);
 inline constexpr const char* kCatalogFileName = "Katalog.ini";

@@ -11,8 +11,15 @@ namespace rm {
 bool RecentFiles::read(const std::filesystem::path& listFile, const std::function<bool(const std::string&)>& exists)
 {
     entries_.clear();
+    unreadable_.clear();
     auto file = readFile(listFile, 1u << 20);
-    if (!file.data) return false;
+    if (!file.data) {
+        // A list that is there but cannot be read is left as it is.
+        std::error_code ec;
+        if (fs::symlink_status(listFile, ec).type() != fs::file_type::not_found)
+            unreadable_ = listFile.string() + ": " + file.error;
+        return false;
+    }
     std::vector<std::string> lines;
     std::size_t pos = 0;
     const std::string& d = *file.data;
@@ -39,18 +46,24 @@ bool RecentFiles::read(const std::filesystem::path& listFile, const std::functio
 
 std::string RecentFiles::write(const std::filesystem::path& listFile) const
 {
+    if (!unreadable_.empty()) return unreadable_;
     std::string out = "Entries=" + std::to_string(entries_.size()) + "\r\n";
     for (std::size_t i = 0; i < entries_.size(); ++i)
         out += "Entry" + std::to_string(i + 1) + "=" + utf8ToCp1252(entries_[i]) + "\r\n";
     return writeFileAtomic(listFile, out);
 }
 
-void RecentFiles::add(const std::string& path)
+bool RecentFiles::add(const std::string& path)
 {
+    // One line each, in windows-1252: a path that the list cannot give back
+    // as it was is not listed.
+    if (path.empty() || path.find_first_of("\r\n") != std::string::npos || cp1252ToUtf8(utf8ToCp1252(path)) != path)
+        return false;
     auto it = std::find(entries_.begin(), entries_.end(), path);
     if (it != entries_.end()) entries_.erase(it);
     entries_.insert(entries_.begin(), path);
     if (entries_.size() > static_cast<std::size_t>(kMax)) entries_.resize(kMax);
+    return true;
 }
 
 std::string ShortenPath(const std::string& path)

@@ -1,10 +1,13 @@
 // The one writer of whole files: every file the program writes goes through
 // writeFileAtomic.
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -51,39 +54,95 @@ bool writeAll(int fd, const std::string& bytes)
     return true;
 }
 
-// Flushes a folder so that a rename in it survives a power loss. File systems
-// that cannot flush a folder say EINVAL; their renames are as durable as they get.
-std::string syncFolder(const fs::path& dir)
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+// The longest name a folder takes, as its file system says.
+std::size_t nameLimit(int dirFd)
 {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return reason(errno);
-    int err = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return err == 0 || err == EINVAL ? std::string() : reason(err);
+    const long limit = ::fpathconf(dirFd, _PC_NAME_MAX);
+    return limit > 0 && limit < 255 ? static_cast<std::size_t>(limit) : 255;
+}
+
+bool processGone(long pid)
+{
+    return pid > 0 && pid <= INT_MAX && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporary files that writers of this target left behind when
+// they were killed: only those of processes that no longer run.
+void removeStaleTemporaries(int dirFd, const std::string& prefix)
+{
+    const int listFd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listFd < 0) return;
+    DIR* dir = ::fdopendir(listFd);
+    if (!dir) {
+        ::close(listFd);
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        // prefix, then the process id, '-', six digits and ".tmp"
+        const std::string rest = name.substr(prefix.size());
+        const auto dash = rest.find('-');
+        if (dash == 0 || dash == std::string::npos || dash > 10 || rest.size() != dash + 11 ||
+            rest.compare(dash + 7, 4, ".tmp") != 0)
+            continue;
+        if (rest.find_first_not_of("0123456789") != dash) continue;
+        if (rest.substr(dash + 1, 6).find_first_not_of("0123456789") != std::string::npos) continue;
+        if (processGone(std::stol(rest.substr(0, dash)))) (void)::unlinkat(dirFd, name.c_str(), 0);
+    }
+    ::closedir(dir);
 }
 
 // Puts tmp at target only when the name is free. The kernel does that in one
 // step; file systems without it get a hard link, and those without hard links
 // a placeholder created exclusively and then replaced.
-int renameNoReplace(const fs::path& tmp, const fs::path& target)
+int renameNoReplace(int dirFd, const char* tmp, const char* target)
 {
-    if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (::renameat2(dirFd, tmp, dirFd, target, RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
-    if (::link(tmp.c_str(), target.c_str()) == 0) {
-        ::unlink(tmp.c_str());
+    if (::linkat(dirFd, tmp, dirFd, target, 0) == 0) {
+        ::unlinkat(dirFd, tmp, 0);
         return 0;
     }
     if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS) return errno;
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = ::openat(dirFd, target, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return errno;
     ::close(fd);
-    if (::rename(tmp.c_str(), target.c_str()) == 0) return 0;
+    if (::renameat(dirFd, tmp, dirFd, target) == 0) return 0;
     const int err = errno;
-    ::unlink(target.c_str());
+    ::unlinkat(dirFd, target, 0);
     return err;
 }
 
 }  // namespace
+
+std::string temporaryNamePrefix(const std::string& targetName, std::size_t limit)
+{
+    // "." name "." pid "-" six digits ".tmp": 11 bytes beside the pid's at most 10.
+    const std::size_t room = limit > 24 ? limit - 24 : 0;
+    std::string kept = targetName;
+    if (kept.size() > room) {
+        // A shortened name ends in a check sum of the whole one, so that no
+        // other target shares its temporary files. Cut between characters:
+        // some file systems refuse a name that is not UTF-8.
+        std::uint32_t sum = 2166136261u;
+        for (unsigned char c : targetName) sum = (sum ^ c) * 16777619u;
+        char hex[10];
+        std::snprintf(hex, sizeof hex, "~%08x", sum);
+        std::size_t cut = room > 9 ? room - 9 : 0;
+        while (cut > 0 && (static_cast<unsigned char>(kept[cut]) & 0xC0) == 0x80) --cut;
+        kept = kept.substr(0, cut) + hex;
+    }
+    return "." + kept + ".";
+}
 
 std::string writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode, bool* taken)
 {
@@ -104,12 +163,22 @@ std::string writeFileAtomic(const fs::path& path, const std::string& bytes, Writ
 
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
+    // Names relative to the folder: the temporary path may then run past
+    // PATH_MAX wherever the target's does not.
+    Fd folder{::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (folder.fd < 0) return reason(errno);
+    const std::string name = target.filename().string();
+    const std::string prefix = temporaryNamePrefix(name, nameLimit(folder.fd));
+    removeStaleTemporaries(folder.fd, prefix);
+    const std::string mine = prefix + std::to_string(::getpid()) + "-";
     std::random_device rd;
-    fs::path tmp;
+    std::string tmp;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        tmp = dir / ("." + target.filename().string() + "." + std::to_string(rd() % 1000000) + ".tmp");
-        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%06u", static_cast<unsigned>(rd() % 1000000));
+        tmp = mine + digits + ".tmp";
+        fd = ::openat(folder.fd, tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return reason(errno);
     }
     if (fd < 0) return "no temporary file could be created";
@@ -125,16 +194,19 @@ std::string writeFileAtomic(const fs::path& path, const std::string& bytes, Writ
     if (::close(fd) != 0 && !err) err = errno;
     if (!err) {
         if (mode == WriteMode::Replace)
-            err = ::rename(tmp.c_str(), target.c_str()) == 0 ? 0 : errno;
+            err = ::renameat(folder.fd, tmp.c_str(), folder.fd, name.c_str()) == 0 ? 0 : errno;
         else
-            err = renameNoReplace(tmp, target);
+            err = renameNoReplace(folder.fd, tmp.c_str(), name.c_str());
     }
     if (err) {
-        ::unlink(tmp.c_str());
+        ::unlinkat(folder.fd, tmp.c_str(), 0);
         if (err == EEXIST && taken) *taken = true;
         return reason(err);
     }
-    return syncFolder(dir);
+    // The folder is flushed so that the rename survives a power loss. File
+    // systems that cannot flush a folder say EINVAL; their renames are as
+    // durable as they get.
+    return ::fsync(folder.fd) == 0 || errno == EINVAL ? std::string() : reason(errno);
 }
 
 bool sameFile(const fs::path& a, const fs::path& b)

@@ -34,6 +34,14 @@ enum class WriteMode {
 std::string writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode = WriteMode::Replace,
                             bool* taken = nullptr);
 
+// The start of the temporary names writeFileAtomic gives a target named
+// targetName in a folder whose names hold at most `limit` bytes; the writer's
+// process id, '-', six digits and ".tmp" follow. The whole name always fits:
+// a name too long for that is shortened and ends in a check sum of itself.
+// A write removes the temporary files of its target that a writer left when
+// it was killed (those whose process is gone).
+std::string temporaryNamePrefix(const std::string& targetName, std::size_t limit = 255);
+
 // True when both paths name one existing file (the same device and inode),
 // however they are spelled and whichever links lead there.
 bool sameFile(const fs::path& a, const fs::path& b);

@@ -36,6 +36,17 @@ std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std
          "niedrigere Anfangsadresse oder geben Sie Adressen darunter frei.",
          "Aucune plage libre pour ce module ne se trouve sous 32000 à partir du début demandé ; choisissez une "
          "adresse de début plus basse ou libérez des adresses en dessous."},
+        {"The file holds %1 bytes after the project's records; they were ignored and are not saved again.",
+         "Die Datei enthält nach den Datensätzen des Projekts %1 Bytes; sie wurden übergangen und nicht wieder "
+         "gespeichert.",
+         "Le fichier contient %1 octets après les enregistrements du projet ; ils ont été ignorés et ne seront pas "
+         "réenregistrés."},
+        {"The file is not a project file of RackMason (a project file is at least %1 bytes long and starts with the "
+         "project information).",
+         "Die Datei ist keine Projektdatei von RackMason (eine Projektdatei ist mindestens %1 Bytes lang und beginnt "
+         "mit den Projektinformationen).",
+         "Le fichier n'est pas un fichier de projet de RackMason (un fichier de projet fait au moins %1 octets et "
+         "commence par les informations du projet)."},
     };
     const Entry& e = entries[static_cast<int>(which)];
     return fillArgs(byLanguage(texts, e.en, e.de, e.fr), args);

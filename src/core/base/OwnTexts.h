@@ -24,6 +24,8 @@ enum class OwnText {
     RangeAsked,        // "Range asked for: %1..%2" after the address limit
     AddressLimit,      // what start a range of %1 bytes may have at the most (%2)
     NoRoomBelowLimit,  // the address search found no room below the limit
+    IgnoredBytes,      // a project opened without the %1 bytes after its records
+    NotProjectBytes,   // the content is no project file; %1: the smallest one's size
 };
 
 // The text in the language of `texts`, with %1, %2 ... filled from args.

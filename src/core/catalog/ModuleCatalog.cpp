@@ -113,8 +113,12 @@ public:
         std::string_view line = data_.substr(pos_, nl == std::string_view::npos ? std::string_view::npos : nl - pos_);
         pos_ = nl == std::string_view::npos ? data_.size() : nl + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++line_;
         return line;
     }
+    // The number of the line next() returned last, from 1.
+    std::size_t lineNumber() const { return line_; }
+    bool atHeader() const { return !atEnd() && data_[pos_] == '['; }
     std::string_view peek() const
     {
         LineReader copy = *this;
@@ -125,6 +129,7 @@ private:
     std::string_view data_;
     char end_;
     std::size_t pos_ = 0;
+    std::size_t line_ = 0;
 };
 
 template <class T>
@@ -235,7 +240,7 @@ void complete(RowEintrag& r)
 
 }  // namespace
 
-ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error)
+ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error, std::vector<std::string>* warnings)
 {
     ModuleCatalog cat;
     // After a byte-order mark the file is UTF-8; its texts are taken through
@@ -253,19 +258,31 @@ ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error
         }
         RowEintrag r;
         std::string_view header = in.next();
+        const std::size_t headerLine = in.lineNumber();
         if (header.size() >= 2) r.BestellNr = text(header.substr(1, header.size() - 2));
-        if (auto v = parseHexWord(in.next())) r.setIdentWord(*v);
-        if (auto v = parseHexWord(in.next())) r.ModFlags = *v;
-        if (auto v = parseHexWord(in.next())) r.Modus = *v;
-        setIf(r.InCnt, parseDecimal(in.next(), INT32_MIN, INT32_MAX));
-        setIf(r.OutCnt, parseDecimal(in.next(), INT16_MIN, INT16_MAX));
-        setIf(r.Reserve1, parseDecimal(in.next(), INT16_MIN, INT16_MAX));
-        if (auto v = parseHexWord(in.next())) r.SubCount = *v;
-        if (auto v = parseHexWord(in.next())) r.Family = *v;
+        // A record cut short leaves the next record's header to that record.
+        std::size_t lines = 1;
+        bool cut = false;
+        auto field = [&]() -> std::string_view {
+            if (cut || in.atEnd() || in.atHeader()) {
+                cut = true;
+                return {};
+            }
+            ++lines;
+            return in.next();
+        };
+        if (auto v = parseHexWord(field())) r.setIdentWord(*v);
+        if (auto v = parseHexWord(field())) r.ModFlags = *v;
+        if (auto v = parseHexWord(field())) r.Modus = *v;
+        setIf(r.InCnt, parseDecimal(field(), INT32_MIN, INT32_MAX));
+        setIf(r.OutCnt, parseDecimal(field(), INT16_MIN, INT16_MAX));
+        setIf(r.Reserve1, parseDecimal(field(), INT16_MIN, INT16_MAX));
+        if (auto v = parseHexWord(field())) r.SubCount = *v;
+        if (auto v = parseHexWord(field())) r.Family = *v;
         r.IsModule = kTrue;
         r.ParLen = (r.identWord() == 0x35 || r.identWord() == 0x67) ? 0 : 4;
         if (r.hasFlag(flags::SubEntries)) {
-            std::string_view line = in.next();
+            std::string_view line = field();
             places += r.SubCount >= 0 ? static_cast<std::size_t>(r.SubCount) + 1 : 0;
             if (places > kMaxSubEntryPlaces) {
                 if (error)
@@ -285,7 +302,12 @@ ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error
                 }
             }
         }
-        r.Bezeichnung = text(in.next());
+        r.Bezeichnung = text(field());
+        if (cut && warnings)
+            warnings->push_back("line " + std::to_string(headerLine) + ": record [" + r.BestellNr + "] ends after " +
+                                std::to_string(lines) + " of its " +
+                                std::to_string(r.hasFlag(flags::SubEntries) ? 11 : 10) +
+                                " lines; the missing values are taken as empty");
         const std::string type = typeCode(r.BestellNr);
         if (type == "G510") r.Param1 = 192;
         if (type == "K205") r.Param3 = 1;
@@ -305,14 +327,15 @@ ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error
 
 CatalogLoad LoadModuleDescriptions(const std::filesystem::path& file)
 {
-    if (!FileExists(file)) return {std::nullopt, "not found"};
+    if (!FileExists(file)) return {std::nullopt, "not found", {}};
     auto r = readFile(file, 256u << 20);
-    if (!r.data) return {std::nullopt, r.error};
+    if (!r.data) return {std::nullopt, r.error, {}};
     std::string error;
-    ModuleCatalog cat = parseModuleDescriptions(*r.data, &error);
+    std::vector<std::string> warnings;
+    ModuleCatalog cat = parseModuleDescriptions(*r.data, &error, &warnings);
     if (error.empty() && cat.count() == 0) error = "holds no module record";
-    if (!error.empty()) return {std::nullopt, error};
-    return {std::move(cat), {}};
+    if (!error.empty()) return {std::nullopt, error, {}};
+    return {std::move(cat), {}, std::move(warnings)};
 }
 
 }  // namespace rm

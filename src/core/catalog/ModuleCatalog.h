@@ -41,11 +41,16 @@ inline constexpr std::size_t kMaxSubEntryPlaces = 1000000;
 // Parses the bytes of a module description file (windows-1252, CR LF).
 // Malformed values are left at 0, as the file format wants. Parsing stops
 // where the file asks for more than the limits above; error then says why.
-ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error = nullptr);
+// A record that ends before its designation line (the next record's header or
+// the end of the file comes first) keeps what it has and the rest empty; each
+// such record is described in `warnings`, with the line of its header.
+ModuleCatalog parseModuleDescriptions(std::string_view bytes, std::string* error = nullptr,
+                                      std::vector<std::string>* warnings = nullptr);
 
 struct CatalogLoad {
     std::optional<ModuleCatalog> catalog;  // empty: the file is missing, unreadable or holds no record
     std::string error;
+    std::vector<std::string> warnings;  // records that end early, see above
 };
 CatalogLoad LoadModuleDescriptions(const std::filesystem::path& file);
 

@@ -19,6 +19,8 @@ OpenResult openProject(ProjectTable& table, const std::filesystem::path& path)
     ProjectReadResult file = readProjectFile(path);
     res.status = file.status;
     res.detail = file.detail;
+    res.notAProjectFile = file.notAProjectFile;
+    res.ignoredBytes = file.ignoredBytes;
     if (file.status != ProjectReadStatus::Ok) return res;
     ProjectInfo info = file.data.info;
     std::error_code ec;

@@ -17,7 +17,9 @@ ProjectData projectDataOf(const ProjectTable& table);
 struct OpenResult {
     ProjectReadStatus status = ProjectReadStatus::Unreadable;
     std::string detail;
-    std::vector<std::string> notes;  // records that could not be shown
+    std::vector<std::string> notes;   // records that could not be shown
+    bool notAProjectFile = false;     // see ProjectReadResult
+    std::uintmax_t ignoredBytes = 0;  // bytes after the last record, not read
 };
 
 // Reads the file and rebuilds the table. The project then belongs to the file

@@ -204,6 +204,14 @@ ProjectReadResult decodeProject(std::string_view bytes)
     visitInfoFields(res.data.info, rd);
     if (rd.failed()) {
         res.detail = rd.why();
+        res.notAProjectFile = true;
+        return res;
+    }
+    // A version no release wrote: bytes of some other kind of file.
+    if (res.data.info.FormatVersion < 0 || res.data.info.FormatVersion > 255) {
+        res.detail = "format version " + std::to_string(res.data.info.FormatVersion) + ", version " +
+                     std::to_string(kFormatVersion) + " expected";
+        res.notAProjectFile = true;
         return res;
     }
     if (res.data.info.FormatVersion != kFormatVersion) {
@@ -220,7 +228,15 @@ ProjectReadResult decodeProject(std::string_view bytes)
     }
     if (rd.failed()) return res;
     res.status = ProjectReadStatus::Ok;
+    res.ignoredBytes = bytes.size() - rd.offset();
     return res;
+}
+
+std::size_t smallestProjectFileSize()
+{
+    ProjectData empty;
+    empty.info.FormatVersion = kFormatVersion;
+    return encodeProject(empty).size();
 }
 
 ProjectReadResult readProjectFile(const std::filesystem::path& path)
@@ -251,8 +267,17 @@ std::filesystem::path applyNameRule(const std::filesystem::path& chosen)
 
 std::string sourcePathFor(const std::string& projectPath)
 {
-    if (projectPath.size() < 3) return {};
-    return projectPath.substr(0, projectPath.size() - 3) + "awl";
+    // The file name alone: stored paths may be spelled with either separator.
+    const auto sep = projectPath.find_last_of("/\\");
+    const std::size_t start = sep == std::string::npos ? 0 : sep + 1;
+    const std::string_view name = std::string_view(projectPath).substr(start);
+    if (name.empty() || name == "." || name == "..") return {};
+    // An extension of three characters is replaced; any other name keeps all
+    // of itself, so the source stays in the project's folder.
+    const auto dot = name.size() >= 5 ? name.find_last_of('.') : std::string_view::npos;
+    if (dot != std::string_view::npos && dot == name.size() - 4 && dot > 0)
+        return projectPath.substr(0, projectPath.size() - 3) + "awl";
+    return projectPath + ".awl";
 }
 
 }  // namespace rm

@@ -33,7 +33,14 @@ struct ProjectReadResult {
     ProjectReadStatus status = ProjectReadStatus::Unreadable;
     ProjectData data;
     std::string detail;  // what was wrong, for logs and the command line
+    // Refused: the bytes are not a project file at all (no project
+    // information at their start), rather than a damaged one.
+    bool notAProjectFile = false;
+    std::uintmax_t ignoredBytes = 0;  // opened: bytes after the last record, not read
 };
+
+// The size of the smallest project file: every text empty, no lists.
+std::size_t smallestProjectFileSize();
 
 // A text longer than 65535 characters is cut; `error` then says where.
 std::string encodeProject(const ProjectData& data, std::string* error = nullptr);
@@ -48,7 +55,8 @@ std::string writeProjectFile(const std::filesystem::path& path, const ProjectDat
 std::filesystem::path applyNameRule(const std::filesystem::path& chosen);
 
 // The source file beside a project: its path with the last three characters
-// replaced by "awl". Empty when the path is too short to have an extension.
+// three-character extension replaced by "awl", else its whole path followed
+// by ".awl". Empty when the path names no file.
 std::string sourcePathFor(const std::string& projectPath);
 
 }  // namespace rm

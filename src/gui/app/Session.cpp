@@ -42,10 +42,8 @@ fs::path Session::recentListFile() const
 
 fs::path Session::languageFile() const
 {
-    const fs::path shipped = resourcePath(resourceDir, kCatalogFileName);
-    const QFileInfo info(QString::fromStdString(shipped.string()));
-    if ((info.isWritable() && !installedData(*this)) || userDir.empty()) return shipped;
-    return userDir / "language.ini";
+    // The command-line tool reads the choice from the same place.
+    return languageChoiceFile(resourceDir, programDir, userDir);
 }
 
 }  // namespace rm::gui

@@ -77,17 +77,7 @@ void fatalMissingFile(Session& session, const std::string& detail = {})
 // The user's language choice, where the shipped catalog file cannot be written.
 void applyUserLanguage(Session& session)
 {
-    const fs::path user = session.languageFile();
-    if (user == resourcePath(session.resourceDir, kCatalogFileName) || !fs::exists(user)) return;
-    const std::string keyword = IniFile::load(user).getString("LANGUAGE", "SELECTED", "", 20);
-    LanguageChoice fresh;
-    selectLanguage(keyword, fresh);
-    if (fresh.LanguageIndex) {
-        session.language.LanguageBase = fresh.LanguageBase;
-        session.language.LanguageIndex = fresh.LanguageIndex;
-        session.language.ModuleDataFile = fresh.ModuleDataFile;
-        session.language.moduleFileName = fresh.moduleFileName;
-    }
+    applyLanguageChoice(session.languageFile(), session.resourceDir, session.language);
 }
 
 void installQtTranslations(QApplication& app, int languageBase)
@@ -162,6 +152,7 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
                 return;
             }
             warnings = catalogWarnings(session.app.texts, report, data.filename().string());
+            for (const auto& w : res.warnings) warnings += (warnings.empty() ? "" : "\n") + data.string() + ", " + w;
             loaded = true;
         } catch (const std::bad_alloc&) {
             failure = "out of memory";

@@ -500,12 +500,21 @@ bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
             session_.app.asker.ShowMessage(text, extraText(session_, ExtraText::DroppedRecords).toStdString(),
                                            style::Ok + style::Information);
         }
+        if (res.ignoredBytes > 0)
+            session_.app.asker.ShowMessage(
+                ownText(session_.app.texts, OwnText::IgnoredBytes, {std::to_string(res.ignoredBytes)}) + "\n\n" +
+                    ownText(session_.app.texts, OwnText::FileNamed, {QDir::toNativeSeparators(path).toStdString()}),
+                QFileInfo(path).fileName().toStdString(), style::Ok + style::Exclamation);
         return true;
     }
     const std::string file = QDir::toNativeSeparators(path).toStdString();
+    // Said first: the detail alone reads as a damaged project.
+    const std::string kind = res.notAProjectFile ? ownText(session_.app.texts, OwnText::NotProjectBytes,
+                                                           {std::to_string(smallestProjectFileSize())})
+                                                 : std::string();
     if (error) {
         // The caller gathers several files into one message.
-        *error = QString::fromStdString(file + ": " + res.detail);
+        *error = QString::fromStdString(file + ": " + (kind.empty() ? res.detail : kind + " (" + res.detail + ")"));
         return false;
     }
     if (res.status == ProjectReadStatus::WrongVersion)
@@ -515,7 +524,8 @@ bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
             "Error: project is too old", style::Ok + style::Critical);
     else
         session_.app.asker.ShowMessage(
-            withFileAndReason(session_.app.texts, session_.app.messages[1079], file, res.detail),
+            (kind.empty() ? "" : kind + "\n\n") +
+                withFileAndReason(session_.app.texts, session_.app.messages[1079], file, res.detail),
             session_.app.messages[1078], style::Ok + style::Critical);
     return false;
 }

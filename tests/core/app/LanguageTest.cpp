@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "support/TestSupport.h"
@@ -68,6 +69,49 @@ TEST(Language, ResourceFolderBesideOrInstalled)
     EXPECT_EQ(defaultResourceDir(dir.path / "bin"), dir.path / "share" / "rackmason" / "resource");
     fs::create_directories(dir.path / "bin" / "resource");
     EXPECT_EQ(defaultResourceDir(dir.path / "bin"), dir.path / "bin" / "resource");
+}
+
+// Both programs take the choice from one place: the catalog file beside a
+// program, the per-user file for an installed one.
+TEST(Language, ChoiceKeptInOnePlace)
+{
+    TempFolder dir;
+    const fs::path installed = dir.path / "share" / "rackmason" / "resource";
+    fs::create_directories(installed);
+    fs::create_directories(dir.path / "bin");
+    writeText(installed / "Katalog.ini", "[LANGUAGE]\r\nSELECTED=ENGLISH\r\n");
+    const fs::path user = dir.path / "user";
+    const fs::path chosen = languageChoiceFile(installed, dir.path / "bin", user);
+    EXPECT_EQ(chosen, user / "language.ini");
+    EXPECT_EQ(languageChoiceFile(installed, dir.path / "bin", {}), installed / "Katalog.ini");
+    EXPECT_EQ(languageChoiceFile(installed, {}, user), installed / "Katalog.ini");  // writable, not installed
+
+    LanguageChoice c = LoadLanguage(installed);
+    applyLanguageChoice(chosen, installed, c);  // nothing chosen yet
+    EXPECT_EQ(c.LanguageBase, 1000);
+    fs::create_directories(user);
+    writeText(chosen, "[LANGUAGE]\r\nSELECTED=OPTION\r\n");
+    applyLanguageChoice(chosen, installed, c);
+    EXPECT_EQ(c.LanguageBase, 3000);
+    EXPECT_EQ(c.moduleFileName, "NURA_O.txt");
+    writeText(chosen, "[LANGUAGE]\r\nSELECTED=KLINGON\r\n");
+    applyLanguageChoice(chosen, installed, c);
+    EXPECT_EQ(c.LanguageBase, 3000);
+
+    const char* savedHome = std::getenv("HOME");
+    const std::string home = savedHome ? savedHome : "";
+    const char* savedXdg = std::getenv("XDG_DATA_HOME");
+    const std::string xdg = savedXdg ? savedXdg : "";
+    ::setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
+    EXPECT_EQ(userDataDir(), dir.path / "RackMason" / "RackMason");
+    ::setenv("XDG_DATA_HOME", "relative", 1);
+    ::setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(userDataDir(), fs::path("/home/someone/.local/share/RackMason/RackMason"));
+    if (savedXdg)
+        ::setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+    if (savedHome) ::setenv("HOME", home.c_str(), 1);
 }
 
 }  // namespace

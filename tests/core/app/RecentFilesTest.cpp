@@ -47,6 +47,35 @@ TEST(RecentFiles, AddMovesAndLimits)
     EXPECT_EQ(r.entries()[1], "p12");
 }
 
+// What the list cannot hold is not added, and a list that cannot be read is
+// not replaced by what this run knows.
+TEST(RecentFiles, NothingIsLostOrSplit)
+{
+    test::TempFolder dir;
+    const fs::path file = dir.path / "nura.ini";
+    RecentFiles r;
+    EXPECT_TRUE(r.add("/p/\xc3\xa9t\xc3\xa9.qv4"));
+    for (const char* bad : {"/p/a\nEntry2=/etc/passwd.qv4", "/p/a\r.qv4",
+                            "/p/\xc5\x81\xc3\xb3"
+                            "d\xc5\xba.qv4",
+                            "/p/\xff.qv4", ""})
+        EXPECT_FALSE(r.add(bad)) << bad;
+    ASSERT_EQ(r.write(file), "");
+    ASSERT_TRUE(r.read(file, kAll));
+    EXPECT_EQ(r.entries(), std::vector<std::string>{"/p/\xc3\xa9t\xc3\xa9.qv4"});
+
+    const std::string huge = "Entries=1\r\nEntry1=/p/kept.qv4\r\n" + std::string(2u << 20, ' ');
+    test::writeText(file, huge);
+    EXPECT_FALSE(r.read(file, kAll));
+    r.add("/p/new.qv4");
+    EXPECT_NE(r.write(file), "");
+    EXPECT_EQ(test::readText(file.string()), huge);
+    fs::remove(file);
+    EXPECT_FALSE(r.read(file, kAll));  // no list yet: the next one is written
+    r.add("/p/new.qv4");
+    EXPECT_EQ(r.write(file), "");
+}
+
 TEST(RecentFiles, ShortenPath)
 {
     EXPECT_EQ(

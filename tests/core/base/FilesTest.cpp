@@ -1,6 +1,7 @@
 // Code page, INI files, reading and writing files.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -201,6 +202,64 @@ TEST(Files, CreateOnlyNeverReplaces)
         EXPECT_EQ(test::readText(target.string()), winner == 0 ? "A" : "B");
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator{}), 52);
+}
+
+// A process id that no process has any more.
+pid_t goneProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(Files, TemporaryNamesFitAndStaleOnesGo)
+{
+    TempFolder dir;
+    // Names up to the limit of 255 bytes, also of multi-byte characters, and
+    // a path running up to PATH_MAX.
+    std::string accents;
+    for (int i = 0; i < 17; ++i) accents += "\xc3\xa9";
+    for (const std::string& name : {std::string(244, 'n'), std::string(255, 'm'), std::string(221, 'y') + accents}) {
+        const std::string prefix = temporaryNamePrefix(name);
+        EXPECT_LE(prefix.size() + 10 + 11, 255u);
+        const auto sum = prefix.rfind('~');
+        ASSERT_NE(sum, std::string::npos);
+        EXPECT_LT(static_cast<unsigned char>(prefix[sum - 1]), 0x80) << "cut inside a character";
+        EXPECT_EQ(writeFileAtomic(dir.path / name, "long"), "") << name.size();
+        EXPECT_EQ(test::readText((dir.path / name).string()), "long");
+    }
+    EXPECT_NE(temporaryNamePrefix(std::string(250, 'a') + "1"), temporaryNamePrefix(std::string(250, 'a') + "2"));
+    fs::path deep = dir.path;
+    while (deep.string().size() < PATH_MAX - 300) deep /= std::string(200, 'd');
+    fs::create_directories(deep);
+    const fs::path nearLimit = deep / std::string(PATH_MAX - 2 - deep.string().size(), 'p');
+    ASSERT_LT(nearLimit.string().size(), static_cast<std::size_t>(PATH_MAX));
+    EXPECT_EQ(writeFileAtomic(nearLimit, "deep"), "");
+    EXPECT_EQ(writeFileAtomic(nearLimit, "deeper", WriteMode::Replace), "");
+    EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator{}), 1);
+
+    // Left behind by killed writers: those of this target whose process is
+    // gone go at the next write there; a running writer's, another target's
+    // and files of other names stay.
+    fs::create_directory(dir.path / "w");
+    const fs::path target = dir.path / "w" / "p.awl";
+    const std::string prefix = temporaryNamePrefix("p.awl");
+    EXPECT_EQ(prefix, ".p.awl.");
+    const std::string gone = std::to_string(goneProcess());
+    const std::string stale[] = {prefix + gone + "-123456.tmp", prefix + gone + "-000001.tmp"};
+    const std::string kept[] = {prefix + std::to_string(::getpid()) + "-123456.tmp",
+                                temporaryNamePrefix("q.awl") + gone + "-123456.tmp",
+                                prefix + gone + "-123456.tmp~",
+                                prefix + gone + "-12345.tmp",
+                                prefix + "x" + gone + "-123456.tmp",
+                                "p.awl.bak"};
+    for (const auto& name : stale) writeText(dir.path / "w" / name, "torn");
+    for (const auto& name : kept) writeText(dir.path / "w" / name, "keep");
+    ASSERT_EQ(writeFileAtomic(target, "new"), "");
+    for (const auto& name : stale) EXPECT_FALSE(fs::exists(dir.path / "w" / name)) << name;
+    for (const auto& name : kept) EXPECT_TRUE(fs::exists(dir.path / "w" / name)) << name;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path / "w"), fs::directory_iterator{}), 7);
 }
 
 TEST(Files, SameFileByIdentityNotSpelling)

@@ -77,6 +77,24 @@ TEST(ModuleDescriptions, DamagedFieldsAndFiles)
     const auto cut = parseModuleDescriptions("[X.A]\r\n11\r\n4000");
     EXPECT_EQ(cut.at(1).BestellNr + "|" + cut.at(1).Bezeichnung, "X.A|");
     EXPECT_EQ((Ints{cut.count(), cut.at(1).ModFlags, parseModuleDescriptions("").count()}), (Ints{1, 0x4000, 0}));
+
+    // A record cut short is named with its line, and the record after it
+    // keeps its own header; whole records say nothing.
+    std::vector<std::string> warnings;
+    const auto early = parseModuleDescriptions(
+        "; head\r\n\r\n[QMVX.T1]\r\n0003\r\n40\r\n[Q.B]\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\nB\r\n"
+        "[Q.C]\r\n0\r\n",
+        nullptr, &warnings);
+    ASSERT_EQ(early.count(), 3);
+    EXPECT_EQ(early.at(1).Bezeichnung + "|" + early.at(2).BestellNr + "|" + early.at(2).Bezeichnung, "|Q.B|B");
+    EXPECT_EQ(early.at(1).ModFlags, 0x40);
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{
+                  "line 3: record [QMVX.T1] ends after 3 of its 10 lines; the missing values are taken as empty",
+                  "line 16: record [Q.C] ends after 2 of its 10 lines; the missing values are taken as empty"}));
+    warnings.clear();
+    parseModuleDescriptions("[Q.B]\n0\n0\n0\n0\n0\n0\n1\n0\n\n[Q.D]\n0\n0\n0\n0\n0\n0\n1\n0\nD", nullptr, &warnings);
+    EXPECT_EQ(warnings, std::vector<std::string>{});
 }
 
 TEST(ModuleDescriptions, DefaultsByKind)

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/project/ProjectDocument.h"
 #include "core/project/ProjectFixture.h"
@@ -77,6 +80,23 @@ TEST(ProjectFileLayout, DamagedFilesAreRefused)
         EXPECT_EQ(res.status, ProjectReadStatus::Unreadable) << b.size();
         EXPECT_FALSE(res.detail.empty());
     }
+    // Only bytes without project information at their start are another
+    // kind of file; a cut record is a damaged project.
+    EXPECT_TRUE(decodeProject("plain text, renamed\n").notAProjectFile);
+    EXPECT_TRUE(decodeProject(good.substr(0, 1)).notAProjectFile);
+    EXPECT_FALSE(decodeProject(good.substr(0, good.size() / 2)).notAProjectFile);
+    EXPECT_FALSE(decodeProject(encodeProject(ofVersion(2))).notAProjectFile);
+    const auto alien = decodeProject(encodeProject(ofVersion(-2)));
+    EXPECT_TRUE(alien.notAProjectFile);
+    EXPECT_EQ(alien.status, ProjectReadStatus::Unreadable);
+    EXPECT_EQ(smallestProjectFileSize(), encodeProject(ofVersion(3)).size());
+
+    // Bytes after the last record are not read, and counted.
+    EXPECT_EQ(decodeProject(good).ignoredBytes, 0u);
+    const auto padded = decodeProject(good + std::string(1000, '\0'));
+    ASSERT_EQ(padded.status, ProjectReadStatus::Ok);
+    EXPECT_EQ(padded.ignoredBytes, 1000u);
+    EXPECT_EQ(padded.data, d);
 }
 
 TEST(ProjectFileLayout, NameRuleAndSourceName)
@@ -84,7 +104,23 @@ TEST(ProjectFileLayout, NameRuleAndSourceName)
     EXPECT_EQ(applyNameRule("/p/abcdefgh.qv4"), fs::path("/p/abcdefgh.qv4"));
     EXPECT_EQ(applyNameRule("/p/abcdefghi.qv4"), fs::path("/p/abcdefgh.qv4"));
     EXPECT_EQ(sourcePathFor("C:\\Projects\\hall2.qv4"), "C:\\Projects\\hall2.awl");
-    EXPECT_EQ(sourcePathFor("ab"), "");
+    // Only a three-character extension is replaced: the source stays in
+    // the project's folder whatever the name.
+    for (const auto& [project, source] :
+         std::vector<std::pair<std::string, std::string>>{{"/p/x.qv4", "/p/x.awl"},
+                                                          {"x.QV4", "x.awl"},
+                                                          {"d/b", "d/b.awl"},
+                                                          {"projectfile", "projectfile.awl"},
+                                                          {"ab", "ab.awl"},
+                                                          {"d/.qv4", "d/.qv4.awl"},
+                                                          {"d.x/abc", "d.x/abc.awl"},
+                                                          {"C:\\p.x\\abc", "C:\\p.x\\abc.awl"},
+                                                          {"p.json", "p.json.awl"},
+                                                          {"p.qv", "p.qv.awl"},
+                                                          {"d/", ""},
+                                                          {"..", ""},
+                                                          {"", ""}})
+        EXPECT_EQ(sourcePathFor(project), source) << project;
 }
 
 class ProjectFiles : public ProjectFixture {
