@@ -63,8 +63,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string out = rm::encodeProject(read.data);
     if (in.substr(0, out.size()) != out) __builtin_trap();
 
+    // The way back through JSON gives the same project, or refuses a one-line
+    // text holding what would break a line of the source (a file from
+    // elsewhere may hold one); nothing else may be refused.
     const nlohmann::json json = nlohmann::json::parse(rm::projectToJson(read.data).dump());
-    if (!(rm::projectFromJson(json) == read.data)) __builtin_trap();
+    try {
+        if (!(rm::projectFromJson(json) == read.data)) __builtin_trap();
+    } catch (const rm::JsonError& e) {
+        const std::string_view why = e.what();
+        if (why.find("holds a control character") == std::string_view::npos &&
+            why.find("holds ' or $") == std::string_view::npos)
+            __builtin_trap();
+    }
 
     // Opening keeps what the table can show; saving that and opening it
     // again must give the same records and the same table.
