@@ -20,13 +20,10 @@
 using namespace rm;
 using namespace rm::gui;
 using rm::gui::test::GuiFixture;
+using rm::gui::test::store;
 namespace fs = std::filesystem;
 
 namespace {
-QSettings store()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "RackMason", "qv4 RackMason");
-}
 std::string lastPrompt()
 {
     return GuiAsker::asked.empty() ? std::string() : GuiAsker::asked.back().prompt;

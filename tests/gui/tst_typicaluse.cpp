@@ -38,13 +38,10 @@
 using namespace rm;
 using namespace rm::gui;
 using rm::gui::test::GuiFixture;
+using rm::gui::test::store;
 namespace fs = std::filesystem;
 
 namespace {
-QSettings store()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "RackMason", "qv4 RackMason");
-}
 bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;

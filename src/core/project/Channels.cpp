@@ -98,8 +98,8 @@ std::vector<Channel> channels(const ProjectTable& table, Mnemonics m)
             Channel c;
             c.row = r;
             c.station = stationNumber(table, r);
-            c.slot = r == 1 ? "CPU" : (r <= table.lastRow() ? table.cell(r, 0) : "");
-            c.order = r <= table.lastRow() ? table.cell(r, 1) : rec.BestellNr;
+            c.slot = slotText(table, r);
+            c.order = orderText(table, r);
             c.designation = rec.Bezeichnung;
             c.output = output;
             c.kind = l.kind;

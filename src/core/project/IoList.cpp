@@ -34,6 +34,18 @@ std::string csvField(const std::string& field, char separator)
     return out + "\"";
 }
 
+std::string csvLine(std::initializer_list<std::string> fields, char separator)
+{
+    std::string out;
+    bool first = true;
+    for (const std::string& f : fields) {
+        if (!first) out += separator;
+        first = false;
+        out += csvField(f, separator);
+    }
+    return out + "\r\n";
+}
+
 bool addressedByBit(const RowEintrag& record)
 {
     const DialogKind k = dialogFor(record);
@@ -57,8 +69,8 @@ std::vector<IoListRow> ioList(const ProjectTable& table, Mnemonics m)
             IoListRow row;
             row.row = r;
             row.station = stationNumber(table, r);
-            row.slot = r == 1 ? "CPU" : (r <= table.lastRow() ? table.cell(r, 0) : "");
-            row.order = r <= table.lastRow() ? table.cell(r, 1) : rec.BestellNr;
+            row.slot = slotText(table, r);
+            row.order = orderText(table, r);
             row.designation = rec.Bezeichnung;
             row.output = output;
             row.first = base;
@@ -75,15 +87,7 @@ std::vector<IoListRow> ioList(const ProjectTable& table, Mnemonics m)
 std::string ioListCsv(const std::vector<IoListRow>& rows, const CsvOptions& o)
 {
     std::string out = o.byteOrderMark ? "\xEF\xBB\xBF" : "";
-    auto line = [&](std::initializer_list<std::string> fields) {
-        bool first = true;
-        for (const std::string& f : fields) {
-            if (!first) out += o.separator;
-            first = false;
-            out += csvField(f, o.separator);
-        }
-        out += "\r\n";
-    };
+    auto line = [&](std::initializer_list<std::string> fields) { out += csvLine(fields, o.separator); };
     line(
         {"station", "slot", "order_number", "designation", "direction", "first_byte", "last_byte", "bytes", "address"});
     for (const IoListRow& r : rows)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ struct CsvOptions {
 // gets a leading "'"; then a field holding the separator, a quote or a line
 // break is put in quotes, its quotes doubled.
 std::string csvField(const std::string& field, char separator);
+// One CSV line of such fields, ended by CR LF.
+std::string csvLine(std::initializer_list<std::string> fields, char separator);
 
 // A header line, then one line per row; fields written by csvField; lines
 // end in CR LF.

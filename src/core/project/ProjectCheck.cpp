@@ -51,6 +51,16 @@ bool unknownOrder(const RowEintrag& rec, const ModuleCatalog& catalog)
 
 }  // namespace
 
+std::string slotText(const ProjectTable& table, int row)
+{
+    return row == 1 ? "CPU" : (row <= table.lastRow() ? table.cell(row, 0) : "");
+}
+
+std::string orderText(const ProjectTable& table, int row)
+{
+    return row <= table.lastRow() ? table.cell(row, 1) : table.record(row).BestellNr;
+}
+
 std::string describeRow(const ProjectTable& table, int row)
 {
     std::string label = row <= table.lastRow() ? table.cell(row, 0) : std::string();
@@ -80,8 +90,8 @@ CheckReport checkProject(const ProjectTable& table, const ModuleCatalog& catalog
         if (rec.isEmpty()) continue;
         AddressLine line;
         line.row = r;
-        line.slot = r == 1 ? "CPU" : (r <= table.lastRow() ? table.cell(r, 0) : "");
-        line.order = r <= table.lastRow() ? table.cell(r, 1) : rec.BestellNr;
+        line.slot = slotText(table, r);
+        line.order = orderText(table, r);
         line.inputs = line.outputs = "-";
         if (const Range* x = findIn(ranges.ins, r)) line.inputs = rangeText(x->first, x->last);
         if (const Range* x = findIn(ranges.outs, r)) line.outputs = rangeText(x->first, x->last);
@@ -152,7 +162,7 @@ AddressOverview addressRanges(const ProjectTable& table)
             m.last = static_cast<int>(x.last);
             m.row = x.row;
             m.station = stationNumber(table, x.row);
-            m.slot = x.row == 1 ? "CPU" : (x.row <= table.lastRow() ? table.cell(x.row, 0) : "");
+            m.slot = slotText(table, x.row);
             const RowEintrag& rec = table.record(x.row);
             m.order = x.row <= table.lastRow() ? table.cell(x.row, 1) : rec.BestellNr;
             m.designation = rec.Bezeichnung;

@@ -61,4 +61,10 @@ int stationNumber(const ProjectTable& table, int row);
 // "slot 3 (row 7)", "CPU (row 1)", "+ (row 13)"
 std::string describeRow(const ProjectTable& table, int row);
 
+// A row's slot as the lists name it ("CPU" for row 1, the table's label
+// otherwise, empty past the table) and its order number as the table shows it
+// (the record's own past the table).
+std::string slotText(const ProjectTable& table, int row);
+std::string orderText(const ProjectTable& table, int row);
+
 }  // namespace rm

@@ -66,15 +66,7 @@ std::string symbolsSeq(const std::vector<Channel>& channels)
 std::string channelsCsv(const std::vector<Channel>& channels, const CsvOptions& o)
 {
     std::string out = o.byteOrderMark ? "\xEF\xBB\xBF" : "";
-    auto line = [&](std::initializer_list<std::string> fields) {
-        bool first = true;
-        for (const std::string& f : fields) {
-            if (!first) out += o.separator;
-            first = false;
-            out += csvField(f, o.separator);
-        }
-        out += "\r\n";
-    };
+    auto line = [&](std::initializer_list<std::string> fields) { out += csvLine(fields, o.separator); };
     line({"station", "slot", "order_number", "designation", "channel", "direction", "address", "data_type", "symbol",
           "comment"});
     for (const Channel& c : channels)

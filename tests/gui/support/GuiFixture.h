@@ -3,6 +3,8 @@
 // and file dialogs, and helpers for modal dialogs and drag and drop.
 #pragma once
 
+#include <QSettings>
+
 #include <QDir>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -53,5 +55,11 @@ private:
     std::unique_ptr<Session> session_;
     std::unique_ptr<MainWindow> main_;
 };
+
+// The program's stored settings, as the tests read and seed them.
+inline QSettings store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "RackMason", "qv4 RackMason");
+}
 
 }  // namespace rm::gui::test
