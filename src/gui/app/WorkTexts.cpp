@@ -57,6 +57,13 @@ QString workText(const Session& session, WorkText which)
         {"The projects are the same.", "Die Projekte sind gleich.", "Les projets sont identiques."},
         {"Project (*.qv4)|*.qv4|", "Projekt (*.qv4)|*.qv4|", "Projet (*.qv4)|*.qv4|"},
         {"The file could not be read:", "Die Datei konnte nicht gelesen werden:", "Le fichier n'a pas pu être lu :"},
+        {"Export &symbol table...", "&Symboltabelle exportieren...", "Exporter la table des &symboles..."},
+        {"Symbol table SDF (*.sdf)|*.sdf|Symbol table ASCII (*.asc)|*.asc|Assignment list SEQ (*.seq)|*.seq|"
+         "Channel list CSV (*.csv)|*.csv|",
+         "Symboltabelle SDF (*.sdf)|*.sdf|Symboltabelle ASCII (*.asc)|*.asc|Zuordnungsliste SEQ (*.seq)|*.seq|"
+         "Kanalliste CSV (*.csv)|*.csv|",
+         "Table des symboles SDF (*.sdf)|*.sdf|Table des symboles ASCII (*.asc)|*.asc|"
+         "Liste d'affectation SEQ (*.seq)|*.seq|Liste des voies CSV (*.csv)|*.csv|"},
     };
     const Entry& e = entries[static_cast<int>(which)];
     return QString::fromUtf8(byLanguage(session.app.texts, e.en, e.de, e.fr));

@@ -1,5 +1,5 @@
 // Texts of undo and redo, the catalog search, the address overview, the I/O
-// list and the project comparison, in the three languages of the program.
+// list, the project comparison and the symbol table, in the three languages of the program.
 #pragma once
 
 #include <QString>
@@ -61,6 +61,9 @@ enum class WorkText {
     Same,
     ProjectFilter,
     CannotRead,
+    // symbol table
+    ExportSymbols,
+    SymbolFilter,  // one type per format, in the order of SymbolFormat
 };
 
 QString workText(const Session& session, WorkText which);

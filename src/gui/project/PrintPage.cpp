@@ -20,6 +20,7 @@
 #include "core/base/Files.h"
 #include "core/base/OwnTexts.h"
 #include "core/project/OverviewPrint.h"
+#include "gui/app/FileDialogs.h"
 
 namespace rm::gui {
 
@@ -191,12 +192,8 @@ bool exportPdf(const ProjectTable& table, const Texts& texts, const QString& pat
 {
     const fs::path target(QFile::encodeName(path).toStdString());
     // Choosing the project file in the dialog would put the listing in its place.
-    if (!table.info().ProjektPfad.empty() && sameFile(target, table.info().ProjektPfad)) {
-        if (error)
-            *error = errorText(
-                path, QString::fromUtf8(byLanguage(texts, "is the project file itself; choose another name",
-                                                   "ist die Projektdatei selbst; wählen Sie einen anderen Namen",
-                                                   "est le fichier du projet lui-même ; choisissez un autre nom")));
+    if (const QString refusal = projectFileRefusal(texts, path, table.info().ProjektPfad); !refusal.isEmpty()) {
+        if (error) *error = refusal;
         return false;
     }
     // The listing is rendered in memory and written by the program's one file
