@@ -95,6 +95,15 @@ inline constexpr double kBoxGap = 1;
 inline constexpr double kBandGap = 14;  // between the bands, where the connector link runs
 inline constexpr double kMargin = 4;
 inline constexpr double kLabelHeight = 6;  // slot label above each box
+// The legend below the bands: a colour swatch and the kind's name, by rows of three.
+inline constexpr int kLegendColumns = 3;
+inline constexpr double kLegendColumnWidth = 60;
+inline constexpr double kLegendRow = 5;
+inline constexpr double kLegendTop = 2;  // below the bands
+inline constexpr double kLegendHeight = ((kPartKinds + kLegendColumns - 1) / kLegendColumns) * kLegendRow + 4;
+// Text sizes in millimetres: the label and order number, the other lines.
+inline constexpr double kFont = 2.6;
+inline constexpr double kSmallFont = 2.2;
 }  // namespace picture
 
 // An empty project (no CPU) has no bands.
@@ -106,6 +115,9 @@ namespace rm {
 
 // A text cut to at most `chars` characters (UTF-8 aware), ending in "…" when cut.
 std::string elideText(const std::string& text, std::size_t chars);
+
+// The full text of a box, for a tooltip or an SVG title: "4: order designation; inputs; outputs".
+std::string slotTitle(const SlotBox& box);
 
 // The picture as an SVG document in millimetres: one group per station with
 // the station's id, each slot a group holding its slot label and, when placed,
