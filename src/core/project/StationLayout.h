@@ -106,6 +106,12 @@ inline constexpr double kFont = 2.6;
 inline constexpr double kSmallFont = 2.2;
 }  // namespace picture
 
+// The I/O letters of a language: E and A in German, I and Q otherwise.
+inline Mnemonics mnemonicsFor(const Texts& texts)
+{
+    return texts.base() == kGermanBase ? Mnemonics::German : Mnemonics::English;
+}
+
 // An empty project (no CPU) has no bands.
 StationLayout layoutStations(const ProjectTable& table, Mnemonics m = Mnemonics::English);
 
@@ -115,6 +121,8 @@ namespace rm {
 
 // A text cut to at most `chars` characters (UTF-8 aware), ending in "…" when cut.
 std::string elideText(const std::string& text, std::size_t chars);
+// How many characters of a sans-serif text of `font` mm fit into `width` mm, at least one.
+std::size_t charsFitting(double width, double font);
 
 // The full text of a box, for a tooltip or an SVG title: "4: order designation; inputs; outputs".
 std::string slotTitle(const SlotBox& box);

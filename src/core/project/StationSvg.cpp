@@ -49,21 +49,21 @@ using picture::kFont;
 using picture::kSmallFont;
 constexpr double kCharWidth = 0.56;  // of the font size, for a sans-serif text
 
-std::size_t charsFor(double width, double font)
-{
-    const double n = (width - 1.5) / (font * kCharWidth);
-    return n < 1 ? 1 : static_cast<std::size_t>(n);
-}
-
 void text(std::string& out, double x, double y, double font, const std::string& s, double width, bool bold = false)
 {
     if (s.empty()) return;
     out += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" font-size=\"" + num(font) +
            "\" fill=\"#000000\" stroke=\"none\"" + (bold ? " font-weight=\"bold\"" : "") + ">" +
-           xml(elideText(s, charsFor(width, font))) + "</text>\n";
+           xml(elideText(s, charsFitting(width, font))) + "</text>\n";
 }
 
 }  // namespace
+
+std::size_t charsFitting(double width, double font)
+{
+    const double n = (width - 1.5) / (font * kCharWidth);
+    return n < 1 ? 1 : static_cast<std::size_t>(n);
+}
 
 std::string elideText(const std::string& s, std::size_t chars)
 {

@@ -17,7 +17,7 @@ PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&
 {
     const QString show = pictureText(session, PictureText::Show);
     const QIcon icon(QString::fromStdString((session.resourceDir / "images" / "tb-picture.svg").string()));
-    menuToggle_ = new QAction(show, &main);
+    menuToggle_ = new QAction(icon, show, &main);
     menuToggle_->setObjectName("pdiStationPicture");
     barToggle_ = new QAction(icon, QString(show).remove('&'), &main);
     barToggle_->setObjectName("BtnStationPicture");

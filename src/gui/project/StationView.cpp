@@ -33,13 +33,12 @@ QString pictureText(const Session& session, PictureText which)
          "Une adresse de ce module est supérieure ou égale à 32000."},
     };
     const Entry& e = entries[static_cast<int>(which)];
-    const int base = session.app.texts.base();
-    return QString::fromUtf8(base == kGermanBase ? e.de : base == kFrenchBase ? e.fr : e.en);
+    return QString::fromUtf8(byLanguage(session.app.texts, e.en, e.de, e.fr));
 }
 
 Mnemonics mnemonicsOf(const Session& session)
 {
-    return session.app.texts.base() == kGermanBase ? Mnemonics::German : Mnemonics::English;
+    return mnemonicsFor(session.app.texts);
 }
 
 bool stationPictureWanted(const Session& session)
@@ -118,8 +117,10 @@ void StationView::applyFit()
     if (!fit_) return;
     const QSizeF mm = contentMm();
     if (mm.isEmpty()) return;
-    const double z = std::min(viewport()->width() / mm.width(), viewport()->height() / mm.height());
-    zoom_ = std::clamp(z, kMinFitZoom, kMaxZoom);
+    const double high = viewport()->height() / mm.height();
+    const double z = std::min(viewport()->width() / mm.width(), high);
+    // A picture too wide to be read whole fills the height instead and scrolls sideways.
+    zoom_ = z >= kMinFitZoom ? std::min(z, kMaxZoom) : std::clamp(high, kMinFitZoom, kMaxFitZoom);
 }
 
 void StationView::setZoom(double pixelsPerMm)

@@ -62,9 +62,10 @@ public:
     bool dropAccepted() const { return dropAccepted_; }
 
     static constexpr double kMinZoom = 0.5, kMaxZoom = 12;
-    // Fitting never goes below this: the small texts stay readable, and a
-    // picture wider than the window scrolls.
-    static constexpr double kMinFitZoom = 3;
+    // Fitting never goes below kMinFitZoom, so that the small texts stay
+    // readable; a picture that does not fit whole fills the window's height,
+    // up to kMaxFitZoom, and scrolls sideways.
+    static constexpr double kMinFitZoom = 2.5, kMaxFitZoom = 4;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
