@@ -71,6 +71,23 @@ std::vector<PrintPage> stationPrintPages(const StationLayout& layout, const Text
     const double rowHeight = kLabelHeight + kBoxHeight;
     const double room = kPictureRight - kPictureLeft;
     newPage();
+    // The legend first, where the reader meets the colours.
+    for (int k = 0; k < kPartKinds; ++k) {
+        const auto kind = static_cast<PartKind>(k);
+        const double x = kPictureLeft + (k % picture::kLegendColumns) * picture::kLegendColumnWidth;
+        const double top = y + (k / picture::kLegendColumns) * picture::kLegendRow;
+        PrintOp swatch;
+        swatch.kind = PrintOp::Rect;
+        swatch.x = x;
+        swatch.y = top;
+        swatch.x2 = x + 4;
+        swatch.y2 = top + 3;
+        swatch.lineWidth = 0.2;
+        swatch.fill = fillOf(partColour(kind));
+        pages.back().push_back(std::move(swatch));
+        text(pages.back(), x + 5.5, top, partKindName(kind, t), kFont, picture::kLegendColumnWidth - 6);
+    }
+    y += picture::kLegendHeight;
     for (std::size_t i = 0; i < layout.bands.size(); ++i) {
         const StationBand& band = layout.bands[i];
         if (i > 0) y += kBandGap;
@@ -94,23 +111,6 @@ std::vector<PrintPage> stationPrintPages(const StationLayout& layout, const Text
             y += rowHeight + kRowGap;
             first = end;
         }
-    }
-    // The legend, on the last page when it fits there.
-    if (y + picture::kLegendHeight > bottom) newPage();
-    for (int k = 0; k < kPartKinds; ++k) {
-        const auto kind = static_cast<PartKind>(k);
-        const double x = kPictureLeft + (k % picture::kLegendColumns) * picture::kLegendColumnWidth;
-        const double top = y + (k / picture::kLegendColumns) * picture::kLegendRow;
-        PrintOp swatch;
-        swatch.kind = PrintOp::Rect;
-        swatch.x = x;
-        swatch.y = top;
-        swatch.x2 = x + 4;
-        swatch.y2 = top + 3;
-        swatch.lineWidth = 0.2;
-        swatch.fill = fillOf(partColour(kind));
-        pages.back().push_back(std::move(swatch));
-        text(pages.back(), x + 5.5, top, partKindName(kind, t), kFont, picture::kLegendColumnWidth - 6);
     }
     return pages;
 }

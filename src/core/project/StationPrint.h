@@ -1,7 +1,7 @@
 // The station pictures as printed pages, following the listing: the boxes at
 // the layout's own size, so that their texts stay as readable as on the
 // listing; a band wider than the page goes on in a further row below, and as
-// many rows go on a page as fit. The legend closes the last page.
+// many rows go on a page as fit. The legend heads the first page.
 #pragma once
 
 #include <string>

@@ -161,7 +161,7 @@ TEST_F(StationLayoutTest, SvgEscapesAndElides)
 
 // The printed pictures: every box once, at its own size, inside the page's
 // width and above its bottom; a band wider than the page goes on in a row
-// below, the pages break between rows, and the legend closes the last page.
+// below, the pages break between rows, and the legend heads the first page.
 TEST_F(StationLayoutTest, PrintedPagesHoldEveryBoxInsideThePage)
 {
     EXPECT_TRUE(stationPrintPages(layoutStations(table), app.texts, "").empty());
@@ -195,9 +195,9 @@ TEST_F(StationLayoutTest, PrintedPagesHoldEveryBoxInsideThePage)
         if (bottom < print::kPageBottom) {
             EXPECT_GT(pages.size(), 2U);
         }
-        // The legend: one swatch per kind, on the last page.
+        // The legend: one swatch per kind, on the first page.
         std::size_t swatches = 0;
-        for (const PrintOp& op : pages.back())
+        for (const PrintOp& op : pages.front())
             if (op.kind == PrintOp::Rect && op.y2 - op.y == 3) ++swatches;
         EXPECT_EQ(swatches, static_cast<std::size_t>(kPartKinds));
     }
