@@ -7,6 +7,8 @@
 #include <QDrag>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -341,8 +343,21 @@ QSize ProjectWindow::preferredSize() const
 
 void ProjectWindow::setPictureShown(bool shown)
 {
+    if (shown == !picture_->isHidden()) return;
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (shown && sub && sub->mdiArea() && !sub->isMaximized()) {
+        // The window grows by the picture's share where the workspace has room.
+        const int room = sub->mdiArea()->viewport()->width() - sub->x();
+        sub->resize(std::max(sub->width(), std::min(room, sub->width() + kPictureWidth)), sub->height());
+    }
     picture_->setVisible(shown);
-    if (shown) picture_->refresh();
+    if (!shown) return;
+    // The picture takes its share of the window, at most half of it.
+    auto* split = static_cast<QSplitter*>(picture_->parentWidget());
+    const int total = split->width() - split->handleWidth();
+    const int share = std::min(kPictureWidth, total / 2);
+    split->setSizes({total - share, share});
+    picture_->refresh();
 }
 
 void ProjectWindow::refresh()
