@@ -13,6 +13,20 @@
 
 namespace rm::gui {
 
+namespace {
+// Puts `a` right after `anchor` in a menu or toolbar, at the end when the anchor is not there.
+void placeAfter(QWidget* into, QAction* anchor, QAction* a)
+{
+    if (!into) return;
+    const auto list = into->actions();
+    const auto i = list.indexOf(anchor);
+    if (i >= 0 && i + 1 < list.size())
+        into->insertAction(list[i + 1], a);
+    else
+        into->addAction(a);
+}
+}  // namespace
+
 PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&main), main_(main), session_(session)
 {
     const QString show = pictureText(session, PictureText::Show);
@@ -33,30 +47,9 @@ PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&
     });
 
     // Beside the catalog's entries, and below Export PDF.
-    if (auto* windows = main.findChild<QMenu*>("pdmFenster")) {
-        const auto list = windows->actions();
-        const auto i = list.indexOf(main.action("pdiTreeForm"));
-        if (i >= 0 && i + 1 < list.size())
-            windows->insertAction(list[i + 1], menuToggle_);
-        else
-            windows->addAction(menuToggle_);
-    }
-    if (auto* bar = main.findChild<QToolBar*>("Toolbar1")) {
-        const auto list = bar->actions();
-        const auto i = list.indexOf(main.action("BtnTreeWin"));
-        if (i >= 0 && i + 1 < list.size())
-            bar->insertAction(list[i + 1], barToggle_);
-        else
-            bar->addAction(barToggle_);
-    }
-    if (auto* file = main.findChild<QMenu*>("pdmDatei")) {
-        const auto list = file->actions();
-        const auto i = list.indexOf(main.action("pdiExportPdf"));
-        if (i >= 0 && i + 1 < list.size())
-            file->insertAction(list[i + 1], export_);
-        else
-            file->addAction(export_);
-    }
+    placeAfter(main.findChild<QMenu*>("pdmFenster"), main.action("pdiTreeForm"), menuToggle_);
+    placeAfter(main.findChild<QToolBar*>("Toolbar1"), main.action("BtnTreeWin"), barToggle_);
+    placeAfter(main.findChild<QMenu*>("pdmDatei"), main.action("pdiExportPdf"), export_);
     connect(main.mdiArea(), &QMdiArea::subWindowActivated, this, &PictureCommands::update);
     update();
 }
