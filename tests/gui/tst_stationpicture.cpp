@@ -181,6 +181,20 @@ void StationPicture::dropsFollowTheTablesRules()
     QApplication::sendEvent(view->viewport(), &leave);
     QCOMPARE(view->dropRow(), 0);
     QVERIFY(status->currentMessage().isEmpty());
+
+    // A project without a CPU draws nothing yet; a CPU dropped anywhere goes to row 1.
+    ProjectWindow* q = fixture_->newProject("Hall3");
+    QVERIFY(q && q->picture()->layout().bands.empty());
+    QMimeData* cpu = catalogEntry("QMV2.R220");
+    QDragEnterEvent enter2(QPoint(40, 40), Qt::MoveAction, cpu, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(q->picture()->viewport(), &enter2);
+    QDragMoveEvent move2(QPoint(40, 40), Qt::MoveAction, cpu, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(q->picture()->viewport(), &move2);
+    QVERIFY(move2.isAccepted());
+    QDropEvent drop2(QPointF(40, 40), Qt::MoveAction, cpu, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(q->picture()->viewport(), &drop2);
+    QCOMPARE(q->table().cell(1, 1), std::string("QMV2.R220"));
+    QCOMPARE(q->picture()->layout().bands.size(), std::size_t(1));
 }
 
 void StationPicture::keyboardMouseAndZoom()

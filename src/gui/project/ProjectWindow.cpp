@@ -358,6 +358,7 @@ void ProjectWindow::setPictureShown(bool shown)
     const int share = std::min(kPictureWidth, total / 2);
     split->setSizes({total - share, share});
     picture_->refresh();
+    picture_->showRow(table_.currentRow());
 }
 
 void ProjectWindow::refresh()
