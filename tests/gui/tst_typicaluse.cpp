@@ -22,6 +22,7 @@
 
 #include "core/dbgen/SourceGenerator.h"
 #include "core/project/OverviewPrint.h"
+#include "core/project/StationPrint.h"
 #include "core/project/SymbolTable.h"
 #include "gui/app/Beep.h"
 #include "gui/app/FileDialogs.h"
@@ -680,7 +681,7 @@ void TypicalUse::pdfIsWrittenWholeOrNotAtAll()
     QVERIFY2(exportPdf(p->table(), texts, fixture_->file("listing.pdf"), &error), qPrintable(error));
     const std::string pdf = read("listing.pdf");
     QVERIFY(pdf.starts_with("%PDF") && pdf.find("%%EOF", pdf.size() - 8) != std::string::npos);
-    QCOMPARE(pdfPages(pdf), 2);  // the listing and the address overview
+    QCOMPARE(pdfPages(pdf), 3);  // the listing, the address overview and the station picture
     QCOMPARE(QDir(fixture_->file("")).entryList(QDir::Files), QStringList{"listing.pdf"});  // no temporary file
 
     // A folder where the file should go: the folder and its content stay.
@@ -707,7 +708,8 @@ void TypicalUse::everyPageReachesTheDevice()
             fixture_->dropCatalog(p, "QMV3.E420", r);
     const Texts& texts = fixture_->session().app.texts;
     const int listing = static_cast<int>(Prepare_print_pages(p->table(), texts, "").size());
-    const int pages = listing + static_cast<int>(overviewPrintPages(addressRanges(p->table()), texts, "").size());
+    const int pages = listing + static_cast<int>(overviewPrintPages(addressRanges(p->table()), texts, "").size()) +
+                      static_cast<int>(stationPrintPages(layoutStations(p->table()), texts, "").size());
     QVERIFY2(listing > 1 && pages > listing, qPrintable(QString("%1 %2").arg(listing).arg(pages)));
     QString error;
     QVERIFY2(exportPdf(p->table(), texts, fixture_->file("rack.pdf"), &error), qPrintable(error));
