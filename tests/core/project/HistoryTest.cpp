@@ -88,6 +88,65 @@ TEST_F(History, KeepsTheLatestStepsAndForgetsASavedStateItDropped)
     EXPECT_TRUE(table.changed());
 }
 
+// The seams of the history: actions inside actions, changes made outside an
+// action, what undo never takes back, and starting over.
+TEST_F(History, NestedActionsOutsideChangesAndWhatUndoKeeps)
+{
+    EXPECT_FALSE(history.end(table));  // no action begun
+    history.begin(table, "Paste");
+    history.begin(table, "Insert module");
+    table.info().Autor = "one";
+    EXPECT_FALSE(history.end(table));  // the inner action is part of the outer one
+    EXPECT_TRUE(history.inAction());
+    table.info().Familie = "two";
+    ASSERT_TRUE(history.end(table));
+    EXPECT_EQ(history.undoName(), "Paste");
+
+    // Where the file lies and its saved flag are no change of the project.
+    EXPECT_FALSE(act("Save As", [&] {
+        table.info().ProjektPfad = "/tmp/b.qv4";
+        table.info().ProjektTitel = "b.qv4";
+        table.info().Gespeichert = 1;
+    }));
+    // A change made outside an action stays when a later action is undone.
+    table.info().Notizen = "outside";
+    ASSERT_TRUE(act("Project information", [&] { table.info().Autor = "three"; }));
+    table.setCurrentRow(1);
+    ASSERT_TRUE(history.undo(table));
+    EXPECT_EQ(table.info().Notizen, "outside");
+    EXPECT_EQ(table.info().Autor, "one");
+    EXPECT_EQ(history.undoName(), "Paste");
+    EXPECT_EQ(table.info().ProjektPfad, "/tmp/b.qv4");
+    EXPECT_EQ(table.info().ProjektTitel, "b.qv4");
+    EXPECT_EQ(table.info().Gespeichert, 1);
+    EXPECT_EQ(table.currentRow(), 1);
+    ASSERT_TRUE(history.undo(table));
+    EXPECT_EQ(table.info().Autor, "");
+    EXPECT_EQ(table.info().Familie, "");
+
+    // Starting over forgets redo as well as undo, and a pending action.
+    history.begin(table, "Dialog");
+    history.reset(table);
+    EXPECT_FALSE(history.inAction());
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_FALSE(history.canUndo());
+    ASSERT_TRUE(act("Project information", [&] { table.info().Autor = "four"; }));
+    ASSERT_TRUE(history.undo(table));
+
+    // A history never reset starts from the table of its first action, and
+    // keeps at least one step.
+    ProjectHistory fresh(0);
+    fresh.begin(table, "Project information");
+    table.info().Autor = "five";
+    ASSERT_TRUE(fresh.end(table));
+    fresh.begin(table, "Project information");
+    table.info().Autor = "six";
+    ASSERT_TRUE(fresh.end(table));
+    ASSERT_TRUE(fresh.undo(table));
+    EXPECT_EQ(table.info().Autor, "five");
+    EXPECT_FALSE(fresh.canUndo());
+}
+
 // Random sequences of actions, undo, redo, save and open against a model of
 // the history: undo and redo give back exactly the states the model holds,
 // and the project counts as saved exactly when it stands at the state that
