@@ -25,6 +25,7 @@
 #include "gui/app/StatusLine.h"
 #include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogWindow.h"
+#include "gui/project/PictureCommands.h"
 #include "gui/project/ProjectGuard.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/ProjectWindow.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     statusLine_ = new StatusLine(session_, this);
     setStatusBar(statusLine_);
     work_ = new WorkCommands(*this, session_);
+    new PictureCommands(*this, session_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
         updateCommands();

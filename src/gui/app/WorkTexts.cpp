@@ -59,6 +59,13 @@ QString workText(const Session& session, WorkText which)
         {"The projects are the same.", "Die Projekte sind gleich.", "Les projets sont identiques."},
         {"Project (*.qv4)|*.qv4|", "Projekt (*.qv4)|*.qv4|", "Projet (*.qv4)|*.qv4|"},
         {"The file could not be read:", "Die Datei konnte nicht gelesen werden:", "Le fichier n'a pas pu être lu :"},
+        {"Export &symbol table...", "&Symboltabelle exportieren...", "Exporter la table des &symboles..."},
+        {"Symbol table SDF (*.sdf)|*.sdf|Symbol table ASCII (*.asc)|*.asc|Assignment list SEQ (*.seq)|*.seq|"
+         "Channel list CSV (*.csv)|*.csv|",
+         "Symboltabelle SDF (*.sdf)|*.sdf|Symboltabelle ASCII (*.asc)|*.asc|Zuordnungsliste SEQ (*.seq)|*.seq|"
+         "Kanalliste CSV (*.csv)|*.csv|",
+         "Table des symboles SDF (*.sdf)|*.sdf|Table des symboles ASCII (*.asc)|*.asc|"
+         "Liste d'affectation SEQ (*.seq)|*.seq|Liste des voies CSV (*.csv)|*.csv|"},
         {"%1 on %2 (process %3) since %4", "%1 auf %2 (Prozess %3) seit %4", "%1 sur %2 (processus %3) depuis %4"},
         {"someone (the lock file %1 cannot be read)", "jemand (die Sperrdatei %1 kann nicht gelesen werden)",
          "quelqu'un (le fichier de verrou %1 ne peut pas être lu)"},

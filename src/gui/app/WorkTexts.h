@@ -1,6 +1,7 @@
 // Texts of undo and redo, the catalog search, the address overview, the I/O
-// list, the project comparison and the safety of unsaved work (locks,
-// recovery files, changes on disk), in the three languages of the program.
+// list, the project comparison, the symbol table and the safety of unsaved
+// work (locks, recovery files, changes on disk), in the three languages of the
+// program.
 #pragma once
 
 #include <QString>
@@ -62,6 +63,9 @@ enum class WorkText {
     Same,
     ProjectFilter,
     CannotRead,
+    // symbol table
+    ExportSymbols,
+    SymbolFilter,  // one type per format, in the order of SymbolFormat
     // the lock beside an open project; %1: the file, %2..%4 as named
     LockHolder,      // %1 user, %2 host, %3 process, %4 time
     LockUnreadable,  // %1: the lock file
