@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
@@ -25,6 +26,7 @@
 #include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/PictureCommands.h"
+#include "gui/project/ProjectGuard.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/ProjectWindow.h"
 
@@ -56,6 +58,10 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
         if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
         updateCommands();
         refreshWindowMenu();
+        reportChangeOnDisk();
+    });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) reportChangeOnDisk();
     });
 
     // Position and size in twips; a window that would not lie wholly on the
@@ -385,6 +391,18 @@ void MainWindow::placeProjectWindow(QMdiSubWindow* sub, const QSize& wanted)
     }
     const QSize room = area.size() - QSize(pos.x(), pos.y());
     sub->setGeometry(QRect(pos, (wanted + frame).boundedTo(room).expandedTo(QSize(300, 200))));
+}
+
+void MainWindow::reportChangeOnDisk()
+{
+    // After the activation is done: a message box inside it would steal it.
+    QPointer<ProjectWindow> w = activeProject();
+    QMetaObject::invokeMethod(
+        this,
+        [w] {
+            if (ProjectGuard* guard = w ? ProjectGuard::of(w) : nullptr) guard->activated();
+        },
+        Qt::QueuedConnection);
 }
 
 ProjectWindow* MainWindow::openRecoveredWindow(const QString& title)
