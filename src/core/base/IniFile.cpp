@@ -64,11 +64,13 @@ IniFile::IniFile(const std::string& file)
     while (pos < bytes.size()) {
         auto nl = bytes.find(end, pos);
         std::string line = bytes.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        if (nl != std::string::npos && !crOnly) {
+        // The last line may end in a CR without its LF (a file cut after
+        // the CR): that CR ends the line too, and is no part of its value.
+        if (!crOnly) {
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
                 sawCrLf = true;
-            } else {
+            } else if (nl != std::string::npos) {
                 sawLf = true;
             }
         }

@@ -85,6 +85,15 @@ TEST(IniFile, ByteOrderMarkAndCarriageReturnLineEnds)
     EXPECT_EQ(cr.getInt("Katalog", "Entries", 0), 2);
     cr.setString("Katalog", "Title", "U");
     EXPECT_EQ(cr.bytes(), "[Katalog]\rTitle=U\rEntries=2\r");
+
+    // A last line cut after its CR: the value has no CR in it, and reads the
+    // same after the file is written back.
+    const IniFile cut("[Katalog]\r\nTitle=T\r\nEntries=2\r");
+    EXPECT_EQ(cut.getString("Katalog", "Entries", "", 80), "2");
+    EXPECT_EQ(IniFile(cut.bytes()).getString("Katalog", "Entries", "", 80), "2");
+    const IniFile mixed("[Katalog]\nTitle=Fuzz\r");
+    EXPECT_EQ(mixed.getString("Katalog", "Title", "", 80), "Fuzz");
+    EXPECT_EQ(IniFile(mixed.bytes()).getString("Katalog", "Title", "", 80), "Fuzz");
 }
 
 TEST(Files, ExistenceAndCaseInsensitiveNames)
