@@ -16,6 +16,11 @@
 
 namespace rm {
 
+long WriterCalls::write(int fd, const char* bytes, std::size_t size)
+{
+    return ::write(fd, bytes, size);
+}
+
 int WriterCalls::fsync(int fd)
 {
     return ::fsync(fd);
@@ -59,9 +64,13 @@ bool writeAll(int fd, const std::string& bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const long n = calls->write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return false;
+        if (n == 0) {  // no progress and no reason: say so rather than leave an old errno
+            errno = EIO;
+            return false;
+        }
         done += static_cast<std::size_t>(n);
     }
     return true;
@@ -209,7 +218,7 @@ std::string writeFileAtomic(const fs::path& path, const std::string& bytes, Writ
         if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)::fchown(fd, old.st_uid, old.st_gid);
         if (::fchmod(fd, old.st_mode & 07777) != 0) err = errno;
     }
-    if (!err && !writeAll(fd, bytes)) err = errno ? errno : EIO;
+    if (!err && !writeAll(fd, bytes)) err = errno;
     if (!err && calls->fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && !err) err = errno;
     if (!err) {

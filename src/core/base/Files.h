@@ -34,14 +34,14 @@ enum class WriteMode {
 std::string writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode = WriteMode::Replace,
                             bool* taken = nullptr);
 
-// The system calls on which the writer's promise rests: flushing a file or a
-// folder, and renaming the temporary file onto the target (flags as
-// renameat2 takes them). The writer makes them through the object set here,
-// so that a test can record their order or make one fail; the default one
-// calls the system.
+// The system calls on which the writer's promise rests: writing the bytes
+// (which may take several calls), flushing a file or a folder, and renaming
+// the temporary file onto the target (flags as renameat2 takes them). The writer makes them through the object set
+// here, so that a test can record their order or make one fail; the default one calls the system.
 class WriterCalls {
 public:
     virtual ~WriterCalls() = default;
+    virtual long write(int fd, const char* bytes, std::size_t size);
     virtual int fsync(int fd);
     virtual int renameat(int fromDir, const char* from, int toDir, const char* to, unsigned flags);
 };

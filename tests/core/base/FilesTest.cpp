@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -148,7 +149,20 @@ TEST(Files, AtomicWriteReplacesWholeOrNothing)
 class RecordedCalls : public WriterCalls {
 public:
     std::vector<std::string> log;
-    std::string failing;  // the entry of log that fails with EIO
+    std::string failing;    // the entry of log that fails with EIO
+    std::size_t chunk = 0;  // when not 0, each write takes at most this many bytes, the first one none (EINTR)
+    bool writesNothing = false;
+    long write(int fd, const char* bytes, std::size_t size) override
+    {
+        if (writesNothing) return 0;
+        if (chunk == 0) return WriterCalls::write(fd, bytes, size);
+        if (!interrupted_) {
+            interrupted_ = true;
+            errno = EINTR;
+            return -1;
+        }
+        return WriterCalls::write(fd, bytes, std::min(size, chunk));
+    }
     int fsync(int fd) override
     {
         struct stat st {};
@@ -162,6 +176,7 @@ public:
     }
 
 private:
+    bool interrupted_ = false;
     int record(const std::string& what, const std::function<int()>& call)
     {
         log.push_back(what);
@@ -196,6 +211,18 @@ TEST(Files, AtomicWriteFlushesBeforeRenamingAndReportsEveryFailure)
         EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO)) << step;
         EXPECT_EQ(test::readText(target.string()), "old") << step;
     }
+    // Writes cut short or interrupted go on where they stopped; a write that
+    // takes nothing fails instead of trying for ever.
+    calls.failing.clear();
+    calls.chunk = 3;
+    ASSERT_EQ(writeFileAtomic(target, "0123456789"), "");
+    EXPECT_EQ(test::readText(target.string()), "0123456789");
+    calls.chunk = 0;
+    calls.writesNothing = true;
+    EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO));
+    EXPECT_EQ(test::readText(target.string()), "0123456789");
+    calls.writesNothing = false;
+
     calls.failing = "flush folder";
     EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO));
     int entries = 0;
