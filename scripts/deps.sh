@@ -28,7 +28,7 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake ninja-build g++ nlohmann-json3-dev libcli11-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
     libgl-dev fonts-liberation2 fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format)
+TEST_PACKAGES=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format python3)
 # Making the Debian package (dpkg-shlibdeps computes its dependencies) and
 # checking it.
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream)

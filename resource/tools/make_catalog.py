@@ -16,6 +16,10 @@ after editing the table:
 
     python3 resource/tools/make_catalog.py
 
+With --check it writes nothing and says which of the four files differ from
+what the table gives (exit status 1 when any does); the tests run it so, so
+that the table and the shipped files never drift apart.
+
 Before writing anything the script checks the table (see check_table) and
 stops with a message when a rule is broken.
 """
@@ -1794,8 +1798,12 @@ def catalog_file():
     return lines
 
 
+def encoded(lines):
+    return (EOL.join(lines) + EOL).encode(ENCODING)
+
+
 def write(path, lines):
-    data = (EOL.join(lines) + EOL).encode(ENCODING)
+    data = encoded(lines)
     tmp = path + ".tmp"
     with open(tmp, "wb") as f:
         f.write(data)
@@ -1809,9 +1817,26 @@ def main():
         print("make_catalog: %s" % e, file=sys.stderr)
         return 1
     resource = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    write(os.path.join(resource, "Katalog.ini"), catalog_file())
-    for lang in ("E", "G", "O"):
-        write(os.path.join(resource, "NURA_%s.txt" % lang), module_file(lang))
+    files = [("Katalog.ini", catalog_file())]
+    files += [("NURA_%s.txt" % lang, module_file(lang)) for lang in ("E", "G", "O")]
+    if sys.argv[1:] == ["--check"]:
+        stale = []
+        for name, lines in files:
+            try:
+                with open(os.path.join(resource, name), "rb") as f:
+                    same = f.read() == encoded(lines)
+            except OSError:
+                same = False
+            if not same:
+                stale.append(name)
+        if stale:
+            print("make_catalog: %s in %s differ from the table; run %s to write them again"
+                  % (", ".join(stale), resource, sys.argv[0]), file=sys.stderr)
+            return 1
+        print("make_catalog: the shipped files match the table")
+        return 0
+    for name, lines in files:
+        write(os.path.join(resource, name), lines)
     print("make_catalog: %d records, %d catalog groups written to %s"
           % (len(RECORDS), sum(1 for _ in walk_tree(TREE)), resource))
     return 0
