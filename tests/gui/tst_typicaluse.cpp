@@ -32,6 +32,7 @@
 #include "gui/project/AddressOverviewWindow.h"
 #include "gui/project/CompareWindow.h"
 #include "gui/project/PrintPage.h"
+#include "gui/project/ProblemsDock.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
 
@@ -83,6 +84,7 @@ private slots:
     void storedPlacesStayOnTheScreen();
     void refusalsSayWhyAndDropRowIsShown();
     void statusLineFollowsChanges();
+    void catalogIsADockReachedByF6();
 
     // The project information and options dialogs: pasting, the focus and
     // the keys, and where the language choice is stored.
@@ -330,12 +332,15 @@ void TypicalUse::firstRunFitsTheScreen()
     const QRect m = main->geometry();
     QVERIFY2(m.width() >= screen.width() * 6 / 10 && m.height() >= screen.height() * 7 / 10,
              qPrintable(QString("%1x%2").arg(m.width()).arg(m.height())));
-    const QRect c = main->catalogWindow()->geometry();
-    QVERIFY(screen.contains(m) && screen.contains(c) && !c.intersects(m));
+    QVERIFY(screen.contains(m));
 
     // All columns fit when the workspace has room, column 0 is in sight, and
     // a second window stays inside the workspace.
     ProjectWindow* p = fixture_->newProject("Hall2");
+    // The catalog docked beside the workspace, inside the main window.
+    QDockWidget* dock = main->catalogDock();
+    QVERIFY(dock->isVisible() && !dock->isFloating() && main->rect().contains(dock->geometry()));
+    QVERIFY(dock->width() >= 240 && !dock->geometry().intersects(main->mdiArea()->geometry()));
     QVERIFY(fixture_->dropCatalog(p, "QMV2.R220", 1));
     p->selectRow(p->table().lastRow());
     QApplication::processEvents();
@@ -364,8 +369,6 @@ void TypicalUse::storedPlacesStayOnTheScreen()
             s.setValue("MainTop", QString::number(pixelsToTwips(main.top())));
             s.setValue("MainWidth", QString::number(pixelsToTwips(main.width())));
             s.setValue("MainHeight", QString::number(pixelsToTwips(main.height())));
-            s.setValue("TreeLeft", QString::number(pixelsToTwips(screen.right() - 180)));
-            s.setValue("TreeTop", QString::number(pixelsToTwips(screen.top() + 40)));
         }
         fixture_ = std::make_unique<GuiFixture>();
         MainWindow* m = fixture_->start();
@@ -373,11 +376,9 @@ void TypicalUse::storedPlacesStayOnTheScreen()
         QApplication::processEvents();
         QVERIFY2(screen.contains(m->frameGeometry()),
                  qPrintable(QString("%1 %2 %3x%4").arg(m->x()).arg(m->y()).arg(m->width()).arg(m->height())));
-        const QWidget* c = m->catalogWindow();
-        QVERIFY2(screen.contains(c->frameGeometry()), qPrintable(QString("%1 %2").arg(c->x()).arg(c->width())));
-        QVERIFY(c->width() >= 240);
         // A window placed beside the main window stays on the screen too.
         QVERIFY(fixture_->newProject("Hall2"));
+        QVERIFY(m->catalogDock()->isVisible() && m->rect().contains(m->catalogDock()->geometry()));
         fixture_->trigger("pdiOverview");
         auto* ov = m->findChild<AddressOverviewWindow*>("AddressOverview");
         QVERIFY(ov && screen.contains(ov->frameGeometry()));
@@ -456,13 +457,64 @@ void TypicalUse::statusLineFollowsChanges()
     emit ov->tree()->itemDoubleClicked(ov->tree()->topLevelItem(0)->child(ranges), 0);
     QCOMPARE(p->table().currentRow(), 9);
 
-    // An overlap made behind the table's back counts, and a click lists it.
+    // An overlap made behind the table's back counts, both rows are marked,
+    // and a click on the count opens the list; a double click goes to the row.
     p->table().record(6) = p->table().record(5);
     p->refresh();
     QCOMPARE(text("btnStatusProblems"), QString("1 problem"));
-    GuiAsker::setNextAnswers({answer::Ok});
+    QVERIFY(p->model().hasProblem(5) && p->model().hasProblem(6) && !p->model().hasProblem(9));
+    QVERIFY(p->model().data(p->model().index(5, 3), Qt::ToolTipRole).toString().contains("overlap"));
+    ProblemsDock* problems = main->problemsDock();
+    QVERIFY(!problems->isVisible());
     QTest::mouseClick(status->findChild<QPushButton*>("btnStatusProblems"), Qt::LeftButton);
-    QVERIFY(contains(lastPrompt(), "overlap"));
+    QVERIFY(problems->isVisible());
+    QCOMPARE(problems->list()->count(), 1);
+    QCOMPARE(problems->list()->item(0)->text(), QString("slot 1 (0..1) and slot 2 (0..1): inputs overlap"));
+    p->selectRow(9);
+    emit problems->list()->itemDoubleClicked(problems->list()->item(0));
+    QCOMPARE(p->table().currentRow(), 5);
+    // The list speaks the chosen language and empties with the problem.
+    fixture_->session().app.setLanguage(kGermanBase);
+    p->refresh();
+    QVERIFY(problems->list()->item(0)->text().endsWith("Eingänge überschneiden sich"));
+    p->table().record(6) = RowEintrag{};
+    p->refresh();
+    QCOMPARE(problems->list()->count(), 1);
+    QVERIFY(!(problems->list()->item(0)->flags() & Qt::ItemIsEnabled));
+    QVERIFY(!p->model().hasProblem(5));
+}
+
+void TypicalUse::catalogIsADockReachedByF6()
+{
+    ProjectWindow* p = fixture_->startWithRack();
+    QVERIFY(p);
+    MainWindow* main = fixture_->main();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    // F6 goes from the table to the catalog and back, and Alt reaches the
+    // menus from the catalog.
+    p->grid()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(main->catalogWindow()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), p->grid());
+    // Hidden, F6 brings the catalog back.
+    main->ShowCatalog(false);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(main->catalogDock()->isVisible() && main->catalogWindow()->tree()->hasFocus());
+    QVERIFY(main->action("pdiTreeForm")->isChecked());
+
+    // A floating catalog taken off the screen comes back on it at the next start.
+    main->catalogDock()->setFloating(true);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    main->catalogDock()->move(screen.right() + 300, screen.top());
+    GuiAsker::setNextAnswers({answer::No});
+    main->close();
+    fixture_ = std::make_unique<GuiFixture>();
+    QVERIFY(fixture_->start() && fixture_->newProject("Hall3"));
+    QDockWidget* dock = fixture_->main()->catalogDock();
+    QVERIFY(dock->isFloating());
+    QVERIFY2(screen.contains(dock->frameGeometry()), qPrintable(QString::number(dock->x())));
 }
 
 void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()

@@ -15,6 +15,8 @@ QString extraText(const Session& session, ExtraText which)
         {"This row has no parameter dialog.", "Diese Zeile hat keinen Parameterdialog.",
          "Cette ligne n'a pas de dialogue de paramètres."},
         {"Project file not found:", "Projektdatei nicht gefunden:", "Fichier de projet introuvable :"},
+        {"Problems", "Probleme", "Problèmes"},
+        {"&Problems", "&Probleme", "&Problèmes"},
     };
     const Entry& e = entries[static_cast<int>(which)];
     const int base = session.app.texts.base();

@@ -15,6 +15,8 @@ enum class ExtraText {
     DroppedRecords,  // title: records of a file that could not be shown
     NoDialog,        // status bar: the row has no parameter dialog
     MissingProject,  // a project file named on the command line is missing
+    ProblemsTitle,   // the problems list
+    ProblemsMenu,    // Window > Problems
 };
 
 QString extraText(const Session& session, ExtraText which);

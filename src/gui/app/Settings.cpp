@@ -61,6 +61,7 @@ StoredSettings loadSettings()
     w.sizeStored = s.contains("MainWidth") && s.contains("MainHeight");
     w.treeLeft = number(s, "TreeLeft", -1);
     w.treeTop = number(s, "TreeTop", -1);
+    w.dockLayout = s.value("DockLayout").toString();
     auto& g = r.grid;
     g.fontName = s.value("FontFlexGridName", "Arial").toString();
     g.fontSize = s.value("FontFlexGridSize", "7").toString();
@@ -87,6 +88,7 @@ void saveSettings(const StoredSettings& r)
     s.setValue("MainHeight", QString::number(w.mainHeight));
     if (w.treeLeft >= 0) s.setValue("TreeLeft", QString::number(w.treeLeft));
     if (w.treeTop >= 0) s.setValue("TreeTop", QString::number(w.treeTop));
+    if (!w.dockLayout.isEmpty()) s.setValue("DockLayout", w.dockLayout);
     const auto& g = r.grid;
     s.setValue("FontFlexGridName", g.fontName);
     s.setValue("FontFlexGridSize", g.fontSize);

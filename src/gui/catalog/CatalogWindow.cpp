@@ -1,6 +1,7 @@
 #include "gui/catalog/CatalogWindow.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -112,7 +113,7 @@ void CatalogTree::keyPressEvent(QKeyEvent* e)
 }
 
 CatalogWindow::CatalogWindow(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Tool),
+    : QWidget(parent),
       session_(session),
       tree_(new CatalogTree(session, this)),
       text_(new QPlainTextEdit(this)),
@@ -181,9 +182,11 @@ void CatalogWindow::showDescription(QTreeWidgetItem* item)
 
 void CatalogWindow::focusSearch()
 {
-    show();
-    raise();
-    activateWindow();
+    if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) {
+        dock->show();
+        dock->raise();
+    }
+    window()->activateWindow();
     filter_->field()->setFocus();
     filter_->field()->selectAll();
 }

@@ -7,6 +7,8 @@
 #include <QDrag>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -16,6 +18,7 @@
 
 #include "core/base/OwnTexts.h"
 #include "core/dbgen/WriteDb.h"
+#include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiTexts.h"
@@ -59,6 +62,11 @@ QVariant ProjectTableModel::data(const QModelIndex& index, int role) const
             return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         }
         return int(Qt::AlignCenter);
+    }
+    if (const auto it = problemRows_.find(row); it != problemRows_.end()) {
+        if (role == Qt::BackgroundRole) return QColor(0xFF, 0xEB, 0xEE);
+        if (role == Qt::ForegroundRole) return QColor(0xB7, 0x1C, 0x1C);
+        if (role == Qt::ToolTipRole) return it->second;
     }
     return {};
 }
@@ -328,6 +336,12 @@ QSize ProjectWindow::preferredSize() const
 
 void ProjectWindow::refresh()
 {
+    std::map<int, QString> marked;
+    for (const Problem& p : findProblems(table_, session_.app.ModulKatalog)) {
+        const QString text = QString::fromStdString(problemText(session_.app.texts, table_, p));
+        for (const int row : problemRows(table_, {p})) marked[row] += (marked[row].isEmpty() ? "" : "\n") + text;
+    }
+    model_.setProblemRows(std::move(marked));
     model_.refresh();
     selectRow(table_.currentRow());
     emit editStateChanged();
@@ -342,6 +356,15 @@ void ProjectWindow::selectRow(int row)
     // The slot labels stay in sight.
     grid_->horizontalScrollBar()->setValue(grid_->horizontalScrollBar()->minimum());
     emit editStateChanged();
+}
+
+void ProjectWindow::goToRow(int row)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    selectRow(row);
+    window()->activateWindow();
+    grid_->setFocus();
 }
 
 void ProjectWindow::insertFromCatalog(int index)
