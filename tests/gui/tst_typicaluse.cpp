@@ -504,6 +504,13 @@ void TypicalUse::catalogIsADockReachedByF6()
     QVERIFY(main->catalogDock()->isVisible() && main->catalogWindow()->tree()->hasFocus());
     QVERIFY(main->action("pdiTreeForm")->isChecked());
 
+    // Order numbers beside the designations, and the whole of both in the tooltip.
+    const QTreeWidgetItem* g120 =
+        main->catalogWindow()->findModule(fixture_->session().app.ModulKatalog.indexOf("QMV2.G120"));
+    QVERIFY(g120);
+    QCOMPARE(g120->text(1), QString("QMV2.G120"));
+    QVERIFY(g120->toolTip(0).startsWith(g120->text(0)) && g120->toolTip(0).endsWith("\nQMV2.G120"));
+
     // A floating catalog taken off the screen comes back on it at the next start.
     main->catalogDock()->setFloating(true);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
