@@ -266,7 +266,7 @@ FirstRunLayout firstRunLayout(const QRect& area)
     // window and the pair centred.
     constexpr int gap = 8;
     FirstRunLayout l;
-    const int catalogWidth = std::clamp(area.width() / 5, 240, 420);
+    const int catalogWidth = std::clamp(area.width() / 4, 240, 480);  // room for the order numbers
     const int height = area.height() * 4 / 5;
     const int width = std::max(400, std::min(area.width() * 4 / 5, area.width() - catalogWidth - 3 * gap));
     const int left = area.left() + std::max(0, (area.width() - width - gap - catalogWidth) / 2);
