@@ -419,10 +419,21 @@ void TypicalUse::refusalsSayWhyAndDropRowIsShown()
     QCOMPARE(grid->dropRow(), 5);
     QVERIFY(!moveTo(2));
     QCOMPARE(grid->dropRow(), 0);
-    QVERIFY(fixture_->main()->statusLine()->currentMessage().contains("Slot A does not take QMV2.G120"));
+    StatusLine* status = fixture_->main()->statusLine();
+    QVERIFY(status->currentMessage().contains("Slot A does not take QMV2.G120"));
+    // Let go there, the reason stays until the next action; moved away, it goes.
+    QCursor::setPos(grid->viewport()->mapToGlobal(grid->visualRect(grid->model()->index(1, 2)).center()));
+    QDragLeaveEvent release;
+    QApplication::sendEvent(grid->viewport(), &release);
+    QVERIFY(status->currentMessage().contains("Slot A does not take QMV2.G120"));
+    p->selectRow(5);
+    QVERIFY(status->currentMessage().isEmpty());
+    QApplication::sendEvent(grid->viewport(), &enter);
+    QVERIFY(!moveTo(2));
+    QCursor::setPos(grid->viewport()->mapToGlobal(QPoint(-50, -50)));
     QDragLeaveEvent leave;
     QApplication::sendEvent(grid->viewport(), &leave);
-    QVERIFY(fixture_->main()->statusLine()->currentMessage().isEmpty());
+    QVERIFY(status->currentMessage().isEmpty());
 }
 
 void TypicalUse::statusLineFollowsChanges()

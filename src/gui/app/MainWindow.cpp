@@ -390,7 +390,10 @@ ProjectWindow* MainWindow::addProjectWindow(const QString& title)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(icon(session_, "app-icon"));
     placeProjectWindow(sub, w->preferredSize());
-    connect(w, &ProjectWindow::editStateChanged, this, &MainWindow::updateCommands);
+    connect(w, &ProjectWindow::editStateChanged, this, [this] {
+        statusLine_->showNote({});  // a refusal kept after a drop goes with the next action
+        updateCommands();
+    });
     connect(w, &ProjectWindow::titleChanged, this, [this] { refreshWindowMenu(); });
     connect(w, &ProjectWindow::saved, this, &MainWindow::AddRecentFile);
     connect(w, &ProjectWindow::contextMenuWanted, this, [this](const QPoint& p) { contextMenu_->popup(p); });

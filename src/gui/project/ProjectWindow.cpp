@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDataStream>
 #include <QDir>
 #include <QDrag>
@@ -143,7 +144,9 @@ void ProjectGrid::mouseMoveEvent(QMouseEvent* e)
         drag->setHotSpot(pressPos_ - band.topLeft());
     }
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
-    setDropRow(0, {});
+    // Only the frame goes: a refusal where the row was let go stays said.
+    dropRow_ = 0;
+    viewport()->update();
 }
 
 void ProjectGrid::mouseDoubleClickEvent(QMouseEvent* e)
@@ -197,12 +200,14 @@ bool ProjectGrid::acceptDrag(QDropEvent* e)
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     if (!allowed) {
         ProjectTable& t = window_.table();
-        setDropRow(0, row > 0 ? QString::fromStdString(
-                                    t.refusalText(t.WhyNotAllowed(s.app.CurrentModule, row), s.app.CurrentModule, row))
-                              : QString());
+        refusal_ = row > 0 ? QString::fromStdString(
+                                 t.refusalText(t.WhyNotAllowed(s.app.CurrentModule, row), s.app.CurrentModule, row))
+                           : QString();
+        setDropRow(0, refusal_);
         e->ignore();
         return false;
     }
+    refusal_.clear();
     setDropRow(row, {});
     e->setDropAction(ctrl && m->hasFormat(kRowMime) ? Qt::CopyAction : Qt::MoveAction);
     e->accept();
@@ -220,7 +225,11 @@ void ProjectGrid::setDropRow(int row, const QString& note)
 
 void ProjectGrid::dragLeaveEvent(QDragLeaveEvent* e)
 {
-    setDropRow(0, {});
+    // Let go over a row that refuses: the reason stays in the status line
+    // until the next action. Moved away: it goes.
+    const bool over = viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos()));
+    setDropRow(0, over ? refusal_ : QString());
+    refusal_.clear();
     QTableView::dragLeaveEvent(e);
 }
 
@@ -256,7 +265,8 @@ void ProjectGrid::dragMoveEvent(QDragMoveEvent* e)
 void ProjectGrid::dropEvent(QDropEvent* e)
 {
     const bool accepted = acceptDrag(e);
-    setDropRow(0, {});
+    setDropRow(0, refusal_);
+    refusal_.clear();
     if (!accepted) return;
     const int row = tableRowAt(e->position().toPoint());
     window_.dropped(e->mimeData(), row, e->modifiers() & Qt::ControlModifier);

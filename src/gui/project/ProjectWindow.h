@@ -74,6 +74,7 @@ private:
     QPoint pressPos_;
     int pressRow_ = 0;
     int dropRow_ = 0;
+    QString refusal_;  // why the row under the cursor refuses the drag; empty when it takes it
 };
 
 // What a module or CPU dialog does: edit CurrentModule (and NextModule);
