@@ -26,6 +26,8 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Settings.h"
+#include "gui/app/StartHint.h"
+#include "gui/app/StartHint.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/dbgen/DbSelectDialog.h"
@@ -85,6 +87,7 @@ private slots:
     void refusalsSayWhyAndDropRowIsShown();
     void statusLineFollowsChanges();
     void catalogIsADockReachedByF6();
+    void emptyWorkspaceSaysHowToStart();
 
     // The project information and options dialogs: pasting, the focus and
     // the keys, and where the language choice is stored.
@@ -493,6 +496,29 @@ void TypicalUse::statusLineFollowsChanges()
     QCOMPARE(problems->list()->count(), 1);
     QVERIFY(!(problems->list()->item(0)->flags() & Qt::ItemIsEnabled));
     QVERIFY(!p->model().hasProblem(5));
+}
+
+void TypicalUse::emptyWorkspaceSaysHowToStart()
+{
+    MainWindow* main = fixture_->start("DEUTSCH");
+    StartHint* hint = main->startHint();
+    QVERIFY(hint->isVisible() && hint->text().contains("Neues Projekt"));
+    QVERIFY(main->mdiArea()->viewport()->rect().contains(hint->geometry()));
+    // Its links do what they say; a saved project comes back as a recent file.
+    GuiFixture::whenModal([](QWidget* dlg) {
+        QTest::keyClicks(dlg->findChild<QWidget*>("txtHeader0"), "Hall2");
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
+    });
+    emit hint->linkActivated("new");
+    ProjectWindow* p = main->activeProject();
+    QVERIFY(p && !hint->isVisible());
+    saveAs(fixture_->file("hall2.qv4"));
+    main->action("pdiCloseAll")->trigger();
+    QApplication::processEvents();
+    QVERIFY(hint->isVisible() && hint->text().contains("Zuletzt geöffnet"));
+    QCOMPARE(hint->files().size(), 1);
+    emit hint->linkActivated("file:0");
+    QVERIFY(main->activeProject() && !hint->isVisible());
 }
 
 void TypicalUse::catalogIsADockReachedByF6()

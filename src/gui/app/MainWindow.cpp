@@ -23,6 +23,7 @@
 #include "gui/app/GuiTexts.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/OptionsDialog.h"
+#include "gui/app/StartHint.h"
 #include "gui/app/StatusLine.h"
 #include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogWindow.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     statusLine_ = new StatusLine(session_, this);
     setStatusBar(statusLine_);
     work_ = new WorkCommands(*this, session_);
+    startHint_ = new StartHint(session_, *this, mdi_->viewport());
     problems_ = new ProblemsDock(session_, this);
     addDockWidget(Qt::BottomDockWidgetArea, problems_);
     problems_->hide();
@@ -80,6 +82,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     placeOnScreen(this, false);
     refreshRecentMenu();
     EnableProjectCommands(false);
+    startHint_->refresh(true);
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const QString& name, int textId, const QKeySequence& key)
@@ -610,6 +613,7 @@ void MainWindow::EnableProjectCommands(bool on)
 void MainWindow::updateCommands()
 {
     if (work_) work_->update();
+    if (startHint_) startHint_->refresh(projectWindows().empty());
     ProjectWindow* w = activeProject();
     statusLine_->showProject(w);
     if (problems_) problems_->showProject(w);

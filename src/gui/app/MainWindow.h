@@ -18,6 +18,7 @@ namespace rm::gui {
 class CatalogWindow;
 class ProblemsDock;
 class ProjectWindow;
+class StartHint;
 class StatusLine;
 
 // Where the main window and the catalog go when no size is stored: the
@@ -75,6 +76,7 @@ public:
     QAction* action(const QString& objectName) const;
     QMenu* contextMenu() { return contextMenu_; }
     StatusLine* statusLine() { return statusLine_; }
+    StartHint* startHint() { return startHint_; }
     WorkCommands* workCommands() { return work_; }
 
 protected:
@@ -101,6 +103,7 @@ private:
     QDockWidget* catalogDock_ = nullptr;
     int catalogWidth_ = 0;  // the catalog's width at its first showing; 0: given or stored
     ProblemsDock* problems_ = nullptr;
+    StartHint* startHint_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QMenu* extraMenu_ = nullptr;
