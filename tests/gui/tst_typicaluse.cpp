@@ -27,7 +27,6 @@
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Settings.h"
 #include "gui/app/StartHint.h"
-#include "gui/app/StartHint.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/dbgen/DbSelectDialog.h"
@@ -573,6 +572,8 @@ void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
         QCOMPARE(helpPage(), QString("context-11.html"));
         QTest::keyClicks(name, "-x y");
         QCOMPARE(name->text(), QString("xy"));
+        // What was not taken is said under the fields, not only beeped.
+        QVERIFY(dlg->findChild<QLabel*>("lblHeaderRule")->text().endsWith("Not taken: \u201C \u201D"));
         QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
     });
     fixture_->trigger("pdiProjektInfo");

@@ -17,6 +17,8 @@ enum class ExtraText {
     MissingProject,  // a project file named on the command line is missing
     ProblemsTitle,   // the problems list
     ProblemsMenu,    // Window > Problems
+    HeaderRule,      // project information: what the header fields take
+    HeaderRefused,   // "Not taken: %1"
 };
 
 QString extraText(const Session& session, ExtraText which);
