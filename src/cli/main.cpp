@@ -244,6 +244,7 @@ int main(int argc, char** argv)
     CLI::App app{"RackMason command-line tool: project files, data block sources and checks", "rackmason-cli"};
     app.require_subcommand(1);
     app.fallthrough();
+    app.set_version_flag("--version", std::string("rackmason-cli ") + rm::kVersion, "Print the version and exit");
     programDir = programFolder(argv[0]);
     std::string resources = rm::defaultResourceDir(programDir).string();
     app.add_option("--resources", resources, "Folder with Katalog.ini and NURA_E/G/O.txt")->capture_default_str();
@@ -342,6 +343,8 @@ int main(int argc, char** argv)
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);

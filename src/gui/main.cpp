@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstring>
 
+#include "core/app/Language.h"
 #include "gui/app/Startup.h"
 
 int main(int argc, char** argv)
@@ -10,7 +11,7 @@ int main(int argc, char** argv)
         for (const char* flag : {"-h", "--help", "--help-all", "-v", "--version"}) {
             if (std::strcmp(argv[i], flag) == 0) {
                 QCoreApplication app(argc, argv);
-                QCoreApplication::setApplicationVersion("2.4.0");
+                QCoreApplication::setApplicationVersion(QString::fromLatin1(rm::kVersion));
                 rm::gui::StartOptions options;
                 QString error;
                 rm::gui::parseStartOptions(QCoreApplication::arguments(), options, &error);

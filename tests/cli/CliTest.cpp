@@ -87,6 +87,8 @@ TEST_F(Cli, ExitCodes)
          {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "texts --language xx",
           "generate @p.qv4 --io-db 511 --cpu-db 511", "iolist @p.qv4 --separator tab", "picture @p.qv4 --language xx"})
         runAll({{usage, 2}});
+    ASSERT_EQ(run("--version"), 0);
+    EXPECT_EQ(out, std::string("rackmason-cli ") + RACKMASON_VERSION + "\n");
     runAll({{"catalog --find r300", 0},
             {"catalog --find nothing-like-it", 1, "no module matches"},
             {"build @bom.json -o @p.qv4", 0},

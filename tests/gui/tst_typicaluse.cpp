@@ -22,6 +22,8 @@
 
 #include "core/dbgen/SourceGenerator.h"
 #include "core/project/OverviewPrint.h"
+#include "core/project/StationPrint.h"
+#include "core/project/SymbolTable.h"
 #include "gui/app/Beep.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/HelpViewer.h"
@@ -87,6 +89,9 @@ private slots:
     void statusLineFollowsChanges();
     void catalogIsADockReachedByF6();
     void emptyWorkspaceSaysHowToStart();
+    // The symbol table and the I/O list, in the format their name asks for
+    // and never over the project itself.
+    void exportsTakeTheFormatOfTheirName();
 
     // The project information and options dialogs: pasting, the focus and
     // the keys, and where the language choice is stored.
@@ -560,6 +565,40 @@ void TypicalUse::catalogIsADockReachedByF6()
     QVERIFY2(screen.contains(dock->frameGeometry()), qPrintable(QString::number(dock->x())));
 }
 
+void TypicalUse::exportsTakeTheFormatOfTheirName()
+{
+    ProjectWindow* p = startWith({{"QMV2.G120", 5}, {"QMV2.K202", 6}});
+    QVERIFY(p);
+    const ProjectTable& t = p->table();
+    saveAs(fixture_->file("hall2.qv4"));
+    const std::string project = read("hall2.qv4");
+    for (const auto& [name, format] :
+         {std::pair{"hall2.sdf", SymbolFormat::Sdf}, std::pair{"hall2.asc", SymbolFormat::Asc},
+          std::pair{"hall2.SEQ", SymbolFormat::Seq}, std::pair{"hall2.csv", SymbolFormat::Csv},
+          std::pair{"hall2.txt", SymbolFormat::Sdf}}) {
+        FileDialogs::setNextFileName(fixture_->file(name));
+        fixture_->trigger("pdiSymbols");
+        QCOMPARE(read(name), symbolTable(channels(t), format, {',', true}));
+    }
+    QVERIFY(contains(read("hall2.sdf"), "\"ID 256\",\"DINT\""));
+    QCOMPARE(FileDialogs::lastTitle(), QString("Export symbol table"));
+    QCOMPARE(FileDialogs::lastProposal(), fixture_->file("hall2.sdf"));
+    // In German: E and A, and the semicolon German spreadsheets expect.
+    fixture_->session().app.setLanguage(kGermanBase);
+    FileDialogs::setNextFileName(fixture_->file("de.csv"));
+    fixture_->trigger("pdiSymbols");
+    QCOMPARE(read("de.csv"), symbolTable(channels(t, Mnemonics::German), SymbolFormat::Csv, {';', true}));
+    QVERIFY(contains(read("de.csv"), ";ED 256;"));
+    // The project file chosen by mistake stays the project.
+    for (const char* action : {"pdiSymbols", "pdiIoList"}) {
+        GuiAsker::setNextAnswers({answer::Ok});
+        FileDialogs::setNextFileName(fixture_->file("./hall2.qv4"));
+        fixture_->trigger(action);
+        QVERIFY2(contains(lastPrompt(), "hall2.qv4"), lastPrompt().c_str());
+        QCOMPARE(read("hall2.qv4"), project);
+    }
+}
+
 void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
 {
     ProjectWindow* p = startWith({});
@@ -739,7 +778,7 @@ void TypicalUse::pdfIsWrittenWholeOrNotAtAll()
     QVERIFY2(exportPdf(p->table(), texts, fixture_->file("listing.pdf"), &error), qPrintable(error));
     const std::string pdf = read("listing.pdf");
     QVERIFY(pdf.starts_with("%PDF") && pdf.find("%%EOF", pdf.size() - 8) != std::string::npos);
-    QCOMPARE(pdfPages(pdf), 2);  // the listing and the address overview
+    QCOMPARE(pdfPages(pdf), 3);  // the listing, the address overview and the station picture
     QCOMPARE(QDir(fixture_->file("")).entryList(QDir::Files), QStringList{"listing.pdf"});  // no temporary file
 
     // A folder where the file should go: the folder and its content stay.
@@ -766,7 +805,8 @@ void TypicalUse::everyPageReachesTheDevice()
             fixture_->dropCatalog(p, "QMV3.E420", r);
     const Texts& texts = fixture_->session().app.texts;
     const int listing = static_cast<int>(Prepare_print_pages(p->table(), texts, "").size());
-    const int pages = listing + static_cast<int>(overviewPrintPages(addressRanges(p->table()), texts, "").size());
+    const int pages = listing + static_cast<int>(overviewPrintPages(addressRanges(p->table()), texts, "").size()) +
+                      static_cast<int>(stationPrintPages(layoutStations(p->table()), texts, "").size());
     QVERIFY2(listing > 1 && pages > listing, qPrintable(QString("%1 %2").arg(listing).arg(pages)));
     QString error;
     QVERIFY2(exportPdf(p->table(), texts, fixture_->file("rack.pdf"), &error), qPrintable(error));

@@ -6,9 +6,11 @@
 
 namespace rm {
 
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 4;
-inline constexpr int kVersionRevision = 0;
+// The program's version, from the build (the CMake project's version).
+inline constexpr int kVersionMajor = RACKMASON_VERSION_MAJOR;
+inline constexpr int kVersionMinor = RACKMASON_VERSION_MINOR;
+inline constexpr int kVersionRevision = RACKMASON_VERSION_PATCH;
+inline constexpr const char* kVersion = RACKMASON_VERSION;
 
 // "Version:       V2.004.000" for 2.4.0.
 std::string makeVersionText(int major, int minor, int revision);

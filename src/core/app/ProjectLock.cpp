@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <sstream>
 
 #include "core/base/Files.h"
@@ -35,7 +36,14 @@ bool sameHolder(const LockInfo& a, const LockInfo& b)
 bool processRunning(long pid)
 {
     if (pid <= 0) return false;
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) return false;
+    // A process that was killed but not yet reaped by its parent still
+    // answers kill(); it writes nothing any more and counts as gone.
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return true;
+    const auto close = line.rfind(')');  // the name may hold blanks and ')'
+    return close == std::string::npos || close + 2 >= line.size() || line[close + 2] != 'Z';
 }
 
 std::string hostName()

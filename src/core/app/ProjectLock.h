@@ -18,7 +18,8 @@ struct LockInfo {
 // Whether a process of this host still runs; tests replace it.
 using ProcessAlive = std::function<bool(long pid)>;
 
-// kill(pid, 0): only "no such process" counts as gone.
+// kill(pid, 0): only "no such process" counts as gone, and a process that
+// has ended but is not yet reaped (a zombie).
 bool processRunning(long pid);
 
 // This process: its user, host, id and the current time.

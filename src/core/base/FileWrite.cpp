@@ -16,7 +16,20 @@
 
 namespace rm {
 
+int WriterCalls::fsync(int fd)
+{
+    return ::fsync(fd);
+}
+
+int WriterCalls::renameat(int fromDir, const char* from, int toDir, const char* to, unsigned flags)
+{
+    return flags == 0 ? ::renameat(fromDir, from, toDir, to) : ::renameat2(fromDir, from, toDir, to, flags);
+}
+
 namespace {
+
+WriterCalls systemCalls;
+WriterCalls* calls = &systemCalls;
 
 std::string reason(int err)
 {
@@ -106,7 +119,7 @@ void removeStaleTemporaries(int dirFd, const std::string& prefix)
 // a placeholder created exclusively and then replaced.
 int renameNoReplace(int dirFd, const char* tmp, const char* target)
 {
-    if (::renameat2(dirFd, tmp, dirFd, target, RENAME_NOREPLACE) == 0) return 0;
+    if (calls->renameat(dirFd, tmp, dirFd, target, RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
     if (::linkat(dirFd, tmp, dirFd, target, 0) == 0) {
         ::unlinkat(dirFd, tmp, 0);
@@ -116,13 +129,20 @@ int renameNoReplace(int dirFd, const char* tmp, const char* target)
     const int fd = ::openat(dirFd, target, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return errno;
     ::close(fd);
-    if (::renameat(dirFd, tmp, dirFd, target) == 0) return 0;
+    if (calls->renameat(dirFd, tmp, dirFd, target, 0) == 0) return 0;
     const int err = errno;
     ::unlinkat(dirFd, target, 0);
     return err;
 }
 
 }  // namespace
+
+WriterCalls* setWriterCalls(WriterCalls* next)
+{
+    WriterCalls* previous = calls == &systemCalls ? nullptr : calls;
+    calls = next ? next : &systemCalls;
+    return previous;
+}
 
 std::string temporaryNamePrefix(const std::string& targetName, std::size_t limit)
 {
@@ -190,11 +210,11 @@ std::string writeFileAtomic(const fs::path& path, const std::string& bytes, Writ
         if (::fchmod(fd, old.st_mode & 07777) != 0) err = errno;
     }
     if (!err && !writeAll(fd, bytes)) err = errno ? errno : EIO;
-    if (!err && ::fsync(fd) != 0) err = errno;
+    if (!err && calls->fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && !err) err = errno;
     if (!err) {
         if (mode == WriteMode::Replace)
-            err = ::renameat(folder.fd, tmp.c_str(), folder.fd, name.c_str()) == 0 ? 0 : errno;
+            err = calls->renameat(folder.fd, tmp.c_str(), folder.fd, name.c_str(), 0) == 0 ? 0 : errno;
         else
             err = renameNoReplace(folder.fd, tmp.c_str(), name.c_str());
     }
@@ -206,7 +226,7 @@ std::string writeFileAtomic(const fs::path& path, const std::string& bytes, Writ
     // The folder is flushed so that the rename survives a power loss. File
     // systems that cannot flush a folder say EINVAL; their renames are as
     // durable as they get.
-    return ::fsync(folder.fd) == 0 || errno == EINVAL ? std::string() : reason(errno);
+    return calls->fsync(folder.fd) == 0 || errno == EINVAL ? std::string() : reason(errno);
 }
 
 bool sameFile(const fs::path& a, const fs::path& b)

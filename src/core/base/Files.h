@@ -34,6 +34,21 @@ enum class WriteMode {
 std::string writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode = WriteMode::Replace,
                             bool* taken = nullptr);
 
+// The system calls on which the writer's promise rests: flushing a file or a
+// folder, and renaming the temporary file onto the target (flags as
+// renameat2 takes them). The writer makes them through the object set here,
+// so that a test can record their order or make one fail; the default one
+// calls the system.
+class WriterCalls {
+public:
+    virtual ~WriterCalls() = default;
+    virtual int fsync(int fd);
+    virtual int renameat(int fromDir, const char* from, int toDir, const char* to, unsigned flags);
+};
+// Sets the calls writeFileAtomic makes (nullptr: the system's own) and
+// returns the previous ones. Not for concurrent use: tests set it around a write.
+WriterCalls* setWriterCalls(WriterCalls* calls);
+
 // The start of the temporary names writeFileAtomic gives a target named
 // targetName in a folder whose names hold at most `limit` bytes; the writer's
 // process id, '-', six digits and ".tmp" follow. The whole name always fits:

@@ -1,5 +1,6 @@
 #include "core/project/Channels.h"
 
+#include <optional>
 #include <set>
 
 #include "core/modules/AnalogInputForm.h"
@@ -15,7 +16,7 @@ struct Layout {
 };
 
 // How a module's bytes in one direction divide into channels.
-Layout layoutFor(const RowEintrag& rec, bool output, long count)
+Layout layoutFor(const RowEintrag& rec, bool output)
 {
     switch (dialogFor(rec)) {
         case DialogKind::DigitalInput:
@@ -28,20 +29,65 @@ Layout layoutFor(const RowEintrag& rec, bool output, long count)
             return {output ? "AO" : "AI", !output && (rec.Kennung & kStepOf4Bit) ? 4 : 2, "INT"};
         case DialogKind::Temperature:
             return {output ? "TQ" : "TC", 2, "INT"};
-        case DialogKind::Counter:
-        case DialogKind::Encoder:
-        case DialogKind::TwoAxisEncoder:
-        case DialogKind::Positioning: {
-            // Values and status in address order: double words where the bytes
-            // divide into them, else words.
-            const std::string kind = dialogFor(rec) == DialogKind::Positioning ? "POS"
-                                     : dialogFor(rec) == DialogKind::Counter   ? "CNT"
-                                                                               : "ENC";
-            if (count % 4 == 0) return {kind + (output ? "Q" : "I"), 4, output ? "DWORD" : "DINT"};
-            return {kind + (output ? "Q" : "I"), 2, "WORD"};
-        }
         default:
             return {output ? "QB" : "IB", 1, "BYTE"};
+    }
+}
+
+// A value or status word of a counting, encoder or positioning module, at
+// its offset in one axis's block of bytes. The help pages of these modules
+// document the same tables.
+struct Field {
+    int offset;
+    int bytes;
+    const char* type;
+    const char* name;
+};
+
+struct Process {
+    std::string kind;
+    int block = 0;  // bytes per axis; the block repeats for further axes
+    std::vector<Field> fields;
+    std::string axes;  // one letter or digit per axis, for the symbol
+};
+
+std::optional<Process> processFor(const RowEintrag& rec, bool output)
+{
+    const std::string type = typeCode(rec.BestellNr);
+    switch (dialogFor(rec)) {
+        case DialogKind::Counter:
+            if (output)
+                return Process{"CNT", 8, {{0, 4, "DINT", "Load"}, {4, 2, "WORD", "Gate"}, {6, 2, "WORD", "Ctrl"}}, ""};
+            return Process{"CNT", 8, {{0, 4, "DINT", "Count"}, {4, 2, "WORD", "Meas"}, {6, 2, "WORD", "Status"}}, ""};
+        case DialogKind::Encoder:
+            if (output) return Process{"ENC", 4, {{0, 4, "DWORD", "Ctrl"}}, ""};
+            return Process{"ENC", 8, {{0, 4, "DINT", "Pos"}, {4, 4, "DWORD", "Status"}}, ""};
+        case DialogKind::TwoAxisEncoder:
+            if (output) return Process{"ENC", 2, {{0, 2, "WORD", "Ctrl"}}, "XY"};
+            return Process{"ENC", 4, {{0, 4, "DINT", "Pos"}}, "XY"};
+        case DialogKind::Positioning:
+            if (type == "E321" || type == "E322") {
+                if (output)
+                    return Process{"VLV",
+                                   8,
+                                   {{0, 2, "INT", "SetPos"},
+                                    {2, 2, "INT", "Gain"},
+                                    {4, 2, "INT", "Offset"},
+                                    {6, 2, "WORD", "Ctrl"}},
+                                   "12"};
+                return Process{
+                    "VLV",
+                    8,
+                    {{0, 2, "INT", "ActPos"}, {2, 2, "INT", "Dev"}, {4, 2, "INT", "Valve"}, {6, 2, "WORD", "Status"}},
+                    "12"};
+            }
+            if (output)
+                return Process{
+                    "POS", 8, {{0, 4, "DINT", "Target"}, {4, 2, "INT", "Speed"}, {6, 2, "WORD", "Ctrl"}}, "12"};
+            return Process{
+                "POS", 8, {{0, 4, "DINT", "ActPos"}, {4, 2, "INT", "ActSpeed"}, {6, 2, "WORD", "Status"}}, "12"};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -93,8 +139,9 @@ std::vector<Channel> channels(const ProjectTable& table, Mnemonics m)
     for (int r = 1; r <= ProjectTable::kMaxRow; ++r) {
         const RowEintrag& rec = table.record(r);
         if (rec.isEmpty()) continue;
-        auto add = [&](bool output, int base, long count) {
-            const Layout l = layoutFor(rec, output, count);
+        auto add = [&](bool output, int base, int count) {
+            const Layout l = layoutFor(rec, output);
+            const std::optional<Process> process = processFor(rec, output);
             Channel c;
             c.row = r;
             c.station = stationNumber(table, r);
@@ -102,14 +149,14 @@ std::vector<Channel> channels(const ProjectTable& table, Mnemonics m)
             c.order = orderText(table, r);
             c.designation = rec.Bezeichnung;
             c.output = output;
-            c.kind = l.kind;
-            c.type = l.type;
+            c.kind = process ? process->kind : l.kind;
             const std::string slotPart = symbolPart(c.slot).empty() ? "R" + std::to_string(r) : symbolPart(c.slot);
-            const std::string stem = "S" + std::to_string(c.station) + "_" + slotPart + "_" + l.kind;
-            auto push = [&](int byte, int bit, int bytes, const std::string& channelText) {
+            const std::string stem = "S" + std::to_string(c.station) + "_" + slotPart + "_" + c.kind;
+            auto push = [&](int byte, int bit, int bytes, const std::string& type, const std::string& channelText) {
                 c.byte = byte;
                 c.bit = bit;
                 c.bytes = bytes;
+                c.type = type;
                 c.address = channelAddress(output, byte, bit, bytes, m);
                 // Unique in the project: a name that shortening or the slot
                 // text made equal to an earlier one gets a running suffix.
@@ -124,20 +171,32 @@ std::vector<Channel> channels(const ProjectTable& table, Mnemonics m)
                 out.push_back(c);
                 ++c.number;
             };
+            int offset = 0;
+            if (process) {
+                // One block of values per axis; the axis is named only where
+                // the module carries more than one.
+                const int blocks = count / process->block;
+                for (int a = 0; a < blocks; ++a) {
+                    const std::string axis = blocks < 2                                   ? ""
+                                             : a < static_cast<int>(process->axes.size()) ? process->axes.substr(a, 1)
+                                                                                          : std::to_string(a + 1);
+                    for (const Field& f : process->fields)
+                        push(base + offset + f.offset, -1, f.bytes, f.type, std::string("_") + f.name + axis);
+                    offset += process->block;
+                }
+                for (; offset < count; ++offset) push(base + offset, -1, 1, "BYTE", "_B" + std::to_string(offset));
+                return;
+            }
             if (l.step == 0) {
                 for (int b = 0; b < count; ++b)
                     for (int bit = 0; bit < 8; ++bit)
-                        push(base + b, bit, 0, std::to_string(b) + "_" + std::to_string(bit));
+                        push(base + b, bit, 0, l.type, std::to_string(b) + "_" + std::to_string(bit));
                 return;
             }
-            int offset = 0;
             for (; offset + l.step <= count; offset += l.step)
-                push(base + offset, -1, l.step == 4 && l.type == "INT" ? 2 : l.step, std::to_string(c.number));
+                push(base + offset, -1, l.step == 4 && l.type == "INT" ? 2 : l.step, l.type, std::to_string(c.number));
             // Bytes left over from the layout are single bytes.
-            for (; offset < count; ++offset) {
-                c.type = "BYTE";
-                push(base + offset, -1, 1, std::to_string(c.number));
-            }
+            for (; offset < count; ++offset) push(base + offset, -1, 1, "BYTE", std::to_string(c.number));
         };
         if (rec.hasFlag(flags::Inputs) && rec.InCnt > 0) add(false, rec.InBase, rec.InCnt);
         if (rec.hasFlag(flags::Outputs) && rec.OutCnt > 0) add(true, rec.OutBase, rec.OutCnt);

@@ -24,6 +24,8 @@ struct PrintOp {
     std::string text;
     double pointSize = 0;  // texts
     bool bold = false;
+    int fill = -1;        // rectangles: filled with the colour 0xRRGGBB; -1 for none
+    bool dashed = false;  // lines and rectangles
 };
 
 using PrintPage = std::vector<PrintOp>;

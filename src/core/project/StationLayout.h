@@ -95,7 +95,22 @@ inline constexpr double kBoxGap = 1;
 inline constexpr double kBandGap = 14;  // between the bands, where the connector link runs
 inline constexpr double kMargin = 4;
 inline constexpr double kLabelHeight = 6;  // slot label above each box
+// The legend below the bands: a colour swatch and the kind's name, by rows of three.
+inline constexpr int kLegendColumns = 3;
+inline constexpr double kLegendColumnWidth = 60;
+inline constexpr double kLegendRow = 5;
+inline constexpr double kLegendTop = 2;  // below the bands
+inline constexpr double kLegendHeight = ((kPartKinds + kLegendColumns - 1) / kLegendColumns) * kLegendRow + 4;
+// Text sizes in millimetres: the label and order number, the other lines.
+inline constexpr double kFont = 2.6;
+inline constexpr double kSmallFont = 2.2;
 }  // namespace picture
+
+// The I/O letters of a language: E and A in German, I and Q otherwise.
+inline Mnemonics mnemonicsFor(const Texts& texts)
+{
+    return texts.base() == kGermanBase ? Mnemonics::German : Mnemonics::English;
+}
 
 // An empty project (no CPU) has no bands.
 StationLayout layoutStations(const ProjectTable& table, Mnemonics m = Mnemonics::English);
@@ -106,6 +121,11 @@ namespace rm {
 
 // A text cut to at most `chars` characters (UTF-8 aware), ending in "…" when cut.
 std::string elideText(const std::string& text, std::size_t chars);
+// How many characters of a sans-serif text of `font` mm fit into `width` mm, at least one.
+std::size_t charsFitting(double width, double font);
+
+// The full text of a box, for a tooltip or an SVG title: "4: order designation; inputs; outputs".
+std::string slotTitle(const SlotBox& box);
 
 // The picture as an SVG document in millimetres: one group per station with
 // the station's id, each slot a group holding its slot label and, when placed,

@@ -45,26 +45,25 @@ std::string num(double v)
     return s;
 }
 
-constexpr double kFont = 2.6;        // mm
-constexpr double kSmallFont = 2.2;   // mm
+using picture::kFont;
+using picture::kSmallFont;
 constexpr double kCharWidth = 0.56;  // of the font size, for a sans-serif text
-constexpr double kLegendRow = 5;
-
-std::size_t charsFor(double width, double font)
-{
-    const double n = (width - 1.5) / (font * kCharWidth);
-    return n < 1 ? 1 : static_cast<std::size_t>(n);
-}
 
 void text(std::string& out, double x, double y, double font, const std::string& s, double width, bool bold = false)
 {
     if (s.empty()) return;
     out += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" font-size=\"" + num(font) +
            "\" fill=\"#000000\" stroke=\"none\"" + (bold ? " font-weight=\"bold\"" : "") + ">" +
-           xml(elideText(s, charsFor(width, font))) + "</text>\n";
+           xml(elideText(s, charsFitting(width, font))) + "</text>\n";
 }
 
 }  // namespace
+
+std::size_t charsFitting(double width, double font)
+{
+    const double n = (width - 1.5) / (font * kCharWidth);
+    return n < 1 ? 1 : static_cast<std::size_t>(n);
+}
 
 std::string elideText(const std::string& s, std::size_t chars)
 {
@@ -78,13 +77,21 @@ std::string elideText(const std::string& s, std::size_t chars)
     return chars == 0 ? std::string{} : s.substr(0, cut) + "\xE2\x80\xA6";
 }
 
+std::string slotTitle(const SlotBox& b)
+{
+    std::string title = b.label;
+    if (!b.empty) title += ": " + b.order + " " + b.designation;
+    if (!b.inputs.empty()) title += "; " + b.inputs;
+    if (!b.outputs.empty()) title += "; " + b.outputs;
+    return title;
+}
+
 std::string stationSvg(const StationLayout& l, const Texts& texts)
 {
-    const int columns = 3;
-    const double legendTop = l.height + 2;
-    const double legendHeight = ((kPartKinds + columns - 1) / columns) * kLegendRow + 4;
-    const double width = std::max(l.width, 3 * 60.0 + 2 * picture::kMargin);
-    const double height = legendTop + legendHeight;
+    using namespace picture;
+    const double legendTop = l.height + kLegendTop;
+    const double width = std::max(l.width, kLegendColumns * kLegendColumnWidth + 2 * kMargin);
+    const double height = legendTop + kLegendHeight;
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(width) + "mm\" height=\"" + num(height) +
            "mm\" viewBox=\"0 0 " + num(width) + " " + num(height) + "\" font-family=\"sans-serif\">\n";
@@ -108,11 +115,7 @@ std::string stationSvg(const StationLayout& l, const Texts& texts)
                                                               : "slot";
             out += std::string("<g class=\"") + (b.empty ? "empty " : "module ") + role + "\" data-row=\"" +
                    std::to_string(b.row) + "\">\n";
-            std::string title = b.label;
-            if (!b.empty) title += ": " + b.order + " " + b.designation;
-            if (!b.inputs.empty()) title += "; " + b.inputs;
-            if (!b.outputs.empty()) title += "; " + b.outputs;
-            out += "<title>" + xml(title) + "</title>\n";
+            out += "<title>" + xml(slotTitle(b)) + "</title>\n";
             const std::string fill = colourHex(b.empty ? emptySlotColour() : partColour(b.kind));
             out += "<rect x=\"" + num(b.x) + "\" y=\"" + num(b.y) + "\" width=\"" + num(b.width) + "\" height=\"" +
                    num(b.height) + "\" fill=\"" + fill + "\" stroke=\"" + (b.problem() ? "#d00000" : "#000000") +
@@ -137,8 +140,8 @@ std::string stationSvg(const StationLayout& l, const Texts& texts)
     }
     out += "<g id=\"legend\">\n";
     for (int k = 0; k < kPartKinds; ++k) {
-        const double x = picture::kMargin + (k % columns) * 60.0;
-        const double y = legendTop + (k / columns) * kLegendRow;
+        const double x = kMargin + (k % kLegendColumns) * kLegendColumnWidth;
+        const double y = legendTop + (k / kLegendColumns) * kLegendRow;
         out += "<rect x=\"" + num(x) + "\" y=\"" + num(y) + "\" width=\"4\" height=\"3\" fill=\"" +
                colourHex(partColour(static_cast<PartKind>(k))) + "\" stroke=\"#000000\" stroke-width=\"0.2\"/>\n";
         text(out, x + 5.5, y + 2.6, kFont, partKindName(static_cast<PartKind>(k), texts), 54);

@@ -59,7 +59,8 @@ std::string symbolsAsc(const std::vector<Channel>& channels)
 std::string symbolsSeq(const std::vector<Channel>& channels)
 {
     std::string out;
-    for (const Channel& c : channels) out += c.address + "\t" + c.symbol + "\t" + cp(c.comment) + "\r\n";
+    // The assignment list's line starts with a tab before the address.
+    for (const Channel& c : channels) out += "\t" + c.address + "\t" + c.symbol + "\t" + cp(c.comment) + "\r\n";
     return out;
 }
 

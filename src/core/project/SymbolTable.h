@@ -22,7 +22,7 @@ std::string symbolsSdf(const std::vector<Channel>& channels);
 // "126," then symbol (24), address (12), data type (10) and comment (80),
 // each padded with blanks to its width.
 std::string symbolsAsc(const std::vector<Channel>& channels);
-// Address, symbol and comment separated by tabs.
+// A tab before each of address, symbol and comment.
 std::string symbolsSeq(const std::vector<Channel>& channels);
 // A header line, then one line per channel, as the I/O list's CSV.
 std::string channelsCsv(const std::vector<Channel>& channels, const CsvOptions& options = {});

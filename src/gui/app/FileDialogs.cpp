@@ -1,8 +1,15 @@
 #include "gui/app/FileDialogs.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
+
+#include "core/base/Files.h"
+#include "core/base/TextTable.h"
 
 namespace rm::gui {
 
@@ -26,6 +33,16 @@ QString FileDialogs::remember(const QString& title, const QString& proposal, con
     return chosen;
 }
 
+QString projectFileRefusal(const Texts& texts, const QString& target, const std::string& projectPath)
+{
+    if (projectPath.empty() || !sameFile(QFile::encodeName(target).toStdString(), projectPath)) return {};
+    return QStringLiteral("%1: %2").arg(
+        QDir::toNativeSeparators(target),
+        QString::fromUtf8(byLanguage(texts, "is the project file itself; choose another name",
+                                     "ist die Projektdatei selbst; wählen Sie einen anderen Namen",
+                                     "est le fichier du projet lui-même ; choisissez un autre nom")));
+}
+
 QString qtFilter(const QString& pipeFilter)
 {
     const QStringList parts = pipeFilter.split('|');
@@ -47,9 +64,10 @@ QString FileDialogs::openFile(QWidget* parent, const QString& caption, const QSt
 }
 
 QString FileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
-                              const QString& defaultSuffix)
+                              const QString& defaultSuffix, int* chosenType)
 {
     const QString title = windowTitleOf(caption);
+    if (chosenType) *chosenType = 0;
     if (next_) {
         QString n = *next_;
         next_.reset();
@@ -59,7 +77,13 @@ QString FileDialogs::saveFile(QWidget* parent, const QString& caption, const QSt
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(defaultSuffix);
     dlg.setFileMode(QFileDialog::AnyFile);
+    const QStringList types = qtFilter(filter).split(";;");
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& type) {
+        const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(type);
+        if (m.hasMatch()) dlg.setDefaultSuffix(m.captured(1));
+    });
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return remember(title, folder, {});
+    if (chosenType) *chosenType = std::max<int>(0, static_cast<int>(types.indexOf(dlg.selectedNameFilter())));
     return remember(title, folder, dlg.selectedFiles().first());
 }
 

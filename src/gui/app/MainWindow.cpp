@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -27,7 +28,9 @@
 #include "gui/app/StatusLine.h"
 #include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogWindow.h"
+#include "gui/project/PictureCommands.h"
 #include "gui/project/ProblemsDock.h"
+#include "gui/project/ProjectGuard.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/ProjectWindow.h"
 
@@ -67,10 +70,15 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     f6->setObjectName("scSwitchCatalog");
     f6->setContext(Qt::ApplicationShortcut);  // a floating catalog is a window of its own
     connect(f6, &QShortcut::activated, this, &MainWindow::switchCatalogFocus);
+    new PictureCommands(*this, session_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
         updateCommands();
         refreshWindowMenu();
+        reportChangeOnDisk();
+    });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) reportChangeOnDisk();
     });
 
     // Position and size in twips; a window that would not lie wholly on the
@@ -431,6 +439,18 @@ void MainWindow::placeProjectWindow(QMdiSubWindow* sub, const QSize& wanted)
     }
     const QSize room = area.size() - QSize(pos.x(), pos.y());
     sub->setGeometry(QRect(pos, (wanted + frame).boundedTo(room).expandedTo(QSize(300, 200))));
+}
+
+void MainWindow::reportChangeOnDisk()
+{
+    // After the activation is done: a message box inside it would steal it.
+    QPointer<ProjectWindow> w = activeProject();
+    QMetaObject::invokeMethod(
+        this,
+        [w] {
+            if (ProjectGuard* guard = w ? ProjectGuard::of(w) : nullptr) guard->activated();
+        },
+        Qt::QueuedConnection);
 }
 
 ProjectWindow* MainWindow::openRecoveredWindow(const QString& title)

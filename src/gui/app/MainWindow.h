@@ -62,6 +62,9 @@ public:
     bool CloseAllProjects();
     // An empty project window for a recovered project, shown.
     ProjectWindow* openRecoveredWindow(const QString& title);
+    // The active project's file changed on disk: said once, after the
+    // window or the program was activated.
+    void reportChangeOnDisk();
     void ShowCatalog(bool show);
     void showHelp(int context);
 

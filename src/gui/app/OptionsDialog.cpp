@@ -18,6 +18,7 @@
 
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"
+#include "gui/app/WorkTexts.h"
 #include "gui/project/ProjectGuard.h"
 
 namespace rm::gui {
@@ -100,14 +101,14 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     auto* spnAutosave = new QSpinBox(frameDelete);
     named(spnAutosave, QStringLiteral("spnAutosave"));
     spnAutosave->setRange(0, 3600);
-    spnAutosave->setSuffix(QStringLiteral(" s"));
+    spnAutosave->setSuffix(workText(session, WorkText::AutosaveSuffix));
     spnAutosave->setValue(safety.autosaveSeconds);
-    auto* lblAutosave = new QLabel(QStringLiteral("Recovery file every (0: off)"), frameDelete);
+    auto* lblAutosave = new QLabel(workText(session, WorkText::AutosaveEvery), frameDelete);
     lblAutosave->setBuddy(spnAutosave);
     autosaveRow->addWidget(lblAutosave);
     autosaveRow->addWidget(spnAutosave);
     deleteLayout->addLayout(autosaveRow);
-    auto* ckbBackup = new QCheckBox(QStringLiteral("Keep the previous file as .bak at a save"), frameDelete);
+    auto* ckbBackup = new QCheckBox(workText(session, WorkText::KeepBackup), frameDelete);
     named(ckbBackup, QStringLiteral("ckbBackup"));
     ckbBackup->setChecked(safety.keepBackup);
     deleteLayout->addWidget(ckbBackup);

@@ -11,6 +11,8 @@
 #include "core/project/ProjectDocument.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Session.h"
+#include "gui/app/WorkTexts.h"
+#include "gui/project/CompareWindow.h"
 #include "gui/project/ProjectGuard.h"
 #include "gui/project/ProjectWindow.h"
 
@@ -22,32 +24,41 @@ RecoveryDialog::RecoveryDialog(Session& session, MainWindow& main, std::vector<R
     : QDialog(&main), session_(session), main_(main), entries_(std::move(entries)), list_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("RecoveryDialog"));
-    setWindowTitle(QStringLiteral("Recover unsaved work"));
+    setWindowTitle(workText(session, WorkText::RecoverTitle));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("RackMason ended without saving these projects. "
-                                                "Nothing is deleted unless you choose Discard."),
-                                 this));
-    list_->setHeaderLabels({QStringLiteral("Project"), QStringLiteral("Path"), QStringLiteral("Time")});
+    auto* intro = new QLabel(workText(session, WorkText::RecoverIntro), this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    list_->setObjectName(QStringLiteral("recoveryList"));
+    list_->setHeaderLabels({workText(session, WorkText::ColProject), workText(session, WorkText::ColPath),
+                            workText(session, WorkText::ColTime)});
     list_->setRootIsDecorated(false);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* rec = buttons->addButton(QStringLiteral("Recover"), QDialogButtonBox::ActionRole);
-    QPushButton* dis = buttons->addButton(QStringLiteral("Discard"), QDialogButtonBox::DestructiveRole);
-    QPushButton* later = buttons->addButton(QStringLiteral("Later"), QDialogButtonBox::RejectRole);
-    rec->setObjectName(QStringLiteral("Recover"));
-    dis->setObjectName(QStringLiteral("Discard"));
+    recover_ = buttons->addButton(workText(session, WorkText::Recover), QDialogButtonBox::ActionRole);
+    compare_ = buttons->addButton(workText(session, WorkText::CompareSaved), QDialogButtonBox::ActionRole);
+    discard_ = buttons->addButton(workText(session, WorkText::Discard), QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton(workText(session, WorkText::Later), QDialogButtonBox::RejectRole);
+    recover_->setObjectName(QStringLiteral("Recover"));
+    compare_->setObjectName(QStringLiteral("Compare"));
+    discard_->setObjectName(QStringLiteral("Discard"));
     later->setObjectName(QStringLiteral("Later"));
+    // Enter recovers; nothing that deletes is a key press away.
+    for (QPushButton* b : {compare_, discard_, later}) b->setAutoDefault(false);
+    recover_->setDefault(true);
     layout->addWidget(buttons);
-    connect(rec, &QPushButton::clicked, this, [this] {
+    connect(recover_, &QPushButton::clicked, this, [this] {
         if (recover(selected()) && list_->topLevelItemCount() == 0) accept();
     });
-    connect(dis, &QPushButton::clicked, this, [this] {
+    connect(compare_, &QPushButton::clicked, this, [this] { compare(selected()); });
+    connect(discard_, &QPushButton::clicked, this, [this] {
         discard(selected());
         if (list_->topLevelItemCount() == 0) accept();
     });
     connect(later, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &RecoveryDialog::enableButtons);
     fill();
     resize(760, 300);
 }
@@ -59,13 +70,13 @@ void RecoveryDialog::fill()
         QStringList cols;
         if (!e.error.empty()) {
             cols << QString::fromStdString(e.file.filename().string())
-                 << QStringLiteral("cannot be read: %1 (%2)")
+                 << workText(session_, WorkText::RecoveryUnreadable)
                         .arg(QDir::toNativeSeparators(QString::fromStdString(e.file.string())),
                              QString::fromStdString(e.error))
                  << QString();
         } else {
             const QString path = e.header.originalPath.empty()
-                                     ? QStringLiteral("(never saved)")
+                                     ? workText(session_, WorkText::NeverSaved)
                                      : QDir::toNativeSeparators(QString::fromStdString(e.header.originalPath));
             cols << QString::fromStdString(e.header.title) << path << QString::fromStdString(e.header.time);
         }
@@ -73,6 +84,16 @@ void RecoveryDialog::fill()
     }
     if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
     for (int c = 0; c < 3; c += 2) list_->resizeColumnToContents(c);
+    enableButtons();
+}
+
+void RecoveryDialog::enableButtons()
+{
+    const int i = selected();
+    const bool readable = i >= 0 && i < count() && entries_[i].error.empty();
+    recover_->setEnabled(readable);
+    compare_->setEnabled(readable && !entries_[i].header.originalPath.empty());
+    discard_->setEnabled(i >= 0 && i < count());
 }
 
 int RecoveryDialog::selected() const
@@ -81,12 +102,27 @@ int RecoveryDialog::selected() const
     return item ? list_->indexOfTopLevelItem(item) : -1;
 }
 
+bool RecoveryDialog::decode(int index, ProjectReadResult& read)
+{
+    RecoveryEntry& entry = entries_[index];
+    read = decodeProject(entry.project);
+    if (read.status == ProjectReadStatus::Ok) return true;
+    // Said, and kept: nothing is deleted without the user's word.
+    entry.error = read.detail;
+    session_.app.asker.ShowMessage(
+        workText(session_, WorkText::CannotRead).toStdString() + "\n" +
+            QDir::toNativeSeparators(QString::fromStdString(entry.file.string())).toStdString() + "\n" + read.detail,
+        session_.app.messages[1078], style::Ok + style::Critical);
+    fill();
+    return false;
+}
+
 bool RecoveryDialog::recover(int index)
 {
     if (index < 0 || index >= count() || !entries_[index].error.empty()) return false;
+    ProjectReadResult read;
+    if (!decode(index, read)) return false;
     const RecoveryEntry entry = entries_[index];
-    ProjectReadResult read = decodeProject(entry.project);
-    if (read.status != ProjectReadStatus::Ok) return false;
     QString title = QString::fromStdString(entry.header.title);
     ProjectWindow* w = main_.openRecoveredWindow(title);
     if (!w) return false;
@@ -106,6 +142,25 @@ bool RecoveryDialog::recover(int index)
     fs::remove(entry.file, ec);
     entries_.erase(entries_.begin() + index);
     fill();
+    return true;
+}
+
+bool RecoveryDialog::compare(int index)
+{
+    if (index < 0 || index >= count() || !entries_[index].error.empty()) return false;
+    const QString saved = QString::fromStdString(entries_[index].header.originalPath);
+    if (saved.isEmpty()) return false;
+    ProjectReadResult read;
+    if (!decode(index, read)) return false;
+    // Both read beside the program's state, which stays as it is.
+    AppState scratch(session_.app.asker, session_.app.texts.base());
+    ProjectTable recovered(scratch), other(scratch);
+    recovered.ProjektLaden(read.data.info, read.data.rows, nullptr);
+    if (!readForCompare(session_, saved, other)) return false;
+    // A child of this dialog, so that it takes input while the dialog waits.
+    const QString title =
+        QString::fromStdString(entries_[index].header.title) + workText(session_, WorkText::RecoveredMark);
+    showCompare(new CompareWindow(session_, recovered, title, other, saved, this), this);
     return true;
 }
 

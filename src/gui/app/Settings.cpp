@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <algorithm>
 
 namespace rm::gui {
 
@@ -62,6 +63,7 @@ StoredSettings loadSettings()
     w.treeLeft = number(s, "TreeLeft", -1);
     w.treeTop = number(s, "TreeTop", -1);
     w.dockLayout = s.value("DockLayout").toString();
+    w.stationPicture = std::clamp(number(s, "StationPicture", -1), -1, 1);
     auto& g = r.grid;
     g.fontName = s.value("FontFlexGridName", "Arial").toString();
     g.fontSize = s.value("FontFlexGridSize", "7").toString();
@@ -89,6 +91,7 @@ void saveSettings(const StoredSettings& r)
     if (w.treeLeft >= 0) s.setValue("TreeLeft", QString::number(w.treeLeft));
     if (w.treeTop >= 0) s.setValue("TreeTop", QString::number(w.treeTop));
     if (!w.dockLayout.isEmpty()) s.setValue("DockLayout", w.dockLayout);
+    if (w.stationPicture >= 0) s.setValue("StationPicture", QString::number(w.stationPicture));
     const auto& g = r.grid;
     s.setValue("FontFlexGridName", g.fontName);
     s.setValue("FontFlexGridSize", g.fontSize);

@@ -32,6 +32,7 @@ struct WindowSettings {
     bool positionStored = false;      // MainLeft and MainTop were in the store
     bool sizeStored = false;          // MainWidth and MainHeight were in the store
     QString dockLayout;               // the docks' places and sizes, base64; empty: not stored
+    int stationPicture = -1;          // the station picture beside the tables: 1 shown, 0 hidden, -1 not stored
 };
 
 struct StoredSettings {

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include "core/app/Language.h"
 #include "core/base/Files.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/RecoveryDialog.h"
@@ -177,7 +178,7 @@ int runProgram(QApplication& app)
 {
     QApplication::setApplicationName("RackMason");
     QApplication::setOrganizationName("RackMason");
-    QApplication::setApplicationVersion("2.4.0");
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     StartOptions options;
     QString error;
     if (!parseStartOptions(QApplication::arguments(), options, &error)) {

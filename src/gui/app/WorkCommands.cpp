@@ -1,12 +1,14 @@
 #include "gui/app/WorkCommands.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QToolBar>
 
 #include "core/base/Files.h"
 #include "core/project/IoList.h"
+#include "core/project/SymbolTable.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WorkTexts.h"
@@ -43,6 +45,7 @@ WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main),
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     overview_ = add("pdiOverview", workText(session, WorkText::Overview), "tb-overview");
     ioList_ = add("pdiIoList", workText(session, WorkText::ExportIoList));
+    symbols_ = add("pdiSymbols", workText(session, WorkText::ExportSymbols));
     compare_ = add("pdiCompare", workText(session, WorkText::CompareWith));
 
     if (auto* edit = main.findChild<QMenu*>("pdmWork")) {
@@ -54,6 +57,7 @@ WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main),
     if (auto* file = main.findChild<QMenu*>("pdmDatei")) {
         QAction* after = following(file, main.action("pdiExportPdf"));
         insertBefore(file, after, ioList_);
+        insertBefore(file, after, symbols_);
         insertBefore(file, after, compare_);
     }
     if (auto* windows = main.findChild<QMenu*>("pdmFenster"))
@@ -85,6 +89,9 @@ WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main),
     connect(ioList_, &QAction::triggered, this, [this] {
         if (auto* w = main_.activeProject()) exportIoList(*w);
     });
+    connect(symbols_, &QAction::triggered, this, [this] {
+        if (auto* w = main_.activeProject()) exportSymbols(*w);
+    });
     connect(compare_, &QAction::triggered, this, [this] {
         if (auto* w = main_.activeProject()) compareWithFile(session_, *w, &main_);
     });
@@ -114,7 +121,7 @@ void WorkCommands::update()
                            : workText(session_, WorkText::Undo));
     redo_->setText(canRedo ? workText(session_, WorkText::RedoNamed, QString::fromStdString(h->redoName()))
                            : workText(session_, WorkText::Redo));
-    for (QAction* a : {overview_, ioList_, compare_}) a->setEnabled(w != nullptr);
+    for (QAction* a : {overview_, ioList_, symbols_, compare_}) a->setEnabled(w != nullptr);
 }
 
 AddressOverviewWindow* WorkCommands::showOverview(ProjectWindow& project)
@@ -132,23 +139,51 @@ AddressOverviewWindow* WorkCommands::showOverview(ProjectWindow& project)
     return w;
 }
 
-bool WorkCommands::exportIoList(ProjectWindow& project)
+QString WorkCommands::exportProposal(const ProjectWindow& project, const char* extension)
 {
     QString base = project.path().isEmpty() ? QDir::home().filePath(project.title()) : project.path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target = FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
-                                                 base + ".csv", workText(session_, WorkText::CsvFilter), "csv");
+    return base + "." + extension;
+}
+
+bool WorkCommands::writeExport(ProjectWindow& project, const QString& target, const std::string& bytes)
+{
+    QString refusal = projectFileRefusal(session_.app.texts, target, project.table().info().ProjektPfad);
+    if (refusal.isEmpty()) {
+        const std::string err = writeFileAtomic(QFile::encodeName(target).toStdString(), bytes);
+        if (err.empty()) return true;
+        refusal = QDir::toNativeSeparators(target) + ": " + QString::fromStdString(err);
+    }
+    session_.app.asker.ShowMessage(refusal.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+    return false;
+}
+
+bool WorkCommands::exportIoList(ProjectWindow& project)
+{
+    const QString target =
+        FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
+                              exportProposal(project, "csv"), workText(session_, WorkText::CsvFilter), "csv");
     if (target.isEmpty()) return false;
     // German spreadsheets expect a semicolon, and German users E and A.
     const bool german = session_.app.texts.base() == kGermanBase;
     const auto rows = ioList(project.table(), german ? Mnemonics::German : Mnemonics::English);
-    const std::string err = writeFileAtomic(target.toStdString(), ioListCsv(rows, {german ? ';' : ',', true}));
-    if (!err.empty()) {
-        session_.app.asker.ShowMessage(target.toStdString() + ": " + err, session_.app.messages[1078],
-                                       style::Ok + style::Critical);
-        return false;
-    }
-    return true;
+    return writeExport(project, target, ioListCsv(rows, {german ? ';' : ',', true}));
+}
+
+bool WorkCommands::exportSymbols(ProjectWindow& project)
+{
+    int type = 0;
+    const QString target =
+        FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportSymbols), exportProposal(project, "sdf"),
+                              workText(session_, WorkText::SymbolFilter), "sdf", &type);
+    if (target.isEmpty()) return false;
+    // The name's extension says the format; a name with another one gets
+    // the format of the file type chosen in the dialog.
+    const auto format =
+        symbolFormatNamed(QFileInfo(target).suffix().toStdString()).value_or(static_cast<SymbolFormat>(type));
+    const bool german = session_.app.texts.base() == kGermanBase;
+    const auto list = channels(project.table(), german ? Mnemonics::German : Mnemonics::English);
+    return writeExport(project, target, symbolTable(list, format, {german ? ';' : ',', true}));
 }
 
 }  // namespace rm::gui

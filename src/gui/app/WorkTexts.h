@@ -1,5 +1,7 @@
 // Texts of undo and redo, the catalog search, the address overview, the I/O
-// list and the project comparison, in the three languages of the program.
+// list, the project comparison, the symbol table and the safety of unsaved
+// work (locks, recovery files, changes on disk), in the three languages of the
+// program.
 #pragma once
 
 #include <QString>
@@ -61,6 +63,39 @@ enum class WorkText {
     Same,
     ProjectFilter,
     CannotRead,
+    // symbol table
+    ExportSymbols,
+    SymbolFilter,  // one type per format, in the order of SymbolFormat
+    // the lock beside an open project; %1: the file, %2..%4 as named
+    LockHolder,      // %1 user, %2 host, %3 process, %4 time
+    LockUnreadable,  // %1: the lock file
+    LockQuestion,    // %1: the project, %2: LockHolder or LockUnreadable
+    LockTitle,
+    LockStale,  // %1: the project, %2 process, %3 user, %4 time
+    ReadOnlyMark,
+    ReadOnlySave,  // %1: the project
+    ReadOnlyTitle,
+    // the project file changed by someone else; %1: the file
+    ChangedAsk,
+    ChangedNote,
+    ChangedTitle,
+    // recovery files at start-up
+    RecoverTitle,
+    RecoverIntro,
+    ColProject,
+    ColPath,
+    ColTime,
+    Recover,
+    CompareSaved,
+    Discard,
+    Later,
+    NeverSaved,
+    RecoveryUnreadable,  // %1: the recovery file, %2: the reason
+    RecoveredMark,       // after the project's name in the compare window
+    // Extra > Options
+    AutosaveEvery,
+    AutosaveSuffix,
+    KeepBackup,
 };
 
 QString workText(const Session& session, WorkText which);

@@ -36,9 +36,23 @@ CompareWindow::CompareWindow(Session& session, ProjectWindow& project, const Pro
                              const QString& otherPath, QWidget* parent)
     : QWidget(parent, Qt::Tool), project_(&project), tree_(new QTreeWidget(this))
 {
+    fill(session, project.table(), project.title(), other, otherPath);
+    connect(&project, &ProjectWindow::windowClosed, this, &QWidget::close);
+}
+
+CompareWindow::CompareWindow(Session& session, const ProjectTable& mine, const QString& mineTitle,
+                             const ProjectTable& other, const QString& otherPath, QWidget* parent)
+    : QWidget(parent, Qt::Window), tree_(new QTreeWidget(this))
+{
+    fill(session, mine, mineTitle, other, otherPath);
+}
+
+void CompareWindow::fill(Session& session, const ProjectTable& mine, const QString& mineTitle,
+                         const ProjectTable& other, const QString& otherPath)
+{
     setObjectName("CompareWindow");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(workText(session, WorkText::CompareTitle, project.title(), QFileInfo(otherPath).fileName()));
+    setWindowTitle(workText(session, WorkText::CompareTitle).arg(mineTitle, QFileInfo(otherPath).fileName()));
     tree_->setObjectName("compareTree");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -50,7 +64,7 @@ CompareWindow::CompareWindow(Session& session, ProjectWindow& project, const Pro
                             workText(session, WorkText::ColOtherValue)});
     const int widths[] = {200, 110, 130, 130, 140, 110};
     for (int c = 0; c < 6; ++c) tree_->setColumnWidth(c, widths[c]);
-    const auto diffs = projectDifferences(project.table(), other);
+    const auto diffs = projectDifferences(mine, other);
     if (diffs.empty()) new QTreeWidgetItem(tree_, {workText(session, WorkText::Same)});
     for (const ProjectDifference& d : diffs) {
         auto* item = new QTreeWidgetItem(tree_);
@@ -75,7 +89,6 @@ CompareWindow::CompareWindow(Session& session, ProjectWindow& project, const Pro
     tree_->expandAll();
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { activate(item); });
     connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { activate(item); });
-    connect(&project, &ProjectWindow::windowClosed, this, &QWidget::close);
     resize(1000, 480);
 }
 
@@ -95,14 +108,22 @@ void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)
     // Read beside the program's state, which stays as it is.
     AppState scratch(session.app.asker, session.app.texts.base());
     ProjectTable other(scratch);
-    auto res = openProject(other, path.toStdString());
-    if (res.status != ProjectReadStatus::Ok) {
-        session.app.asker.ShowMessage(
-            workText(session, WorkText::CannotRead).toStdString() + "\n" + path.toStdString() + "\n" + res.detail,
-            session.app.messages[1078], style::Ok + style::Critical);
-        return;
-    }
-    auto* w = new CompareWindow(session, project, other, path, parent);
+    if (!readForCompare(session, path, other)) return;
+    showCompare(new CompareWindow(session, project, other, path, parent), parent);
+}
+
+bool readForCompare(Session& session, const QString& path, ProjectTable& into)
+{
+    auto res = openProject(into, path.toStdString());
+    if (res.status == ProjectReadStatus::Ok) return true;
+    session.app.asker.ShowMessage(
+        workText(session, WorkText::CannotRead).toStdString() + "\n" + path.toStdString() + "\n" + res.detail,
+        session.app.messages[1078], style::Ok + style::Critical);
+    return false;
+}
+
+void showCompare(CompareWindow* w, QWidget* parent)
+{
     if (parent) w->move(parent->window()->geometry().topLeft() + QPoint(120, 240));
     placeOnScreen(w, true);
     w->show();

@@ -20,6 +20,8 @@
 #include "core/base/Files.h"
 #include "core/base/OwnTexts.h"
 #include "core/project/OverviewPrint.h"
+#include "core/project/StationPrint.h"
+#include "gui/app/FileDialogs.h"
 
 namespace rm::gui {
 
@@ -103,12 +105,17 @@ void paintPage(QPainter& painter, const std::vector<PrintOp>& page)
                 break;
             }
             case PrintOp::Line:
-                painter.setPen(QPen(Qt::black, op.lineWidth * sy, Qt::SolidLine, Qt::FlatCap));
+                painter.setPen(
+                    QPen(Qt::black, op.lineWidth * sy, op.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
                 painter.drawLine(at(op.x, op.y), at(op.x2, op.y2));
                 break;
             case PrintOp::Rect:
-                painter.setPen(QPen(Qt::black, op.lineWidth * sy, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                painter.setPen(QPen(Qt::black, op.lineWidth * sy, op.dashed ? Qt::DashLine : Qt::SolidLine,
+                                    Qt::SquareCap, Qt::MiterJoin));
+                if (op.fill >= 0)
+                    painter.setBrush(QColor((op.fill >> 16) & 0xff, (op.fill >> 8) & 0xff, op.fill & 0xff));
                 painter.drawRect(QRectF(at(op.x, op.y), at(op.x2, op.y2)).normalized());
+                painter.setBrush(Qt::NoBrush);
                 break;
         }
     }
@@ -123,6 +130,9 @@ bool renderProject(QPagedPaintDevice& device, const ProjectTable& table, const T
     std::vector<PrintPage> pages = Prepare_print_pages(table, texts, dateTime, place.bottom);
     // The address overview closes the listing.
     for (PrintPage& p : overviewPrintPages(addressRanges(table), texts, dateTime, place.bottom))
+        pages.push_back(std::move(p));
+    // The pictures of the stations come last.
+    for (PrintPage& p : stationPrintPages(layoutStations(table, mnemonicsFor(texts)), texts, dateTime, place.bottom))
         pages.push_back(std::move(p));
     // The painter starts at the corner of the paint rectangle (the page's
     // corner in full-page mode); move it to the listing's origin.
@@ -191,12 +201,8 @@ bool exportPdf(const ProjectTable& table, const Texts& texts, const QString& pat
 {
     const fs::path target(QFile::encodeName(path).toStdString());
     // Choosing the project file in the dialog would put the listing in its place.
-    if (!table.info().ProjektPfad.empty() && sameFile(target, table.info().ProjektPfad)) {
-        if (error)
-            *error = errorText(
-                path, QString::fromUtf8(byLanguage(texts, "is the project file itself; choose another name",
-                                                   "ist die Projektdatei selbst; wählen Sie einen anderen Namen",
-                                                   "est le fichier du projet lui-même ; choisissez un autre nom")));
+    if (const QString refusal = projectFileRefusal(texts, path, table.info().ProjektPfad); !refusal.isEmpty()) {
+        if (error) *error = refusal;
         return false;
     }
     // The listing is rendered in memory and written by the program's one file

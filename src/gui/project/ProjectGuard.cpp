@@ -10,6 +10,7 @@
 #include "core/app/Recovery.h"
 #include "core/project/ProjectDocument.h"
 #include "gui/app/Session.h"
+#include "gui/app/WorkTexts.h"
 #include "gui/project/ProjectWindow.h"
 
 namespace rm::gui {
@@ -27,9 +28,14 @@ QSettings store()
                      QStringLiteral("qv4 RackMason"));
 }
 
-std::string native(const fs::path& p)
+QString native(const fs::path& p)
 {
-    return QDir::toNativeSeparators(QString::fromStdString(p.string())).toStdString();
+    return QDir::toNativeSeparators(QString::fromStdString(p.string()));
+}
+
+QString qs(const std::string& s)
+{
+    return QString::fromStdString(s);
 }
 
 }  // namespace
@@ -102,7 +108,7 @@ void ProjectGuard::restartTimer()
 
 QString ProjectGuard::titleNote() const
 {
-    return readOnly_ ? QStringLiteral(" (read-only)") : QString();
+    return readOnly_ ? workText(window_.session(), WorkText::ReadOnlyMark) : QString();
 }
 
 bool ProjectGuard::keepBackup() const
@@ -136,9 +142,9 @@ bool ProjectGuard::opened(const QString& path)
             return true;
         case LockState::Stale:
             takeLock(project, true);
-            note(QString::fromStdString("The lock of " + native(project) + " left by process " +
-                                        std::to_string(probe.holder.pid) + " (" + probe.holder.user + ", since " +
-                                        probe.holder.time + ") was stale and has been taken over."));
+            note(workText(window_.session(), WorkText::LockStale)
+                     .arg(native(project), QString::number(probe.holder.pid), qs(probe.holder.user),
+                          qs(probe.holder.time)));
             return true;
         case LockState::Held:
         case LockState::OtherHost:
@@ -146,13 +152,15 @@ bool ProjectGuard::opened(const QString& path)
             break;
     }
     const LockInfo& h = probe.holder;
-    std::string who = probe.state == LockState::Unreadable
-                          ? "someone (the lock file " + native(lockPathFor(project)) + " cannot be read)"
-                          : h.user + " on " + h.host + " (process " + std::to_string(h.pid) + ") since " + h.time;
-    const std::string prompt = native(project) + "\n\nThis project is open: " + who +
-                               ".\n\nYes: Open read-only\nNo: Open anyway\nCancel: do not open it";
+    Session& session = window_.session();
+    const QString who =
+        probe.state == LockState::Unreadable
+            ? workText(session, WorkText::LockUnreadable, native(lockPathFor(project)))
+            : workText(session, WorkText::LockHolder).arg(qs(h.user), qs(h.host), QString::number(h.pid), qs(h.time));
+    const QString prompt = workText(session, WorkText::LockQuestion).arg(native(project), who);
     const int a =
-        window_.session().app.asker.ShowMessage(prompt, "Project in use", style::YesNoCancel + style::Exclamation);
+        session.app.asker.ShowMessage(prompt.toStdString(), workText(session, WorkText::LockTitle).toStdString(),
+                                      style::YesNoCancel + style::Exclamation);
     if (a == answer::Cancel) return false;
     if (a == answer::Yes) {
         readOnly_ = true;
@@ -190,17 +198,17 @@ void ProjectGuard::dropLock()
 ProjectGuard::Before ProjectGuard::beforeSave(const QString& path)
 {
     const fs::path target = QFileInfo(path).absoluteFilePath().toStdString();
-    auto& asker = window_.session().app.asker;
+    Session& session = window_.session();
+    auto& asker = session.app.asker;
     if (readOnly_ && target == known_) {
-        asker.ShowMessage(native(target) + "\n\nThis window is read-only: save the project under another name.",
-                          "Read-only", style::Ok + style::Exclamation);
+        asker.ShowMessage(workText(session, WorkText::ReadOnlySave, native(target)).toStdString(),
+                          workText(session, WorkText::ReadOnlyTitle).toStdString(), style::Ok + style::Exclamation);
         return Before::SaveAs;
     }
     if (target == known_ && changedOnDisk(diskState_, target)) {
-        const int a = asker.ShowMessage(native(target) +
-                                            "\n\nThe file has changed on disk since you opened it.\n\n"
-                                            "Yes: replace it\nNo: Save As\nCancel: do not save",
-                                        "Changed on disk", style::YesNoCancel + style::Exclamation);
+        const int a = asker.ShowMessage(workText(session, WorkText::ChangedAsk, native(target)).toStdString(),
+                                        workText(session, WorkText::ChangedTitle).toStdString(),
+                                        style::YesNoCancel + style::Exclamation);
         if (a == answer::No) return Before::SaveAs;
         if (a != answer::Yes) return Before::Cancel;
     }
@@ -224,8 +232,10 @@ void ProjectGuard::activated()
 {
     if (changeReported_ || known_.empty() || !changedOnDisk(diskState_, known_)) return;
     changeReported_ = true;
-    window_.session().app.asker.ShowMessage(native(known_) + "\n\nThe file has changed on disk since you opened it.",
-                                            "Changed on disk", style::Ok + style::Information);
+    Session& session = window_.session();
+    session.app.asker.ShowMessage(workText(session, WorkText::ChangedNote, native(known_)).toStdString(),
+                                  workText(session, WorkText::ChangedTitle).toStdString(),
+                                  style::Ok + style::Information);
 }
 
 void ProjectGuard::closed()

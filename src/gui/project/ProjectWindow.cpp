@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <optional>
@@ -27,6 +28,7 @@
 #include "gui/project/PrintPage.h"
 #include "gui/project/ProjectGuard.h"
 #include "gui/project/ProjectInfoDialog.h"
+#include "gui/project/StationView.h"
 #include "gui/project/UndoStep.h"
 
 namespace rm::gui {
@@ -191,18 +193,10 @@ bool ProjectGrid::acceptDrag(QDropEvent* e)
     const QMimeData* m = e->mimeData();
     if (!m->hasFormat(kCatalogMime) && !m->hasFormat(kRowMime)) return false;
     const int row = tableRowAt(e->position().toPoint());
-    Session& s = window_.session();
-    if (m->hasFormat(kCatalogMime)) {
-        const int index = m->data(kCatalogMime).toInt();
-        if (s.app.ModulKatalog.validIndex(index)) s.app.CurrentModule = s.app.ModulKatalog.at(index);
-    }
-    const bool allowed = row > 0 && window_.table().IsAllowedInRow(s.app.CurrentModule, row);
+    QString refusal;
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    if (!allowed) {
-        ProjectTable& t = window_.table();
-        refusal_ = row > 0 ? QString::fromStdString(
-                                 t.refusalText(t.WhyNotAllowed(s.app.CurrentModule, row), s.app.CurrentModule, row))
-                           : QString();
+    if (!window_.canDrop(m, row, &refusal)) {
+        refusal_ = refusal;
         setDropRow(0, refusal_);
         e->ignore();
         return false;
@@ -293,11 +287,23 @@ ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* pa
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(grid_);
+    // The station picture beside the table takes what the table leaves.
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->setObjectName("StationSplitter");
+    split->setChildrenCollapsible(false);
+    picture_ = new StationView(*this, split);
+    split->addWidget(grid_);
+    split->addWidget(picture_);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    layout->addWidget(split);
     grid_->setModel(&model_);
     table_.info() = session.app.AktProjectInfo;
     setTitle(title);
     ChangeFlexGridFontANDColWidth();
+    picture_->setVisible(stationPictureWanted(session_));
+    picture_->refresh();
+    split->setSizes({tableWidth(), kPictureWidth});
     connect(grid_, &ProjectGrid::rowActivated, this, &ProjectWindow::OpenModuleDialog);
     connect(grid_, &ProjectGrid::deletePressed, this, &ProjectWindow::FktDelete);
     connect(grid_, &ProjectGrid::contextMenuWanted, this, &ProjectWindow::contextMenuWanted);
@@ -333,15 +339,42 @@ std::array<int, 7> ProjectWindow::columnWidthsTwips() const
     return w;
 }
 
+int ProjectWindow::tableWidth() const
+{
+    int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < ProjectTable::kColumns; ++c) width += grid_->columnWidth(c);
+    return width;
+}
+
 QSize ProjectWindow::preferredSize() const
 {
     constexpr int stationRows = 22;  // CPU, extra slots, sixteen numbered slots, a connector
-    int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < ProjectTable::kColumns; ++c) width += grid_->columnWidth(c);
+    int width = tableWidth();
+    if (!picture_->isHidden()) width += kPictureWidth;
     const int height = 2 * grid_->frameWidth() + grid_->horizontalHeader()->minimumHeight() +
                        stationRows * grid_->verticalHeader()->defaultSectionSize();
     const QMargins m = layout()->contentsMargins();
     return {width + m.left() + m.right(), height + m.top() + m.bottom()};
+}
+
+void ProjectWindow::setPictureShown(bool shown)
+{
+    if (shown == !picture_->isHidden()) return;
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (shown && sub && sub->mdiArea() && !sub->isMaximized()) {
+        // The window grows by the picture's share where the workspace has room.
+        const int room = sub->mdiArea()->viewport()->width() - sub->x();
+        sub->resize(std::max(sub->width(), std::min(room, sub->width() + kPictureWidth)), sub->height());
+    }
+    picture_->setVisible(shown);
+    if (!shown) return;
+    // The picture takes its share of the window, at most half of it.
+    auto* split = static_cast<QSplitter*>(picture_->parentWidget());
+    const int total = split->width() - split->handleWidth();
+    const int share = std::min(kPictureWidth, total / 2);
+    split->setSizes({total - share, share});
+    picture_->refresh();
+    picture_->showRow(table_.currentRow());
 }
 
 void ProjectWindow::refresh()
@@ -353,6 +386,7 @@ void ProjectWindow::refresh()
     }
     model_.setProblemRows(std::move(marked));
     model_.refresh();
+    if (!picture_->isHidden()) picture_->refresh();
     selectRow(table_.currentRow());
     emit editStateChanged();
 }
@@ -365,6 +399,7 @@ void ProjectWindow::selectRow(int row)
     grid_->scrollTo(idx);
     // The slot labels stay in sight.
     grid_->horizontalScrollBar()->setValue(grid_->horizontalScrollBar()->minimum());
+    if (!picture_->isHidden()) picture_->showRow(table_.currentRow());
     emit editStateChanged();
 }
 
@@ -382,6 +417,22 @@ void ProjectWindow::insertFromCatalog(int index)
     const UndoStep step(*this, WorkText::ActInsert);
     table_.DblClickInTree(index);
     refresh();
+}
+
+bool ProjectWindow::canDrop(const QMimeData* m, int row, QString* refusal)
+{
+    refusal->clear();
+    if (!m->hasFormat(kCatalogMime) && !m->hasFormat(kRowMime)) return false;
+    AppState& app = session_.app;
+    if (m->hasFormat(kCatalogMime)) {
+        const int index = m->data(kCatalogMime).toInt();
+        if (app.ModulKatalog.validIndex(index)) app.CurrentModule = app.ModulKatalog.at(index);
+    }
+    if (row < 1) return false;
+    if (table_.IsAllowedInRow(app.CurrentModule, row)) return true;
+    *refusal = QString::fromStdString(
+        table_.refusalText(table_.WhyNotAllowed(app.CurrentModule, row), app.CurrentModule, row));
+    return false;
 }
 
 bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)

@@ -15,6 +15,7 @@
 namespace rm::gui {
 
 class ProjectWindow;
+class StationView;
 
 // The table as Qt sees it: table row r is view row r - 1 (row 0 is the header).
 class ProjectTableModel : public QAbstractTableModel {
@@ -89,6 +90,8 @@ public:
     ProjectTable& table() { return table_; }
     Session& session() { return session_; }
     ProjectGrid* grid() { return grid_; }
+    StationView* picture() { return picture_; }
+    void setPictureShown(bool shown);
     QString title() const { return title_; }
     // Full path of the project file; empty until saved or opened.
     QString path() const { return QString::fromStdString(table_.info().ProjektPfad); }
@@ -114,6 +117,9 @@ public:
     std::array<int, 7> columnWidthsTwips() const;
     // Room for every column and the rows of a full station.
     QSize preferredSize() const;
+    // The table's columns and its scroll bar.
+    int tableWidth() const;
+    static constexpr int kPictureWidth = 520;  // the picture's share of a new window
 
     // After any change of the table: redraw, keep the selection, tell the main window.
     void refresh();
@@ -123,6 +129,9 @@ public:
     ProjectTableModel& model() { return model_; }
     void insertFromCatalog(int index);  // double click in the catalog tree
     bool dropped(const QMimeData* data, int row, bool ctrl);
+    // Whether a drag may be dropped onto a row; else `refusal` says why (empty
+    // when there is nothing to say). A catalog entry becomes CurrentModule.
+    bool canDrop(const QMimeData* data, int row, QString* refusal);
 
     // The dialogs of the module families, by kind; a kind without a dialog opens nothing.
     static std::map<DialogKind, RowDialog>& dialogs();
@@ -158,6 +167,7 @@ private:
     ProjectTable table_;
     ProjectTableModel model_;
     ProjectGrid* grid_;
+    StationView* picture_ = nullptr;
     QString title_;
     bool closeCancelled_ = false;
     ProjectHistory history_;

@@ -1,9 +1,12 @@
 // The lock beside an open project, the recovery files, the change-on-disk test
 // and the backup kept at a save.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "core/app/Backup.h"
@@ -20,6 +23,31 @@ namespace fs = std::filesystem;
 const LockInfo kSelf{"anna", "bench", 100, "2026-12-07 10:00:00"};
 const auto kAllRun = [](long) { return true; };
 const auto kNoneRun = [](long) { return false; };
+
+// Files this process writes may not grow beyond `bytes` while it lives;
+// writing more fails with EFBIG instead of raising a signal.
+class SmallFileLimit {
+public:
+    explicit SmallFileLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old_;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~SmallFileLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    SmallFileLimit(const SmallFileLimit&) = delete;
+    SmallFileLimit& operator=(const SmallFileLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = SIG_DFL;
+};
 
 TEST(ProjectLock, FileRoundTripAndNames)
 {
@@ -72,18 +100,37 @@ TEST(ProjectLock, RealProcessesAndUnwritableFolder)
     EXPECT_TRUE(processRunning(static_cast<long>(::getpid())));
     EXPECT_FALSE(processRunning(0));
     EXPECT_FALSE(processRunning(0x3ffffff0));  // beyond any pid_max
+    // A process killed and not yet reaped by its parent is gone.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ::_exit(0);
+    for (int i = 0; i < 5000 && processRunning(child); ++i) ::usleep(1000);
+    EXPECT_FALSE(processRunning(child));
+    EXPECT_EQ(::kill(child, 0), 0);  // still there for kill()
+    ::waitpid(child, nullptr, 0);
     const LockInfo me = currentLockInfo();
     EXPECT_EQ(me.pid, static_cast<long>(::getpid()));
     EXPECT_FALSE(me.host.empty());
 
     test::TempFolder tmp;
     const fs::path project = tmp.path / "A.qv4";
+    // A lock that cannot be read counts as held; a folder in its place
+    // cannot be read by anyone, root included.
+    fs::create_directory(lockPathFor(project));
+    EXPECT_EQ(probeLock(project, kSelf, kNoneRun).state, LockState::Unreadable);
+    fs::remove(lockPathFor(project));
     test::writeText(lockPathFor(project), formatLock(me));
     ::chmod(lockPathFor(project).c_str(), 0);
-    if (::geteuid() != 0) {
+    if (::geteuid() != 0) {  // root reads any file
         EXPECT_EQ(probeLock(project, kSelf, kAllRun).state, LockState::Unreadable);
     }
     fs::remove(lockPathFor(project));
+
+    // No lock can be written where the folder is a file.
+    const fs::path notAFolder = tmp.path / "plain";
+    test::writeText(notAFolder, "x");
+    EXPECT_NE(writeLock(notAFolder / "A.qv4", me, false), "");
+    EXPECT_NE(writeLock(notAFolder / "A.qv4", me, true), "");
     ::chmod(tmp.path.c_str(), 0500);
     if (::geteuid() != 0) {
         EXPECT_NE(writeLock(project, me, false), "");
@@ -165,14 +212,14 @@ TEST(Backup, KeepsThePreviousFileAndFailsWithoutHarm)
     ASSERT_EQ(writeWithBackup(f, "four", false), "");
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "two");
 
-    if (::geteuid() == 0) return;
-    // A folder that takes no new file: the save fails, both files as they were.
-    ::chmod(tmp.path.c_str(), 0500);
-    EXPECT_NE(writeWithBackup(f, "five", true), "");
-    ::chmod(tmp.path.c_str(), 0700);
+    // The new file cannot be written (a size limit binds root too): the save
+    // fails, and the project, its backup and the folder are as they were.
+    {
+        SmallFileLimit limit(4);
+        EXPECT_NE(writeWithBackup(f, "five, much longer than the limit", true), "");
+    }
     EXPECT_EQ(test::readText(f.string()), "four");
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "two");
-    EXPECT_EQ(fs::directory_iterator(tmp.path) == fs::directory_iterator(), false);
     int files = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(tmp.path)) ++files;
     EXPECT_EQ(files, 2);

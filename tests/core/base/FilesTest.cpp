@@ -4,8 +4,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <thread>
+#include <vector>
 
 #include "core/base/CodePage.h"
 #include "core/base/Files.h"
@@ -129,6 +133,65 @@ TEST(Files, AtomicWriteReplacesWholeOrNothing)
     int entries = 0;
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path)) ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+// Records the writer's flushes and renames, and fails the one it is told to.
+class RecordedCalls : public WriterCalls {
+public:
+    std::vector<std::string> log;
+    std::string failing;  // the entry of log that fails with EIO
+    int fsync(int fd) override
+    {
+        struct stat st {};
+        ::fstat(fd, &st);
+        return record(S_ISDIR(st.st_mode) ? "flush folder" : "flush file", [&] { return WriterCalls::fsync(fd); });
+    }
+    int renameat(int fromDir, const char* from, int toDir, const char* to, unsigned flags) override
+    {
+        return record(flags ? "rename no-replace" : "rename",
+                      [&] { return WriterCalls::renameat(fromDir, from, toDir, to, flags); });
+    }
+
+private:
+    int record(const std::string& what, const std::function<int()>& call)
+    {
+        log.push_back(what);
+        if (what != failing) return call();
+        errno = EIO;
+        return -1;
+    }
+};
+
+struct CallsGuard {
+    explicit CallsGuard(WriterCalls* c) { setWriterCalls(c); }
+    ~CallsGuard() { setWriterCalls(nullptr); }
+};
+
+// The file is flushed before it takes the target's name, and the folder after;
+// a failing flush or rename is reported and leaves the old file and no
+// temporary file behind.
+TEST(Files, AtomicWriteFlushesBeforeRenamingAndReportsEveryFailure)
+{
+    TempFolder dir;
+    const fs::path target = dir.path / "p.qv4";
+    RecordedCalls calls;
+    CallsGuard guard(&calls);
+    ASSERT_EQ(writeFileAtomic(target, "old"), "");
+    EXPECT_EQ(calls.log, (std::vector<std::string>{"flush file", "rename", "flush folder"}));
+    calls.log.clear();
+    ASSERT_EQ(writeFileAtomic(dir.path / "new.awl", "x", WriteMode::CreateOnly), "");
+    EXPECT_EQ(calls.log, (std::vector<std::string>{"flush file", "rename no-replace", "flush folder"}));
+
+    for (const std::string step : {"flush file", "rename"}) {
+        calls.failing = step;
+        EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO)) << step;
+        EXPECT_EQ(test::readText(target.string()), "old") << step;
+    }
+    calls.failing = "flush folder";
+    EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO));
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path)) ++entries;
+    EXPECT_EQ(entries, 2);
 }
 
 mode_t modeOf(const fs::path& p)

@@ -3,6 +3,8 @@
 
 #include <set>
 
+#include "core/app/Language.h"
+#include "core/catalog/ModuleCatalog.h"
 #include "core/project/Channels.h"
 #include "core/project/ProjectFixture.h"
 #include "core/project/SymbolTable.h"
@@ -46,11 +48,8 @@ TEST_F(Channels, StepOf4PutsAWordEveryFourBytes)
 
 // No two channels share an address bit, each lies in its module's range, and
 // the symbols are unique, short and made of the accepted characters.
-TEST_F(Channels, DisjointInsideTheModuleAndUniquelyNamed)
+void expectDisjointInsideAndUniquelyNamed(const ProjectTable& table)
 {
-    table.record(6).Kennung |= 0x08;
-    table.record(6).InCnt = 32;
-    table.record(5).Bezeichnung = std::string(100, 'x') + "\xC3\xA4";
     std::set<std::pair<bool, int>> bits;
     std::set<std::string> symbols;
     for (const Channel& c : channels(table)) {
@@ -67,6 +66,76 @@ TEST_F(Channels, DisjointInsideTheModuleAndUniquelyNamed)
                   std::string::npos);
         EXPECT_LE(c.comment.size(), 80u);
     }
+}
+
+TEST_F(Channels, DisjointInsideTheModuleAndUniquelyNamed)
+{
+    table.record(6).Kennung |= 0x08;
+    table.record(6).InCnt = 32;
+    table.record(5).Bezeichnung = std::string(100, 'x') + "\xC3\xA4";
+    expectDisjointInsideAndUniquelyNamed(table);
+}
+
+// The counting, encoder and positioning modules of the shipped catalog, with
+// the values and status words their help pages document.
+class ProcessChannels : public ProjectFixture {
+protected:
+    ProcessChannels()
+    {
+        auto res = LoadModuleDescriptions(resourcePath(RM_RESOURCES, "NURA_E.txt"));
+        EXPECT_TRUE(res.catalog.has_value()) << res.error;
+        if (res.catalog) app.ModulKatalog = *res.catalog;
+    }
+    // "offset:type:name" of the row's channels in one direction, the offset
+    // from the module's start and the name after the symbol's stem.
+    std::string layout(int row, bool output, Mnemonics m = Mnemonics::English) const
+    {
+        const RowEintrag& rec = table.record(row);
+        std::string out;
+        for (const Channel& c : channels(table, m)) {
+            if (c.row != row || c.output != output) continue;
+            const std::string stem = "S" + std::to_string(c.station) + "_" + c.slot + "_" + c.kind;
+            EXPECT_EQ(c.symbol.substr(0, stem.size()), stem);
+            out += (out.empty() ? "" : " ") + c.address.substr(0, c.address.find(' ')) + "+" +
+                   std::to_string(c.byte - (output ? rec.OutBase : rec.InBase)) + ":" + c.type + ":" +
+                   c.symbol.substr(stem.size());
+        }
+        return out;
+    }
+};
+
+TEST_F(ProcessChannels, CounterAndSsiEncoder)
+{
+    put({{"QMV2.R230", "#1"}, {"QMV2.K202", "4"}, {"QMV2.K205", "5"}});
+    const int counter = slotRow("4"), ssi = slotRow("5");
+    EXPECT_EQ(layout(counter, false), "ID+0:DINT:_Count IW+4:WORD:_Meas IW+6:WORD:_Status");
+    EXPECT_EQ(layout(counter, true), "QD+0:DINT:_Load QW+4:WORD:_Gate QW+6:WORD:_Ctrl");
+    EXPECT_EQ(layout(counter, true, Mnemonics::German), "AD+0:DINT:_Load AW+4:WORD:_Gate AW+6:WORD:_Ctrl");
+    EXPECT_EQ(layout(ssi, false), "ID+0:DINT:_Pos ID+4:DWORD:_Status");
+    EXPECT_EQ(layout(ssi, true), "QD+0:DWORD:_Ctrl");
+    expectDisjointInsideAndUniquelyNamed(table);
+}
+
+TEST_F(ProcessChannels, TwoAxisEncoderAndPositioning)
+{
+    put({{"QMV3.R330", "#1"}, {"QMV3.K240", "4"}, {"QMV3.K201", "6"}, {"QMV3.K221", "7"}, {"QMV3.E322", "8"}});
+    // Both axes belong to the module's first slot; the second has no channel.
+    EXPECT_EQ(layout(slotRow("4"), false), "ID+0:DINT:_PosX ID+4:DINT:_PosY");
+    EXPECT_EQ(layout(slotRow("4"), true), "QW+0:WORD:_CtrlX QW+2:WORD:_CtrlY");
+    EXPECT_EQ(layout(slotRow("5"), false) + layout(slotRow("5"), true), "");
+    EXPECT_EQ(layout(slotRow("6"), false), "ID+0:DINT:_ActPos IW+4:INT:_ActSpeed IW+6:WORD:_Status");
+    EXPECT_EQ(layout(slotRow("6"), true), "QD+0:DINT:_Target QW+4:INT:_Speed QW+6:WORD:_Ctrl");
+    EXPECT_EQ(layout(slotRow("7"), true),
+              "QD+0:DINT:_Target1 QW+4:INT:_Speed1 QW+6:WORD:_Ctrl1 QD+8:DINT:_Target2 QW+12:INT:_Speed2 "
+              "QW+14:WORD:_Ctrl2");
+    EXPECT_EQ(layout(slotRow("8"), false),
+              "IW+0:INT:_ActPos1 IW+2:INT:_Dev1 IW+4:INT:_Valve1 IW+6:WORD:_Status1 IW+8:INT:_ActPos2 "
+              "IW+10:INT:_Dev2 IW+12:INT:_Valve2 IW+14:WORD:_Status2");
+    expectDisjointInsideAndUniquelyNamed(table);
+    // Bytes a project holds beyond the documented blocks are single bytes.
+    table.record(slotRow("6")).InCnt = 10;
+    EXPECT_EQ(layout(slotRow("6"), false),
+              "ID+0:DINT:_ActPos IW+4:INT:_ActSpeed IW+6:WORD:_Status IB+8:BYTE:_B8 IB+9:BYTE:_B9");
 }
 
 TEST(Shortened, NeverSplitsACharacter)
@@ -94,7 +163,7 @@ TEST(SymbolFormats, Layouts)
     const std::string asc = symbolsAsc(list);
     EXPECT_EQ(asc.size(), 4u + 24 + 12 + 10 + 80 + 2);
     EXPECT_EQ(asc.substr(0, 4 + 24 + 12 + 10 + 6), "126,S0_4_DI0_0              I 4.0       BOOL      Z\xE4hler");
-    EXPECT_EQ(symbolsSeq(list), "I 4.0\tS0_4_DI0_0\tZ\xE4hler \"A\", I 4.0\r\n");
+    EXPECT_EQ(symbolsSeq(list), "\tI 4.0\tS0_4_DI0_0\tZ\xE4hler \"A\", I 4.0\r\n");
     const std::string csv = channelsCsv(list, {';', true});
     EXPECT_EQ(csv,
               "\xEF\xBB\xBFstation;slot;order_number;designation;channel;direction;address;data_type;symbol;"

@@ -6,6 +6,7 @@
 
 #include "core/project/ProjectFixture.h"
 #include "core/project/StationLayout.h"
+#include "core/project/StationPrint.h"
 
 namespace rm::test {
 namespace {
@@ -156,6 +157,50 @@ TEST_F(StationLayoutTest, SvgEscapesAndElides)
     EXPECT_EQ(elideText("Zähler", 3), "Zä…");
     EXPECT_EQ(elideText("abc", 0), "");
     EXPECT_NE(stationSvg(layoutStations(table), app.texts).find("</svg>"), std::string::npos);
+}
+
+// The printed pictures: every box once, at its own size, inside the page's
+// width and above its bottom; a band wider than the page goes on in a row
+// below, the pages break between rows, and the legend heads the first page.
+TEST_F(StationLayoutTest, PrintedPagesHoldEveryBoxInsideThePage)
+{
+    EXPECT_TRUE(stationPrintPages(layoutStations(table), app.texts, "").empty());
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.K084", "3"}, {"QMV2.X100", "+"}});
+    const StationLayout l = layoutStations(table);
+    std::size_t boxes = 0;
+    for (const StationBand& band : l.bands) boxes += band.boxes.size();
+    for (const double bottom : {print::kPageBottom, 100.0}) {
+        const auto pages = stationPrintPages(l, app.texts, "07-12-2026", bottom);
+        ASSERT_FALSE(pages.empty());
+        std::size_t filled = 0, twoSlots = 0;
+        std::set<double> rowTops;
+        for (const PrintPage& page : pages) {
+            ASSERT_FALSE(page.empty());
+            EXPECT_EQ(page[1].text, "Station picture");
+            for (const PrintOp& op : page) {
+                EXPECT_GE(std::min(op.x, op.kind == PrintOp::Text ? op.x : op.x2), print::kPictureLeft - 0.01);
+                EXPECT_LE(std::max(op.x, op.x2), print::kPictureRight + 0.01);
+                EXPECT_LE(std::max(op.y, op.y2), bottom + 0.01);
+                if (op.kind != PrintOp::Rect || op.y2 - op.y != picture::kBoxHeight) continue;
+                ++filled;
+                rowTops.insert(op.y + 1000.0 * static_cast<double>(&page - pages.data()));
+                EXPECT_GE(op.fill, 0);
+                if (op.x2 - op.x == 2 * picture::kSlotWidth + picture::kBoxGap) ++twoSlots;
+            }
+        }
+        EXPECT_EQ(filled, boxes) << bottom;
+        EXPECT_EQ(twoSlots, 1U);  // the module of two slots stays whole
+        // Each band is wider than the page: more rows than bands.
+        EXPECT_GT(rowTops.size(), l.bands.size());
+        if (bottom < print::kPageBottom) {
+            EXPECT_GT(pages.size(), 2U);
+        }
+        // The legend: one swatch per kind, on the first page.
+        std::size_t swatches = 0;
+        for (const PrintOp& op : pages.front())
+            if (op.kind == PrintOp::Rect && op.y2 - op.y == 3) ++swatches;
+        EXPECT_EQ(swatches, static_cast<std::size_t>(kPartKinds));
+    }
 }
 
 }  // namespace

@@ -36,6 +36,8 @@ MainWindow* GuiFixture::start(const QString& language)
                    language.toStdString());
     session_ = std::make_unique<Session>();
     StartOptions options;
+    if (!arguments_.isEmpty() && !parseStartOptions(QStringList{"rackmason"} + arguments_, options, nullptr))
+        return nullptr;
     options.splashMs = 0;
     options.resources = data_.path();
     main_ = startProgram(*qApp, *session_, options);

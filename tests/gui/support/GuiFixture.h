@@ -28,6 +28,8 @@ public:
 
     // Starts the program on the copied data (German: "DEUTSCH", French: "OPTION").
     MainWindow* start(const QString& language = "ENGLISH");
+    // Command-line options of the next start, as the program parses them.
+    void setArguments(const QStringList& arguments) { arguments_ = arguments; }
     Session& session() { return *session_; }
     MainWindow* main() { return main_.get(); }
     QString dataDir() const { return data_.path(); }
@@ -52,6 +54,7 @@ private:
     QTemporaryDir data_;
     QTemporaryDir workDir_;
     QDir work_;
+    QStringList arguments_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<MainWindow> main_;
 };

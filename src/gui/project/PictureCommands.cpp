@@ -1,0 +1,87 @@
+#include "gui/project/PictureCommands.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMenu>
+#include <QToolBar>
+
+#include "core/base/Files.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/MainWindow.h"
+#include "gui/project/ProjectWindow.h"
+#include "gui/project/StationView.h"
+
+namespace rm::gui {
+
+namespace {
+// Puts `a` right after `anchor` in a menu or toolbar, at the end when the anchor is not there.
+void placeAfter(QWidget* into, QAction* anchor, QAction* a)
+{
+    if (!into) return;
+    const auto list = into->actions();
+    const auto i = list.indexOf(anchor);
+    if (i >= 0 && i + 1 < list.size())
+        into->insertAction(list[i + 1], a);
+    else
+        into->addAction(a);
+}
+}  // namespace
+
+PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&main), main_(main), session_(session)
+{
+    const QString show = pictureText(session, PictureText::Show);
+    const QIcon icon(QString::fromStdString((session.resourceDir / "images" / "tb-picture.svg").string()));
+    menuToggle_ = new QAction(icon, show, &main);
+    menuToggle_->setObjectName("pdiStationPicture");
+    barToggle_ = new QAction(icon, QString(show).remove('&'), &main);
+    barToggle_->setObjectName("BtnStationPicture");
+    for (QAction* a : {menuToggle_, barToggle_}) {
+        a->setCheckable(true);
+        a->setChecked(stationPictureWanted(session));
+        connect(a, &QAction::triggered, this, &PictureCommands::setShown);
+    }
+    export_ = new QAction(pictureText(session, PictureText::Export), &main);
+    export_->setObjectName("pdiExportPicture");
+    connect(export_, &QAction::triggered, this, [this] {
+        if (auto* w = main_.activeProject()) exportPicture(*w);
+    });
+
+    // Beside the catalog's entries, and below Export PDF.
+    placeAfter(main.findChild<QMenu*>("pdmFenster"), main.action("pdiTreeForm"), menuToggle_);
+    placeAfter(main.findChild<QToolBar*>("Toolbar1"), main.action("BtnTreeWin"), barToggle_);
+    placeAfter(main.findChild<QMenu*>("pdmDatei"), main.action("pdiExportPdf"), export_);
+    connect(main.mdiArea(), &QMdiArea::subWindowActivated, this, &PictureCommands::update);
+    update();
+}
+
+void PictureCommands::update()
+{
+    export_->setEnabled(main_.activeProject() != nullptr);
+}
+
+void PictureCommands::setShown(bool shown)
+{
+    session_.settings.windows.stationPicture = shown ? 1 : 0;
+    menuToggle_->setChecked(shown);
+    barToggle_->setChecked(shown);
+    for (ProjectWindow* w : main_.projectWindows()) w->setPictureShown(shown);
+}
+
+bool PictureCommands::exportPicture(ProjectWindow& project)
+{
+    QString base = project.path().isEmpty() ? QDir::home().filePath(project.title()) : project.path();
+    if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
+    const QString target = FileDialogs::saveFile(&main_, pictureText(session_, PictureText::Export), base + ".svg",
+                                                 pictureText(session_, PictureText::SvgFilter), "svg");
+    if (target.isEmpty()) return false;
+    const std::string svg = stationSvg(layoutStations(project.table(), mnemonicsOf(session_)), session_.app.texts);
+    const std::string err = writeFileAtomic(target.toStdString(), svg);
+    if (!err.empty()) {
+        session_.app.asker.ShowMessage(QDir::toNativeSeparators(target).toStdString() + ": " + err,
+                                       session_.app.messages[1078], style::Ok + style::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace rm::gui
