@@ -65,7 +65,13 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     problemsToggle->setObjectName("pdiProblems");
     problemsToggle->setText(extraText(session_, ExtraText::ProblemsMenu));
     windowMenu_->insertAction(action("pdiTreeForm"), problemsToggle);
-    connect(statusLine_, &StatusLine::problemsWanted, problems_, &ProblemsDock::open);
+    connect(statusLine_, &StatusLine::problemsWanted, this, [this] {
+        const bool first = problems_->isHidden() && !problemsSized_;
+        problems_->open();
+        // A few lines at the first showing; later the size the user gave it.
+        if (first) resizeDocks({problems_}, {fontMetrics().height() * 7}, Qt::Vertical);
+        problemsSized_ = true;
+    });
     auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
     f6->setObjectName("scSwitchCatalog");
     f6->setContext(Qt::ApplicationShortcut);  // a floating catalog is a window of its own
@@ -339,7 +345,7 @@ void MainWindow::createCatalogWindow()
     catalogWidth_ = firstRunCatalog_.isEmpty() ? 300 : firstRunCatalog_.width();
     // The stored places and sizes; a floating catalog comes back on the screen.
     if (const QString& stored = session_.settings.windows.dockLayout; !stored.isEmpty()) {
-        if (restoreState(QByteArray::fromBase64(stored.toLatin1()))) catalogWidth_ = 0;
+        if (restoreState(QByteArray::fromBase64(stored.toLatin1()))) catalogWidth_ = 0, problemsSized_ = true;
         catalogDock_->hide();  // shown with the first project
         problems_->hide();
     }

@@ -104,7 +104,8 @@ private:
     QMdiArea* mdi_;
     CatalogWindow* catalog_ = nullptr;
     QDockWidget* catalogDock_ = nullptr;
-    int catalogWidth_ = 0;  // the catalog's width at its first showing; 0: given or stored
+    bool problemsSized_ = false;  // the problems list had its first-showing height, or a stored one
+    int catalogWidth_ = 0;        // the catalog's width at its first showing; 0: given or stored
     ProblemsDock* problems_ = nullptr;
     StartHint* startHint_ = nullptr;
     QMenu* fileMenu_ = nullptr;
