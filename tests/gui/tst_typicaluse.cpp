@@ -28,12 +28,14 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Settings.h"
+#include "gui/app/StartHint.h"
 #include "gui/app/StatusLine.h"
 #include "gui/catalog/CatalogFilter.h"
 #include "gui/dbgen/DbSelectDialog.h"
 #include "gui/project/AddressOverviewWindow.h"
 #include "gui/project/CompareWindow.h"
 #include "gui/project/PrintPage.h"
+#include "gui/project/ProblemsDock.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
 
@@ -85,6 +87,8 @@ private slots:
     void storedPlacesStayOnTheScreen();
     void refusalsSayWhyAndDropRowIsShown();
     void statusLineFollowsChanges();
+    void catalogIsADockReachedByF6();
+    void emptyWorkspaceSaysHowToStart();
     // The symbol table and the I/O list, in the format their name asks for
     // and never over the project itself.
     void exportsTakeTheFormatOfTheirName();
@@ -335,12 +339,15 @@ void TypicalUse::firstRunFitsTheScreen()
     const QRect m = main->geometry();
     QVERIFY2(m.width() >= screen.width() * 6 / 10 && m.height() >= screen.height() * 7 / 10,
              qPrintable(QString("%1x%2").arg(m.width()).arg(m.height())));
-    const QRect c = main->catalogWindow()->geometry();
-    QVERIFY(screen.contains(m) && screen.contains(c) && !c.intersects(m));
+    QVERIFY(screen.contains(m));
 
     // All columns fit when the workspace has room, column 0 is in sight, and
     // a second window stays inside the workspace.
     ProjectWindow* p = fixture_->newProject("Hall2");
+    // The catalog docked beside the workspace, inside the main window.
+    QDockWidget* dock = main->catalogDock();
+    QVERIFY(dock->isVisible() && !dock->isFloating() && main->rect().contains(dock->geometry()));
+    QVERIFY(dock->width() >= 240 && !dock->geometry().intersects(main->mdiArea()->geometry()));
     QVERIFY(fixture_->dropCatalog(p, "QMV2.R220", 1));
     p->selectRow(p->table().lastRow());
     QApplication::processEvents();
@@ -369,8 +376,6 @@ void TypicalUse::storedPlacesStayOnTheScreen()
             s.setValue("MainTop", QString::number(pixelsToTwips(main.top())));
             s.setValue("MainWidth", QString::number(pixelsToTwips(main.width())));
             s.setValue("MainHeight", QString::number(pixelsToTwips(main.height())));
-            s.setValue("TreeLeft", QString::number(pixelsToTwips(screen.right() - 180)));
-            s.setValue("TreeTop", QString::number(pixelsToTwips(screen.top() + 40)));
         }
         fixture_ = std::make_unique<GuiFixture>();
         MainWindow* m = fixture_->start();
@@ -378,11 +383,9 @@ void TypicalUse::storedPlacesStayOnTheScreen()
         QApplication::processEvents();
         QVERIFY2(screen.contains(m->frameGeometry()),
                  qPrintable(QString("%1 %2 %3x%4").arg(m->x()).arg(m->y()).arg(m->width()).arg(m->height())));
-        const QWidget* c = m->catalogWindow();
-        QVERIFY2(screen.contains(c->frameGeometry()), qPrintable(QString("%1 %2").arg(c->x()).arg(c->width())));
-        QVERIFY(c->width() >= 240);
         // A window placed beside the main window stays on the screen too.
         QVERIFY(fixture_->newProject("Hall2"));
+        QVERIFY(m->catalogDock()->isVisible() && m->rect().contains(m->catalogDock()->geometry()));
         fixture_->trigger("pdiOverview");
         auto* ov = m->findChild<AddressOverviewWindow*>("AddressOverview");
         QVERIFY(ov && screen.contains(ov->frameGeometry()));
@@ -423,10 +426,21 @@ void TypicalUse::refusalsSayWhyAndDropRowIsShown()
     QCOMPARE(grid->dropRow(), 5);
     QVERIFY(!moveTo(2));
     QCOMPARE(grid->dropRow(), 0);
-    QVERIFY(fixture_->main()->statusLine()->currentMessage().contains("Slot A does not take QMV2.G120"));
+    StatusLine* status = fixture_->main()->statusLine();
+    QVERIFY(status->currentMessage().contains("Slot A does not take QMV2.G120"));
+    // Let go there, the reason stays until the next action; moved away, it goes.
+    QCursor::setPos(grid->viewport()->mapToGlobal(grid->visualRect(grid->model()->index(1, 2)).center()));
+    QDragLeaveEvent release;
+    QApplication::sendEvent(grid->viewport(), &release);
+    QVERIFY(status->currentMessage().contains("Slot A does not take QMV2.G120"));
+    p->selectRow(5);
+    QVERIFY(status->currentMessage().isEmpty());
+    QApplication::sendEvent(grid->viewport(), &enter);
+    QVERIFY(!moveTo(2));
+    QCursor::setPos(grid->viewport()->mapToGlobal(QPoint(-50, -50)));
     QDragLeaveEvent leave;
     QApplication::sendEvent(grid->viewport(), &leave);
-    QVERIFY(fixture_->main()->statusLine()->currentMessage().isEmpty());
+    QVERIFY(status->currentMessage().isEmpty());
 }
 
 void TypicalUse::statusLineFollowsChanges()
@@ -461,13 +475,94 @@ void TypicalUse::statusLineFollowsChanges()
     emit ov->tree()->itemDoubleClicked(ov->tree()->topLevelItem(0)->child(ranges), 0);
     QCOMPARE(p->table().currentRow(), 9);
 
-    // An overlap made behind the table's back counts, and a click lists it.
+    // An overlap made behind the table's back counts, both rows are marked,
+    // and a click on the count opens the list; a double click goes to the row.
     p->table().record(6) = p->table().record(5);
     p->refresh();
     QCOMPARE(text("btnStatusProblems"), QString("1 problem"));
-    GuiAsker::setNextAnswers({answer::Ok});
+    QVERIFY(p->model().hasProblem(5) && p->model().hasProblem(6) && !p->model().hasProblem(9));
+    QVERIFY(p->model().data(p->model().index(5, 3), Qt::ToolTipRole).toString().contains("overlap"));
+    ProblemsDock* problems = main->problemsDock();
+    QVERIFY(!problems->isVisible());
     QTest::mouseClick(status->findChild<QPushButton*>("btnStatusProblems"), Qt::LeftButton);
-    QVERIFY(contains(lastPrompt(), "overlap"));
+    QVERIFY(problems->isVisible());
+    QCOMPARE(problems->list()->count(), 1);
+    QCOMPARE(problems->list()->item(0)->text(), QString("slot 1 (0..1) and slot 2 (0..1): inputs overlap"));
+    p->selectRow(9);
+    emit problems->list()->itemDoubleClicked(problems->list()->item(0));
+    QCOMPARE(p->table().currentRow(), 5);
+    // The list speaks the chosen language and empties with the problem.
+    fixture_->session().app.setLanguage(kGermanBase);
+    p->refresh();
+    QVERIFY(problems->list()->item(0)->text().endsWith("Eingänge überschneiden sich"));
+    p->table().record(6) = RowEintrag{};
+    p->refresh();
+    QCOMPARE(problems->list()->count(), 1);
+    QVERIFY(!(problems->list()->item(0)->flags() & Qt::ItemIsEnabled));
+    QVERIFY(!p->model().hasProblem(5));
+}
+
+void TypicalUse::emptyWorkspaceSaysHowToStart()
+{
+    MainWindow* main = fixture_->start("DEUTSCH");
+    StartHint* hint = main->startHint();
+    QVERIFY(hint->isVisible() && hint->text().contains("Neues Projekt"));
+    QVERIFY(main->mdiArea()->viewport()->rect().contains(hint->geometry()));
+    // Its links do what they say; a saved project comes back as a recent file.
+    GuiFixture::whenModal([](QWidget* dlg) {
+        QTest::keyClicks(dlg->findChild<QWidget*>("txtHeader0"), "Hall2");
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
+    });
+    emit hint->linkActivated("new");
+    ProjectWindow* p = main->activeProject();
+    QVERIFY(p && !hint->isVisible());
+    saveAs(fixture_->file("hall2.qv4"));
+    main->action("pdiCloseAll")->trigger();
+    QApplication::processEvents();
+    QVERIFY(hint->isVisible() && hint->text().contains("Zuletzt geöffnet"));
+    QCOMPARE(hint->files().size(), 1);
+    emit hint->linkActivated("file:0");
+    QVERIFY(main->activeProject() && !hint->isVisible());
+}
+
+void TypicalUse::catalogIsADockReachedByF6()
+{
+    ProjectWindow* p = fixture_->startWithRack();
+    QVERIFY(p);
+    MainWindow* main = fixture_->main();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    // F6 goes from the table to the catalog and back, and Alt reaches the
+    // menus from the catalog.
+    p->grid()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(main->catalogWindow()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), p->grid());
+    // Hidden, F6 brings the catalog back.
+    main->ShowCatalog(false);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(main->catalogDock()->isVisible() && main->catalogWindow()->tree()->hasFocus());
+    QVERIFY(main->action("pdiTreeForm")->isChecked());
+
+    // Order numbers beside the designations, and the whole of both in the tooltip.
+    const QTreeWidgetItem* g120 =
+        main->catalogWindow()->findModule(fixture_->session().app.ModulKatalog.indexOf("QMV2.G120"));
+    QVERIFY(g120);
+    QCOMPARE(g120->text(1), QString("QMV2.G120"));
+    QVERIFY(g120->toolTip(0).startsWith(g120->text(0)) && g120->toolTip(0).endsWith("\nQMV2.G120"));
+
+    // A floating catalog taken off the screen comes back on it at the next start.
+    main->catalogDock()->setFloating(true);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    main->catalogDock()->move(screen.right() + 300, screen.top());
+    GuiAsker::setNextAnswers({answer::No});
+    main->close();
+    fixture_ = std::make_unique<GuiFixture>();
+    QVERIFY(fixture_->start() && fixture_->newProject("Hall3"));
+    QDockWidget* dock = fixture_->main()->catalogDock();
+    QVERIFY(dock->isFloating());
+    QVERIFY2(screen.contains(dock->frameGeometry()), qPrintable(QString::number(dock->x())));
 }
 
 void TypicalUse::exportsTakeTheFormatOfTheirName()
@@ -516,6 +611,8 @@ void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
         QCOMPARE(helpPage(), QString("context-11.html"));
         QTest::keyClicks(name, "-x y");
         QCOMPARE(name->text(), QString("xy"));
+        // What was not taken is said under the fields, not only beeped.
+        QVERIFY(dlg->findChild<QLabel*>("lblHeaderRule")->text().endsWith("Not taken: \u201C \u201D"));
         QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
     });
     fixture_->trigger("pdiProjektInfo");

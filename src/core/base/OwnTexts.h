@@ -15,7 +15,7 @@ enum class OwnText {
     FileMissing,       // the reason for a file that is not there
     NotAProjectFile,   // the reason for a name without the project extension
     FileWritten,       // after Generate: "Written: %1"
-    NoPrinter,         // printing with no printer installed
+    NoPrinter,         // printing with no printer installed, and the way without one
     PrinterFailed,     // "The printer %1 could not print the page."
     SourceControl,     // generation refused: a text with a control character
     SourceRange,       // generation refused: a number its type cannot hold

@@ -64,6 +64,11 @@ const char* byLanguage(const Texts& texts, const char* en, const char* de, const
     return texts.base() == kGermanBase ? de : texts.base() == kFrenchBase ? fr : en;
 }
 
+bool singularCount(const Texts& texts, long long n)
+{
+    return n == 1 || (texts.base() == kFrenchBase && n == 0);
+}
+
 std::string fillArgs(std::string format, std::initializer_list<std::string> args)
 {
     int n = 1;

@@ -46,6 +46,9 @@ MessageTexts LoadMessageTexts(const Texts& texts);
 // A message of the program's own that the text table does not hold, in the
 // language of `texts`.
 const char* byLanguage(const Texts& texts, const char* en, const char* de, const char* fr);
+// Whether a count of n takes the singular in the language of `texts`
+// (French counts 0 as singular, English and German only 1).
+bool singularCount(const Texts& texts, long long n);
 // Replaces %1, %2 ... in order.
 std::string fillArgs(std::string format, std::initializer_list<std::string> args);
 

@@ -228,9 +228,16 @@ std::string ProjectTable::exchangeSummary(const ExchangeOutcome& o) const
 {
     if (o.keptModules == 0 && o.keptRacks == 0 && o.removed.empty()) return {};
     const Texts& t = app_.texts;
-    std::string text = fillArgs(byLanguage(t, "Kept: %1 modules, %2 racks", "Behalten: %1 Baugruppen, %2 Racks",
-                                           "Conservés : %1 modules, %2 racks"),
-                                {std::to_string(o.keptModules), std::to_string(o.keptRacks)});
+    const std::string modules =
+        fillArgs(singularCount(t, o.keptModules) ? byLanguage(t, "%1 module", "%1 Baugruppe", "%1 module")
+                                                 : byLanguage(t, "%1 modules", "%1 Baugruppen", "%1 modules"),
+                 {std::to_string(o.keptModules)});
+    const std::string racks =
+        fillArgs(singularCount(t, o.keptRacks) ? byLanguage(t, "%1 rack", "%1 Rack", "%1 rack")
+                                               : byLanguage(t, "%1 racks", "%1 Racks", "%1 racks"),
+                 {std::to_string(o.keptRacks)});
+    std::string text =
+        fillArgs(byLanguage(t, "Kept: %1, %2", "Behalten: %1, %2", "Conservés : %1, %2"), {modules, racks});
     if (!o.removed.empty()) {
         text += byLanguage(t, "; removed: ", "; entfernt: ", " ; supprimés : ");
         for (std::size_t i = 0; i < o.removed.size(); ++i) text += (i ? ", " : "") + o.removed[i];

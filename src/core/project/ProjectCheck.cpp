@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/base/OwnTexts.h"
+
 namespace rm {
 namespace {
 
@@ -76,6 +78,104 @@ std::string describeRow(const ProjectTable& table, int row)
     return row == 1 || !label.empty() ? where + " (row " + std::to_string(row) + ")" : where;
 }
 
+std::vector<Problem> findProblems(const ProjectTable& table, const ModuleCatalog& catalog)
+{
+    std::vector<Problem> out;
+    for (int r = 1; r <= ProjectTable::kMaxRow; ++r) {
+        const RowEintrag& rec = table.record(r);
+        if (!rec.isEmpty() && unknownOrder(rec, catalog)) out.push_back({.kind = Problem::UnknownOrder, .row = r});
+    }
+    const Ranges ranges = collectRanges(table);
+    auto check = [&](const std::vector<Range>& v, bool outputs) {
+        for (std::size_t a = 0; a < v.size(); ++a) {
+            const Range& x = v[a];
+            const Problem base{.row = x.row, .outputs = outputs, .first = x.first, .last = x.last};
+            auto add = [&](Problem::Kind kind) {
+                Problem p = base;
+                p.kind = kind;
+                out.push_back(p);
+            };
+            if (x.first < 0) add(Problem::StartBelowZero);
+            if (tooHigh(x)) add(Problem::TooHigh);
+            // The source declares every count as INT (16 bits, signed).
+            if (x.last - x.first + 1 > INT16_MAX) add(Problem::CountTooLarge);
+            for (std::size_t b = a + 1; b < v.size(); ++b) {
+                const Range& y = v[b];
+                if (!overlap(x, y)) continue;
+                Problem p = base;
+                p.kind = Problem::Overlap;
+                p.otherRow = y.row;
+                p.otherFirst = y.first;
+                p.otherLast = y.last;
+                out.push_back(p);
+            }
+        }
+    };
+    check(ranges.ins, false);
+    check(ranges.outs, true);
+    return out;
+}
+
+std::string placeText(const Texts& t, const ProjectTable& table, int row)
+{
+    const std::string label = slotText(table, row);
+    if (label.empty()) return ownText(t, OwnText::TableRow, {std::to_string(row)});
+    if (row != 1 && table.RowIs(row) == kind::Slot)
+        return fillArgs(byLanguage(t, "slot %1", "Steckplatz %1", "emplacement %1"), {label});
+    return label;
+}
+
+std::string problemText(const Texts& t, const ProjectTable& table, const Problem& p)
+{
+    const std::string where = placeText(t, table, p.row);
+    const std::string range = rangeText(p.first, p.last);
+    const char* dir =
+        p.outputs ? byLanguage(t, "outputs", "Ausgänge", "sorties") : byLanguage(t, "inputs", "Eingänge", "entrées");
+    switch (p.kind) {
+        case Problem::UnknownOrder:
+            return fillArgs(
+                byLanguage(t, "%1: order number %2 is not in the catalog", "%1: Bestellnummer %2 ist nicht im Katalog",
+                           "%1 : la référence %2 n'est pas dans le catalogue"),
+                {where, table.record(p.row).BestellNr});
+        case Problem::StartBelowZero:
+            return fillArgs(
+                byLanguage(t, "%1: %2 %3 start below 0", "%1: %2 %3 beginnen unter 0", "%1 : %2 %3 commencent sous 0"),
+                {where, dir, range});
+        case Problem::TooHigh:
+            return fillArgs(byLanguage(t, "%1: %2 %3 reach 32000 or more", "%1: %2 %3 reichen bis 32000 oder darüber",
+                                       "%1 : %2 %3 atteignent 32000 ou plus"),
+                            {where, dir, range});
+        case Problem::CountTooLarge:
+            return fillArgs(
+                byLanguage(t, "%1: %2 %3: %4 bytes do not fit a count field (at most 32767)",
+                           "%1: %2 %3: %4 Bytes passen in kein Zählfeld (höchstens 32767)",
+                           "%1 : %2 %3 : %4 octets ne tiennent pas dans un champ de nombre (32767 au plus)"),
+                {where, dir, range, std::to_string(p.last - p.first + 1)});
+        case Problem::Overlap:
+            return fillArgs(
+                byLanguage(t, "%1 (%2) and %3 (%4): %5 overlap", "%1 (%2) und %3 (%4): %5 überschneiden sich",
+                           "%1 (%2) et %3 (%4) : %5 se chevauchent"),
+                {where, range, placeText(t, table, p.otherRow), rangeText(p.otherFirst, p.otherLast), dir});
+    }
+    return where;
+}
+
+std::vector<int> problemRows(const ProjectTable& table, const std::vector<Problem>& problems)
+{
+    std::vector<int> rows;
+    auto add = [&](int head) {
+        const int sons = head <= table.lastRow() ? std::max(0, int{table.record(head).SonNbr}) : 0;
+        for (int r = head; r <= std::min(head + sons, ProjectTable::kMaxRow); ++r) rows.push_back(r);
+    };
+    for (const Problem& p : problems) {
+        add(p.row);
+        if (p.kind == Problem::Overlap) add(p.otherRow);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 CheckReport checkProject(const ProjectTable& table, const ModuleCatalog& catalog)
 {
     CheckReport rep;
@@ -96,31 +196,33 @@ CheckReport checkProject(const ProjectTable& table, const ModuleCatalog& catalog
         if (const Range* x = findIn(ranges.ins, r)) line.inputs = rangeText(x->first, x->last);
         if (const Range* x = findIn(ranges.outs, r)) line.outputs = rangeText(x->first, x->last);
         rep.lines.push_back(line);
-        if (unknownOrder(rec, catalog))
-            rep.problems.push_back(describeRow(table, r) + ": order number " + rec.BestellNr +
-                                   " is not in the catalog");
     }
-    auto overlaps = [&](const std::vector<Range>& v, const char* what) {
-        for (std::size_t a = 0; a < v.size(); ++a) {
-            const Range& x = v[a];
-            const std::string range = describeRow(table, x.row) + ": " + what + " " + rangeText(x.first, x.last);
-            if (x.first < 0) rep.problems.push_back(range + " start below 0");
-            if (tooHigh(x)) rep.problems.push_back(range + " reach 32000 or more");
-            // The source declares every count as INT (16 bits, signed).
-            if (const int64_t count = x.last - x.first + 1; count > INT16_MAX)
-                rep.problems.push_back(range + ": " + std::to_string(count) + " bytes do not fit a count field (" +
-                                       "at most 32767)");
-            for (std::size_t b = a + 1; b < v.size(); ++b) {
-                const Range& y = v[b];
-                if (overlap(x, y))
-                    rep.problems.push_back(std::string(what) + " of " + describeRow(table, x.row) + " (" +
-                                           rangeText(x.first, x.last) + ") and " + describeRow(table, y.row) + " (" +
-                                           rangeText(y.first, y.last) + ") overlap");
-            }
+    // The command line's wording, with the table's row numbers.
+    for (const Problem& p : findProblems(table, catalog)) {
+        const std::string what = p.outputs ? "outputs" : "inputs";
+        const std::string range = describeRow(table, p.row) + ": " + what + " " + rangeText(p.first, p.last);
+        switch (p.kind) {
+            case Problem::UnknownOrder:
+                rep.problems.push_back(describeRow(table, p.row) + ": order number " + table.record(p.row).BestellNr +
+                                       " is not in the catalog");
+                break;
+            case Problem::StartBelowZero:
+                rep.problems.push_back(range + " start below 0");
+                break;
+            case Problem::TooHigh:
+                rep.problems.push_back(range + " reach 32000 or more");
+                break;
+            case Problem::CountTooLarge:
+                rep.problems.push_back(range + ": " + std::to_string(p.last - p.first + 1) +
+                                       " bytes do not fit a count field (at most 32767)");
+                break;
+            case Problem::Overlap:
+                rep.problems.push_back(what + " of " + describeRow(table, p.row) + " (" + rangeText(p.first, p.last) +
+                                       ") and " + describeRow(table, p.otherRow) + " (" +
+                                       rangeText(p.otherFirst, p.otherLast) + ") overlap");
+                break;
         }
-    };
-    overlaps(ranges.ins, "inputs");
-    overlaps(ranges.outs, "outputs");
+    }
     return rep;
 }
 
@@ -136,7 +238,7 @@ int stationNumber(const ProjectTable& table, int row)
 AddressOverview addressOverview(const ProjectTable& table, const ModuleCatalog& catalog)
 {
     AddressOverview ov = addressRanges(table);
-    ov.problems = checkProject(table, catalog).problems.size();
+    ov.problems = findProblems(table, catalog).size();
     return ov;
 }
 

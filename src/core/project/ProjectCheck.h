@@ -1,6 +1,7 @@
 // The address overview of a project and the problems found in it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,30 @@ struct CheckReport {
     std::vector<AddressLine> lines;
     std::vector<std::string> problems;
 };
+
+// One finding of the project check, tied to the head row of the module it
+// concerns (an overlap to both modules).
+struct Problem {
+    enum Kind { UnknownOrder, StartBelowZero, TooHigh, CountTooLarge, Overlap };
+    Kind kind = UnknownOrder;
+    int row = 0;
+    int otherRow = 0;      // Overlap: the later module
+    bool outputs = false;  // the direction of an address finding
+    int64_t first = 0, last = 0;
+    int64_t otherFirst = 0, otherLast = 0;
+    bool operator==(const Problem&) const = default;
+};
+
+// Every finding of the project check, in the order checkProject lists them.
+std::vector<Problem> findProblems(const ProjectTable& table, const ModuleCatalog& catalog);
+// The finding in the language of `texts`, its modules named by their slots
+// as the table shows them ("slot 21", "CPU", "B1").
+std::string problemText(const Texts& texts, const ProjectTable& table, const Problem& problem);
+// The table rows of the modules a finding concerns, every row of a module
+// of several rows included, ascending and each once.
+std::vector<int> problemRows(const ProjectTable& table, const std::vector<Problem>& problems);
+// The module a finding names at `row` in the language of `texts`.
+std::string placeText(const Texts& texts, const ProjectTable& table, int row);
 
 // Overlapping input ranges, overlapping output ranges, negative addresses,
 // addresses of 32000 or more, byte counts beyond the 16-bit field the source

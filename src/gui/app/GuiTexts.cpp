@@ -15,6 +15,17 @@ QString extraText(const Session& session, ExtraText which)
         {"This row has no parameter dialog.", "Diese Zeile hat keinen Parameterdialog.",
          "Cette ligne n'a pas de dialogue de paramètres."},
         {"Project file not found:", "Projektdatei nicht gefunden:", "Fichier de projet introuvable :"},
+        {"Problems", "Probleme", "Problèmes"},
+        {"&Problems", "&Probleme", "&Problèmes"},
+        {"Letters A-Z, a-z and [ \\ ] ^ _ `, digits after the first character;\n"
+         "no umlauts, accents or spaces; at most 8 characters, stored as shown.",
+         "Buchstaben A-Z, a-z und [ \\ ] ^ _ `, Ziffern ab dem zweiten Zeichen;\n"
+         "keine Umlaute, Akzente oder Leerzeichen; höchstens 8 Zeichen,\n"
+         "gespeichert wie hier gezeigt.",
+         "Lettres A-Z, a-z et [ \\ ] ^ _ `, chiffres après le premier caractère ;\n"
+         "ni accents, ni trémas, ni espaces ; 8 caractères au plus,\n"
+         "enregistrés tels qu'affichés."},
+        {"Not taken: %1", "Nicht übernommen: %1", "Non repris : %1"},
     };
     const Entry& e = entries[static_cast<int>(which)];
     const int base = session.app.texts.base();

@@ -15,6 +15,10 @@ enum class ExtraText {
     DroppedRecords,  // title: records of a file that could not be shown
     NoDialog,        // status bar: the row has no parameter dialog
     MissingProject,  // a project file named on the command line is missing
+    ProblemsTitle,   // the problems list
+    ProblemsMenu,    // Window > Problems
+    HeaderRule,      // project information: what the header fields take
+    HeaderRefused,   // "Not taken: %1"
 };
 
 QString extraText(const Session& session, ExtraText which);

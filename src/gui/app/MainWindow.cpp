@@ -6,11 +6,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QToolButton>
@@ -22,10 +24,12 @@
 #include "gui/app/GuiTexts.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/OptionsDialog.h"
+#include "gui/app/StartHint.h"
 #include "gui/app/StatusLine.h"
 #include "gui/app/WorkCommands.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/PictureCommands.h"
+#include "gui/project/ProblemsDock.h"
 #include "gui/project/ProjectGuard.h"
 #include "gui/project/ProjectInfoDialog.h"
 #include "gui/project/ProjectWindow.h"
@@ -53,6 +57,25 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     statusLine_ = new StatusLine(session_, this);
     setStatusBar(statusLine_);
     work_ = new WorkCommands(*this, session_);
+    startHint_ = new StartHint(session_, *this, mdi_->viewport());
+    problems_ = new ProblemsDock(session_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    problems_->hide();
+    QAction* problemsToggle = problems_->toggleViewAction();
+    problemsToggle->setObjectName("pdiProblems");
+    problemsToggle->setText(extraText(session_, ExtraText::ProblemsMenu));
+    windowMenu_->insertAction(action("pdiTreeForm"), problemsToggle);
+    connect(statusLine_, &StatusLine::problemsWanted, this, [this] {
+        const bool first = problems_->isHidden() && !problemsSized_;
+        problems_->open();
+        // A few lines at the first showing; later the size the user gave it.
+        if (first) resizeDocks({problems_}, {fontMetrics().height() * 7}, Qt::Vertical);
+        problemsSized_ = true;
+    });
+    auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    f6->setObjectName("scSwitchCatalog");
+    f6->setContext(Qt::ApplicationShortcut);  // a floating catalog is a window of its own
+    connect(f6, &QShortcut::activated, this, &MainWindow::switchCatalogFocus);
     new PictureCommands(*this, session_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         if (ProjectWindow* w = activeProject()) w->table().info().ProjektTitel = w->title().toStdString();
@@ -73,6 +96,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     placeOnScreen(this, false);
     refreshRecentMenu();
     EnableProjectCommands(false);
+    startHint_->refresh(true);
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const QString& name, int textId, const QKeySequence& key)
@@ -247,8 +271,9 @@ void MainWindow::fitFirstRun()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const FirstRunLayout l = firstRunLayout(screen->availableGeometry());
-    resize(l.main.size());
-    if (!session_.settings.windows.positionStored) move(l.main.topLeft());
+    const QRect both = l.main.united(l.catalog);
+    resize(both.size());
+    if (!session_.settings.windows.positionStored) move(both.topLeft());
     firstRunCatalog_ = l.catalog;
 }
 
@@ -258,7 +283,7 @@ FirstRunLayout firstRunLayout(const QRect& area)
     // window and the pair centred.
     constexpr int gap = 8;
     FirstRunLayout l;
-    const int catalogWidth = std::clamp(area.width() / 5, 240, 420);
+    const int catalogWidth = std::clamp(area.width() / 4, 240, 480);  // room for the order numbers
     const int height = area.height() * 4 / 5;
     const int width = std::max(400, std::min(area.width() * 4 / 5, area.width() - catalogWidth - 3 * gap));
     const int left = area.left() + std::max(0, (area.width() - width - gap - catalogWidth) / 2);
@@ -310,17 +335,23 @@ void placeOnScreen(QWidget* window, bool frameTopLeft)
 
 void MainWindow::createCatalogWindow()
 {
-    catalog_ = new CatalogWindow(session_, this);
-    const WindowSettings& stored = session_.settings.windows;
-    if (!firstRunCatalog_.isEmpty()) catalog_->resize(firstRunCatalog_.size());
-    QPoint pos(geometry().right() + 8, geometry().top());
-    if (const QScreen* screen = QGuiApplication::primaryScreen();
-        screen && pos.x() + catalog_->width() > screen->availableGeometry().right())
-        pos.setX(screen->availableGeometry().right() - catalog_->width());
-    if (stored.treeLeft >= 0 && stored.treeTop >= 0)
-        pos = QPoint(twipsToPixels(stored.treeLeft), twipsToPixels(stored.treeTop));
-    catalog_->move(pos);
-    placeOnScreen(catalog_, true);
+    catalog_ = new CatalogWindow(session_, nullptr);
+    catalogDock_ = new QDockWidget(catalog_->windowTitle(), this);
+    catalogDock_->setObjectName("TreeDock");
+    catalogDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    catalogDock_->setWidget(catalog_);
+    addDockWidget(Qt::RightDockWidgetArea, catalogDock_);
+    catalogDock_->hide();
+    catalogWidth_ = firstRunCatalog_.isEmpty() ? 300 : firstRunCatalog_.width();
+    // The stored places and sizes; a floating catalog comes back on the screen.
+    if (const QString& stored = session_.settings.windows.dockLayout; !stored.isEmpty()) {
+        if (restoreState(QByteArray::fromBase64(stored.toLatin1()))) catalogWidth_ = 0, problemsSized_ = true;
+        catalogDock_->hide();  // shown with the first project
+        problems_->hide();
+    }
+    connect(catalogDock_, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+        if (floating) placeOnScreen(catalogDock_, true);
+    });
     connect(catalog_, &CatalogWindow::moduleActivated, this, [this](int index) {
         if (auto* w = activeProject()) w->insertFromCatalog(index);
     });
@@ -332,6 +363,21 @@ void MainWindow::createCatalogWindow()
         action("BtnTreeWin")->setChecked(shown);
         action("pdiTreeForm")->setChecked(shown);
     });
+}
+
+void MainWindow::switchCatalogFocus()
+{
+    if (!catalog_) return;
+    ProjectWindow* w = activeProject();
+    if (catalog_->isAncestorOf(QApplication::focusWidget()) && w) {
+        activateWindow();
+        w->grid()->setFocus();
+        return;
+    }
+    ShowCatalog(true);
+    catalogDock_->raise();
+    catalogDock_->activateWindow();
+    catalog_->tree()->setFocus();
 }
 
 ProjectWindow* MainWindow::activeProject() const
@@ -351,12 +397,20 @@ std::vector<ProjectWindow*> MainWindow::projectWindows() const
 
 ProjectWindow* MainWindow::addProjectWindow(const QString& title)
 {
+    // The catalog takes its room before the first window is sized to the workspace.
+    if (projectWindows().empty() && catalogDock_ && !catalogDock_->isFloating()) {
+        ShowCatalog(true);
+        layout()->activate();
+    }
     auto* w = new ProjectWindow(session_, title);
     QMdiSubWindow* sub = mdi_->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(icon(session_, "app-icon"));
     placeProjectWindow(sub, w->preferredSize());
-    connect(w, &ProjectWindow::editStateChanged, this, &MainWindow::updateCommands);
+    connect(w, &ProjectWindow::editStateChanged, this, [this] {
+        statusLine_->showNote({});  // a refusal kept after a drop goes with the next action
+        updateCommands();
+    });
     connect(w, &ProjectWindow::titleChanged, this, [this] { refreshWindowMenu(); });
     connect(w, &ProjectWindow::saved, this, &MainWindow::AddRecentFile);
     connect(w, &ProjectWindow::contextMenuWanted, this, [this](const QPoint& p) { contextMenu_->popup(p); });
@@ -506,6 +560,7 @@ bool MainWindow::openProjectFile(const QString& path, QString* error)
             std::remove(ProjectWindow::openWindows().begin(), ProjectWindow::openWindows().end(), w),
             ProjectWindow::openWindows().end());
         w->deleteLater();
+        if (projectWindows().empty()) ShowCatalog(false);
         updateCommands();
         return false;
     }
@@ -532,7 +587,13 @@ bool MainWindow::CloseAllProjects()
 void MainWindow::ShowCatalog(bool show)
 {
     if (!catalog_) return;
-    catalog_->setVisible(show);
+    catalogDock_->setVisible(show);
+    // A hidden dock takes no size: the first-run width is given at the first showing.
+    if (show && catalogWidth_ > 0) {
+        resizeDocks({catalogDock_}, {catalogWidth_}, Qt::Horizontal);
+        catalogWidth_ = 0;
+    }
+    if (show && catalogDock_->isFloating()) placeOnScreen(catalogDock_, true);
     action("BtnTreeWin")->setChecked(show);
     action("pdiTreeForm")->setChecked(show);
 }
@@ -578,8 +639,10 @@ void MainWindow::EnableProjectCommands(bool on)
 void MainWindow::updateCommands()
 {
     if (work_) work_->update();
+    if (startHint_) startHint_->refresh(projectWindows().empty());
     ProjectWindow* w = activeProject();
     statusLine_->showProject(w);
+    if (problems_) problems_->showProject(w);
     if (!w) {
         EnableEditCommands(false);
         EnablePaste(false);
@@ -657,10 +720,7 @@ void MainWindow::saveSettings()
     w.mainTop = pixelsToTwips(g.top());
     w.mainWidth = pixelsToTwips(g.width());
     w.mainHeight = pixelsToTwips(g.height());
-    if (catalog_) {
-        w.treeLeft = pixelsToTwips(catalog_->x());
-        w.treeTop = pixelsToTwips(catalog_->y());
-    }
+    w.dockLayout = QString::fromLatin1(saveState().toBase64());
     rm::gui::saveSettings(session_.settings);
     session_.recent.write(session_.recentListFile());
 }

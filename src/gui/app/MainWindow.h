@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDockWidget>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -15,10 +16,13 @@
 namespace rm::gui {
 
 class CatalogWindow;
+class ProblemsDock;
 class ProjectWindow;
+class StartHint;
 class StatusLine;
 
-// Where the main window and the catalog go when no size is stored.
+// Where the main window and the catalog go when no size is stored: the
+// catalog docked inside the main window, at the width `catalog` gives.
 struct FirstRunLayout {
     QRect main, catalog;
 };
@@ -40,6 +44,10 @@ public:
     // Built after the descriptions are loaded (the splash window does that).
     void createCatalogWindow();
     CatalogWindow* catalogWindow() { return catalog_; }
+    QDockWidget* catalogDock() { return catalogDock_; }
+    ProblemsDock* problemsDock() { return problems_; }
+    // F6: from the catalog to the active table, from anywhere else to the catalog.
+    void switchCatalogFocus();
     QMdiArea* mdiArea() { return mdi_; }
     ProjectWindow* activeProject() const;
     std::vector<ProjectWindow*> projectWindows() const;
@@ -71,6 +79,7 @@ public:
     QAction* action(const QString& objectName) const;
     QMenu* contextMenu() { return contextMenu_; }
     StatusLine* statusLine() { return statusLine_; }
+    StartHint* startHint() { return startHint_; }
     WorkCommands* workCommands() { return work_; }
 
 protected:
@@ -94,6 +103,11 @@ private:
     Session& session_;
     QMdiArea* mdi_;
     CatalogWindow* catalog_ = nullptr;
+    QDockWidget* catalogDock_ = nullptr;
+    bool problemsSized_ = false;  // the problems list had its first-showing height, or a stored one
+    int catalogWidth_ = 0;        // the catalog's width at its first showing; 0: given or stored
+    ProblemsDock* problems_ = nullptr;
+    StartHint* startHint_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QMenu* extraMenu_ = nullptr;

@@ -62,6 +62,7 @@ StoredSettings loadSettings()
     w.sizeStored = s.contains("MainWidth") && s.contains("MainHeight");
     w.treeLeft = number(s, "TreeLeft", -1);
     w.treeTop = number(s, "TreeTop", -1);
+    w.dockLayout = s.value("DockLayout").toString();
     w.stationPicture = std::clamp(number(s, "StationPicture", -1), -1, 1);
     auto& g = r.grid;
     g.fontName = s.value("FontFlexGridName", "Arial").toString();
@@ -89,6 +90,7 @@ void saveSettings(const StoredSettings& r)
     s.setValue("MainHeight", QString::number(w.mainHeight));
     if (w.treeLeft >= 0) s.setValue("TreeLeft", QString::number(w.treeLeft));
     if (w.treeTop >= 0) s.setValue("TreeTop", QString::number(w.treeTop));
+    if (!w.dockLayout.isEmpty()) s.setValue("DockLayout", w.dockLayout);
     if (w.stationPicture >= 0) s.setValue("StationPicture", QString::number(w.stationPicture));
     const auto& g = r.grid;
     s.setValue("FontFlexGridName", g.fontName);

@@ -31,6 +31,7 @@ struct WindowSettings {
     int treeLeft = -1, treeTop = -1;  // -1: not stored, computed from the main window
     bool positionStored = false;      // MainLeft and MainTop were in the store
     bool sizeStored = false;          // MainWidth and MainHeight were in the store
+    QString dockLayout;               // the docks' places and sizes, base64; empty: not stored
     int stationPicture = -1;          // the station picture beside the tables: 1 shown, 0 hidden, -1 not stored
 };
 

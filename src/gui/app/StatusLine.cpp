@@ -74,16 +74,16 @@ void StatusLine::showProject(ProjectWindow* w)
     slots_->setVisible(w != nullptr);
     if (!w) {
         row_->setLine({});
-        problemList_.clear();
+        problemCount_ = 0;
         return;
     }
     const ProjectTable& t = w->table();
     const Texts& texts = session_.app.texts;
     row_->setLine(QString::fromStdString(selectedRowText(texts, t, t.currentRow())));
     slots_->setLine(QString::fromStdString(stationSlotsText(texts, stationSlots(t))));
-    problemList_ = checkProject(t, session_.app.ModulKatalog).problems;
-    problems_->setText(QString::fromStdString(problemCountText(texts, problemList_.size())));
-    problems_->setEnabled(!problemList_.empty());
+    problemCount_ = findProblems(t, session_.app.ModulKatalog).size();
+    problems_->setText(QString::fromStdString(problemCountText(texts, problemCount_)));
+    problems_->setEnabled(problemCount_ != 0);
 }
 
 void StatusLine::showNote(const QString& note)
@@ -96,11 +96,7 @@ void StatusLine::showNote(const QString& note)
 
 void StatusLine::listProblems()
 {
-    if (problemList_.empty()) return;
-    std::string text;
-    for (const std::string& p : problemList_) text += "- " + p + "\n";
-    session_.app.asker.ShowMessage(text, problemCountText(session_.app.texts, problemList_.size()),
-                                   style::Ok + style::Information);
+    if (problemCount_ != 0) emit problemsWanted();
 }
 
 }  // namespace rm::gui

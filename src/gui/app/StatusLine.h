@@ -1,6 +1,6 @@
 // The status bar of the main window: the selected row of the active project,
 // its stations' numbered slots, and the number of problems the project check
-// finds; a click on that number lists them.
+// finds; a click on that number opens the problems list.
 #pragma once
 
 #include <QLabel>
@@ -43,14 +43,18 @@ public:
     void showProject(ProjectWindow* window);
     // A passing note (a drop that would be refused, say); empty clears it.
     void showNote(const QString& note);
+    // The count's button: asks for the problems list.
     void listProblems();
+
+signals:
+    void problemsWanted();
 
 private:
     Session& session_;
     ElidingLabel* row_;
     ElidingLabel* slots_;
     QPushButton* problems_;
-    std::vector<std::string> problemList_;
+    std::size_t problemCount_ = 0;
 };
 
 }  // namespace rm::gui

@@ -1,6 +1,7 @@
 #include "gui/catalog/CatalogWindow.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -37,9 +38,12 @@ CatalogTree::CatalogTree(Session& session, QWidget* parent) : QTreeWidget(parent
 {
     setObjectName("TreeV");
     setHeaderHidden(true);
-    // Long designations scroll rather than being cut short.
+    // The order number beside the designation tells modules of the same name
+    // in two families apart. Long texts scroll rather than being cut short.
+    setColumnCount(2);
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setDragEnabled(false);  // drags are started here, with our own data
     setExpandsOnDoubleClick(true);
@@ -112,7 +116,7 @@ void CatalogTree::keyPressEvent(QKeyEvent* e)
 }
 
 CatalogWindow::CatalogWindow(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Tool),
+    : QWidget(parent),
       session_(session),
       tree_(new CatalogTree(session, this)),
       text_(new QPlainTextEdit(this)),
@@ -162,8 +166,16 @@ void CatalogWindow::build(const CatalogNode& node, QTreeWidgetItem* parent)
         if (node.tag) item->setData(0, kTagRole, fromCrLf(*node.tag));
     } else {
         item->setData(0, kIndexRole, node.index);
-        item->setToolTip(
-            0, node.index ? QString::fromStdString(session_.app.ModulKatalog.at(node.index).BestellNr) : QString());
+        const QString order =
+            node.index ? QString::fromStdString(session_.app.ModulKatalog.at(node.index).BestellNr) : QString();
+        if (order != item->text(0)) {
+            item->setText(1, order);
+            item->setForeground(1, tree_->palette().brush(QPalette::Disabled, QPalette::Text));
+        }
+        // The whole of both, whatever the width of the catalog.
+        const QString tip = order.isEmpty() || order == item->text(0) ? item->text(0) : item->text(0) + "\n" + order;
+        item->setToolTip(0, tip);
+        item->setToolTip(1, tip);
     }
     for (const auto& child : node.children) build(child, item);
 }
@@ -181,9 +193,11 @@ void CatalogWindow::showDescription(QTreeWidgetItem* item)
 
 void CatalogWindow::focusSearch()
 {
-    show();
-    raise();
-    activateWindow();
+    if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) {
+        dock->show();
+        dock->raise();
+    }
+    window()->activateWindow();
     filter_->field()->setFocus();
     filter_->field()->selectAll();
 }

@@ -1,8 +1,6 @@
 #include "gui/project/AddressOverviewWindow.h"
 
 #include <QHeaderView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 #include "core/project/OverviewPrint.h"
@@ -16,7 +14,7 @@ constexpr int kRowRole = Qt::UserRole + 1;
 }
 
 AddressOverviewWindow::AddressOverviewWindow(Session& session, ProjectWindow& project, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : QWidget(parent, Qt::Tool),
       session_(session),
       project_(&project),
       tree_(new QTreeWidget(this)),
@@ -106,11 +104,7 @@ void AddressOverviewWindow::activate(QTreeWidgetItem* item)
 {
     const int row = item ? item->data(0, kRowRole).toInt() : 0;
     if (!project_ || row < 1) return;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(project_->parentWidget()))
-        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
-    project_->selectRow(row);
-    project_->window()->activateWindow();
-    project_->grid()->setFocus();
+    project_->goToRow(row);
 }
 
 }  // namespace rm::gui

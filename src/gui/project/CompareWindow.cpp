@@ -1,8 +1,6 @@
 #include "gui/project/CompareWindow.h"
 
 #include <QFileInfo>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 #include "core/project/ProjectDocument.h"
@@ -36,7 +34,7 @@ WorkText kindText(ProjectDifference::Kind k)
 
 CompareWindow::CompareWindow(Session& session, ProjectWindow& project, const ProjectTable& other,
                              const QString& otherPath, QWidget* parent)
-    : QWidget(parent, Qt::Window), project_(&project), tree_(new QTreeWidget(this))
+    : QWidget(parent, Qt::Tool), project_(&project), tree_(new QTreeWidget(this))
 {
     fill(session, project.table(), project.title(), other, otherPath);
     connect(&project, &ProjectWindow::windowClosed, this, &QWidget::close);
@@ -98,11 +96,7 @@ void CompareWindow::activate(QTreeWidgetItem* item)
 {
     const int row = item ? item->data(0, kRowRole).toInt() : 0;
     if (!project_ || row < 1 || row > project_->table().lastRow()) return;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(project_->parentWidget()))
-        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
-    project_->selectRow(row);
-    project_->window()->activateWindow();
-    project_->grid()->setFocus();
+    project_->goToRow(row);
 }
 
 void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)

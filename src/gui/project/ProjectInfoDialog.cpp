@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "gui/app/Beep.h"
+#include "gui/app/GuiTexts.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"
 
@@ -39,6 +40,7 @@ public:
 
     std::function<void()> onEnter;
     std::function<void(Qt::FocusReason)> onLeave;
+    std::function<void(const QString& refused)> onRefused;  // the characters not taken
 
 protected:
     void keyPressEvent(QKeyEvent* e) override
@@ -69,12 +71,12 @@ protected:
             QLineEdit::inputMethodEvent(e);
             return;
         }
-        bool refused = false;
+        QString refused;
         const QString taken = filtered(e->commitString(), &refused);
         QInputMethodEvent f(e->preeditString(), e->attributes());
         f.setCommitString(taken, e->replacementStart(), e->replacementLength());
         QLineEdit::inputMethodEvent(&f);
-        if (refused) beep();
+        if (!refused.isEmpty()) refuse(refused);
     }
 
     void contextMenuEvent(QContextMenuEvent* e) override
@@ -117,17 +119,17 @@ private:
         return t.toStdString();
     }
 
-    QString filtered(const QString& input, bool* refused) const
+    QString filtered(const QString& input, QString* refused) const
     {
         std::string after = current();
         QString taken;
         for (char32_t c : input.toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
             if (c != 8 && ProjectInfoForm::acceptsChar(after, c)) {
-                const QString one = QString::fromUcs4(&c, 1);
                 taken += one;
                 after += one.toStdString();
             } else {
-                *refused = true;
+                *refused += one;
             }
         }
         return taken;
@@ -135,10 +137,16 @@ private:
 
     void insertFiltered(const QString& input)
     {
-        bool refused = false;
+        QString refused;
         const QString taken = filtered(input, &refused);
         if (!taken.isEmpty()) insert(taken);
-        if (refused) beep();
+        if (!refused.isEmpty()) refuse(refused);
+    }
+
+    void refuse(const QString& refused)
+    {
+        beep();
+        if (onRefused) onRefused(refused);
     }
 };
 
@@ -161,12 +169,18 @@ ProjectInfoDialog::ProjectInfoDialog(Session& session, const QString& titleSuffi
         edit->setMinimumWidth(em * 10);
         edit->onEnter = [this] { accept(); };
         edit->onLeave = [this, i](Qt::FocusReason reason) { leftHeader(i, reason); };
+        edit->onRefused = [this](const QString& refused) { showRefused(refused); };
         label->setBuddy(edit);
         txtHeader_[i] = edit;
         grid->addWidget(label, i, 0);
         grid->addWidget(edit, i, 1);
     }
     grid->setColumnStretch(2, 1);
+    // What the header fields take, said before anything is refused.
+    lblHeaderRule_ = new QLabel(extraText(session, ExtraText::HeaderRule), this);
+    lblHeaderRule_->setObjectName(QStringLiteral("lblHeaderRule"));
+    lblHeaderRule_->setTextFormat(Qt::PlainText);
+    grid->addWidget(lblHeaderRule_, kHeaderFields, 0, 1, 3);
 
     auto textBox = [this](const char* name) {
         auto* box = new QPlainTextEdit(this);
@@ -284,6 +298,14 @@ void ProjectInfoDialog::done(int result)
     // Unload: hands the fields back when something was edited, after Cancel too.
     form_.unload(session_.app.AktProjectInfo);
     QDialog::done(result);
+}
+
+void ProjectInfoDialog::showRefused(const QString& refused)
+{
+    QStringList shown;
+    for (const char32_t c : refused.toUcs4()) shown << "\u201C" + QString::fromUcs4(&c, 1) + "\u201D";
+    lblHeaderRule_->setText(extraText(session_, ExtraText::HeaderRule) + "\n" +
+                            extraText(session_, ExtraText::HeaderRefused).arg(shown.join(' ')));
 }
 
 }  // namespace rm::gui

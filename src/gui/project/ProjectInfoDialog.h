@@ -9,6 +9,7 @@
 #include "core/project/ProjectInfoForm.h"
 
 class QFocusEvent;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -36,6 +37,8 @@ public slots:
 
 private:
     void leftHeader(int field, Qt::FocusReason reason);
+    // The rule, followed by the characters a header field did not take.
+    void showRefused(const QString& refused);
 
     Session& session_;
     ProjectInfoForm form_;
@@ -44,6 +47,7 @@ private:
     QPlainTextEdit* txtNotizen_;
     QPushButton* btnOk_;
     QPushButton* btnCancel_;
+    QLabel* lblHeaderRule_;
     bool refocusing_ = false;
     bool closing_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDataStream>
 #include <QDir>
 #include <QDrag>
@@ -19,6 +20,7 @@
 
 #include "core/base/OwnTexts.h"
 #include "core/dbgen/WriteDb.h"
+#include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiTexts.h"
@@ -63,6 +65,11 @@ QVariant ProjectTableModel::data(const QModelIndex& index, int role) const
             return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         }
         return int(Qt::AlignCenter);
+    }
+    if (const auto it = problemRows_.find(row); it != problemRows_.end()) {
+        if (role == Qt::BackgroundRole) return QColor(0xFF, 0xEB, 0xEE);
+        if (role == Qt::ForegroundRole) return QColor(0xB7, 0x1C, 0x1C);
+        if (role == Qt::ToolTipRole) return it->second;
     }
     return {};
 }
@@ -139,7 +146,9 @@ void ProjectGrid::mouseMoveEvent(QMouseEvent* e)
         drag->setHotSpot(pressPos_ - band.topLeft());
     }
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
-    setDropRow(0, {});
+    // Only the frame goes: a refusal where the row was let go stays said.
+    dropRow_ = 0;
+    viewport()->update();
 }
 
 void ProjectGrid::mouseDoubleClickEvent(QMouseEvent* e)
@@ -187,10 +196,12 @@ bool ProjectGrid::acceptDrag(QDropEvent* e)
     QString refusal;
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     if (!window_.canDrop(m, row, &refusal)) {
-        setDropRow(0, refusal);
+        refusal_ = refusal;
+        setDropRow(0, refusal_);
         e->ignore();
         return false;
     }
+    refusal_.clear();
     setDropRow(row, {});
     e->setDropAction(ctrl && m->hasFormat(kRowMime) ? Qt::CopyAction : Qt::MoveAction);
     e->accept();
@@ -208,7 +219,11 @@ void ProjectGrid::setDropRow(int row, const QString& note)
 
 void ProjectGrid::dragLeaveEvent(QDragLeaveEvent* e)
 {
-    setDropRow(0, {});
+    // Let go over a row that refuses: the reason stays in the status line
+    // until the next action. Moved away: it goes.
+    const bool over = viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos()));
+    setDropRow(0, over ? refusal_ : QString());
+    refusal_.clear();
     QTableView::dragLeaveEvent(e);
 }
 
@@ -244,7 +259,8 @@ void ProjectGrid::dragMoveEvent(QDragMoveEvent* e)
 void ProjectGrid::dropEvent(QDropEvent* e)
 {
     const bool accepted = acceptDrag(e);
-    setDropRow(0, {});
+    setDropRow(0, refusal_);
+    refusal_.clear();
     if (!accepted) return;
     const int row = tableRowAt(e->position().toPoint());
     window_.dropped(e->mimeData(), row, e->modifiers() & Qt::ControlModifier);
@@ -363,6 +379,12 @@ void ProjectWindow::setPictureShown(bool shown)
 
 void ProjectWindow::refresh()
 {
+    std::map<int, QString> marked;
+    for (const Problem& p : findProblems(table_, session_.app.ModulKatalog)) {
+        const QString text = QString::fromStdString(problemText(session_.app.texts, table_, p));
+        for (const int row : problemRows(table_, {p})) marked[row] += (marked[row].isEmpty() ? "" : "\n") + text;
+    }
+    model_.setProblemRows(std::move(marked));
     model_.refresh();
     if (!picture_->isHidden()) picture_->refresh();
     selectRow(table_.currentRow());
@@ -379,6 +401,15 @@ void ProjectWindow::selectRow(int row)
     grid_->horizontalScrollBar()->setValue(grid_->horizontalScrollBar()->minimum());
     if (!picture_->isHidden()) picture_->showRow(table_.currentRow());
     emit editStateChanged();
+}
+
+void ProjectWindow::goToRow(int row)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    selectRow(row);
+    window()->activateWindow();
+    grid_->setFocus();
 }
 
 void ProjectWindow::insertFromCatalog(int index)

@@ -27,9 +27,14 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void refresh();
+    // Rows the project check finds a problem in, with the problems' texts:
+    // they are marked and the texts are their tooltips.
+    void setProblemRows(std::map<int, QString> rows) { problemRows_ = std::move(rows); }
+    bool hasProblem(int row) const { return problemRows_.count(row) != 0; }
 
 private:
     ProjectTable& table_;
+    std::map<int, QString> problemRows_;
 };
 
 // Drag data: a catalog entry, or a row of a project window.
@@ -70,6 +75,7 @@ private:
     QPoint pressPos_;
     int pressRow_ = 0;
     int dropRow_ = 0;
+    QString refusal_;  // why the row under the cursor refuses the drag; empty when it takes it
 };
 
 // What a module or CPU dialog does: edit CurrentModule (and NextModule);
@@ -118,6 +124,9 @@ public:
     // After any change of the table: redraw, keep the selection, tell the main window.
     void refresh();
     void selectRow(int row);
+    // Brings this window to the front and selects `row` with the focus on the table.
+    void goToRow(int row);
+    ProjectTableModel& model() { return model_; }
     void insertFromCatalog(int index);  // double click in the catalog tree
     bool dropped(const QMimeData* data, int row, bool ctrl);
     // Whether a drag may be dropped onto a row; else `refusal` says why (empty

@@ -42,6 +42,38 @@ TEST_F(AddressLists, OverviewMarksWhatTheCheckReports)
     EXPECT_EQ(ov.outputs.back().order, "QMV2.D310");
 }
 
+// Each finding belongs to its modules' rows and reads in the chosen language
+// with the slots the table shows; the command line keeps its own wording.
+TEST_F(AddressLists, ProblemsBelongToTheirRowsAndNameTheSlots)
+{
+    table.record(5).InBase = 260;
+    table.record(7).OutBase = 32000;
+    table.record(7).BestellNr = "QMV9.Z999";
+    const std::vector<Problem> problems = findProblems(table, app.ModulKatalog);
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[1], (Problem{Problem::Overlap, 5, 6, false, 260, 261, 256, 271}));
+    EXPECT_EQ(checkProject(table, app.ModulKatalog).problems,
+              (std::vector<std::string>{"slot 3 (row 7): order number QMV9.Z999 is not in the catalog",
+                                        "inputs of slot 1 (row 5) (260..261) and slot 2 (row 6) (256..271) overlap",
+                                        "slot 3 (row 7): outputs 32000..32000 reach 32000 or more"}));
+    EXPECT_EQ(problemRows(table, problems), (std::vector<int>{5, 6, 7}));
+
+    EXPECT_EQ(problemText(app.texts, table, problems[1]), "slot 1 (260..261) and slot 2 (256..271): inputs overlap");
+    app.setLanguage(kGermanBase);
+    EXPECT_EQ(problemText(app.texts, table, problems[2]),
+              "Steckplatz 3: Ausgänge 32000..32000 reichen bis 32000 oder darüber");
+    app.setLanguage(kFrenchBase);
+    EXPECT_EQ(problemText(app.texts, table, problems[0]),
+              "emplacement 3 : la référence QMV9.Z999 n'est pas dans le catalogue");
+    EXPECT_EQ(placeText(app.texts, table, 1), "CPU");
+    EXPECT_EQ(placeText(app.texts, table, 2), "A");
+
+    // A module of several rows is marked on all of them.
+    put({{"QMV2.T300", "5"}});
+    const int head = slotRow("5");
+    EXPECT_EQ(problemRows(table, {Problem{Problem::TooHigh, head}}), (std::vector<int>{head, head + 1, head + 2}));
+}
+
 TEST_F(AddressLists, IoListAddressesDigitalByBitOthersByByte)
 {
     auto rows = ioList(table);

@@ -219,7 +219,7 @@ TEST_F(Placement, ExchangeKeepsWhatFits)
          {"QMV2.D110", "9"}});
     const RowEintrag eight = table.record(slotRow("8"));
     // A rack exchange keeps the modules of the slots the new rack has.
-    put({{"QMV2.X110", "#13", true, "exchange the CPU ?\n\nKept: 1 modules, 0 racks.", answer::Yes}});
+    put({{"QMV2.X110", "#13", true, "exchange the CPU ?\n\nKept: 1 module, 0 racks.", answer::Yes}});
     EXPECT_EQ(table.cell(slotRow("9"), 1), "QMV2.D110");
     put({{"QMV2.R310", "#1", true,
           "exchange the CPU ?\n\nKept: 4 modules, 0 racks; removed: QMV2.B100 (B2: the new layout has no slot B2), "
@@ -236,8 +236,14 @@ TEST_F(Placement, ExchangeKeepsWhatFits)
     EXPECT_EQ(labels(), "A B1 B2 1 2 3 4 5 6 7 8 +");
     // A rack follows the new CPU on its "+" row, and its modules with it.
     addToCatalog(ProjectFixture::cpu("QMV2.R320", 2, 8, 6, 24, true));
-    put({{"QMV2.X100", "+"}, {"QMV2.D110", "9"}, {"QMV2.R320", "#1", true, "Kept: 5 modules, 1 racks.", answer::Yes}});
+    put({{"QMV2.X100", "+"}, {"QMV2.D110", "9"}, {"QMV2.R320", "#1", true, "Kept: 5 modules, 1 rack.", answer::Yes}});
     EXPECT_EQ(table.cell(slotRow("9"), 1), "QMV2.D110");
+    // One of a kind takes the singular; French counts none as one.
+    const ProjectTable::ExchangeOutcome none{0, 1, {}}, one{1, 0, {}};
+    app.setLanguage(kGermanBase);
+    EXPECT_EQ(table.exchangeSummary(one), "Behalten: 1 Baugruppe, 0 Racks.");
+    app.setLanguage(kFrenchBase);
+    EXPECT_EQ(table.exchangeSummary(none), "Conservés : 0 module, 1 rack.");
 }
 
 TEST_F(Placement, ExtraSlotsOfAnotherCpu)
