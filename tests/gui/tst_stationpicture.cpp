@@ -251,7 +251,19 @@ void StationPicture::keyboardMouseAndZoom()
     QCOMPARE(p->table().currentRow(), 5);
     QMenu* tableMenu = fixture_->main()->contextMenu();
     QVERIFY(tableMenu->isVisible());
+    // Its Properties open the module's dialog, as a double click does.
+    auto* properties = tableMenu->findChild<QAction*>("mouseProperties");
+    QVERIFY(properties && properties->isEnabled());
     tableMenu->close();
+    GuiFixture::whenModal(closeDialog);
+    properties->trigger();
+    QCOMPARE(opened, 3);
+    const QPoint emptyAt = centreOf(view, 6);
+    QContextMenuEvent onEmpty(QContextMenuEvent::Mouse, emptyAt, view->viewport()->mapToGlobal(emptyAt));
+    QApplication::sendEvent(view->viewport(), &onEmpty);
+    QVERIFY(tableMenu->isVisible() && !properties->isEnabled());
+    tableMenu->close();
+    p->selectRow(5);
 
     // Delete asks as the table does; the answer empties the slot.
     view->setFocus();

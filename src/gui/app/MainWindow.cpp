@@ -27,6 +27,7 @@
 #include "gui/app/StartHint.h"
 #include "gui/app/StatusLine.h"
 #include "gui/app/WorkCommands.h"
+#include "gui/app/WorkTexts.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/PictureCommands.h"
 #include "gui/project/ProblemsDock.h"
@@ -223,6 +224,18 @@ void MainWindow::buildMenus()
         const QString target = QString(name).replace("mouse", "pdi");
         connect(a, &QAction::triggered, this, [this, target] { action(target)->trigger(); });
     }
+    // The parameter dialog of the row, as a double click opens it.
+    contextMenu_->addSeparator();
+    auto* properties = contextMenu_->addAction(workText(session_, WorkText::Properties));
+    properties->setObjectName("mouseProperties");
+    connect(properties, &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->OpenModuleDialog(w->table().currentRow());
+    });
+    connect(contextMenu_, &QMenu::aboutToShow, this, [this, properties] {
+        ProjectWindow* w = activeProject();
+        const int row = w ? w->table().currentRow() : 0;
+        properties->setEnabled(w && !w->table().rowEmpty(row) && w->table().record(row).HasDialog);
+    });
 }
 
 void MainWindow::buildToolbar()

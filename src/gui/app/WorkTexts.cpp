@@ -114,8 +114,9 @@ QString workText(const Session& session, WorkText which)
         {" s", " s", " s"},
         {"Keep the previous file as .bak at a save", "Beim Speichern die vorige Datei als .bak behalten",
          "Conserver le fichier précédent en .bak à l'enregistrement"},
+        {"P&roperties...", "&Eigenschaften...", "P&ropriétés..."},
     };
-    static_assert(std::size(entries) == static_cast<std::size_t>(WorkText::KeepBackup) + 1);
+    static_assert(std::size(entries) == static_cast<std::size_t>(WorkText::Properties) + 1);
     const Entry& e = entries[static_cast<int>(which)];
     return QString::fromUtf8(byLanguage(session.app.texts, e.en, e.de, e.fr));
 }

@@ -96,6 +96,8 @@ enum class WorkText {
     AutosaveEvery,
     AutosaveSuffix,
     KeepBackup,
+    // the table's and the picture's context menu
+    Properties,
 };
 
 QString workText(const Session& session, WorkText which);
