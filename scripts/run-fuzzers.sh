@@ -63,6 +63,8 @@ for corpus in fuzz/corpus/*/; do
         status=1
     else
         grep -E "^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)" "$work/$name/log" || true
+        # Coverage at the start and at the end of the run.
+        grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)" "$work/$name/log" | sed -E 's/ (exec\/s|rss):.*//' || true
         echo "corpus: $seeds seeds, $(find "$work/$name/corpus" -type f | wc -l) entries after the run"
     fi
     if [[ -n "${FUZZ_KEEP:-}" ]]; then
