@@ -196,6 +196,45 @@ TEST(ProjectJson, SetRecordFieldChangesOneFieldOrNothing)
     EXPECT_EQ(r, before);
 }
 
+// Booleans as the format promises: True and False (-1 and 0) are written as
+// true and false and read back as -1 and 0; any other stored value stays the
+// number it is. An absent field is empty; null is no value of any field.
+TEST(ProjectJson, BooleansAbsentAndNullFields)
+{
+    ProjectData d;
+    d.info.FormatVersion = kFormatVersion;
+    d.rows[1].BestellNr = "QMV2.R300";
+    d.rows[1].IsHead = kTrue;
+    d.rows[1].HasDialog = kFalse;
+    d.rows[1].IsPlaced = 1;
+    d.rows[1].Cpu.SlotBFast = {kTrue, kFalse, 1, -2};
+    const json out = projectToJson(d);
+    const json& row = out["rows"][0];
+    EXPECT_TRUE(row["IsHead"].is_boolean() && row["IsHead"].get<bool>());
+    EXPECT_TRUE(row["HasDialog"].is_boolean() && !row["HasDialog"].get<bool>());
+    EXPECT_EQ(row["IsPlaced"], json(1));
+    EXPECT_TRUE(row["IsPlaced"].is_number());
+    EXPECT_EQ(row["CpuConfig"]["SlotBFast"].dump(), "[true,false,1,-2]");
+    EXPECT_EQ(projectFromJson(out).rows[1], d.rows[1]);
+
+    auto read = [](json fields) {
+        fields["row"] = 2;
+        return projectFromJson(projectWithRows({fields})).rows[2];
+    };
+    EXPECT_EQ(read({{"IsHead", true}}).IsHead, kTrue);
+    EXPECT_EQ(read({{"IsHead", false}, {"BestellNr", "X"}}).IsHead, kFalse);
+    EXPECT_EQ(read({{"IsHead", 1}}).IsHead, 1);
+    // Left out: the empty value of each field.
+    const RowEintrag absent = read({{"BestellNr", "X"}});
+    EXPECT_EQ(absent.IsHead, kFalse);
+    EXPECT_EQ(absent.InCnt, 0);
+    EXPECT_TRUE(absent.Kommentar.empty());
+    for (const char* field : {"IsHead", "InCnt", "Kennung", "Kommentar", "SubList"})
+        EXPECT_THROW(read({{field, nullptr}}), JsonError) << field;
+    EXPECT_THROW(projectFromJson({{"format", "rackmason-project"}, {"version", 1}, {"ProjectInfo", {{"Autor", nullptr}}}}),
+                 JsonError);
+}
+
 // The module list in file order with each module's index, every record
 // reading back as it was written; the catalog tree with groups, modules and
 // entries that name no module.
