@@ -121,6 +121,9 @@ TEST_F(AddressLists, CsvQuotesWhatWouldBreakAField)
         {"256", "256"},
         {"I 4.0..I 5.7", "I 4.0..I 5.7"},
         {"a=b", "a=b"},
+        {"a,b", "\"a,b\""},
+        {"two\r\nlines", "\"two\r\nlines\""},
+        {"line\n", "\"line\n\""},
         {"", ""},
     };
     for (const auto& [field, written] : fields) EXPECT_EQ(csvField(field, ','), written) << field;

@@ -1,6 +1,7 @@
 // The channels of a project and the symbol tables made from them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "core/app/Language.h"
@@ -136,6 +137,41 @@ TEST_F(ProcessChannels, TwoAxisEncoderAndPositioning)
     table.record(slotRow("6")).InCnt = 10;
     EXPECT_EQ(layout(slotRow("6"), false),
               "ID+0:DINT:_ActPos IW+4:INT:_ActSpeed IW+6:WORD:_Status IB+8:BYTE:_B8 IB+9:BYTE:_B9");
+}
+
+// A designation from a received project may hold the separators, quotes, a
+// line end and a leading formula character of every format: each format still
+// writes one line per channel with its own fields, and the CSV keeps the text
+// a text.
+TEST_F(Channels, EveryFormatKeepsOneLineAndItsFieldsPerChannel)
+{
+    table.record(5).Bezeichnung = "=Pump, \"A\";\tB\r\nC";
+    const auto list = channels(table);
+    const std::size_t n = list.size();
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+            out.push_back(text.substr(at, end - at));
+        return out;
+    };
+    for (const std::string& line : lines(symbolsSeq(list))) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 3) << line;
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+    }
+    EXPECT_EQ(lines(symbolsSeq(list)).size(), n);
+    for (const std::string& line : lines(symbolsAsc(list))) EXPECT_EQ(line.size(), 4u + 24 + 12 + 10 + 80) << line;
+    EXPECT_EQ(lines(symbolsAsc(list)).size(), n);
+    const auto sdf = lines(symbolsSdf(list));
+    ASSERT_EQ(sdf.size(), n);
+    EXPECT_EQ(sdf[0], "\"S0_1_DI0_0\",\"I 0.0\",\"BOOL\",\"=Pump, 'A'; B  C, I 0.0\"");
+    for (const std::string& line : sdf) EXPECT_EQ(std::count(line.begin(), line.end(), '"'), 8) << line;
+
+    // CSV: the designation quoted whole, its quotes doubled, a leading ' for the formula.
+    const std::string csv = channelsCsv(list, {',', false});
+    EXPECT_NE(csv.find(",\"'=Pump, \"\"A\"\";\tB\r\nC\","), std::string::npos) << csv.substr(0, 300);
+    EXPECT_NE(csv.find(",\"'=Pump, \"\"A\"\"; B  C, I 0.0\"\r\n"), std::string::npos) << csv.substr(0, 300);
+    const std::string semi = channelsCsv(list, {';', false});
+    EXPECT_NE(semi.find(";\"'=Pump, \"\"A\"\"; B  C, I 0.0\"\r\n"), std::string::npos) << semi.substr(0, 300);
 }
 
 TEST(Shortened, NeverSplitsACharacter)

@@ -231,8 +231,9 @@ TEST(ProjectJson, BooleansAbsentAndNullFields)
     EXPECT_TRUE(absent.Kommentar.empty());
     for (const char* field : {"IsHead", "InCnt", "Kennung", "Kommentar", "SubList"})
         EXPECT_THROW(read({{field, nullptr}}), JsonError) << field;
-    EXPECT_THROW(projectFromJson({{"format", "rackmason-project"}, {"version", 1}, {"ProjectInfo", {{"Autor", nullptr}}}}),
-                 JsonError);
+    EXPECT_THROW(
+        projectFromJson({{"format", "rackmason-project"}, {"version", 1}, {"ProjectInfo", {{"Autor", nullptr}}}}),
+        JsonError);
 }
 
 // The module list in file order with each module's index, every record
