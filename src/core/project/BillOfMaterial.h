@@ -51,6 +51,8 @@ public:
     AppState& app() { return *app_; }
 
 private:
+    // The start addresses, settings and raw fields of one row of a placed module.
+    BuildResult::Status rowSteps(int row, const nlohmann::json& steps, const std::string& name, std::string& message);
     struct Asking;
     std::unique_ptr<Asking> asker_;
     std::unique_ptr<AppState> app_;

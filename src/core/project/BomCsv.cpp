@@ -167,8 +167,8 @@ json infoValue(const Column& c, const std::string& text, int line)
     if (c.field == FieldKind::Boolean && (t == "false" || t == "FALSE" || t == "False")) return false;
     if (auto v = wholeNumber(t)) return *v;
     fail(line, "ProjectInfo." + c.name + " must be " +
-                   (c.field == FieldKind::Boolean ? "true, false or a number" : "a whole number") + ", not \"" +
-                   text + "\"");
+                   (c.field == FieldKind::Boolean ? "true, false or a number" : "a whole number") + ", not \"" + text +
+                   "\"");
 }
 
 }  // namespace
@@ -176,8 +176,7 @@ json infoValue(const Column& c, const std::string& text, int line)
 CsvBill billFromCsv(std::string_view text)
 {
     text = skipBom(text);
-    if (const int bad = lineOfBadUtf8(text))
-        fail(bad, "the text is not UTF-8 (save the sheet as CSV in UTF-8)");
+    if (const int bad = lineOfBadUtf8(text)) fail(bad, "the text is not UTF-8 (save the sheet as CSV in UTF-8)");
     const char sep = separatorOf(text);
     const std::vector<Record> recs = records(text, sep);
     if (recs.empty()) fail(1, "the header line is missing: row,module,InBase,OutBase,...");
@@ -191,8 +190,8 @@ CsvBill billFromCsv(std::string_view text)
     }
     for (Column::Kind needed : {Column::Row, Column::Module})
         if (std::none_of(columns.begin(), columns.end(), [&](const Column& c) { return c.kind == needed; }))
-            fail(recs.front().line, std::string("the header has no column \"") +
-                                        (needed == Column::Row ? "row" : "module") + "\"");
+            fail(recs.front().line,
+                 std::string("the header has no column \"") + (needed == Column::Row ? "row" : "module") + "\"");
 
     CsvBill out;
     json placements = json::array();
@@ -201,8 +200,7 @@ CsvBill billFromCsv(std::string_view text)
     for (std::size_t r = 1; r < recs.size(); ++r) {
         const Record& rec = recs[r];
         const int line = rec.line;
-        if (std::all_of(rec.cells.begin(), rec.cells.end(), [](const std::string& c) { return c.empty(); }))
-            continue;
+        if (std::all_of(rec.cells.begin(), rec.cells.end(), [](const std::string& c) { return c.empty(); })) continue;
         for (std::size_t k = columns.size(); k < rec.cells.size(); ++k)
             if (!rec.cells[k].empty()) fail(line, "more cells than the header has columns");
         json p = json::object();
@@ -242,8 +240,7 @@ CsvBill billFromCsv(std::string_view text)
         }
         if (!settings.empty()) p["settings"] = std::move(settings);
         if (p.empty()) continue;  // project information only
-        if (!p.contains("row") || !p.contains("module"))
-            fail(line, "a placement needs both a row and a module");
+        if (!p.contains("row") || !p.contains("module")) fail(line, "a placement needs both a row and a module");
         placements.push_back(std::move(p));
         out.lines.push_back(line);
     }

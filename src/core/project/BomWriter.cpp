@@ -1,6 +1,7 @@
 #include "core/project/BomWriter.h"
 
 #include "core/dbgen/SourceGenerator.h"
+#include "core/modules/ModuleSettings.h"
 #include "core/project/BillOfMaterial.h"
 #include "core/project/ProjectJson.h"
 
@@ -72,6 +73,10 @@ std::string rowName(const ProjectTable& t, int row)
 // reveals a difference.
 bool sameSources(const ProjectTable& a, const ProjectTable& b)
 {
+    // The source is made of the records and these texts alone.
+    const ProjectInfo &x = a.info(), &y = b.info();
+    if (a.RowArray() == b.RowArray() && x.Autor == y.Autor && x.Familie == y.Familie && x.ProjektName == y.ProjektName)
+        return true;
     for (int io = 0; io <= 2; ++io)
         for (int cpu = 0; cpu <= 3; ++cpu)
             if (generateSource(a, io, cpu) != generateSource(b, io, cpu)) return false;
@@ -123,8 +128,7 @@ BomWritten writeBillOfMaterial(AppState& app, const ProjectTable& project)
     auto attempt = [&](const ordered_json& p) {
         const auto before = sim.snapshot();
         const nlohmann::json j = nlohmann::json::parse(p.dump());
-        if (builder.place(j, "placement " + std::to_string(placements.size()), message) == BuildResult::Ok)
-            return true;
+        if (builder.place(j, "placement " + std::to_string(placements.size()), message) == BuildResult::Ok) return true;
         sim.restore(before);
         return false;
     };
@@ -139,28 +143,59 @@ BomWritten writeBillOfMaterial(AppState& app, const ProjectTable& project)
         if (r > sim.lastRow() || sim.rowEmpty(r))
             return refuse(rowName(project, r) + ": placing it on a new project gives no module in this row");
 
-        // Start addresses, where the search would give others.
-        const RowEintrag& placed = sim.record(r);
-        if (placed.InBase != want.InBase || placed.OutBase != want.OutBase) {
-            ordered_json q = p;
-            if (placed.InBase != want.InBase) q["InBase"] = want.InBase;
-            if (placed.OutBase != want.OutBase) q["OutBase"] = want.OutBase;
-            const auto placedOnly = sim.snapshot();
-            sim.restore(before);
-            if (attempt(q))
-                p = q;
-            else
-                sim.restore(placedOnly);  // the raw fields below carry them
-        }
+        // Each row of the module: the head, then its further rows as "parts".
+        const int further = sim.record(r).isCpuOrExtension() ? 0 : ProjectTable::rowsOf(sim.record(r)) - 1;
+        for (int t = -1; t < further; ++t) {
+            const int at = r + 1 + t;
+            if (at > project.lastRow() || (t >= 0 && placedRow(project.record(at)))) break;
+            auto target = [&](ordered_json& q) -> ordered_json& {
+                if (t < 0) return q;
+                while (q["parts"].size() <= static_cast<std::size_t>(t)) q["parts"].push_back(ordered_json::object());
+                return q["parts"][static_cast<std::size_t>(t)];
+            };
+            // Runs the placement with one more step for this row; keeps it when taken.
+            auto extend = [&](const char* key, const ordered_json& value) {
+                ordered_json q = p;
+                ordered_json& step = target(q);
+                if (value.is_object())
+                    step[key] = value;
+                else
+                    step[key] = value.get<int>();
+                const auto current = sim.snapshot();
+                sim.restore(before);
+                if (attempt(q)) {
+                    p = q;
+                    return true;
+                }
+                sim.restore(current);
+                return false;
+            };
+            const RowEintrag& wantAt = project.record(at);
 
-        // What no placement gives: raw fields.
-        const ordered_json raw = rawDifferences(sim.record(r), want);
-        if (!raw.empty()) {
-            ordered_json q = p;
-            q["set"] = raw;
-            sim.restore(before);
-            if (!attempt(q)) return refuse(rowName(project, r) + ": its fields cannot be set: " + message);
-            p = q;
+            // Start addresses, where the search would give others.
+            const RowEintrag& placed = sim.record(at);
+            // When refused, the raw fields below carry them.
+            if (placed.InBase != wantAt.InBase) extend("InBase", wantAt.InBase);
+            if (sim.record(at).OutBase != wantAt.OutBase) extend("OutBase", wantAt.OutBase);
+
+            // The dialog's settings, where they differ from what placing gives.
+            const nlohmann::json wanted = settingsOf(project, at), given = settingsOf(sim, at);
+            ordered_json settings = ordered_json::object();
+            for (const SettingInfo* k : settingKeysOf(wantAt))
+                if (wanted.contains(k->key) && (!given.contains(k->key) || given[k->key] != wanted[k->key]))
+                    settings[k->key] = wanted[k->key];
+            if (!settings.empty()) extend("settings", settings);  // when refused, the raw fields carry them
+
+            // What neither the addresses nor the settings give: raw fields.
+            const ordered_json raw = rawDifferences(sim.record(at), wantAt);
+            if (!raw.empty() && !extend("set", raw))
+                return refuse(rowName(project, at) + ": its fields cannot be set: " + message);
+        }
+        if (p.contains("parts")) {
+            // Parts after the last one that gives anything are left out.
+            ordered_json& parts = p["parts"];
+            while (!parts.empty() && parts.back().empty()) parts.erase(parts.size() - 1);
+            if (parts.empty()) p.erase("parts");
         }
         placements.push_back(std::move(p));
     }
