@@ -14,6 +14,7 @@
 #include "core/project/BomCsv.h"
 #include "core/project/BomWriter.h"
 #include "core/project/ProjectDocument.h"
+#include "core/project/ProjectFixture.h"
 #include "core/project/ProjectJson.h"
 
 namespace rm::test {
@@ -241,6 +242,67 @@ TEST(BomRoundTrip, GeneratedProjects)
     EXPECT_GT(withSettings, 20);
     EXPECT_GT(withRaw, 10);
     EXPECT_GT(withAddresses, 40);
+}
+
+}  // namespace
+}  // namespace rm::test
+
+namespace rm::test {
+namespace {
+
+// ------------------------------------------------------------ CSV bills
+
+class CsvBills : public ProjectFixture {
+protected:
+    BuildResult build(const std::string& csv) { return buildProjectFromCsv(app, csv, "/tmp/out/hall2.qv4"); }
+    std::string refusal(const std::string& csv)
+    {
+        const BuildResult res = build(csv);
+        EXPECT_NE(res.status, BuildResult::Ok) << csv;
+        return res.message;
+    }
+};
+
+TEST_F(CsvBills, ReadsAsTheJsonForm)
+{
+    // Semicolons, a byte-order mark, quoted cells, CR LF, an info-only line and a blank line.
+    const BuildResult res = build(
+        "\xEF\xBB\xBFrow;module;InBase;OutBase;ProjectInfo.ProjektName;ProjectInfo.Beschreibung\r\n"
+        ";;;;Hall2;\"two\r\nlines; \"\"quoted\"\"\"\r\n"
+        "1;QMV2.R300;;;;\r\n;;;;;\r\n5;QMV2.D110;;;;\r\n6;QMV2.D310;0;40;Hall2;\r\n");
+    ASSERT_EQ(res.status, BuildResult::Ok) << res.message;
+    EXPECT_EQ(res.project.rows[6].InBase, 2);
+    EXPECT_EQ(res.project.rows[6].OutBase, 40);
+    EXPECT_EQ(res.project.info.ProjektName, "Hall2");
+    EXPECT_EQ(res.project.info.Beschreibung, "two\r\nlines; \"quoted\"");
+    const CsvBill bill = billFromCsv("module,row\nQMV2.R300,1\n\nQMV2.D110,5");
+    EXPECT_EQ(bill.lines, (std::vector<int>{2, 4}));
+    EXPECT_EQ(bill.bill["placements"][1], json::parse(R"({"row": 5, "module": "QMV2.D110"})"));
+}
+
+TEST_F(CsvBills, RefusalsNameTheLine)
+{
+    auto says = [&](const std::string& csv, const std::string& words) {
+        const std::string m = refusal(csv);
+        EXPECT_NE(m.find(words), std::string::npos) << csv << "\n" << m;
+    };
+    says("row,module\n1,QMV2.R300\n40,QMV2.D110\n", "line 3 (QMV2.D110 in row 40): the project has no row 40");
+    says("row,module\n1,QMV2.R300\n5,QMV9.NONE\n", "line 3 (QMV9.NONE in row 5): the catalog has no module");
+    says("row,module,colour\n", "line 1: unknown column \"colour\"");
+    says("row,row,module\n", "line 1: the column \"row\" is given twice");
+    says("module,InBase\n", "line 1: the header has no column \"row\"");
+    says("row,module\nfive,QMV2.R300\n", "line 2: row must be a whole number");
+    says("row,module\n1,\"QMV2.R300\n", "line 2: a quoted cell is not closed");
+    says("row,module\n1,\"QMV2\"R300\n", "line 2: text follows the closing quote");
+    says("row,module\n1,QMV2\"R300\n", "line 2: a quote inside a cell");
+    says("row,module\n1,QMV2.R300,extra\n", "line 2: more cells than the header");
+    says("row,module,InBase\n,,4\n", "line 2: a placement needs both a row and a module");
+    says("row,module\n1,QMV2.R300\n5,\xE4\n", "line 3: the text is not UTF-8");
+    says("row,module,ProjectInfo.Autor\n1,QMV2.R300,\"a\tb\"\n", "line 2: the cell of column \"ProjectInfo.Autor\"");
+    says("row,module,ProjectInfo.Autor\n1,QMV2.R300,A\n5,QMV2.D110,B\n",
+         "line 3: ProjectInfo.Autor differs from what line 2 gives");
+    says("row,module,ProjectInfo.InfoBestaetigt\n1,QMV2.R300,maybe\n", "must be true, false or a number");
+    says("row,module,settings.nope\n1,QMV2.R300,x\n5,QMV2.D110,y\n", "line 2 (QMV2.R300 in row 1): settings:");
 }
 
 }  // namespace
