@@ -2,9 +2,10 @@
 // build it again on a new project, with the project information.
 //
 // Each placement gives its start addresses where placing in that order would
-// give others, and then the record fields that neither the placement nor the
-// addresses give as the project has them, as raw "set" fields (an old file's
-// values, for one). The writer builds the bill again and compares: a project
+// give others, its dialog settings where they differ from what placing gives,
+// and then the record fields that none of these give as the project has
+// them, as raw "set" fields (an old file's values, for one); the further rows
+// of a module of several rows follow in "parts". The writer builds the bill again and compares: a project
 // whose source the bill would not reproduce is refused with the row.
 #pragma once
 
