@@ -21,6 +21,7 @@
 #include "core/catalog/CatalogTree.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "core/project/BillOfMaterial.h"
+#include "core/project/BomWriter.h"
 #include "core/project/IoList.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
@@ -230,6 +231,14 @@ void printTree(const rm::CatalogNode& n, int depth)
     for (const auto& c : n.children) printTree(c, depth + 1);
 }
 
+// A bill of material in CSV is told by its name.
+bool isCsvName(const std::string& name)
+{
+    std::string ext = fs::path(name).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".csv";
+}
+
 // The file a command works on, for a message that has no other name to give.
 std::string aboutFile(const std::string& input, const std::string& project)
 {
@@ -279,9 +288,14 @@ int main(int argc, char** argv)
     generateCmd->add_flag("--force", force, "Replace an existing source file");
 
     auto* buildCmd = app.add_subcommand("build", "Create a project from a bill of material");
-    buildCmd->add_option("BOM", input, "Bill of material (JSON)")->required();
+    buildCmd->add_option("BOM", input, "Bill of material (JSON, or CSV when its name ends in .csv)")->required();
     buildCmd->add_option("-o,--output", output, "Project file to write")->required();
     buildCmd->add_flag("--force", force, "Replace a project that is open in the desktop program");
+
+    auto* bomCmd = app.add_subcommand("bom", "The bill of material that builds a project again");
+    bomCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
+    bomCmd->add_option("-o,--output", output, "JSON file to write (default: standard output)");
+    bomCmd->add_flag("--force", force, "Replace an existing file");
 
     auto* checkCmd = app.add_subcommand("check", "Address overview and consistency report");
     checkCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
@@ -393,12 +407,36 @@ int main(int argc, char** argv)
             Loaded l = loadCatalog(resources, "");
             rm::AppState state(asker, l.language.LanguageBase);
             state.ModulKatalog = std::move(l.catalog);
-            auto res = rm::buildProject(state, readJson(input), *output);
+            rm::BuildResult res;
+            if (isCsvName(input)) {
+                auto file = rm::readFile(input, rm::kMaxJsonBytes);
+                if (!file.data) throw Failure{kFileError, input + ": " + file.error};
+                res = rm::buildProjectFromCsv(state, *file.data, *output);
+            } else {
+                res = rm::buildProject(state, readJson(input), *output);
+            }
             if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input + ": " + res.message};
             if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, input + ": " + res.message};
             refuseOverInput(*output, input);
             refuseLocked(*output, force);
             writeOrFail(*output, rm::encodeProject(res.project));
+            return kOk;
+        }
+        if (*bomCmd) {
+            Loaded l = loadCatalog(resources, "");
+            rm::AppState state(asker, l.language.LanguageBase);
+            state.ModulKatalog = std::move(l.catalog);
+            rm::ProjectTable table(state);
+            openOrFail(table, project);
+            const rm::BomWritten bom = rm::writeBillOfMaterial(state, table);
+            if (!bom.ok) throw Failure{kRefused, project + ": " + bom.message};
+            const std::string text = rm::billText(bom.bill);
+            if (!output) {
+                std::cout << text;
+                return kOk;
+            }
+            refuseOverInput(*output, project);
+            writeNewOrFail(*output, text, force);
             return kOk;
         }
         if (*checkCmd) {

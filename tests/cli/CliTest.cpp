@@ -320,3 +320,33 @@ TEST_F(Cli, RoundTripCheckAndDiff)
 
 }  // namespace
 }  // namespace rm::test
+
+namespace rm::test {
+namespace {
+
+// bom writes a bill that build turns back into the same source; a CSV bill builds too.
+TEST_F(Cli, BomRoundTripAndCsvBills)
+{
+    ASSERT_EQ(buildProject(), 0) << err;
+    runAll({{"bom @p.qv4 -o @again.bom.json", 0},
+            {"bom @p.qv4 -o @again.bom.json", 1, "already exists"},
+            {"bom @p.qv4 -o @again.bom.json --force", 0},
+            {"build @again.bom.json -o @again.qv4", 0},
+            {"generate @p.qv4 -o @p.awl", 0},
+            {"generate @again.qv4 -o @again.awl", 0}});
+    EXPECT_EQ(readText(path("p.awl")), readText(path("again.awl")));
+    ASSERT_EQ(run("bom " + path("p.qv4")), 0) << err;
+    EXPECT_NE(out.find(R"({"row": 5, "module": "QMV2.D110"})"), std::string::npos) << out;
+
+    write(dir / "bom.csv",
+          "row;module;ProjectInfo.ProjektName\r\n1;QMV2.R300;Hall2\r\n5;QMV2.D110;\r\n6;QMV2.E301;\r\n");
+    runAll({{"build @bom.csv -o @csv.qv4", 0}, {"generate @csv.qv4 -o @csv.awl", 0}});
+    EXPECT_EQ(readText(path("csv.awl")), readText(path("p.awl")));
+    write(dir / "bad.csv", "row,module\n1,QMV2.R300\n40,QMV2.D110\n");
+    runAll({{"build @bad.csv -o @bad.qv4", 1, "bad.csv: line 3 (QMV2.D110 in row 40)"},
+            {"build @missing.csv -o @bad.qv4", 3}});
+    EXPECT_FALSE(fs::exists(dir / "bad.qv4"));
+}
+
+}  // namespace
+}  // namespace rm::test

@@ -1,0 +1,309 @@
+// Bills of material written from projects and read from spreadsheets: the
+// round trip project -> bill -> build gives the same source.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/app/Language.h"
+#include "core/dbgen/SourceFixture.h"
+#include "core/dbgen/SourceGenerator.h"
+#include "core/modules/ModuleOk.h"
+#include "core/modules/ModuleSettings.h"
+#include "core/project/BillOfMaterial.h"
+#include "core/project/BomCsv.h"
+#include "core/project/BomWriter.h"
+#include "core/project/ProjectDocument.h"
+#include "core/project/ProjectFixture.h"
+#include "core/project/ProjectJson.h"
+
+namespace rm::test {
+namespace {
+
+using nlohmann::json;
+
+const std::filesystem::path kResources = RM_RESOURCES;
+
+ModuleCatalog shippedCatalog()
+{
+    auto res = LoadModuleDescriptions(resourcePath(kResources, "NURA_E.txt"));
+    EXPECT_TRUE(res.catalog.has_value()) << res.error;
+    return res.catalog ? *res.catalog : ModuleCatalog{};
+}
+
+// Says Yes to every question, as the build does.
+class YesAsker : public Asker {
+public:
+    int ShowMessage(const std::string&, const std::string&, int s) override
+    {
+        const int b = style::buttons(s);
+        return b == style::YesNo || b == style::YesNoCancel ? answer::Yes : answer::Ok;
+    }
+};
+
+// A project saved and opened again, as the bom command reads it.
+struct Opened {
+    explicit Opened(const ModuleCatalog& catalog) { app.ModulKatalog = catalog; }
+    void load(ProjectData data)
+    {
+        data.info.FormatVersion = kFormatVersion;  // as saving writes it
+        auto read = decodeProject(encodeProject(data));
+        ASSERT_EQ(read.status, ProjectReadStatus::Ok) << read.detail;
+        table.ProjektLaden(read.data.info, read.data.rows);
+    }
+    YesAsker asker;
+    AppState app{asker};
+    ProjectTable table{app};
+};
+
+// Writes the bill of a project, builds it again from its text and compares
+// the sources (each I/O block number and each CPU block once); returns the
+// bill's text.
+std::string expectRoundTrip(const ModuleCatalog& catalog, const ProjectTable& project, const std::string& what)
+{
+    Opened original(catalog);
+    original.load(projectDataOf(project));
+    const BomWritten bom = writeBillOfMaterial(original.app, original.table);
+    EXPECT_TRUE(bom.ok) << what << ": " << bom.message;
+    if (!bom.ok) return {};
+    const std::string text = billText(bom.bill);
+    const BuildResult built = buildProject(original.app, parseJsonText(text), "/tmp/again.qv4");
+    EXPECT_EQ(built.status, BuildResult::Ok) << what << ": " << built.message << "\n" << text;
+    Opened again(catalog);
+    again.load(built.project);
+    for (const auto& [io, cpu] : {std::pair{0, 0}, {1, 2}, {2, 3}, {0, 1}})
+        EXPECT_EQ(generateSource(again.table, io, cpu), generateSource(original.table, io, cpu))
+            << what << ", io " << io << ", cpu " << cpu << "\n"
+            << text;
+    return text;
+}
+
+// ------------------------------------------------------------ examples and golden projects
+
+TEST(BomRoundTrip, Examples)
+{
+    const ModuleCatalog catalog = shippedCatalog();
+    for (const char* name : {"packing-machine", "press-line"}) {
+        Opened example(catalog);
+        const auto path = kResources.parent_path() / "examples" / (std::string(name) + ".qv4");
+        auto res = openProject(example.table, path);
+        ASSERT_EQ(res.status, ProjectReadStatus::Ok) << path;
+        const std::string text = expectRoundTrip(catalog, example.table, name);
+        // The example's own bill places the same modules in the same rows.
+        const json own = parseJsonText(readText((path.parent_path() / (std::string(name) + ".bom.json")).string()));
+        const json written = parseJsonText(text);
+        ASSERT_EQ(written["placements"].size(), own["placements"].size()) << text;
+        for (std::size_t i = 0; i < own["placements"].size(); ++i) {
+            EXPECT_EQ(written["placements"][i]["row"], own["placements"][i]["row"]);
+            EXPECT_EQ(written["placements"][i]["module"], own["placements"][i]["module"]);
+        }
+        EXPECT_EQ(written["ProjectInfo"], own["ProjectInfo"]);
+    }
+}
+
+// The projects behind the reference sources, with a catalog that knows
+// every module they hold: records written by hand, a CPU variant, a
+// gateway with an odd identifier, CPU settings no default gives.
+class BomGolden : public SourceFixture {
+protected:
+    BomGolden()
+    {
+        const ModuleCatalog shipped = shippedCatalog();
+        for (const char* order : {"QMV3.E304", "QMV3.E312"}) app.ModulKatalog.add(shipped.at(shipped.indexOf(order)));
+    }
+};
+
+TEST_F(BomGolden, BasicExtendedAndCpuBlockProjects)
+{
+    buildBasicExample();
+    EXPECT_EQ(generateSource(table, 0, 0), readText(dataPath("io_format01.awl")));
+    expectRoundTrip(app.ModulKatalog, table, "basic");
+
+    CpuConfig& placed = table.record(1).Cpu;
+    placed.WebOn = placed.CompPrioAvail = placed.MemorySelected = placed.ComAvail = placed.MpiMode = kTrue;
+    placed.CompPrio[0] = "OB1";
+    placed.MemorySizeValue = 4;
+    placed.SlotBAvail = placed.SlotBFast[1] = kTrue;
+    placed.PeripheryAvail = placed.PeripheryOff = kTrue;
+    EXPECT_EQ(generateSource(table, 0, 3), readText(dataPath("io_with_cpu_block.awl")));
+    expectRoundTrip(app.ModulKatalog, table, "with CPU block");
+}
+
+TEST_F(BomGolden, ExtendedLayout)
+{
+    placeCpu("QMV3.R400", 3);
+    place("QMV3.G510", 5);
+    RowEintrag& g = table.record(5);
+    g.setIdentWord(0x35);
+    g.InCnt = 1;
+    g.OutCnt = 0;
+    g.ParLen = 0;
+    RowEintrag ao = module("QMV3.E312", 0x63);
+    ao.ModFlags = 0x3000;
+    ao.InCnt = 0;
+    ao.OutCnt = 8;
+    ao.OutBase = 32;
+    ao.ParLen = 24;
+    ao.KanalWerte = {{1, 0, 1000, 0}, {1, -500, 500, 0}, {1, 0, 4095, 100}, {1, 0, 0, 0}};
+    writeRow(7, ao);
+    table.info().ProjektName = "Hall2";
+    EXPECT_EQ(generateSource(table, 2, 0), readText(dataPath("io_format02.awl")));
+    const std::string text = expectRoundTrip(app.ModulKatalog, table, "extended");
+    // Only what placing does not give is written as raw fields.
+    const json bill = parseJsonText(text);
+    ASSERT_EQ(bill["placements"].size(), 3u) << text;
+    EXPECT_EQ(bill["placements"][1]["set"], json::parse(R"({"Kennung": 53, "InCnt": 1, "OutCnt": 0, "ParLen": 0})"))
+        << text;
+}
+
+// ------------------------------------------------------------ generated projects
+
+// Random placements of catalog modules, random start addresses and random
+// dialog settings; now and then a raw field no dialog gives, as an old file has.
+class Generator {
+public:
+    Generator(const ModuleCatalog& catalog, unsigned seed) : catalog_(catalog), random_(seed) {}
+
+    void fill(ProjectTable& t)
+    {
+        std::vector<int> cpus, modules;
+        for (int i = 1; i <= catalog_.count(); ++i) (isSet(catalog_.at(i).IsCPU) ? cpus : modules).push_back(i);
+        t.setCurrentRow(1);
+        t.DblClickInTree(pick(cpus));
+        const int steps = between(2, 20);
+        for (int s = 0; s < steps; ++s) {
+            const int row = between(2, t.lastRow());
+            t.setCurrentRow(row);
+            if (!t.DblClickInTree(pick(modules)) || t.rowEmpty(row)) continue;
+            if (chance(50)) enterAddresses(t, row);
+            if (chance(70)) randomSettings(t, row);
+            if (chance(10)) t.record(row).Param2 = static_cast<int16_t>(between(-32768, 32767));
+        }
+        if (chance(50)) randomSettings(t, 1);
+        t.info().ProjektName = chance(50) ? "Line " + std::to_string(between(1, 9)) : "";
+        t.info().Autor = chance(30) ? "Service" : "";
+    }
+
+private:
+    int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
+    bool chance(int percent) { return between(1, 100) <= percent; }
+    int pick(const std::vector<int>& v) { return v[static_cast<std::size_t>(between(0, int(v.size()) - 1))]; }
+
+    void enterAddresses(ProjectTable& t, int row)
+    {
+        const RowEintrag& r = t.record(row);
+        if (r.isCpuOrExtension() || ProjectTable::rowsOf(r) != 1) return;
+        t.prepareDialog(row);
+        runModuleOk(t, {between(0, 600), between(0, 600), r.hasFlag(flags::Inputs), r.hasFlag(flags::Outputs)});
+    }
+    json value(const SettingInfo& k, const std::string& type)
+    {
+        if (type == "choice") return k.values.at(static_cast<std::size_t>(between(0, int(k.values.size()) - 1)));
+        if (type == "boolean") return chance(50);
+        if (type == "integer") return std::uniform_int_distribution<long long>(k.min, k.max)(random_);
+        return chance(50) ? "Axis " + std::to_string(between(1, 99)) : std::string("pump");
+    }
+    void randomSettings(ProjectTable& t, int row)
+    {
+        const json now = settingsOf(t, row);
+        json s = json::object();
+        for (const SettingInfo* k : settingKeysOf(t.record(row))) {
+            if (!now.contains(k->key) || !chance(50)) continue;
+            if (k->type.starts_with("list of ")) {
+                json list = now[k->key];
+                for (auto& e : list) e = chance(50) ? value(*k, k->type.substr(8)) : e;
+                s[k->key] = list;
+            } else {
+                s[k->key] = value(*k, k->type);
+            }
+        }
+        applySettings(t, row, s);  // a refused choice leaves the module as it was
+    }
+
+    const ModuleCatalog& catalog_;
+    std::mt19937 random_;
+};
+
+TEST(BomRoundTrip, GeneratedProjects)
+{
+    const ModuleCatalog catalog = shippedCatalog();
+    Generator gen(catalog, 20);
+    int withSettings = 0, withRaw = 0, withAddresses = 0;
+    for (int n = 0; n < 200; ++n) {
+        Opened p(catalog);
+        gen.fill(p.table);
+        const std::string text = expectRoundTrip(catalog, p.table, "project " + std::to_string(n));
+        withSettings += text.find("\"settings\"") != std::string::npos;
+        withRaw += text.find("\"set\"") != std::string::npos;
+        withAddresses += text.find("\"InBase\"") != std::string::npos || text.find("\"OutBase\"") != std::string::npos;
+        if (HasFailure()) break;
+    }
+    // The generator reaches every part of a placement.
+    EXPECT_GT(withSettings, 20);
+    EXPECT_GT(withRaw, 10);
+    EXPECT_GT(withAddresses, 40);
+}
+
+}  // namespace
+}  // namespace rm::test
+
+namespace rm::test {
+namespace {
+
+// ------------------------------------------------------------ CSV bills
+
+class CsvBills : public ProjectFixture {
+protected:
+    BuildResult build(const std::string& csv) { return buildProjectFromCsv(app, csv, "/tmp/out/hall2.qv4"); }
+    std::string refusal(const std::string& csv)
+    {
+        const BuildResult res = build(csv);
+        EXPECT_NE(res.status, BuildResult::Ok) << csv;
+        return res.message;
+    }
+};
+
+TEST_F(CsvBills, ReadsAsTheJsonForm)
+{
+    // Semicolons, a byte-order mark, quoted cells, CR LF, an info-only line and a blank line.
+    const BuildResult res = build(
+        "\xEF\xBB\xBFrow;module;InBase;OutBase;ProjectInfo.ProjektName;ProjectInfo.Beschreibung\r\n"
+        ";;;;Hall2;\"two\r\nlines; \"\"quoted\"\"\"\r\n"
+        "1;QMV2.R300;;;;\r\n;;;;;\r\n5;QMV2.D110;;;;\r\n6;QMV2.D310;0;40;Hall2;\r\n");
+    ASSERT_EQ(res.status, BuildResult::Ok) << res.message;
+    EXPECT_EQ(res.project.rows[6].InBase, 2);
+    EXPECT_EQ(res.project.rows[6].OutBase, 40);
+    EXPECT_EQ(res.project.info.ProjektName, "Hall2");
+    EXPECT_EQ(res.project.info.Beschreibung, "two\r\nlines; \"quoted\"");
+    const CsvBill bill = billFromCsv("module,row\nQMV2.R300,1\n\nQMV2.D110,5");
+    EXPECT_EQ(bill.lines, (std::vector<int>{2, 4}));
+    EXPECT_EQ(bill.bill["placements"][1], json::parse(R"({"row": 5, "module": "QMV2.D110"})"));
+}
+
+TEST_F(CsvBills, RefusalsNameTheLine)
+{
+    auto says = [&](const std::string& csv, const std::string& words) {
+        const std::string m = refusal(csv);
+        EXPECT_NE(m.find(words), std::string::npos) << csv << "\n" << m;
+    };
+    says("row,module\n1,QMV2.R300\n40,QMV2.D110\n", "line 3 (QMV2.D110 in row 40): the project has no row 40");
+    says("row,module\n1,QMV2.R300\n5,QMV9.NONE\n", "line 3 (QMV9.NONE in row 5): the catalog has no module");
+    says("row,module,colour\n", "line 1: unknown column \"colour\"");
+    says("row,row,module\n", "line 1: the column \"row\" is given twice");
+    says("module,InBase\n", "line 1: the header has no column \"row\"");
+    says("row,module\nfive,QMV2.R300\n", "line 2: row must be a whole number");
+    says("row,module\n1,\"QMV2.R300\n", "line 2: a quoted cell is not closed");
+    says("row,module\n1,\"QMV2\"R300\n", "line 2: text follows the closing quote");
+    says("row,module\n1,QMV2\"R300\n", "line 2: a quote inside a cell");
+    says("row,module\n1,QMV2.R300,extra\n", "line 2: more cells than the header");
+    says("row,module,InBase\n,,4\n", "line 2: a placement needs both a row and a module");
+    says("row,module\n1,QMV2.R300\n5,\xE4\n", "line 3: the text is not UTF-8");
+    says("row,module,ProjectInfo.Autor\n1,QMV2.R300,\"a\tb\"\n", "line 2: the cell of column \"ProjectInfo.Autor\"");
+    says("row,module,ProjectInfo.Autor\n1,QMV2.R300,A\n5,QMV2.D110,B\n",
+         "line 3: ProjectInfo.Autor differs from what line 2 gives");
+    says("row,module,ProjectInfo.InfoBestaetigt\n1,QMV2.R300,maybe\n", "must be true, false or a number");
+    says("row,module,settings.nope\n1,QMV2.R300,x\n5,QMV2.D110,y\n", "line 2 (QMV2.R300 in row 1): settings:");
+}
+
+}  // namespace
+}  // namespace rm::test
