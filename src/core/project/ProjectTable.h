@@ -74,6 +74,7 @@ public:
     explicit ProjectTable(AppState& app);
 
     AppState& app() { return app_; }
+    const AppState& app() const { return app_; }
 
     // ---- the table
     int rowCount() const { return static_cast<int>(grid_.size()); }  // header included
