@@ -5,12 +5,8 @@
 #include <set>
 #include <variant>
 
-#include "core/project/ProjectCheck.h"
-
-#if __has_include("core/modules/ModuleSettings.h")
 #include "core/modules/ModuleSettings.h"
-#define RM_DIFF_SETTINGS 1
-#endif
+#include "core/project/ProjectCheck.h"
 
 namespace rm {
 namespace {
@@ -165,8 +161,6 @@ std::vector<FieldChange> plain(std::vector<RawChange> raw)
     return out;
 }
 
-#ifdef RM_DIFF_SETTINGS
-
 std::string settingText(const SettingInfo* info, const json& v)
 {
     if (v.is_null()) return "(none)";
@@ -320,16 +314,6 @@ std::vector<FieldChange> wordedChanges(const ProjectTable& a, const Entry& ea, c
     }
     return out;
 }
-
-#else
-
-std::vector<FieldChange> wordedChanges(const ProjectTable&, const Entry&, const ProjectTable&, const Entry&,
-                                       std::vector<RawChange> raw)
-{
-    return plain(std::move(raw));
-}
-
-#endif
 
 // The caption of the project information dialog that shows a field, without
 // its colon; nothing for a field the dialog does not show.
