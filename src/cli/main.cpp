@@ -264,7 +264,7 @@ int main(int argc, char** argv)
 
     std::string project, projectB, input, ioDb = "1", cpuDb = "none", language, separator = ",", mnemonics = "en", find;
     std::optional<std::string> output;
-    bool force = false, json = false;
+    bool force = false, json = false, raw = false;
 
     auto* exportCmd = app.add_subcommand("export", "Project file to project JSON");
     exportCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
@@ -303,6 +303,8 @@ int main(int argc, char** argv)
     auto* diffCmd = app.add_subcommand("diff", "What changed between two projects");
     diffCmd->add_option("A", project, "Old project file")->required();
     diffCmd->add_option("B", projectB, "New project file")->required();
+    diffCmd->add_flag("--raw", raw, "Every raw record field by its name instead of the dialogs' settings");
+    diffCmd->add_flag("--json", json, "Print the differences as JSON");
 
     auto* iolistCmd = app.add_subcommand("iolist", "The I/O list of a project as CSV");
     iolistCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
@@ -462,7 +464,12 @@ int main(int argc, char** argv)
             rm::ProjectTable a(state), b(state);
             openOrFail(a, project);
             openOrFail(b, projectB);
-            auto lines = rm::diffProjects(a, b);
+            if (json) {
+                const auto j = rm::diffJson(rm::projectDifferences(a, b, {.raw = raw}));
+                std::cout << j.dump(2) << "\n";
+                return j["same"].get<bool>() ? kOk : kRefused;
+            }
+            auto lines = raw ? rm::diffProjects(a, b) : rm::diffLines(rm::projectDifferences(a, b, {}));
             if (lines.empty()) {
                 std::cout << "The projects are the same.\n";
                 return kOk;

@@ -313,9 +313,24 @@ TEST_F(Cli, RoundTripCheckAndDiff)
     std::string overlap = kBill;
     overlap.replace(overlap.rfind("}]"), 1, R"(, "set": {"InBase": 0, "ModFlags": 16384}})");
     write(dir / "bom.json", overlap);
-    runAll(
-        {{"build @bom.json -o @r.qv4", 0}, {"check @r.qv4", 1}, {"diff @p.qv4 @q.qv4", 0}, {"diff @p.qv4 @r.qv4", 1}});
+    runAll({{"build @bom.json -o @r.qv4", 0},
+            {"check @r.qv4", 1},
+            {"diff @p.qv4 @q.qv4", 0},
+            {"diff --raw @p.qv4 @r.qv4", 1}});
     EXPECT_NE(out.find("QMV2.E301 changed: ModFlags"), std::string::npos) << out;
+    // In words: one line per change; as JSON: the same entries as data.
+    runAll({{"diff @p.qv4 @r.qv4", 1}});
+    EXPECT_NE(out.find("slot 2 QMV2.E301: InBase 256 \u2192 0\n"), std::string::npos) << out;
+    runAll({{"diff --json @p.qv4 @r.qv4", 1}});
+    const auto j = nlohmann::json::parse(out);
+    EXPECT_FALSE(j["same"].get<bool>());
+    bool found = false;
+    for (const auto& e : j["differences"])
+        found = found || (e["kind"] == "field" && e["field"] == "InBase" && e["before"] == 256 && e["after"] == 0 &&
+                          e["b"]["place"] == "slot 2");
+    EXPECT_TRUE(found) << out;
+    runAll({{"diff --json @p.qv4 @q.qv4", 0}});
+    EXPECT_TRUE(nlohmann::json::parse(out)["same"].get<bool>()) << out;
 }
 
 }  // namespace

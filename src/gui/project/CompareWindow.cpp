@@ -1,7 +1,12 @@
 #include "gui/project/CompareWindow.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/project/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
@@ -62,9 +67,7 @@ void CompareWindow::fill(Session& session, const ProjectTable& mine, const QStri
                             workText(session, WorkText::ColWhereThis), workText(session, WorkText::ColWhereOther),
                             workText(session, WorkText::ColField), workText(session, WorkText::ColThisValue),
                             workText(session, WorkText::ColOtherValue)});
-    const int widths[] = {200, 110, 130, 130, 140, 110};
-    for (int c = 0; c < 6; ++c) tree_->setColumnWidth(c, widths[c]);
-    const auto diffs = projectDifferences(mine, other);
+    const auto diffs = projectDifferences(mine, other, {.raw = false, .languageBase = session.app.texts.base()});
     if (diffs.empty()) new QTreeWidgetItem(tree_, {workText(session, WorkText::Same)});
     for (const ProjectDifference& d : diffs) {
         auto* item = new QTreeWidgetItem(tree_);
@@ -87,9 +90,31 @@ void CompareWindow::fill(Session& session, const ProjectTable& mine, const QStri
         }
     }
     tree_->expandAll();
+    fitColumns();
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { activate(item); });
     connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { activate(item); });
-    resize(1000, 480);
+}
+
+void CompareWindow::fitColumns()
+{
+    // Each column as wide as its widest text (its caption included), a value
+    // that would take more than a third of the screen cut off with its whole
+    // text as the tool tip; the window as wide as its columns, as far as the
+    // screen allows.
+    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int widest = std::max(160, screen.width() / 3);
+    int total = 0;
+    for (int c = 0; c < tree_->columnCount(); ++c) {
+        tree_->resizeColumnToContents(c);
+        if (tree_->columnWidth(c) > widest) tree_->setColumnWidth(c, widest);
+        total += tree_->columnWidth(c);
+    }
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it)
+        for (int c = 4; c < tree_->columnCount(); ++c)
+            if (tree_->columnWidth(c) == widest) (*it)->setToolTip(c, (*it)->text(c));
+    const int frame = 2 * tree_->frameWidth() + tree_->verticalScrollBar()->sizeHint().width() +
+                      layout()->contentsMargins().left() + layout()->contentsMargins().right() + 8;
+    resize(std::min(total + frame, screen.width() * 9 / 10), 480);
 }
 
 void CompareWindow::activate(QTreeWidgetItem* item)

@@ -28,6 +28,7 @@ private:
     void fill(Session& session, const ProjectTable& mine, const QString& mineTitle, const ProjectTable& other,
               const QString& otherPath);
     void activate(QTreeWidgetItem* item);
+    void fitColumns();
 
     QPointer<ProjectWindow> project_;
     QTreeWidget* tree_;

@@ -136,5 +136,42 @@ TEST_F(CheckAndDiff, DiffNamesWhatChanged)
                                         "slot 3 (row 7): QMV2.D310 removed", "slot 6 (row 10): QMV2.E301 placed"}));
 }
 
+TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
+{
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D210", "#6"}, {"QMV2.D310", "#7"}});
+    ProjectTable other = table;
+    other.info().Autor = "Service";
+    other.info().Reserve4 = "x";                // no label shows it: its field name
+    other.record(5).Kommentar = "north\nwall";  // the dialog's comment: its setting, not the field
+    other.record(5).Param1 = 3;                 // no setting of a digital input shows it
+    app.CurrentModule = other.record(6);
+    ASSERT_TRUE(other.dropFromTable(other, 6, 9, false));
+    const auto diffs = projectDifferences(table, other, {});
+    EXPECT_EQ(diffLines(diffs), (std::vector<std::string>{
+                                    "project information: Author \"\" → \"Service\"",
+                                    "project information: Reserve4 \"\" → \"x\"",
+                                    "slot 1 QMV2.D110: comment \"\" → \"north\\nwall\"",
+                                    "slot 1 QMV2.D110: Param1 0 → 3",
+                                    "QMV2.D210 moved from slot 2 to slot 5",
+                                }));
+    // German labels in the desktop's language; raw names stay as they were.
+    const auto german = projectDifferences(table, other, {.raw = false, .languageBase = kGermanBase});
+    EXPECT_EQ(german.front().changes.front().field, "Autor");
+    const auto data = diffJson(diffs);
+    EXPECT_FALSE(data["same"].get<bool>());
+    const auto& comment = data["differences"][2];
+    EXPECT_EQ(comment["kind"], "setting");
+    EXPECT_EQ(comment["setting"], "comment");
+    EXPECT_EQ(comment["after"], "north\nwall");
+    EXPECT_EQ(comment["a"]["place"], "slot 1");
+    EXPECT_EQ(data["differences"][3]["field"], "Param1");
+    EXPECT_EQ(data["differences"][4]["kind"], "moved");
+    EXPECT_EQ(data["differences"][4]["b"]["row"], 9);
+    // --raw: every field by its name, its text as before.
+    EXPECT_EQ(diffLines(projectDifferences(table, other, {.raw = true}))[2],
+              "slot 1 QMV2.D110: Kommentar \"\" → \"north\nwall\"");
+    EXPECT_TRUE(diffJson(projectDifferences(table, table, {}))["same"].get<bool>());
+}
+
 }  // namespace
 }  // namespace rm::test
