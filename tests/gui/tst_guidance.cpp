@@ -14,6 +14,7 @@
 #include "core/dbgen/SourceGenerator.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiAsker.h"
+#include "gui/app/StatusLine.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
 
@@ -83,6 +84,8 @@ private slots:
     // A source or a project that cannot be written: the reason, and another
     // file offered; a declined overwrite says the old file stays.
     void failedWritesOfferAnotherFile();
+    // CSV, PDF and picture exports say in the status line where they wrote.
+    void exportsNameTheirFileInTheStatusLine();
 
 private:
     // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
@@ -169,6 +172,39 @@ void Guidance::failedWritesOfferAnotherFile()
                                 "\nThe existing file was kept.");
     QCOMPARE(last().style, style::Ok);
     QCOMPARE(read(fixture_->file("hall2.awl")), std::string("old"));
+}
+
+void Guidance::exportsNameTheirFileInTheStatusLine()
+{
+    ProjectWindow* p = startProject("DEUTSCH");
+    QVERIFY(p);
+    StatusLine* line = fixture_->main()->statusLine();
+    const struct {
+        const char* action;
+        const char* name;
+    } exports[] = {{"pdiIoList", "hall2.csv"}, {"pdiExportPdf", "hall2.pdf"}, {"pdiExportPicture", "hall2.svg"}};
+    for (const auto& e : exports) {
+        line->clearMessage();
+        FileDialogs::setNextFileName(fixture_->file(e.name));
+        fixture_->trigger(e.action);
+        QVERIFY2(QFileInfo::exists(fixture_->file(e.name)), e.name);
+        QCOMPARE(line->currentMessage(), "Geschrieben: " + fixture_->file(e.name));
+    }
+    // Cancelled or failed, nothing is said to be written.
+    line->clearMessage();
+    FileDialogs::setNextFileName("");
+    fixture_->trigger("pdiIoList");
+    GuiAsker::setNextAnswers({answer::Ok});
+    FileDialogs::setNextFileName(fixture_->file("gone/hall2.pdf"));
+    fixture_->trigger("pdiExportPdf");
+    QVERIFY(contains(last().prompt, "gone"));
+    QCOMPARE(line->currentMessage(), QString());
+    // The next change of the project takes the note away.
+    FileDialogs::setNextFileName(fixture_->file("hall2.csv"));
+    fixture_->trigger("pdiIoList");
+    QVERIFY(!line->currentMessage().isEmpty());
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
+    QCOMPARE(line->currentMessage(), QString());
 }
 
 QTEST_MAIN(Guidance)

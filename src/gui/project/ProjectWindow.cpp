@@ -669,16 +669,19 @@ void ProjectWindow::printPreview()
     previewProject(table_, session_.app.texts, this);
 }
 
-void ProjectWindow::exportPdf()
+QString ProjectWindow::exportPdf()
 {
     QString base = path().isEmpty() ? QDir::home().filePath(title_) : path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
     const QString target = FileDialogs::saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
                                                  "PDF (*.pdf)|*.pdf|", "pdf");
-    if (target.isEmpty()) return;
+    if (target.isEmpty()) return {};
     QString error;
-    if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error))
+    if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error)) {
         session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+        return {};
+    }
+    return target;
 }
 
 void ProjectWindow::undo()
