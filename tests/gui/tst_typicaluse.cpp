@@ -254,7 +254,7 @@ void TypicalUse::closeAsksToSave()
     saveAs(fixture_->file("hall2.qv4"));
     const QString saved = p->path();
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    GuiAsker::setNextAnswers({answer::Ok});
+    GuiAsker::setNextAnswers({answer::No});  // no other name either
     FileDialogs::setNextFileName(fixture_->file("gone/other.qv4"));
     fixture_->trigger("pdiDatei2");  // Save As
     QVERIFY2(contains(lastPrompt(), "other.qv4"), lastPrompt().c_str());
@@ -327,7 +327,7 @@ void TypicalUse::fileMessagesNameTheFile()
     QVERIFY(QTest::qWaitForWindowActive(&failing));
     QTest::keyClick(&failing, Qt::Key_F1);
     QCOMPARE(helpPage(), QString("context-3.html"));
-    GuiAsker::setNextAnswers({answer::Ok});
+    GuiAsker::setNextAnswers({answer::No});  // no other file
     failing.accept();
     QVERIFY2(contains(lastPrompt(), "Couldn't Generate"), lastPrompt().c_str());
 }

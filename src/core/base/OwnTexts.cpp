@@ -49,6 +49,16 @@ std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std
          "mit den Projektinformationen).",
          "Le fichier n'est pas un fichier de projet de RackMason (un fichier de projet fait au moins %1 octets et "
          "commence par les informations du projet)."},
+        {"the project has not been saved yet", "das Projekt wurde noch nicht gespeichert",
+         "le projet n'a pas encore été enregistré"},
+        {"the source would replace the project file itself", "die Quelle würde die Projektdatei selbst ersetzen",
+         "la source remplacerait le fichier du projet lui-même"},
+        {"The existing file was kept.", "Die vorhandene Datei wurde behalten.", "Le fichier existant a été conservé."},
+        {"Do you want to write the source to another file?", "Möchten Sie die Quelle in eine andere Datei schreiben?",
+         "Voulez-vous écrire la source dans un autre fichier ?"},
+        {"Do you want to save the project under another name?",
+         "Möchten Sie das Projekt unter einem anderen Namen speichern?",
+         "Voulez-vous enregistrer le projet sous un autre nom ?"},
     };
     const Entry& e = entries[static_cast<int>(which)];
     return fillArgs(byLanguage(texts, e.en, e.de, e.fr), args);

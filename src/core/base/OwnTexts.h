@@ -26,6 +26,11 @@ enum class OwnText {
     NoRoomBelowLimit,  // the address search found no room below the limit
     IgnoredBytes,      // a project opened without the %1 bytes after its records
     NotProjectBytes,   // the content is no project file; %1: the smallest one's size
+    NotSavedYet,       // the reason no source is written for a project never saved
+    IsProjectFile,     // the reason the source may not go to the project file itself
+    ExistingKept,      // after text 1067 when the user declined to overwrite
+    ChooseOtherFile,   // the offer after text 1067 when the source could not be written
+    SaveOtherName,     // the offer after text 1080 when the project could not be saved
 };
 
 // The text in the language of `texts`, with %1, %2 ... filled from args.

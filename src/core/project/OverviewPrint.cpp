@@ -1,5 +1,7 @@
 #include "core/project/OverviewPrint.h"
 
+#include <algorithm>
+
 namespace rm {
 namespace {
 
@@ -25,13 +27,53 @@ void rule(PrintPage& page, double y, double width)
     addShape(page, PrintOp::Line, 15, y, 195, y, width);
 }
 
-// Designations are cut to what fits their column.
-std::string fitted(const std::string& s, std::size_t chars)
+constexpr double kRight = 195;
+// What a character of the listing's font takes at most on average (mm), so
+// that a line of that many characters stays inside its room.
+constexpr double kCharWidth = 2.0;
+
+std::size_t charsOf(const std::string& s)
 {
-    if (s.size() <= chars) return s;
-    std::size_t cut = chars;
-    while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-    return s.substr(0, cut) + "...";
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The byte where the first `chars` characters of s end.
+std::size_t byteOfChar(const std::string& s, std::size_t chars)
+{
+    std::size_t i = 0;
+    for (; i < s.size(); ++i)
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && chars-- == 0) break;
+    return i;
+}
+
+// A designation in lines of at most `chars` characters, broken at spaces
+// (a word longer than a line is broken inside); nothing is left out.
+std::vector<std::string> wrapped(const std::string& s, std::size_t chars)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t at = 0;
+    while (at < s.size()) {
+        const std::size_t space = s.find(' ', at);
+        std::string word = s.substr(at, space == std::string::npos ? std::string::npos : space - at);
+        at = space == std::string::npos ? s.size() : space + 1;
+        if (word.empty()) continue;
+        if (!line.empty() && charsOf(line) + 1 + charsOf(word) <= chars) {
+            line += " " + word;
+            continue;
+        }
+        if (!line.empty()) lines.push_back(line);
+        while (charsOf(word) > chars) {
+            const std::size_t cut = byteOfChar(word, chars);
+            lines.push_back(word.substr(0, cut));
+            word.erase(0, cut);
+        }
+        line = word;
+    }
+    if (!line.empty() || lines.empty()) lines.push_back(line);
+    return lines;
 }
 
 }  // namespace
@@ -80,7 +122,15 @@ std::vector<PrintPage> overviewPrintPages(const AddressOverview& ov, const Texts
             y += kPitch;
         }
         for (const OverviewRange& r : ranges) {
-            if (y + kPitch > bottom) {
+            // The designation takes the note's room where there is no note,
+            // and goes on on further lines where even that is too short.
+            const std::string note = overviewNote(r, t);
+            const double room = (note.empty() ? kRight : kNote - 2) - kDesignation;
+            const std::vector<std::string> designation =
+                r.kind == OverviewRange::Module ? wrapped(r.designation, static_cast<std::size_t>(room / kCharWidth))
+                                                : std::vector<std::string>{};
+            const double height = kPitch * static_cast<double>(std::max<std::size_t>(1, designation.size()));
+            if (y + height > bottom) {
                 newPage();
                 heading(direction);
             }
@@ -92,10 +142,12 @@ std::vector<PrintPage> overviewPrintPages(const AddressOverview& ov, const Texts
                 text(p, kStation, y, std::to_string(r.station), mark);
                 text(p, kSlot, y, r.slot, mark);
                 text(p, kOrder, y, r.order, mark);
-                text(p, kDesignation, y, fitted(r.designation, 22), mark);
+                for (std::size_t i = 0; i < designation.size(); ++i)
+                    if (!designation[i].empty())
+                        text(p, kDesignation, y + kPitch * static_cast<double>(i), designation[i], mark);
             }
-            text(p, kNote, y, overviewNote(r, t), mark);
-            y += kPitch;
+            text(p, kNote, y, note, mark);
+            y += height;
         }
         y += kPitch;
     };

@@ -26,6 +26,8 @@ QString extraText(const Session& session, ExtraText which)
          "ni accents, ni trémas, ni espaces ; 8 caractères au plus,\n"
          "enregistrés tels qu'affichés."},
         {"Not taken: %1", "Nicht übernommen: %1", "Non repris : %1"},
+        {"Write source to", "Quelle schreiben nach", "Écrire la source dans"},
+        {"Source file (*.awl)|*.awl|", "Quelldatei (*.awl)|*.awl|", "Fichier source (*.awl)|*.awl|"},
     };
     const Entry& e = entries[static_cast<int>(which)];
     const int base = session.app.texts.base();

@@ -19,6 +19,8 @@ enum class ExtraText {
     ProblemsMenu,    // Window > Problems
     HeaderRule,      // project information: what the header fields take
     HeaderRefused,   // "Not taken: %1"
+    SourceAs,        // title of the file dialog for a source written elsewhere
+    SourceFilter,    // its file type
 };
 
 QString extraText(const Session& session, ExtraText which);

@@ -146,7 +146,7 @@ void MainWindow::buildMenus()
     auto* pdf = fileMenu_->addAction(extraText(session_, ExtraText::ExportPdf));
     pdf->setObjectName("pdiExportPdf");
     connect(pdf, &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->exportPdf();
+        if (auto* w = activeProject()) statusLine_->showWritten(w->exportPdf());
     });
     fileMenu_->addSeparator();
     for (int i = 6; i <= 14; ++i) {

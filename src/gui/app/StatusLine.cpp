@@ -1,8 +1,10 @@
 #include "gui/app/StatusLine.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QStyle>
 
+#include "core/base/OwnTexts.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/StatusSummary.h"
 #include "gui/project/ProjectWindow.h"
@@ -92,6 +94,13 @@ void StatusLine::showNote(const QString& note)
         clearMessage();
     else
         showMessage(note);
+}
+
+void StatusLine::showWritten(const QString& path)
+{
+    if (!path.isEmpty())
+        showNote(QString::fromStdString(
+            ownText(session_.app.texts, OwnText::FileWritten, {QDir::toNativeSeparators(path).toStdString()})));
 }
 
 void StatusLine::listProblems()

@@ -43,6 +43,8 @@ public:
     void showProject(ProjectWindow* window);
     // A passing note (a drop that would be refused, say); empty clears it.
     void showNote(const QString& note);
+    // The note that an export wrote `path` (nothing when it is empty).
+    void showWritten(const QString& path);
     // The count's button: asks for the problems list.
     void listProblems();
 

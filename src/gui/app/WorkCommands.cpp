@@ -11,6 +11,7 @@
 #include "core/project/SymbolTable.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/StatusLine.h"
 #include "gui/app/WorkTexts.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/AddressOverviewWindow.h"
@@ -151,7 +152,10 @@ bool WorkCommands::writeExport(ProjectWindow& project, const QString& target, co
     QString refusal = projectFileRefusal(session_.app.texts, target, project.table().info().ProjektPfad);
     if (refusal.isEmpty()) {
         const std::string err = writeFileAtomic(QFile::encodeName(target).toStdString(), bytes);
-        if (err.empty()) return true;
+        if (err.empty()) {
+            main_.statusLine()->showWritten(target);
+            return true;
+        }
         refusal = QDir::toNativeSeparators(target) + ": " + QString::fromStdString(err);
     }
     session_.app.asker.ShowMessage(refusal.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);

@@ -3,15 +3,19 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "core/base/OwnTexts.h"
 #include "gui/app/Beep.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/GuiTexts.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Session.h"
 
@@ -24,7 +28,16 @@ constexpr int kHelpContext = 3;
 
 DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, std::function<int(int, int)> writeDB,
                                QWidget* parent)
-    : QDialog(parent), session_(session), writeDB_(std::move(writeDB))
+    : DbSelectDialog(
+          session, projectTitle,
+          writeDB ? Writer([writeDB](int io, int cpu, const QString&, WriteDbReport&) { return writeDB(io, cpu); })
+                  : Writer(),
+          parent)
+{
+}
+
+DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, Writer writer, QWidget* parent)
+    : QDialog(parent), session_(session), writer_(std::move(writer))
 {
     setObjectName(QStringLiteral("DBKonfig"));
     setWindowTitle(session.t(1150));
@@ -111,19 +124,41 @@ void DbSelectDialog::showSelection()
 
 void DbSelectDialog::accept()
 {
-    const int result = writeDB_ ? writeDB_(selection_.ioDb(), selection_.cpuDb()) : 0;
     const Texts& texts = session_.app.texts;
-    const std::string file = QDir::toNativeSeparators(target_).toStdString();
-    if (result == 0) {
+    QString chosen;  // empty: the file beside the project
+    for (;;) {
+        WriteDbReport report;
+        const int result = writer_ ? writer_(selection_.ioDb(), selection_.cpuDb(), chosen, report) : 0;
+        const std::string file = QDir::toNativeSeparators(chosen.isEmpty() ? target_ : chosen).toStdString();
+        if (result == 1) {
+            beep();
+            std::string text = session_.msg(1066).toStdString();
+            if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileWritten, {file});
+            session_.app.asker.ShowMessage(text, "", style::Ok);
+            break;
+        }
+        if (result != 0) break;
         beep();
         std::string text = session_.msg(1067).toStdString();
         if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileNamed, {file});
-        session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::Ok);
-    } else if (result == 1) {
-        beep();
-        std::string text = session_.msg(1066).toStdString();
-        if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileWritten, {file});
-        session_.app.asker.ShowMessage(text, "", style::Ok);
+        if (report.declined) {
+            text += "\n" + ownText(texts, OwnText::ExistingKept);
+            session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::Ok);
+            break;
+        }
+        if (!report.reason.empty()) text += "\n" + ownText(texts, OwnText::Reason, {report.reason});
+        // The choice of another file, in a folder the user may write.
+        text += "\n\n" + ownText(texts, OwnText::ChooseOtherFile);
+        if (session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::YesNo + style::Critical) !=
+            answer::Yes)
+            break;
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+        const QString name =
+            QFileInfo(file.empty() ? QStringLiteral("source.awl") : QString::fromStdString(file)).fileName();
+        chosen = FileDialogs::saveFile(this, extraText(session_, ExtraText::SourceAs), QDir(folder).filePath(name),
+                                       extraText(session_, ExtraText::SourceFilter), QStringLiteral("awl"));
+        if (chosen.isEmpty()) break;
     }
     QDialog::accept();
 }

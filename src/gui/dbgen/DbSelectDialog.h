@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/dbgen/DbSelection.h"
+#include "core/dbgen/WriteDb.h"
 
 class QButtonGroup;
 class QRadioButton;
@@ -20,8 +21,13 @@ class DbSelectDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // writeDB(ioDb, cpuDb) generates the file: 1 written, 0 not written, any
-    // other value reports nothing.
+    // writer(ioDb, cpuDb, file, report) generates the source into `file`, or
+    // beside the project when `file` is empty: 1 written, 0 not written
+    // (`report` says why), any other value reports nothing. When the file
+    // could not be written, the user may choose another one.
+    using Writer = std::function<int(int, int, const QString&, WriteDbReport&)>;
+    DbSelectDialog(Session& session, const QString& projectTitle, Writer writer, QWidget* parent = nullptr);
+    // writeDB(ioDb, cpuDb) writes beside the project only.
     DbSelectDialog(Session& session, const QString& projectTitle, std::function<int(int, int)> writeDB,
                    QWidget* parent = nullptr);
 
@@ -36,7 +42,7 @@ private:
     void showSelection();
 
     Session& session_;
-    std::function<int(int, int)> writeDB_;
+    Writer writer_;
     DbSelection selection_;
     std::array<QRadioButton*, DbSelection::kIoOptions> rbDB_{};
     std::array<QRadioButton*, DbSelection::kCpuOptions> rbDB1_{};

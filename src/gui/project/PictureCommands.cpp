@@ -8,6 +8,7 @@
 #include "core/base/Files.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/StatusLine.h"
 #include "gui/project/ProjectWindow.h"
 #include "gui/project/StationView.h"
 
@@ -81,6 +82,7 @@ bool PictureCommands::exportPicture(ProjectWindow& project)
                                        session_.app.messages[1078], style::Ok + style::Critical);
         return false;
     }
+    main_.statusLine()->showWritten(target);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QDrag>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMdiArea>
@@ -538,15 +539,17 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     }
     const std::string err = saveProject(table_, table_.info().ProjektPfad, guard && guard->keepBackup());
     if (!err.empty()) {
-        session_.app.asker.ShowMessage(
-            withFileAndReason(session_.app.texts, session_.app.messages[1080], table_.info().ProjektPfad, err),
-            session_.app.messages[1078], style::Ok + style::Critical);
+        // The work is still only in the window: offer another place for it.
+        const int a = session_.app.asker.ShowMessage(
+            withFileAndReason(session_.app.texts, session_.app.messages[1080], table_.info().ProjektPfad, err) +
+                "\n\n" + ownText(session_.app.texts, OwnText::SaveOtherName),
+            session_.app.messages[1078], style::YesNo + style::Critical);
         info.ProjektPfad = oldPath;
         info.ProjektTitel = oldTitle;
         info.Gespeichert = oldSaved;
         if (title_ != oldWindowTitle) setTitle(oldWindowTitle);
         emit editStateChanged();
-        return false;
+        return a == answer::Yes && ProjektSpeichern(true);
     }
     history_.markSaved(table_);
     if (guard) {
@@ -626,7 +629,11 @@ void ProjectWindow::FktKonfig()
         if (!ProjektSpeichern(false)) return;
     }
     DbSelectDialog dlg(
-        session_, title_, [this](int io, int cpu) { return writeDB(io, cpu); }, this);
+        session_, title_, DbSelectDialog::Writer([this](int io, int cpu, const QString& file, WriteDbReport& report) {
+            return file.isEmpty() ? rm::writeDB(table_, io, cpu, &report)
+                                  : writeDBTo(table_, QFile::encodeName(file).toStdString(), io, cpu, &report);
+        }),
+        this);
     dlg.setWindowTitle(session_.t(1150));
     dlg.setTargetFile(QString::fromStdString(sourcePathFor(table_.info().ProjektPfad)));
     dlg.exec();
@@ -662,16 +669,19 @@ void ProjectWindow::printPreview()
     previewProject(table_, session_.app.texts, this);
 }
 
-void ProjectWindow::exportPdf()
+QString ProjectWindow::exportPdf()
 {
     QString base = path().isEmpty() ? QDir::home().filePath(title_) : path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
     const QString target = FileDialogs::saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
                                                  "PDF (*.pdf)|*.pdf|", "pdf");
-    if (target.isEmpty()) return;
+    if (target.isEmpty()) return {};
     QString error;
-    if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error))
+    if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error)) {
         session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+        return {};
+    }
+    return target;
 }
 
 void ProjectWindow::undo()

@@ -110,7 +110,8 @@ public:
     void FktProjektInfo();
     void ProjektPrint();
     void printPreview();
-    void exportPdf();
+    // The file written; empty when none was (cancelled or failed, and said so).
+    QString exportPdf();
     int writeDB(int ioDb, int cpuDb);
     void OpenModuleDialog(int row);
     void ChangeFlexGridFontANDColWidth();

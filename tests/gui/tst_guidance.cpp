@@ -1,0 +1,211 @@
+// Where the program would otherwise leave the user guessing: writes that
+// fail and what may be done instead, the printed overview and the exports,
+// the formats and units of the parameter fields, and texts in the chosen
+// language.
+#include <QtTest>
+
+#include <unistd.h>
+#include <cerrno>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+
+#include "core/base/Files.h"
+#include "core/dbgen/SourceGenerator.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/GuiAsker.h"
+#include "gui/app/StatusLine.h"
+#include "gui/support/GuiFixture.h"
+#include "support/TestSupport.h"
+
+using namespace rm;
+using namespace rm::gui;
+using rm::gui::test::GuiFixture;
+using rm::gui::test::store;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+const GuiAsker::Asked& last()
+{
+    static const GuiAsker::Asked none{};
+    return GuiAsker::asked.empty() ? none : GuiAsker::asked.back();
+}
+
+// A folder the program may not write into, as a read-only file system
+// answers: every write of a file in it fails (the tests run with rights that
+// a folder's mode does not stop).
+class ReadOnlyFolder : public WriterCalls {
+public:
+    explicit ReadOnlyFolder(const QString& folder) : folder_(QDir(folder).canonicalPath().toStdString() + "/")
+    {
+        setWriterCalls(this);
+    }
+    ~ReadOnlyFolder() override { setWriterCalls(nullptr); }
+    long write(int fd, const char* bytes, std::size_t size) override
+    {
+        char target[PATH_MAX] = {};
+        const std::string link = "/proc/self/fd/" + std::to_string(fd);
+        if (::readlink(link.c_str(), target, sizeof target - 1) > 0 && std::string(target).starts_with(folder_)) {
+            errno = EROFS;
+            return -1;
+        }
+        return WriterCalls::write(fd, bytes, size);
+    }
+
+private:
+    std::string folder_;
+};
+
+}  // namespace
+
+class Guidance : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        store().clear();
+        fixture_ = std::make_unique<GuiFixture>();
+    }
+    void cleanup()
+    {
+        QVERIFY2(GuiAsker::unexpected.empty(),
+                 GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+        fixture_.reset();
+        store().clear();
+    }
+
+    // A source or a project that cannot be written: the reason, and another
+    // file offered; a declined overwrite says the old file stays.
+    void failedWritesOfferAnotherFile();
+    // CSV, PDF and picture exports say in the status line where they wrote.
+    void exportsNameTheirFileInTheStatusLine();
+
+private:
+    // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
+    ProjectWindow* startProject(const QString& language = "ENGLISH")
+    {
+        if (!fixture_->start(language)) return nullptr;
+        ProjectWindow* p = fixture_->newProject("Hall2");
+        if (!p || !fixture_->dropCatalog(p, "QMV2.R220", 1) || !fixture_->dropCatalog(p, "QMV2.G120", 5))
+            return nullptr;
+        return p;
+    }
+    void generate()
+    {
+        GuiFixture::whenModal(
+            [](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton); });
+        fixture_->trigger("pdiKonfig");
+    }
+    std::string read(const QString& path) const { return rm::test::readText(path.toStdString()); }
+
+    std::unique_ptr<GuiFixture> fixture_;
+};
+
+void Guidance::failedWritesOfferAnotherFile()
+{
+    ProjectWindow* p = startProject();
+    QVERIFY(p);
+    const QString folder = fixture_->file("shared");
+    QVERIFY(QDir().mkpath(folder));
+    FileDialogs::setNextFileName(folder + "/hall2.qv4");
+    fixture_->trigger("pdiDatei3");
+    QCOMPARE(p->path(), folder + "/hall2.qv4");
+
+    {
+        const ReadOnlyFolder readOnly(folder);
+        // Generating: text 1067, the file and the system's reason, then
+        // another file in a folder that can be written.
+        GuiAsker::setNextAnswers({answer::Yes, answer::Ok});
+        FileDialogs::setNextFileName(fixture_->file("hall2.awl"));
+        generate();
+        QVERIFY(GuiAsker::asked.size() >= 2);
+        const GuiAsker::Asked& failed = GuiAsker::asked[GuiAsker::asked.size() - 2];
+        QVERIFY2(failed.prompt.starts_with("Couldn't Generate source file !\n\nFile: " + folder.toStdString() +
+                                           "/hall2.awl\nReason: Read-only file system"),
+                 failed.prompt.c_str());
+        QVERIFY(contains(failed.prompt, "another file"));
+        QCOMPARE(failed.style, style::YesNo + style::Critical);
+        QVERIFY(contains(last().prompt, "Generated") &&
+                contains(last().prompt, "Written: " + fixture_->file("hall2.awl").toStdString()));
+        QCOMPARE(read(fixture_->file("hall2.awl")), generateSource(p->table(), 0, 0));
+        QVERIFY(!QFileInfo::exists(folder + "/hall2.awl"));
+        // No: nothing more happens.
+        GuiAsker::setNextAnswers({answer::No});
+        generate();
+        QVERIFY(contains(last().prompt, "Reason: Read-only file system"));
+
+        // Saving: text 1080 with the reason, and Save As offered; its new
+        // file is the project's from then on.
+        QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
+        GuiAsker::setNextAnswers({answer::Yes});
+        FileDialogs::setNextFileName(fixture_->file("hall2.qv4"));
+        fixture_->trigger("pdiDatei3");
+        QVERIFY2(contains(last().prompt, "Data could not be save\n\nFile: " + folder.toStdString() + "/hall2.qv4"),
+                 last().prompt.c_str());
+        QVERIFY(contains(last().prompt, "Reason: Read-only file system") &&
+                contains(last().prompt, "under another name?"));
+        QCOMPARE(last().style, style::YesNo + style::Critical);
+        QCOMPARE(p->path(), fixture_->file("hall2.qv4"));
+        QVERIFY(!p->table().changed());
+        // Declined, the window keeps its file and its changes.
+        QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 7));
+        const ReadOnlyFolder whole(fixture_->file(""));
+        GuiAsker::setNextAnswers({answer::No});
+        fixture_->trigger("pdiDatei3");
+        QCOMPARE(p->path(), fixture_->file("hall2.qv4"));
+        QVERIFY(p->table().changed());
+    }
+
+    // A declined overwrite keeps text 1067, then says the old file stays;
+    // nothing else is offered.
+    std::ofstream(fixture_->file("hall2.awl").toStdString(), std::ios::binary) << "old";
+    GuiAsker::setNextAnswers({answer::Cancel, answer::Ok});
+    generate();
+    QCOMPARE(last().prompt, "Couldn't Generate source file !\n\nFile: " + fixture_->file("hall2.awl").toStdString() +
+                                "\nThe existing file was kept.");
+    QCOMPARE(last().style, style::Ok);
+    QCOMPARE(read(fixture_->file("hall2.awl")), std::string("old"));
+}
+
+void Guidance::exportsNameTheirFileInTheStatusLine()
+{
+    ProjectWindow* p = startProject("DEUTSCH");
+    QVERIFY(p);
+    StatusLine* line = fixture_->main()->statusLine();
+    const struct {
+        const char* action;
+        const char* name;
+    } exports[] = {{"pdiIoList", "hall2.csv"}, {"pdiExportPdf", "hall2.pdf"}, {"pdiExportPicture", "hall2.svg"}};
+    for (const auto& e : exports) {
+        line->clearMessage();
+        FileDialogs::setNextFileName(fixture_->file(e.name));
+        fixture_->trigger(e.action);
+        QVERIFY2(QFileInfo::exists(fixture_->file(e.name)), e.name);
+        QCOMPARE(line->currentMessage(), "Geschrieben: " + fixture_->file(e.name));
+    }
+    // Cancelled or failed, nothing is said to be written.
+    line->clearMessage();
+    FileDialogs::setNextFileName("");
+    fixture_->trigger("pdiIoList");
+    GuiAsker::setNextAnswers({answer::Ok});
+    FileDialogs::setNextFileName(fixture_->file("gone/hall2.pdf"));
+    fixture_->trigger("pdiExportPdf");
+    QVERIFY(contains(last().prompt, "gone"));
+    QCOMPARE(line->currentMessage(), QString());
+    // The next change of the project takes the note away.
+    FileDialogs::setNextFileName(fixture_->file("hall2.csv"));
+    fixture_->trigger("pdiIoList");
+    QVERIFY(!line->currentMessage().isEmpty());
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
+    QCOMPARE(line->currentMessage(), QString());
+}
+
+QTEST_MAIN(Guidance)
+#include "tst_guidance.moc"
