@@ -214,6 +214,19 @@ void refuseOverInput(const fs::path& output, const fs::path& input)
         throw Failure{kRefused, output.string() + ": is the input file " + input.string() + "; choose another output"};
 }
 
+// A made file goes to standard output, or to a new file that is not the
+// project it was made from (an existing one is replaced only with --force).
+int emitNew(const std::optional<std::string>& out, const std::string& project, const std::string& text, bool force)
+{
+    if (!out) {
+        std::cout << text;
+        return kOk;
+    }
+    refuseOverInput(*out, project);
+    writeNewOrFail(*out, text, force);
+    return kOk;
+}
+
 // Results go to the named file, or to standard output.
 void emit(const std::optional<std::string>& out, const std::string& text)
 {
@@ -433,13 +446,7 @@ int main(int argc, char** argv)
             const rm::BomWritten bom = rm::writeBillOfMaterial(state, table);
             if (!bom.ok) throw Failure{kRefused, project + ": " + bom.message};
             const std::string text = rm::billText(bom.bill);
-            if (!output) {
-                std::cout << text;
-                return kOk;
-            }
-            refuseOverInput(*output, project);
-            writeNewOrFail(*output, text, force);
-            return kOk;
+            return emitNew(output, project, text, force);
         }
         if (*checkCmd) {
             Loaded l = loadCatalog(resources, "");
@@ -483,13 +490,7 @@ int main(int argc, char** argv)
             openOrFail(table, project);
             const auto rows = rm::ioList(table, mnemonics == "de" ? rm::Mnemonics::German : rm::Mnemonics::English);
             const std::string csv = rm::ioListCsv(rows, {separator[0], output.has_value()});
-            if (!output) {
-                std::cout << csv;
-                return kOk;
-            }
-            refuseOverInput(*output, project);
-            writeNewOrFail(*output, csv, force);
-            return kOk;
+            return emitNew(output, project, csv, force);
         }
         if (*pictureCmd) {
             int base = languageBase(language);
@@ -502,13 +503,7 @@ int main(int argc, char** argv)
             openOrFail(table, project);
             const rm::Mnemonics m = base == rm::kGermanBase ? rm::Mnemonics::German : rm::Mnemonics::English;
             const std::string svg = rm::stationSvg(rm::layoutStations(table, m), rm::Texts(base));
-            if (!output) {
-                std::cout << svg;
-                return kOk;
-            }
-            refuseOverInput(*output, project);
-            writeNewOrFail(*output, svg, force);
-            return kOk;
+            return emitNew(output, project, svg, force);
         }
         if (*symbolsCmd) {
             rm::AppState state(asker);
@@ -520,13 +515,7 @@ int main(int argc, char** argv)
             const auto list = rm::channels(table, mnemonics == "de" ? rm::Mnemonics::German : rm::Mnemonics::English);
             const std::string text =
                 rm::symbolTable(list, format.value_or(rm::SymbolFormat::Sdf), {separator[0], output.has_value()});
-            if (!output) {
-                std::cout << text;
-                return kOk;
-            }
-            refuseOverInput(*output, project);
-            writeNewOrFail(*output, text, force);
-            return kOk;
+            return emitNew(output, project, text, force);
         }
         if (*catalogCmd || *modulesCmd) {
             Loaded l = loadCatalog(resources, language);

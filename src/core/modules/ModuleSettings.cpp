@@ -137,6 +137,15 @@ const json& readList(const SettingInfo& info, const json& v, std::size_t count)
 // ------------------------------------------------------------ editors
 
 // One family's form model during one opening of its dialog.
+// A form model as its dialog opens on a record.
+template <class Form>
+Form loadedForm(const RowEintrag& r)
+{
+    Form f;
+    f.load(r);
+    return f;
+}
+
 class Editor {
 public:
     virtual ~Editor() = default;
@@ -525,7 +534,7 @@ public:
     AnalogOutputEditor(const Texts& texts, const RowEintrag& r)
         : texts_(texts),
           record_(r),
-          form_(loaded(r)),
+          form_(loadedForm<AnalogOutputForm>(r)),
           channels_(form_.channels.data(), form_.channelCount, form_.secondRangeText),
           loadedFormat_(form_.format)
     {
@@ -563,12 +572,6 @@ public:
     void store(RowEintrag& r, RowEintrag&) const override { form_.store(r); }
 
 private:
-    static AnalogOutputForm loaded(const RowEintrag& r)
-    {
-        AnalogOutputForm f;
-        f.load(r);
-        return f;
-    }
     const Texts& texts_;
     RowEintrag record_;
     AnalogOutputForm form_;
@@ -581,7 +584,7 @@ public:
     AnalogCombinedEditor(const Texts& texts, const RowEintrag& r)
         : texts_(texts),
           record_(r),
-          form_(loaded(r)),
+          form_(loadedForm<AnalogCombinedForm>(r)),
           channels_(form_.channels.data(), AnalogCombinedForm::kChannels, "0...10'000")
     {
     }
@@ -627,12 +630,6 @@ public:
     void store(RowEintrag& r, RowEintrag&) const override { form_.store(r); }
 
 private:
-    static AnalogCombinedForm loaded(const RowEintrag& r)
-    {
-        AnalogCombinedForm f;
-        f.load(r);
-        return f;
-    }
     const Texts& texts_;
     RowEintrag record_;
     AnalogCombinedForm form_;
