@@ -88,7 +88,10 @@ nlohmann::json typedSettings(const RowEintrag& record, const nlohmann::json& tex
 {
     nlohmann::json out = nlohmann::json::object();
     const auto keys = settingKeysOf(record);
-    for (const auto& [key, value] : texts.items()) {
+    for (const auto& item : texts.items()) {
+        // A named copy: a lambda may not capture a structured binding on every compiler we build with.
+        const std::string& key = item.key();
+        const nlohmann::json& value = item.value();
         const auto info = std::find_if(keys.begin(), keys.end(), [&](const SettingInfo* k) { return k->key == key; });
         if (info == keys.end() || !value.is_string()) {
             out[key] = value;
