@@ -13,12 +13,12 @@
 #include "core/catalog/ModuleCatalog.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "core/project/ProjectCheck.h"
-#include "core/project/ProjectDocument.h"
-#include "core/project/ProjectFile.h"
-#include "core/project/ProjectHistory.h"
-#include "core/project/ProjectJson.h"
-#include "core/project/ProjectTable.h"
 #include "core/project/StationLayout.h"
+#include "core/table/ProjectDocument.h"
+#include "core/table/ProjectFile.h"
+#include "core/table/ProjectHistory.h"
+#include "core/table/ProjectJson.h"
+#include "core/table/ProjectTable.h"
 
 namespace {
 

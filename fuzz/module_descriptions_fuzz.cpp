@@ -12,7 +12,7 @@
 #include "core/base/TextTable.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/catalog/ModuleCatalog.h"
-#include "core/project/ProjectJson.h"
+#include "core/table/ProjectJson.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "core/app/AppState.h"
-#include "core/project/ProjectDocument.h"
-#include "core/project/ProjectFile.h"
-#include "core/project/ProjectJson.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectDocument.h"
+#include "core/table/ProjectFile.h"
+#include "core/table/ProjectJson.h"
+#include "core/table/ProjectTable.h"
 
 namespace {
 

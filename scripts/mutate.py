@@ -15,7 +15,7 @@ interrupted; the last step rebuilds the unmutated program.
     scripts/mutate.sh                          # the whole core, 60 minutes at most
     scripts/mutate.sh --budget 600             # stop starting mutants after 10 minutes
     scripts/mutate.sh --changed main           # only lines changed since main
-    scripts/mutate.sh --files src/core/project/ProjectHistory.cpp
+    scripts/mutate.sh --files src/core/table/ProjectHistory.cpp
     scripts/mutate.sh --list                   # show the mutants, run nothing
     scripts/mutate.sh --sample 200 --seed 7    # a random sample of 200
 

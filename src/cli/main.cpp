@@ -25,10 +25,10 @@
 #include "core/project/IoList.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
-#include "core/project/ProjectDocument.h"
-#include "core/project/ProjectJson.h"
 #include "core/project/StationLayout.h"
 #include "core/project/SymbolTable.h"
+#include "core/table/ProjectDocument.h"
+#include "core/table/ProjectJson.h"
 
 namespace fs = std::filesystem;
 

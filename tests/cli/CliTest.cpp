@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/project/ProjectFile.h"
+#include "core/table/ProjectFile.h"
 #include "support/TestSupport.h"
 
 namespace rm::test {

@@ -16,7 +16,7 @@
 #include "core/app/Backup.h"
 #include "core/app/ProjectLock.h"
 #include "core/app/Recovery.h"
-#include "core/project/ProjectDocument.h"
+#include "core/table/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/RecoveryDialog.h"
 #include "gui/project/CompareWindow.h"

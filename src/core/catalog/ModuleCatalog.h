@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

@@ -11,7 +11,7 @@
 
 #include "core/base/Messages.h"
 #include "core/base/TextTable.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "core/base/TextTable.h"
-#include "core/project/ProjectTable.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

@@ -8,7 +8,7 @@
 #include "core/base/Messages.h"
 #include "core/base/OwnTexts.h"
 #include "core/dbgen/SourceGenerator.h"
-#include "core/project/ProjectFile.h"
+#include "core/table/ProjectFile.h"
 
 namespace rm {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

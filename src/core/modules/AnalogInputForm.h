@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/base/TextTable.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

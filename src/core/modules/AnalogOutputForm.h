@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

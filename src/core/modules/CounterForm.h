@@ -5,7 +5,7 @@
 // (measurement); Param1 is not the dialog's.
 #pragma once
 
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/base/TextTable.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

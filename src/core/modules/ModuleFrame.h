@@ -11,7 +11,7 @@
 
 #include "core/base/TextTable.h"
 #include "core/modules/ModuleOk.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

@@ -6,10 +6,10 @@
 #include <functional>
 
 #include "core/modules/ModuleOk.h"
-#include "core/modules/ModuleSettings.h"
 #include "core/project/BomCsv.h"
-#include "core/project/ProjectJson.h"
-#include "core/project/ProjectTable.h"
+#include "core/settings/ModuleSettings.h"
+#include "core/table/ProjectJson.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 namespace {

@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/app/AppState.h"
-#include "core/project/ProjectFile.h"
+#include "core/table/ProjectFile.h"
 
 namespace rm {
 

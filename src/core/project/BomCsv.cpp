@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/base/CodePage.h"
-#include "core/project/ProjectJson.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
+#include "core/table/ProjectJson.h"
 
 namespace rm {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/project/BomWriter.h"
 
 #include "core/dbgen/SourceGenerator.h"
-#include "core/modules/ModuleSettings.h"
 #include "core/project/BillOfMaterial.h"
-#include "core/project/ProjectJson.h"
+#include "core/settings/ModuleSettings.h"
+#include "core/table/ProjectJson.h"
 
 namespace rm {
 namespace {

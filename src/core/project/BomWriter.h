@@ -14,7 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/app/AppState.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

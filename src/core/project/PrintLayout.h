@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/base/TextTable.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

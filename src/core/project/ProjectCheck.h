@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/catalog/ModuleCatalog.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

@@ -5,8 +5,8 @@
 #include <set>
 #include <variant>
 
-#include "core/modules/ModuleSettings.h"
 #include "core/project/ProjectCheck.h"
+#include "core/settings/ModuleSettings.h"
 
 namespace rm {
 namespace {

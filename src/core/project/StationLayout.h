@@ -11,7 +11,7 @@
 
 #include "core/base/TextTable.h"
 #include "core/project/IoList.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

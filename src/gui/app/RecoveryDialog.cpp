@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/project/ProjectDocument.h"
+#include "core/table/ProjectDocument.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Session.h"
 #include "gui/app/WorkTexts.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/app/Recovery.h"
-#include "core/project/ProjectFile.h"
+#include "core/table/ProjectFile.h"
 
 class QPushButton;
 class QTreeWidget;

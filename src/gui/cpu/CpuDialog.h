@@ -9,7 +9,7 @@
 #include <array>
 
 #include "core/cpu/CpuForm.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 #include "gui/app/Session.h"
 
 class QButtonGroup;

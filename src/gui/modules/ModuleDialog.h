@@ -16,7 +16,7 @@
 #include <array>
 
 #include "core/modules/ModuleFrame.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 #include "gui/app/Session.h"
 #include "gui/project/ProjectWindow.h"
 

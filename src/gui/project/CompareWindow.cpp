@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/project/ProjectDocument.h"
+#include "core/table/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WorkTexts.h"

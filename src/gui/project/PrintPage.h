@@ -8,7 +8,7 @@
 
 #include "core/base/TextTable.h"
 #include "core/project/PrintLayout.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 class QPainter;
 class QPagedPaintDevice;

@@ -8,7 +8,7 @@
 #include <QStatusBar>
 
 #include "core/app/Recovery.h"
-#include "core/project/ProjectDocument.h"
+#include "core/table/ProjectDocument.h"
 #include "gui/app/Session.h"
 #include "gui/app/WorkTexts.h"
 #include "gui/project/ProjectWindow.h"

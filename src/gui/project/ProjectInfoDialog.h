@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <array>
 
-#include "core/project/ProjectInfoForm.h"
+#include "core/table/ProjectInfoForm.h"
 
 class QFocusEvent;
 class QLabel;

@@ -22,7 +22,7 @@
 #include "core/base/OwnTexts.h"
 #include "core/dbgen/WriteDb.h"
 #include "core/project/ProjectCheck.h"
-#include "core/project/ProjectDocument.h"
+#include "core/table/ProjectDocument.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiTexts.h"
 #include "gui/dbgen/DbSelectDialog.h"

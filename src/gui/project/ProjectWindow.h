@@ -8,8 +8,8 @@
 #include <functional>
 #include <map>
 
-#include "core/project/ProjectHistory.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectHistory.h"
+#include "core/table/ProjectTable.h"
 #include "gui/app/Session.h"
 
 namespace rm::gui {

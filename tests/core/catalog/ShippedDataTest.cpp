@@ -4,7 +4,7 @@
 
 #include "core/app/Language.h"
 #include "core/catalog/CatalogTree.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 #include "support/TestSupport.h"
 
 namespace rm {

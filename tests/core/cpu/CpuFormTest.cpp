@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "core/cpu/CpuDefaults.h"
+#include "core/record/CpuDefaults.h"
 #include "support/TestSupport.h"
 
 namespace rm::test {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/cpu/CpuDefaults.h"
 #include "core/dbgen/SourceFixture.h"
 #include "core/dbgen/SourceGenerator.h"
+#include "core/record/CpuDefaults.h"
 
 namespace rm::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/cpu/CpuDefaults.h"
-#include "core/project/ProjectTable.h"
+#include "core/record/CpuDefaults.h"
+#include "core/table/ProjectTable.h"
 #include "support/TestSupport.h"
 
 namespace rm::test {

@@ -9,13 +9,13 @@
 #include "core/dbgen/SourceFixture.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "core/modules/ModuleOk.h"
-#include "core/modules/ModuleSettings.h"
 #include "core/project/BillOfMaterial.h"
 #include "core/project/BomCsv.h"
 #include "core/project/BomWriter.h"
-#include "core/project/ProjectDocument.h"
 #include "core/project/ProjectFixture.h"
-#include "core/project/ProjectJson.h"
+#include "core/settings/ModuleSettings.h"
+#include "core/table/ProjectDocument.h"
+#include "core/table/ProjectJson.h"
 
 namespace rm::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 #include "support/TestSupport.h"
 
 namespace rm::test {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

@@ -1,5 +1,5 @@
 // Cut, copy, paste and delete on the rows of the table.
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

@@ -1,4 +1,4 @@
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 #include <algorithm>
 #include <cctype>

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/project/ProjectTable.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

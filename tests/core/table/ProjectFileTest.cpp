@@ -1,5 +1,5 @@
 // The project file: its byte layout, reading back, and refusing bad files.
-#include "core/project/ProjectFile.h"
+#include "core/table/ProjectFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/project/ProjectDocument.h"
 #include "core/project/ProjectFixture.h"
+#include "core/table/ProjectDocument.h"
 
 namespace rm::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/project/ProjectDocument.h"
+#include "core/table/ProjectDocument.h"
 
 #include "core/app/Backup.h"
 

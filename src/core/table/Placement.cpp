@@ -1,11 +1,11 @@
 // Where a CPU, a rack or a module may go, the questions before anything
 // placed is replaced, and placing by double click and by dropping.
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 #include <algorithm>
 
 #include "core/base/OwnTexts.h"
-#include "core/cpu/CpuDefaults.h"
+#include "core/record/CpuDefaults.h"
 
 namespace rm {
 

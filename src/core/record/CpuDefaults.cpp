@@ -1,4 +1,4 @@
-#include "core/cpu/CpuDefaults.h"
+#include "core/record/CpuDefaults.h"
 
 namespace rm {
 

@@ -1,4 +1,4 @@
-#include "core/project/ProjectFile.h"
+#include "core/table/ProjectFile.h"
 
 #include <cstring>
 

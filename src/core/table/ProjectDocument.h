@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/project/ProjectFile.h"
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectFile.h"
+#include "core/table/ProjectTable.h"
 
 namespace rm {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
 
 namespace rm {
 

@@ -1,6 +1,6 @@
 // Addresses and row writing: the free-address search, the cells a module
 // shows and the rows a CPU or rack builds.
-#include "core/project/ProjectTable.h"
+#include "core/table/ProjectTable.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/project/ProjectHistory.h"
+#include "core/table/ProjectHistory.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "core/project/ProjectJson.h"
+#include "core/table/ProjectJson.h"
 
 #include <cmath>
 #include <cstdint>

@@ -11,8 +11,8 @@
 #include "core/modules/DigitalForm.h"
 #include "core/modules/ModuleFrame.h"
 #include "core/modules/ModuleOk.h"
-#include "core/modules/ModuleSettings.h"
 #include "core/modules/TemperatureForm.h"
+#include "core/settings/ModuleSettings.h"
 
 namespace rm {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/project/ProjectInfoForm.h"
+#include "core/table/ProjectInfoForm.h"
 
 #include <cctype>
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "core/project/ProjectFixture.h"
-#include "core/project/ProjectHistory.h"
+#include "core/table/ProjectHistory.h"
 
 namespace rm::test {
 namespace {

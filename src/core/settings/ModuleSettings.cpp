@@ -1,4 +1,4 @@
-#include "core/modules/ModuleSettings.h"
+#include "core/settings/ModuleSettings.h"
 
 #include <functional>
 #include <memory>
@@ -12,7 +12,7 @@
 #include "core/modules/ModuleOk.h"
 #include "core/modules/TemperatureForm.h"
 #include "core/modules/UserRangeForm.h"
-#include "core/project/ProjectJson.h"
+#include "core/table/ProjectJson.h"
 
 namespace rm {
 

@@ -18,8 +18,8 @@
 
 #include "core/catalog/CatalogTree.h"
 #include "core/catalog/ModuleCatalog.h"
-#include "core/project/ProjectFile.h"
-#include "core/project/RowEintrag.h"
+#include "core/record/RowEintrag.h"
+#include "core/table/ProjectFile.h"
 
 namespace rm {
 
