@@ -113,9 +113,10 @@ ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
         }
     }
     if (storeParameters) storeParameters(cur);
-    table.SetEinlesenDateiFlag(true);
-    table.WriteRowEintrag(2);
-    table.SetEinlesenDateiFlag(false);
+    {
+        const ReadingRows reading(table);
+        table.WriteRowEintrag(RecordFrom::CurrentModule);
+    }
     return ModuleOkResult::Written;
 }
 

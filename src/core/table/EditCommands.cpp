@@ -52,19 +52,19 @@ void ProjectTable::FktPaste()
     if (!ConfirmModuleTarget(3)) return;
     app_.CurrentModule = clip;
     if (clip.isCpuOrExtension()) {
-        WriteSonderEintragEx(3);
+        WriteSonderEintragEx(RecordFrom::Clipboard);
     } else if (isSet(clip.IsHead) && clip.SonNbr > 0) {
         // The head of a module of several rows brings its sub-rows along.
         const Snapshot before = snapshot();
         const int c = current_;
         const RowEintrag def = app_.ModulKatalog.LookupCatalog(clip.BestellNr);
-        if (!writeModuleRows(clip, def, 3)) {
+        if (!writeModuleRows(clip, def, RecordFrom::Clipboard)) {
             restore(before);
             return;
         }
         current_ = c;
     } else {
-        WriteRowEintrag(3);
+        WriteRowEintrag(RecordFrom::Clipboard);
     }
 }
 

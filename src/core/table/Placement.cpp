@@ -266,7 +266,7 @@ bool ProjectTable::exchangeStation(ExchangeOutcome* outcome)
     }
     ExchangeOutcome local;
     ExchangeOutcome& o = outcome ? *outcome : local;
-    const bool complete = WriteSonderEintragEx(2);
+    const bool complete = WriteSonderEintragEx(RecordFrom::CurrentModule);
     const Texts& t = app_.texts;
     for (const Carried& item : carried) {
         const RowEintrag& head = item.records.front();
@@ -298,15 +298,14 @@ bool ProjectTable::exchangeStation(ExchangeOutcome* outcome)
             if (rack) {
                 current_ = target;
                 app_.CurrentModule = head;
-                ok = WriteSonderEintragEx(2);
+                ok = WriteSonderEintragEx(RecordFrom::CurrentModule);
             } else {
-                einlesen_ = true;  // the addresses stay as they were
+                const ReadingRows reading(*this);  // the addresses stay as they were
                 for (std::size_t i = 0; i < item.records.size() && ok; ++i) {
                     current_ = target + static_cast<int>(i);
                     app_.CurrentModule = item.records[i];
-                    ok = WriteRowEintrag(2);
+                    ok = WriteRowEintrag(RecordFrom::CurrentModule);
                 }
-                einlesen_ = false;
             }
             if (ok) {
                 ++(rack ? o.keptRacks : o.keptModules);
@@ -329,7 +328,7 @@ void ProjectTable::clearModulesInRows(int first, int n)
 
 // Writes the rows of a module of several rows from `first` (the current row):
 // the head record, then one row per further SubList entry of the definition.
-bool ProjectTable::writeModuleRows(const RowEintrag& head, const RowEintrag& definition, int kind)
+bool ProjectTable::writeModuleRows(const RowEintrag& head, const RowEintrag& definition, RecordFrom from)
 {
     const int n = definition.SubCount;
     const int first = current_;
@@ -350,7 +349,7 @@ bool ProjectTable::writeModuleRows(const RowEintrag& head, const RowEintrag& def
                 app_.CurrentModule.HasDialog = kTrue;
             }
         }
-        if (!WriteRowEintrag(i == 0 ? kind : 2)) return false;
+        if (!WriteRowEintrag(i == 0 ? from : RecordFrom::CurrentModule)) return false;
     }
     current_ = std::min(first + n, lastRow());
     return true;
@@ -369,14 +368,14 @@ bool ProjectTable::insertModule()
         auto& cm = app_.CurrentModule;
         cm.IsPlaced = cm.HasDialog = cm.IsHead = kTrue;
         cm.SonNbr = 0;
-        ok = WriteRowEintrag(2);
+        ok = WriteRowEintrag(RecordFrom::CurrentModule);
     } else {
         RowEintrag head = app_.ModulKatalog.LookupCatalog(M.SubList[0]);
         head.SonNbr = static_cast<int16_t>(M.SubCount - 1);
         head.IsHead = head.IsPlaced = head.HasDialog = kTrue;
         head.BestellNr = M.BestellNr;
         app_.CurrentModule = head;
-        ok = writeModuleRows(head, M, 2);
+        ok = writeModuleRows(head, M, RecordFrom::CurrentModule);
     }
     if (!ok) {
         restore(before);
@@ -443,19 +442,19 @@ bool ProjectTable::dropFromTable(ProjectTable& source, int s, int t, bool ctrl)
     if (ctrl) {
         if (station) {
             einlesen_ = false;
-            return WriteSonderEintragEx(2);
+            return WriteSonderEintragEx(RecordFrom::CurrentModule);
         }
-        return WriteRowEintrag(2);
+        return WriteRowEintrag(RecordFrom::CurrentModule);
     }
     if (station) {
         const int a =
             app_.ask(isSet(app_.CurrentModule.IsCPU) ? 1090 : 1091, 0, style::YesNoCancel + style::Exclamation);
         if (a == answer::Yes) {
             CtrlDown = true;
-            return WriteSonderEintragEx(2);
+            return WriteSonderEintragEx(RecordFrom::CurrentModule);
         }
         if (a != answer::No) return false;
-        if (!WriteSonderEintragEx(2)) return false;
+        if (!WriteSonderEintragEx(RecordFrom::CurrentModule)) return false;
         // The station leaves its project, and everything that hung on it.
         source.current_ = s;
         source.TruncateRows(s);
@@ -466,14 +465,12 @@ bool ProjectTable::dropFromTable(ProjectTable& source, int s, int t, bool ctrl)
         ClearModuleRows(false, s);
         clearModulesInRows(t, rowsOf(app_.CurrentModule));
         current_ = t;
-        einlesen_ = true;
-        const bool ok = WriteRowEintrag(2);
-        einlesen_ = false;
-        return ok;
+        const ReadingRows reading(*this);
+        return WriteRowEintrag(RecordFrom::CurrentModule);
     }
     // From another project: the addresses are searched again here, and the
     // module leaves the other project only once it has been written.
-    if (!WriteRowEintrag(2)) return false;
+    if (!WriteRowEintrag(RecordFrom::CurrentModule)) return false;
     source.ClearModuleRows(false, s);
     return true;
 }

@@ -203,7 +203,7 @@ void ProjectTable::ProjektLaden(const ProjectInfo& info, const std::array<RowEin
             notes->push_back("row " + std::to_string(r) + " (" + records[static_cast<std::size_t>(r)].BestellNr +
                              "): " + why);
     };
-    einlesen_ = true;
+    const ReadingRows reading(*this);
     grid_.resize(2);
     grid_[1] = Row{};
     rows_ = {};
@@ -223,9 +223,10 @@ void ProjectTable::ProjektLaden(const ProjectInfo& info, const std::array<RowEin
                 note(r, "a CPU or extension rack where none can stand; left out");
                 continue;
             }
-            if (!WriteSonderEintragEx(2)) note(r, "its slot rows do not all fit into the table");
+            if (!WriteSonderEintragEx(RecordFrom::CurrentModule))
+                note(r, "its slot rows do not all fit into the table");
         } else {
-            WriteRowEintrag(2);
+            WriteRowEintrag(RecordFrom::CurrentModule);
         }
     }
     // The table and the records agree: what is not shown is not kept.
@@ -243,7 +244,6 @@ void ProjectTable::ProjektLaden(const ProjectInfo& info, const std::array<RowEin
     changed_ = false;
     current_ = 1;
     CtrlDown = false;
-    einlesen_ = false;
 }
 
 }  // namespace rm

@@ -27,6 +27,12 @@ inline constexpr int SlotM = 7;
 }  // namespace kind
 
 // The parameter dialog that a row opens.
+// Where a row write takes its record from.
+enum class RecordFrom {
+    CurrentModule = 2,  // what placing, loading or a dialog put there
+    Clipboard = 3,      // what cut or copy put there (paste)
+};
+
 enum class DialogKind {
     None,
     DigitalInput,
@@ -114,8 +120,8 @@ public:
     // ---- addresses and row writing
     AddressResult AdresseErmitteln(int16_t& in, int16_t& out, bool check);
     // Both return false when nothing was written (an address range out of reach).
-    bool WriteRowEintrag(int kind);
-    bool WriteSonderEintragEx(int kind);
+    bool WriteRowEintrag(RecordFrom from);
+    bool WriteSonderEintragEx(RecordFrom from);
     void SelectNextRow();
     void ClearModuleRows(bool ask, int row = -1);
 
@@ -197,7 +203,7 @@ private:
     void writeAddressCells(int row, const RowEintrag& record);
     bool appendRow(const std::string& label);
     void removeRowsAfter(int row);
-    bool writeModuleRows(const RowEintrag& head, const RowEintrag& definition, int kind);
+    bool writeModuleRows(const RowEintrag& head, const RowEintrag& definition, RecordFrom from);
     bool subListResolves(const RowEintrag& record) const;
     bool stationFitsTable(const RowEintrag& record, int row) const;
     int extraRowCount(const RowEintrag& cpu) const;
@@ -216,6 +222,24 @@ private:
 };
 
 // Every byte of a module's range lies below this address.
+// While it lives, rows are written as loading a file or a dialog's final
+// write does: the addresses stay as the record holds them, without the
+// address search. Afterwards the table reads as it did before.
+class ReadingRows {
+public:
+    explicit ReadingRows(ProjectTable& table) : table_(table), was_(table.einlesenDatei())
+    {
+        table_.SetEinlesenDateiFlag(true);
+    }
+    ~ReadingRows() { table_.SetEinlesenDateiFlag(was_); }
+    ReadingRows(const ReadingRows&) = delete;
+    ReadingRows& operator=(const ReadingRows&) = delete;
+
+private:
+    ProjectTable& table_;
+    bool was_;
+};
+
 inline constexpr int64_t kAddressLimit = 32000;
 inline constexpr const char* kAddressLimitText = "maximale Address: 32000";
 // Shared procedure of the module dialogs: false (after the message, which

@@ -74,9 +74,9 @@ void ProjectTable::writeAddressCells(int c, const RowEintrag& R)
     setCell(c, 6, R.OutCnt != 0 ? std::to_string(R.OutCnt) : "-");
 }
 
-bool ProjectTable::WriteRowEintrag(int kind)
+bool ProjectTable::WriteRowEintrag(RecordFrom from)
 {
-    RowEintrag R = kind == 3 ? app_.ClipboardModule : app_.CurrentModule;
+    RowEintrag R = from == RecordFrom::Clipboard ? app_.ClipboardModule : app_.CurrentModule;
     const int c = current_;
     if (!einlesen_) {
         const Snapshot before = snapshot();
@@ -101,9 +101,9 @@ int ProjectTable::extraRowCount(const RowEintrag& cpu) const
     return 0;
 }
 
-bool ProjectTable::WriteSonderEintragEx(int kind)
+bool ProjectTable::WriteSonderEintragEx(RecordFrom from)
 {
-    RowEintrag R = kind == 3 ? app_.ClipboardModule : app_.CurrentModule;
+    RowEintrag R = from == RecordFrom::Clipboard ? app_.ClipboardModule : app_.CurrentModule;
     const int c = current_;
     bool complete = true;
     if (c == 1 && rowEmpty(1)) setCell(1, 0, {});
@@ -137,7 +137,7 @@ bool ProjectTable::WriteSonderEintragEx(int kind)
     setCell(c, 1, R.BestellNr);
     setCell(c, 2, R.Bezeichnung);
     writeAddressCells(c, R);
-    if (kind != 3) app_.CurrentModule.CpuRowsEnd = R.CpuRowsEnd;
+    if (from != RecordFrom::Clipboard) app_.CurrentModule.CpuRowsEnd = R.CpuRowsEnd;
     record(c) = std::move(R);
     changed_ = true;
     return complete;

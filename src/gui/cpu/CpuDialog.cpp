@@ -511,9 +511,10 @@ void CpuDialog::accept()
         return;
     }
     form_.store(app.CurrentModule);
-    table_.SetEinlesenDateiFlag(true);
-    table_.WriteRowEintrag(2);
-    table_.SetEinlesenDateiFlag(false);
+    {
+        const ReadingRows reading(table_);
+        table_.WriteRowEintrag(RecordFrom::CurrentModule);
+    }
     QDialog::accept();
 }
 

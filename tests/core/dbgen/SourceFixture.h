@@ -43,9 +43,8 @@ protected:
         table.setCurrentRow(row);
         ASSERT_EQ(table.currentRow(), row);
         app.CurrentModule = rec;
-        table.SetEinlesenDateiFlag(true);
-        ASSERT_TRUE(table.WriteRowEintrag(2));
-        table.SetEinlesenDateiFlag(false);
+        const ReadingRows reading(table);
+        ASSERT_TRUE(table.WriteRowEintrag(RecordFrom::CurrentModule));
     }
     static RowEintrag module(const std::string& order, int kenn)
     {

@@ -121,7 +121,7 @@ TEST_F(Addresses, ModulesPastTheLimitAreRefused)
     app.CurrentModule = big;
     table.setCurrentRow(7);
     asker.expect("maximale Address: 32000\nNo free range for this module lies below 32000", answer::Ok);
-    EXPECT_FALSE(table.WriteRowEintrag(2));
+    EXPECT_FALSE(table.WriteRowEintrag(RecordFrom::CurrentModule));
     EXPECT_TRUE(table.rowEmpty(7));
     EXPECT_TRUE(table.record(7).isEmpty());
 }
