@@ -14,6 +14,7 @@ std::filesystem::path backupPathFor(const std::filesystem::path& project);
 // are not possible), the project is replaced, and only then is the held file
 // renamed onto the backup. A failure at any step leaves the project and its
 // backup as they were. Returns an empty string on success, else the reason.
-std::string writeWithBackup(const std::filesystem::path& project, const std::string& bytes, bool keepBackup);
+[[nodiscard]] std::string writeWithBackup(const std::filesystem::path& project, const std::string& bytes,
+                                          bool keepBackup);
 
 }  // namespace rm

@@ -53,7 +53,7 @@ LockProbe probeLock(const std::filesystem::path& project, const LockInfo& self, 
 // Writes the lock for self. A free name is taken exclusively; takeOver replaces
 // a stale or unwanted lock. Returns an empty string on success, else the reason
 // (an unwritable folder is no obstacle to opening: the caller goes on without).
-std::string writeLock(const std::filesystem::path& project, const LockInfo& self, bool takeOver);
+[[nodiscard]] std::string writeLock(const std::filesystem::path& project, const LockInfo& self, bool takeOver);
 
 // Removes the lock only when it is still the one self wrote.
 void releaseLock(const std::filesystem::path& project, const LockInfo& self);

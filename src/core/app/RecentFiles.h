@@ -19,7 +19,7 @@ public:
     bool read(const std::filesystem::path& listFile, const std::function<bool(const std::string&)>& exists);
     // Writes the whole list (CR LF line ends); returns an error text or "".
     // Refused after a read that found a list it could not read.
-    std::string write(const std::filesystem::path& listFile) const;
+    [[nodiscard]] std::string write(const std::filesystem::path& listFile) const;
 
     // Puts a path at the top: an entry already listed moves up, a new one
     // pushes the oldest out when the list is full. Comparison is exact.

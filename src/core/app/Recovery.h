@@ -30,7 +30,8 @@ std::filesystem::path recoveryFileFor(const std::filesystem::path& folder, const
                                       int windowId);
 
 // Written through the one writer: whole or nothing.
-std::string writeRecovery(const std::filesystem::path& file, const RecoveryHeader& header, const std::string& project);
+[[nodiscard]] std::string writeRecovery(const std::filesystem::path& file, const RecoveryHeader& header,
+                                        const std::string& project);
 
 struct RecoveryEntry {
     std::filesystem::path file;

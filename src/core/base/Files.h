@@ -31,8 +31,8 @@ enum class WriteMode {
 // CreateOnly never replaces: of two writers racing for one name exactly one
 // succeeds, and `taken` (when given) tells the other that the name exists.
 // Returns an empty string on success, else the reason.
-std::string writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode = WriteMode::Replace,
-                            bool* taken = nullptr);
+[[nodiscard]] std::string writeFileAtomic(const fs::path& path, const std::string& bytes,
+                                          WriteMode mode = WriteMode::Replace, bool* taken = nullptr);
 
 // The system calls on which the writer's promise rests: writing the bytes
 // (which may take several calls), flushing a file or a folder, and renaming

@@ -59,6 +59,10 @@ std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std
         {"Do you want to save the project under another name?",
          "Möchten Sie das Projekt unter einem anderen Namen speichern?",
          "Voulez-vous enregistrer le projet sous un autre nom ?"},
+        {"The list of recent files could not be saved: %1",
+         "Die Liste der zuletzt geöffneten Dateien konnte nicht "
+         "gespeichert werden: %1",
+         "La liste des fichiers récents n'a pas pu être enregistrée : %1"},
     };
     const Entry& e = entries[static_cast<int>(which)];
     return fillArgs(byLanguage(texts, e.en, e.de, e.fr), args);

@@ -31,6 +31,7 @@ enum class OwnText {
     ExistingKept,      // after text 1067 when the user declined to overwrite
     ChooseOtherFile,   // the offer after text 1067 when the source could not be written
     SaveOtherName,     // the offer after text 1080 when the project could not be saved
+    RecentNotSaved,    // the list of recent files could not be written; %1: the reason
 };
 
 // The text in the language of `texts`, with %1, %2 ... filled from args.

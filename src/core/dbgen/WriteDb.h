@@ -14,7 +14,7 @@ namespace rm {
 // saved, declined, the project file itself, or the file could not be
 // written; the caller reports it), 2 when refused with a message of its own
 // (a text or value the source cannot carry, see findSourceProblem).
-int writeDB(ProjectTable& table, int IoDb, int CpuDb);
+[[nodiscard]] int writeDB(ProjectTable& table, int IoDb, int CpuDb);
 
 // Why a writeDB that returned 0 wrote nothing, for the caller's message.
 struct WriteDbReport {
@@ -22,11 +22,11 @@ struct WriteDbReport {
     std::string reason;     // the system's reason, or why the file may not be written; empty when declined
 };
 
-int writeDB(ProjectTable& table, int IoDb, int CpuDb, WriteDbReport* report);
+[[nodiscard]] int writeDB(ProjectTable& table, int IoDb, int CpuDb, WriteDbReport* report);
 
 // The same into `target`, a file the user chose instead of the one beside
 // the project (the file dialog has asked before replacing one). The project
 // file itself is never replaced.
-int writeDBTo(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, WriteDbReport* report);
+[[nodiscard]] int writeDBTo(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, WriteDbReport* report);
 
 }  // namespace rm

@@ -30,6 +30,6 @@ OpenResult openProject(ProjectTable& table, const std::filesystem::path& path);
 // no longer marked as changed; on failure it stays marked and the old file is
 // untouched. With keepBackup the previous file is kept as NAME.qv4.bak.
 // Returns an error text or "".
-std::string saveProject(ProjectTable& table, const std::filesystem::path& path, bool keepBackup = false);
+[[nodiscard]] std::string saveProject(ProjectTable& table, const std::filesystem::path& path, bool keepBackup = false);
 
 }  // namespace rm

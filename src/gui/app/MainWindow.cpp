@@ -672,7 +672,8 @@ void MainWindow::AddRecentFile(const QString& path)
     if (path.isEmpty()) return;
     session_.recent.add(path.toStdString());
     refreshRecentMenu();
-    session_.recent.write(session_.recentListFile());
+    if (const std::string why = session_.recent.write(session_.recentListFile()); !why.empty())
+        statusLine_->showNote(QString::fromStdString(ownText(session_.app.texts, OwnText::RecentNotSaved, {why})));
 }
 
 void MainWindow::refreshRecentMenu()
@@ -735,7 +736,10 @@ void MainWindow::saveSettings()
     w.mainHeight = pixelsToTwips(g.height());
     w.dockLayout = QString::fromLatin1(saveState().toBase64());
     rm::gui::saveSettings(session_.settings);
-    session_.recent.write(session_.recentListFile());
+    // The program is closing: the status line would not be read any more.
+    if (const std::string why = session_.recent.write(session_.recentListFile()); !why.empty())
+        session_.app.asker.ShowMessage(ownText(session_.app.texts, OwnText::RecentNotSaved, {why}), "",
+                                       style::Ok + style::Exclamation);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)
