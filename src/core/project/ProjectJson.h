@@ -1,5 +1,6 @@
-// JSON views of a project, of the module catalog and of the catalog tree, for
-// the command line and for anyone who wants to read or script project data.
+// JSON views of a project, of the module catalog, of the catalog tree and of
+// the dialogs' settings keys, for the command line and for anyone who wants to
+// read or script project data.
 //
 // A project in JSON:
 //   { "format": "rackmason-project", "version": 1,
@@ -9,6 +10,11 @@
 // those of the records; Booleans are true/false (any other stored value stays
 // a number), texts are strings, lists and fixed arrays are arrays. Reading
 // the JSON and saving it gives back the project file it came from, byte for byte.
+//
+// As exported, a row whose module has a parameter dialog also carries
+// "settings": the dialog's choices by name (see ModuleSettings.h). They are
+// for reading and scripting; the fields stay what a project is read from, and
+// given settings are only checked against them.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -23,6 +29,8 @@
 
 namespace rm {
 
+class AppState;
+
 // Invalid JSON input; the message names the row and field concerned.
 class JsonError : public std::runtime_error {
 public:
@@ -31,6 +39,8 @@ public:
 
 inline constexpr const char* kProjectJsonFormat = "rackmason-project";
 inline constexpr int kProjectJsonVersion = 1;
+inline constexpr const char* kSettingsJsonFormat = "rackmason-settings";
+inline constexpr int kSettingsJsonVersion = 1;
 
 // Bounds of a JSON text read from outside: a project is about 60 KB.
 inline constexpr std::size_t kMaxJsonBytes = 16u << 20;
@@ -55,6 +65,22 @@ ProjectData projectFromJson(const nlohmann::json& json);
 // information's FormatVersion must be there and be the one a project file
 // has, so that the file written opens again.
 ProjectData importProject(const nlohmann::json& json);
+
+// projectToJson, and every row whose module has a dialog carries "settings",
+// after its fields: the dialog's choices as it shows them when the project is
+// opened in a table of `app` (in its language), keys in the family's order.
+nlohmann::ordered_json exportProject(AppState& app, const ProjectData& data);
+// importProject, reading a row's "settings" too: the project is opened in a
+// table of `app`, and the settings of each row must agree with its fields
+// (settingsAgree). A row with settings but no dialog, or whose settings
+// disagree, is refused naming the row and the key.
+ProjectData importProject(AppState& app, const nlohmann::json& json);
+
+// Every family of dialog settings with its keys, for scripts:
+//   { "format": "rackmason-settings", "version": 1, "families": [
+//       { "name": "analog input", "keys": [ { "key", "type", "values" (choices),
+//         "min", "max" (integers), "label", "meaning" }, ... ] }, ... ] }
+nlohmann::ordered_json settingsFamiliesToJson();
 
 // Every field of one record, the CPU settings under "CpuConfig".
 nlohmann::ordered_json recordToJson(const RowEintrag& record);
