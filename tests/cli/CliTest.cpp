@@ -414,7 +414,10 @@ TEST_F(Cli, ExportedSettingsAreCheckedOnImport)
     text.says += "key \"designation\": the settings say \"x\"";
     unknown.says += "unknown key \"range\"";
     noDialog.says += "this row has no parameter dialog";
-    runAll({range, text, unknown, noDialog});
+    json empty = exported;
+    rowOf(empty, 7)["settings"] = json::object();  // even none at all
+    write(dir / "empty.json", empty.dump());
+    runAll({range, text, unknown, noDialog, {"import @empty.json -o @q.qv4", 3, "row 7, settings: this row has no"}});
     EXPECT_FALSE(fs::exists(dir / "q.qv4"));
 
     // Settings as exported, or only some of them, or none: the fields decide.
