@@ -27,6 +27,8 @@
 #include "core/project/ProjectDiff.h"
 #include "core/project/StationLayout.h"
 #include "core/project/SymbolTable.h"
+#include "core/settings/ModuleSettings.h"
+#include "core/settings/SettingsJson.h"
 #include "core/table/ProjectDocument.h"
 #include "core/table/ProjectJson.h"
 
@@ -252,6 +254,27 @@ bool isCsvName(const std::string& name)
     return ext == ".csv";
 }
 
+// Every settings family for a terminal: a family per paragraph, a key per
+// line with its type and what it takes, its meaning indented below.
+void printSettings()
+{
+    bool first = true;
+    for (const rm::SettingsFamily& f : rm::settingsFamilies()) {
+        std::cout << (first ? "" : "\n") << f.name << "\n";
+        first = false;
+        for (const rm::SettingInfo& k : f.keys) {
+            std::cout << "  " << k.key << " (" << k.type << ")";
+            if (k.type.ends_with("choice")) {
+                std::cout << ":";
+                for (std::size_t i = 0; i < k.values.size(); ++i) std::cout << (i ? " | " : " ") << k.values[i];
+            } else if (k.type.ends_with("integer")) {
+                std::cout << ": " << k.min << ".." << k.max;
+            }
+            std::cout << "\n      " << k.meaning << "\n";
+        }
+    }
+}
+
 // The file a command works on, for a message that has no other name to give.
 std::string aboutFile(const std::string& input, const std::string& project)
 {
@@ -279,11 +302,12 @@ int main(int argc, char** argv)
     std::optional<std::string> output;
     bool force = false, json = false, raw = false;
 
-    auto* exportCmd = app.add_subcommand("export", "Project file to project JSON");
+    auto* exportCmd = app.add_subcommand("export", "Project file to project JSON, with each dialog's settings");
     exportCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
     exportCmd->add_option("-o,--output", output, "JSON file to write (default: standard output)");
 
-    auto* importCmd = app.add_subcommand("import", "Project JSON to project file");
+    auto* importCmd =
+        app.add_subcommand("import", "Project JSON to project file (settings checked against the fields)");
     importCmd->add_option("IN", input, "Project JSON")->required();
     importCmd->add_option("-o,--output", output, "Project file to write")->required();
     importCmd->add_flag("--force", force, "Replace a project that is open in the desktop program");
@@ -364,6 +388,9 @@ int main(int argc, char** argv)
         ->check(CLI::IsMember(languages));
     modulesCmd->add_flag("--json", json, "Print JSON");
 
+    auto* settingsCmd = app.add_subcommand("settings", "Every key of the dialogs' settings: type, values, meaning");
+    settingsCmd->add_flag("--json", json, "Print JSON");
+
     auto* textsCmd = app.add_subcommand("texts", "The text table of one language");
     textsCmd->add_option("--language", language, "en, de or fr")->check(CLI::IsMember(languages));
 
@@ -383,7 +410,8 @@ int main(int argc, char** argv)
     try {
         CliAsker asker;
         if (*exportCmd) {
-            auto j = rm::projectToJson(readRawProject(project));
+            rm::AppState state(asker);
+            auto j = rm::exportProject(state, readRawProject(project));
             if (output) refuseOverInput(*output, project);
             emit(output, j.dump(2) + "\n");
             return kOk;
@@ -391,7 +419,8 @@ int main(int argc, char** argv)
         if (*importCmd) {
             rm::ProjectData data;
             try {
-                data = rm::importProject(readJson(input));
+                rm::AppState state(asker);
+                data = rm::importProject(state, readJson(input));
             } catch (const rm::JsonError& e) {
                 throw Failure{kFileError, input + ": " + e.what()};
             }
@@ -537,6 +566,13 @@ int main(int argc, char** argv)
                 for (int i = 1; i <= l.catalog.count(); ++i)
                     std::cout << i << "\t" << l.catalog.at(i).BestellNr << "\t" << l.catalog.at(i).Bezeichnung << "\n";
             }
+            return kOk;
+        }
+        if (*settingsCmd) {
+            if (json)
+                std::cout << rm::settingsFamiliesToJson().dump(2) << "\n";
+            else
+                printSettings();
             return kOk;
         }
         if (*textsCmd) {

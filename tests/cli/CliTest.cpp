@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/settings/ModuleSettings.h"
 #include "core/table/ProjectFile.h"
 #include "support/TestSupport.h"
 
@@ -361,6 +362,110 @@ TEST_F(Cli, BomRoundTripAndCsvBills)
     runAll({{"build @bad.csv -o @bad.qv4", 1, "bad.csv: line 3 (QMV2.D110 in row 40)"},
             {"build @missing.csv -o @bad.qv4", 3}});
     EXPECT_FALSE(fs::exists(dir / "bad.qv4"));
+}
+
+}  // namespace
+}  // namespace rm::test
+
+namespace rm::test {
+namespace {
+
+using nlohmann::json;
+
+json& rowOf(json& project, int row)
+{
+    for (json& r : project["rows"])
+        if (r["row"] == row) return r;
+    ADD_FAILURE() << "no row " << row;
+    return project;
+}
+
+// Export names each dialog's choices beside the raw fields, and import of an
+// export gives the same file; the settings are checked against the fields,
+// and what disagrees is refused naming the row and the key.
+TEST_F(Cli, ExportedSettingsAreCheckedOnImport)
+{
+    std::string bill = kBill;
+    bill.replace(bill.rfind("}]"), 2, R"(}, {"row": 7, "module": "QMV2.N040"}])");
+    write(dir / "bom.json", bill);
+    ASSERT_EQ(buildProject(), 0) << err;
+    ASSERT_EQ(run("export " + path("p.qv4")), 0) << err;
+    json exported = json::parse(out);
+    const json& analog = rowOf(exported, 6)["settings"];
+    EXPECT_EQ(nlohmann::ordered_json::parse(out)["rows"][2]["settings"].begin().key(), "designation")
+        << "the family's order";
+    EXPECT_EQ(analog["designation"], rowOf(exported, 6)["Bezeichnung"]);
+    ASSERT_EQ(analog["channelRange"].size(), 7u) << analog;
+    EXPECT_EQ(rowOf(exported, 5)["settings"], json::parse(R"({"designation": "DI 16x DC 24V", "comment": ""})"));
+    EXPECT_FALSE(rowOf(exported, 7).contains("settings"));  // its module has no dialog
+
+    auto refused = [&](const std::string& name, int row, const std::string& key, const json& value) {
+        json changed = exported;
+        rowOf(changed, row)["settings"][key] = value;
+        write(dir / name, changed.dump());
+        return Step{"import @" + name + " -o @q.qv4", 3, name + ": row " + std::to_string(row) + ", settings: "};
+    };
+    json ranges = analog["channelRange"];
+    ranges[1] = "0...4095";
+    Step range = refused("range.json", 6, "channelRange", ranges), text = refused("text.json", 5, "designation", "x"),
+         unknown = refused("unknown.json", 5, "range", "0...4095"),
+         noDialog = refused("nodialog.json", 7, "designation", "x");
+    range.says += "key \"channelRange\"";
+    text.says += "key \"designation\": the settings say \"x\"";
+    unknown.says += "unknown key \"range\"";
+    noDialog.says += "this row has no parameter dialog";
+    json empty = exported;
+    rowOf(empty, 7)["settings"] = json::object();  // even none at all
+    write(dir / "empty.json", empty.dump());
+    runAll({range, text, unknown, noDialog, {"import @empty.json -o @q.qv4", 3, "row 7, settings: this row has no"}});
+    EXPECT_FALSE(fs::exists(dir / "q.qv4"));
+
+    // Settings as exported, or only some of them, or none: the fields decide.
+    rowOf(exported, 6)["settings"] = {{"filter", analog["filter"]}};
+    rowOf(exported, 5).erase("settings");
+    write(dir / "some.json", exported.dump());
+    runAll({{"import @some.json -o @q.qv4", 0}});
+    EXPECT_EQ(readText(path("q.qv4")), readText(path("p.qv4")));
+    for (const std::string name : {"packing-machine", "press-line"}) {
+        const std::string example = (fs::path(RM_RESOURCES).parent_path() / "examples" / (name + ".qv4")).string();
+        runAll({{"export " + example + " -o @" + name + ".json", 0},
+                {"import @" + name + ".json -o @" + name + ".qv4", 0}});
+        EXPECT_NE(readText(path(name + ".json")).find("\"settings\""), std::string::npos) << name;
+        EXPECT_EQ(readText(path(name + ".qv4")), readText(example)) << name;
+    }
+}
+
+// The listing names every family and key, for a terminal and for scripts.
+TEST_F(Cli, SettingsListing)
+{
+    ASSERT_EQ(run("settings --json"), 0) << err;
+    const json listing = json::parse(out);
+    EXPECT_EQ(listing["format"], "rackmason-settings");
+    const auto& families = settingsFamilies();
+    ASSERT_EQ(listing["families"].size(), families.size()) << out;
+    for (std::size_t f = 0; f < families.size(); ++f) {
+        const json& family = listing["families"][f];
+        EXPECT_EQ(family["name"], families[f].name);
+        ASSERT_EQ(family["keys"].size(), families[f].keys.size()) << families[f].name;
+        for (std::size_t k = 0; k < families[f].keys.size(); ++k) {
+            const SettingInfo& info = families[f].keys[k];
+            const json& key = family["keys"][k];
+            EXPECT_EQ(key["key"], info.key);
+            EXPECT_EQ(key["type"], info.type);
+            EXPECT_FALSE(key["meaning"].get<std::string>().empty()) << info.key;
+            if (info.type.ends_with("choice")) {
+                EXPECT_EQ(key["values"], json(info.values)) << info.key;
+            }
+            if (info.type.ends_with("integer")) {
+                EXPECT_EQ(key["max"], info.max) << info.key;
+            }
+        }
+    }
+    ASSERT_EQ(run("settings"), 0) << err;
+    out.insert(0, "\n");
+    for (const SettingsFamily& f : families) EXPECT_NE(out.find("\n" + f.name + "\n"), std::string::npos) << f.name;
+    EXPECT_NE(out.find("  channelRange (list of choice): 0...4095 | 0...10'000 |"), std::string::npos) << out;
+    EXPECT_NE(out.find("  channelCustomMin (list of integer): -32768..32767\n"), std::string::npos) << out;
 }
 
 }  // namespace

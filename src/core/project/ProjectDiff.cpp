@@ -214,9 +214,10 @@ void eachBit(T& from, const T& to, F&& check)
 // Whether the named settings account for a raw field that differs: every
 // smallest step of it, made alone in the old record, changes a setting that
 // is listed as changed. A field some step of which no setting shows is
-// listed by its name.
-bool coveredBySettings(ProjectTable& scratch, int row, const RowEintrag& target, std::size_t index, const json& before,
-                       const std::set<std::string>& changedKeys)
+// listed by its name. The settings are those of the module's dialog, read
+// from its head row, whichever of its rows holds the field.
+bool coveredBySettings(ProjectTable& scratch, int headRow, int row, const RowEintrag& target, std::size_t index,
+                       const json& before, const std::set<std::string>& changedKeys)
 {
     RowEintrag& record = scratch.record(row);
     const RowEintrag saved = record;
@@ -227,7 +228,7 @@ bool coveredBySettings(ProjectTable& scratch, int row, const RowEintrag& target,
     auto check = [&](auto&& step) {
         if (!covered) return;
         step();
-        const json now = settingsOf(scratch, row);
+        const json now = settingsOf(scratch, headRow);
         bool seen = false;
         for (const std::string& key : changedKeys) {
             const json& was = before.contains(key) ? before.at(key) : json();
@@ -307,8 +308,8 @@ std::vector<FieldChange> wordedChanges(const ProjectTable& a, const Entry& ea, c
         const bool inBoth = static_cast<std::size_t>(r.change.moduleRow) < ea.records.size() &&
                             static_cast<std::size_t>(r.change.moduleRow) < eb.records.size();
         if (!changedKeys.empty() && inBoth &&
-            coveredBySettings(scratch, row, eb.records[static_cast<std::size_t>(r.change.moduleRow)], r.index, sa,
-                              changedKeys))
+            coveredBySettings(scratch, ea.row, row, eb.records[static_cast<std::size_t>(r.change.moduleRow)], r.index,
+                              sa, changedKeys))
             continue;
         out.push_back(std::move(r.change));
     }

@@ -9,6 +9,11 @@
 // those of the records; Booleans are true/false (any other stored value stays
 // a number), texts are strings, lists and fixed arrays are arrays. Reading
 // the JSON and saving it gives back the project file it came from, byte for byte.
+//
+// As exported, a row whose module has a parameter dialog also carries
+// "settings": the dialog's choices by name (see SettingsJson.h). They are
+// for reading and scripting; the fields stay what a project is read from, and
+// given settings are only checked against them.
 #pragma once
 
 #include <nlohmann/json.hpp>

@@ -2,6 +2,7 @@
 // round trip project -> bill -> build gives the same source.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "core/project/BomWriter.h"
 #include "core/project/ProjectFixture.h"
 #include "core/settings/ModuleSettings.h"
+#include "core/settings/SettingsJson.h"
 #include "core/table/ProjectDocument.h"
 #include "core/table/ProjectJson.h"
 
@@ -69,6 +71,14 @@ std::string expectRoundTrip(const ModuleCatalog& catalog, const ProjectTable& pr
     const std::string text = billText(bom.bill);
     const BuildResult built = buildProject(original.app, parseJsonText(text), "/tmp/again.qv4");
     EXPECT_EQ(built.status, BuildResult::Ok) << what << ": " << built.message << "\n" << text;
+    // The project JSON with its settings reads back to the same file.
+    const ProjectData data = projectDataOf(original.table);
+    try {
+        const json exported = json::parse(exportProject(original.app, data).dump());
+        EXPECT_EQ(encodeProject(importProject(original.app, exported)), encodeProject(data)) << what;
+    } catch (const JsonError& e) {
+        ADD_FAILURE() << what << ": " << e.what();
+    }
     Opened again(catalog);
     again.load(built.project);
     for (const auto& [io, cpu] : {std::pair{0, 0}, {1, 2}, {2, 3}, {0, 1}})
@@ -228,18 +238,34 @@ TEST(BomRoundTrip, GeneratedProjects)
 {
     const ModuleCatalog catalog = shippedCatalog();
     Generator gen(catalog, 20);
-    int withSettings = 0, withRaw = 0, withAddresses = 0;
+    int withRaw = 0, withAddresses = 0;
+    std::map<std::string, int> withSettings;  // placements with settings, by family
     for (int n = 0; n < 200; ++n) {
         Opened p(catalog);
         gen.fill(p.table);
         const std::string text = expectRoundTrip(catalog, p.table, "project " + std::to_string(n));
-        withSettings += text.find("\"settings\"") != std::string::npos;
+        if (text.empty()) break;
+        const json bill = parseJsonText(text);
+        for (const json& placement : bill["placements"]) {
+            if (!placement.contains("settings")) continue;
+            const SettingsFamily* family =
+                settingsFamilyOf(catalog.at(catalog.indexOf(placement["module"].get<std::string>())));
+            ++withSettings[family ? family->name : "none"];
+        }
         withRaw += text.find("\"set\"") != std::string::npos;
         withAddresses += text.find("\"InBase\"") != std::string::npos || text.find("\"OutBase\"") != std::string::npos;
         if (HasFailure()) break;
     }
-    // The generator reaches every part of a placement.
-    EXPECT_GT(withSettings, 20);
+    // The generator reaches every part of a placement, and settings of every
+    // family, most of them beyond the digital modules' texts.
+    int beyondDigital = 0;
+    for (const char* family :
+         {"digital input", "digital output", "digital combined", "analog input", "analog output", "analog combined",
+          "temperature", "counter", "encoder SSI", "two-axis encoder", "positioning"}) {
+        EXPECT_GE(withSettings[family], 2) << family;
+        beyondDigital += std::string_view(family).starts_with("digital") ? 0 : withSettings[family];
+    }
+    EXPECT_GT(beyondDigital, 80);
     EXPECT_GT(withRaw, 10);
     EXPECT_GT(withAddresses, 40);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/modules/ModuleOk.h"
+#include "core/settings/ModuleSettings.h"
 #include "core/project/BillOfMaterial.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
@@ -171,6 +172,32 @@ TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
     EXPECT_EQ(diffLines(projectDifferences(table, other, {.raw = true}))[2],
               "slot 1 QMV2.D110: Kommentar \"\" → \"north\nwall\"");
     EXPECT_TRUE(diffJson(projectDifferences(table, table, {}))["same"].get<bool>());
+}
+
+// Settings beyond the texts: an entry of a per-channel list, a choice, and a
+// choice the dialog keeps in the module's second row, each by its words. A
+// raw field they cover is not listed again; one they do not cover is, in
+// either row (a bit count the dialog shows as 8 before and after is stored
+// only once the axis reads SSI).
+TEST_F(CheckAndDiff, DiffNamesChannelsChoicesAndSecondRowSettings)
+{
+    put({{"QMV2.R300", "#1"}, {"QMV2.E301", "#5"}, {"QMV2.K084", "#6"}});
+    ProjectTable other = table;
+    json ranges = settingsOf(table, 5)["channelRange"];
+    ranges[1] = "0...4095";
+    ASSERT_TRUE(applySettings(other, 5, {{"channelRange", ranges}}).ok);
+    ASSERT_TRUE(applySettings(other, 6, {{"axisXType", "SSI encoder"}, {"axisYType", "SSI encoder"}}).ok);
+    other.record(7).Param2 = 5;
+    EXPECT_EQ(diffLines(projectDifferences(table, other, {})),
+              (std::vector<std::string>{
+                  "slot 1 QMV2.E301: channel 2 range 0...10'000 → 0...4095",
+                  "slot 1 QMV2.E301: channel 2 custom maximum 10000 → 4095",
+                  "slot 2 QMV2.K084: axis X encoder type incremental encoder → SSI encoder",
+                  "slot 2 QMV2.K084: axis Y encoder type incremental encoder → SSI encoder",
+                  "slot 2 QMV2.K084: Param3 0 → 8",
+                  "slot 2 QMV2.K084: row +1 Param2 0 → 5",
+                  "slot 2 QMV2.K084: row +1 Param3 0 → 8",
+              }));
 }
 
 }  // namespace
