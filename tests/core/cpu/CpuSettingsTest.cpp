@@ -282,6 +282,33 @@ TEST(CpuSettings, SettingsGiveWhatTheFormModelGives)
               }));
 }
 
+// OK writes the CPU row as reading a file does: its record's counts (the
+// memory option lives there) are no addresses to search for, so the modules
+// placed behind it keep theirs and nothing is asked.
+TEST(CpuSettings, OkWritesTheCpuRowWithoutAnAddressSearch)
+{
+    for (const std::string& order : shippedCpus()) {
+        SCOPED_TRACE(order);
+        PlacedCpu p(order);
+        ProjectTable& t = p.table();
+        for (int r = 2, placed = 0; r <= t.lastRow() && placed < 3; ++r) {
+            if (!t.rowEmpty(r)) continue;
+            t.setCurrentRow(r);
+            placed += t.DblClickInTree(p.app.ModulKatalog.indexOf("QMV2.D110")) ? 1 : 0;
+        }
+        Rows expected = p.rows();
+        expected[1].Bezeichnung = "Main";
+        p.asker.shown.clear();
+        ASSERT_TRUE(applySettings(t, 1, {{"designation", "Main"}}).ok);
+        EXPECT_TRUE(p.asker.shown.empty());
+        Rows got = p.rows();
+        got[1].Cpu.SlotBFast = expected[1].Cpu.SlotBFast;  // OK stores the function modules' rates always
+        EXPECT_EQ(got, expected);
+        EXPECT_FALSE(t.einlesenDatei());
+        EXPECT_EQ(t.cell(1, 2), "Main");
+    }
+}
+
 // MPI mode and the web server: the dialog's questions reach the table's asker.
 TEST(CpuSettings, MpiModeAndTheWebServerAskAsTheDialogDoes)
 {
