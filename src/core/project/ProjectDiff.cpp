@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "core/project/ProjectCheck.h"
+#include "core/settings/CpuSettings.h"
 #include "core/settings/ModuleSettings.h"
 
 namespace rm {
@@ -166,7 +167,8 @@ std::string settingText(const SettingInfo* info, const json& v)
     if (v.is_null()) return "(none)";
     if (v.is_boolean()) return v.get<bool>() ? "on" : "off";
     if (v.is_string())
-        return info && info->type == "text" ? quotedOnOneLine(v.get<std::string>()) : v.get<std::string>();
+        return info && (info->type == "text" || info->type == "list of text") ? quotedOnOneLine(v.get<std::string>())
+                                                                              : v.get<std::string>();
     return v.dump();
 }
 
@@ -277,7 +279,8 @@ std::vector<FieldChange> wordedChanges(const ProjectTable& a, const Entry& ea, c
     auto add = [&](const SettingInfo* info, const std::string& key, const std::string& label, int channel,
                    const json& before, const json& after) {
         FieldChange c;
-        c.field = channel ? "channel " + std::to_string(channel) + " " + label : label;
+        const std::string entry = channel ? cpuEntryLabel(*info, channel) : std::string();
+        c.field = !entry.empty() ? entry : channel ? "channel " + std::to_string(channel) + " " + label : label;
         c.before = settingText(info, before);
         c.after = settingText(info, after);
         c.key = key;

@@ -12,6 +12,7 @@
 #include "core/modules/ModuleOk.h"
 #include "core/modules/TemperatureForm.h"
 #include "core/modules/UserRangeForm.h"
+#include "core/settings/CpuSettings.h"
 #include "core/table/ProjectJson.h"
 
 namespace rm {
@@ -1080,6 +1081,12 @@ const FamilyDef* definitionOf(const RowEintrag& r)
     return nullptr;
 }
 
+// The CPU dialog has its own form model and OK (CpuSettings).
+bool isCpuDialog(const RowEintrag& r)
+{
+    return dialogFor(r) == DialogKind::Cpu;
+}
+
 bool isFrameKey(const std::string& key)
 {
     return key == "designation" || key == "comment";
@@ -1187,6 +1194,7 @@ const std::vector<SettingsFamily>& settingsFamilies()
     static const std::vector<SettingsFamily> all = [] {
         std::vector<SettingsFamily> out;
         for (const FamilyDef& d : definitions()) out.push_back(d.family);
+        out.push_back(cpuSettingsFamily());
         return out;
     }();
     return all;
@@ -1194,6 +1202,7 @@ const std::vector<SettingsFamily>& settingsFamilies()
 
 const SettingsFamily* settingsFamilyOf(const RowEintrag& record)
 {
+    if (isCpuDialog(record)) return &settingsFamilies().back();
     const FamilyDef* d = definitionOf(record);
     if (!d) return nullptr;
     for (const SettingsFamily& f : settingsFamilies())
@@ -1203,6 +1212,7 @@ const SettingsFamily* settingsFamilyOf(const RowEintrag& record)
 
 std::vector<const SettingInfo*> settingKeysOf(const RowEintrag& record)
 {
+    if (isCpuDialog(record)) return cpuSettingKeysOf(record, settingsFamilies().back());
     std::vector<const SettingInfo*> out;
     const FamilyDef* d = definitionOf(record);
     const SettingsFamily* f = settingsFamilyOf(record);
@@ -1218,6 +1228,7 @@ json settingsOf(const ProjectTable& table, int row)
 {
     if (row < 1 || row > table.lastRow()) return json::object();
     const RowEintrag& r = table.record(row);
+    if (isCpuDialog(r) && !table.rowEmpty(row)) return cpuSettingsOf(r);
     const FamilyDef* d = definitionOf(r);
     if (!d || table.rowEmpty(row)) return json::object();
     return Opened(*d, table.app().texts, r, nextRecord(table, row), isAxisYRow(table, row)).all();
@@ -1228,6 +1239,7 @@ SettingsApplied settingsAgree(const ProjectTable& table, int row, const json& se
     if (!settings.is_object()) return refused("the settings must be a JSON object");
     if (row < 1 || row > table.lastRow()) return refused("the project has no row " + std::to_string(row));
     const RowEintrag& r = table.record(row);
+    if (isCpuDialog(r) && !table.rowEmpty(row)) return cpuSettingsAgree(table, row, settings);
     const FamilyDef* d = definitionOf(r);
     if (!d || table.rowEmpty(row)) {
         if (settings.empty()) return {};
@@ -1254,6 +1266,7 @@ SettingsApplied applySettings(ProjectTable& table, int row, const json& settings
 {
     if (!settings.is_object()) return refused("the settings must be a JSON object");
     if (row < 1 || row > table.lastRow()) return refused("the project has no row " + std::to_string(row));
+    if (isCpuDialog(table.record(row)) && !table.rowEmpty(row)) return applyCpuSettings(table, row, settings);
     const FamilyDef* d = definitionOf(table.record(row));
     if (!d || table.rowEmpty(row)) {
         if (settings.empty()) return {};

@@ -90,6 +90,53 @@ std::string expectRoundTrip(const ModuleCatalog& catalog, const ProjectTable& pr
 
 // ------------------------------------------------------------ examples and golden projects
 
+// Every shipped CPU with settings that placing it does not give, and a
+// module behind it: the bill carries the CPU's settings and builds the same
+// source.
+TEST(BomRoundTrip, CpuSettings)
+{
+    const ModuleCatalog catalog = shippedCatalog();
+    const json wanted = {{"designation", "Main CPU"},
+                         {"comment", "hall 2\nnorth"},
+                         {"memorySelected", true},
+                         {"compilerPriority", {"OB1", "", "OB35", "", "", ""}},
+                         {"mpiMode", true},
+                         {"webServer", true},
+                         {"indexDb", 12},
+                         {"webPassword", {"a", "", "", "d"}},
+                         {"connection", "modem"},
+                         {"modemType", "N618"},
+                         {"timeOut", 45},
+                         {"timings", true},
+                         {"adt", 3},
+                         {"maxBaudRateB1", 38400},
+                         {"maxBaudRateB2", 38400},
+                         {"peripheryAccessDisabled", true}};
+    int cpus = 0;
+    for (int i = 1; i <= catalog.count(); ++i) {
+        if (!isSet(catalog.at(i).IsCPU)) continue;
+        const std::string order = catalog.at(i).BestellNr;
+        Opened p(catalog);
+        p.table.setCurrentRow(1);
+        ASSERT_TRUE(p.table.DblClickInTree(i)) << order;
+        json s = json::object();
+        for (const SettingInfo* k : settingKeysOf(p.table.record(1)))
+            if (wanted.contains(k->key)) s[k->key] = wanted[k->key];
+        const SettingsApplied applied = applySettings(p.table, 1, s);
+        ASSERT_TRUE(applied.ok) << order << ": " << applied.message;
+        for (int r = 2; r <= p.table.lastRow(); ++r) {
+            if (!p.table.rowEmpty(r)) continue;
+            p.table.setCurrentRow(r);
+            if (p.table.DblClickInTree(catalog.indexOf("QMV2.D110"))) break;
+        }
+        const std::string text = expectRoundTrip(catalog, p.table, order);
+        EXPECT_NE(text.find("\"settings\": {\"designation\": \"Main CPU\""), std::string::npos) << text;
+        EXPECT_EQ(text.find("\"set\""), std::string::npos) << text;
+        ++cpus;
+    }
+    EXPECT_GT(cpus, 3);
+}
+
 TEST(BomRoundTrip, Examples)
 {
     const ModuleCatalog catalog = shippedCatalog();

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "core/modules/ModuleOk.h"
-#include "core/settings/ModuleSettings.h"
 #include "core/project/BillOfMaterial.h"
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
 #include "core/project/ProjectFixture.h"
+#include "core/settings/ModuleSettings.h"
 
 namespace rm::test {
 namespace {
@@ -198,6 +198,33 @@ TEST_F(CheckAndDiff, DiffNamesChannelsChoicesAndSecondRowSettings)
                   "slot 2 QMV2.K084: row +1 Param2 0 → 5",
                   "slot 2 QMV2.K084: row +1 Param3 0 → 8",
               }));
+}
+
+// The CPU's dialog settings are named by their labels, and the raw fields
+// behind them are not listed again.
+TEST_F(CheckAndDiff, DiffNamesChangedCpuSettingsByTheirLabels)
+{
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}});
+    CpuConfig& offers = table.record(1).Cpu;
+    offers.ComAvail = offers.PeripheryAvail = offers.CompPrioAvail = kTrue;
+    ProjectTable other = table;
+    ASSERT_TRUE(applySettings(other, 1,
+                              {{"mpiMode", true},
+                               {"baudRate", 38400},
+                               {"compilerPriority", {"", "OB35", "", "", "", ""}},
+                               {"peripheryAccessDisabled", true}})
+                    .ok);
+    const auto diffs = projectDifferences(table, other, {});
+    EXPECT_EQ(diffLines(diffs), (std::vector<std::string>{
+                                    "CPU QMV2.R300: compiler priority 2 \"\" → \"OB35\"",
+                                    "CPU QMV2.R300: MPI mode off → on",
+                                    "CPU QMV2.R300: baud rate 19200 → 38400",
+                                    "CPU QMV2.R300: periphery access disabled off → on",
+                                }));
+    const auto data = diffJson(diffs);
+    EXPECT_EQ(data["differences"][0]["setting"], "compilerPriority");
+    EXPECT_EQ(data["differences"][0]["after"], "OB35");
+    EXPECT_EQ(data["differences"][2]["after"], 38400);
 }
 
 }  // namespace
