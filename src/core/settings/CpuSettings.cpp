@@ -547,7 +547,7 @@ SettingsApplied applyCpuSettings(ProjectTable& table, int row, const json& setti
     // OK writes the row as reading a file does: no address search for the CPU.
     bool written = false;
     {
-        const ReadingRows reading(table);
+        const ReadingRows asDialogOk(table);
         written = table.WriteRowEintrag(RecordFrom::CurrentModule);
     }
     if (!written) {

@@ -76,6 +76,19 @@ const Script kScripts[] = {
       {"QMV2.X100", "+"},
       {"QMV2.T300", "8", false, "can't be inserted"},
       {"QMV2.T300", "1"}}},
+    // A CPU whose slots form no groups (a group size of 0) takes a module of
+    // several rows from any slot whose rows are all slots.
+    {"NoSlotGroups",
+     {ProjectFixture::cpu("QMV2.R330", 2, 8, 0, 24, true)},
+     {{"QMV2.R330", "#1"}, {"QMV2.T300", "7", false, "can't be inserted"}, {"QMV2.T300", "6"}}},
+    // Without a "+" row the last row of the table is a slot like any other:
+    // a refusal names it, and a module on it is not replaced unasked.
+    {"TheLastRowIsASlotToo",
+     {},
+     {{"QMV2.R310", "#1"},
+      {"QMV2.T300", "8", false, "needs 3 numbered slots in one group of the station; from slot 8"},
+      {"QMV2.D110", "8"},
+      {"QMV2.D210", "8", false, "overwrite the actual module", answer::No}}},
     // A rack of a larger family may follow; then its slots take its family.
     {"FamilyRules",
      {},
