@@ -45,8 +45,10 @@ QString hintText(const Session& session, HintText which)
          "modem."},
         {"The change takes effect at the next start: %1.", "Die Änderung wirkt ab dem nächsten Start: %1.",
          "Le changement prendra effet au prochain démarrage : %1."},
+        {"No CPU data block is generated.", "Es wird kein CPU-Datenbaustein erzeugt.",
+         "Aucun bloc de données CPU n'est généré."},
     };
-    static_assert(std::size(entries) == static_cast<std::size_t>(HintText::LanguageNextStart) + 1);
+    static_assert(std::size(entries) == static_cast<std::size_t>(HintText::NoCpuBlock) + 1);
     const Entry& e = entries[static_cast<int>(which)];
     return QString::fromUtf8(byLanguage(session.app.texts, e.en, e.de, e.fr));
 }

@@ -1,7 +1,7 @@
 // Texts that guide the user where a field or a message leaves them
-// guessing: the hints and tooltips of the CPU dialog's fields and the line
-// after the fixed language-change message, in the three languages of the
-// program.
+// guessing: the hints and tooltips of the CPU dialog's fields, the line
+// after the fixed language-change message and the meaning of captions that
+// read the same in every language, in the three languages of the program.
 #pragma once
 
 #include <QString>
@@ -25,6 +25,8 @@ enum class HintText {
     WhenTimeOut,
     // after " Change will take effect on next start  "; %1: the new language
     LanguageNextStart,
+    // the tooltip of "Not requested", which reads the same in every language
+    NoCpuBlock,
 };
 
 QString hintText(const Session& session, HintText which);
