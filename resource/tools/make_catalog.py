@@ -1414,6 +1414,36 @@ TREE = [
     ]),
 ]
 
+# The titles the tree shows in German and French ("Title_DEUTSCH" and
+# "Title_OPTION" of a section).  The section names stay the English titles:
+# they are what the catalog entries refer to.
+CATALOG_TITLES = ("QMV-Hardwarekatalog", "Catalogue du matériel QMV")
+GROUP_TITLES = {
+    "QMV2 extension racks": ("QMV2 Erweiterungsträger", "QMV2 châssis d'extension"),
+    "QMV2 CPU slot modules": ("QMV2 Module für CPU-Steckplätze", "QMV2 modules pour emplacements CPU"),
+    "QMV2 slot A modules": ("QMV2 Module für Steckplatz A", "QMV2 modules pour emplacement A"),
+    "QMV2 slot B modules": ("QMV2 Module für Steckplatz B", "QMV2 modules pour emplacement B"),
+    "QMV2 digital modules": ("QMV2 Digitalmodule", "QMV2 modules TOR"),
+    "QMV2 digital inputs": ("QMV2 Digitaleingänge", "QMV2 entrées TOR"),
+    "QMV2 digital outputs": ("QMV2 Digitalausgänge", "QMV2 sorties TOR"),
+    "QMV2 digital inputs/outputs": ("QMV2 Digitalein-/ausgänge", "QMV2 entrées/sorties TOR"),
+    "QMV2 analog modules": ("QMV2 Analogmodule", "QMV2 modules analogiques"),
+    "QMV2 counter modules": ("QMV2 Zählermodule", "QMV2 modules de comptage"),
+    "QMV2 accessories": ("QMV2 Zubehör", "QMV2 accessoires"),
+    "QMV3 extension racks": ("QMV3 Erweiterungsträger", "QMV3 châssis d'extension"),
+    "QMV3 digital modules": ("QMV3 Digitalmodule", "QMV3 modules TOR"),
+    "QMV3 digital inputs": ("QMV3 Digitaleingänge", "QMV3 entrées TOR"),
+    "QMV3 digital outputs": ("QMV3 Digitalausgänge", "QMV3 sorties TOR"),
+    "QMV3 digital inputs/outputs": ("QMV3 Digitalein-/ausgänge", "QMV3 entrées/sorties TOR"),
+    "QMV3 analog modules": ("QMV3 Analogmodule", "QMV3 modules analogiques"),
+    "QMV3 analog inputs": ("QMV3 Analogeingänge", "QMV3 entrées analogiques"),
+    "QMV3 analog outputs": ("QMV3 Analogausgänge", "QMV3 sorties analogiques"),
+    "QMV3 analog inputs/outputs": ("QMV3 Analogein-/ausgänge", "QMV3 entrées/sorties analogiques"),
+    "QMV3 counting and positioning": ("QMV3 Zählen und Positionieren", "QMV3 comptage et positionnement"),
+    "QMV3 compact blocks": ("QMV3 Kompaktbaugruppen", "QMV3 blocs compacts"),
+    "QMV3 accessories": ("QMV3 Zubehör", "QMV3 accessoires"),
+}
+
 LANGUAGE_SELECTED = "ENGLISH"
 LANGUAGE_OPTION = "Français"
 
@@ -1740,10 +1770,18 @@ def check_table():
         if len(v) > INI_VALUE_MAX:
             fail("catalog value too long: %s" % v)
     ini_value(CATALOG_TITLE)
+    names = set()
     for name, entries, _ in walk_tree(TREE):
         ini_value(name)
+        names.add(name)
         for e in entries:
             ini_value(e if isinstance(e, str) else e[0])
+    for name, titles in [("Katalog", CATALOG_TITLES)] + list(GROUP_TITLES.items()):
+        if name != "Katalog" and name not in names:
+            fail("title given for %s, which is no group of the tree" % name)
+        for title in titles:
+            ini_value(title)
+            title.encode(ENCODING)
     if len(LANGUAGE_OPTION) > 19:
         fail("language option name longer than 19 characters")
 
@@ -1783,13 +1821,22 @@ def module_file(lang):
     return lines
 
 
+def title_lines(titles):
+    if not titles:
+        return []
+    return ["Title_DEUTSCH=" + titles[0], "Title_OPTION=" + titles[1]]
+
+
 def catalog_file():
     lines = ["[Katalog]",
-             "Title=" + CATALOG_TITLE,
-             "Entries=%d" % len(TREE)]
+             "Title=" + CATALOG_TITLE]
+    lines += title_lines(CATALOG_TITLES)
+    lines += ["Entries=%d" % len(TREE)]
     lines += ["Entry%d=%s" % (i + 1, g[0]) for i, g in enumerate(TREE)]
     for name, entries, _ in walk_tree(TREE):
-        lines += ["", "[%s]" % name, "Entries=%d" % len(entries)]
+        lines += ["", "[%s]" % name]
+        lines += title_lines(GROUP_TITLES.get(name))
+        lines += ["Entries=%d" % len(entries)]
         for i, e in enumerate(entries):
             lines.append("Entry%d=%s" % (i + 1, e if isinstance(e, str) else e[0]))
     lines += ["", "[LANGUAGE]",

@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QValidator>
 #include <QtTest>
 #include <functional>
 
@@ -177,6 +178,8 @@ private slots:
     void counterKeepsWhatIsNotItsOwn();
     void twoAxisEncoderWritesBothRows();
     void cpuCancelRefusalAndTheReferenceBlock();
+    void cpuFieldsSayWhatTheyTake();
+    void temperatureListsInFrench();
     void noTextCutOff();
 
 private:
@@ -412,6 +415,82 @@ void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
     const auto start = golden.find("\r\n\r\nDATA_BLOCK DB 1023");
     QVERIFY(start != std::string::npos);
     QCOMPARE(generateCpuBlock(table().record(1), 3), golden.substr(start));
+}
+
+void RowDialogs::cpuFieldsSayWhatTheyTake()
+{
+    fixture_->start("DEUTSCH");
+    project_ = fixture_->newProject("Hall2");
+    QVERIFY(project_ && fixture_->dropCatalog(project_, "QMV2.R230", 1));
+    // Old projects' priorities: one in no OB form, one that OK refuses today.
+    table().record(1).Cpu.CompPrio[1] = "Zyklus FB12";
+    table().record(1).Cpu.CompPrio[2] = "OB'35";
+    QVERIFY(openRow(project_, 1, [&](DialogDriver& d) {
+        auto* priority = d.child<QLineEdit>("CompilePriority0");
+        QCOMPARE(priority->placeholderText(), QString("zum Beispiel OB1"));
+        QVERIFY2(priority->toolTip().contains("249 Zeichen") && priority->toolTip().contains("COMP:<Text>"),
+                 qPrintable(priority->toolTip()));
+        // What OK would refuse does not get in as it is typed or pasted.
+        d.type("CompilePriority0", "OB'1$2");
+        QCOMPARE(priority->text(), QString("OB12"));
+        int at = 0;
+        for (QString refused : {QString("OB1\tOB2"), QString::fromUtf8("OB\u0151"), QString(250, 'x')})
+            QCOMPARE(priority->validator()->validate(refused, at), QValidator::Invalid);
+        QString euro = QString::fromUtf8("Ölpumpe €");
+        QCOMPARE(priority->validator()->validate(euro, at), QValidator::Acceptable);
+        QCOMPARE(d.text("CompilePriority1"), QString("Zyklus FB12"));
+        QCOMPARE(d.text("CompilePriority2"), QString("OB'35"));
+        d.refusedOk();
+        QCOMPARE(d.dialog()->focusWidget(), d.child("CompilePriority2"));
+        d.type("CompilePriority2", "OB35");
+
+        d.click("CheckConfigMPI");
+        d.click("CheckOperatingWeb");
+        d.type("txtPassword1", "a,b");
+        QCOMPARE(d.text("txtPassword1"), QString("ab"));
+        const std::pair<const char*, const char*> tips[] = {
+            {"txtIndexDB", "von 1 bis 32767.\nDie erzeugte Quelle enthält ihn als \"WEB:IndexDB=<Wert>\"."},
+            {"txtRamDiskSize", "\"WEB:RamDisk=<Wert>\""},
+            {"TextTimeOut1",
+             "von 0 bis 32767.\nDie erzeugte Quelle enthält ihn als "
+             "\"COM<Port>:PTP_MPI,TIMEOUT=<Wert>\"."},
+            {"TextTimeOut0", "TIMEOUT=<Wert>"},
+            {"txtADT", "\"COM<Port>:PTP_MPI,ADT=<Wert>\""},
+            {"txtCDT", "ohne Umrechnung"},
+            {"MemorySizeUpDown", "\"MEM7:<Wert>\".\nNur geschrieben, solange die Speicherauswahl an ist."},
+        };
+        for (const auto& [name, part] : tips) {
+            const QString tip = d.child(name)->toolTip();
+            QVERIFY2(tip.contains(QString::fromUtf8(part)), qPrintable(QString(name) + ": " + tip));
+        }
+        d.ok();
+    }));
+    const CpuConfig& c = table().record(1).Cpu;
+    QCOMPARE(c.CompPrio[0], std::string("OB12"));
+    QCOMPARE(c.CompPrio[1], std::string("Zyklus FB12"));
+    QCOMPARE(c.CompPrio[2], std::string("OB35"));
+    QCOMPARE(c.WebPassword[1], std::string("ab"));
+}
+
+void RowDialogs::temperatureListsInFrench()
+{
+    start({{"QMV2.E325", 9}}, "OPTION");
+    QVERIFY(openRow(project_, 9, [&](DialogDriver& d) {
+        auto items = [&](const char* name) {
+            QStringList out;
+            auto* c = d.child<QComboBox>(name);
+            for (int i = 0; c && i < c->count(); ++i) out << c->itemText(i);
+            return out;
+        };
+        d.choose("ComboThermType1", 0);  // Pt100
+        QCOMPARE(items("ConnecType1"), (QStringList{"2 fils", "3 fils", "4 fils"}));
+        d.choose("ComboThermType1", 6);  // a thermocouple
+        QCOMPARE(items("ConnecType1").value(0), QString("Interne"));
+        d.ok();
+    }));
+    // The choice reaches the record as in any language: the first channel
+    // (which offers no external compensation) type K, internal compensation.
+    QCOMPARE(table().record(9).Param1 & 0xFF, 5 << 5 | 29);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // fail and what may be done instead, the printed overview and the exports,
 // the formats and units of the parameter fields, and texts in the chosen
 // language.
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <unistd.h>
@@ -86,6 +87,8 @@ private slots:
     void failedWritesOfferAnotherFile();
     // CSV, PDF and picture exports say in the status line where they wrote.
     void exportsNameTheirFileInTheStatusLine();
+    // The catalog's titles and the language-change message in German.
+    void germanScreens();
 
 private:
     // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
@@ -205,6 +208,32 @@ void Guidance::exportsNameTheirFileInTheStatusLine()
     QVERIFY(!line->currentMessage().isEmpty());
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
     QCOMPARE(line->currentMessage(), QString());
+}
+
+void Guidance::germanScreens()
+{
+    QVERIFY(fixture_->start("DEUTSCH"));
+    QTreeWidget* tree = fixture_->main()->catalogWindow()->tree();
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    QVERIFY(root);
+    QCOMPARE(root->text(0), QString("QMV-Hardwarekatalog"));
+    QStringList groups;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if (CatalogTree::indexOf(*it) == 0) groups << (*it)->text(0);
+    for (const char* title : {"QMV2 Digitaleingänge", "QMV3 Zählen und Positionieren", "QMV2 Zubehör"})
+        QVERIFY2(groups.contains(QString::fromUtf8(title)), qPrintable(groups.join(", ")));
+    QVERIFY(!groups.contains("QMV2 digital inputs"));
+
+    // The fixed text stays as it is, and says it again in German after it.
+    GuiAsker::setNextAnswers({answer::Ok});
+    GuiFixture::whenModal([](QWidget* dlg) {
+        dlg->findChild<QAbstractButton*>("optLanguage3")->click();
+        dlg->findChild<QAbstractButton*>("btnOk")->click();
+    });
+    fixture_->trigger("pdiOptions");
+    QCOMPARE(last().prompt, std::string(" Change will take effect on next start  \n"
+                                        "Die Änderung wirkt ab dem nächsten Start: Français."));
+    QCOMPARE(last().title, std::string("Language change"));
 }
 
 QTEST_MAIN(Guidance)

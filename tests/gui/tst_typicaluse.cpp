@@ -672,7 +672,9 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFail()
     QCOMPARE(rm::test::readText(ini.string()), before);
     GuiAsker::setNextAnswers({answer::Ok});
     choose("optLanguage2");
-    QCOMPARE(lastPrompt(), std::string(" Change will take effect on next start  "));
+    QCOMPARE(lastPrompt(), std::string(" Change will take effect on next start  \n"
+                                       "The change takes effect at the next start: Deutsch."));
+    QCOMPARE(GuiAsker::asked.back().title, std::string("Language change"));
     QCOMPARE(LoadLanguage(ini.parent_path()).LanguageIndex, 2);
     QCOMPARE(fixture_->session().language.LanguageIndex, 1);  // takes effect at the next start
 

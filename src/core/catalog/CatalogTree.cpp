@@ -143,6 +143,28 @@ CatalogNode CreateTreeV(const IniFile& ini, const ModuleCatalog& katalog, Catalo
 
 namespace {
 
+void applyTitles(CatalogNode& node, const IniFile& ini, const std::string& key)
+{
+    for (CatalogNode& child : node.children) {
+        if (!child.isGroup) continue;
+        child.title = ini.getString(child.text, key, "", kBuffer);
+        applyTitles(child, ini, key);
+    }
+}
+
+}  // namespace
+
+void applyCatalogTitles(CatalogNode& root, const IniFile& ini, int languageIndex)
+{
+    static const char* const keywords[] = {"ENGLISH", "DEUTSCH", "OPTION"};
+    if (languageIndex < 1 || languageIndex > 3) return;
+    const std::string key = std::string("Title_") + keywords[languageIndex - 1];
+    root.title = ini.getString("Katalog", key, "", kBuffer);
+    applyTitles(root, ini, key);
+}
+
+namespace {
+
 // The first few items, and "..." when there are more.
 std::string firstFew(const std::vector<std::string>& items)
 {

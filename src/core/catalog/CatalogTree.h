@@ -13,7 +13,8 @@
 namespace rm {
 
 struct CatalogNode {
-    std::string text;
+    std::string text;   // group: the name of its section; module: its designation
+    std::string title;  // group: what the tree shows instead of text, when not empty
     std::string image;  // "closed", "CPU" or "MODUL"; groups show "open" when expanded
     bool isGroup = true;
     std::optional<std::string> tag;  // group: description of the record named like it
@@ -45,6 +46,19 @@ struct CatalogTreeReport {
 // bound that grows with its input, so that a short input stays quick).
 CatalogNode CreateTreeV(const IniFile& catalogFile, const ModuleCatalog& katalog, CatalogTreeReport* report = nullptr,
                         int maxNodes = kMaxCatalogNodes);
+
+// Gives the root and the groups the titles the catalog file has for a
+// language (1 English, 2 German, 3 the optional one): "Title_ENGLISH",
+// "Title_DEUTSCH" or "Title_OPTION" in [Katalog] for the root and in a
+// group's own section for the group. A node without one keeps no title and
+// shows its name, so a catalog without these keys reads as it always did.
+void applyCatalogTitles(CatalogNode& root, const IniFile& catalogFile, int languageIndex);
+
+// What the tree shows for a node.
+inline const std::string& shownText(const CatalogNode& node)
+{
+    return node.title.empty() ? node.text : node.title;
+}
 
 // The warnings of a report for the user, in the language of texts; empty
 // when there are none. moduleFile names the description file.

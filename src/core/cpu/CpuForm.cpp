@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/base/CodePage.h"
+#include "core/base/SourceText.h"
 #include "core/modules/ModuleFrame.h"
 
 namespace rm {
@@ -83,8 +83,13 @@ public:
               const std::string& control, bool isPassword = false)
     {
         if (result) return;
-        for (const char* bad : {"'", "$"}) {
-            if (value.find(bad) != std::string::npos) {
+        const char* message = nullptr;
+        switch (sourceTextFault(value, maxChars, isPassword)) {
+            case SourceTextFault::None:
+                return;
+            case SourceTextFault::Apostrophe:
+            case SourceTextFault::Dollar: {
+                const std::string bad = value.find('\'') != std::string::npos ? "'" : "$";
                 refuse(fillArgs(byLanguage(texts_, "\"%1\" must not contain the character %2.",
                                            "\"%1\" darf das Zeichen %2 nicht enthalten.",
                                            "\"%1\" ne doit pas contenir le caractère %2."),
@@ -96,43 +101,33 @@ public:
                        tab, control);
                 return;
             }
+            case SourceTextFault::Control:
+                message = byLanguage(texts_, "\"%1\" must not contain a control character (a tab or line break).",
+                                     "\"%1\" darf kein Steuerzeichen (Tabulator, Zeilenumbruch) enthalten.",
+                                     "\"%1\" ne doit pas contenir de caractère de contrôle (tabulation, saut "
+                                     "de ligne).");
+                break;
+            case SourceTextFault::Comma:
+                message = byLanguage(
+                    texts_, "\"%1\" must not contain a comma: commas separate the passwords of the levels.",
+                    "\"%1\" darf kein Komma enthalten: Kommas trennen die Passwörter der Ebenen.",
+                    "\"%1\" ne doit pas contenir de virgule : les virgules séparent les mots de passe des niveaux.");
+                break;
+            case SourceTextFault::Unencodable:
+                message =
+                    byLanguage(texts_, "\"%1\" contains a character that the data block source cannot hold.",
+                               "\"%1\" enthält ein Zeichen, das die Datenbaustein-Quelle nicht aufnehmen kann.",
+                               "\"%1\" contient un caractère que la source du bloc de données ne peut pas contenir.");
+                break;
+            case SourceTextFault::TooLong:
+                refuse(fillArgs(byLanguage(texts_, "\"%1\" is too long: at most %2 characters.",
+                                           "\"%1\" ist zu lang: höchstens %2 Zeichen.",
+                                           "\"%1\" est trop long : %2 caractères au plus."),
+                                {name, std::to_string(maxChars)}),
+                       tab, control);
+                return;
         }
-        if (hasControlCharacter(value)) {
-            refuse(fillArgs(byLanguage(texts_, "\"%1\" must not contain a control character (a tab or line break).",
-                                       "\"%1\" darf kein Steuerzeichen (Tabulator, Zeilenumbruch) enthalten.",
-                                       "\"%1\" ne doit pas contenir de caractère de contrôle (tabulation, saut "
-                                       "de ligne)."),
-                            {name}),
-                   tab, control);
-            return;
-        }
-        if (isPassword && value.find(',') != std::string::npos) {
-            refuse(fillArgs(byLanguage(
-                                texts_, "\"%1\" must not contain a comma: commas separate the passwords of the levels.",
-                                "\"%1\" darf kein Komma enthalten: Kommas trennen die Passwörter der Ebenen.",
-                                "\"%1\" ne doit pas contenir de virgule : les virgules séparent les mots de passe "
-                                "des niveaux."),
-                            {name}),
-                   tab, control);
-            return;
-        }
-        const std::string bytes = utf8ToCp1252(value);
-        if (cp1252ToUtf8(bytes) != value) {
-            refuse(fillArgs(byLanguage(
-                                texts_, "\"%1\" contains a character that the data block source cannot hold.",
-                                "\"%1\" enthält ein Zeichen, das die Datenbaustein-Quelle nicht aufnehmen kann.",
-                                "\"%1\" contient un caractère que la source du bloc de données ne peut pas contenir."),
-                            {name}),
-                   tab, control);
-            return;
-        }
-        if (bytes.size() > maxChars) {
-            refuse(fillArgs(byLanguage(texts_, "\"%1\" is too long: at most %2 characters.",
-                                       "\"%1\" ist zu lang: höchstens %2 Zeichen.",
-                                       "\"%1\" est trop long : %2 caractères au plus."),
-                            {name, std::to_string(maxChars)}),
-                   tab, control);
-        }
+        refuse(fillArgs(message, {name}), tab, control);
     }
 
     void choice(bool valid, const std::string& name, const std::string& offered, int tab, const char* control,

@@ -41,6 +41,24 @@ const std::array<MeasureUnit, 3>& MeasureUnits()
     return rows;
 }
 
+std::string connectionTypeName(const Texts& texts, std::size_t row)
+{
+    struct Shown {
+        const char *de, *fr;
+    };
+    static const std::array<Shown, 7> shown{{
+        {"2-Leiter", "2 fils"},
+        {"3-Leiter", "3 fils"},
+        {"4-Leiter", "4 fils"},
+        {"Intern", "Interne"},
+        {"Extern", "Externe"},
+        {"Spannung", "Tension"},
+        {" - ", " - "},
+    }};
+    if (row >= ConnectionTypes().size()) return {};
+    return byLanguage(texts, ConnectionTypes()[row].text, shown[row].de, shown[row].fr);
+}
+
 namespace {
 constexpr int kExternal = 4;  // row of "External" in ConnectionTypes
 }

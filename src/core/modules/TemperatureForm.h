@@ -31,6 +31,9 @@ struct MeasureUnit {
 const std::array<SensorType, 10>& SensorTypes();
 const std::array<ConnectionType, 7>& ConnectionTypes();
 const std::array<MeasureUnit, 3>& MeasureUnits();
+// A row of ConnectionTypes as the dialog lists it, in the language of texts.
+// The English text of the row stays the name the settings know it by.
+std::string connectionTypeName(const Texts& texts, std::size_t row);
 
 struct TemperatureForm {
     static constexpr int kChannels = 4;  // shown as channels 0 to 3

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "gui/app/HelpViewer.h"
+#include "gui/app/HintTexts.h"
 #include "gui/app/Session.h"
 #include "gui/app/WorkTexts.h"
 #include "gui/project/ProjectGuard.h"
@@ -220,8 +221,13 @@ void OptionsDialog::accept()
         const std::string error =
             writeIniString(session_.languageFile(), "LANGUAGE", "SELECTED", kLanguageKeywords[language]);
         if (error.empty()) {
-            session_.app.asker.ShowMessage(" Change will take effect on next start  ", "Language change",
-                                           style::Ok + style::Exclamation);
+            // The fixed text stays as it always was; the line after it says the
+            // same in the language the user is reading now.
+            QString name = optLanguage_[language]->text().remove(QLatin1Char('&')).trimmed();
+            if (name.isEmpty()) name = optLanguage_[language]->accessibleName();
+            const QString line = hintText(session_, HintText::LanguageNextStart, name);
+            session_.app.asker.ShowMessage(" Change will take effect on next start  \n" + line.toStdString(),
+                                           "Language change", style::Ok + style::Exclamation);
         } else {
             // Saying the change will take effect would be untrue.
             session_.app.asker.ShowMessage(session_.msg(1080).toStdString() + "\n\n" + error,

@@ -147,7 +147,10 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
             std::string error;
             session.catalogIni = IniFile::load(ini, &error);
             CatalogTreeReport report;
-            if (error.empty()) session.tree = CreateTreeV(session.catalogIni, session.app.ModulKatalog, &report);
+            if (error.empty()) {
+                session.tree = CreateTreeV(session.catalogIni, session.app.ModulKatalog, &report);
+                applyCatalogTitles(session.tree, session.catalogIni, session.language.LanguageIndex);
+            }
             if (!error.empty() || !report.refused.empty()) {
                 failure = ini.string() + ": " + (error.empty() ? report.refused : error);
                 return;

@@ -144,7 +144,7 @@ CatalogWindow::CatalogWindow(Session& session, QWidget* parent)
     resize(420, 600);
 
     auto* root = new QTreeWidgetItem(tree_);
-    root->setText(0, QString::fromStdString(session.tree.text));
+    root->setText(0, QString::fromStdString(shownText(session.tree)));
     root->setIcon(0, catalogIcon(session, "closed"));
     root->setData(0, kImageRole, "closed");
     for (const auto& child : session.tree.children) build(child, root);
@@ -159,7 +159,7 @@ CatalogWindow::CatalogWindow(Session& session, QWidget* parent)
 void CatalogWindow::build(const CatalogNode& node, QTreeWidgetItem* parent)
 {
     auto* item = new QTreeWidgetItem(parent);
-    item->setText(0, QString::fromStdString(node.text));
+    item->setText(0, QString::fromStdString(shownText(node)));
     item->setIcon(0, catalogIcon(session_, node.image));
     item->setData(0, kImageRole, QString::fromStdString(node.image));
     if (node.isGroup) {

@@ -17,10 +17,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "core/base/FlowText.h"
+#include "core/base/SourceText.h"
 #include "core/modules/ModuleFrame.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/HintTexts.h"
 
 namespace rm::gui {
 
@@ -53,6 +56,34 @@ void keepPlace(QWidget* w)
 constexpr int kPriorityChars = 249;
 constexpr int kFormatChars = 239;
 constexpr int kPasswordChars = 59;
+
+// Refuses, as they are typed or pasted, the characters that OK would refuse
+// in a text of the generated block. A text loaded with such a character
+// still shows and goes back unchanged: the box only keeps new ones out.
+class SourceTextValidator : public QValidator {
+public:
+    SourceTextValidator(int maxChars, bool refuseComma, QObject* parent)
+        : QValidator(parent), maxChars_(static_cast<std::size_t>(maxChars)), refuseComma_(refuseComma)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        return sourceTextFault(input.toStdString(), maxChars_, refuseComma_) == SourceTextFault::None ? Acceptable
+                                                                                                      : Invalid;
+    }
+
+private:
+    std::size_t maxChars_;
+    bool refuseComma_;
+};
+
+void keepToSourceText(QLineEdit* e, int maxChars, bool refuseComma = false)
+{
+    e->setValidator(new SourceTextValidator(maxChars, refuseComma, e));
+}
+
+constexpr const char* kTimeOutEntry = "COM<port>:PTP_MPI,TIMEOUT=<value>";
 
 }  // namespace
 
@@ -134,6 +165,19 @@ QGroupBox* CpuDialog::frame(const QString& name, const QString& caption, QWidget
     return f;
 }
 
+void CpuDialog::numberTip(QWidget* field, long long min, long long max, const char* entry, std::optional<HintText> when)
+{
+    const QString shown = QString::fromLatin1(entry)
+                              .replace("<value>", "<" + hintText(session_, HintText::ValueWord) + ">")
+                              .replace("<port>", "<" + hintText(session_, HintText::PortWord) + ">");
+    QString tip = hintText(session_, HintText::NumberRange, QString::number(min), QString::number(max)) + "\n" +
+                  hintText(session_, HintText::WrittenAs, shown);
+    if (when) tip += "\n" + hintText(session_, *when);
+    if (when == HintText::WhenTimings || when == HintText::WhenTimeOut)
+        tip += "\n" + hintText(session_, HintText::PassedAsTyped);
+    field->setToolTip(tip);
+}
+
 QWidget* CpuDialog::generalPage()
 {
     auto* page = new QWidget;
@@ -195,6 +239,7 @@ QWidget* CpuDialog::memoryPage()
     memorySize_->setAlignment(Qt::AlignRight);
     memorySize_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("000000000")));
     if (auto* edit = memorySize_->findChild<QLineEdit*>()) edit->setObjectName("MemorySize");
+    numberTip(memorySize_, form_.memoryMin(), form_.memoryLimit(), "MEM7:<value>", HintText::WhenMemorySelected);
     const ParsedNumber shown = parseNumber(form_.MemorySize, form_.memoryMin(), form_.memoryLimit());
     memorySize_->setValue(static_cast<int>(shown.value));
     if (form_.memoryOffered()) form_.MemorySize = std::to_string(memorySize_->value());
@@ -216,6 +261,9 @@ QWidget* CpuDialog::memoryPage()
     for (int i = 0; i < 6; ++i) {
         QLineEdit* e = lineEdit(QStringLiteral("CompilePriority%1").arg(i), &form_.CompilePriority[i], compilerFrame_,
                                 kPriorityChars);
+        keepToSourceText(e, kPriorityChars);
+        e->setPlaceholderText(hintText(session_, HintText::PriorityExample));
+        e->setToolTip(hintText(session_, HintText::PriorityRule, QString::number(kPriorityChars)));
         cv->addRow(label(QStringLiteral("lblCompilePriority%1").arg(i), QString::number(i + 1), compilerFrame_, e), e);
     }
     v->addWidget(compilerFrame_);
@@ -251,6 +299,10 @@ QWidget* CpuDialog::webPage()
     QLineEdit* ramDisk = number("txtRamDiskSize", &form_.txtRamDiskSize);
     QLineEdit* dateFormat = lineEdit("txtDateFormat", &form_.txtDateFormat, webFrame_, kFormatChars);
     QLineEdit* timeFormat = lineEdit("txtTimeFormat", &form_.txtTimeFormat, webFrame_, kFormatChars);
+    keepToSourceText(dateFormat, kFormatChars);
+    keepToSourceText(timeFormat, kFormatChars);
+    numberTip(indexDb, cpurange::IndexDbMin, cpurange::IndexDbMax, "WEB:IndexDB=<value>");
+    numberTip(ramDisk, cpurange::RamDiskMin, cpurange::RamDiskMax, "WEB:RamDisk=<value>");
     dateFormat->setMinimumWidth(formatWidth);
     timeFormat->setMinimumWidth(formatWidth);
     g->addWidget(label("labelIndexDB", t(1211), webFrame_, indexDb), 0, 0);
@@ -273,6 +325,7 @@ QWidget* CpuDialog::webPage()
     for (int i = 1; i <= 4; ++i) {
         QLineEdit* pwd =
             lineEdit(QStringLiteral("txtPassword%1").arg(i), &form_.txtPassword[i], webFrame_, kPasswordChars);
+        keepToSourceText(pwd, kPasswordChars, true);
         pwd->setMinimumWidth(formatWidth);
         const int row = 3 + (i - 1) / 2;
         const int col = (i - 1) % 2 == 0 ? 0 : 3;
@@ -285,6 +338,7 @@ QWidget* CpuDialog::webPage()
     timeOut_[1] = lineEdit("TextTimeOut1", &form_.TextTimeOut[1], webFrame_, 6);
     timeOut_[1]->setFixedWidth(numberWidth);
     timeOut_[1]->setAlignment(Qt::AlignRight);
+    numberTip(timeOut_[1], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, HintText::WhenTimeOut);
     timeOutLabel_[1] = label("labelTimeOut1", t(1234), webFrame_, timeOut_[1]);
     timeOutRow->addWidget(timeOutLabel_[1]);
     timeOutRow->addWidget(timeOut_[1]);
@@ -370,6 +424,8 @@ QWidget* CpuDialog::mpiPage()
     auto* tg = new QGridLayout(timingFrame_);
     QLineEdit* adt = number("txtADT", &form_.txtADT, timingFrame_);
     QLineEdit* cdt = number("txtCDT", &form_.txtCDT, timingFrame_);
+    numberTip(adt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,ADT=<value>", HintText::WhenTimings);
+    numberTip(cdt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,CDT=<value>", HintText::WhenTimings);
     tg->addWidget(label("labelADT", t(1224), timingFrame_, adt), 0, 0);
     tg->addWidget(adt, 0, 1);
     tg->addWidget(label("labelCDT", t(1225), timingFrame_, cdt), 1, 0);
@@ -396,6 +452,7 @@ QWidget* CpuDialog::mpiPage()
         });
     }
     timeOut_[0] = number("TextTimeOut0", &form_.TextTimeOut[0], modemFrame_);
+    numberTip(timeOut_[0], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, HintText::WhenTimeOut);
     timeOutLabel_[0] = label("labelTimeOut0", t(1227), modemFrame_, timeOut_[0]);
     keepPlace(timeOut_[0]);
     keepPlace(timeOutLabel_[0]);

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "core/cpu/CpuForm.h"
 #include "core/table/ProjectTable.h"
@@ -23,6 +24,8 @@ class QSpinBox;
 class QTabWidget;
 
 namespace rm::gui {
+
+enum class HintText;
 
 class CpuDialog : public QDialog {
     Q_OBJECT
@@ -54,6 +57,11 @@ private:
     QLineEdit* lineEdit(const QString& name, std::string* field, QWidget* parent, int maxLength = 0);
     QLabel* label(const QString& name, const QString& caption, QWidget* parent, QWidget* buddy = nullptr);
     QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent);
+    // The tooltip of a number field: the range it takes, the entry of the
+    // generated source it goes into ("<value>" and "<port>" stand for the
+    // numbers) and, where given, when that entry is written.
+    void numberTip(QWidget* field, long long min, long long max, const char* entry,
+                   std::optional<HintText> when = std::nullopt);
     // The form's states into the controls: checks, selections, frames, tabs,
     // the port list and the values that the rules change.
     void showStates();

@@ -17,6 +17,7 @@
 #include "gui/app/FileDialogs.h"
 #include "gui/app/GuiTexts.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/HintTexts.h"
 #include "gui/app/Session.h"
 
 namespace rm::gui {
@@ -71,6 +72,8 @@ DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, Wr
         cpuGroup->addButton(rbDB1_[i], i);
         cpuLayout->addWidget(rbDB1_[i]);
     }
+    // "Not requested" stays as it is in every language; its tooltip says it in the user's.
+    rbDB1_[DbSelection::kCpuOptions - 1]->setToolTip(hintText(session, HintText::NoCpuBlock));
     cpuLayout->addStretch();
 
     auto* btnOk = new QPushButton(QStringLiteral("&OK"), this);

@@ -88,8 +88,9 @@ void TemperatureDialog::fillConnections(int ch)
     const QSignalBlocker block(combo);
     combo->clear();
     for (int row : c.connections) {
-        const ConnectionType& type = ConnectionTypes()[static_cast<std::size_t>(row)];
-        combo->addItem(QString::fromUtf8(type.text), type.code);
+        const auto index = static_cast<std::size_t>(row);
+        combo->addItem(QString::fromStdString(connectionTypeName(session().app.texts, index)),
+                       ConnectionTypes()[index].code);
     }
     combo->setCurrentIndex(c.connection);
 }

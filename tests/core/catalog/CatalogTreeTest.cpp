@@ -114,5 +114,59 @@ TEST(CatalogTree, UnknownEntriesAndBadCountsAreReportedOnce)
     EXPECT_EQ(catalogWarnings(Texts(kEnglishBase), report, "NURA_E.txt"), "");
 }
 
+TEST(CatalogTree, TitlesOfTheRunningLanguage)
+{
+    auto cat = test::testCatalog();
+    // The title keys, if any, go in after each section's head line.
+    auto catalog = [](const std::string& root, const std::string& digital, const std::string& inputs) {
+        return "[Katalog]\nTitle=Hardware\n" + root + "Entries=2\nEntry1=Digital\nEntry2=QMV2.R300\n[Digital]\n" +
+               digital + "Entries=2\nEntry1=Inputs\nEntry2=QMV2.D210\n[Inputs]\n" + inputs +
+               "Entries=1\nEntry1=QMV2.D110\n";
+    };
+    const std::string plain = catalog("", "", "");
+    auto shown = [](const CatalogNode& root) {
+        std::vector<std::string> out{shownText(root)};
+        const std::function<void(const CatalogNode&)> walk = [&](const CatalogNode& n) {
+            for (const CatalogNode& c : n.children) {
+                out.push_back(shownText(c));
+                walk(c);
+            }
+        };
+        walk(root);
+        return out;
+    };
+    const std::vector<std::string> asToday{"Hardware",      "Digital",       "Inputs",
+                                           "DI 16x DC 24V", "DO 16x DC 24V", "QMV2.R300"};
+
+    // A catalog without title keys shows what it always showed, in every language.
+    const IniFile old = ini(plain);
+    for (int language : {0, 1, 2, 3}) {
+        auto root = CreateTreeV(old, cat);
+        applyCatalogTitles(root, old, language);
+        EXPECT_EQ(shown(root), asToday) << language;
+    }
+
+    // The keys of the running language are taken (the file is windows-1252);
+    // a group without one, an empty one and a module keep their names, and
+    // the section names stay what the entries refer to.
+    const IniFile titled = ini(catalog("Title_DEUTSCH=Hardwarekatalog\nTitle_OPTION=Catalogue\n",
+                                       "Title_DEUTSCH=Digitalmodule\nTitle_OPTION=\n",
+                                       "Title_OPTION=Entr\xe9"
+                                       "es\nTitle_ENGLISH=Digital inputs\n") +
+                               "[QMV2.D110]\nTitle_DEUTSCH=Nicht gezeigt\n");
+    const std::vector<std::vector<std::string>> expected{
+        asToday,
+        {"Hardware", "Digital", "Digital inputs", "DI 16x DC 24V", "DO 16x DC 24V", "QMV2.R300"},
+        {"Hardwarekatalog", "Digitalmodule", "Inputs", "DI 16x DC 24V", "DO 16x DC 24V", "QMV2.R300"},
+        {"Catalogue", "Digital", "Entrées", "DI 16x DC 24V", "DO 16x DC 24V", "QMV2.R300"},
+    };
+    for (int language : {0, 1, 2, 3}) {
+        auto root = CreateTreeV(titled, cat);
+        applyCatalogTitles(root, titled, language);
+        EXPECT_EQ(shown(root), expected[static_cast<std::size_t>(language)]) << language;
+        EXPECT_EQ(root.children.at(0).children.at(0).text, "Inputs");
+    }
+}
+
 }  // namespace
 }  // namespace rm

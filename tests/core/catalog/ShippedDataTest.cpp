@@ -2,6 +2,8 @@
 // all resolve.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/app/Language.h"
 #include "core/catalog/CatalogTree.h"
 #include "core/table/ProjectTable.h"
@@ -66,6 +68,25 @@ TEST(ShippedData, EveryEntryResolves)
             for (int k = 0; k < r.SubCount; ++k)
                 EXPECT_NE(cat.indexOf(r.SubList.at(static_cast<std::size_t>(k))), 0) << r.BestellNr << " entry " << k;
         }
+    }
+}
+
+// The German and French trees name their groups in their language; only the
+// product names stay as they are.
+TEST(ShippedData, GroupTitlesInEveryLanguage)
+{
+    const IniFile ini = IniFile::load(resourcePath(kResources, kCatalogFileName));
+    const ModuleCatalog cat = load("NURA_E.txt");
+    for (int language : {2, 3}) {
+        CatalogNode root = CreateTreeV(ini, cat);
+        applyCatalogTitles(root, ini, language);
+        std::vector<std::string> untitled;
+        const std::function<void(const CatalogNode&)> walk = [&](const CatalogNode& n) {
+            if (n.isGroup && n.title.empty()) untitled.push_back(n.text);
+            for (const auto& c : n.children) walk(c);
+        };
+        walk(root);
+        EXPECT_EQ(untitled, (std::vector<std::string>{"CPU QMV", "QMV2", "QMV3"})) << language;
     }
 }
 

@@ -82,3 +82,20 @@ TEST(Temperature, ExternalCompensationNeedsATemperatureSensorOnChannelZero)
     choose(f, 0, "Pt100", "2 wire");
     EXPECT_TRUE(f.CheckCompensation());
 }
+
+TEST(Temperature, ConnectionTypesShowInTheChosenLanguage)
+{
+    // The dialog's list in each language, row by row; the form and the settings
+    // keep the English names.
+    const std::vector<std::string> en{"2 wire", "3 wire", "4 wire", "Internal", "External", "Voltage", " - "};
+    const std::vector<std::string> de{"2-Leiter", "3-Leiter", "4-Leiter", "Intern", "Extern", "Spannung", " - "};
+    const std::vector<std::string> fr{"2 fils", "3 fils", "4 fils", "Interne", "Externe", "Tension", " - "};
+    for (const auto& [base, names] : {std::pair{kEnglishBase, en}, {kGermanBase, de}, {kFrenchBase, fr}}) {
+        std::vector<std::string> shown;
+        for (std::size_t row = 0; row < ConnectionTypes().size(); ++row)
+            shown.push_back(connectionTypeName(Texts(base), row));
+        EXPECT_EQ(shown, names);
+        EXPECT_EQ(connectionTypeName(Texts(base), ConnectionTypes().size()), "");
+    }
+    for (std::size_t row = 0; row < ConnectionTypes().size(); ++row) EXPECT_EQ(ConnectionTypes()[row].text, en[row]);
+}
