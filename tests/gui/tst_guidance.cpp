@@ -2,6 +2,8 @@
 // fail and what may be done instead, the printed overview and the exports,
 // the formats and units of the parameter fields, and texts in the chosen
 // language.
+#include <QMenu>
+#include <QMenuBar>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
@@ -89,6 +91,10 @@ private slots:
     void exportsNameTheirFileInTheStatusLine();
     // The catalog's titles and the language-change message in German.
     void germanScreens();
+    // Alt and a letter opens a menu, and a letter then runs one entry: no two
+    // menus of the menu bar, and no two entries of one menu, share a letter.
+    void menuLettersAreUnique_data();
+    void menuLettersAreUnique();
 
 private:
     // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
@@ -234,6 +240,47 @@ void Guidance::germanScreens()
     QCOMPARE(last().prompt, std::string(" Change will take effect on next start  \n"
                                         "Die Änderung wirkt ab dem nächsten Start: Français."));
     QCOMPARE(last().title, std::string("Language change"));
+}
+
+void Guidance::menuLettersAreUnique_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"ENGLISH", "DEUTSCH", "OPTION"}) QTest::newRow(language) << QString(language);
+}
+
+void Guidance::menuLettersAreUnique()
+{
+    QFETCH(QString, language);
+    QVERIFY(startProject(language));
+    // The letter after a single '&' ("&&" is a plain '&').
+    auto letter = [](const QString& text) -> QChar {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&') continue;
+            if (text[i + 1] != '&') return text[i + 1].toLower();
+            ++i;
+        }
+        return {};
+    };
+    auto unique = [&](const QList<QAction*>& actions, const QString& where) {
+        QMap<QChar, QString> seen;
+        for (QAction* a : actions) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            const QChar c = letter(a->text());
+            if (c.isNull()) continue;
+            QVERIFY2(!seen.contains(c), qPrintable(where + ": \"" + seen.value(c) + "\" and \"" + a->text() +
+                                                   "\" both take " + QString(c)));
+            seen.insert(c, a->text());
+        }
+    };
+    QMenuBar* bar = fixture_->main()->menuBar();
+    unique(bar->actions(), "menu bar");
+    if (QTest::currentTestFailed()) return;
+    for (QAction* top : bar->actions())
+        if (QMenu* menu = top->menu()) {
+            emit menu->aboutToShow();  // menus that fill themselves when opened
+            unique(menu->actions(), top->text());
+            if (QTest::currentTestFailed()) return;
+        }
 }
 
 QTEST_MAIN(Guidance)

@@ -10,7 +10,7 @@ QString extraText(const Session& session, ExtraText which)
     static const Entry entries[] = {
         {"&Print...", "&Drucken...", "&Imprimer..."},
         {"Print Pre&view...", "Druck&vorschau...", "&Aperçu avant impression..."},
-        {"&Export PDF...", "Als PDF &exportieren...", "&Exporter en PDF..."},
+        {"&Export PDF...", "Als &PDF exportieren...", "Exporter en &PDF..."},
         {"Records left out", "Ausgelassene Einträge", "Enregistrements ignorés"},
         {"This row has no parameter dialog.", "Diese Zeile hat keinen Parameterdialog.",
          "Cette ligne n'a pas de dialogue de paramètres."},

@@ -42,7 +42,7 @@ QString workText(const Session& session, WorkText which)
         {"No problems found", "Keine Probleme gefunden", "Aucun problème trouvé"},
         {"Export &I/O list (CSV)...", "&E/A-Liste exportieren (CSV)...", "Exporter la liste d'&E/S (CSV)..."},
         {"CSV file (*.csv)|*.csv|", "CSV-Datei (*.csv)|*.csv|", "Fichier CSV (*.csv)|*.csv|"},
-        {"Co&mpare with...", "&Vergleichen mit...", "&Comparer avec..."},
+        {"Co&mpare with...", "Ver&gleichen mit...", "&Comparer avec..."},
         {"%1 compared with %2", "%1 verglichen mit %2", "%1 comparé avec %2"},
         {"Difference", "Unterschied", "Différence"},
         {"In this project", "In diesem Projekt", "Dans ce projet"},

@@ -113,6 +113,11 @@ const Script kScripts[] = {
       {"QMV2.X100", "#94", false, "The rows of QMV2.X100 would not fit below row 100."},
       {"QMV2.X110", "#94"}},  // 4 slots: rows 95..98
      98},
+    // The table's last row is row 100: a station may end on it, not past it.
+    {"AStationMayEndOnTheLastRow",
+     {ProjectFixture::cpu("QMV2.R996", 2, 96, 8, 200, true), ProjectFixture::cpu("QMV2.R997", 2, 97, 8, 200, true)},
+     {{"QMV2.R997", "#1", false, "can't be inserted"}, {"QMV2.R996", "#1"}},
+     100},
     // An unknown sub-entry is refused; the same module again on slot 3:
     // nothing happens and nothing is asked.
     {"ExtraSlotsUnknownSubEntriesAndOverwriting",
