@@ -1,5 +1,8 @@
 #include "core/base/OwnTexts.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace rm {
 
 std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std::string> args)
@@ -68,11 +71,45 @@ std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std
     return fillArgs(byLanguage(texts, e.en, e.de, e.fr), args);
 }
 
+std::string reasonInLanguage(const Texts& texts, const std::string& reason)
+{
+    struct Entry {
+        int err;  // 0: one of the writer's own reasons, in `en`
+        const char *en, *de, *fr;
+    };
+    static const Entry entries[] = {
+        {EACCES, nullptr, "Zugriff verweigert", "Permission refusée"},
+        {EPERM, nullptr, "Vorgang nicht zulässig", "Opération non permise"},
+        {EROFS, nullptr, "Das Dateisystem ist schreibgeschützt", "Système de fichiers en lecture seule"},
+        {ENOSPC, nullptr, "Kein Platz mehr auf dem Datenträger", "Plus d'espace disponible sur le périphérique"},
+        {EDQUOT, nullptr, "Das Speicherkontingent ist erschöpft", "Quota de disque dépassé"},
+        {ENOENT, nullptr, "Datei oder Ordner nicht vorhanden", "Fichier ou dossier inexistant"},
+        {ENOTDIR, nullptr, "Ein Teil des Pfads ist kein Ordner", "Une partie du chemin n'est pas un dossier"},
+        {EISDIR, nullptr, "Das ist ein Ordner", "C'est un dossier"},
+        {EEXIST, nullptr, "Die Datei existiert bereits", "Le fichier existe déjà"},
+        {ENAMETOOLONG, nullptr, "Der Dateiname ist zu lang", "Nom de fichier trop long"},
+        {ELOOP, nullptr, "Zu viele Ebenen symbolischer Verknüpfungen", "Trop de niveaux de liens symboliques"},
+        {EIO, nullptr, "Ein-/Ausgabefehler", "Erreur d'entrée/sortie"},
+        {EBUSY, nullptr, "Gerät oder Ressource belegt", "Périphérique ou ressource occupé"},
+        {EMFILE, nullptr, "Zu viele offene Dateien", "Trop de fichiers ouverts"},
+        {0, "is not a regular file", "ist keine gewöhnliche Datei", "n'est pas un fichier ordinaire"},
+        {0, "no temporary file could be created", "es konnte keine temporäre Datei angelegt werden",
+         "aucun fichier temporaire n'a pu être créé"},
+    };
+    for (const Entry& e : entries) {
+        const std::string system = e.en ? e.en : std::strerror(e.err);
+        if (system != reason) continue;
+        const std::string shown = byLanguage(texts, system.c_str(), e.de, e.fr);
+        return shown == system ? reason : shown + " (" + reason + ")";
+    }
+    return reason;
+}
+
 std::string withFileAndReason(const Texts& texts, const std::string& message, const std::string& file,
                               const std::string& reason)
 {
     std::string out = message + "\n\n" + ownText(texts, OwnText::FileNamed, {file});
-    if (!reason.empty()) out += "\n" + ownText(texts, OwnText::Reason, {reason});
+    if (!reason.empty()) out += "\n" + ownText(texts, OwnText::Reason, {reasonInLanguage(texts, reason)});
     return out;
 }
 

@@ -37,6 +37,12 @@ enum class OwnText {
 // The text in the language of `texts`, with %1, %2 ... filled from args.
 std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std::string> args = {});
 
+// A system's reason for a failed file operation in the language of `texts`:
+// the common ones of the C library (and the writer's own) translated, with
+// the system's words kept after them for a search or a support call; any
+// other reason as it stands. English texts give the reason unchanged.
+std::string reasonInLanguage(const Texts& texts, const std::string& reason);
+
 // A text-table message followed by the file and the reason, one per line.
 std::string withFileAndReason(const Texts& texts, const std::string& message, const std::string& file,
                               const std::string& reason);

@@ -149,7 +149,8 @@ void DbSelectDialog::accept()
             session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::Ok);
             break;
         }
-        if (!report.reason.empty()) text += "\n" + ownText(texts, OwnText::Reason, {report.reason});
+        if (!report.reason.empty())
+            text += "\n" + ownText(texts, OwnText::Reason, {reasonInLanguage(texts, report.reason)});
         // The choice of another file, in a folder the user may write.
         text += "\n\n" + ownText(texts, OwnText::ChooseOtherFile);
         if (session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::YesNo + style::Critical) !=

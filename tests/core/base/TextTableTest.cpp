@@ -4,6 +4,10 @@
 #include <array>
 #include <tuple>
 
+#include <cerrno>
+#include <cstring>
+
+#include "core/base/OwnTexts.h"
 #include "core/base/TextTable.h"
 
 namespace rm {
@@ -46,6 +50,24 @@ TEST(TextTable, LookupsFollowTheLanguage)
 {
     EXPECT_EQ(Texts(kFrenchBase).caption("161") + Texts(kGermanBase).caption("-"), "Famille:-");
     EXPECT_EQ(LoadMessageTexts(Texts(kGermanBase))[1086], *textById(2086));
+}
+
+// A failed write names the system's reason; a German or French user reads it
+// in their language with the system's words after it, and nothing is lost
+// where no translation is known.
+TEST(TextTable, SystemReasonsInTheChosenLanguage)
+{
+    const std::string full = std::strerror(ENOSPC);
+    EXPECT_EQ(reasonInLanguage(Texts(kEnglishBase), full), full);
+    EXPECT_EQ(reasonInLanguage(Texts(kGermanBase), full), "Kein Platz mehr auf dem Datenträger (" + full + ")");
+    EXPECT_EQ(reasonInLanguage(Texts(kFrenchBase), std::strerror(EROFS)),
+              std::string("Système de fichiers en lecture seule (") + std::strerror(EROFS) + ")");
+    EXPECT_EQ(reasonInLanguage(Texts(kGermanBase), "is not a regular file"),
+              "ist keine gewöhnliche Datei (is not a regular file)");
+    EXPECT_EQ(reasonInLanguage(Texts(kGermanBase), "something else went wrong"), "something else went wrong");
+    EXPECT_EQ(withFileAndReason(Texts(kFrenchBase), "m", "/f", std::strerror(EACCES)),
+              std::string("m\n\nFichier : /f\nRaison : Permission refusée (") + std::strerror(EACCES) + ")");
+    EXPECT_EQ(withFileAndReason(Texts(kGermanBase), "m", "/f", ""), "m\n\nDatei: /f");
 }
 
 }  // namespace
