@@ -1,4 +1,5 @@
 #include "core/cpu/CpuForm.h"
+#include "core/base/TextIds.h"
 
 #include <algorithm>
 
@@ -146,7 +147,8 @@ public:
 private:
     void refuse(std::string message, int tab, const std::string& control)
     {
-        result = CpuRefusal{std::move(message), texts_.byEnglishId(1097), style::Ok + style::Critical, tab, control};
+        result = CpuRefusal{std::move(message), texts_.byEnglishId(txt::InvalidDataTitle), style::Ok + style::Critical,
+                            tab, control};
     }
 
     const Texts& texts_;
@@ -218,8 +220,8 @@ void CpuForm::load(const RowEintrag& r)
 void CpuForm::tellLoadNotice(Asker& asker, const Texts& texts) const
 {
     if (!webRefusedOnLoad) return;
-    asker.ShowMessage(texts.byEnglishId(1251) + "\n" + texts.byEnglishId(1252), texts.byEnglishId(1250),
-                      style::Ok + style::Critical);
+    asker.ShowMessage(texts.byEnglishId(txt::MpiConfigurationNeeded) + "\n" + texts.byEnglishId(txt::EnableMpiFirst),
+                      texts.byEnglishId(txt::MpiNeededTitle), style::Ok + style::Critical);
 }
 
 bool CpuForm::tabEnabled(int tab) const
@@ -263,9 +265,11 @@ void CpuForm::clickConfigMpi(bool checked, Asker& asker, const Texts& texts)
         return;
     }
     if (CheckOperatingWeb) {
-        const std::string prompt =
-            texts.byEnglishId(1254) + "\n" + texts.byEnglishId(1255) + "\n" + texts.byEnglishId(1256);
-        if (asker.ShowMessage(prompt, texts.byEnglishId(1253), style::OkCancel + style::Exclamation) != answer::Ok) {
+        const std::string prompt = texts.byEnglishId(txt::MpiNeededForWebServer) + "\n" +
+                                   texts.byEnglishId(txt::AlsoDisablesWebServer) + "\n" +
+                                   texts.byEnglishId(txt::DoYouWantToProceed);
+        if (asker.ShowMessage(prompt, texts.byEnglishId(txt::WebServerNeedsMpiTitle),
+                              style::OkCancel + style::Exclamation) != answer::Ok) {
             CheckConfigMPI = true;
             return;
         }
@@ -277,8 +281,9 @@ void CpuForm::clickConfigMpi(bool checked, Asker& asker, const Texts& texts)
 void CpuForm::clickOperatingWeb(bool checked, Asker& asker, const Texts& texts)
 {
     if (checked && !CheckConfigMPI) {
-        asker.ShowMessage(texts.byEnglishId(1251) + "\n" + texts.byEnglishId(1252), texts.byEnglishId(1250),
-                          style::Ok + style::Critical);
+        asker.ShowMessage(
+            texts.byEnglishId(txt::MpiConfigurationNeeded) + "\n" + texts.byEnglishId(txt::EnableMpiFirst),
+            texts.byEnglishId(txt::MpiNeededTitle), style::Ok + style::Critical);
         CheckOperatingWeb = false;
         return;
     }
@@ -327,40 +332,44 @@ std::optional<CpuRefusal> CpuForm::check(const Texts& texts) const
 
     if (compPrioAvail) {
         for (int i = 0; i < 6; ++i)
-            k.text(CompilePriority[i], nameOf(texts, 1184) + " " + std::to_string(i + 1), kMaxStringValue - kCompPrefix,
-                   cputab::MemoryCompiler, "CompilePriority" + std::to_string(i));
+            k.text(CompilePriority[i], nameOf(texts, txt::CompilerPriority) + " " + std::to_string(i + 1),
+                   kMaxStringValue - kCompPrefix, cputab::MemoryCompiler, "CompilePriority" + std::to_string(i));
     }
     if (frameMemoryVisible())
-        k.number(MemorySize, memoryMin(), memoryLimit(), 1194, cputab::MemoryCompiler, "MemorySize");
+        k.number(MemorySize, memoryMin(), memoryLimit(), txt::MemoryFrame, cputab::MemoryCompiler, "MemorySize");
 
     if (webAvail && CheckOperatingWeb) {
-        k.number(txtIndexDB, IndexDbMin, IndexDbMax, 1211, cputab::Web, "txtIndexDB");
-        k.number(txtRamDiskSize, RamDiskMin, RamDiskMax, 1212, cputab::Web, "txtRamDiskSize");
-        k.text(txtDateFormat, nameOf(texts, 1213), kMaxStringValue - kFormatPrefix, cputab::Web, "txtDateFormat");
-        k.text(txtTimeFormat, nameOf(texts, 1214), kMaxStringValue - kFormatPrefix, cputab::Web, "txtTimeFormat");
+        k.number(txtIndexDB, IndexDbMin, IndexDbMax, txt::IndexDb, cputab::Web, "txtIndexDB");
+        k.number(txtRamDiskSize, RamDiskMin, RamDiskMax, txt::RamDiskSize, cputab::Web, "txtRamDiskSize");
+        k.text(txtDateFormat, nameOf(texts, txt::DateFormat), kMaxStringValue - kFormatPrefix, cputab::Web,
+               "txtDateFormat");
+        k.text(txtTimeFormat, nameOf(texts, txt::TimeFormat), kMaxStringValue - kFormatPrefix, cputab::Web,
+               "txtTimeFormat");
         // "WEB:Password=" and the four passwords with three commas between them.
         constexpr std::size_t perPassword = (kMaxStringValue - kPasswordPrefix - 3) / 4;
         for (int i = 1; i <= 4; ++i)
-            k.text(txtPassword[i], nameOf(texts, 1215) + ", " + texts.byEnglishId(1216) + std::to_string(i),
+            k.text(txtPassword[i],
+                   nameOf(texts, txt::Password) + ", " + texts.byEnglishId(txt::PasswordLevel) + std::to_string(i),
                    perPassword, cputab::Web, "txtPassword" + std::to_string(i), true);
-        if (comAvail) k.number(TextTimeOut[1], TimeOutMin, TimeOutMax, 1234, cputab::Web, "TextTimeOut1");
+        if (comAvail)
+            k.number(TextTimeOut[1], TimeOutMin, TimeOutMax, txt::HangUpAndPasswordReset, cputab::Web, "TextTimeOut1");
     }
 
     if (comAvail) {
         if (frameMpiVisible()) {
-            k.choice(listedPort(portList, ComboPortNumber), nameOf(texts, 1228), joined(portList), cputab::Mpi,
-                     "ComboPortNumber", true);
+            k.choice(listedPort(portList, ComboPortNumber), nameOf(texts, txt::PortNumber), joined(portList),
+                     cputab::Mpi, "ComboPortNumber", true);
             std::vector<std::string> rates;
             for (long r : standardBaudRates()) rates.push_back(std::to_string(r));
-            k.choice(standardRate(ComboBaudRate).has_value(), nameOf(texts, 1229), joined(rates), cputab::Mpi,
+            k.choice(standardRate(ComboBaudRate).has_value(), nameOf(texts, txt::BaudRate), joined(rates), cputab::Mpi,
                      "ComboBaudRate", false);
         }
         if (frameMpiVisible() && frameTimingVisible()) {
-            k.number(txtADT, TimingMin, TimingMax, 1224, cputab::Mpi, "txtADT");
-            k.number(txtCDT, TimingMin, TimingMax, 1225, cputab::Mpi, "txtCDT");
+            k.number(txtADT, TimingMin, TimingMax, txt::ProtocolTimingAdt, cputab::Mpi, "txtADT");
+            k.number(txtCDT, TimingMin, TimingMax, txt::ProtocolTimingCdt, cputab::Mpi, "txtCDT");
         }
         if (!webTimeOutShown() && frameModemVisible())
-            k.number(TextTimeOut[0], TimeOutMin, TimeOutMax, 1227, cputab::Mpi, "TextTimeOut0");
+            k.number(TextTimeOut[0], TimeOutMin, TimeOutMax, txt::HangUpTimeOut, cputab::Mpi, "TextTimeOut0");
     }
     return k.result;
 }

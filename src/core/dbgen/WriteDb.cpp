@@ -1,4 +1,5 @@
 #include "core/dbgen/WriteDb.h"
+#include "core/base/TextIds.h"
 
 #include <exception>
 #include <filesystem>
@@ -38,7 +39,9 @@ int writeSource(ProjectTable& table, const std::string& target, int IoDb, int Cp
         }
         std::error_code ec;
         const bool exists = FileExists(path) || std::filesystem::is_symlink(path, ec);
-        if (ask && exists && table.app().ask(1068, 1069, style::OkCancel + style::Exclamation) != answer::Ok) {
+        if (ask && exists &&
+            table.app().ask(txt::FileExistsOverwrite, txt::ExistingDataTitle, style::OkCancel + style::Exclamation) !=
+                answer::Ok) {
             if (report) report->declined = true;
             return 0;
         }

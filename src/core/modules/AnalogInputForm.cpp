@@ -1,4 +1,5 @@
 #include "core/modules/AnalogInputForm.h"
+#include "core/base/TextIds.h"
 
 namespace rm {
 
@@ -248,7 +249,7 @@ std::vector<std::string> AnalogInputForm::rangeItems(const Texts& texts) const
     std::string second = "0...10'000";
     if (typeCode == "E302") second = "0...20'000";
     if (typeCode == "E303") second = "-10'000...+10'000";
-    return {"0...4095", second, texts.byEnglishId(1315)};
+    return {"0...4095", second, texts.byEnglishId(txt::CustomFormat)};
 }
 
 }  // namespace rm

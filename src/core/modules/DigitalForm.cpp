@@ -1,4 +1,5 @@
 #include "core/modules/DigitalForm.h"
+#include "core/base/TextIds.h"
 
 namespace rm {
 
@@ -18,7 +19,8 @@ void DigitalCombinedForm::store(RowEintrag& r) const
 
 std::string DigitalCombinedForm::caption(const Texts& texts, int channel)
 {
-    return "Bit " + std::to_string(channel) + ", " + texts.byEnglishId(channel < 2 ? 1153 : 1152);
+    return "Bit " + std::to_string(channel) + ", " +
+           texts.byEnglishId(channel < 2 ? txt::ItIsAnInput : txt::ItIsAnOutput);
 }
 
 }  // namespace rm

@@ -1,4 +1,5 @@
 #include "core/modules/EncoderForm.h"
+#include "core/base/TextIds.h"
 
 #include <algorithm>
 
@@ -40,7 +41,8 @@ void SsiEncoderForm::load(const RowEintrag& r)
 
 bool SsiEncoderForm::check(const Texts& texts, std::string* message) const
 {
-    return checkNumberField(texts, dataBits, fieldName(texts.byEnglishId(1148)), kMinBits, kMaxBits, message)
+    return checkNumberField(texts, dataBits, fieldName(texts.byEnglishId(txt::DataBitCount)), kMinBits, kMaxBits,
+                            message)
         .has_value();
 }
 
@@ -68,7 +70,7 @@ bool EncoderAxis::check(const Texts& texts, const std::string& axisName, std::st
 {
     // The bit count of an incremental encoder is not used and not checked.
     if (!detailsVisible()) return true;
-    const std::string field = fieldName(texts.byEnglishId(1148)) + " (" + axisName + ")";
+    const std::string field = fieldName(texts.byEnglishId(txt::DataBitCount)) + " (" + axisName + ")";
     return checkNumberField(texts, dataBits, field, kMinBits, kMaxBits, message).has_value();
 }
 
@@ -95,11 +97,11 @@ void TwoAxisEncoderForm::load(const RowEintrag& axisX, const RowEintrag& axisY, 
 
 bool TwoAxisEncoderForm::check(const Texts& texts, std::string* message, int* badAxis) const
 {
-    if (!x.check(texts, texts.byEnglishId(1203), message)) {
+    if (!x.check(texts, texts.byEnglishId(txt::AxisX), message)) {
         if (badAxis) *badAxis = 0;
         return false;
     }
-    if (hasAxisY && !y.check(texts, texts.byEnglishId(1204), message)) {
+    if (hasAxisY && !y.check(texts, texts.byEnglishId(txt::AxisY), message)) {
         if (badAxis) *badAxis = 1;
         return false;
     }

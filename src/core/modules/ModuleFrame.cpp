@@ -1,4 +1,5 @@
 #include "core/modules/ModuleFrame.h"
+#include "core/base/TextIds.h"
 
 #include <algorithm>
 #include <charconv>
@@ -165,7 +166,8 @@ void FrameForm::storeTexts(RowEintrag& r) const
 
 std::string FrameForm::boxName(const Texts& texts, int box)
 {
-    return fieldName(texts.byEnglishId(box == 0 ? 1112 : 1113)) + " " + fieldName(texts.byEnglishId(1114));
+    return fieldName(texts.byEnglishId(box == 0 ? txt::Input : txt::Output)) + " " +
+           fieldName(texts.byEnglishId(txt::StartLabel));
 }
 
 std::optional<EnteredAddresses> FrameForm::entered(const Texts& texts, std::string* message, int* badBox) const

@@ -1,4 +1,5 @@
 #include "core/modules/ModuleOk.h"
+#include "core/base/TextIds.h"
 
 namespace rm {
 
@@ -100,11 +101,11 @@ ModuleOkResult runModuleOk(ProjectTable& table, const EnteredAddresses& entered,
         const Move moves[] = {{entered.hasIn, wantIn, cur.InBase, true}, {entered.hasOut, wantOut, cur.OutBase, false}};
         for (const auto& [shown, wanted, now, inputs] : moves) {
             if (!shown || wanted == now) continue;
-            const std::string prompt = app.texts.byEnglishId(1092) + "\n" + app.texts.byEnglishId(1093) +
-                                       std::to_string(now) + "\n\n" +
+            const std::string prompt = app.texts.byEnglishId(txt::GiveNextFreeAddress) + "\n" +
+                                       app.texts.byEnglishId(txt::NextFreeAddress) + std::to_string(now) + "\n\n" +
                                        addressMoveDetails(app.texts, table, cur, inputs, wanted, now);
-            if (app.asker.ShowMessage(prompt, app.texts.byEnglishId(1076), style::YesNo + style::Exclamation) !=
-                answer::Yes) {
+            if (app.asker.ShowMessage(prompt, app.texts.byEnglishId(txt::InvalidAddressRange),
+                                      style::YesNo + style::Exclamation) != answer::Yes) {
                 const RowEintrag withMove = cur;
                 table.restore(before);
                 app.CurrentModule = withMove;

@@ -1,4 +1,5 @@
 #include "core/modules/TemperatureForm.h"
+#include "core/base/TextIds.h"
 
 #include <cstring>
 
@@ -175,12 +176,12 @@ bool TemperatureForm::CheckCompensation() const
 std::string TemperatureForm::sensorText(const Texts& texts, int row)
 {
     const SensorType& s = SensorTypes().at(static_cast<std::size_t>(row));
-    return s.text ? s.text : texts.byEnglishId(1263);
+    return s.text ? s.text : texts.byEnglishId(txt::NotUsed);
 }
 
 std::string TemperatureForm::channelLabel(const Texts& texts, int ch)
 {
-    return texts.byEnglishId(1183) + " " + std::to_string(ch);
+    return texts.byEnglishId(txt::InputChannel) + " " + std::to_string(ch);
 }
 
 }  // namespace rm

@@ -1,4 +1,5 @@
 #include "core/modules/UserRangeForm.h"
+#include "core/base/TextIds.h"
 
 #include "core/modules/ModuleFrame.h"
 
@@ -26,8 +27,9 @@ bool UserRangeForm::acceptsKey(char32_t key, int caretPosition)
 bool UserRangeForm::ok(const Texts& texts, std::string* message, Field* badField)
 {
     constexpr long long kLow = -32768, kHigh = 32767;
-    const std::string names[] = {fieldName(texts.byEnglishId(1316)), fieldName(texts.byEnglishId(1317)),
-                                 fieldName(texts.byEnglishId(1265))};
+    const std::string names[] = {fieldName(texts.byEnglishId(txt::MinValue)),
+                                 fieldName(texts.byEnglishId(txt::MaxValue)),
+                                 fieldName(texts.byEnglishId(txt::ResetValue))};
     const std::string* textsOf[] = {&txt_minValue, &txt_maxValue, &txt_ResetVal};
     long long values[3] = {};
     // The reset text is converted even while hidden; it then holds a shown value.

@@ -1,4 +1,5 @@
 #include "core/project/PrintLayout.h"
+#include "core/base/TextIds.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -60,11 +61,11 @@ constexpr double kRuleBelow = 5;  // rule under a module's last line
 // Heading and rule of the module table at y; returns where the first module goes.
 double addTableHeading(PrintPage& page, const Texts& texts, double y)
 {
-    addText(page, kLeft, y, texts.byEnglishId(1178));
-    addText(page, kAddrStart, y, texts.byEnglishId(1179));
-    addText(page, kAddrEnd, y, texts.byEnglishId(1180));
-    addText(page, kTypeHeading, y, texts.byEnglishId(1181));
-    addText(page, kSlot, y, texts.byEnglishId(1182));
+    addText(page, kLeft, y, texts.byEnglishId(txt::PrintModule));
+    addText(page, kAddrStart, y, texts.byEnglishId(txt::PrintAddressStart));
+    addText(page, kAddrEnd, y, texts.byEnglishId(txt::PrintAddressEnd));
+    addText(page, kTypeHeading, y, texts.byEnglishId(txt::PrintType));
+    addText(page, kSlot, y, texts.byEnglishId(txt::PrintSlot));
     addShape(page, PrintOp::Line, kRuleLeft, y + 5, kRuleRight, y + 5, kFrameWidth);
     return y + 8;
 }
@@ -114,14 +115,14 @@ std::vector<PrintPage> Prepare_print_pages(const ProjectTable& table, const Text
     // ---- header block
     addDate(*page, dateTime);
     addShape(*page, PrintOp::Rect, 15, 6, 195, 30, kFrameWidth);
-    addText(*page, kLeft, 8, texts.byEnglishId(1170), 10, true);
-    addText(*page, kLeft, 15, texts.byEnglishId(1171));
+    addText(*page, kLeft, 8, texts.byEnglishId(txt::PrintProject), 10, true);
+    addText(*page, kLeft, 15, texts.byEnglishId(txt::PrintName));
     addText(*page, kValue, 15, info.ProjektName);
-    addText(*page, kLeft, 20, texts.byEnglishId(1172));
+    addText(*page, kLeft, 20, texts.byEnglishId(txt::PrintFamily));
     addText(*page, kValue, 20, info.Familie);
-    addText(*page, kLeft, 25, texts.byEnglishId(1173));
+    addText(*page, kLeft, 25, texts.byEnglishId(txt::PrintAuthor));
     addText(*page, kValue, 25, info.Autor);
-    addText(*page, kLeft, kCpuLine, texts.byEnglishId(1174));
+    addText(*page, kLeft, kCpuLine, texts.byEnglishId(txt::PrintCpu));
     addText(*page, kOrderNr, kCpuLine, last >= 1 ? table.record(1).BestellNr : std::string());
 
     std::vector<std::string> extras, extensions;
@@ -134,8 +135,10 @@ std::vector<PrintPage> Prepare_print_pages(const ProjectTable& table, const Text
     // A block that has nothing to list is left out, heading included; the
     // next one moves up in its place.
     double lastLine = kCpuLine;
-    if (!extras.empty()) lastLine = addOrderBlock(*page, texts.byEnglishId(1195), extras, lastLine + kBlockGap);
-    if (!extensions.empty()) lastLine = addOrderBlock(*page, texts.byEnglishId(1175), extensions, lastLine + kBlockGap);
+    if (!extras.empty())
+        lastLine = addOrderBlock(*page, texts.byEnglishId(txt::FunctionModuleLabel), extras, lastLine + kBlockGap);
+    if (!extensions.empty())
+        lastLine = addOrderBlock(*page, texts.byEnglishId(txt::PrintExtension), extensions, lastLine + kBlockGap);
     const double b = lastLine + kLinePitch;  // under the last line
 
     // ---- free slots: numbered slots after the CPU block without a module
@@ -143,7 +146,7 @@ std::vector<PrintPage> Prepare_print_pages(const ProjectTable& table, const Text
     int free = 0;
     for (int r = firstSlotRow; r <= last; ++r)
         if (table.RowIs(r) == kind::Slot && table.record(r).BestellNr.empty()) ++free;
-    addText(*page, kLeft, b + 4, texts.byEnglishId(1177));
+    addText(*page, kLeft, b + 4, texts.byEnglishId(txt::PrintFreeSlots));
     addText(*page, kFreeCount, b + 4, std::to_string(free));
 
     // ---- module table: numbered slots holding a module with an identification

@@ -1,4 +1,5 @@
 #include "core/settings/ModuleSettings.h"
+#include "core/base/TextIds.h"
 
 #include <functional>
 #include <memory>
@@ -701,7 +702,7 @@ public:
     std::string validate() const override
     {
         if (form_.CheckCompensation()) return {};
-        return "key \"channelConnection\": " + texts_.byEnglishId(1300);
+        return "key \"channelConnection\": " + texts_.byEnglishId(txt::ExternalCompensationNeedsChannel0);
     }
     void store(RowEintrag& r, RowEintrag&) const override { form_.store(r); }
 

@@ -1,12 +1,13 @@
 // Cut, copy, paste and delete on the rows of the table.
+#include "core/base/TextIds.h"
 #include "core/table/ProjectTable.h"
 
 namespace rm {
 
 int ProjectTable::ConfirmCutStation(const RowEintrag& rec)
 {
-    if (isSet(rec.IsCPU)) return app_.ask(1090, 0, style::YesNoCancel + style::Exclamation);
-    if (isSet(rec.IsExtension)) return app_.ask(1091, 0, style::YesNoCancel + style::Exclamation);
+    if (isSet(rec.IsCPU)) return app_.ask(txt::CutCpuRow, 0, style::YesNoCancel + style::Exclamation);
+    if (isSet(rec.IsExtension)) return app_.ask(txt::CutRack, 0, style::YesNoCancel + style::Exclamation);
     return 0;
 }
 
@@ -73,7 +74,8 @@ void ProjectTable::FktDelete()
     app_.ClipboardModule = record(current_);
     const int k = RowIs(current_);
     if (k == kind::CpuRow || k == kind::Connector) {
-        if (app_.asker.ShowMessage(app_.messages[1084], "", style::YesNo + style::Question) == answer::Yes)
+        if (app_.asker.ShowMessage(app_.messages[txt::DeleteCpuOrRack], "", style::YesNo + style::Question) ==
+            answer::Yes)
             TruncateRows(current_);
         return;
     }

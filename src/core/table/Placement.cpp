@@ -1,5 +1,6 @@
 // Where a CPU, a rack or a module may go, the questions before anything
 // placed is replaced, and placing by double click and by dropping.
+#include "core/base/TextIds.h"
 #include "core/table/ProjectTable.h"
 
 #include <algorithm>
@@ -174,7 +175,7 @@ std::string ProjectTable::refusalText(Refusal why, const RowEintrag& rec, int ro
 void ProjectTable::tellRefusal(const RowEintrag& rec, int row)
 {
     const std::string reason = refusalText(WhyNotAllowed(rec, row), rec, row);
-    std::string prompt = app_.texts.byEnglishId(1088);
+    std::string prompt = app_.texts.byEnglishId(txt::ModuleNotForThisRow);
     if (!reason.empty()) prompt += "\n\n" + reason;
     app_.asker.ShowMessage(prompt, "", style::Ok + style::Exclamation);
 }
@@ -186,7 +187,7 @@ bool ProjectTable::ConfirmModuleTarget(int sourceKind)
     if (cell(c, 1) == R.BestellNr) return false;
     const int n = rowsOf(R);
     for (int r = c; r < c + n && r <= lastRow(); ++r) {
-        if (!rowEmpty(r)) return app_.ask(1085, 0, style::YesNo + style::Exclamation) == answer::Yes;
+        if (!rowEmpty(r)) return app_.ask(txt::OverwriteModule, 0, style::YesNo + style::Exclamation) == answer::Yes;
     }
     return true;
 }
@@ -196,13 +197,13 @@ bool ProjectTable::ConfirmCpuTarget(int sourceKind)
     const RowEintrag& R = sourceKind == 3 ? app_.ClipboardModule : app_.CurrentModule;
     const int c = current_;
     if (cell(c, 1) == R.BestellNr) {
-        app_.ask(1089, 0, style::Ok + style::Exclamation);
+        app_.ask(txt::SameModule, 0, style::Ok + style::Exclamation);
         return false;
     }
     if (rowEmpty(c)) return true;
     RowEintrag station = R;
     SetCpuDefaults(station);
-    std::string prompt = app_.texts.byEnglishId(1083);
+    std::string prompt = app_.texts.byEnglishId(txt::ExchangeCpu);
     const std::string summary = exchangeSummary(exchangeOutcome(station, c));
     if (!summary.empty()) prompt += "\n\n" + summary;
     return app_.asker.ShowMessage(prompt, "", style::YesNo + style::Exclamation) == answer::Yes;
@@ -447,8 +448,8 @@ bool ProjectTable::dropFromTable(ProjectTable& source, int s, int t, bool ctrl)
         return WriteRowEintrag(RecordFrom::CurrentModule);
     }
     if (station) {
-        const int a =
-            app_.ask(isSet(app_.CurrentModule.IsCPU) ? 1090 : 1091, 0, style::YesNoCancel + style::Exclamation);
+        const int a = app_.ask(isSet(app_.CurrentModule.IsCPU) ? txt::CutCpuRow : txt::CutRack, 0,
+                               style::YesNoCancel + style::Exclamation);
         if (a == answer::Yes) {
             CtrlDown = true;
             return WriteSonderEintragEx(RecordFrom::CurrentModule);

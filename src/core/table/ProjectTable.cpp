@@ -1,4 +1,5 @@
 #include "core/table/ProjectTable.h"
+#include "core/base/TextIds.h"
 
 #include <algorithm>
 #include <cctype>
@@ -78,7 +79,7 @@ void ShowNoRoomBelowLimit(AppState& app)
 ProjectTable::ProjectTable(AppState& app) : app_(app)
 {
     Row header;
-    const std::string fmt = app_.messages[1072];
+    const std::string fmt = app_.messages[txt::TableColumnHeaders];
     std::size_t col = 0, pos = 0;
     // "|a|b|..." : the text before the first "|" belongs to column 0.
     while (col < header.size()) {

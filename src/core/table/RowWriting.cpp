@@ -1,5 +1,6 @@
 // Addresses and row writing: the free-address search, the cells a module
 // shows and the rows a CPU or rack builds.
+#include "core/base/TextIds.h"
 #include "core/table/ProjectTable.h"
 
 #include <algorithm>
@@ -158,7 +159,7 @@ void ProjectTable::ClearModuleRows(bool ask, int row)
 {
     if (row == -1) row = current_;
     if (row < 1 || row > lastRow() || rowEmpty(row)) return;
-    if (ask && app_.ask(1086, 0, style::YesNo + style::Exclamation) != answer::Yes) return;
+    if (ask && app_.ask(txt::DeleteRow, 0, style::YesNo + style::Exclamation) != answer::Yes) return;
     if (RowIs(row) == kind::Connector) {
         setCell(row, 0, "+");
         clearRow(row);

@@ -1,4 +1,5 @@
 #include "gui/app/HelpViewer.h"
+#include "core/base/TextIds.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -122,8 +123,8 @@ void HelpViewer::bindHelpKey(QAbstractButton* button)
 void HelpViewer::retranslate(const Session& session)
 {
     const int base = session.app.texts.base();
-    setWindowTitle(session.t(1040));
-    contents_->setText(session.t(1042));
+    setWindowTitle(session.t(txt::MenuHelp));
+    contents_->setText(session.t(txt::HelpContents));
     back_->setText(backText(base));
     forward_->setText(forwardText(base));
 }

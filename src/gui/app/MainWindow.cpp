@@ -1,4 +1,5 @@
 #include "gui/app/MainWindow.h"
+#include "core/base/TextIds.h"
 
 #include <algorithm>
 
@@ -115,20 +116,21 @@ QAction* MainWindow::action(const QString& objectName) const
 
 void MainWindow::buildMenus()
 {
-    fileMenu_ = menuBar()->addMenu(session_.t(1000));
+    fileMenu_ = menuBar()->addMenu(session_.t(txt::MenuFile));
     fileMenu_->setObjectName("pdmDatei");
-    connect(addAction(fileMenu_, "pdiDatei0", 1001, QKeySequence::New), &QAction::triggered, this,
+    connect(addAction(fileMenu_, "pdiDatei0", txt::FileNew, QKeySequence::New), &QAction::triggered, this,
             &MainWindow::NewProject);
-    connect(addAction(fileMenu_, "pdiDatei1", 1002, QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
-            [this] { OpenProject(true); });
-    connect(addAction(fileMenu_, "pdiDatei2", 1003, QKeySequence::SaveAs), &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->ProjektSpeichern(true);
-    });
-    connect(addAction(fileMenu_, "pdiDatei3", 1004, QKeySequence::Save), &QAction::triggered, this, [this] {
+    connect(addAction(fileMenu_, "pdiDatei1", txt::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
+            this, [this] { OpenProject(true); });
+    connect(addAction(fileMenu_, "pdiDatei2", txt::FileSaveAs, QKeySequence::SaveAs), &QAction::triggered, this,
+            [this] {
+                if (auto* w = activeProject()) w->ProjektSpeichern(true);
+            });
+    connect(addAction(fileMenu_, "pdiDatei3", txt::FileSave, QKeySequence::Save), &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) w->ProjektSpeichern(false);
     });
-    connect(addAction(fileMenu_, "pdiDatei4", 1005, QKeySequence(Qt::CTRL | Qt::Key_F4)), &QAction::triggered, this,
-            [this] {
+    connect(addAction(fileMenu_, "pdiDatei4", txt::FileClose, QKeySequence(Qt::CTRL | Qt::Key_F4)), &QAction::triggered,
+            this, [this] {
                 if (auto* sub = mdi_->activeSubWindow()) sub->close();
             });
     fileMenu_->addSeparator()->setObjectName("pdiDatei5");
@@ -158,67 +160,75 @@ void MainWindow::buildMenus()
     }
     recentSeparator_ = fileMenu_->addSeparator();
     recentSeparator_->setObjectName("pdiDatei15");
-    connect(addAction(fileMenu_, "pdiDatei16", 1017, QKeySequence::Quit), &QAction::triggered, this, &QWidget::close);
+    connect(addAction(fileMenu_, "pdiDatei16", txt::FileQuit, QKeySequence::Quit), &QAction::triggered, this,
+            &QWidget::close);
 
-    editMenu_ = menuBar()->addMenu(session_.t(1019));
+    editMenu_ = menuBar()->addMenu(session_.t(txt::MenuEdit));
     editMenu_->setObjectName("pdmWork");
-    connect(addAction(editMenu_, "pdiCut", 1020, QKeySequence::Cut), &QAction::triggered, this, [this] {
+    connect(addAction(editMenu_, "pdiCut", txt::EditCut, QKeySequence::Cut), &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) w->FktCut();
     });
-    connect(addAction(editMenu_, "pdiCopy", 1021, QKeySequence::Copy), &QAction::triggered, this, [this] {
+    connect(addAction(editMenu_, "pdiCopy", txt::EditCopy, QKeySequence::Copy), &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) w->FktCopy();
     });
-    connect(addAction(editMenu_, "pdiPaste", 1022, QKeySequence::Paste), &QAction::triggered, this, [this] {
+    connect(addAction(editMenu_, "pdiPaste", txt::EditPaste, QKeySequence::Paste), &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) w->FktPaste();
     });
-    connect(addAction(editMenu_, "pdiDelete", 1023), &QAction::triggered, this, [this] {
+    connect(addAction(editMenu_, "pdiDelete", txt::EditDelete), &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) w->FktDelete();
     });
     editMenu_->addSeparator()->setObjectName("Leerzeile");
-    connect(addAction(editMenu_, "pdiKonfig", 1024, QKeySequence(Qt::Key_F9)), &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->FktKonfig();
-    });
+    connect(addAction(editMenu_, "pdiKonfig", txt::EditGenerateSource, QKeySequence(Qt::Key_F9)), &QAction::triggered,
+            this, [this] {
+                if (auto* w = activeProject()) w->FktKonfig();
+            });
 
-    extraMenu_ = menuBar()->addMenu(session_.t(1046));
+    extraMenu_ = menuBar()->addMenu(session_.t(txt::MenuExtra));
     extraMenu_->setObjectName("pdiSpecial");
-    connect(addAction(extraMenu_, "pdiOptions", 1047), &QAction::triggered, this, [this] {
+    connect(addAction(extraMenu_, "pdiOptions", txt::ExtraOptions), &QAction::triggered, this, [this] {
         ProjectWindow* w = activeProject();
         OptionsDialog dlg(session_, w != nullptr, w ? w->columnWidthsTwips() : std::array<int, 7>{}, this);
         if (dlg.exec() == QDialog::Accepted && w && dlg.applyToActiveWindow()) w->ChangeFlexGridFontANDColWidth();
     });
 
-    windowMenu_ = menuBar()->addMenu(session_.t(1030));
+    windowMenu_ = menuBar()->addMenu(session_.t(txt::MenuWindows));
     windowMenu_->setObjectName("pdmFenster");
-    connect(addAction(windowMenu_, "MenuFensterArrange0", 1031), &QAction::triggered, mdi_,
+    connect(addAction(windowMenu_, "MenuFensterArrange0", txt::WindowsCascade), &QAction::triggered, mdi_,
             &QMdiArea::cascadeSubWindows);
-    connect(addAction(windowMenu_, "MenuFensterArrange1", 1032), &QAction::triggered, this, [this] { tile(true); });
-    connect(addAction(windowMenu_, "MenuFensterArrange2", 1033), &QAction::triggered, this, [this] { tile(false); });
-    connect(addAction(windowMenu_, "MenuFenster0", 1035), &QAction::triggered, this, [this] {
+    connect(addAction(windowMenu_, "MenuFensterArrange1", txt::WindowsTileHorizontally), &QAction::triggered, this,
+            [this] { tile(true); });
+    connect(addAction(windowMenu_, "MenuFensterArrange2", txt::WindowsTileVertically), &QAction::triggered, this,
+            [this] { tile(false); });
+    connect(addAction(windowMenu_, "MenuFenster0", txt::WindowsMinimizeAll), &QAction::triggered, this, [this] {
         for (auto* sub : mdi_->subWindowList()) sub->showMinimized();
     });
-    connect(addAction(windowMenu_, "pdiCloseAll", 1036), &QAction::triggered, this, &MainWindow::CloseAllProjects);
+    connect(addAction(windowMenu_, "pdiCloseAll", txt::WindowsCloseAll), &QAction::triggered, this,
+            &MainWindow::CloseAllProjects);
     windowMenu_->addSeparator()->setObjectName("Trennlinie2");
-    connect(addAction(windowMenu_, "pdiProjektInfo", 1037), &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->FktProjektInfo();
-    });
-    auto* tree = addAction(windowMenu_, "pdiTreeForm", 1038);
+    connect(addAction(windowMenu_, "pdiProjektInfo", txt::WindowsProjectInformation), &QAction::triggered, this,
+            [this] {
+                if (auto* w = activeProject()) w->FktProjektInfo();
+            });
+    auto* tree = addAction(windowMenu_, "pdiTreeForm", txt::WindowsCatalog);
     tree->setCheckable(true);
     connect(tree, &QAction::triggered, this, [this](bool on) { ShowCatalog(on); });
     windowMenu_->addSeparator();
 
-    helpMenu_ = menuBar()->addMenu(session_.t(1040));
+    helpMenu_ = menuBar()->addMenu(session_.t(txt::MenuHelp));
     helpMenu_->setObjectName("pdmHelp");
-    connect(addAction(helpMenu_, "pdiHelp", 1042, QKeySequence::HelpContents), &QAction::triggered, this,
+    connect(addAction(helpMenu_, "pdiHelp", txt::HelpContents, QKeySequence::HelpContents), &QAction::triggered, this,
             [this] { showHelp(0); });
-    connect(addAction(helpMenu_, "pdiAbout", 1041), &QAction::triggered, this, [this] {
+    connect(addAction(helpMenu_, "pdiAbout", txt::HelpAbout), &QAction::triggered, this, [this] {
         AboutDialog dlg(session_, this);
         dlg.exec();
     });
 
     contextMenu_ = new QMenu(this);
     contextMenu_->setObjectName("MouseRightBtnMenu");
-    const std::pair<const char*, int> items[] = {
-        {"mouseCut", 1010}, {"mouseCopy", 1011}, {"mousePaste", 1012}, {"mouseDelete", 1013}};
+    const std::pair<const char*, int> items[] = {{"mouseCut", txt::ContextCut},
+                                                 {"mouseCopy", txt::ContextCopy},
+                                                 {"mousePaste", txt::ContextPaste},
+                                                 {"mouseDelete", txt::ContextDelete}};
     for (const auto& [name, id] : items) {
         QAction* a = addAction(contextMenu_, name, id);
         const QString target = QString(name).replace("mouse", "pdi");
@@ -250,11 +260,16 @@ void MainWindow::buildToolbar()
         const char* target;
     };
     const Button buttons[] = {
-        {"Toolbar1_1", "tb-new", 1001, "pdiDatei0"},  {"Toolbar1_2", "tb-open", 1002, "pdiDatei1"},
-        {"Toolbar1_3", "tb-save", 1004, "pdiDatei3"}, {nullptr, nullptr, 0, nullptr},
-        {"Toolbar1_5", "tb-print", 1006, "pdiPrint"}, {nullptr, nullptr, 0, nullptr},
-        {"Toolbar1_7", "tb-cut", 1010, "pdiCut"},     {"Toolbar1_8", "tb-copy", 1011, "pdiCopy"},
-        {"Toolbar1_9", "tb-paste", 1012, "pdiPaste"}, {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_1", "tb-new", txt::FileNew, "pdiDatei0"},
+        {"Toolbar1_2", "tb-open", txt::FileOpen, "pdiDatei1"},
+        {"Toolbar1_3", "tb-save", txt::FileSave, "pdiDatei3"},
+        {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_5", "tb-print", txt::FilePrint, "pdiPrint"},
+        {nullptr, nullptr, 0, nullptr},
+        {"Toolbar1_7", "tb-cut", txt::ContextCut, "pdiCut"},
+        {"Toolbar1_8", "tb-copy", txt::ContextCopy, "pdiCopy"},
+        {"Toolbar1_9", "tb-paste", txt::ContextPaste, "pdiPaste"},
+        {nullptr, nullptr, 0, nullptr},
     };
     for (const Button& b : buttons) {
         if (!b.name) {
@@ -269,12 +284,12 @@ void MainWindow::buildToolbar()
             if (t && (target == "pdiDatei0" || target == "pdiDatei1" || activeProject())) t->trigger();
         });
     }
-    QAction* tree = toolbar_->addAction(icon(session_, "tb-catalog"), session_.t(1038));
+    QAction* tree = toolbar_->addAction(icon(session_, "tb-catalog"), session_.t(txt::WindowsCatalog));
     tree->setObjectName("BtnTreeWin");
     tree->setCheckable(true);
     connect(tree, &QAction::triggered, this, [this](bool on) { ShowCatalog(on); });
     toolbar_->addSeparator();
-    QAction* help = toolbar_->addAction(icon(session_, "tb-help"), session_.t(1040));
+    QAction* help = toolbar_->addAction(icon(session_, "tb-help"), session_.t(txt::MenuHelp));
     help->setObjectName("helpBtn");
     connect(help, &QAction::triggered, this, [this] { showHelp(activeProject() ? 3 : 2); });
 }
@@ -487,7 +502,7 @@ void MainWindow::NewProject()
     // The first "NoName" number that no open window uses.
     QString title;
     for (int n = 1;; ++n) {
-        title = session_.msg(1094) + QString::number(n);
+        title = session_.msg(txt::NoName) + QString::number(n);
         bool used = false;
         for (auto* w : projectWindows()) used |= w->title() == title;
         if (!used) break;
@@ -525,14 +540,15 @@ void MainWindow::OpenProject(bool fromDialog)
     if (!fromDialog) return;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (auto* w = activeProject(); w && !w->path().isEmpty()) folder = QFileInfo(w->path()).absolutePath();
-    const QString path = FileDialogs::openFile(this, session_.msg(1074), folder, session_.msg(1077));
+    const QString path =
+        FileDialogs::openFile(this, session_.msg(txt::OpenProjectTitle), folder, session_.msg(txt::ProjectFileFilter));
     if (path.isEmpty()) return;
     if (!path.endsWith("qv4", Qt::CaseInsensitive)) {
         const Texts& t = session_.app.texts;
         session_.app.asker.ShowMessage(
-            withFileAndReason(t, t.byEnglishId(1098), QDir::toNativeSeparators(path).toStdString(),
+            withFileAndReason(t, t.byEnglishId(txt::NotAProjectExtension), QDir::toNativeSeparators(path).toStdString(),
                               ownText(t, OwnText::NotAProjectFile)),
-            t.byEnglishId(1097), style::Ok + style::Exclamation);
+            t.byEnglishId(txt::InvalidDataTitle), style::Ok + style::Exclamation);
         return;
     }
     openProjectFile(path);
@@ -548,8 +564,9 @@ void MainWindow::openProjectFiles(const QStringList& paths)
         if (!openProjectFile(p, &error) && !error.isEmpty()) failed << error;
     }
     if (failed.isEmpty()) return;
-    session_.app.asker.ShowMessage(session_.msg(1079).toStdString() + "\n\n" + failed.join("\n").toStdString(),
-                                   session_.msg(1078).toStdString(), style::Ok + style::Critical);
+    session_.app.asker.ShowMessage(
+        session_.msg(txt::NotLoaded).toStdString() + "\n\n" + failed.join("\n").toStdString(),
+        session_.msg(txt::ErrorTitle).toStdString(), style::Ok + style::Critical);
 }
 
 bool MainWindow::openProjectFile(const QString& path, QString* error)
@@ -562,8 +579,8 @@ bool MainWindow::openProjectFile(const QString& path, QString* error)
             *error = QString::fromStdString(file + ": " + reason);
         else
             session_.app.asker.ShowMessage(
-                withFileAndReason(session_.app.texts, session_.msg(1079).toStdString(), file, reason),
-                session_.msg(1078).toStdString(), style::Ok + style::Critical);
+                withFileAndReason(session_.app.texts, session_.msg(txt::NotLoaded).toStdString(), file, reason),
+                session_.msg(txt::ErrorTitle).toStdString(), style::Ok + style::Critical);
         return false;
     }
     ProjectWindow* w = addProjectWindow(QFileInfo(path).fileName());

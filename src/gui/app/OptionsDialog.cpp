@@ -1,4 +1,5 @@
 #include "gui/app/OptionsDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -54,25 +55,25 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     named(this, QStringLiteral("frmInit"));
     // The design caption "Optionen" is no text number; the window is titled
     // like the menu item that opens it.
-    setWindowTitle(session.t(1047));
+    setWindowTitle(session.t(txt::ExtraOptions));
 
-    auto* frameFont = new QGroupBox(session.t(1050), this);
+    auto* frameFont = new QGroupBox(session.t(txt::OptionsFont), this);
     named(frameFont, QStringLiteral("frameFont"));
-    auto* lblFont = new QLabel(session.t(1051), frameFont);
+    auto* lblFont = new QLabel(session.t(txt::OptionsFontStyle), frameFont);
     named(lblFont, QStringLiteral("lblFont"));
     txtFont_ = new QLineEdit(frameFont);
     named(txtFont_, QStringLiteral("txtFont"));
     txtFont_->setReadOnly(true);
     txtFont_->setMinimumWidth(txtFont_->fontMetrics().averageCharWidth() * 24);
     lblFont->setBuddy(txtFont_);
-    auto* lblFontHeight = new QLabel(session.t(1052), frameFont);
+    auto* lblFontHeight = new QLabel(session.t(txt::OptionsFontSize), frameFont);
     named(lblFontHeight, QStringLiteral("lblFontHeight"));
     txtFontHeight_ = new QLineEdit(frameFont);
     named(txtFontHeight_, QStringLiteral("txtFontHeight"));
     txtFontHeight_->setReadOnly(true);
     txtFontHeight_->setMaximumWidth(txtFontHeight_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) * 2);
     lblFontHeight->setBuddy(txtFontHeight_);
-    auto* cmdChangeFont = new QPushButton(session.t(1053), frameFont);
+    auto* cmdChangeFont = new QPushButton(session.t(txt::OptionsSelectFont), frameFont);
     named(cmdChangeFont, QStringLiteral("cmdChangeFont"));
     cmdChangeFont->setAutoDefault(false);
     auto* fontLayout = new QFormLayout(frameFont);
@@ -81,18 +82,18 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     fontLayout->addRow(QString(), cmdChangeFont);
     connect(cmdChangeFont, &QPushButton::clicked, this, &OptionsDialog::chooseFont);
 
-    frameColWidth_ = new QGroupBox(session.t(1055), this);
+    frameColWidth_ = new QGroupBox(session.t(txt::OptionsColumnWidths), this);
     named(frameColWidth_, QStringLiteral("frameColWidth"));
     auto* widthLayout = new QVBoxLayout(frameColWidth_);
     for (int i = 0; i < 3; ++i) {
-        optColWidth_[i] = new QRadioButton(session.t(1056 + i), frameColWidth_);
+        optColWidth_[i] = new QRadioButton(session.t(txt::OptionsSaveWithProject + i), frameColWidth_);
         named(optColWidth_[i], QStringLiteral("optColWidth%1").arg(i));
         widthLayout->addWidget(optColWidth_[i]);
     }
 
-    auto* frameDelete = new QGroupBox(session.t(1054), this);
+    auto* frameDelete = new QGroupBox(session.t(txt::OptionsDeleteModule), this);
     named(frameDelete, QStringLiteral("frameDelete"));
-    ckbDelete_ = new QCheckBox(session.t(1059), frameDelete);
+    ckbDelete_ = new QCheckBox(session.t(txt::OptionsConfirmDelete), frameDelete);
     named(ckbDelete_, QStringLiteral("ckbDelete"));
     auto* deleteLayout = new QVBoxLayout(frameDelete);
     deleteLayout->addWidget(ckbDelete_);
@@ -115,15 +116,16 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     deleteLayout->addWidget(ckbBackup);
     deleteLayout->addStretch();
 
-    auto* frameLanguage = new QGroupBox(session.t(1060), this);
+    auto* frameLanguage = new QGroupBox(session.t(txt::OptionsLanguage), this);
     named(frameLanguage, QStringLiteral("FrameSelLanguage"));
     auto* languageLayout = new QVBoxLayout(frameLanguage);
     for (int i = 1; i <= 3; ++i) {
         // The third language is named by the catalog file, not by the text table.
-        const QString text = i == 3 ? QString::fromStdString(session.language.OptionCaption) : session.t(1060 + i);
+        const QString text =
+            i == 3 ? QString::fromStdString(session.language.OptionCaption) : session.t(txt::OptionsLanguage + i);
         optLanguage_[i] = new QRadioButton(text, frameLanguage);
         named(optLanguage_[i], QStringLiteral("optLanguage%1").arg(i));
-        if (text.trimmed().isEmpty()) optLanguage_[i]->setAccessibleName(session.t(1063));
+        if (text.trimmed().isEmpty()) optLanguage_[i]->setAccessibleName(session.t(txt::LanguageFrench));
         languageLayout->addWidget(optLanguage_[i]);
     }
     languageLayout->addStretch();
@@ -131,9 +133,9 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     auto* btnOk = new QPushButton(QStringLiteral("&OK"), this);
     named(btnOk, QStringLiteral("btnOk"));
     btnOk->setDefault(true);
-    auto* btnCancel = new QPushButton(session.t(1120), this);
+    auto* btnCancel = new QPushButton(session.t(txt::CancelButton), this);
     named(btnCancel, QStringLiteral("btnCancel"));
-    auto* btnHelp = new QPushButton(session.t(1121), this);
+    auto* btnHelp = new QPushButton(session.t(txt::HelpButton), this);
     named(btnHelp, QStringLiteral("btnHelp"));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(btnOk, QDialogButtonBox::AcceptRole);
@@ -179,7 +181,7 @@ void OptionsDialog::chooseFont()
         font = nextFont_->font;
         nextFont_.reset();
     } else {
-        font = QFontDialog::getFont(&ok, preset, this, session_.t(1050));
+        font = QFontDialog::getFont(&ok, preset, this, session_.t(txt::OptionsFont));
     }
     if (!ok) return;
     font.setPointSize(gridFontSize(font));
@@ -230,8 +232,8 @@ void OptionsDialog::accept()
                                            "Language change", style::Ok + style::Exclamation);
         } else {
             // Saying the change will take effect would be untrue.
-            session_.app.asker.ShowMessage(session_.msg(1080).toStdString() + "\n\n" + error,
-                                           session_.msg(1078).toStdString(), style::Ok + style::Critical);
+            session_.app.asker.ShowMessage(session_.msg(txt::NotSaved).toStdString() + "\n\n" + error,
+                                           session_.msg(txt::ErrorTitle).toStdString(), style::Ok + style::Critical);
         }
     }
     QDialog::accept();

@@ -1,4 +1,5 @@
 #include "gui/app/RecoveryDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -112,7 +113,7 @@ bool RecoveryDialog::decode(int index, ProjectReadResult& read)
     session_.app.asker.ShowMessage(
         workText(session_, WorkText::CannotRead).toStdString() + "\n" +
             QDir::toNativeSeparators(QString::fromStdString(entry.file.string())).toStdString() + "\n" + read.detail,
-        session_.app.messages[1078], style::Ok + style::Critical);
+        session_.app.messages[txt::ErrorTitle], style::Ok + style::Critical);
     fill();
     return false;
 }

@@ -1,4 +1,5 @@
 #include "gui/app/Startup.h"
+#include "core/base/TextIds.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -71,8 +72,8 @@ void fatalMissingFile(Session& session, const std::string& detail = {})
 {
     // No language is chosen yet when the catalog file is missing: English.
     const Texts english(kEnglishBase);
-    session.asker.ShowMessage(english.byEnglishId(1081) + (detail.empty() ? "" : "\n\n" + detail),
-                              english.byEnglishId(1082), style::Ok + style::Critical);
+    session.asker.ShowMessage(english.byEnglishId(txt::SystemFileMissing) + (detail.empty() ? "" : "\n\n" + detail),
+                              english.byEnglishId(txt::InitialisationNotLoaded), style::Ok + style::Critical);
 }
 
 // The user's language choice, where the shipped catalog file cannot be written.

@@ -1,4 +1,5 @@
 #include "gui/app/WorkCommands.h"
+#include "core/base/TextIds.h"
 
 #include <QDir>
 #include <QFile>
@@ -158,7 +159,8 @@ bool WorkCommands::writeExport(ProjectWindow& project, const QString& target, co
         }
         refusal = QDir::toNativeSeparators(target) + ": " + QString::fromStdString(err);
     }
-    session_.app.asker.ShowMessage(refusal.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+    session_.app.asker.ShowMessage(refusal.toStdString(), session_.app.messages[txt::ErrorTitle],
+                                   style::Ok + style::Critical);
     return false;
 }
 

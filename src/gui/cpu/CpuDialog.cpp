@@ -1,4 +1,5 @@
 #include "gui/cpu/CpuDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -94,7 +95,7 @@ CpuDialog::CpuDialog(Session& session, ProjectTable& table, QWidget* parent)
     RowEintrag& current = session_.app.CurrentModule;
     CpuForm::prepareRecord(current);
     form_.load(current);
-    setWindowTitle(t(1071) + qs(current.BestellNr));
+    setWindowTitle(t(txt::PropertiesTitle) + qs(current.BestellNr));
 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
@@ -103,12 +104,12 @@ CpuDialog::CpuDialog(Session& session, ProjectTable& table, QWidget* parent)
     // Every tab caption in full, in all three languages.
     tabs_->tabBar()->setUsesScrollButtons(false);
     tabs_->tabBar()->setElideMode(Qt::ElideNone);
-    tabs_->addTab(generalPage(), t(1101));
-    tabs_->addTab(memoryPage(), t(1205));
-    tabs_->addTab(webPage(), t(1210));
+    tabs_->addTab(generalPage(), t(txt::TabGeneral));
+    tabs_->addTab(memoryPage(), t(txt::TabMemoryCompiler));
+    tabs_->addTab(webPage(), t(txt::WebServer));
     tabs_->addTab(mpiPage(), QStringLiteral("MPI"));
-    tabs_->addTab(serialPage(), t(1230));
-    tabs_->addTab(startUpPage(), t(1240));
+    tabs_->addTab(serialPage(), t(txt::SerialPort));
+    tabs_->addTab(startUpPage(), t(txt::StartUp));
     tabs_->setCurrentIndex(cputab::General);
     outer->addWidget(tabs_);
 
@@ -117,10 +118,10 @@ CpuDialog::CpuDialog(Session& session, ProjectTable& table, QWidget* parent)
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName("btnOk");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(t(1120), this);
+    auto* cancel = new QPushButton(t(txt::CancelButton), this);
     cancel->setObjectName("btnCancel");
     cancel->setAutoDefault(false);
-    auto* help = new QPushButton(t(1121), this);
+    auto* help = new QPushButton(t(txt::HelpButton), this);
     help->setObjectName("btnHelp");
     help->setAutoDefault(false);
     buttons->addWidget(ok);
@@ -183,7 +184,7 @@ QWidget* CpuDialog::generalPage()
     auto* page = new QWidget;
     page->setObjectName("TabGeneral");
     auto* v = new QVBoxLayout(page);
-    auto* frame1 = frame("Frame1", t(1104), page);
+    auto* frame1 = frame("Frame1", t(txt::ModuleFrame), page);
     auto* g = new QGridLayout(frame1);
     auto value = [frame1](const char* name, const std::string& text) {
         auto* l = new QLabel(qs(text), frame1);
@@ -206,13 +207,13 @@ QWidget* CpuDialog::generalPage()
     kommentar->setFixedHeight(kommentar->fontMetrics().lineSpacing() * 4 + 2 * kommentar->frameWidth() + 8);
     connect(kommentar, &QPlainTextEdit::textChanged, this,
             [this, kommentar] { form_.txtKommentar = kommentar->toPlainText().replace("\n", "\r\n").toStdString(); });
-    g->addWidget(label("Label2", t(1106), frame1, bestellNr), 0, 0);
+    g->addWidget(label("Label2", t(txt::OrderNumberLabel), frame1, bestellNr), 0, 0);
     g->addWidget(bestellNr, 0, 1);
-    g->addWidget(label("Label1", t(1105), frame1, kurzbez), 1, 0);
+    g->addWidget(label("Label1", t(txt::ShortNameLabel), frame1, kurzbez), 1, 0);
     g->addWidget(kurzbez, 1, 1);
-    g->addWidget(label("Label4", t(1108), frame1, bezeichnung), 2, 0);
+    g->addWidget(label("Label4", t(txt::DescriptionLabel), frame1, bezeichnung), 2, 0);
     g->addWidget(bezeichnung, 2, 1);
-    g->addWidget(label("Label3", t(1107), frame1, kommentar), 3, 0);
+    g->addWidget(label("Label3", t(txt::CommentLabel), frame1, kommentar), 3, 0);
     g->addWidget(kommentar, 3, 1);
     g->itemAtPosition(3, 0)->setAlignment(Qt::AlignTop);
     g->setColumnStretch(1, 1);
@@ -228,7 +229,7 @@ QWidget* CpuDialog::memoryPage()
     auto* v = new QVBoxLayout(page);
 
     auto* memoryRow = new QHBoxLayout;
-    memorySelect_ = new QCheckBox(t(1194), page);
+    memorySelect_ = new QCheckBox(t(txt::MemoryFrame), page);
     memorySelect_->setObjectName("CheckMemorySelect");
     memoryFrame_ = frame("Frame30", {}, page);
     keepPlace(memoryFrame_);
@@ -256,7 +257,7 @@ QWidget* CpuDialog::memoryPage()
         if (!showing_) form_.MemorySize = std::to_string(value);
     });
 
-    compilerFrame_ = frame("Frame31", t(1184), page);
+    compilerFrame_ = frame("Frame31", t(txt::CompilerPriority), page);
     auto* cv = new QFormLayout(compilerFrame_);
     for (int i = 0; i < 6; ++i) {
         QLineEdit* e = lineEdit(QStringLiteral("CompilePriority%1").arg(i), &form_.CompilePriority[i], compilerFrame_,
@@ -276,7 +277,7 @@ QWidget* CpuDialog::webPage()
     auto* page = new QWidget;
     page->setObjectName("TabWeb");
     auto* v = new QVBoxLayout(page);
-    web_ = new QCheckBox(t(1210), page);
+    web_ = new QCheckBox(t(txt::WebServer), page);
     web_->setObjectName("CheckOperatingWeb");
     v->addWidget(web_);
     connect(web_, &QCheckBox::clicked, this, [this](bool on) {
@@ -305,19 +306,19 @@ QWidget* CpuDialog::webPage()
     numberTip(ramDisk, cpurange::RamDiskMin, cpurange::RamDiskMax, "WEB:RamDisk=<value>");
     dateFormat->setMinimumWidth(formatWidth);
     timeFormat->setMinimumWidth(formatWidth);
-    g->addWidget(label("labelIndexDB", t(1211), webFrame_, indexDb), 0, 0);
+    g->addWidget(label("labelIndexDB", t(txt::IndexDb), webFrame_, indexDb), 0, 0);
     g->addWidget(indexDb, 0, 1, Qt::AlignLeft);
-    g->addWidget(label("labelDateFormat", t(1213), webFrame_, dateFormat), 0, 3);
+    g->addWidget(label("labelDateFormat", t(txt::DateFormat), webFrame_, dateFormat), 0, 3);
     g->addWidget(dateFormat, 0, 4);
-    g->addWidget(label("labelRamDiskSize", t(1212), webFrame_, ramDisk), 1, 0);
+    g->addWidget(label("labelRamDiskSize", t(txt::RamDiskSize), webFrame_, ramDisk), 1, 0);
     g->addWidget(ramDisk, 1, 1, Qt::AlignLeft);
-    g->addWidget(label("labelTimeFormat", t(1214), webFrame_, timeFormat), 1, 3);
+    g->addWidget(label("labelTimeFormat", t(txt::TimeFormat), webFrame_, timeFormat), 1, 3);
     g->addWidget(timeFormat, 1, 4);
     g->setColumnMinimumWidth(2, QFontMetrics(font()).horizontalAdvance(QStringLiteral("MM")));
     g->setColumnStretch(1, 1);
     g->setColumnStretch(4, 1);
 
-    auto* passwords = label("labelWebPassword", t(1215), webFrame_);
+    auto* passwords = label("labelWebPassword", t(txt::Password), webFrame_);
     QFont bold = passwords->font();
     bold.setBold(true);
     passwords->setFont(bold);
@@ -329,8 +330,9 @@ QWidget* CpuDialog::webPage()
         pwd->setMinimumWidth(formatWidth);
         const int row = 3 + (i - 1) / 2;
         const int col = (i - 1) % 2 == 0 ? 0 : 3;
-        g->addWidget(label(QStringLiteral("labelPwdLevel%1").arg(i), t(1216) + QString::number(i), webFrame_, pwd), row,
-                     col);
+        g->addWidget(
+            label(QStringLiteral("labelPwdLevel%1").arg(i), t(txt::PasswordLevel) + QString::number(i), webFrame_, pwd),
+            row, col);
         g->addWidget(pwd, row, col + 1);
     }
 
@@ -339,7 +341,7 @@ QWidget* CpuDialog::webPage()
     timeOut_[1]->setFixedWidth(numberWidth);
     timeOut_[1]->setAlignment(Qt::AlignRight);
     numberTip(timeOut_[1], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, HintText::WhenTimeOut);
-    timeOutLabel_[1] = label("labelTimeOut1", t(1234), webFrame_, timeOut_[1]);
+    timeOutLabel_[1] = label("labelTimeOut1", t(txt::HangUpAndPasswordReset), webFrame_, timeOut_[1]);
     timeOutRow->addWidget(timeOutLabel_[1]);
     timeOutRow->addWidget(timeOut_[1]);
     timeOutRow->addStretch(1);
@@ -354,7 +356,7 @@ QWidget* CpuDialog::mpiPage()
     auto* page = new QWidget;
     page->setObjectName("TabMpi");
     auto* v = new QVBoxLayout(page);
-    mpi_ = new QCheckBox(t(1223), page);
+    mpi_ = new QCheckBox(t(txt::MpiMode), page);
     mpi_->setObjectName("CheckConfigMPI");
     v->addWidget(mpi_);
     connect(mpi_, &QCheckBox::clicked, this, [this](bool on) {
@@ -375,11 +377,11 @@ QWidget* CpuDialog::mpiPage()
     keepPlace(mpiFrame_);
     auto* g = new QGridLayout(mpiFrame_);
     auto* through = new QButtonGroup(this);
-    g->addWidget(label("labelCommThrough", t(1220), mpiFrame_), 0, 0);
+    g->addWidget(label("labelCommThrough", t(txt::CommunicationThrough), mpiFrame_), 0, 0);
     auto* throughRow = new QHBoxLayout;
     g->addLayout(throughRow, 0, 1, 1, 3);
     for (int i = 0; i < 2; ++i) {
-        coomThrough_[i] = new QRadioButton(t(1221 + i), mpiFrame_);
+        coomThrough_[i] = new QRadioButton(t(txt::Rs232 + i), mpiFrame_);
         coomThrough_[i]->setObjectName(QStringLiteral("OptionCoomThrough%1").arg(i));
         through->addButton(coomThrough_[i], i);
         throughRow->addWidget(coomThrough_[i]);
@@ -398,7 +400,7 @@ QWidget* CpuDialog::mpiPage()
     connect(port_, &QComboBox::currentTextChanged, this, [this](const QString& s) {
         if (!showing_) form_.ComboPortNumber = s.toStdString();
     });
-    g->addWidget(label("labelPort", t(1228), mpiFrame_, port_), 1, 0);
+    g->addWidget(label("labelPort", t(txt::PortNumber), mpiFrame_, port_), 1, 0);
     g->addWidget(port_, 1, 1, 1, 2, Qt::AlignLeft);
     baudRate_ = new QComboBox(mpiFrame_);
     baudRate_->setObjectName("ComboBaudRate");
@@ -409,10 +411,10 @@ QWidget* CpuDialog::mpiPage()
     baudRate_->setFixedWidth(numberWidth + QFontMetrics(font()).horizontalAdvance(QStringLiteral("MMM")));
     connect(baudRate_, &QComboBox::currentTextChanged, this,
             [this](const QString& s) { form_.ComboBaudRate = s.toStdString(); });
-    g->addWidget(label("labelbaudrate", t(1229), mpiFrame_, baudRate_), 2, 0);
+    g->addWidget(label("labelbaudrate", t(txt::BaudRate), mpiFrame_, baudRate_), 2, 0);
     g->addWidget(baudRate_, 2, 1, 1, 2, Qt::AlignLeft);
 
-    timing_ = new QCheckBox(t(1224) + QStringLiteral(" && ") + t(1225), mpiFrame_);
+    timing_ = new QCheckBox(t(txt::ProtocolTimingAdt) + QStringLiteral(" && ") + t(txt::ProtocolTimingCdt), mpiFrame_);
     timing_->setObjectName("Check1");
     g->addWidget(timing_, 3, 0, 1, 4);
     connect(timing_, &QCheckBox::clicked, this, [this](bool on) {
@@ -426,9 +428,9 @@ QWidget* CpuDialog::mpiPage()
     QLineEdit* cdt = number("txtCDT", &form_.txtCDT, timingFrame_);
     numberTip(adt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,ADT=<value>", HintText::WhenTimings);
     numberTip(cdt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,CDT=<value>", HintText::WhenTimings);
-    tg->addWidget(label("labelADT", t(1224), timingFrame_, adt), 0, 0);
+    tg->addWidget(label("labelADT", t(txt::ProtocolTimingAdt), timingFrame_, adt), 0, 0);
     tg->addWidget(adt, 0, 1);
-    tg->addWidget(label("labelCDT", t(1225), timingFrame_, cdt), 1, 0);
+    tg->addWidget(label("labelCDT", t(txt::ProtocolTimingCdt), timingFrame_, cdt), 1, 0);
     tg->addWidget(cdt, 1, 1);
     tg->setColumnStretch(2, 1);
     g->addWidget(timingFrame_, 4, 0, 1, 4);
@@ -436,11 +438,11 @@ QWidget* CpuDialog::mpiPage()
     frames->addWidget(mpiFrame_, 0, Qt::AlignTop);
 
     // The modem: its type and the time-out for hanging up.
-    modemFrame_ = frame("Frame51", t(1222), page);
+    modemFrame_ = frame("Frame51", t(txt::Modem), page);
     keepPlace(modemFrame_);
     auto* mg = new QGridLayout(modemFrame_);
     auto* modemType = new QButtonGroup(this);
-    mg->addWidget(label("labelModemType", t(1226), modemFrame_), 0, 0, 1, 2);
+    mg->addWidget(label("labelModemType", t(txt::ModemType), modemFrame_), 0, 0, 1, 2);
     static const char* const types[2] = {"N613", "N618"};
     for (int i = 0; i < 2; ++i) {
         modemType_[i] = new QRadioButton(QString::fromLatin1(types[i]), modemFrame_);
@@ -453,7 +455,7 @@ QWidget* CpuDialog::mpiPage()
     }
     timeOut_[0] = number("TextTimeOut0", &form_.TextTimeOut[0], modemFrame_);
     numberTip(timeOut_[0], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, HintText::WhenTimeOut);
-    timeOutLabel_[0] = label("labelTimeOut0", t(1227), modemFrame_, timeOut_[0]);
+    timeOutLabel_[0] = label("labelTimeOut0", t(txt::HangUpTimeOut), modemFrame_, timeOut_[0]);
     keepPlace(timeOut_[0]);
     keepPlace(timeOutLabel_[0]);
     mg->addWidget(timeOutLabel_[0], 3, 0);
@@ -472,7 +474,7 @@ QWidget* CpuDialog::serialPage()
     page->setObjectName("TabSerialPort");
     auto* h = new QHBoxLayout(page);
     for (int i = 1; i <= 2; ++i) {
-        QGroupBox* f = frame(QStringLiteral("Frame6%1").arg(i), t(1230 + i), page);
+        QGroupBox* f = frame(QStringLiteral("Frame6%1").arg(i), t(txt::SerialPort + i), page);
         auto* g = new QGridLayout(f);
         auto* combo = new QComboBox(f);
         combo->setObjectName(QStringLiteral("ComboMaxBaudRate%1").arg(i));
@@ -480,7 +482,7 @@ QWidget* CpuDialog::serialPage()
         combo->setCurrentIndex(combo->findText(qs(form_.ComboMaxBaudRate[i])));
         connect(combo, &QComboBox::currentTextChanged, this,
                 [this, i](const QString& s) { form_.ComboMaxBaudRate[i] = s.toStdString(); });
-        g->addWidget(label(QStringLiteral("Label5%1").arg(i), t(1233), f, combo), 0, 0);
+        g->addWidget(label(QStringLiteral("Label5%1").arg(i), t(txt::MaximumBaudRate), f, combo), 0, 0);
         g->addWidget(combo, 0, 1);
         g->setRowStretch(1, 1);
         maxBaudRate_[i] = combo;
@@ -497,9 +499,9 @@ QWidget* CpuDialog::startUpPage()
     auto* page = new QWidget;
     page->setObjectName("TabStartUp");
     auto* v = new QVBoxLayout(page);
-    QGroupBox* f = frame("Frame71", t(1241), page);
+    QGroupBox* f = frame("Frame71", t(txt::Ob100), page);
     auto* fv = new QVBoxLayout(f);
-    periphery_ = new QCheckBox(t(1242), f);
+    periphery_ = new QCheckBox(t(txt::DisablePeripheryAccess), f);
     periphery_->setObjectName("CheckPeripheryAccess");
     periphery_->setChecked(form_.CheckPeripheryAccess);
     connect(periphery_, &QCheckBox::toggled, this, [this](bool on) { form_.CheckPeripheryAccess = on; });

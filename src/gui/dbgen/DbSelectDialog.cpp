@@ -1,4 +1,5 @@
 #include "gui/dbgen/DbSelectDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -41,16 +42,16 @@ DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, Wr
     : QDialog(parent), session_(session), writer_(std::move(writer))
 {
     setObjectName(QStringLiteral("DBKonfig"));
-    setWindowTitle(session.t(1150));
+    setWindowTitle(session.t(txt::TabDbCompile));
 
-    auto* lblProjekt = new QLabel(session.msg(1099) + projectTitle, this);
+    auto* lblProjekt = new QLabel(session.msg(txt::ProjectNameLabel) + projectTitle, this);
     lblProjekt->setObjectName(QStringLiteral("lblProjekt"));
     lblProjekt->setTextFormat(Qt::PlainText);
 
     // The block names are the same in every language.
     static const char* const kBlocks[] = {" DB1", " DB511", " DB1023", "Not requested"};
 
-    auto* frame2 = new QGroupBox(session.t(1155), this);
+    auto* frame2 = new QGroupBox(session.t(txt::HardwareDataBlock), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     auto* ioLayout = new QVBoxLayout(frame2);
     auto* ioGroup = new QButtonGroup(this);
@@ -62,7 +63,7 @@ DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, Wr
     }
     ioLayout->addStretch();
 
-    auto* frame1 = new QGroupBox(session.t(1154), this);
+    auto* frame1 = new QGroupBox(session.t(txt::CdbDataBlock), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* cpuLayout = new QVBoxLayout(frame1);
     auto* cpuGroup = new QButtonGroup(this);
@@ -79,9 +80,9 @@ DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, Wr
     auto* btnOk = new QPushButton(QStringLiteral("&OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
-    auto* btnCancel = new QPushButton(session.t(1120), this);
+    auto* btnCancel = new QPushButton(session.t(txt::CancelButton), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* btnHelp = new QPushButton(session.t(1121), this);
+    auto* btnHelp = new QPushButton(session.t(txt::HelpButton), this);
     btnHelp->setObjectName(QStringLiteral("btnHelp"));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(btnOk, QDialogButtonBox::AcceptRole);
@@ -135,26 +136,26 @@ void DbSelectDialog::accept()
         const std::string file = QDir::toNativeSeparators(chosen.isEmpty() ? target_ : chosen).toStdString();
         if (result == 1) {
             beep();
-            std::string text = session_.msg(1066).toStdString();
+            std::string text = session_.msg(txt::SourceGenerated).toStdString();
             if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileWritten, {file});
             session_.app.asker.ShowMessage(text, "", style::Ok);
             break;
         }
         if (result != 0) break;
         beep();
-        std::string text = session_.msg(1067).toStdString();
+        std::string text = session_.msg(txt::SourceNotGenerated).toStdString();
         if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileNamed, {file});
         if (report.declined) {
             text += "\n" + ownText(texts, OwnText::ExistingKept);
-            session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::Ok);
+            session_.app.asker.ShowMessage(text, session_.msg(txt::ErrorTitle).toStdString(), style::Ok);
             break;
         }
         if (!report.reason.empty())
             text += "\n" + ownText(texts, OwnText::Reason, {reasonInLanguage(texts, report.reason)});
         // The choice of another file, in a folder the user may write.
         text += "\n\n" + ownText(texts, OwnText::ChooseOtherFile);
-        if (session_.app.asker.ShowMessage(text, session_.msg(1078).toStdString(), style::YesNo + style::Critical) !=
-            answer::Yes)
+        if (session_.app.asker.ShowMessage(text, session_.msg(txt::ErrorTitle).toStdString(),
+                                           style::YesNo + style::Critical) != answer::Yes)
             break;
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();

@@ -1,4 +1,5 @@
 #include "gui/modules/AddressTabDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -19,7 +20,7 @@ AddressTabDialog::AddressTabDialog(Session& session, ProjectTable& table, QWidge
     auto* layout = new QVBoxLayout(page);
     moveAddressesTo(layout);
     layout->addStretch(1);
-    addTab(page, 1102);
+    addTab(page, txt::TabAddresses);
 }
 
 void AddressTabDialog::showField(QWidget* field)

@@ -1,4 +1,5 @@
 #include "gui/modules/AnalogInputDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -34,7 +35,7 @@ AnalogInputDialog::AnalogInputDialog(Session& session, ProjectTable& table, QWid
     addresses->setObjectName("TabAddresses");
     auto* v = new QVBoxLayout(addresses);
     moveAddressesTo(v);
-    auto* step = new QCheckBox(t(1118), addresses);
+    auto* step = new QCheckBox(t(txt::ChannelsInStepsOf4), addresses);
     step->setObjectName("Check23");
     step->setChecked(form_.stepOf4);
     step->setVisible(form_.stepOf4Shown());
@@ -44,12 +45,12 @@ AnalogInputDialog::AnalogInputDialog(Session& session, ProjectTable& table, QWid
     });
     v->addWidget(step);
     v->addStretch(1);
-    addTab(addresses, 1102);
+    addTab(addresses, txt::TabAddresses);
 
     // Tabs 2 to 4 "Measurment type": one of them is shown.
-    const int formats = addTab(buildValueFormatPage(), 1103);
-    const int perChannel = addTab(buildChannelFormatPage(), 1103);
-    const int ranges = addTab(buildRangePage(), 1103);
+    const int formats = addTab(buildValueFormatPage(), txt::TabMeasurementType);
+    const int perChannel = addTab(buildChannelFormatPage(), txt::TabMeasurementType);
+    const int ranges = addTab(buildRangePage(), txt::TabMeasurementType);
     tabs()->setTabVisible(formats, form_.page() == AnalogPage::ValueFormat);
     tabs()->setTabVisible(perChannel, form_.page() == AnalogPage::ChannelFormat);
     tabs()->setTabVisible(ranges, form_.page() == AnalogPage::Ranges);
@@ -60,7 +61,7 @@ QWidget* AnalogInputDialog::buildValueFormatPage()
     auto* page = new QWidget;
     page->setObjectName("TabValueFormat");
     auto* v = new QVBoxLayout(page);
-    auto* label = new QLabel(t(1116), page);
+    auto* label = new QLabel(t(txt::ValueFormatLabel), page);
     label->setObjectName("Label6");
     v->addWidget(label);
     auto* group = new QButtonGroup(page);
@@ -87,7 +88,7 @@ QWidget* AnalogInputDialog::buildChannelFormatPage()
     QStringList items;
     for (const std::string& s : AnalogInputForm::channelFormatItems()) items << QString::fromStdString(s);
     for (int i = 0; i < AnalogInputForm::kFormatChannels; ++i) {
-        auto* label = new QLabel(t(1183) + " " + QString::number(i + 1), page);
+        auto* label = new QLabel(t(txt::InputChannel) + " " + QString::number(i + 1), page);
         label->setObjectName(indexed("Label12", i));
         auto* combo = new QComboBox(page);
         combo->setObjectName(indexed("Combo1", i));
@@ -110,14 +111,14 @@ QWidget* AnalogInputDialog::buildRangePage()
     page->setObjectName("TabRanges");
     auto* v = new QVBoxLayout(page);
 
-    frame6_ = new QGroupBox(t(1311), page);
+    frame6_ = new QGroupBox(t(txt::ChannelProperty), page);
     frame6_->setObjectName("Frame6");
     auto* g = new QGridLayout(frame6_);
     QStringList items;
     for (const std::string& s : form_.rangeItems(session().app.texts)) items << QString::fromStdString(s);
     for (int i = 0; i < AnalogInputForm::kRangeChannels; ++i) {
         const auto n = static_cast<std::size_t>(i);
-        auto* label = new QLabel(t(1183) + " " + QString::number(i + 1), frame6_);
+        auto* label = new QLabel(t(txt::InputChannel) + " " + QString::number(i + 1), frame6_);
         label->setObjectName(indexed("Label8", i));
         auto* combo = new QComboBox(frame6_);
         combo->setObjectName(indexed("Combo2", i));
@@ -146,10 +147,10 @@ QWidget* AnalogInputDialog::buildRangePage()
     g->setColumnStretch(1, 1);
     v->addWidget(frame6_);
 
-    auto* frame8 = new QGroupBox(t(1310), page);
+    auto* frame8 = new QGroupBox(t(txt::ModuleProperty), page);
     frame8->setObjectName("Frame8");
     auto* props = new QVBoxLayout(frame8);
-    const int captions[3] = {1314, 1313, 1312};
+    const int captions[3] = {txt::AutomaticMeasurementStart, txt::UnderOverflowAvoidance, txt::ActivateFilter};
     for (int k = 0; k < 3; ++k) {
         auto* box = new QCheckBox(t(captions[k]), frame8);
         box->setObjectName(indexed("Check3", k));
@@ -173,7 +174,7 @@ void AnalogInputDialog::rangeChosen(int channel, int item)
 void AnalogInputDialog::editCustomRange(int channel)
 {
     const auto n = static_cast<std::size_t>(channel);
-    const QString caption = frame6_->title() + " " + t(1183) + " " + QString::number(channel + 1);
+    const QString caption = frame6_->title() + " " + t(txt::InputChannel) + " " + QString::number(channel + 1);
     UserRangeDialog::edit(session(), this, caption, form_.UserMin[n], form_.UserMax[n]);
 }
 

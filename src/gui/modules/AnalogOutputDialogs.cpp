@@ -1,4 +1,5 @@
 #include "gui/modules/AnalogOutputDialogs.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -59,8 +60,8 @@ AnalogOutputDialog::AnalogOutputDialog(Session& session, ProjectTable& table, QW
 {
     setObjectName("AOutput");
     form_.load(current());
-    const int format = addTab(formatPage(), 1103);
-    const int channels = addTab(channelPage(), 1311);
+    const int format = addTab(formatPage(), txt::TabMeasurementType);
+    const int channels = addTab(channelPage(), txt::ChannelProperty);
     tabs()->setTabVisible(form_.showsChannels() ? format : channels, false);
 }
 
@@ -69,7 +70,7 @@ QWidget* AnalogOutputDialog::formatPage()
     auto* page = new QWidget;
     page->setObjectName("TabFormat");
     auto* v = new QVBoxLayout(page);
-    auto* label = new QLabel(t(1116), page);
+    auto* label = new QLabel(t(txt::ValueFormatLabel), page);
     label->setObjectName("Label6");
     v->addWidget(label);
     auto* group =
@@ -86,14 +87,15 @@ QWidget* AnalogOutputDialog::channelPage()
     auto* page = new QWidget;
     page->setObjectName("TabChannels");
     auto* v = new QVBoxLayout(page);
-    frame_ = new QGroupBox(t(1318), page);
+    frame_ = new QGroupBox(t(txt::OutputChannel), page);
     frame_->setObjectName("Frame6");
     auto* grid = new QGridLayout(frame_);
-    const QStringList items = {QStringLiteral("0...4095"), qs(form_.secondRangeText), t(1315)};
+    const QStringList items = {QStringLiteral("0...4095"), qs(form_.secondRangeText), t(txt::CustomFormat)};
     for (int i = 0; i < form_.channelCount; ++i) {
         const OutputChannel& ch = form_.channels[static_cast<std::size_t>(i)];
         ChannelRow& row = rows_[static_cast<std::size_t>(i)];
-        row = channelRow(grid, i, t(1117) + QString::number(i + 1), items, ch.item, t(1315));
+        row = channelRow(grid, i, t(txt::OutputChannelPrefix) + QString::number(i + 1), items, ch.item,
+                         t(txt::CustomFormat));
         row.label->setObjectName("Label8" + QString::number(i));
         row.box = boundCheckBox("chk_4to20mA" + QString::number(i), QStringLiteral("4..20 mA"),
                                 &form_.channels[static_cast<std::size_t>(i)].range4to20);
@@ -139,8 +141,8 @@ AnalogCombinedDialog::AnalogCombinedDialog(Session& session, ProjectTable& table
 {
     setObjectName("AKombi");
     form_.load(current());
-    const int format = addTab(formatPage(), 1103);
-    const int channels = addTab(channelPage(), 1311);
+    const int format = addTab(formatPage(), txt::TabMeasurementType);
+    const int channels = addTab(channelPage(), txt::ChannelProperty);
     tabs()->setTabVisible(form_.showsChannels ? format : channels, false);
 }
 
@@ -164,9 +166,11 @@ QWidget* AnalogCombinedDialog::formatPage()
     options->setContentsMargins(20, 0, 0, 0);
     optionGroup(this, "rbFormat", 0, {QStringLiteral("SIMATIC®  bipolar"), QStringLiteral("SIMATIC®  unipolar")},
                 form_.inputFormat, options, [this](int k) { form_.inputFormat = k; });
-    options->addWidget(boundCheckBox("cboxFormat0", t(1117) + QStringLiteral(" 1       SIMATIC®  unipolar"),
+    options->addWidget(boundCheckBox("cboxFormat0",
+                                     t(txt::OutputChannelPrefix) + QStringLiteral(" 1       SIMATIC®  unipolar"),
                                      &form_.outputUnipolar[0]));
-    options->addWidget(boundCheckBox("cboxFormat1", t(1117) + QStringLiteral(" 2       SIMATIC®  unipolar"),
+    options->addWidget(boundCheckBox("cboxFormat1",
+                                     t(txt::OutputChannelPrefix) + QStringLiteral(" 2       SIMATIC®  unipolar"),
                                      &form_.outputUnipolar[1]));
     v->addWidget(simaticOptions_);
     v->addStretch(1);
@@ -184,15 +188,15 @@ QWidget* AnalogCombinedDialog::channelPage()
     auto* page = new QWidget;
     page->setObjectName("TabChannels");
     auto* v = new QVBoxLayout(page);
-    frame_ = new QGroupBox(t(1318), page);
+    frame_ = new QGroupBox(t(txt::OutputChannel), page);
     frame_->setObjectName("Frame6");
     auto* grid = new QGridLayout(frame_);
     const QStringList items = {QStringLiteral("0...4095"), QString::fromUtf8(AnalogCombinedForm::secondRangeText()),
-                               t(1315)};
+                               t(txt::CustomFormat)};
     for (int i = 0; i < AnalogCombinedForm::kChannels; ++i) {
         ChannelRow& row = rows_[static_cast<std::size_t>(i)];
-        row = channelRow(grid, i, t(1117) + " " + QString::number(i + 1), items,
-                         form_.channels[static_cast<std::size_t>(i)].item, t(1315));
+        row = channelRow(grid, i, t(txt::OutputChannelPrefix) + " " + QString::number(i + 1), items,
+                         form_.channels[static_cast<std::size_t>(i)].item, t(txt::CustomFormat));
         row.label->setObjectName("Label12" + QString::number(i));
         connect(row.range, &QComboBox::currentIndexChanged, this, [this, i](int item) {
             form_.selectRange(i, item);

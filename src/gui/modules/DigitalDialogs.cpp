@@ -1,4 +1,5 @@
 #include "gui/modules/DigitalDialogs.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -51,7 +52,7 @@ DigitalCombinedDialog::DigitalCombinedDialog(Session& session, ProjectTable& tab
     }
     v->addWidget(channels);
     v->addStretch(1);
-    addTab(page, 1102);
+    addTab(page, txt::TabAddresses);
 }
 
 void DigitalCombinedDialog::storeParameters(RowEintrag& r)

@@ -1,4 +1,5 @@
 #include "gui/modules/EncoderDialogs.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -31,17 +32,17 @@ SsiEncoderDialog::SsiEncoderDialog(Session& session, ProjectTable& table, QWidge
     page->setObjectName("TabExtra");
     auto* grid = new QGridLayout(page);
 
-    auto* mode = frame("txtModus", t(1141), page);
-    optionGroup(this, "rbMode", 0, {t(1142), t(1143)}, form_.mode, new QVBoxLayout(mode),
+    auto* mode = frame("txtModus", t(txt::Mode), page);
+    optionGroup(this, "rbMode", 0, {t(txt::ModeNormal), t(txt::ModeRingCheck)}, form_.mode, new QVBoxLayout(mode),
                 [this](int k) { form_.mode = k; });
     grid->addWidget(mode, 0, 0);
 
-    auto* format = frame("txtFormat", t(1144), page);
-    optionGroup(this, "rbFormat", 0, {t(1145), t(1146)}, form_.format, new QVBoxLayout(format),
-                [this](int k) { form_.format = k; });
+    auto* format = frame("txtFormat", t(txt::Format), page);
+    optionGroup(this, "rbFormat", 0, {t(txt::FormatBinary), t(txt::FormatGraycode)}, form_.format,
+                new QVBoxLayout(format), [this](int k) { form_.format = k; });
     grid->addWidget(format, 0, 1);
 
-    auto* frequency = frame("txtFrequenz", t(1147), page);
+    auto* frequency = frame("txtFrequenz", t(txt::EncoderFrequency), page);
     optionGroup(
         this, "rbFrequenz", 0,
         {QStringLiteral("100 kHz"), QStringLiteral("200 kHz"), QStringLiteral("300 kHz"), QStringLiteral("500 kHz")},
@@ -49,7 +50,7 @@ SsiEncoderDialog::SsiEncoderDialog(Session& session, ProjectTable& table, QWidge
     grid->addWidget(frequency, 1, 0, 2, 1);
 
     auto* bits = new QHBoxLayout;
-    auto* label = new QLabel(t(1148), page);
+    auto* label = new QLabel(t(txt::DataBitCount), page);
     label->setObjectName("Label6");
     dataBits_ = new UpDownBox(SsiEncoderForm::kMinBits, SsiEncoderForm::kMaxBits, page);
     dataBits_->setObjectName("txtAnzahlDatenBit");
@@ -61,7 +62,7 @@ SsiEncoderDialog::SsiEncoderDialog(Session& session, ProjectTable& table, QWidge
     bits->addStretch(1);
     grid->addLayout(bits, 1, 1, Qt::AlignTop);
     grid->setRowStretch(2, 1);
-    addTab(page, 1140);
+    addTab(page, txt::TabExtra);
 }
 
 bool SsiEncoderDialog::validateParameters(QString* message)
@@ -85,8 +86,8 @@ TwoAxisEncoderDialog::TwoAxisEncoderDialog(Session& session, ProjectTable& table
 {
     setObjectName("CntTyp3");
     form_.load(current(), session.app.NextModule, isAxisYRow(table, table.currentRow()));
-    addTab(axisPage(0), 1203);
-    const int y = addTab(axisPage(1), 1204);
+    addTab(axisPage(0), txt::AxisX);
+    const int y = addTab(axisPage(1), txt::AxisY);
     tabs()->setTabVisible(y, form_.hasAxisY);
 }
 
@@ -100,25 +101,26 @@ QWidget* TwoAxisEncoderDialog::axisPage(int a)
     page->setObjectName("TabAxis" + xy);
     auto* grid = new QGridLayout(page);
 
-    auto* type = frame(frameName + "0", t(1200), page);
-    optionGroup(this, "rbMode" + xy, 0, {t(1201), t(1202)}, ax.type, new QVBoxLayout(type), [this, a](int k) {
-        axis(a).type = k;
-        showAxis(a);
-    });
+    auto* type = frame(frameName + "0", t(txt::EncoderType), page);
+    optionGroup(this, "rbMode" + xy, 0, {t(txt::IncrementalEncoder), t(txt::SsiEncoder)}, ax.type,
+                new QVBoxLayout(type), [this, a](int k) {
+                    axis(a).type = k;
+                    showAxis(a);
+                });
     grid->addWidget(type, 0, 0);
 
-    auto* frequency = frame(frameName + "1", t(1147), page);
+    auto* frequency = frame(frameName + "1", t(txt::EncoderFrequency), page);
     optionGroup(this, "rbFrequenz" + xy, 0,
                 {QStringLiteral("250 kHz"), QStringLiteral("500 kHz"), QStringLiteral("1 MHz")}, ax.frequency,
                 new QVBoxLayout(frequency), [this, a](int k) { axis(a).frequency = k; });
     grid->addWidget(frequency, 1, 0);
 
-    auto* format = frame(frameName + "2", t(1144), page);
-    optionGroup(this, "rbFormat" + xy, 0, {t(1145), t(1146)}, ax.format, new QVBoxLayout(format),
-                [this, a](int k) { axis(a).format = k; });
+    auto* format = frame(frameName + "2", t(txt::Format), page);
+    optionGroup(this, "rbFormat" + xy, 0, {t(txt::FormatBinary), t(txt::FormatGraycode)}, ax.format,
+                new QVBoxLayout(format), [this, a](int k) { axis(a).format = k; });
     grid->addWidget(format, 0, 1);
 
-    auto* bits = frame(frameName + "3", t(1148), page);
+    auto* bits = frame(frameName + "3", t(txt::DataBitCount), page);
     auto* bitsLayout = new QHBoxLayout(bits);
     auto* box = new UpDownBox(EncoderAxis::kMinBits, EncoderAxis::kMaxBits, bits);
     box->setObjectName("txtAnzahlDatenBit" + xy);

@@ -1,4 +1,5 @@
 #include "gui/modules/ModuleDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QFontMetrics>
@@ -42,7 +43,7 @@ ModuleDialog::ModuleDialog(Session& session, ProjectTable& table, QWidget* paren
 {
     const AppState& app = session_.app;
     form_.load(app.CurrentModule, app.CurrentStationText, app.CurrentSlotText, addressBoxesFor(app.CurrentModule));
-    setWindowTitle(t(1071) + qs(app.CurrentModule.BestellNr));
+    setWindowTitle(t(txt::PropertiesTitle) + qs(app.CurrentModule.BestellNr));
     buildFrame();
     setAddressBoxes(form_.boxes);
 }
@@ -58,12 +59,12 @@ void ModuleDialog::buildFrame()
     general_ = new QWidget;
     general_->setObjectName("TabGeneral");
     generalLayout_ = new QVBoxLayout(general_);
-    addTab(general_, 1101);
+    addTab(general_, txt::TabGeneral);
 
     const int textWidth = QFontMetrics(font()).horizontalAdvance(QLatin1Char('M')) * 24;
 
     // Identification
-    auto* frame1 = new QGroupBox(t(1104), general_);
+    auto* frame1 = new QGroupBox(t(txt::ModuleFrame), general_);
     frame1->setObjectName("Frame1");
     auto* g1 = new QGridLayout(frame1);
     auto addRow = [](QGridLayout* g, int row, const QString& labelName, const QString& caption, QWidget* field) {
@@ -87,10 +88,10 @@ void ModuleDialog::buildFrame()
     kommentar_->setTabChangesFocus(true);
     kommentar_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap
     kommentar_->setFixedHeight(kommentar_->fontMetrics().lineSpacing() * 4 + 2 * kommentar_->frameWidth() + 8);
-    addRow(g1, 0, "Label2", t(1106), bestellNr);
-    addRow(g1, 1, "Label1", t(1105), kurzbez);
-    addRow(g1, 2, "Label4", t(1108), bezeichnung_);
-    addRow(g1, 3, "Label3", t(1107), kommentar_);
+    addRow(g1, 0, "Label2", t(txt::OrderNumberLabel), bestellNr);
+    addRow(g1, 1, "Label1", t(txt::ShortNameLabel), kurzbez);
+    addRow(g1, 2, "Label4", t(txt::DescriptionLabel), bezeichnung_);
+    addRow(g1, 3, "Label3", t(txt::CommentLabel), kommentar_);
     g1->itemAtPosition(3, 0)->setAlignment(Qt::AlignTop);
     g1->setColumnStretch(1, 1);
     generalLayout_->addWidget(frame1);
@@ -100,15 +101,15 @@ void ModuleDialog::buildFrame()
             [this] { form_.txtKommentar = kommentar_->toPlainText().toStdString(); });
 
     // Location
-    auto* frame2 = new QGroupBox(t(1109), general_);
+    auto* frame2 = new QGroupBox(t(txt::LocationFrame), general_);
     frame2->setObjectName("Frame2");
     auto* g2 = new QGridLayout(frame2);
     auto* traeger = valueLabel("lblTraeger", frame2);
     traeger->setText(qs(form_.lblTraeger));
     auto* steckplatz = valueLabel("lblSteckplatz", frame2);
     steckplatz->setText(qs(form_.lblSteckplatz));
-    addRow(g2, 0, "Label5", t(1110), traeger);
-    addRow(g2, 1, "Label7", t(1111), steckplatz);
+    addRow(g2, 0, "Label5", t(txt::StationLabel), traeger);
+    addRow(g2, 1, "Label7", t(txt::SlotLabel), steckplatz);
     g2->setColumnStretch(1, 1);
     generalLayout_->addWidget(frame2);
 
@@ -119,15 +120,15 @@ void ModuleDialog::buildFrame()
     h->setContentsMargins(0, 0, 0, 0);
     const int numberWidth = QFontMetrics(font()).horizontalAdvance(QStringLiteral("0000000"));
     for (int box = 0; box < 2; ++box) {
-        auto* frame = new QGroupBox(t(box == 0 ? 1112 : 1113), addressPanel_);
+        auto* frame = new QGroupBox(t(box == 0 ? txt::Input : txt::Output), addressPanel_);
         auto* g = new QGridLayout(frame);
-        startLabel_[box] = new QLabel(t(1114), frame);
+        startLabel_[box] = new QLabel(t(txt::StartLabel), frame);
         start_[box] = new QLineEdit(qs(form_.txtAnfangsAdresse[static_cast<std::size_t>(box)]), frame);
         start_[box]->setMaxLength(11);
         start_[box]->setMinimumWidth(numberWidth);
         start_[box]->setAlignment(Qt::AlignRight);
         startLabel_[box]->setBuddy(start_[box]);
-        endLabel_[box] = new QLabel(t(1115), frame);
+        endLabel_[box] = new QLabel(t(txt::EndLabel), frame);
         end_[box] = new QLabel(frame);
         end_[box]->setMinimumWidth(numberWidth);
         end_[box]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -153,9 +154,9 @@ void ModuleDialog::buildFrame()
     ok_ = new QPushButton(QStringLiteral("&OK"), this);
     ok_->setObjectName("btnOk");
     ok_->setDefault(true);
-    auto* cancel = new QPushButton(t(1120), this);
+    auto* cancel = new QPushButton(t(txt::CancelButton), this);
     cancel->setObjectName("btnCancel");
-    auto* help = new QPushButton(t(1121), this);
+    auto* help = new QPushButton(t(txt::HelpButton), this);
     help->setObjectName("btnHelp");
     help->setAutoDefault(false);
     buttons->addWidget(ok_);
@@ -232,7 +233,7 @@ void ModuleDialog::accept()
     int badBox = 0;
     const auto entered = form_.entered(app.texts, &message, &badBox);
     if (!entered) {
-        app.asker.ShowMessage(message, app.texts.byEnglishId(1097), style::Ok + style::Critical);
+        app.asker.ShowMessage(message, app.texts.byEnglishId(txt::InvalidDataTitle), style::Ok + style::Critical);
         for (int i = 0; i < tabs_->count(); ++i)
             if (tabs_->widget(i)->isAncestorOf(addressPanel_)) tabs_->setCurrentIndex(i);
         start_[badBox]->setFocus();
@@ -242,7 +243,8 @@ void ModuleDialog::accept()
     QString refusal;
     if (!validateParameters(&refusal)) {
         if (!refusal.isEmpty())
-            app.asker.ShowMessage(refusal.toStdString(), app.texts.byEnglishId(1097), style::Ok + style::Critical);
+            app.asker.ShowMessage(refusal.toStdString(), app.texts.byEnglishId(txt::InvalidDataTitle),
+                                  style::Ok + style::Critical);
         return;
     }
     app.SavedModule = app.CurrentModule;

@@ -1,4 +1,5 @@
 #include "gui/modules/TemperatureDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -22,15 +23,15 @@ TemperatureDialog::TemperatureDialog(Session& session, ProjectTable& table, QWid
     auto* v = new QVBoxLayout(addresses);
     moveAddressesTo(v);
     v->addStretch(1);
-    addTab(addresses, 1102);
+    addTab(addresses, txt::TabAddresses);
 
     // Tab 2 "Measurment type": sensor and connection per channel, the unit.
     auto* page = new QWidget;
     page->setObjectName("TabMeasurement");
     auto* g = new QGridLayout(page);
-    auto* sensorHead = new QLabel(t(1260), page);
+    auto* sensorHead = new QLabel(t(txt::InputRange), page);
     sensorHead->setObjectName("LabelSensor");
-    auto* connectionHead = new QLabel(t(1261), page);
+    auto* connectionHead = new QLabel(t(txt::ConnectionType), page);
     connectionHead->setObjectName("LabelConnection");
     g->addWidget(sensorHead, 0, 1);
     g->addWidget(connectionHead, 0, 2);
@@ -61,7 +62,7 @@ TemperatureDialog::TemperatureDialog(Session& session, ProjectTable& table, QWid
             if (index >= 0) form_.channel[static_cast<std::size_t>(ch)].connection = index;
         });
     }
-    auto* unitLabel = new QLabel(t(1262), page);
+    auto* unitLabel = new QLabel(t(txt::MeasurementUnit), page);
     unitLabel->setObjectName("LabelUnit");
     auto* unit = new QComboBox(page);
     unit->setObjectName("CombomeasureUnit");
@@ -77,7 +78,7 @@ TemperatureDialog::TemperatureDialog(Session& session, ProjectTable& table, QWid
     g->setRowStretch(unitRow + 1, 1);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(2, 1);
-    addTab(page, 1103);
+    addTab(page, txt::TabMeasurementType);
 }
 
 // The connection list of a channel as the form holds it (item data: code).
@@ -98,7 +99,8 @@ void TemperatureDialog::fillConnections(int ch)
 bool TemperatureDialog::validateParameters(QString*)
 {
     if (form_.CheckCompensation()) return true;
-    session().app.ask(1300, 1301, style::Ok + style::Critical);
+    session().app.ask(txt::ExternalCompensationNeedsChannel0, txt::ExternalCompensationRequired,
+                      style::Ok + style::Critical);
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "gui/modules/UserRangeDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QBoxLayout>
 #include <QFontMetrics>
@@ -23,7 +24,7 @@ UserRangeDialog::UserRangeDialog(Session& session, QWidget* parent) : QDialog(pa
     });
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
-    auto* frame = new QGroupBox(session_.t(1315), this);
+    auto* frame = new QGroupBox(session_.t(txt::CustomFormat), this);
     frame->setObjectName("frm_CustomFormat");
     auto* g = new QGridLayout(frame);
     const int width = QFontMetrics(font()).horizontalAdvance(QStringLiteral("-000000"));
@@ -40,9 +41,9 @@ UserRangeDialog::UserRangeDialog(Session& session, QWidget* parent) : QDialog(pa
         g->addWidget(edit, row, 1);
         return std::pair{label, edit};
     };
-    min_ = field(0, "Lbl_min", 1316, "txt_minValue").second;
-    max_ = field(1, "lbl_max", 1317, "txt_maxValue").second;
-    std::tie(resetLabel_, reset_) = field(2, "lbl_Reset", 1265, "txt_ResetVal");
+    min_ = field(0, "Lbl_min", txt::MinValue, "txt_minValue").second;
+    max_ = field(1, "lbl_max", txt::MaxValue, "txt_maxValue").second;
+    std::tie(resetLabel_, reset_) = field(2, "lbl_Reset", txt::ResetValue, "txt_ResetVal");
     resetLabel_->hide();
     reset_->hide();
     outer->addWidget(frame);
@@ -52,7 +53,7 @@ UserRangeDialog::UserRangeDialog(Session& session, QWidget* parent) : QDialog(pa
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("btn_OK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(session_.t(1120), this);
+    auto* cancel = new QPushButton(session_.t(txt::CancelButton), this);
     cancel->setObjectName("btn_cancel");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -106,7 +107,8 @@ void UserRangeDialog::accept()
     std::string message;
     UserRangeForm::Field bad = UserRangeForm::Min;
     if (!form_.ok(session_.app.texts, &message, &bad)) {
-        session_.app.asker.ShowMessage(message, session_.app.texts.byEnglishId(1097), style::Ok + style::Critical);
+        session_.app.asker.ShowMessage(message, session_.app.texts.byEnglishId(txt::InvalidDataTitle),
+                                       style::Ok + style::Critical);
         QLineEdit* edit = bad == UserRangeForm::Max ? max_ : bad == UserRangeForm::Reset ? reset_ : min_;
         edit->setFocus();
         edit->selectAll();

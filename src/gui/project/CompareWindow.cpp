@@ -1,4 +1,5 @@
 #include "gui/project/CompareWindow.h"
+#include "core/base/TextIds.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -127,8 +128,8 @@ void CompareWindow::activate(QTreeWidgetItem* item)
 void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)
 {
     const QString folder = project.path().isEmpty() ? QString() : QFileInfo(project.path()).absolutePath();
-    const QString path =
-        FileDialogs::openFile(parent, workText(session, WorkText::CompareWith).remove('&'), folder, session.msg(1077));
+    const QString path = FileDialogs::openFile(parent, workText(session, WorkText::CompareWith).remove('&'), folder,
+                                               session.msg(txt::ProjectFileFilter));
     if (path.isEmpty()) return;
     // Read beside the program's state, which stays as it is.
     AppState scratch(session.app.asker, session.app.texts.base());
@@ -143,7 +144,7 @@ bool readForCompare(Session& session, const QString& path, ProjectTable& into)
     if (res.status == ProjectReadStatus::Ok) return true;
     session.app.asker.ShowMessage(
         workText(session, WorkText::CannotRead).toStdString() + "\n" + path.toStdString() + "\n" + res.detail,
-        session.app.messages[1078], style::Ok + style::Critical);
+        session.app.messages[txt::ErrorTitle], style::Ok + style::Critical);
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "gui/project/PictureCommands.h"
+#include "core/base/TextIds.h"
 
 #include <QDir>
 #include <QMdiArea>
@@ -79,7 +80,7 @@ bool PictureCommands::exportPicture(ProjectWindow& project)
     const std::string err = writeFileAtomic(target.toStdString(), svg);
     if (!err.empty()) {
         session_.app.asker.ShowMessage(QDir::toNativeSeparators(target).toStdString() + ": " + err,
-                                       session_.app.messages[1078], style::Ok + style::Critical);
+                                       session_.app.messages[txt::ErrorTitle], style::Ok + style::Critical);
         return false;
     }
     main_.statusLine()->showWritten(target);

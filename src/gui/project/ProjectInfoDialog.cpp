@@ -1,4 +1,5 @@
 #include "gui/project/ProjectInfoDialog.h"
+#include "core/base/TextIds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,13 +157,13 @@ ProjectInfoDialog::ProjectInfoDialog(Session& session, const QString& titleSuffi
     : QDialog(parent), session_(session)
 {
     setObjectName(QStringLiteral("Projekt"));
-    setWindowTitle(session.t(1073) + titleSuffix);
+    setWindowTitle(session.t(txt::ProjectInformationTitle) + titleSuffix);
 
     auto* grid = new QGridLayout;
     static const char* const labelNames[kHeaderFields] = {"lblName0", "lblFamily", "lblAuthor"};
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
     for (int i = 0; i < kHeaderFields; ++i) {
-        auto* label = new QLabel(session.t(1160 + i), this);
+        auto* label = new QLabel(session.t(txt::InfoNameLabel + i), this);
         label->setObjectName(QString::fromLatin1(labelNames[i]));
         auto* edit = new HeaderEdit(this);
         edit->setObjectName(QStringLiteral("txtHeader%1").arg(i));
@@ -189,20 +190,20 @@ ProjectInfoDialog::ProjectInfoDialog(Session& session, const QString& titleSuffi
         box->setTabChangesFocus(true);
         return box;
     };
-    auto* lblBeschreibung = new QLabel(session.t(1163), this);
+    auto* lblBeschreibung = new QLabel(session.t(txt::InfoDescriptionLabel), this);
     lblBeschreibung->setObjectName(QStringLiteral("lblBeschreibung"));
     txtBeschreibung_ = textBox("txtBeschreibung");
     lblBeschreibung->setBuddy(txtBeschreibung_);
-    auto* lblNotizen = new QLabel(session.t(1164), this);
+    auto* lblNotizen = new QLabel(session.t(txt::InfoNoteLabel), this);
     lblNotizen->setObjectName(QStringLiteral("lblNotizen"));
     txtNotizen_ = textBox("txtNotizen");
     lblNotizen->setBuddy(txtNotizen_);
 
     btnOk_ = new QPushButton(QStringLiteral("&OK"), this);
     btnOk_->setObjectName(QStringLiteral("btnOk"));
-    btnCancel_ = new QPushButton(session.t(1120), this);
+    btnCancel_ = new QPushButton(session.t(txt::CancelButton), this);
     btnCancel_->setObjectName(QStringLiteral("btnCancel"));
-    auto* btnHelp = new QPushButton(session.t(1121), this);
+    auto* btnHelp = new QPushButton(session.t(txt::HelpButton), this);
     btnHelp->setObjectName(QStringLiteral("btnHelp"));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(btnOk_, QDialogButtonBox::AcceptRole);

@@ -1,4 +1,5 @@
 #include "gui/project/ProjectWindow.h"
+#include "core/base/TextIds.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -84,7 +85,8 @@ void ProjectWindow::setTitle(const QString& title)
 {
     title_ = title;
     const ProjectGuard* guard = ProjectGuard::of(this);
-    setWindowTitle(title + (guard ? guard->titleNote() : QString()) + QStringLiteral("[*]") + session_.msg(1070));
+    setWindowTitle(title + (guard ? guard->titleNote() : QString()) + QStringLiteral("[*]") +
+                   session_.msg(txt::ProjectTitleSuffix));
     emit titleChanged(title);
 }
 
@@ -278,8 +280,8 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     const auto oldSaved = info.Gespeichert;
     const QString oldWindowTitle = title_;
     if (!info.Gespeichert || saveAs || path.isEmpty()) {
-        const QString chosen =
-            FileDialogs::saveFile(this, session_.msg(1075), saveProposal(), session_.msg(1077), QStringLiteral("qv4"));
+        const QString chosen = FileDialogs::saveFile(this, session_.msg(txt::SaveProjectTitle), saveProposal(),
+                                                     session_.msg(txt::ProjectFileFilter), QStringLiteral("qv4"));
         if (chosen.isEmpty()) return false;
         // Long names are stored under their first 8 characters; that name may
         // belong to another project, which is never replaced without asking.
@@ -287,8 +289,8 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
         if (stored != fs::path(chosen.toStdString()) && fs::exists(stored) &&
             QFileInfo(QString::fromStdString(stored.string())).absoluteFilePath() !=
                 QFileInfo(path).absoluteFilePath()) {
-            const std::string prompt = session_.app.messages[1068] + "\n" + stored.string();
-            if (session_.app.asker.ShowMessage(prompt, session_.app.messages[1069],
+            const std::string prompt = session_.app.messages[txt::FileExistsOverwrite] + "\n" + stored.string();
+            if (session_.app.asker.ShowMessage(prompt, session_.app.messages[txt::ExistingDataTitle],
                                                style::OkCancel + style::Exclamation) != answer::Ok)
                 return false;
         }
@@ -306,10 +308,11 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     const std::string err = saveProject(table_, table_.info().ProjektPfad, guard && guard->keepBackup());
     if (!err.empty()) {
         // The work is still only in the window: offer another place for it.
-        const int a = session_.app.asker.ShowMessage(
-            withFileAndReason(session_.app.texts, session_.app.messages[1080], table_.info().ProjektPfad, err) +
-                "\n\n" + ownText(session_.app.texts, OwnText::SaveOtherName),
-            session_.app.messages[1078], style::YesNo + style::Critical);
+        const int a =
+            session_.app.asker.ShowMessage(withFileAndReason(session_.app.texts, session_.app.messages[txt::NotSaved],
+                                                             table_.info().ProjektPfad, err) +
+                                               "\n\n" + ownText(session_.app.texts, OwnText::SaveOtherName),
+                                           session_.app.messages[txt::ErrorTitle], style::YesNo + style::Critical);
         info.ProjektPfad = oldPath;
         info.ProjektTitel = oldTitle;
         info.Gespeichert = oldSaved;
@@ -378,8 +381,8 @@ bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
     else
         session_.app.asker.ShowMessage(
             (kind.empty() ? "" : kind + "\n\n") +
-                withFileAndReason(session_.app.texts, session_.app.messages[1079], file, res.detail),
-            session_.app.messages[1078], style::Ok + style::Critical);
+                withFileAndReason(session_.app.texts, session_.app.messages[txt::NotLoaded], file, res.detail),
+            session_.app.messages[txt::ErrorTitle], style::Ok + style::Critical);
     return false;
 }
 
@@ -391,7 +394,9 @@ int ProjectWindow::writeDB(int ioDb, int cpuDb)
 void ProjectWindow::FktKonfig()
 {
     if (!table_.info().Gespeichert) {
-        if (session_.app.ask(1096, 1095, style::YesNo + style::Exclamation) != answer::Yes) return;
+        if (session_.app.ask(txt::NeverSaved, txt::MissingProjectName, style::YesNo + style::Exclamation) !=
+            answer::Yes)
+            return;
         if (!ProjektSpeichern(false)) return;
     }
     DbSelectDialog dlg(
@@ -400,7 +405,7 @@ void ProjectWindow::FktKonfig()
                                   : writeDBTo(table_, QFile::encodeName(file).toStdString(), io, cpu, &report);
         }),
         this);
-    dlg.setWindowTitle(session_.t(1150));
+    dlg.setWindowTitle(session_.t(txt::TabDbCompile));
     dlg.setTargetFile(QString::fromStdString(sourcePathFor(table_.info().ProjektPfad)));
     dlg.exec();
     grid_->setFocus();
@@ -427,7 +432,8 @@ void ProjectWindow::ProjektPrint()
 {
     QString error;
     if (!printProject(table_, session_.app.texts, this, &error) && !error.isEmpty())
-        session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+        session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[txt::ErrorTitle],
+                                       style::Ok + style::Critical);
 }
 
 void ProjectWindow::printPreview()
@@ -444,7 +450,8 @@ QString ProjectWindow::exportPdf()
     if (target.isEmpty()) return {};
     QString error;
     if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error)) {
-        session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[1078], style::Ok + style::Critical);
+        session_.app.asker.ShowMessage(error.toStdString(), session_.app.messages[txt::ErrorTitle],
+                                       style::Ok + style::Critical);
         return {};
     }
     return target;
@@ -475,8 +482,9 @@ void ProjectWindow::closeEvent(QCloseEvent* e)
 {
     closeCancelled_ = false;
     if (table_.changed()) {
-        const int a = session_.app.asker.ShowMessage(session_.app.messages[1087], windowTitle().toStdString(),
-                                                     style::YesNoCancel + style::Exclamation);
+        const int a =
+            session_.app.asker.ShowMessage(session_.app.messages[txt::SaveChanges], windowTitle().toStdString(),
+                                           style::YesNoCancel + style::Exclamation);
         // A save that does not happen keeps the window, so nothing is lost.
         if (a == answer::Cancel || (a == answer::Yes && !ProjektSpeichern(false))) {
             closeCancelled_ = true;

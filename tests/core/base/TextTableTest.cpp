@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/base/OwnTexts.h"
+#include "core/base/TextIds.h"
 #include "core/base/TextTable.h"
 
 namespace rm {
@@ -50,6 +51,23 @@ TEST(TextTable, LookupsFollowTheLanguage)
 {
     EXPECT_EQ(Texts(kFrenchBase).caption("161") + Texts(kGermanBase).caption("-"), "Famille:-");
     EXPECT_EQ(LoadMessageTexts(Texts(kGermanBase))[1086], *textById(2086));
+}
+
+// A name stands for a text of every language, and never for a blank one
+// unless the program shows that blank (the project window's title suffix).
+TEST(TextTable, NamedIdsAreTextsOfEveryLanguage)
+{
+    for (txt::Id id : txt::kNamed) {
+        SCOPED_TRACE(static_cast<int>(id));
+        for (int base : {kEnglishBase, kGermanBase, kFrenchBase}) {
+            EXPECT_TRUE(textById(base + id - kEnglishBase));
+        }
+        if (id != txt::ProjectTitleSuffix) {
+            EXPECT_NE(*textById(id), " ");
+        }
+    }
+    EXPECT_EQ(*textById(txt::NotSaved), "Data could not be save");
+    EXPECT_EQ(*textById(txt::OutputChannel), "Output Channel ");
 }
 
 // A failed write names the system's reason; a German or French user reads it
