@@ -141,6 +141,26 @@ const Script kScripts[] = {
 INSTANTIATE_TEST_SUITE_P(Placement, PlacementScript, ::testing::ValuesIn(kScripts),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// The table's first and last rows take drops and drags as every other row
+// does: a CPU dropped on row 1 of an empty project, a module dropped on and
+// dragged from the last row, and a move that clears only the rows it lands on.
+TEST_F(Placement, TheTablesEndsTakeDropsAndDrags)
+{
+    ASSERT_TRUE(table.dropFromCatalog(indexOf(app.ModulKatalog, "QMV2.R310"), 1));
+    const int last = table.lastRow();
+    ASSERT_EQ(table.cell(last, 0), "8");
+    ASSERT_TRUE(table.dropFromCatalog(indexOf(app.ModulKatalog, "QMV2.D110"), last));
+    EXPECT_EQ(table.cell(last, 1), "QMV2.D110");
+    EXPECT_TRUE(table.canDrag(last));
+    put({{"QMV2.D210", "2"}});
+    app.CurrentModule = table.record(last);
+    ASSERT_TRUE(table.dropFromTable(table, last, slotRow("1"), false));
+    EXPECT_EQ(table.cell(slotRow("1"), 1), "QMV2.D110");
+    EXPECT_EQ(table.cell(slotRow("2"), 1), "QMV2.D210");
+    EXPECT_TRUE(table.rowEmpty(last));
+    EXPECT_TRUE(asker.shown.empty());
+}
+
 TEST_F(Placement, ModuleRowsAndTheirCells)
 {
     put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.T300", "2"}, {"QMV2.D110", "5"}});
