@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "gui/modules/ControlNames.h"
+
 namespace rm::gui {
 
 UserRangeDialog::UserRangeDialog(Session& session, QWidget* parent) : QDialog(parent), session_(session)
@@ -74,6 +76,7 @@ void UserRangeDialog::showEvent(QShowEvent* e)
     min_->setText(QString::fromStdString(form_.txt_minValue));
     max_->setText(QString::fromStdString(form_.txt_maxValue));
     reset_->setText(QString::fromStdString(form_.txt_ResetVal));
+    nameControls(this);
     QDialog::showEvent(e);
 }
 
