@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSpinBox>
 #include <QTabBar>
@@ -43,6 +44,19 @@ public:
     {
         return dlg_->findChild<W*>(name);
     }
+    // The control the user knows by this text (its accessible name); null
+    // unless exactly one has it.
+    template <class W = QWidget>
+    W* labelled(const QString& text) const
+    {
+        W* found = nullptr;
+        for (W* w : dlg_->findChildren<W*>()) {
+            if (w->accessibleName() != text) continue;
+            if (found) return nullptr;
+            found = w;
+        }
+        return found;
+    }
     QTabWidget* tabs() const { return dlg_->findChild<QTabWidget*>(); }
     void showPageOf(QWidget* w) const
     {
@@ -55,9 +69,9 @@ public:
         }
     }
     // Clicks near the left end, where the box or circle of an option is.
-    void click(const QString& name) const
+    void click(const QString& name) const { click(child<QAbstractButton>(name), name); }
+    void click(QAbstractButton* b, const QString& name = {}) const
     {
-        auto* b = child<QAbstractButton>(name);
         QVERIFY2(b, qPrintable(name));
         showPageOf(b);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(std::min(8, b->width() / 2), b->height() / 2));
@@ -79,9 +93,9 @@ public:
         return w->property(qobject_cast<QComboBox*>(w) ? "currentText" : "text").toString();
     }
     // Chooses a list item with the arrow keys.
-    void choose(const QString& name, int index) const
+    void choose(const QString& name, int index) const { choose(child<QComboBox>(name), index, name); }
+    void choose(QComboBox* c, int index, const QString& name = {}) const
     {
-        auto* c = child<QComboBox>(name);
         QVERIFY2(c, qPrintable(name));
         showPageOf(c);
         c->setFocus();
@@ -518,8 +532,28 @@ QStringList clipped(QWidget* dlg)
     return out;
 }
 
+// The dialog's own input controls (those with an object name, not the parts
+// Qt builds inside a list or spin box) that have no accessible name.
+QStringList unnamed(QWidget* dlg)
+{
+    QStringList out;
+    for (QWidget* w : dlg->findChildren<QWidget*>()) {
+        const bool input = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                           qobject_cast<QPlainTextEdit*>(w);
+        QWidget* p = w->parentWidget();
+        const bool part =
+            qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QTabBar*>(p);
+        if (input && !part && !w->objectName().isEmpty() && w->accessibleName().trimmed().isEmpty())
+            out << w->objectName();
+    }
+    return out;
+}
+
 void checkPages(DialogDriver& d, const QString& tag)
 {
+    const QStringList nameless = unnamed(d.dialog());
+    QVERIFY2(nameless.isEmpty(), qPrintable(tag + " without an accessible name: " + nameless.join(", ")));
     QTabWidget* tabs = d.tabs();
     for (int i = 0; !tabs || i < tabs->count(); ++i) {
         if (tabs && !tabs->isTabVisible(i)) continue;

@@ -25,6 +25,7 @@
 #include "core/modules/ModuleFrame.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/HintTexts.h"
+#include "gui/modules/ControlNames.h"
 
 namespace rm::gui {
 
@@ -140,6 +141,12 @@ bool CpuDialog::run()
 {
     form_.tellLoadNotice(session_.app.asker, session_.app.texts);
     return exec() == QDialog::Accepted;
+}
+
+void CpuDialog::showEvent(QShowEvent* e)
+{
+    nameControls(this);
+    QDialog::showEvent(e);
 }
 
 QLineEdit* CpuDialog::lineEdit(const QString& name, std::string* field, QWidget* parent, int maxLength)

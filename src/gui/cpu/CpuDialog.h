@@ -20,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QShowEvent;
 class QSpinBox;
 class QTabWidget;
 
@@ -46,6 +47,10 @@ public slots:
     // dialog stays open; otherwise the settings go into CurrentModule and
     // the CPU row is written.
     void accept() override;
+
+protected:
+    // Names the controls for assistive tools.
+    void showEvent(QShowEvent* e) override;
 
 private:
     QWidget* generalPage();

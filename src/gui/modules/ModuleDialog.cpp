@@ -14,6 +14,7 @@
 #include "core/base/FlowText.h"
 #include "core/modules/ModuleOk.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/modules/ControlNames.h"
 
 namespace rm::gui {
 
@@ -167,6 +168,12 @@ void ModuleDialog::buildFrame()
     connect(cancel, &QPushButton::clicked, this, &ModuleDialog::reject);
     connect(help, &QPushButton::clicked, this, &ModuleDialog::showHelp);
     HelpViewer::bindHelpKey(help);
+}
+
+void ModuleDialog::showEvent(QShowEvent* e)
+{
+    nameControls(this);
+    QDialog::showEvent(e);
 }
 
 int ModuleDialog::addTab(QWidget* page, int textId)

@@ -26,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QShowEvent;
 class QTabWidget;
 class QVBoxLayout;
 
@@ -51,6 +52,9 @@ public slots:
     void reject() override;
 
 protected:
+    // Names the controls for assistive tools once the family dialog has built them.
+    void showEvent(QShowEvent* e) override;
+
     Session& session() const { return session_; }
     ProjectTable& table() const { return table_; }
     RowEintrag& current() const { return session_.app.CurrentModule; }

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "gui/modules/ControlNames.h"
+
 namespace rm::gui {
 
 UserRangeDialog::UserRangeDialog(Session& session, QWidget* parent) : QDialog(parent), session_(session)
@@ -75,6 +77,7 @@ void UserRangeDialog::showEvent(QShowEvent* e)
     min_->setText(QString::fromStdString(form_.txt_minValue));
     max_->setText(QString::fromStdString(form_.txt_maxValue));
     reset_->setText(QString::fromStdString(form_.txt_ResetVal));
+    nameControls(this);
     QDialog::showEvent(e);
 }
 
