@@ -53,6 +53,12 @@ TEST(IniFile, ReadsLikeAPrivateProfile)
                                 ini.getInt("Katalog", "None", 5)}),
               (std::vector<int>{12, 0, 5}));
     EXPECT_EQ(IniFile("[S]\nK=12345678901234567890123\n").getString("S", "K", "", 20), "1234567890123456789");
+    // A section without keys is there; "[]" opens the section of no name.
+    const IniFile edges("[]\nA=2\n[Empty]\n");
+    EXPECT_EQ(edges.getString("", "A", "", 80), "2");
+    EXPECT_TRUE(edges.hasSection("empty"));
+    EXPECT_TRUE(ini.hasSection("KATALOG"));
+    EXPECT_FALSE(ini.hasSection("Katalo"));
 }
 
 TEST(IniFile, WritingKeepsEverythingElse)
@@ -81,6 +87,11 @@ TEST(IniFile, ByteOrderMarkAndCarriageReturnLineEnds)
     EXPECT_EQ(bom.bytes(),
               "\xEF\xBB\xBF[LANGUAGE]\r\nOPTION=Fran\xC3\xA7"
               "ais\r\nSELECTED=\xC3\x84\r\n");
+
+    // Lone line feeds stay lone line feeds when a key is written.
+    IniFile lf("[Katalog]\nTitle=T\n");
+    lf.setString("Katalog", "Title", "U");
+    EXPECT_EQ(lf.bytes(), "[Katalog]\nTitle=U\n");
 
     IniFile cr("[Katalog]\rTitle=T\rEntries=2\r");
     EXPECT_EQ(cr.getInt("Katalog", "Entries", 0), 2);

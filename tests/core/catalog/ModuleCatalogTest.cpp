@@ -55,6 +55,14 @@ TEST(ModuleDescriptions, RecordsOfEveryKind)
     EXPECT_EQ(cat.LookupCatalog("Q.M").Bezeichnung, "Two rows");
     EXPECT_EQ(cat.LookupCatalog("q.m"), RowEintrag{});
     EXPECT_EQ(parse("[Q.R2]\n0\n0800\n0\n0\n8\n0\n0804\n2\nCPU\n").at(1).Cpu, CpuConfig{});
+    // The memory line holds at most 8 digits: 12345678 is 0x12345678, a
+    // ninth digit leaves the memory settings unset.
+    auto memory = [](const std::string& line) {
+        const CpuConfig m = parse("[Q.R3]\n0\n0800\n0004\n" + line + "\n8\n0\n0804\n2\nCPU\n").at(1).Cpu;
+        return Ints{m.MemoryUpDownLimit, m.MemoryMax, m.MemorySizeValue};
+    };
+    EXPECT_EQ(memory("12345678"), (Ints{0x5678, 4660, 4660}));
+    EXPECT_EQ(memory("123456789"), (Ints{0, 0, 0}));
 }
 
 TEST(ModuleDescriptions, DamagedFieldsAndFiles)
@@ -161,6 +169,17 @@ TEST(ModuleDescriptions, WhatTheFileCanMakeTheProgramHoldIsBounded)
     error.clear();
     EXPECT_EQ(parseModuleDescriptions(wide, &error).count(), 30);
     EXPECT_NE(error.find("Q.X30"), std::string::npos) << error;
+
+    // A record takes SubCount + 1 places: 30 such records take 983040, and
+    // 16960 more fill the million exactly.
+    wide.clear();
+    for (int i = 0; i < 30; ++i) wide += "[Q.X" + std::to_string(i) + "]\n0\n8400\n0\n0\n0\n0\n7FFF\n0\n\nrack\n";
+    for (const auto& [subCount, count] : {std::pair{"423F", 31}, std::pair{"4240", 30}}) {
+        error.clear();
+        const std::string last = "[Q.Y]\n0\n8400\n0\n0\n0\n0\n" + std::string(subCount) + "\n0\n\nrack\n";
+        EXPECT_EQ(parseModuleDescriptions(wide + last, &error).count(), count) << subCount;
+        EXPECT_EQ(error.empty(), count == 31) << error;
+    }
 }
 
 TEST(ModuleDescriptions, FileWithoutAnyRecordIsRefused)

@@ -198,3 +198,45 @@ TEST_F(GrowingModule, ARangeReachingTheLimitIsRefusedLikeAStartOf32000)
     EXPECT_EQ(runModuleOk(table, {0, 31992, false, true}), ModuleOkResult::Written);
     EXPECT_EQ(table.record(slotRow("1")).OutBase, 31992);
 }
+
+// The next-free-address question names every module whose range overlaps the
+// range asked for, down to the table's last row, and no module that only
+// touches it; with nobody in the way it names the rule that moved the start.
+using MoveDetails = SourceFixture;
+
+TEST_F(MoveDetails, NameTheHoldersOrTheRule)
+{
+    placeCpu("QMV2.R310");
+    const int last = table.lastRow();
+    ASSERT_EQ(table.cell(last, 0), "8");
+    place("QMV2.D110", slotRow("1"));
+    place("QMV2.D110", last);
+    table.record(slotRow("1")).InBase = 10;  // 10..11
+    table.record(last).InBase = 20;          // 20..21
+    table.setCurrentRow(slotRow("2"));
+    RowEintrag m = app.ModulKatalog.LookupCatalog("QMV2.D110");
+    ASSERT_EQ(m.InCnt, 2);
+    auto details = [&](int wanted, int now) { return addressMoveDetails(app.texts, table, m, true, wanted, now); };
+
+    EXPECT_EQ(details(9, 12), "Inputs 9..10 were asked for.\nSlot 1 (QMV2.D110) holds 10..11.\nOffered: 12..13.");
+    EXPECT_EQ(details(21, 22), "Inputs 21..22 were asked for.\nSlot 8 (QMV2.D110) holds 20..21.\nOffered: 22..23.");
+    // Ranges that only touch 10..11 hold nothing; below 256 that rule moved it.
+    for (int wanted : {8, 12}) {
+        SCOPED_TRACE(wanted);
+        const std::string d = details(wanted, 256);
+        EXPECT_EQ(d.find("holds"), std::string::npos) << d;
+        EXPECT_NE(d.find("\nThis module starts at address 256 or above.\n"), std::string::npos) << d;
+    }
+    EXPECT_EQ(details(255, 256), "Inputs 255..256 were asked for.\nThis module starts at address 256 or above.\n"
+                                 "Offered: 256..257.");
+    EXPECT_EQ(details(256, 258), "Inputs 256..257 were asked for.\nOffered: 258..259.");
+    // A module of even starts: an odd start is the rule's doing, an even one
+    // at 256 or above is nobody's.
+    m.ModFlags = static_cast<int16_t>(m.ModFlags | flags::Even);
+    EXPECT_EQ(details(301, 302), "Inputs 301..302 were asked for.\nThis module starts at an even address.\n"
+                                 "Offered: 302..303.");
+    EXPECT_EQ(details(300, 302), "Inputs 300..301 were asked for.\nOffered: 302..303.");
+    app.texts = Texts(kGermanBase);
+    EXPECT_EQ(details(9, 12), "Eingänge 9..10 waren angefragt.\nSteckplatz 1 (QMV2.D110) belegt 10..11.\n"
+                              "Angeboten: 12..13.");
+}

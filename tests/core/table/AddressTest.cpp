@@ -97,7 +97,7 @@ const AddressCase kCases[] = {
       {8, In | Min256, 2, 10, 10}}},
     {"ModulesWithoutAddressesChangeNothing", {}, {{5, 0, 0, 5, 5, R::NoAddresses, 0, 6, 6}}},
     {"TheModuleInTheRowItselfNeverConflicts", {{5, 0, 8}}, {{5, In, 8, 0, 0, R::Kept}}},
-    {"RecordsOfEveryRowCountEvenWhenHidden", {{90, 0, 4}}, {{5, In, 2, 0, 4}}},
+    {"RecordsOfEveryRowCountEvenWhenHidden", {{90, 0, 4}, {100, 4, 4}}, {{5, In, 2, 0, 8}}},
     // 31000..31989 is taken: the room above it holds 10 bytes below the limit.
     {"RangesNeverReachTheAddressLimit",
      {{5, 31000, 990}},

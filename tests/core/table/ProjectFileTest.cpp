@@ -85,10 +85,18 @@ TEST(ProjectFileLayout, DamagedFilesAreRefused)
     EXPECT_TRUE(decodeProject("plain text, renamed\n").notAProjectFile);
     EXPECT_TRUE(decodeProject(good.substr(0, 1)).notAProjectFile);
     EXPECT_FALSE(decodeProject(good.substr(0, good.size() / 2)).notAProjectFile);
-    EXPECT_FALSE(decodeProject(encodeProject(ofVersion(2))).notAProjectFile);
-    const auto alien = decodeProject(encodeProject(ofVersion(-2)));
-    EXPECT_TRUE(alien.notAProjectFile);
-    EXPECT_EQ(alien.status, ProjectReadStatus::Unreadable);
+    // Versions 0 to 255 are projects of another release; past them, or
+    // below, the bytes are something else.
+    for (int version : {0, 2, 4, 255}) {
+        const auto other = decodeProject(encodeProject(ofVersion(version)));
+        EXPECT_FALSE(other.notAProjectFile) << version;
+        EXPECT_EQ(other.status, ProjectReadStatus::WrongVersion) << version;
+    }
+    for (int version : {-1, -2, 256}) {
+        const auto alien = decodeProject(encodeProject(ofVersion(version)));
+        EXPECT_TRUE(alien.notAProjectFile) << version;
+        EXPECT_EQ(alien.status, ProjectReadStatus::Unreadable) << version;
+    }
     EXPECT_EQ(smallestProjectFileSize(), encodeProject(ofVersion(3)).size());
 
     // Bytes after the last record are not read, and counted.
@@ -103,6 +111,9 @@ TEST(ProjectFileLayout, NameRuleAndSourceName)
 {
     EXPECT_EQ(applyNameRule("/p/abcdefgh.qv4"), fs::path("/p/abcdefgh.qv4"));
     EXPECT_EQ(applyNameRule("/p/abcdefghi.qv4"), fs::path("/p/abcdefgh.qv4"));
+    // Twelve characters are kept whatever they are; the thirteenth cuts.
+    EXPECT_EQ(applyNameRule("/p/abcdefghijkl"), fs::path("/p/abcdefghijkl"));
+    EXPECT_EQ(applyNameRule("/p/abcdefghijklm"), fs::path("/p/abcdefgh.qv4"));
     EXPECT_EQ(sourcePathFor("C:\\Projects\\hall2.qv4"), "C:\\Projects\\hall2.awl");
     // Only a three-character extension is replaced: the source stays in
     // the project's folder whatever the name.
