@@ -8,12 +8,14 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <new>
 #include <optional>
 
 #include "core/app/AppState.h"
 #include "core/app/Language.h"
 #include "core/app/ProjectLock.h"
+#include "core/base/DecliningAsker.h"
 #include "core/base/Files.h"
 #include "core/base/IniFile.h"
 #include "core/base/OwnTexts.h"
@@ -47,22 +49,15 @@ struct Failure {
     std::string message;
 };
 
-// The command line answers questions by its own policy: it never waits for
-// a person, so every question is declined and every notice is reported.
-class CliAsker : public rm::Asker {
+// The command line never waits for a person: every question is declined
+// as the core's answerer without a user declines it, and every notice is
+// reported on standard error.
+class CliAsker : public rm::DecliningAsker {
 public:
     int ShowMessage(const std::string& prompt, const std::string& title, int s) override
     {
         std::cerr << "rackmason-cli: " << (title.empty() ? "" : title + ": ") << prompt << "\n";
-        switch (rm::style::buttons(s)) {
-            case rm::style::YesNo:
-            case rm::style::YesNoCancel:
-                return rm::answer::No;
-            case rm::style::OkCancel:
-                return rm::answer::Cancel;
-            default:
-                return rm::answer::Ok;
-        }
+        return rm::DecliningAsker::ShowMessage(prompt, title, s);
     }
 };
 
@@ -275,11 +270,481 @@ void printSettings()
     }
 }
 
-// The file a command works on, for a message that has no other name to give.
-std::string aboutFile(const std::string& input, const std::string& project)
+// ------------------------------------------------------------ the commands
+
+// What every command may use: the answerer and the folder of the program's data.
+struct Context {
+    CliAsker asker;
+    std::string resources;
+};
+
+// One subcommand: its options, read into its own fields, and what it does.
+// run() gives the exit code; a Failure it throws ends the command too.
+class Command {
+public:
+    Command(CLI::App& app, const std::string& name, const std::string& what) : cli_(app.add_subcommand(name, what)) {}
+    virtual ~Command() = default;
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+    bool chosen() const { return static_cast<bool>(*cli_); }
+    virtual int run(Context& ctx) = 0;
+    // The file a failure that names no file of its own is about.
+    virtual std::string file() const { return {}; }
+
+protected:
+    CLI::Option* projectArgument(std::string& project, const std::string& name = "PROJECT",
+                                 const std::string& what = "Project file (.qv4)")
+    {
+        return cli_->add_option(name, project, what)->required();
+    }
+    void forceFlag(bool& force, const std::string& what) { cli_->add_flag("--force", force, what); }
+    void languageOption(std::string& language, const std::string& what)
+    {
+        cli_->add_option("--language", language, what)->check(CLI::IsMember({"en", "de", "fr"}));
+    }
+    void listOptions(std::string& separator, std::string& mnemonics, const std::string& separatorWhat)
+    {
+        cli_->add_option("--separator", separator, separatorWhat)
+            ->check(CLI::IsMember({",", ";"}))
+            ->capture_default_str();
+        cli_->add_option("--mnemonics", mnemonics, "en: I/Q, de: E/A")
+            ->check(CLI::IsMember({"en", "de"}))
+            ->capture_default_str();
+    }
+
+    CLI::App* cli_;
+};
+
+rm::Mnemonics mnemonicsNamed(const std::string& name)
 {
-    const std::string& file = !input.empty() ? input : project;
-    return file.empty() ? std::string() : file + ": ";
+    return name == "de" ? rm::Mnemonics::German : rm::Mnemonics::English;
+}
+
+class ExportCommand : public Command {
+public:
+    explicit ExportCommand(CLI::App& app)
+        : Command(app, "export", "Project file to project JSON, with each dialog's settings")
+    {
+        projectArgument(project_);
+        cli_->add_option("-o,--output", output_, "JSON file to write (default: standard output)");
+    }
+    std::string file() const override { return project_; }
+    int run(Context& ctx) override
+    {
+        rm::AppState state(ctx.asker);
+        auto j = rm::exportProject(state, readRawProject(project_));
+        if (output_) refuseOverInput(*output_, project_);
+        emit(output_, j.dump(2) + "\n");
+        return kOk;
+    }
+
+private:
+    std::string project_;
+    std::optional<std::string> output_;
+};
+
+class ImportCommand : public Command {
+public:
+    explicit ImportCommand(CLI::App& app)
+        : Command(app, "import", "Project JSON to project file (settings checked against the fields)")
+    {
+        cli_->add_option("IN", input_, "Project JSON")->required();
+        cli_->add_option("-o,--output", output_, "Project file to write")->required();
+        forceFlag(force_, "Replace a project that is open in the desktop program");
+    }
+    std::string file() const override { return input_; }
+    int run(Context& ctx) override
+    {
+        rm::ProjectData data;
+        try {
+            rm::AppState state(ctx.asker);
+            data = rm::importProject(state, readJson(input_));
+        } catch (const rm::JsonError& e) {
+            throw Failure{kFileError, input_ + ": " + e.what()};
+        }
+        refuseOverInput(output_, input_);
+        refuseLocked(output_, force_);
+        writeOrFail(output_, rm::encodeProject(data));
+        return kOk;
+    }
+
+private:
+    std::string input_, output_;
+    bool force_ = false;
+};
+
+class GenerateCommand : public Command {
+public:
+    explicit GenerateCommand(CLI::App& app) : Command(app, "generate", "Write the data block source of a project")
+    {
+        projectArgument(project_);
+        cli_->add_option("--io-db", ioDb_, "I/O configuration block number")
+            ->check(CLI::IsMember({"1", "511", "1023"}))
+            ->capture_default_str();
+        cli_->add_option("--cpu-db", cpuDb_, "CPU configuration block number, or none")
+            ->check(CLI::IsMember({"none", "1", "511", "1023"}))
+            ->capture_default_str();
+        cli_->add_option("-o,--output", output_,
+                         "Source file (default: beside the project, its extension replaced by awl)");
+        forceFlag(force_, "Replace an existing source file");
+    }
+    std::string file() const override { return project_; }
+    int run(Context& ctx) override
+    {
+        if (cpuDb_ == ioDb_) {
+            std::cerr << "rackmason-cli: --cpu-db must differ from --io-db\n";
+            return kUsage;
+        }
+        // The generator takes the position of the block number in its list.
+        static const std::map<std::string, int> ioBlocks{{"1", 0}, {"511", 1}, {"1023", 2}};
+        static const std::map<std::string, int> cpuBlocks{{"none", 0}, {"1", 1}, {"511", 2}, {"1023", 3}};
+        const int io = ioBlocks.at(ioDb_), cpu = cpuBlocks.at(cpuDb_);
+        rm::AppState state(ctx.asker);
+        rm::ProjectTable table(state);
+        openOrFail(table, project_);
+        const std::string out = output_ ? *output_ : rm::sourcePathFor(project_);
+        if (out.empty()) throw Failure{kFileError, project_ + ": no source file name can be formed"};
+        refuseOverInput(out, project_);
+        if (const auto problem = rm::findSourceProblem(table, cpu))
+            throw Failure{kFileError, project_ + ": " + rm::sourceProblemText(state.texts, *problem)};
+        writeNewOrFail(out, rm::generateSource(table, io, cpu), force_);
+        std::cout << out << "\n";
+        return kOk;
+    }
+
+private:
+    std::string project_, ioDb_ = "1", cpuDb_ = "none";
+    std::optional<std::string> output_;
+    bool force_ = false;
+};
+
+class BuildCommand : public Command {
+public:
+    explicit BuildCommand(CLI::App& app) : Command(app, "build", "Create a project from a bill of material")
+    {
+        cli_->add_option("BOM", input_, "Bill of material (JSON, or CSV when its name ends in .csv)")->required();
+        cli_->add_option("-o,--output", output_, "Project file to write")->required();
+        forceFlag(force_, "Replace a project that is open in the desktop program");
+    }
+    std::string file() const override { return input_; }
+    int run(Context& ctx) override
+    {
+        Loaded l = loadCatalog(ctx.resources, "");
+        rm::AppState state(ctx.asker, l.language.LanguageBase);
+        state.ModulKatalog = std::move(l.catalog);
+        rm::BuildResult res;
+        if (isCsvName(input_)) {
+            auto file = rm::readFile(input_, rm::kMaxJsonBytes);
+            if (!file.data) throw Failure{kFileError, input_ + ": " + file.error};
+            res = rm::buildProjectFromCsv(state, *file.data, output_);
+        } else {
+            res = rm::buildProject(state, readJson(input_), output_);
+        }
+        if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input_ + ": " + res.message};
+        if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, input_ + ": " + res.message};
+        refuseOverInput(output_, input_);
+        refuseLocked(output_, force_);
+        writeOrFail(output_, rm::encodeProject(res.project));
+        return kOk;
+    }
+
+private:
+    std::string input_, output_;
+    bool force_ = false;
+};
+
+class BomCommand : public Command {
+public:
+    explicit BomCommand(CLI::App& app) : Command(app, "bom", "The bill of material that builds a project again")
+    {
+        projectArgument(project_);
+        cli_->add_option("-o,--output", output_, "JSON file to write (default: standard output)");
+        forceFlag(force_, "Replace an existing file");
+    }
+    std::string file() const override { return project_; }
+    int run(Context& ctx) override
+    {
+        Loaded l = loadCatalog(ctx.resources, "");
+        rm::AppState state(ctx.asker, l.language.LanguageBase);
+        state.ModulKatalog = std::move(l.catalog);
+        rm::ProjectTable table(state);
+        openOrFail(table, project_);
+        const rm::BomWritten bom = rm::writeBillOfMaterial(state, table);
+        if (!bom.ok) throw Failure{kRefused, project_ + ": " + bom.message};
+        return emitNew(output_, project_, rm::billText(bom.bill), force_);
+    }
+
+private:
+    std::string project_;
+    std::optional<std::string> output_;
+    bool force_ = false;
+};
+
+class CheckCommand : public Command {
+public:
+    explicit CheckCommand(CLI::App& app) : Command(app, "check", "Address overview and consistency report")
+    {
+        projectArgument(project_);
+    }
+    std::string file() const override { return project_; }
+    int run(Context& ctx) override
+    {
+        Loaded l = loadCatalog(ctx.resources, "");
+        rm::AppState state(ctx.asker, l.language.LanguageBase);
+        rm::ProjectTable table(state);
+        openOrFail(table, project_);
+        auto rep = rm::checkProject(table, l.catalog);
+        std::printf("%-6s %-4s %-18s %-14s %-14s\n", "Row", "Slot", "Order number", "Inputs", "Outputs");
+        for (const auto& line : rep.lines)
+            std::printf("%-6d %-4s %-18s %-14s %-14s\n", line.row, line.slot.c_str(), line.order.c_str(),
+                        line.inputs.c_str(), line.outputs.c_str());
+        if (rep.problems.empty()) {
+            std::cout << "No problems found.\n";
+            return kOk;
+        }
+        std::cout << rep.problems.size() << (rep.problems.size() == 1 ? " problem:\n" : " problems:\n");
+        for (const auto& p : rep.problems) std::cout << "  " << p << "\n";
+        return kRefused;
+    }
+
+private:
+    std::string project_;
+};
+
+class DiffCommand : public Command {
+public:
+    explicit DiffCommand(CLI::App& app) : Command(app, "diff", "What changed between two projects")
+    {
+        projectArgument(a_, "A", "Old project file");
+        projectArgument(b_, "B", "New project file");
+        cli_->add_flag("--raw", raw_, "Every raw record field by its name instead of the dialogs' settings");
+        cli_->add_flag("--json", json_, "Print the differences as JSON");
+    }
+    std::string file() const override { return a_; }
+    int run(Context& ctx) override
+    {
+        rm::AppState state(ctx.asker);
+        rm::ProjectTable a(state), b(state);
+        openOrFail(a, a_);
+        openOrFail(b, b_);
+        if (json_) {
+            const auto j = rm::diffJson(rm::projectDifferences(a, b, {.raw = raw_}));
+            std::cout << j.dump(2) << "\n";
+            return j["same"].get<bool>() ? kOk : kRefused;
+        }
+        auto lines = raw_ ? rm::diffProjects(a, b) : rm::diffLines(rm::projectDifferences(a, b, {}));
+        if (lines.empty()) {
+            std::cout << "The projects are the same.\n";
+            return kOk;
+        }
+        for (const auto& l : lines) std::cout << l << "\n";
+        return kRefused;
+    }
+
+private:
+    std::string a_, b_;
+    bool raw_ = false, json_ = false;
+};
+
+class IoListCommand : public Command {
+public:
+    explicit IoListCommand(CLI::App& app) : Command(app, "iolist", "The I/O list of a project as CSV")
+    {
+        projectArgument(project_);
+        cli_->add_option("-o,--output", output_,
+                         "CSV file to write, with a UTF-8 byte-order mark (default: standard output, without)");
+        listOptions(separator_, mnemonics_, "Field separator");
+        forceFlag(force_, "Replace an existing file");
+    }
+    std::string file() const override { return project_; }
+    int run(Context& ctx) override
+    {
+        rm::AppState state(ctx.asker);
+        rm::ProjectTable table(state);
+        openOrFail(table, project_);
+        const auto rows = rm::ioList(table, mnemonicsNamed(mnemonics_));
+        return emitNew(output_, project_, rm::ioListCsv(rows, {separator_[0], output_.has_value()}), force_);
+    }
+
+private:
+    std::string project_, separator_ = ",", mnemonics_ = "en";
+    std::optional<std::string> output_;
+    bool force_ = false;
+};
+
+class PictureCommand : public Command {
+public:
+    explicit PictureCommand(CLI::App& app) : Command(app, "picture", "The picture of the stations as SVG")
+    {
+        projectArgument(project_);
+        cli_->add_option("-o,--output", output_, "SVG file to write (default: standard output)");
+        languageOption(language_, "en, de or fr (default: the selected language)");
+        forceFlag(force_, "Replace an existing file");
+    }
+    std::string file() const override { return project_; }
+    int run(Context& ctx) override
+    {
+        int base = languageBase(language_);
+        if (language_.empty()) {
+            const rm::LanguageChoice chosen = rm::LoadLanguage(ctx.resources);
+            base = chosen.catalogFound ? chosen.LanguageBase : rm::kEnglishBase;
+        }
+        rm::AppState state(ctx.asker, base);
+        rm::ProjectTable table(state);
+        openOrFail(table, project_);
+        const rm::Mnemonics m = base == rm::kGermanBase ? rm::Mnemonics::German : rm::Mnemonics::English;
+        const std::string svg = rm::stationSvg(rm::layoutStations(table, m), rm::Texts(base));
+        return emitNew(output_, project_, svg, force_);
+    }
+
+private:
+    std::string project_, language_;
+    std::optional<std::string> output_;
+    bool force_ = false;
+};
+
+class SymbolsCommand : public Command {
+public:
+    explicit SymbolsCommand(CLI::App& app)
+        : Command(app, "symbols", "A symbol table of every channel for the symbol editor")
+    {
+        projectArgument(project_);
+        cli_->add_option("-o,--output", output_, "File to write (default: standard output)");
+        cli_->add_option("--format", format_, "sdf, asc, seq or csv (default: by the output's extension, else sdf)")
+            ->check(CLI::IsMember({"sdf", "asc", "seq", "csv"}));
+        listOptions(separator_, mnemonics_, "Field separator of the CSV");
+        forceFlag(force_, "Replace an existing file");
+    }
+    std::string file() const override { return project_; }
+    int run(Context& ctx) override
+    {
+        rm::AppState state(ctx.asker);
+        rm::ProjectTable table(state);
+        openOrFail(table, project_);
+        std::optional<rm::SymbolFormat> format = rm::symbolFormatNamed(format_);
+        const std::string extension = output_ ? fs::path(*output_).extension().string() : "";
+        if (!format && !extension.empty()) format = rm::symbolFormatNamed(extension.substr(1));
+        const auto list = rm::channels(table, mnemonicsNamed(mnemonics_));
+        const std::string text =
+            rm::symbolTable(list, format.value_or(rm::SymbolFormat::Sdf), {separator_[0], output_.has_value()});
+        return emitNew(output_, project_, text, force_);
+    }
+
+private:
+    std::string project_, format_, separator_ = ",", mnemonics_ = "en";
+    std::optional<std::string> output_;
+    bool force_ = false;
+};
+
+class CatalogCommand : public Command {
+public:
+    explicit CatalogCommand(CLI::App& app) : Command(app, "catalog", "The catalog tree as built at start-up")
+    {
+        find_ = cli_->add_option("--find", text_,
+                                 "Only the modules whose order number, designation or description contains the text");
+        languageOption(language_, "en, de or fr (default: the selected language)");
+        cli_->add_flag("--json", json_, "Print JSON");
+    }
+    int run(Context& ctx) override
+    {
+        Loaded l = loadCatalog(ctx.resources, language_);
+        if (find_->count() > 0) {
+            l.tree = rm::filterTree(l.tree, rm::CatalogSearch(l.catalog), text_);
+            if (l.tree.children.empty()) {
+                std::cerr << "rackmason-cli: no module matches \"" << text_ << "\"\n";
+                return kRefused;
+            }
+        }
+        if (json_)
+            std::cout << rm::catalogToJson(l.tree, l.catalog).dump(2) << "\n";
+        else
+            printTree(l.tree, 0);
+        return kOk;
+    }
+
+private:
+    std::string text_, language_;
+    CLI::Option* find_ = nullptr;
+    bool json_ = false;
+};
+
+class ModulesCommand : public Command {
+public:
+    explicit ModulesCommand(CLI::App& app) : Command(app, "modules", "Every loaded module definition")
+    {
+        languageOption(language_, "en, de or fr (default: the selected language)");
+        cli_->add_flag("--json", json_, "Print JSON");
+    }
+    int run(Context& ctx) override
+    {
+        const Loaded l = loadCatalog(ctx.resources, language_);
+        if (json_) {
+            std::cout << rm::modulesToJson(l.catalog).dump(2) << "\n";
+            return kOk;
+        }
+        for (int i = 1; i <= l.catalog.count(); ++i)
+            std::cout << i << "\t" << l.catalog.at(i).BestellNr << "\t" << l.catalog.at(i).Bezeichnung << "\n";
+        return kOk;
+    }
+
+private:
+    std::string language_;
+    bool json_ = false;
+};
+
+class SettingsCommand : public Command {
+public:
+    explicit SettingsCommand(CLI::App& app)
+        : Command(app, "settings", "Every key of the dialogs' settings: type, values, meaning")
+    {
+        cli_->add_flag("--json", json_, "Print JSON");
+    }
+    int run(Context&) override
+    {
+        if (json_)
+            std::cout << rm::settingsFamiliesToJson().dump(2) << "\n";
+        else
+            printSettings();
+        return kOk;
+    }
+
+private:
+    bool json_ = false;
+};
+
+class TextsCommand : public Command {
+public:
+    explicit TextsCommand(CLI::App& app) : Command(app, "texts", "The text table of one language")
+    {
+        languageOption(language_, "en, de or fr");
+    }
+    int run(Context&) override
+    {
+        for (int id : rm::definedIds(languageBase(language_))) std::cout << id << "\t" << *rm::textById(id) << "\n";
+        return kOk;
+    }
+
+private:
+    std::string language_;
+};
+
+// Runs the chosen command; what it throws becomes a message and an exit code.
+int runCommand(Command& command, Context& ctx)
+{
+    const auto about = [&] { return command.file().empty() ? std::string() : command.file() + ": "; };
+    try {
+        return command.run(ctx);
+    } catch (const Failure& f) {
+        std::cerr << "rackmason-cli: " << f.message << "\n";
+        return f.code;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "rackmason-cli: " << about() << "out of memory\n";
+        return kFileError;
+    } catch (const std::exception& e) {
+        std::cerr << "rackmason-cli: " << about() << "could not be processed (" << e.what() << ")\n";
+        return kFileError;
+    }
 }
 
 }  // namespace
@@ -291,108 +756,25 @@ int main(int argc, char** argv)
     app.fallthrough();
     app.set_version_flag("--version", std::string("rackmason-cli ") + rm::kVersion, "Print the version and exit");
     programDir = programFolder(argv[0]);
-    std::string resources = rm::defaultResourceDir(programDir).string();
-    app.add_option("--resources", resources, "Folder with Katalog.ini and NURA_E/G/O.txt")->capture_default_str();
+    Context ctx;
+    ctx.resources = rm::defaultResourceDir(programDir).string();
+    app.add_option("--resources", ctx.resources, "Folder with Katalog.ini and NURA_E/G/O.txt")->capture_default_str();
 
-    const std::map<std::string, int> ioDbs{{"1", 0}, {"511", 1}, {"1023", 2}};
-    const std::map<std::string, int> cpuDbs{{"none", 0}, {"1", 1}, {"511", 2}, {"1023", 3}};
-    const std::vector<std::string> languages{"en", "de", "fr"};
-
-    std::string project, projectB, input, ioDb = "1", cpuDb = "none", language, separator = ",", mnemonics = "en", find;
-    std::optional<std::string> output;
-    bool force = false, json = false, raw = false;
-
-    auto* exportCmd = app.add_subcommand("export", "Project file to project JSON, with each dialog's settings");
-    exportCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
-    exportCmd->add_option("-o,--output", output, "JSON file to write (default: standard output)");
-
-    auto* importCmd =
-        app.add_subcommand("import", "Project JSON to project file (settings checked against the fields)");
-    importCmd->add_option("IN", input, "Project JSON")->required();
-    importCmd->add_option("-o,--output", output, "Project file to write")->required();
-    importCmd->add_flag("--force", force, "Replace a project that is open in the desktop program");
-
-    auto* generateCmd = app.add_subcommand("generate", "Write the data block source of a project");
-    generateCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
-    generateCmd->add_option("--io-db", ioDb, "I/O configuration block number")
-        ->check(CLI::IsMember({"1", "511", "1023"}))
-        ->capture_default_str();
-    generateCmd->add_option("--cpu-db", cpuDb, "CPU configuration block number, or none")
-        ->check(CLI::IsMember({"none", "1", "511", "1023"}))
-        ->capture_default_str();
-    generateCmd->add_option("-o,--output", output,
-                            "Source file (default: beside the project, its extension replaced by awl)");
-    generateCmd->add_flag("--force", force, "Replace an existing source file");
-
-    auto* buildCmd = app.add_subcommand("build", "Create a project from a bill of material");
-    buildCmd->add_option("BOM", input, "Bill of material (JSON, or CSV when its name ends in .csv)")->required();
-    buildCmd->add_option("-o,--output", output, "Project file to write")->required();
-    buildCmd->add_flag("--force", force, "Replace a project that is open in the desktop program");
-
-    auto* bomCmd = app.add_subcommand("bom", "The bill of material that builds a project again");
-    bomCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
-    bomCmd->add_option("-o,--output", output, "JSON file to write (default: standard output)");
-    bomCmd->add_flag("--force", force, "Replace an existing file");
-
-    auto* checkCmd = app.add_subcommand("check", "Address overview and consistency report");
-    checkCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
-
-    auto* diffCmd = app.add_subcommand("diff", "What changed between two projects");
-    diffCmd->add_option("A", project, "Old project file")->required();
-    diffCmd->add_option("B", projectB, "New project file")->required();
-    diffCmd->add_flag("--raw", raw, "Every raw record field by its name instead of the dialogs' settings");
-    diffCmd->add_flag("--json", json, "Print the differences as JSON");
-
-    auto* iolistCmd = app.add_subcommand("iolist", "The I/O list of a project as CSV");
-    iolistCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
-    iolistCmd->add_option("-o,--output", output,
-                          "CSV file to write, with a UTF-8 byte-order mark (default: standard output, without)");
-    iolistCmd->add_option("--separator", separator, "Field separator")
-        ->check(CLI::IsMember({",", ";"}))
-        ->capture_default_str();
-    iolistCmd->add_option("--mnemonics", mnemonics, "en: I/Q, de: E/A")
-        ->check(CLI::IsMember({"en", "de"}))
-        ->capture_default_str();
-    iolistCmd->add_flag("--force", force, "Replace an existing file");
-
-    auto* pictureCmd = app.add_subcommand("picture", "The picture of the stations as SVG");
-    pictureCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
-    pictureCmd->add_option("-o,--output", output, "SVG file to write (default: standard output)");
-    pictureCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
-        ->check(CLI::IsMember(languages));
-    pictureCmd->add_flag("--force", force, "Replace an existing file");
-    std::string symbolFormat;
-    auto* symbolsCmd = app.add_subcommand("symbols", "A symbol table of every channel for the symbol editor");
-    symbolsCmd->add_option("PROJECT", project, "Project file (.qv4)")->required();
-    symbolsCmd->add_option("-o,--output", output, "File to write (default: standard output)");
-    symbolsCmd
-        ->add_option("--format", symbolFormat, "sdf, asc, seq or csv (default: by the output's extension, else sdf)")
-        ->check(CLI::IsMember({"sdf", "asc", "seq", "csv"}));
-    symbolsCmd->add_option("--separator", separator, "Field separator of the CSV")
-        ->check(CLI::IsMember({",", ";"}))
-        ->capture_default_str();
-    symbolsCmd->add_option("--mnemonics", mnemonics, "en: I/Q, de: E/A")
-        ->check(CLI::IsMember({"en", "de"}))
-        ->capture_default_str();
-    symbolsCmd->add_flag("--force", force, "Replace an existing file");
-
-    auto* catalogCmd = app.add_subcommand("catalog", "The catalog tree as built at start-up");
-    catalogCmd->add_option("--find", find,
-                           "Only the modules whose order number, designation or description contains the text");
-    catalogCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
-        ->check(CLI::IsMember(languages));
-    catalogCmd->add_flag("--json", json, "Print JSON");
-
-    auto* modulesCmd = app.add_subcommand("modules", "Every loaded module definition");
-    modulesCmd->add_option("--language", language, "en, de or fr (default: the selected language)")
-        ->check(CLI::IsMember(languages));
-    modulesCmd->add_flag("--json", json, "Print JSON");
-
-    auto* settingsCmd = app.add_subcommand("settings", "Every key of the dialogs' settings: type, values, meaning");
-    settingsCmd->add_flag("--json", json, "Print JSON");
-
-    auto* textsCmd = app.add_subcommand("texts", "The text table of one language");
-    textsCmd->add_option("--language", language, "en, de or fr")->check(CLI::IsMember(languages));
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<ExportCommand>(app));
+    commands.push_back(std::make_unique<ImportCommand>(app));
+    commands.push_back(std::make_unique<GenerateCommand>(app));
+    commands.push_back(std::make_unique<BuildCommand>(app));
+    commands.push_back(std::make_unique<BomCommand>(app));
+    commands.push_back(std::make_unique<CheckCommand>(app));
+    commands.push_back(std::make_unique<DiffCommand>(app));
+    commands.push_back(std::make_unique<IoListCommand>(app));
+    commands.push_back(std::make_unique<PictureCommand>(app));
+    commands.push_back(std::make_unique<SymbolsCommand>(app));
+    commands.push_back(std::make_unique<CatalogCommand>(app));
+    commands.push_back(std::make_unique<ModulesCommand>(app));
+    commands.push_back(std::make_unique<SettingsCommand>(app));
+    commands.push_back(std::make_unique<TextsCommand>(app));
 
     try {
         app.parse(argc, argv);
@@ -406,189 +788,7 @@ int main(int argc, char** argv)
         app.exit(e);
         return kUsage;
     }
-
-    try {
-        CliAsker asker;
-        if (*exportCmd) {
-            rm::AppState state(asker);
-            auto j = rm::exportProject(state, readRawProject(project));
-            if (output) refuseOverInput(*output, project);
-            emit(output, j.dump(2) + "\n");
-            return kOk;
-        }
-        if (*importCmd) {
-            rm::ProjectData data;
-            try {
-                rm::AppState state(asker);
-                data = rm::importProject(state, readJson(input));
-            } catch (const rm::JsonError& e) {
-                throw Failure{kFileError, input + ": " + e.what()};
-            }
-            refuseOverInput(*output, input);
-            refuseLocked(*output, force);
-            writeOrFail(*output, rm::encodeProject(data));
-            return kOk;
-        }
-        if (*generateCmd) {
-            if (cpuDb == ioDb) {
-                std::cerr << "rackmason-cli: --cpu-db must differ from --io-db\n";
-                return kUsage;
-            }
-            rm::AppState state(asker);
-            rm::ProjectTable table(state);
-            openOrFail(table, project);
-            const std::string out = output ? *output : rm::sourcePathFor(project);
-            if (out.empty()) throw Failure{kFileError, project + ": no source file name can be formed"};
-            refuseOverInput(out, project);
-            if (const auto problem = rm::findSourceProblem(table, cpuDbs.at(cpuDb)))
-                throw Failure{kFileError, project + ": " + rm::sourceProblemText(state.texts, *problem)};
-            const std::string text = rm::generateSource(table, ioDbs.at(ioDb), cpuDbs.at(cpuDb));
-            writeNewOrFail(out, text, force);
-            std::cout << out << "\n";
-            return kOk;
-        }
-        if (*buildCmd) {
-            Loaded l = loadCatalog(resources, "");
-            rm::AppState state(asker, l.language.LanguageBase);
-            state.ModulKatalog = std::move(l.catalog);
-            rm::BuildResult res;
-            if (isCsvName(input)) {
-                auto file = rm::readFile(input, rm::kMaxJsonBytes);
-                if (!file.data) throw Failure{kFileError, input + ": " + file.error};
-                res = rm::buildProjectFromCsv(state, *file.data, *output);
-            } else {
-                res = rm::buildProject(state, readJson(input), *output);
-            }
-            if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input + ": " + res.message};
-            if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, input + ": " + res.message};
-            refuseOverInput(*output, input);
-            refuseLocked(*output, force);
-            writeOrFail(*output, rm::encodeProject(res.project));
-            return kOk;
-        }
-        if (*bomCmd) {
-            Loaded l = loadCatalog(resources, "");
-            rm::AppState state(asker, l.language.LanguageBase);
-            state.ModulKatalog = std::move(l.catalog);
-            rm::ProjectTable table(state);
-            openOrFail(table, project);
-            const rm::BomWritten bom = rm::writeBillOfMaterial(state, table);
-            if (!bom.ok) throw Failure{kRefused, project + ": " + bom.message};
-            const std::string text = rm::billText(bom.bill);
-            return emitNew(output, project, text, force);
-        }
-        if (*checkCmd) {
-            Loaded l = loadCatalog(resources, "");
-            rm::AppState state(asker, l.language.LanguageBase);
-            rm::ProjectTable table(state);
-            openOrFail(table, project);
-            auto rep = rm::checkProject(table, l.catalog);
-            std::printf("%-6s %-4s %-18s %-14s %-14s\n", "Row", "Slot", "Order number", "Inputs", "Outputs");
-            for (const auto& line : rep.lines)
-                std::printf("%-6d %-4s %-18s %-14s %-14s\n", line.row, line.slot.c_str(), line.order.c_str(),
-                            line.inputs.c_str(), line.outputs.c_str());
-            if (rep.problems.empty()) {
-                std::cout << "No problems found.\n";
-                return kOk;
-            }
-            std::cout << rep.problems.size() << (rep.problems.size() == 1 ? " problem:\n" : " problems:\n");
-            for (const auto& p : rep.problems) std::cout << "  " << p << "\n";
-            return kRefused;
-        }
-        if (*diffCmd) {
-            rm::AppState state(asker);
-            rm::ProjectTable a(state), b(state);
-            openOrFail(a, project);
-            openOrFail(b, projectB);
-            if (json) {
-                const auto j = rm::diffJson(rm::projectDifferences(a, b, {.raw = raw}));
-                std::cout << j.dump(2) << "\n";
-                return j["same"].get<bool>() ? kOk : kRefused;
-            }
-            auto lines = raw ? rm::diffProjects(a, b) : rm::diffLines(rm::projectDifferences(a, b, {}));
-            if (lines.empty()) {
-                std::cout << "The projects are the same.\n";
-                return kOk;
-            }
-            for (const auto& l : lines) std::cout << l << "\n";
-            return kRefused;
-        }
-        if (*iolistCmd) {
-            rm::AppState state(asker);
-            rm::ProjectTable table(state);
-            openOrFail(table, project);
-            const auto rows = rm::ioList(table, mnemonics == "de" ? rm::Mnemonics::German : rm::Mnemonics::English);
-            const std::string csv = rm::ioListCsv(rows, {separator[0], output.has_value()});
-            return emitNew(output, project, csv, force);
-        }
-        if (*pictureCmd) {
-            int base = languageBase(language);
-            if (language.empty()) {
-                const rm::LanguageChoice chosen = rm::LoadLanguage(resources);
-                base = chosen.catalogFound ? chosen.LanguageBase : rm::kEnglishBase;
-            }
-            rm::AppState state(asker, base);
-            rm::ProjectTable table(state);
-            openOrFail(table, project);
-            const rm::Mnemonics m = base == rm::kGermanBase ? rm::Mnemonics::German : rm::Mnemonics::English;
-            const std::string svg = rm::stationSvg(rm::layoutStations(table, m), rm::Texts(base));
-            return emitNew(output, project, svg, force);
-        }
-        if (*symbolsCmd) {
-            rm::AppState state(asker);
-            rm::ProjectTable table(state);
-            openOrFail(table, project);
-            std::optional<rm::SymbolFormat> format = rm::symbolFormatNamed(symbolFormat);
-            const std::string extension = output ? std::filesystem::path(*output).extension().string() : "";
-            if (!format && !extension.empty()) format = rm::symbolFormatNamed(extension.substr(1));
-            const auto list = rm::channels(table, mnemonics == "de" ? rm::Mnemonics::German : rm::Mnemonics::English);
-            const std::string text =
-                rm::symbolTable(list, format.value_or(rm::SymbolFormat::Sdf), {separator[0], output.has_value()});
-            return emitNew(output, project, text, force);
-        }
-        if (*catalogCmd || *modulesCmd) {
-            Loaded l = loadCatalog(resources, language);
-            if (*catalogCmd) {
-                if (catalogCmd->count("--find")) {
-                    l.tree = rm::filterTree(l.tree, rm::CatalogSearch(l.catalog), find);
-                    if (l.tree.children.empty()) {
-                        std::cerr << "rackmason-cli: no module matches \"" << find << "\"\n";
-                        return kRefused;
-                    }
-                }
-                if (json)
-                    std::cout << rm::catalogToJson(l.tree, l.catalog).dump(2) << "\n";
-                else
-                    printTree(l.tree, 0);
-            } else if (json) {
-                std::cout << rm::modulesToJson(l.catalog).dump(2) << "\n";
-            } else {
-                for (int i = 1; i <= l.catalog.count(); ++i)
-                    std::cout << i << "\t" << l.catalog.at(i).BestellNr << "\t" << l.catalog.at(i).Bezeichnung << "\n";
-            }
-            return kOk;
-        }
-        if (*settingsCmd) {
-            if (json)
-                std::cout << rm::settingsFamiliesToJson().dump(2) << "\n";
-            else
-                printSettings();
-            return kOk;
-        }
-        if (*textsCmd) {
-            const int base = languageBase(language);
-            for (int id : rm::definedIds(base)) std::cout << id << "\t" << *rm::textById(id) << "\n";
-            return kOk;
-        }
-    } catch (const Failure& f) {
-        std::cerr << "rackmason-cli: " << f.message << "\n";
-        return f.code;
-    } catch (const std::bad_alloc&) {
-        std::cerr << "rackmason-cli: " << aboutFile(input, project) << "out of memory\n";
-        return kFileError;
-    } catch (const std::exception& e) {
-        std::cerr << "rackmason-cli: " << aboutFile(input, project) << "could not be processed (" << e.what() << ")\n";
-        return kFileError;
-    }
+    for (const auto& c : commands)
+        if (c->chosen()) return runCommand(*c, ctx);
     return kUsage;
 }

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/base/DecliningAsker.h"
+
 namespace rm::test {
 
 ScriptedAsker::~ScriptedAsker()
@@ -25,7 +27,7 @@ int ScriptedAsker::ShowMessage(const std::string& prompt, const std::string& tit
     shown.push_back({prompt, title, style});
     if (queue_.empty()) {
         ADD_FAILURE() << "unexpected question: \"" << prompt << "\"";
-        return style::buttons(style) == style::YesNo ? answer::No : answer::Cancel;
+        return declinedAnswer(style);
     }
     Expected e = queue_.front();
     queue_.pop_front();
