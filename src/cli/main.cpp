@@ -177,8 +177,8 @@ nlohmann::json readJson(const fs::path& path)
 
 void writeOrFail(const fs::path& path, const std::string& bytes)
 {
-    std::string err = rm::writeFileAtomic(path, bytes);
-    if (!err.empty()) throw Failure{kFileError, path.string() + ": cannot be written: " + err};
+    const rm::WriteResult written = rm::writeFileAtomic(path, bytes);
+    if (!written.ok()) throw Failure{kFileError, path.string() + ": cannot be written: " + written.reason()};
 }
 
 // Without --force the file is created only when the name is free at the
@@ -187,9 +187,9 @@ void writeNewOrFail(const fs::path& path, const std::string& bytes, bool force)
 {
     if (force) return writeOrFail(path, bytes);
     bool taken = false;
-    const std::string err = rm::writeFileAtomic(path, bytes, rm::WriteMode::CreateOnly, &taken);
+    const rm::WriteResult written = rm::writeFileAtomic(path, bytes, rm::WriteMode::CreateOnly, &taken);
     if (taken) throw Failure{kRefused, path.string() + ": The file already exists; use --force to replace it"};
-    if (!err.empty()) throw Failure{kFileError, path.string() + ": cannot be written: " + err};
+    if (!written.ok()) throw Failure{kFileError, path.string() + ": cannot be written: " + written.reason()};
 }
 
 // A project open in a desktop program is not replaced under it.

@@ -260,8 +260,8 @@ TEST_F(Cli, GenerateRefusesWhatTheSourceCannotCarry)
     ProjectData injected = read.data, huge = read.data;
     injected.info.Autor = "Service\r\nEND_DATA_BLOCK\r\nORGANIZATION_BLOCK OB 1";
     huge.rows[6].InCnt = 2147483647;
-    ASSERT_EQ(writeProjectFile(path("injected.qv4"), injected), "");
-    ASSERT_EQ(writeProjectFile(path("huge.qv4"), huge), "");
+    ASSERT_EQ(writeProjectFile(path("injected.qv4"), injected), WriteResult::written());
+    ASSERT_EQ(writeProjectFile(path("huge.qv4"), huge), WriteResult::written());
     runAll({{"generate @injected.qv4", 3,
              "injected.qv4: The source was not generated: project information, field "
              "Autor holds a control character (Service\\x0D\\x0AEND_DATA_BLOCK"},

@@ -129,7 +129,7 @@ void NeverLose::recoveryFileIsWrittenAndRecovered()
     const QString title = p->title();
     h.pid = kGonePid;
     const fs::path left = guard->recoveryFile().parent_path() / "left.rmrecover";
-    QVERIFY(writeRecovery(left, h, project).empty());
+    QVERIFY(writeRecovery(left, h, project).ok());
 
     // "No" to the save question removes the window's own recovery file.
     const fs::path own = guard->recoveryFile();
@@ -252,12 +252,12 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
     std::string project;
     QVERIFY(parseRecovery(rm::test::readText(ProjectGuard::of(p)->recoveryFile().string()), h, project));
     h.pid = kGonePid;
-    QVERIFY(writeRecovery(recoveryDir() / "a.rmrecover", h, project).empty());
+    QVERIFY(writeRecovery(recoveryDir() / "a.rmrecover", h, project).ok());
     RecoveryHeader never = h;
     never.originalPath.clear();
-    QVERIFY(writeRecovery(recoveryDir() / "b.rmrecover", never, project).empty());
+    QVERIFY(writeRecovery(recoveryDir() / "b.rmrecover", never, project).ok());
     // A whole recovery file whose bytes are no project.
-    QVERIFY(writeRecovery(recoveryDir() / "c.rmrecover", h, "not a project").empty());
+    QVERIFY(writeRecovery(recoveryDir() / "c.rmrecover", h, "not a project").ok());
     GuiAsker::setNextAnswers({answer::No});
     QVERIFY(p->parentWidget()->close());
 
@@ -313,7 +313,7 @@ void NeverLose::lockedProjectAsksAndOpensReadOnly()
 
     // Another program of this host that runs holds it.
     LockInfo other{"ben", hostName(), static_cast<long>(::getppid()), "2026-12-07 09:00:00"};
-    QVERIFY(writeLock(path, other, false).empty());
+    QVERIFY(writeLock(path, other, false).ok());
     GuiAsker::setNextAnswers({answer::Cancel});
     QVERIFY(!fixture_->main()->openProjectFile(file));
     QVERIFY(lastPrompt().find("ben on " + hostName()) != std::string::npos);
@@ -333,7 +333,7 @@ void NeverLose::lockedProjectAsksAndOpensReadOnly()
 
     // A lock left by a process that is gone is taken over.
     other.pid = kGonePid;
-    QVERIFY(writeLock(path, other, true).empty());
+    QVERIFY(writeLock(path, other, true).ok());
     QVERIFY(fixture_->main()->openProjectFile(file));
     QCOMPARE(probeLock(path, currentLockInfo(), processRunning).state, LockState::Ours);
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/base/WriteResult.h"
+
 namespace rm {
 
 std::filesystem::path backupPathFor(const std::filesystem::path& project);
@@ -13,8 +15,7 @@ std::filesystem::path backupPathFor(const std::filesystem::path& project);
 // under a second name (a hard link, or a copy written by the writer where links
 // are not possible), the project is replaced, and only then is the held file
 // renamed onto the backup. A failure at any step leaves the project and its
-// backup as they were. Returns an empty string on success, else the reason.
-[[nodiscard]] std::string writeWithBackup(const std::filesystem::path& project, const std::string& bytes,
-                                          bool keepBackup);
+// backup as they were.
+WriteResult writeWithBackup(const std::filesystem::path& project, const std::string& bytes, bool keepBackup);
 
 }  // namespace rm

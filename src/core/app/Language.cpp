@@ -69,7 +69,7 @@ LanguageChoice LoadLanguage(const std::filesystem::path& resourceDir)
     return choice;
 }
 
-std::string ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword)
+WriteResult ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword)
 {
     return writeIniString(resourcePath(resourceDir, kCatalogFileName), "LANGUAGE", "SELECTED", keyword);
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/base/WriteResult.h"
+
 namespace rm {
 
 // The program's version, from the build (the CMake project's version).
@@ -33,8 +35,8 @@ LanguageChoice LoadLanguage(const std::filesystem::path& resourceDir);
 // conversion to upper case; anything else leaves the defaults.
 void selectLanguage(const std::string& keyword, LanguageChoice& choice);
 
-// Writes the keyword as SELECTED of section LANGUAGE; returns an error text or "".
-std::string ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword);
+// Writes the keyword as SELECTED of section LANGUAGE.
+WriteResult ChangeLanguage(const std::filesystem::path& resourceDir, const std::string& keyword);
 
 // Where the language choice is kept: the catalog file in the resource folder
 // where that can be written and is not an installed program's data (programDir

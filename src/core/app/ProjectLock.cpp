@@ -123,7 +123,7 @@ LockProbe probeLock(const std::filesystem::path& project, const LockInfo& self, 
     return {alive(info->pid) ? LockState::Held : LockState::Stale, *info};
 }
 
-std::string writeLock(const std::filesystem::path& project, const LockInfo& self, bool takeOver)
+WriteResult writeLock(const std::filesystem::path& project, const LockInfo& self, bool takeOver)
 {
     return writeFileAtomic(lockPathFor(project), formatLock(self),
                            takeOver ? WriteMode::Replace : WriteMode::CreateOnly);

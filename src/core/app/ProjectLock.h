@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/base/WriteResult.h"
+
 namespace rm {
 
 struct LockInfo {
@@ -51,9 +53,9 @@ struct LockProbe {
 LockProbe probeLock(const std::filesystem::path& project, const LockInfo& self, const ProcessAlive& alive);
 
 // Writes the lock for self. A free name is taken exclusively; takeOver replaces
-// a stale or unwanted lock. Returns an empty string on success, else the reason
-// (an unwritable folder is no obstacle to opening: the caller goes on without).
-[[nodiscard]] std::string writeLock(const std::filesystem::path& project, const LockInfo& self, bool takeOver);
+// a stale or unwanted lock. A failure is no obstacle to opening (an
+// unwritable folder, say): the caller goes on without.
+WriteResult writeLock(const std::filesystem::path& project, const LockInfo& self, bool takeOver);
 
 // Removes the lock only when it is still the one self wrote.
 void releaseLock(const std::filesystem::path& project, const LockInfo& self);

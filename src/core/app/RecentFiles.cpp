@@ -44,9 +44,9 @@ bool RecentFiles::read(const std::filesystem::path& listFile, const std::functio
     return true;
 }
 
-std::string RecentFiles::write(const std::filesystem::path& listFile) const
+WriteResult RecentFiles::write(const std::filesystem::path& listFile) const
 {
-    if (!unreadable_.empty()) return unreadable_;
+    if (!unreadable_.empty()) return WriteResult::failed(unreadable_);
     std::string out = "Entries=" + std::to_string(entries_.size()) + "\r\n";
     for (std::size_t i = 0; i < entries_.size(); ++i)
         out += "Entry" + std::to_string(i + 1) + "=" + utf8ToCp1252(entries_[i]) + "\r\n";

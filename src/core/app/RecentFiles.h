@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/WriteResult.h"
+
 namespace rm {
 
 class RecentFiles {
@@ -17,9 +19,9 @@ public:
     // Returns false when there is no list file or it cannot be read; a list
     // that is there but cannot be read is then never written over.
     bool read(const std::filesystem::path& listFile, const std::function<bool(const std::string&)>& exists);
-    // Writes the whole list (CR LF line ends); returns an error text or "".
+    // Writes the whole list (CR LF line ends).
     // Refused after a read that found a list it could not read.
-    [[nodiscard]] std::string write(const std::filesystem::path& listFile) const;
+    WriteResult write(const std::filesystem::path& listFile) const;
 
     // Puts a path at the top: an entry already listed moves up, a new one
     // pushes the oldest out when the list is full. Comparison is exact.

@@ -110,7 +110,7 @@ std::filesystem::path recoveryFileFor(const std::filesystem::path& folder, const
     return folder / (safeHost + "-" + std::to_string(pid) + "-" + std::to_string(windowId) + kSuffix);
 }
 
-std::string writeRecovery(const std::filesystem::path& file, const RecoveryHeader& header, const std::string& project)
+WriteResult writeRecovery(const std::filesystem::path& file, const RecoveryHeader& header, const std::string& project)
 {
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/ProjectLock.h"
+#include "core/base/WriteResult.h"
 
 namespace rm {
 
@@ -30,8 +31,7 @@ std::filesystem::path recoveryFileFor(const std::filesystem::path& folder, const
                                       int windowId);
 
 // Written through the one writer: whole or nothing.
-[[nodiscard]] std::string writeRecovery(const std::filesystem::path& file, const RecoveryHeader& header,
-                                        const std::string& project);
+WriteResult writeRecovery(const std::filesystem::path& file, const RecoveryHeader& header, const std::string& project);
 
 struct RecoveryEntry {
     std::filesystem::path file;

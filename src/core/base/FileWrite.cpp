@@ -173,7 +173,10 @@ std::string temporaryNamePrefix(const std::string& targetName, std::size_t limit
     return "." + kept + ".";
 }
 
-std::string writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode, bool* taken)
+namespace {
+
+// The write itself: an empty string when done, else the reason.
+std::string writeAtomic(const fs::path& path, const std::string& bytes, WriteMode mode, bool* taken)
 {
     if (taken) *taken = false;
     std::string error;
@@ -236,6 +239,14 @@ std::string writeFileAtomic(const fs::path& path, const std::string& bytes, Writ
     // systems that cannot flush a folder say EINVAL; their renames are as
     // durable as they get.
     return calls->fsync(folder.fd) == 0 || errno == EINVAL ? std::string() : reason(errno);
+}
+
+}  // namespace
+
+WriteResult writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode, bool* taken)
+{
+    std::string why = writeAtomic(path, bytes, mode, taken);
+    return why.empty() ? WriteResult::written() : WriteResult::failed(std::move(why));
 }
 
 bool sameFile(const fs::path& a, const fs::path& b)

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/base/WriteResult.h"
+
 namespace rm {
 
 namespace fs = std::filesystem;
@@ -30,9 +32,9 @@ enum class WriteMode {
 // link to the file it names; anything but a regular file is never replaced.
 // CreateOnly never replaces: of two writers racing for one name exactly one
 // succeeds, and `taken` (when given) tells the other that the name exists.
-// Returns an empty string on success, else the reason.
-[[nodiscard]] std::string writeFileAtomic(const fs::path& path, const std::string& bytes,
-                                          WriteMode mode = WriteMode::Replace, bool* taken = nullptr);
+// A taken name fails with the system's reason for it.
+WriteResult writeFileAtomic(const fs::path& path, const std::string& bytes, WriteMode mode = WriteMode::Replace,
+                            bool* taken = nullptr);
 
 // The system calls on which the writer's promise rests: writing the bytes
 // (which may take several calls), flushing a file or a folder, and renaming

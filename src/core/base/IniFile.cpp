@@ -201,13 +201,13 @@ std::string IniFile::bytes() const
     return out;
 }
 
-std::string writeIniString(const std::filesystem::path& path, const std::string& section, const std::string& key,
+WriteResult writeIniString(const std::filesystem::path& path, const std::string& section, const std::string& key,
                            const std::string& value)
 {
     IniFile ini;
     if (FileExists(path)) {
         auto r = readFile(path, kMaxIniSize);
-        if (!r.data) return r.error;
+        if (!r.data) return WriteResult::failed(r.error);
         ini = IniFile(*r.data);
     }
     ini.setString(section, key, value);

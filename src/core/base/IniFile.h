@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/base/WriteResult.h"
+
 namespace rm {
 
 class IniFile {
@@ -43,8 +45,8 @@ private:
     std::map<std::string, std::map<std::string, std::string>> values_;
 };
 
-// Writes one key of an INI file, keeping the rest; returns an error text or "".
-std::string writeIniString(const std::filesystem::path& path, const std::string& section, const std::string& key,
+// Writes one key of an INI file, keeping the rest.
+WriteResult writeIniString(const std::filesystem::path& path, const std::string& section, const std::string& key,
                            const std::string& value);
 
 }  // namespace rm

@@ -15,26 +15,27 @@ namespace rm {
 
 namespace {
 
-int refuse(WriteDbReport* report, std::string reason)
+int refuse(WriteResult* result, std::string reason)
 {
-    if (report) report->reason = std::move(reason);
+    if (result) *result = WriteResult::failed(std::move(reason));
     return 0;
 }
 
 // Writes the source into `target`; `ask` puts the overwrite question first.
-int writeSource(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, bool ask, WriteDbReport* report)
+int writeSource(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, bool ask, WriteResult* result)
 {
-    if (report) *report = {};
     const Texts& texts = table.app().texts;
     try {
-        if (target.empty()) return refuse(report, ownText(texts, OwnText::NotSavedYet));
+        if (target.empty()) return refuse(result, ownText(texts, OwnText::NotSavedYet));
         const std::filesystem::path path(target);
         // A project whose name ends in "awl" would be overwritten by its own source.
-        if (sameFile(path, table.info().ProjektPfad)) return refuse(report, ownText(texts, OwnText::IsProjectFile));
+        if (sameFile(path, table.info().ProjektPfad)) return refuse(result, ownText(texts, OwnText::IsProjectFile));
         // A text that would break the source into lines of its own, or a
         // number its field cannot hold, is refused before any question.
         if (const auto problem = findSourceProblem(table, CpuDb)) {
-            table.app().asker.ShowMessage(sourceProblemText(texts, *problem), "", style::Ok + style::Exclamation);
+            const std::string text = sourceProblemText(texts, *problem);
+            table.app().asker.ShowMessage(text, "", style::Ok + style::Exclamation);
+            if (result) *result = WriteResult::failed(text);
             return 2;
         }
         std::error_code ec;
@@ -42,7 +43,7 @@ int writeSource(ProjectTable& table, const std::string& target, int IoDb, int Cp
         if (ask && exists &&
             table.app().ask(txt::FileExistsOverwrite, txt::ExistingDataTitle, style::OkCancel + style::Exclamation) !=
                 answer::Ok) {
-            if (report) report->declined = true;
+            if (result) *result = WriteResult::declined();
             return 0;
         }
         // The whole text first, then one atomic replace: a failure leaves the
@@ -50,10 +51,12 @@ int writeSource(ProjectTable& table, const std::string& target, int IoDb, int Cp
         // the file the user agreed to lose is replaced; a new name is created
         // without replacing what may have appeared there since.
         const std::string bytes = generateSource(table, IoDb, CpuDb);
-        const std::string err = writeFileAtomic(path, bytes, exists ? WriteMode::Replace : WriteMode::CreateOnly);
-        return err.empty() ? 1 : refuse(report, err);
+        WriteResult written = writeFileAtomic(path, bytes, exists ? WriteMode::Replace : WriteMode::CreateOnly);
+        const int code = written.ok() ? 1 : 0;
+        if (result) *result = std::move(written);
+        return code;
     } catch (const std::exception& e) {
-        return refuse(report, e.what());
+        return refuse(result, e.what());
     }
 }
 
@@ -64,19 +67,19 @@ int writeDB(ProjectTable& table, int IoDb, int CpuDb)
     return writeDB(table, IoDb, CpuDb, nullptr);
 }
 
-int writeDB(ProjectTable& table, int IoDb, int CpuDb, WriteDbReport* report)
+int writeDB(ProjectTable& table, int IoDb, int CpuDb, WriteResult* result)
 {
     std::string target;
     try {
         target = sourcePathFor(table.info().ProjektPfad);
     } catch (const std::exception&) {
     }
-    return writeSource(table, target, IoDb, CpuDb, true, report);
+    return writeSource(table, target, IoDb, CpuDb, true, result);
 }
 
-int writeDBTo(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, WriteDbReport* report)
+int writeDBTo(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, WriteResult* result)
 {
-    return writeSource(table, target, IoDb, CpuDb, false, report);
+    return writeSource(table, target, IoDb, CpuDb, false, result);
 }
 
 }  // namespace rm

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/base/WriteResult.h"
 #include "core/table/ProjectTable.h"
 
 namespace rm {
@@ -16,17 +17,14 @@ namespace rm {
 // (a text or value the source cannot carry, see findSourceProblem).
 [[nodiscard]] int writeDB(ProjectTable& table, int IoDb, int CpuDb);
 
-// Why a writeDB that returned 0 wrote nothing, for the caller's message.
-struct WriteDbReport {
-    bool declined = false;  // the user chose to keep the existing file
-    std::string reason;     // the system's reason, or why the file may not be written; empty when declined
-};
-
-[[nodiscard]] int writeDB(ProjectTable& table, int IoDb, int CpuDb, WriteDbReport* report);
+// The same, with what became of the file for the caller's message: written,
+// declined (the user kept the existing file), or failed with the system's
+// reason or why the file may not be written.
+[[nodiscard]] int writeDB(ProjectTable& table, int IoDb, int CpuDb, WriteResult* result);
 
 // The same into `target`, a file the user chose instead of the one beside
 // the project (the file dialog has asked before replacing one). The project
 // file itself is never replaced.
-[[nodiscard]] int writeDBTo(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, WriteDbReport* report);
+[[nodiscard]] int writeDBTo(ProjectTable& table, const std::string& target, int IoDb, int CpuDb, WriteResult* result);
 
 }  // namespace rm

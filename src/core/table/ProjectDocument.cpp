@@ -32,17 +32,17 @@ OpenResult openProject(ProjectTable& table, const std::filesystem::path& path)
     return res;
 }
 
-std::string saveProject(ProjectTable& table, const std::filesystem::path& path, bool keepBackup)
+WriteResult saveProject(ProjectTable& table, const std::filesystem::path& path, bool keepBackup)
 {
     table.info().FormatVersion = kFormatVersion;
     std::string err;
     const std::string bytes = encodeProject(projectDataOf(table), &err);
-    if (!err.empty()) return err;
-    err = writeWithBackup(path, bytes, keepBackup);
-    if (!err.empty()) return err;
+    if (!err.empty()) return WriteResult::failed(err);
+    WriteResult saved = writeWithBackup(path, bytes, keepBackup);
+    if (!saved.ok()) return saved;
     table.SetProjektDataHasChangedFlag(false);
     table.app().AktProjectInfo = table.info();
-    return {};
+    return saved;
 }
 
 }  // namespace rm

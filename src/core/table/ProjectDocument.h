@@ -29,7 +29,6 @@ OpenResult openProject(ProjectTable& table, const std::filesystem::path& path);
 // Writes the project to its path (FormatVersion 3). On success the project is
 // no longer marked as changed; on failure it stays marked and the old file is
 // untouched. With keepBackup the previous file is kept as NAME.qv4.bak.
-// Returns an error text or "".
-[[nodiscard]] std::string saveProject(ProjectTable& table, const std::filesystem::path& path, bool keepBackup = false);
+WriteResult saveProject(ProjectTable& table, const std::filesystem::path& path, bool keepBackup = false);
 
 }  // namespace rm

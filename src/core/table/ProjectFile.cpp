@@ -250,11 +250,11 @@ ProjectReadResult readProjectFile(const std::filesystem::path& path)
     return decodeProject(*file.data);
 }
 
-std::string writeProjectFile(const std::filesystem::path& path, const ProjectData& data)
+WriteResult writeProjectFile(const std::filesystem::path& path, const ProjectData& data)
 {
     std::string error;
     std::string bytes = encodeProject(data, &error);
-    if (!error.empty()) return error;
+    if (!error.empty()) return WriteResult::failed(error);
     return writeFileAtomic(path, bytes);
 }
 

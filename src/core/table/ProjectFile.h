@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/WriteResult.h"
 #include "core/record/RowEintrag.h"
 
 namespace rm {
@@ -48,7 +49,7 @@ ProjectReadResult decodeProject(std::string_view bytes);
 ProjectReadResult readProjectFile(const std::filesystem::path& path);
 // Writes the whole file or leaves the old one; returns an error text or "".
 // A project with a text the file cannot hold is not written.
-[[nodiscard]] std::string writeProjectFile(const std::filesystem::path& path, const ProjectData& data);
+WriteResult writeProjectFile(const std::filesystem::path& path, const ProjectData& data);
 
 // The stored name of a project: a file name longer than 12 characters is
 // written as its first 8 characters and ".qv4" in the same folder.

@@ -689,8 +689,9 @@ void MainWindow::AddRecentFile(const QString& path)
     if (path.isEmpty()) return;
     session_.recent.add(path.toStdString());
     refreshRecentMenu();
-    if (const std::string why = session_.recent.write(session_.recentListFile()); !why.empty())
-        statusLine_->showNote(QString::fromStdString(ownText(session_.app.texts, OwnText::RecentNotSaved, {why})));
+    if (const WriteResult list = session_.recent.write(session_.recentListFile()); !list.ok())
+        statusLine_->showNote(
+            QString::fromStdString(ownText(session_.app.texts, OwnText::RecentNotSaved, {list.reason()})));
 }
 
 void MainWindow::refreshRecentMenu()
@@ -754,8 +755,8 @@ void MainWindow::saveSettings()
     w.dockLayout = QString::fromLatin1(saveState().toBase64());
     rm::gui::saveSettings(session_.settings);
     // The program is closing: the status line would not be read any more.
-    if (const std::string why = session_.recent.write(session_.recentListFile()); !why.empty())
-        session_.app.asker.ShowMessage(ownText(session_.app.texts, OwnText::RecentNotSaved, {why}), "",
+    if (const WriteResult list = session_.recent.write(session_.recentListFile()); !list.ok())
+        session_.app.asker.ShowMessage(ownText(session_.app.texts, OwnText::RecentNotSaved, {list.reason()}), "",
                                        style::Ok + style::Exclamation);
 }
 

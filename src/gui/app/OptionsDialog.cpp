@@ -220,9 +220,9 @@ void OptionsDialog::accept()
 
     const int language = selectedLanguage();
     if (language != 0 && language != session_.language.LanguageIndex) {
-        const std::string error =
+        const WriteResult written =
             writeIniString(session_.languageFile(), "LANGUAGE", "SELECTED", kLanguageKeywords[language]);
-        if (error.empty()) {
+        if (written.ok()) {
             // The fixed text stays as it always was; the line after it says the
             // same in the language the user is reading now.
             QString name = optLanguage_[language]->text().remove(QLatin1Char('&')).trimmed();
@@ -232,7 +232,7 @@ void OptionsDialog::accept()
                                            "Language change", style::Ok + style::Exclamation);
         } else {
             // Saying the change will take effect would be untrue.
-            session_.app.asker.ShowMessage(session_.msg(txt::NotSaved).toStdString() + "\n\n" + error,
+            session_.app.asker.ShowMessage(session_.msg(txt::NotSaved).toStdString() + "\n\n" + written.reason(),
                                            session_.msg(txt::ErrorTitle).toStdString(), style::Ok + style::Critical);
         }
     }

@@ -152,12 +152,12 @@ bool WorkCommands::writeExport(ProjectWindow& project, const QString& target, co
 {
     QString refusal = projectFileRefusal(session_.app.texts, target, project.table().info().ProjektPfad);
     if (refusal.isEmpty()) {
-        const std::string err = writeFileAtomic(QFile::encodeName(target).toStdString(), bytes);
-        if (err.empty()) {
+        const WriteResult written = writeFileAtomic(QFile::encodeName(target).toStdString(), bytes);
+        if (written.ok()) {
             main_.statusLine()->showWritten(target);
             return true;
         }
-        refusal = QDir::toNativeSeparators(target) + ": " + QString::fromStdString(err);
+        refusal = QDir::toNativeSeparators(target) + ": " + QString::fromStdString(written.reason());
     }
     session_.app.asker.ShowMessage(refusal.toStdString(), session_.app.messages[txt::ErrorTitle],
                                    style::Ok + style::Critical);

@@ -30,11 +30,11 @@ constexpr int kHelpContext = 3;
 
 DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, std::function<int(int, int)> writeDB,
                                QWidget* parent)
-    : DbSelectDialog(
-          session, projectTitle,
-          writeDB ? Writer([writeDB](int io, int cpu, const QString&, WriteDbReport&) { return writeDB(io, cpu); })
-                  : Writer(),
-          parent)
+    : DbSelectDialog(session, projectTitle,
+                     writeDB
+                         ? Writer([writeDB](int io, int cpu, const QString&, WriteResult&) { return writeDB(io, cpu); })
+                         : Writer(),
+                     parent)
 {
 }
 
@@ -131,8 +131,8 @@ void DbSelectDialog::accept()
     const Texts& texts = session_.app.texts;
     QString chosen;  // empty: the file beside the project
     for (;;) {
-        WriteDbReport report;
-        const int result = writer_ ? writer_(selection_.ioDb(), selection_.cpuDb(), chosen, report) : 0;
+        WriteResult written = WriteResult::failed();
+        const int result = writer_ ? writer_(selection_.ioDb(), selection_.cpuDb(), chosen, written) : 0;
         const std::string file = QDir::toNativeSeparators(chosen.isEmpty() ? target_ : chosen).toStdString();
         if (result == 1) {
             beep();
@@ -145,13 +145,13 @@ void DbSelectDialog::accept()
         beep();
         std::string text = session_.msg(txt::SourceNotGenerated).toStdString();
         if (!file.empty()) text += "\n\n" + ownText(texts, OwnText::FileNamed, {file});
-        if (report.declined) {
+        if (written.wasDeclined()) {
             text += "\n" + ownText(texts, OwnText::ExistingKept);
             session_.app.asker.ShowMessage(text, session_.msg(txt::ErrorTitle).toStdString(), style::Ok);
             break;
         }
-        if (!report.reason.empty())
-            text += "\n" + ownText(texts, OwnText::Reason, {reasonInLanguage(texts, report.reason)});
+        if (!written.reason().empty())
+            text += "\n" + ownText(texts, OwnText::Reason, {reasonInLanguage(texts, written.reason())});
         // The choice of another file, in a folder the user may write.
         text += "\n\n" + ownText(texts, OwnText::ChooseOtherFile);
         if (session_.app.asker.ShowMessage(text, session_.msg(txt::ErrorTitle).toStdString(),

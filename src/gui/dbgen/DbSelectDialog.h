@@ -25,7 +25,7 @@ public:
     // beside the project when `file` is empty: 1 written, 0 not written
     // (`report` says why), any other value reports nothing. When the file
     // could not be written, the user may choose another one.
-    using Writer = std::function<int(int, int, const QString&, WriteDbReport&)>;
+    using Writer = std::function<int(int, int, const QString&, WriteResult&)>;
     DbSelectDialog(Session& session, const QString& projectTitle, Writer writer, QWidget* parent = nullptr);
     // writeDB(ioDb, cpuDb) writes beside the project only.
     DbSelectDialog(Session& session, const QString& projectTitle, std::function<int(int, int)> writeDB,

@@ -77,9 +77,9 @@ bool PictureCommands::exportPicture(ProjectWindow& project)
                                                  pictureText(session_, PictureText::SvgFilter), "svg");
     if (target.isEmpty()) return false;
     const std::string svg = stationSvg(layoutStations(project.table(), mnemonicsOf(session_)), session_.app.texts);
-    const std::string err = writeFileAtomic(target.toStdString(), svg);
-    if (!err.empty()) {
-        session_.app.asker.ShowMessage(QDir::toNativeSeparators(target).toStdString() + ": " + err,
+    const WriteResult written = writeFileAtomic(target.toStdString(), svg);
+    if (!written.ok()) {
+        session_.app.asker.ShowMessage(QDir::toNativeSeparators(target).toStdString() + ": " + written.reason(),
                                        session_.app.messages[txt::ErrorTitle], style::Ok + style::Critical);
         return false;
     }

@@ -223,9 +223,9 @@ bool exportPdf(const ProjectTable& table, const Texts& texts, const QString& pat
             return false;
         }
     }
-    const std::string err = writeFileAtomic(target, pdf.toStdString());
-    if (!err.empty()) {
-        if (error) *error = errorText(path, QString::fromStdString(err));
+    const WriteResult written = writeFileAtomic(target, pdf.toStdString());
+    if (!written.ok()) {
+        if (error) *error = errorText(path, QString::fromStdString(written.reason()));
         return false;
     }
     return true;

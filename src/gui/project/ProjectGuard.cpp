@@ -185,7 +185,7 @@ void ProjectGuard::takeLock(const fs::path& project, bool takeOver)
     dropLock();
     self_.time = localTimeText();
     // A folder that takes no lock does not stop the work.
-    if (writeLock(project, self_, takeOver).empty()) locked_ = project;
+    if (writeLock(project, self_, takeOver).ok()) locked_ = project;
 }
 
 void ProjectGuard::dropLock()

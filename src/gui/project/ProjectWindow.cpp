@@ -305,12 +305,12 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
         if (before == ProjectGuard::Before::Cancel) return false;
         if (before == ProjectGuard::Before::SaveAs) return !saveAs && ProjektSpeichern(true);
     }
-    const std::string err = saveProject(table_, table_.info().ProjektPfad, guard && guard->keepBackup());
-    if (!err.empty()) {
+    const WriteResult stored = saveProject(table_, table_.info().ProjektPfad, guard && guard->keepBackup());
+    if (!stored.ok()) {
         // The work is still only in the window: offer another place for it.
         const int a =
             session_.app.asker.ShowMessage(withFileAndReason(session_.app.texts, session_.app.messages[txt::NotSaved],
-                                                             table_.info().ProjektPfad, err) +
+                                                             table_.info().ProjektPfad, stored.reason()) +
                                                "\n\n" + ownText(session_.app.texts, OwnText::SaveOtherName),
                                            session_.app.messages[txt::ErrorTitle], style::YesNo + style::Critical);
         info.ProjektPfad = oldPath;
@@ -400,9 +400,9 @@ void ProjectWindow::FktKonfig()
         if (!ProjektSpeichern(false)) return;
     }
     DbSelectDialog dlg(
-        session_, title_, DbSelectDialog::Writer([this](int io, int cpu, const QString& file, WriteDbReport& report) {
-            return file.isEmpty() ? rm::writeDB(table_, io, cpu, &report)
-                                  : writeDBTo(table_, QFile::encodeName(file).toStdString(), io, cpu, &report);
+        session_, title_, DbSelectDialog::Writer([this](int io, int cpu, const QString& file, WriteResult& written) {
+            return file.isEmpty() ? rm::writeDB(table_, io, cpu, &written)
+                                  : writeDBTo(table_, QFile::encodeName(file).toStdString(), io, cpu, &written);
         }),
         this);
     dlg.setWindowTitle(session_.t(txt::TabDbCompile));

@@ -29,13 +29,13 @@ TEST(Language, Selection)
     EXPECT_EQ(c.ModuleDataFile + "|" + c.OptionCaption, "resource/NURA_G.txt|Fran\u00e7ais");
     EXPECT_EQ(makeVersionText(2, 12, 3), "Version:       V2.012.003");
 
-    ASSERT_EQ(ChangeLanguage(dir.path, "OPTION"), "");
+    ASSERT_EQ(ChangeLanguage(dir.path, "OPTION"), WriteResult::written());
     c = LoadLanguage(dir.path);
     EXPECT_EQ(c.LanguageBase, 3000);
     EXPECT_EQ(c.moduleFileName, "NURA_O.txt");
 
     // Unknown or too long: English texts, and no module file.
-    ASSERT_EQ(ChangeLanguage(dir.path, "ENGLISHENGLISHENGLISH"), "");
+    ASSERT_EQ(ChangeLanguage(dir.path, "ENGLISHENGLISHENGLISH"), WriteResult::written());
     c = LoadLanguage(dir.path);
     EXPECT_EQ(std::make_pair(c.LanguageBase, c.LanguageIndex), std::make_pair(1000, 0));
     EXPECT_EQ(c.ModuleDataFile, "");

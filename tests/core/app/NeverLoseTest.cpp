@@ -69,20 +69,20 @@ TEST(ProjectLock, ProbeTellsFreeOursHeldStaleOtherHostUnreadable)
     const fs::path project = tmp.path / "A.qv4";
     EXPECT_EQ(probeLock(project, kSelf, kAllRun).state, LockState::Free);
 
-    ASSERT_EQ(writeLock(project, kSelf, false), "");
+    ASSERT_EQ(writeLock(project, kSelf, false), WriteResult::written());
     EXPECT_EQ(probeLock(project, kSelf, kNoneRun).state, LockState::Ours);
     // A second exclusive write fails: the name is taken.
-    EXPECT_NE(writeLock(project, {"ben", "bench", 200, "t"}, false), "");
+    EXPECT_FALSE(writeLock(project, {"ben", "bench", 200, "t"}, false).ok());
 
     const LockInfo other{"ben", "bench", 200, "2026-12-07 09:00:00"};
-    ASSERT_EQ(writeLock(project, other, true), "");
+    ASSERT_EQ(writeLock(project, other, true), WriteResult::written());
     auto p = probeLock(project, kSelf, kAllRun);
     EXPECT_EQ(p.state, LockState::Held);
     EXPECT_EQ(p.holder.user, "ben");
     EXPECT_EQ(p.holder.time, "2026-12-07 09:00:00");
     EXPECT_EQ(probeLock(project, kSelf, kNoneRun).state, LockState::Stale);
     // Another host cannot be checked: held, whatever runs here.
-    ASSERT_EQ(writeLock(project, {"ben", "desk", 200, "t"}, true), "");
+    ASSERT_EQ(writeLock(project, {"ben", "desk", 200, "t"}, true), WriteResult::written());
     EXPECT_EQ(probeLock(project, kSelf, kNoneRun).state, LockState::OtherHost);
 
     // Release removes only our own lock.
@@ -90,7 +90,7 @@ TEST(ProjectLock, ProbeTellsFreeOursHeldStaleOtherHostUnreadable)
     EXPECT_TRUE(fs::exists(lockPathFor(project)));
     test::writeText(lockPathFor(project), "garbage");
     EXPECT_EQ(probeLock(project, kSelf, kNoneRun).state, LockState::Unreadable);
-    ASSERT_EQ(writeLock(project, kSelf, true), "");
+    ASSERT_EQ(writeLock(project, kSelf, true), WriteResult::written());
     releaseLock(project, kSelf);
     EXPECT_FALSE(fs::exists(lockPathFor(project)));
 }
@@ -129,11 +129,11 @@ TEST(ProjectLock, RealProcessesAndUnwritableFolder)
     // No lock can be written where the folder is a file.
     const fs::path notAFolder = tmp.path / "plain";
     test::writeText(notAFolder, "x");
-    EXPECT_NE(writeLock(notAFolder / "A.qv4", me, false), "");
-    EXPECT_NE(writeLock(notAFolder / "A.qv4", me, true), "");
+    EXPECT_FALSE(writeLock(notAFolder / "A.qv4", me, false).ok());
+    EXPECT_FALSE(writeLock(notAFolder / "A.qv4", me, true).ok());
     ::chmod(tmp.path.c_str(), 0500);
     if (::geteuid() != 0) {
-        EXPECT_NE(writeLock(project, me, false), "");
+        EXPECT_FALSE(writeLock(project, me, false).ok());
     }
     ::chmod(tmp.path.c_str(), 0700);
 }
@@ -155,11 +155,11 @@ TEST(Recovery, FileRoundTripAndIndex)
 
     test::TempFolder tmp;
     const fs::path dir = tmp.path / "recovery";  // created by the first write
-    ASSERT_EQ(writeRecovery(recoveryFileFor(dir, "bench", 100, 1), h, project), "");
+    ASSERT_EQ(writeRecovery(recoveryFileFor(dir, "bench", 100, 1), h, project), WriteResult::written());
     RecoveryHeader noName{"", 3, "NoName3", "t", 200, "bench"};
-    ASSERT_EQ(writeRecovery(recoveryFileFor(dir, "bench", 200, 1), noName, "x"), "");
+    ASSERT_EQ(writeRecovery(recoveryFileFor(dir, "bench", 200, 1), noName, "x"), WriteResult::written());
     RecoveryHeader far{"/q.qv4", 0, "q.qv4", "t", 100, "desk"};
-    ASSERT_EQ(writeRecovery(recoveryFileFor(dir, "desk", 100, 2), far, "y"), "");
+    ASSERT_EQ(writeRecovery(recoveryFileFor(dir, "desk", 100, 2), far, "y"), WriteResult::written());
     test::writeText(dir / "broken.rmrecover", "RackMason recovery 1\nsize=99\n\nshort");
     test::writeText(dir / "other.txt", "not ours");
 
@@ -192,6 +192,12 @@ TEST(DiskState, NoticesSizeTimeAndContent)
     DiskState otherTime = s;
     otherTime.mtimeNs -= 1;
     EXPECT_TRUE(changedOnDisk(otherTime, f));
+    // Rewritten with as many bytes and its old time put back: the content tells.
+    const auto time = fs::last_write_time(f);
+    test::writeText(f, "abce");
+    fs::last_write_time(f, time);
+    ASSERT_EQ(diskStateOf(f).mtimeNs, s.mtimeNs);
+    EXPECT_TRUE(changedOnDisk(s, f));
     test::writeText(f, "abcde");
     EXPECT_TRUE(changedOnDisk(s, f));
     fs::remove(f);
@@ -202,21 +208,21 @@ TEST(Backup, KeepsThePreviousFileAndFailsWithoutHarm)
 {
     test::TempFolder tmp;
     const fs::path f = tmp.path / "A.qv4";
-    ASSERT_EQ(writeWithBackup(f, "one", true), "");
+    ASSERT_EQ(writeWithBackup(f, "one", true), WriteResult::written());
     EXPECT_FALSE(fs::exists(backupPathFor(f)));  // nothing to keep yet
-    ASSERT_EQ(writeWithBackup(f, "two", true), "");
+    ASSERT_EQ(writeWithBackup(f, "two", true), WriteResult::written());
     EXPECT_EQ(test::readText(f.string()), "two");
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "one");
-    ASSERT_EQ(writeWithBackup(f, "three", true), "");
+    ASSERT_EQ(writeWithBackup(f, "three", true), WriteResult::written());
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "two");  // one generation
-    ASSERT_EQ(writeWithBackup(f, "four", false), "");
+    ASSERT_EQ(writeWithBackup(f, "four", false), WriteResult::written());
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "two");
 
     // The new file cannot be written (a size limit binds root too): the save
     // fails, and the project, its backup and the folder are as they were.
     {
         SmallFileLimit limit(4);
-        EXPECT_NE(writeWithBackup(f, "five, much longer than the limit", true), "");
+        EXPECT_FALSE(writeWithBackup(f, "five, much longer than the limit", true).ok());
     }
     EXPECT_EQ(test::readText(f.string()), "four");
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "two");

@@ -25,7 +25,7 @@ TEST(RecentFiles, ReadTakesTheCountFromTheLastCharacter)
     // Files that are gone are dropped, and the list written next time has them no more.
     ASSERT_TRUE(r.read(file, [](const std::string& p) { return p != "C:\\a.qv4"; }));
     EXPECT_EQ(r.entries(), std::vector<std::string>{"C:\\b.qv4"});
-    ASSERT_EQ(r.write(file), "");
+    ASSERT_EQ(r.write(file), WriteResult::written());
     EXPECT_EQ(test::readText(file.string()), "Entries=1\r\nEntry1=C:\\b.qv4\r\n");
     fs::remove(file);
     EXPECT_FALSE(r.read(file, kAll));
@@ -60,7 +60,7 @@ TEST(RecentFiles, NothingIsLostOrSplit)
                             "d\xc5\xba.qv4",
                             "/p/\xff.qv4", ""})
         EXPECT_FALSE(r.add(bad)) << bad;
-    ASSERT_EQ(r.write(file), "");
+    ASSERT_EQ(r.write(file), WriteResult::written());
     ASSERT_TRUE(r.read(file, kAll));
     EXPECT_EQ(r.entries(), std::vector<std::string>{"/p/\xc3\xa9t\xc3\xa9.qv4"});
 
@@ -68,12 +68,12 @@ TEST(RecentFiles, NothingIsLostOrSplit)
     test::writeText(file, huge);
     EXPECT_FALSE(r.read(file, kAll));
     r.add("/p/new.qv4");
-    EXPECT_NE(r.write(file), "");
+    EXPECT_FALSE(r.write(file).ok());
     EXPECT_EQ(test::readText(file.string()), huge);
     fs::remove(file);
     EXPECT_FALSE(r.read(file, kAll));  // no list yet: the next one is written
     r.add("/p/new.qv4");
-    EXPECT_EQ(r.write(file), "");
+    EXPECT_EQ(r.write(file), WriteResult::written());
 }
 
 TEST(RecentFiles, ShortenPath)

@@ -147,10 +147,10 @@ TEST(Files, AtomicWriteReplacesWholeOrNothing)
 {
     TempFolder dir;
     const fs::path target = dir.path / "out.awl";
-    EXPECT_EQ(writeFileAtomic(target, "one"), "");
-    EXPECT_EQ(writeFileAtomic(target, "two"), "");
+    EXPECT_EQ(writeFileAtomic(target, "one"), WriteResult::written());
+    EXPECT_EQ(writeFileAtomic(target, "two"), WriteResult::written());
     EXPECT_EQ(test::readText(target.string()), "two");
-    EXPECT_NE(writeFileAtomic(dir.path / "no" / "x", "y"), "");
+    EXPECT_FALSE(writeFileAtomic(dir.path / "no" / "x", "y").ok());
     int entries = 0;
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path)) ++entries;
     EXPECT_EQ(entries, 1);
@@ -211,31 +211,31 @@ TEST(Files, AtomicWriteFlushesBeforeRenamingAndReportsEveryFailure)
     const fs::path target = dir.path / "p.qv4";
     RecordedCalls calls;
     CallsGuard guard(&calls);
-    ASSERT_EQ(writeFileAtomic(target, "old"), "");
+    ASSERT_EQ(writeFileAtomic(target, "old"), WriteResult::written());
     EXPECT_EQ(calls.log, (std::vector<std::string>{"flush file", "rename", "flush folder"}));
     calls.log.clear();
-    ASSERT_EQ(writeFileAtomic(dir.path / "new.awl", "x", WriteMode::CreateOnly), "");
+    ASSERT_EQ(writeFileAtomic(dir.path / "new.awl", "x", WriteMode::CreateOnly), WriteResult::written());
     EXPECT_EQ(calls.log, (std::vector<std::string>{"flush file", "rename no-replace", "flush folder"}));
 
     for (const std::string step : {"flush file", "rename"}) {
         calls.failing = step;
-        EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO)) << step;
+        EXPECT_EQ(writeFileAtomic(target, "new").reason(), std::strerror(EIO)) << step;
         EXPECT_EQ(test::readText(target.string()), "old") << step;
     }
     // Writes cut short or interrupted go on where they stopped; a write that
     // takes nothing fails instead of trying for ever.
     calls.failing.clear();
     calls.chunk = 3;
-    ASSERT_EQ(writeFileAtomic(target, "0123456789"), "");
+    ASSERT_EQ(writeFileAtomic(target, "0123456789"), WriteResult::written());
     EXPECT_EQ(test::readText(target.string()), "0123456789");
     calls.chunk = 0;
     calls.writesNothing = true;
-    EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO));
+    EXPECT_EQ(writeFileAtomic(target, "new").reason(), std::strerror(EIO));
     EXPECT_EQ(test::readText(target.string()), "0123456789");
     calls.writesNothing = false;
 
     calls.failing = "flush folder";
-    EXPECT_EQ(writeFileAtomic(target, "new"), std::strerror(EIO));
+    EXPECT_EQ(writeFileAtomic(target, "new").reason(), std::strerror(EIO));
     int entries = 0;
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path)) ++entries;
     EXPECT_EQ(entries, 2);
@@ -255,11 +255,11 @@ TEST(Files, ReplacingKeepsWhatTheUserHad)
     const fs::path secret = dir.path / "secret.qv4";
     writeText(secret, "old");
     fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_EQ(writeFileAtomic(secret, "new"), "");
+    ASSERT_EQ(writeFileAtomic(secret, "new"), WriteResult::written());
     EXPECT_EQ(modeOf(secret) & 07777, 0600u);
     const mode_t mask = ::umask(022);
     ::umask(mask);
-    ASSERT_EQ(writeFileAtomic(dir.path / "fresh", "x"), "");
+    ASSERT_EQ(writeFileAtomic(dir.path / "fresh", "x"), WriteResult::written());
     EXPECT_EQ(modeOf(dir.path / "fresh") & 07777, 0666u & ~mask);
 
     // A symbolic link stays a link; the file it names gets the new content,
@@ -267,18 +267,18 @@ TEST(Files, ReplacingKeepsWhatTheUserHad)
     fs::create_directory(dir.path / "real");
     writeText(dir.path / "real" / "p.awl", "old");
     fs::create_symlink("real/p.awl", dir.path / "link.awl");
-    ASSERT_EQ(writeFileAtomic(dir.path / "link.awl", "through"), "");
+    ASSERT_EQ(writeFileAtomic(dir.path / "link.awl", "through"), WriteResult::written());
     EXPECT_TRUE(S_ISLNK(modeOf(dir.path / "link.awl")));
     EXPECT_EQ(test::readText((dir.path / "real" / "p.awl").string()), "through");
     // A dangling link creates the file it names.
     fs::create_symlink("real/new.awl", dir.path / "dangling.awl");
-    ASSERT_EQ(writeFileAtomic(dir.path / "dangling.awl", "created"), "");
+    ASSERT_EQ(writeFileAtomic(dir.path / "dangling.awl", "created"), WriteResult::written());
     EXPECT_EQ(test::readText((dir.path / "real" / "new.awl").string()), "created");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path / "real"), fs::directory_iterator{}), 2);
 
     // What is not a regular file is never replaced by one.
     ASSERT_EQ(::mkfifo((dir.path / "fifo").c_str(), 0600), 0);
-    EXPECT_NE(writeFileAtomic(dir.path / "fifo", "x"), "");
+    EXPECT_FALSE(writeFileAtomic(dir.path / "fifo", "x").ok());
     EXPECT_TRUE(S_ISFIFO(modeOf(dir.path / "fifo")));
 }
 
@@ -286,13 +286,13 @@ TEST(Files, CreateOnlyNeverReplaces)
 {
     TempFolder dir;
     bool taken = true;
-    EXPECT_EQ(writeFileAtomic(dir.path / "a", "first", WriteMode::CreateOnly, &taken), "");
+    EXPECT_EQ(writeFileAtomic(dir.path / "a", "first", WriteMode::CreateOnly, &taken), WriteResult::written());
     EXPECT_FALSE(taken);
-    EXPECT_NE(writeFileAtomic(dir.path / "a", "second", WriteMode::CreateOnly, &taken), "");
+    EXPECT_FALSE(writeFileAtomic(dir.path / "a", "second", WriteMode::CreateOnly, &taken).ok());
     EXPECT_TRUE(taken);
     EXPECT_EQ(test::readText((dir.path / "a").string()), "first");
     fs::create_symlink("nowhere", dir.path / "dangling");
-    EXPECT_NE(writeFileAtomic(dir.path / "dangling", "x", WriteMode::CreateOnly, &taken), "");
+    EXPECT_FALSE(writeFileAtomic(dir.path / "dangling", "x", WriteMode::CreateOnly, &taken).ok());
     EXPECT_TRUE(taken);
     EXPECT_FALSE(fs::exists(dir.path / "nowhere"));
 
@@ -300,14 +300,14 @@ TEST(Files, CreateOnlyNeverReplaces)
     // the file holds the winner's bytes.
     for (int round = 0; round < 50; ++round) {
         const fs::path target = dir.path / ("race" + std::to_string(round));
-        std::string result[2];
+        WriteResult result[2] = {WriteResult::failed(), WriteResult::failed()};
         bool lost[2] = {false, false};
         std::thread a([&] { result[0] = writeFileAtomic(target, "A", WriteMode::CreateOnly, &lost[0]); });
         std::thread b([&] { result[1] = writeFileAtomic(target, "B", WriteMode::CreateOnly, &lost[1]); });
         a.join();
         b.join();
-        ASSERT_NE(result[0].empty(), result[1].empty()) << "round " << round;
-        const int winner = result[0].empty() ? 0 : 1;
+        ASSERT_NE(result[0].ok(), result[1].ok()) << "round " << round;
+        const int winner = result[0].ok() ? 0 : 1;
         EXPECT_TRUE(lost[1 - winner]);
         EXPECT_EQ(test::readText(target.string()), winner == 0 ? "A" : "B");
     }
@@ -336,7 +336,7 @@ TEST(Files, TemporaryNamesFitAndStaleOnesGo)
         const auto sum = prefix.rfind('~');
         ASSERT_NE(sum, std::string::npos);
         EXPECT_LT(static_cast<unsigned char>(prefix[sum - 1]), 0x80) << "cut inside a character";
-        EXPECT_EQ(writeFileAtomic(dir.path / name, "long"), "") << name.size();
+        EXPECT_EQ(writeFileAtomic(dir.path / name, "long"), WriteResult::written()) << name.size();
         EXPECT_EQ(test::readText((dir.path / name).string()), "long");
     }
     EXPECT_NE(temporaryNamePrefix(std::string(250, 'a') + "1"), temporaryNamePrefix(std::string(250, 'a') + "2"));
@@ -345,8 +345,8 @@ TEST(Files, TemporaryNamesFitAndStaleOnesGo)
     fs::create_directories(deep);
     const fs::path nearLimit = deep / std::string(PATH_MAX - 2 - deep.string().size(), 'p');
     ASSERT_LT(nearLimit.string().size(), static_cast<std::size_t>(PATH_MAX));
-    EXPECT_EQ(writeFileAtomic(nearLimit, "deep"), "");
-    EXPECT_EQ(writeFileAtomic(nearLimit, "deeper", WriteMode::Replace), "");
+    EXPECT_EQ(writeFileAtomic(nearLimit, "deep"), WriteResult::written());
+    EXPECT_EQ(writeFileAtomic(nearLimit, "deeper", WriteMode::Replace), WriteResult::written());
     EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator{}), 1);
 
     // Left behind by killed writers: those of this target whose process is
@@ -366,7 +366,7 @@ TEST(Files, TemporaryNamesFitAndStaleOnesGo)
                                 "p.awl.bak"};
     for (const auto& name : stale) writeText(dir.path / "w" / name, "torn");
     for (const auto& name : kept) writeText(dir.path / "w" / name, "keep");
-    ASSERT_EQ(writeFileAtomic(target, "new"), "");
+    ASSERT_EQ(writeFileAtomic(target, "new"), WriteResult::written());
     for (const auto& name : stale) EXPECT_FALSE(fs::exists(dir.path / "w" / name)) << name;
     for (const auto& name : kept) EXPECT_TRUE(fs::exists(dir.path / "w" / name)) << name;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path / "w"), fs::directory_iterator{}), 7);

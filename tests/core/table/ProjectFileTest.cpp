@@ -145,7 +145,7 @@ protected:
 TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
 {
     put({{"QMV2.R300", "#1"}, {"QMV2.T300", "#5"}, {"QMV2.X100", "#13"}, {"QMV2.D110", "9"}});
-    ASSERT_EQ(saveProject(table, dir / "hall2.qv4"), "");
+    ASSERT_EQ(saveProject(table, dir / "hall2.qv4"), WriteResult::written());
     EXPECT_FALSE(table.changed());
     fs::rename(dir / "hall2.qv4", dir / "moved.qv4");
 
@@ -172,7 +172,7 @@ TEST_F(ProjectFiles, RecordsThatCannotBeShownAreDroppedAndNamed)
     d.rows[5] = app.ModulKatalog.LookupCatalog("QMV2.R300");   // a CPU in a slot
     d.rows[6].InCnt = 4;                                       // no order number
     d.rows[6].ModFlags = flags::Inputs;
-    ASSERT_EQ(writeProjectFile(dir / "ghosts.qv4", d), "");
+    ASSERT_EQ(writeProjectFile(dir / "ghosts.qv4", d), WriteResult::written());
     ProjectTable opened(app);
     auto res = openProject(opened, dir / "ghosts.qv4");
     ASSERT_EQ(res.status, ProjectReadStatus::Ok);
@@ -184,10 +184,10 @@ TEST_F(ProjectFiles, RecordsThatCannotBeShownAreDroppedAndNamed)
 TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndTheChangedMark)
 {
     ASSERT_TRUE(place("QMV2.R310", 1));
-    ASSERT_EQ(saveProject(table, dir / "keep.qv4"), "");
+    ASSERT_EQ(saveProject(table, dir / "keep.qv4"), WriteResult::written());
     const std::string before = readText((dir / "keep.qv4").string());
     ASSERT_TRUE(place("QMV2.D110", 4));
-    EXPECT_NE(saveProject(table, dir / "missing-folder" / "keep.qv4"), "");
+    EXPECT_FALSE(saveProject(table, dir / "missing-folder" / "keep.qv4").ok());
     EXPECT_TRUE(table.changed());
     EXPECT_EQ(readText((dir / "keep.qv4").string()), before);
 }
@@ -196,7 +196,7 @@ TEST_F(ProjectFiles, MissingAndEmptyFiles)
 {
     ProjectTable opened(app);
     EXPECT_EQ(openProject(opened, dir / "none.qv4").status, ProjectReadStatus::Unreadable);
-    ASSERT_EQ(writeProjectFile(dir / "empty.qv4", ofVersion(3)), "");  // no damage
+    ASSERT_EQ(writeProjectFile(dir / "empty.qv4", ofVersion(3)), WriteResult::written());  // no damage
     ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
     EXPECT_EQ(opened.rowCount(), 2);
 }
@@ -208,7 +208,7 @@ TEST_F(ProjectFiles, TextsTooLongForTheFileAreNotSaved)
     std::string error;
     encodeProject(d, &error);
     EXPECT_NE(error.find("row 7"), std::string::npos) << error;
-    EXPECT_NE(writeProjectFile(dir / "long.qv4", d), "");
+    EXPECT_FALSE(writeProjectFile(dir / "long.qv4", d).ok());
     EXPECT_FALSE(fs::exists(dir / "long.qv4"));
 }
 

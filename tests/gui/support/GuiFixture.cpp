@@ -32,8 +32,9 @@ GuiFixture::~GuiFixture()
 
 MainWindow* GuiFixture::start(const QString& language)
 {
-    writeIniString(fs::path(data_.path().toStdString()) / "Katalog.ini", "LANGUAGE", "SELECTED",
-                   language.toStdString());
+    const WriteResult chosen = writeIniString(fs::path(data_.path().toStdString()) / "Katalog.ini", "LANGUAGE",
+                                              "SELECTED", language.toStdString());
+    if (!chosen.ok()) qWarning("the language choice was not written: %s", chosen.reason().c_str());
     session_ = std::make_unique<Session>();
     StartOptions options;
     if (!arguments_.isEmpty() && !parseStartOptions(QStringList{"rackmason"} + arguments_, options, nullptr))
