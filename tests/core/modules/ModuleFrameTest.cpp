@@ -59,6 +59,26 @@ TEST(Frame, CommentLineEnds)
     EXPECT_EQ(r.Kommentar, "a\nb");
 }
 
+// A start that is no number names its box; only the boxes shown are read.
+TEST(Frame, EnteredStartsNameTheBoxThatIsNoNumber)
+{
+    FrameForm f;
+    f.load(RowEintrag{}, "QMV2.R220", "3", AddressBoxes::Both);
+    f.txtAnfangsAdresse = {"12", "1x"};
+    std::string message;
+    int bad = -1;
+    EXPECT_FALSE(f.entered(Texts(), &message, &bad));
+    EXPECT_EQ(bad, 1);
+    EXPECT_EQ(message.rfind("\"Output Start\" is not a whole number.", 0), 0u) << message;
+    EXPECT_FALSE(f.entered(Texts(), nullptr));
+    f.load(RowEintrag{}, "QMV2.R220", "3", AddressBoxes::Inputs);
+    f.txtAnfangsAdresse = {"12", "1x"};
+    const auto e = f.entered(Texts(), &message);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->in, 12);
+    EXPECT_FALSE(e->hasOut);
+}
+
 // The shared OK sequence on a module of two rows (9 axis X, 10 axis Y), each
 // row with its own record, addresses and dialog.
 class PlacedModules : public SourceFixture {
@@ -227,16 +247,19 @@ TEST_F(MoveDetails, NameTheHoldersOrTheRule)
         EXPECT_EQ(d.find("holds"), std::string::npos) << d;
         EXPECT_NE(d.find("\nThis module starts at address 256 or above.\n"), std::string::npos) << d;
     }
-    EXPECT_EQ(details(255, 256), "Inputs 255..256 were asked for.\nThis module starts at address 256 or above.\n"
-                                 "Offered: 256..257.");
+    EXPECT_EQ(details(255, 256),
+              "Inputs 255..256 were asked for.\nThis module starts at address 256 or above.\n"
+              "Offered: 256..257.");
     EXPECT_EQ(details(256, 258), "Inputs 256..257 were asked for.\nOffered: 258..259.");
     // A module of even starts: an odd start is the rule's doing, an even one
     // at 256 or above is nobody's.
     m.ModFlags = static_cast<int16_t>(m.ModFlags | flags::Even);
-    EXPECT_EQ(details(301, 302), "Inputs 301..302 were asked for.\nThis module starts at an even address.\n"
-                                 "Offered: 302..303.");
+    EXPECT_EQ(details(301, 302),
+              "Inputs 301..302 were asked for.\nThis module starts at an even address.\n"
+              "Offered: 302..303.");
     EXPECT_EQ(details(300, 302), "Inputs 300..301 were asked for.\nOffered: 302..303.");
     app.texts = Texts(kGermanBase);
-    EXPECT_EQ(details(9, 12), "Eingänge 9..10 waren angefragt.\nSteckplatz 1 (QMV2.D110) belegt 10..11.\n"
-                              "Angeboten: 12..13.");
+    EXPECT_EQ(details(9, 12),
+              "Eingänge 9..10 waren angefragt.\nSteckplatz 1 (QMV2.D110) belegt 10..11.\n"
+              "Angeboten: 12..13.");
 }

@@ -17,6 +17,10 @@ TEST(UserRange, OkTakesTheTextsAsShownOrTyped)
     EXPECT_EQ((std::array<bool, 4>{UserRangeForm::acceptsKey(U'-', 0), UserRangeForm::acceptsKey(U'+', 1),
                                    UserRangeForm::acceptsKey(U'-', 3), UserRangeForm::acceptsKey(U'.', 3)}),
               (std::array<bool, 4>{true, true, false, false}));
+    // Control keys pass; DEL is the last key refused, past ASCII every key passes.
+    EXPECT_EQ((std::array<bool, 4>{UserRangeForm::acceptsKey(31, 3), UserRangeForm::acceptsKey(U' ', 3),
+                                   UserRangeForm::acceptsKey(127, 3), UserRangeForm::acceptsKey(128, 3)}),
+              (std::array<bool, 4>{true, false, false, true}));
 }
 
 TEST(UserRange, OkRefusesWhatDoesNotFitAndKeepsTheValues)

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 
 #include "core/app/Language.h"
@@ -354,6 +355,34 @@ TEST_F(CsvBills, ReadsAsTheJsonForm)
     EXPECT_EQ(bill.bill["placements"][1], json::parse(R"({"row": 5, "module": "QMV2.D110"})"));
 }
 
+// Every setting of a module goes through a CSV cell as its own type, whole
+// numbers and Booleans too, per channel with '|' between the channels.
+TEST_F(CsvBills, EverySettingGoesThroughACell)
+{
+    put({{"QMV2.R300", "#1"}, {"QMV2.E301", "1"}});
+    const int row = slotRow("1");
+    const json settings = settingsOf(table, row);
+    const auto cell = [](const json& v) { return v.is_string() ? v.get<std::string>() : v.dump(); };
+    std::string header = "row,module", line = std::to_string(row) + ",QMV2.E301";
+    std::set<std::string> kinds;
+    for (const auto& item : settings.items()) {
+        std::string text;
+        if (item.value().is_array()) {
+            for (std::size_t i = 0; i < item.value().size(); ++i) text += (i ? "|" : "") + cell(item.value()[i]);
+            kinds.insert(std::string("list of ") + item.value()[0].type_name());
+        } else {
+            text = cell(item.value());
+            kinds.insert(item.value().type_name());
+        }
+        header += ",settings." + item.key();
+        line += ",\"" + text + "\"";
+    }
+    EXPECT_TRUE(kinds.count("boolean") && kinds.count("list of number")) << testing::PrintToString(kinds);
+    const BuildResult res = build(header + "\n1,QMV2.R300" + std::string(settings.size(), ',') + "\n" + line + "\n");
+    ASSERT_EQ(res.status, BuildResult::Ok) << res.message;
+    EXPECT_EQ(res.project.rows[static_cast<std::size_t>(row)], table.record(row));
+}
+
 TEST_F(CsvBills, RefusalsNameTheLine)
 {
     auto says = [&](const std::string& csv, const std::string& words) {
@@ -366,6 +395,7 @@ TEST_F(CsvBills, RefusalsNameTheLine)
     says("row,row,module\n", "line 1: the column \"row\" is given twice");
     says("module,InBase\n", "line 1: the header has no column \"row\"");
     says("row,module\nfive,QMV2.R300\n", "line 2: row must be a whole number");
+    says("row,module,InBase\n1,QMV2.R300,  \n", "line 2: InBase must be a whole number, not \"  \"");
     says("row,module\n1,\"QMV2.R300\n", "line 2: a quoted cell is not closed");
     says("row,module\n1,\"QMV2\"R300\n", "line 2: text follows the closing quote");
     says("row,module\n1,QMV2\"R300\n", "line 2: a quote inside a cell");

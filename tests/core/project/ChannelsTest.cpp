@@ -132,6 +132,9 @@ TEST_F(ProcessChannels, TwoAxisEncoderAndPositioning)
     EXPECT_EQ(layout(slotRow("8"), false),
               "IW+0:INT:_ActPos1 IW+2:INT:_Dev1 IW+4:INT:_Valve1 IW+6:WORD:_Status1 IW+8:INT:_ActPos2 "
               "IW+10:INT:_Dev2 IW+12:INT:_Valve2 IW+14:WORD:_Status2");
+    EXPECT_EQ(layout(slotRow("8"), true),
+              "QW+0:INT:_SetPos1 QW+2:INT:_Gain1 QW+4:INT:_Offset1 QW+6:WORD:_Ctrl1 QW+8:INT:_SetPos2 "
+              "QW+10:INT:_Gain2 QW+12:INT:_Offset2 QW+14:WORD:_Ctrl2");
     expectDisjointInsideAndUniquelyNamed(table);
     // Bytes a project holds beyond the documented blocks are single bytes.
     table.record(slotRow("6")).InCnt = 10;
