@@ -10,6 +10,7 @@
 #include "core/project/ProjectCheck.h"
 #include "core/project/ProjectDiff.h"
 #include "core/project/ProjectFixture.h"
+#include "core/project/StatusSummary.h"
 #include "core/settings/ModuleSettings.h"
 
 namespace rm::test {
@@ -112,6 +113,21 @@ TEST_F(CheckAndDiff, CheckFindsOverlapsLimitsAndUnknownModules)
         table.record(7).InCnt = count;
         EXPECT_EQ(checkProject(table, app.ModulKatalog).problems, said) << base << " " << count;
     }
+    // The problems list says the same in the user's language.
+    const auto problems = findProblems(table, app.ModulKatalog);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problemText(app.texts, table, problems[1]),
+              "slot 3: inputs 100..2147483746: 2147483647 bytes do not fit a count field (at most 32767)");
+}
+
+// The status line's summary: each station in table order with its numbered
+// slots used and free; nothing before a CPU is placed.
+TEST_F(CheckAndDiff, StationSlotsCountUsedAndFreePerStation)
+{
+    EXPECT_TRUE(stationSlots(table).empty());
+    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.D210", "3"}, {"QMV2.X100", "+"}, {"QMV2.D110", "9"}});
+    EXPECT_EQ(stationSlotsText(app.texts, stationSlots(table)),
+              "QMV2.R300: slots used 2, free 6; QMV2.X100: slots used 1, free 7");
 }
 
 TEST_F(CheckAndDiff, DiffNamesWhatChanged)

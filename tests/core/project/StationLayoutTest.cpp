@@ -65,6 +65,13 @@ TEST_F(StationLayoutTest, RacksGroupsAndSpanningModules)
         EXPECT_LE(band.y + band.height, l.height);
     }
     EXPECT_GE(l.bands[1].y, l.bands[0].y + l.bands[0].height + picture::kBandGap);
+
+    // One connector line, from the CPU's band down to the rack's head.
+    const std::string svg = stationSvg(l, app.texts);
+    const std::size_t line = svg.find("<line class=\"connector\"");
+    ASSERT_NE(line, std::string::npos);
+    EXPECT_EQ(svg.find("<line class=\"connector\"", line + 1), std::string::npos);
+    EXPECT_GT(svg.find("<line class=\"connector\""), svg.find("id=\"station-1\""));
 }
 
 // Every row of a full table belongs to exactly one box.
