@@ -540,8 +540,8 @@ void MainWindow::OpenProject(bool fromDialog)
     if (!fromDialog) return;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (auto* w = activeProject(); w && !w->path().isEmpty()) folder = QFileInfo(w->path()).absolutePath();
-    const QString path =
-        FileDialogs::openFile(this, session_.msg(txt::OpenProjectTitle), folder, session_.msg(txt::ProjectFileFilter));
+    const QString path = session_.files.openFile(this, session_.msg(txt::OpenProjectTitle), folder,
+                                                 session_.msg(txt::ProjectFileFilter));
     if (path.isEmpty()) return;
     if (!path.endsWith("qv4", Qt::CaseInsensitive)) {
         const Texts& t = session_.app.texts;

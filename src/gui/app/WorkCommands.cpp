@@ -167,8 +167,8 @@ bool WorkCommands::writeExport(ProjectWindow& project, const QString& target, co
 bool WorkCommands::exportIoList(ProjectWindow& project)
 {
     const QString target =
-        FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
-                              exportProposal(project, "csv"), workText(session_, WorkText::CsvFilter), "csv");
+        session_.files.saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
+                                exportProposal(project, "csv"), workText(session_, WorkText::CsvFilter), "csv");
     if (target.isEmpty()) return false;
     // German spreadsheets expect a semicolon, and German users E and A.
     const bool german = session_.app.texts.base() == kGermanBase;
@@ -180,8 +180,8 @@ bool WorkCommands::exportSymbols(ProjectWindow& project)
 {
     int type = 0;
     const QString target =
-        FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportSymbols), exportProposal(project, "sdf"),
-                              workText(session_, WorkText::SymbolFilter), "sdf", &type);
+        session_.files.saveFile(&main_, workText(session_, WorkText::ExportSymbols), exportProposal(project, "sdf"),
+                                workText(session_, WorkText::SymbolFilter), "sdf", &type);
     if (target.isEmpty()) return false;
     // The name's extension says the format; a name with another one gets
     // the format of the file type chosen in the dialog.

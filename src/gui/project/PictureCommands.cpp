@@ -73,8 +73,8 @@ bool PictureCommands::exportPicture(ProjectWindow& project)
 {
     QString base = project.path().isEmpty() ? QDir::home().filePath(project.title()) : project.path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target = FileDialogs::saveFile(&main_, pictureText(session_, PictureText::Export), base + ".svg",
-                                                 pictureText(session_, PictureText::SvgFilter), "svg");
+    const QString target = session_.files.saveFile(&main_, pictureText(session_, PictureText::Export), base + ".svg",
+                                                   pictureText(session_, PictureText::SvgFilter), "svg");
     if (target.isEmpty()) return false;
     const std::string svg = stationSvg(layoutStations(project.table(), mnemonicsOf(session_)), session_.app.texts);
     const std::string err = writeFileAtomic(target.toStdString(), svg);

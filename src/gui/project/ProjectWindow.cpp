@@ -280,8 +280,8 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     const auto oldSaved = info.Gespeichert;
     const QString oldWindowTitle = title_;
     if (!info.Gespeichert || saveAs || path.isEmpty()) {
-        const QString chosen = FileDialogs::saveFile(this, session_.msg(txt::SaveProjectTitle), saveProposal(),
-                                                     session_.msg(txt::ProjectFileFilter), QStringLiteral("qv4"));
+        const QString chosen = session_.files.saveFile(this, session_.msg(txt::SaveProjectTitle), saveProposal(),
+                                                       session_.msg(txt::ProjectFileFilter), QStringLiteral("qv4"));
         if (chosen.isEmpty()) return false;
         // Long names are stored under their first 8 characters; that name may
         // belong to another project, which is never replaced without asking.
@@ -335,7 +335,7 @@ QString ProjectWindow::saveProposal() const
     // A saved project proposes its own file; a new one its title in the
     // last folder used, else the documents folder, else the home folder.
     if (!path().isEmpty()) return path();
-    QString folder = FileDialogs::lastFolder();
+    QString folder = session_.files.lastFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
@@ -445,8 +445,8 @@ QString ProjectWindow::exportPdf()
 {
     QString base = path().isEmpty() ? QDir::home().filePath(title_) : path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target = FileDialogs::saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
-                                                 "PDF (*.pdf)|*.pdf|", "pdf");
+    const QString target = session_.files.saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
+                                                   "PDF (*.pdf)|*.pdf|", "pdf");
     if (target.isEmpty()) return {};
     QString error;
     if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error)) {

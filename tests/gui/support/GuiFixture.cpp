@@ -16,7 +16,6 @@ GuiFixture::GuiFixture() : work_(workDir_.path())
 {
     QStandardPaths::setTestModeEnabled(true);
     fs::copy(RM_RESOURCES, data_.path().toStdString(), fs::copy_options::recursive);
-    GuiAsker::setScripted(true);
 }
 
 GuiFixture::~GuiFixture()
@@ -27,14 +26,20 @@ GuiFixture::~GuiFixture()
     }
     main_.reset();
     session_.reset();
-    GuiAsker::setScripted(false);
+}
+
+QString GuiFixture::unexpected() const
+{
+    if (!asker_.unexpected.empty()) return QString::fromStdString("asked: " + asker_.unexpected.front().prompt);
+    if (!files_.unexpected.empty()) return "file dialog: " + files_.unexpected.front();
+    return {};
 }
 
 MainWindow* GuiFixture::start(const QString& language)
 {
     writeIniString(fs::path(data_.path().toStdString()) / "Katalog.ini", "LANGUAGE", "SELECTED",
                    language.toStdString());
-    session_ = std::make_unique<Session>();
+    session_ = std::make_unique<Session>(asker_, files_);
     StartOptions options;
     if (!arguments_.isEmpty() && !parseStartOptions(QStringList{"rackmason"} + arguments_, options, nullptr))
         return nullptr;

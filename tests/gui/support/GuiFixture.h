@@ -18,6 +18,8 @@
 #include "gui/app/Startup.h"
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/ProjectWindow.h"
+#include "gui/support/QueuedFileChooser.h"
+#include "gui/support/ScriptedAsker.h"
 
 namespace rm::gui::test {
 
@@ -31,6 +33,11 @@ public:
     // Command-line options of the next start, as the program parses them.
     void setArguments(const QStringList& arguments) { arguments_ = arguments; }
     Session& session() { return *session_; }
+    // The answers to the program's questions and file dialogs.
+    ScriptedAsker& asker() { return asker_; }
+    QueuedFileChooser& files() { return files_; }
+    // The first question or file dialog no answer was set for; empty when none.
+    QString unexpected() const;
     MainWindow* main() { return main_.get(); }
     QString dataDir() const { return data_.path(); }
     QString file(const QString& name) const { return work_.filePath(name); }
@@ -55,6 +62,8 @@ private:
     QTemporaryDir workDir_;
     QDir work_;
     QStringList arguments_;
+    ScriptedAsker asker_;
+    QueuedFileChooser files_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<MainWindow> main_;
 };
