@@ -228,6 +228,16 @@ void TypicalUse::wholeTypicalUse()
     fixture_->trigger("pdiDatei1");
     QVERIFY(main->activeProject() != q);
     QCOMPARE(main->activeProject()->table().RowArray(), before);
+
+    // A row dragged from a window that has closed since is not taken.
+    ProjectWindow* hall = main->activeProject();
+    fixture_->session().app.CurrentModule = q->table().record(5);
+    QVERIFY(hall->table().rowEmpty(12) && hall->table().IsAllowedInRow(fixture_->session().app.CurrentModule, 12));
+    const quintptr gone = quintptr(q);
+    fixture_->asker().setNextAnswers({answer::No});
+    QVERIFY(q->parentWidget()->close());
+    fixture_->dropRowOf(gone, 5, hall, 12, false);
+    QCOMPARE(hall->table().RowArray(), before);
 }
 
 void TypicalUse::closeAsksToSave()

@@ -586,9 +586,6 @@ bool MainWindow::openProjectFile(const QString& path, QString* error)
     ProjectWindow* w = addProjectWindow(QFileInfo(path).fileName());
     if (!w->ProjektLaden(path, error)) {
         mdi_->removeSubWindow(w);
-        ProjectWindow::openWindows().erase(
-            std::remove(ProjectWindow::openWindows().begin(), ProjectWindow::openWindows().end(), w),
-            ProjectWindow::openWindows().end());
         w->deleteLater();
         if (projectWindows().empty()) ShowCatalog(false);
         updateCommands();

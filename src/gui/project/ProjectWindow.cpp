@@ -42,10 +42,16 @@ std::map<DialogKind, RowDialog>& ProjectWindow::dialogs()
     return registry;
 }
 
-std::vector<ProjectWindow*>& ProjectWindow::openWindows()
+ProjectWindow* ProjectWindow::dragSource(quintptr id)
 {
-    static std::vector<ProjectWindow*> windows;
-    return windows;
+    // Looked up among the workspaces' windows themselves (a closed window
+    // leaves its workspace), so that no list can miss a window or keep one
+    // that is gone.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (const QMdiArea* area : top->findChildren<QMdiArea*>())
+            for (const QMdiSubWindow* sub : area->subWindowList())
+                if (auto* w = qobject_cast<ProjectWindow*>(sub->widget()); w && quintptr(w) == id) return w;
+    return nullptr;
 }
 
 ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* parent)
@@ -75,7 +81,6 @@ ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* pa
     connect(grid_, &ProjectGrid::rowActivated, this, &ProjectWindow::OpenModuleDialog);
     connect(grid_, &ProjectGrid::deletePressed, this, &ProjectWindow::FktDelete);
     connect(grid_, &ProjectGrid::contextMenuWanted, this, &ProjectWindow::contextMenuWanted);
-    openWindows().push_back(this);
     selectRow(1);
     history_.reset(table_);
     new ProjectGuard(*this);
@@ -217,14 +222,13 @@ bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
         quintptr source = 0;
         int sourceRow = 0;
         in >> source >> sourceRow;
-        auto& open = openWindows();
-        auto it = std::find_if(open.begin(), open.end(), [&](ProjectWindow* w) { return quintptr(w) == source; });
-        if (it == open.end()) return false;
+        ProjectWindow* from = dragSource(source);
+        if (!from) return false;
         // The source window undoes its own side.
         std::optional<UndoStep> sourceStep;
-        if (*it != this) sourceStep.emplace(**it, ctrl ? WorkText::ActCopy : WorkText::ActMove);
-        done = table_.dropFromTable((*it)->table(), sourceRow, row, ctrl);
-        if (*it != this) (*it)->refresh();
+        if (from != this) sourceStep.emplace(*from, ctrl ? WorkText::ActCopy : WorkText::ActMove);
+        done = table_.dropFromTable(from->table(), sourceRow, row, ctrl);
+        if (from != this) from->refresh();
     }
     refresh();
     return done;
@@ -493,8 +497,6 @@ void ProjectWindow::closeEvent(QCloseEvent* e)
         }
     }
     if (ProjectGuard* guard = ProjectGuard::of(this)) guard->closed();
-    auto& open = openWindows();
-    open.erase(std::remove(open.begin(), open.end(), this), open.end());
     emit windowClosed(this);
     e->accept();
 }

@@ -80,9 +80,14 @@ bool GuiFixture::dropRow(ProjectWindow* source, int sourceRow, ProjectWindow* ta
 {
     if (!source->table().canDrag(sourceRow)) return false;
     session_->app.CurrentModule = source->table().record(sourceRow);
+    return dropRowOf(quintptr(source), sourceRow, target, row, ctrl);
+}
+
+bool GuiFixture::dropRowOf(quintptr source, int sourceRow, ProjectWindow* target, int row, bool ctrl)
+{
     auto* mime = new QMimeData;
     QByteArray payload;
-    QDataStream(&payload, QIODevice::WriteOnly) << quintptr(source) << sourceRow;
+    QDataStream(&payload, QIODevice::WriteOnly) << source << sourceRow;
     mime->setData(kRowMime, payload);
     return drop(target, mime, row, ctrl);
 }

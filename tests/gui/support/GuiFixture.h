@@ -46,6 +46,9 @@ public:
     // grid receives it; returns whether the grid accepted the drop.
     bool dropCatalog(ProjectWindow* target, const std::string& order, int row);
     bool dropRow(ProjectWindow* source, int sourceRow, ProjectWindow* target, int row, bool ctrl);
+    // The same with the drag naming its window only, as the drag's data does
+    // (the window may have closed since).
+    bool dropRowOf(quintptr source, int sourceRow, ProjectWindow* target, int row, bool ctrl);
     // Runs `act` once the next modal dialog is open; the dialog is passed to it.
     static void whenModal(std::function<void(QWidget*)> act);
     // Creates a project through File > New with the given name.
