@@ -1,9 +1,10 @@
 // Where the program would otherwise leave the user guessing: writes that
 // fail and what may be done instead, the printed overview and the exports,
-// the formats and units of the parameter fields, and texts in the chosen
-// language.
+// the formats and units of the parameter fields, texts in the chosen
+// language, and the toolbar as the menus' commands.
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
@@ -14,6 +15,7 @@
 #include <fstream>
 
 #include "core/base/Files.h"
+#include "core/base/TextIds.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/StatusLine.h"
@@ -87,6 +89,10 @@ private slots:
     // menus of the menu bar, and no two entries of one menu, share a letter.
     void menuLettersAreUnique_data();
     void menuLettersAreUnique();
+    // A toolbar button is its menu entry: enabled, checked and triggered as
+    // the entry is, with the toolbar's own tooltip in the chosen language.
+    void toolbarButtonsAreTheMenuCommands_data();
+    void toolbarButtonsAreTheMenuCommands();
 
 private:
     // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
@@ -275,6 +281,66 @@ void Guidance::menuLettersAreUnique()
             unique(menu->actions(), top->text());
             if (QTest::currentTestFailed()) return;
         }
+}
+
+void Guidance::toolbarButtonsAreTheMenuCommands_data()
+{
+    menuLettersAreUnique_data();
+}
+
+void Guidance::toolbarButtonsAreTheMenuCommands()
+{
+    QFETCH(QString, language);
+    MainWindow* main = fixture_->start(language);
+    QVERIFY(main);
+    // Button, the entry it is, its tooltip.
+    const std::tuple<const char*, const char*, int> buttons[] = {
+        {"Toolbar1_1", "pdiDatei0", txt::FileNew},     {"Toolbar1_2", "pdiDatei1", txt::FileOpen},
+        {"Toolbar1_3", "pdiDatei3", txt::FileSave},    {"Toolbar1_5", "pdiPrint", txt::FilePrint},
+        {"Toolbar1_7", "pdiCut", txt::ContextCut},     {"Toolbar1_8", "pdiCopy", txt::ContextCopy},
+        {"Toolbar1_9", "pdiPaste", txt::ContextPaste}, {"BtnTreeWin", "pdiTreeForm", txt::WindowsCatalog},
+    };
+    for (const auto& [button, entry, tip] : buttons) {
+        QToolButton* b = main->toolButton(button);
+        QVERIFY2(b && b->defaultAction() == main->action(entry), button);
+        QCOMPARE(b->toolTip(), fixture_->session().t(tip).trimmed());
+    }
+    auto enabled = [&] {
+        QStringList on;
+        for (const auto& [button, entry, tip] : buttons)
+            if (main->toolButton(button)->isEnabled()) on << button;
+        return on.join(' ');
+    };
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 BtnTreeWin"));
+
+    // New from the toolbar; Save and Print with a project, Cut and Copy on a
+    // module's row, Paste once a row is held.
+    GuiFixture::whenModal([](QWidget* dlg) {
+        QTest::keyClicks(dlg->findChild<QWidget*>("txtHeader0"), "Hall2");
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
+    });
+    main->toolButton("Toolbar1_1")->click();
+    ProjectWindow* p = main->activeProject();
+    QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1) && fixture_->dropCatalog(p, "QMV2.G120", 5));
+    QVERIFY(main->toolButton("BtnTreeWin")->isChecked() && main->action("pdiTreeForm")->isChecked());
+    p->selectRow(5);
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 Toolbar1_3 Toolbar1_5 Toolbar1_7 Toolbar1_8 BtnTreeWin"));
+    main->toolButton("Toolbar1_8")->click();
+    p->selectRow(6);
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 Toolbar1_3 Toolbar1_5 Toolbar1_9 BtnTreeWin"));
+    main->toolButton("Toolbar1_9")->click();
+    QCOMPARE(p->table().record(6).BestellNr, std::string("QMV2.G120"));
+    fixture_->files().setNextFileName(fixture_->file("hall2.qv4"));
+    main->toolButton("Toolbar1_3")->click();
+    QCOMPARE(p->path(), fixture_->file("hall2.qv4"));
+    QVERIFY(contains(read(p->path()), "QMV2.G120"));
+
+    // The catalog's button and entry are one: hidden from the toolbar, unchecked in the menu.
+    main->toolButton("BtnTreeWin")->click();
+    QVERIFY(main->catalogDock()->isHidden() && !main->action("pdiTreeForm")->isChecked());
+    QVERIFY(p->parentWidget()->close());
+    QApplication::processEvents();
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 BtnTreeWin"));
 }
 
 QTEST_MAIN(Guidance)

@@ -83,7 +83,7 @@ private:
         ProjectWindow* p = fixture_->startWithRack();
         if (!p || !fixture_->dropCatalog(p, "QMV2.G120", 5)) return nullptr;
         // Shown by default only on a screen with room for it.
-        if (p->picture()->isHidden()) fixture_->trigger("BtnStationPicture");
+        if (p->picture()->isHidden()) fixture_->click("BtnStationPicture");
         p->parentWidget()->resize(1300, 700);
         QApplication::processEvents();
         return p;
@@ -316,7 +316,7 @@ void StationPicture::shownOrHiddenAndExported()
     // Hidden from the toolbar: in every window, checked off in the menu, kept for the next run.
     ProjectWindow* q = fixture_->newProject("Hall3");
     QVERIFY(q && q->picture()->isVisible());
-    fixture_->trigger("BtnStationPicture");
+    fixture_->click("BtnStationPicture");
     QVERIFY(!p->picture()->isVisible() && !q->picture()->isVisible());
     QVERIFY(!fixture_->main()->action("pdiStationPicture")->isChecked());
     ProjectWindow* r = fixture_->newProject("Hall4");
@@ -324,9 +324,9 @@ void StationPicture::shownOrHiddenAndExported()
     // Shown again from the menu, drawn as the table is now.
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
     fixture_->trigger("pdiStationPicture");
-    QVERIFY(p->picture()->isVisible() && fixture_->main()->action("BtnStationPicture")->isChecked());
+    QVERIFY(p->picture()->isVisible() && fixture_->main()->toolButton("BtnStationPicture")->isChecked());
     QVERIFY(!p->picture()->layout().boxOfRow(6)->empty);
-    fixture_->trigger("BtnStationPicture");
+    fixture_->click("BtnStationPicture");
     QCOMPARE(fixture_->session().settings.windows.stationPicture, 0);  // what closing stores
 }
 

@@ -50,26 +50,26 @@ WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main),
     symbols_ = add("pdiSymbols", workText(session, WorkText::ExportSymbols));
     compare_ = add("pdiCompare", workText(session, WorkText::CompareWith));
 
+    // Before Cut in the Edit menu and on the toolbar, below Export PDF, and
+    // beside the catalog's entry and button.
+    QAction* cut = main.cutAction();
     if (auto* edit = main.findChild<QMenu*>("pdmWork")) {
-        QAction* cut = main.action("pdiCut");
         insertBefore(edit, cut, undo_);
         insertBefore(edit, cut, redo_);
         edit->insertSeparator(cut);
     }
     if (auto* file = main.findChild<QMenu*>("pdmDatei")) {
-        QAction* after = following(file, main.action("pdiExportPdf"));
+        QAction* after = following(file, main.exportPdfAction());
         insertBefore(file, after, ioList_);
         insertBefore(file, after, symbols_);
         insertBefore(file, after, compare_);
     }
-    if (auto* windows = main.findChild<QMenu*>("pdmFenster"))
-        insertBefore(windows, main.action("pdiTreeForm"), overview_);
+    if (auto* windows = main.findChild<QMenu*>("pdmFenster")) insertBefore(windows, main.catalogAction(), overview_);
     if (auto* bar = main.findChild<QToolBar*>("Toolbar1")) {
-        QAction* cut = main.action("Toolbar1_7");
         insertBefore(bar, cut, undo_);
         insertBefore(bar, cut, redo_);
         bar->insertSeparator(cut);
-        insertBefore(bar, following(bar, main.action("BtnTreeWin")), overview_);
+        insertBefore(bar, following(bar, main.catalogAction()), overview_);
     }
 
     // Ctrl+F in a project window goes to the catalog's search field.

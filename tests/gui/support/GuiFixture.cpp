@@ -133,4 +133,12 @@ void GuiFixture::trigger(const QString& name)
     a->trigger();
 }
 
+void GuiFixture::click(const QString& name)
+{
+    QToolButton* b = main_->toolButton(name);
+    QVERIFY2(b, qPrintable(name));
+    QVERIFY2(b->isEnabled(), qPrintable(name + " is disabled"));
+    b->click();
+}
+
 }  // namespace rm::gui::test

@@ -57,6 +57,8 @@ public:
     // and the rack QMV3.X306 on its "+" row (slots from row 22); nullptr on failure.
     ProjectWindow* startWithRack(const QString& language = "ENGLISH");
     void trigger(const QString& action);
+    // Clicks a toolbar button, which must be enabled.
+    void click(const QString& button);
 
 private:
     bool drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl);
