@@ -93,6 +93,7 @@ private slots:
     // the keys, and where the language choice is stored.
     void projectInformationTakesOnlyWhatTheFilterAllows();
     void languageChoiceIsStoredOrSaidToFail();
+    void gridFontSurvivesARestart();
     void installedDataStaysUntouched();
 
     // Data files that cannot be used as they are: the program says what is
@@ -696,6 +697,39 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFail()
     QCOMPARE(style::icon(fixture_->asker().asked.back().style), style::Critical);
 }
 
+void TypicalUse::gridFontSurvivesARestart()
+{
+    // Italic and bold are kept apart; a cancelled font dialog changes nothing.
+    for (const bool italic : {true, false}) {
+        QVERIFY(fixture_->start());
+        QFont chosen("DejaVu Sans", 9);
+        chosen.setItalic(italic);
+        chosen.setBold(!italic);
+        for (const bool cancel : {false, true}) {
+            if (cancel)
+                fixture_->fonts().setNextFontCancelled();
+            else
+                fixture_->fonts().setNextFont(chosen);
+            GuiFixture::whenModal([](QWidget* dlg) {
+                dlg->findChild<QAbstractButton*>("cmdChangeFont")->click();
+                QCOMPARE(dlg->findChild<QLineEdit*>("txtFont")->text(), QString("DejaVu Sans"));
+                dlg->findChild<QAbstractButton*>("btnOk")->click();
+            });
+            fixture_->trigger("pdiOptions");
+        }
+        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
+        fixture_ = std::make_unique<GuiFixture>();  // the old program ends and stores its settings
+        QCOMPARE(store().value("Settings/FontFlexGridItalic").toString(), QString(italic ? "1" : "0"));
+        QVERIFY(fixture_->start());
+        ProjectWindow* p = fixture_->newProject("Hall2");
+        QVERIFY(p);
+        QCOMPARE(p->grid()->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(p->grid()->font().italic(), italic);
+        QCOMPARE(p->grid()->font().bold(), !italic);
+        fixture_ = std::make_unique<GuiFixture>();
+    }
+}
+
 void TypicalUse::installedDataStaysUntouched()
 {
     // An installed program's data folder, writable as it is for root: the
@@ -705,8 +739,9 @@ void TypicalUse::installedDataStaysUntouched()
     fs::create_directories(data);
     fs::copy_file(fs::path(RM_RESOURCES) / "Katalog.ini", data / "Katalog.ini");
     rm::gui::test::ScriptedAsker asker;
-    rm::gui::test::QueuedFileChooser chooser;
-    Session s(asker, chooser);
+    rm::gui::test::QueuedFileChooser files;
+    rm::gui::test::QueuedFontChooser fonts;
+    Session s(asker, files, fonts);
     s.programDir = root / "bin";
     s.resourceDir = defaultResourceDir(s.programDir);
     s.userDir = root / "user";

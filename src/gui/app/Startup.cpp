@@ -190,8 +190,9 @@ int runProgram(QApplication& app)
         return 2;
     }
     GuiAsker asker;
-    NativeFileChooser chooser;
-    Session session(asker, chooser);
+    NativeFileChooser files;
+    NativeFontChooser fonts;
+    Session session(asker, files, fonts);
     auto window = startProgram(app, session, options);
     if (!window) return 1;
     return app.exec();

@@ -32,6 +32,7 @@ QString GuiFixture::unexpected() const
 {
     if (!asker_.unexpected.empty()) return QString::fromStdString("asked: " + asker_.unexpected.front().prompt);
     if (!files_.unexpected.empty()) return "file dialog: " + files_.unexpected.front();
+    if (!fonts_.unexpected.empty()) return "font dialog: " + fonts_.unexpected.front();
     return {};
 }
 
@@ -39,7 +40,7 @@ MainWindow* GuiFixture::start(const QString& language)
 {
     writeIniString(fs::path(data_.path().toStdString()) / "Katalog.ini", "LANGUAGE", "SELECTED",
                    language.toStdString());
-    session_ = std::make_unique<Session>(asker_, files_);
+    session_ = std::make_unique<Session>(asker_, files_, fonts_);
     StartOptions options;
     if (!arguments_.isEmpty() && !parseStartOptions(QStringList{"rackmason"} + arguments_, options, nullptr))
         return nullptr;

@@ -19,6 +19,7 @@
 #include "gui/catalog/CatalogWindow.h"
 #include "gui/project/ProjectWindow.h"
 #include "gui/support/QueuedFileChooser.h"
+#include "gui/support/QueuedFontChooser.h"
 #include "gui/support/ScriptedAsker.h"
 
 namespace rm::gui::test {
@@ -33,10 +34,11 @@ public:
     // Command-line options of the next start, as the program parses them.
     void setArguments(const QStringList& arguments) { arguments_ = arguments; }
     Session& session() { return *session_; }
-    // The answers to the program's questions and file dialogs.
+    // The answers to the program's questions, file dialogs and font dialogs.
     ScriptedAsker& asker() { return asker_; }
     QueuedFileChooser& files() { return files_; }
-    // The first question or file dialog no answer was set for; empty when none.
+    QueuedFontChooser& fonts() { return fonts_; }
+    // The first question or dialog no answer was set for; empty when none.
     QString unexpected() const;
     MainWindow* main() { return main_.get(); }
     QString dataDir() const { return data_.path(); }
@@ -69,6 +71,7 @@ private:
     QStringList arguments_;
     ScriptedAsker asker_;
     QueuedFileChooser files_;
+    QueuedFontChooser fonts_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<MainWindow> main_;
 };
