@@ -117,9 +117,9 @@ public:
         return viewer ? viewer->source().fileName() : QString();
     }
     // A refused OK: the message is confirmed and the dialog stays open.
-    void refusedOk() const
+    void refusedOk(rm::gui::test::ScriptedAsker& asker) const
     {
-        GuiAsker::setNextAnswers({answer::Ok});
+        asker.setNextAnswers({answer::Ok});
         ok();
         QVERIFY(isOpen());
     }
@@ -233,8 +233,7 @@ private:
 
 void RowDialogs::cleanup()
 {
-    QVERIFY2(GuiAsker::unexpected.empty(),
-             GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+    QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
     delete HelpViewer::instance();
     fixture_.reset();
 }
@@ -248,12 +247,12 @@ void RowDialogs::digitalAndRefusedStarts()
         for (const char* start : {"", "2.5"}) {
             d.type("txtAnfangsAdresse", start);
             QCOMPARE(d.text("lblEnde"), QString());
-            d.refusedOk();
+            d.refusedOk(fixture_->asker());
         }
         QCOMPARE(fixture_->session().app.CurrentModule, before);  // nothing stored
         // On row 5's range, the next free start declined.
         d.type("txtAnfangsAdresse", "0");
-        GuiAsker::setNextAnswers({answer::No});
+        fixture_->asker().setNextAnswers({answer::No});
         d.ok();
         QVERIFY(d.isOpen());
         QCOMPARE(table().record(6), before);
@@ -297,17 +296,17 @@ void RowDialogs::analogInputsAndUserRanges()
         d.ok();
     }));
     QCOMPARE(table().record(24).InCnt, 2 * inputs);
-    QVERIFY(openRow(project_, 23, [](DialogDriver& d) {
+    QVERIFY(openRow(project_, 23, [this](DialogDriver& d) {
         d.choose("Combo20", 0);  // 4..20 mA stays checked
         d.choose("Combo21", 0);
         d.click("chk_4to20mA1");
         d.choose("Combo22", 2);
         // A user range: the refused one keeps its dialog open, Cancel gives
         // back what it was opened with.
-        whenDialog("UserKanal", [](DialogDriver& r) {
+        whenDialog("UserKanal", [this](DialogDriver& r) {
             r.type("txt_minValue", "6a00");
             r.type("txt_maxValue", "500");
-            GuiAsker::setNextAnswers({answer::Ok});
+            fixture_->asker().setNextAnswers({answer::Ok});
             r.click("btn_OK");
             QVERIFY(r.isOpen());
             r.type("txt_minValue", "-5");
@@ -413,17 +412,17 @@ void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
         const QString index = d.text("txtIndexDB");
         d.type("txtIndexDB", "70000");
         d.showPageOf(d.child("txtBezeichnung"));
-        d.refusedOk();
-        QVERIFY(GuiAsker::asked.back().prompt.find("\"Index DB\"") != std::string::npos);
+        d.refusedOk(fixture_->asker());
+        QVERIFY(fixture_->asker().asked.back().prompt.find("\"Index DB\"") != std::string::npos);
         QCOMPARE(d.dialog()->focusWidget(), d.child("txtIndexDB"));
         QCOMPARE(fixture_->session().app.CurrentModule, before);
         QTest::keyClicks(d.child("txtIndexDB"), index);
-        GuiAsker::asked.clear();
+        fixture_->asker().asked.clear();
         d.choose("ComboMaxBaudRate1", 1);
         d.click("CheckPeripheryAccess");
         d.ok();
     }));
-    QVERIFY(GuiAsker::asked.empty());
+    QVERIFY(fixture_->asker().asked.empty());
     QCOMPARE(table().lastRow(), rows);
     const std::string golden = rm::test::readText(rm::test::dataPath("io_with_cpu_block.awl"));
     const auto start = golden.find("\r\n\r\nDATA_BLOCK DB 1023");
@@ -454,7 +453,7 @@ void RowDialogs::cpuFieldsSayWhatTheyTake()
         QCOMPARE(priority->validator()->validate(euro, at), QValidator::Acceptable);
         QCOMPARE(d.text("CompilePriority1"), QString("Zyklus FB12"));
         QCOMPARE(d.text("CompilePriority2"), QString("OB'35"));
-        d.refusedOk();
+        d.refusedOk(fixture_->asker());
         QCOMPARE(d.dialog()->focusWidget(), d.child("CompilePriority2"));
         d.type("CompilePriority2", "OB35");
 

@@ -1,9 +1,10 @@
 // Where the program would otherwise leave the user guessing: writes that
 // fail and what may be done instead, the printed overview and the exports,
-// the formats and units of the parameter fields, and texts in the chosen
-// language.
+// the formats and units of the parameter fields, texts in the chosen
+// language, and the toolbar as the menus' commands.
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
@@ -14,9 +15,9 @@
 #include <fstream>
 
 #include "core/base/Files.h"
+#include "core/base/TextIds.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "gui/app/FileDialogs.h"
-#include "gui/app/GuiAsker.h"
 #include "gui/app/StatusLine.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
@@ -32,12 +33,6 @@ namespace {
 bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
-}
-
-const GuiAsker::Asked& last()
-{
-    static const GuiAsker::Asked none{};
-    return GuiAsker::asked.empty() ? none : GuiAsker::asked.back();
 }
 
 // A folder the program may not write into, as a read-only file system
@@ -78,8 +73,7 @@ private slots:
     }
     void cleanup()
     {
-        QVERIFY2(GuiAsker::unexpected.empty(),
-                 GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
         fixture_.reset();
         store().clear();
     }
@@ -95,6 +89,10 @@ private slots:
     // menus of the menu bar, and no two entries of one menu, share a letter.
     void menuLettersAreUnique_data();
     void menuLettersAreUnique();
+    // A toolbar button is its menu entry: enabled, checked and triggered as
+    // the entry is, with the toolbar's own tooltip in the chosen language.
+    void toolbarButtonsAreTheMenuCommands_data();
+    void toolbarButtonsAreTheMenuCommands();
 
 private:
     // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
@@ -123,7 +121,7 @@ void Guidance::failedWritesOfferAnotherFile()
     QVERIFY(p);
     const QString folder = fixture_->file("shared");
     QVERIFY(QDir().mkpath(folder));
-    FileDialogs::setNextFileName(folder + "/hall2.qv4");
+    fixture_->files().setNextFileName(folder + "/hall2.qv4");
     fixture_->trigger("pdiDatei3");
     QCOMPARE(p->path(), folder + "/hall2.qv4");
 
@@ -131,42 +129,43 @@ void Guidance::failedWritesOfferAnotherFile()
         const ReadOnlyFolder readOnly(folder);
         // Generating: text 1067, the file and the system's reason, then
         // another file in a folder that can be written.
-        GuiAsker::setNextAnswers({answer::Yes, answer::Ok});
-        FileDialogs::setNextFileName(fixture_->file("hall2.awl"));
+        fixture_->asker().setNextAnswers({answer::Yes, answer::Ok});
+        fixture_->files().setNextFileName(fixture_->file("hall2.awl"));
         generate();
-        QVERIFY(GuiAsker::asked.size() >= 2);
-        const GuiAsker::Asked& failed = GuiAsker::asked[GuiAsker::asked.size() - 2];
+        QVERIFY(fixture_->asker().asked.size() >= 2);
+        const auto& failed = fixture_->asker().asked[fixture_->asker().asked.size() - 2];
         QVERIFY2(failed.prompt.starts_with("Couldn't Generate source file !\n\nFile: " + folder.toStdString() +
                                            "/hall2.awl\nReason: Read-only file system"),
                  failed.prompt.c_str());
         QVERIFY(contains(failed.prompt, "another file"));
         QCOMPARE(failed.style, style::YesNo + style::Critical);
-        QVERIFY(contains(last().prompt, "Generated") &&
-                contains(last().prompt, "Written: " + fixture_->file("hall2.awl").toStdString()));
+        QVERIFY(contains(fixture_->asker().last().prompt, "Generated") &&
+                contains(fixture_->asker().last().prompt, "Written: " + fixture_->file("hall2.awl").toStdString()));
         QCOMPARE(read(fixture_->file("hall2.awl")), generateSource(p->table(), 0, 0));
         QVERIFY(!QFileInfo::exists(folder + "/hall2.awl"));
         // No: nothing more happens.
-        GuiAsker::setNextAnswers({answer::No});
+        fixture_->asker().setNextAnswers({answer::No});
         generate();
-        QVERIFY(contains(last().prompt, "Reason: Read-only file system"));
+        QVERIFY(contains(fixture_->asker().last().prompt, "Reason: Read-only file system"));
 
         // Saving: text 1080 with the reason, and Save As offered; its new
         // file is the project's from then on.
         QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
-        GuiAsker::setNextAnswers({answer::Yes});
-        FileDialogs::setNextFileName(fixture_->file("hall2.qv4"));
+        fixture_->asker().setNextAnswers({answer::Yes});
+        fixture_->files().setNextFileName(fixture_->file("hall2.qv4"));
         fixture_->trigger("pdiDatei3");
-        QVERIFY2(contains(last().prompt, "Data could not be save\n\nFile: " + folder.toStdString() + "/hall2.qv4"),
-                 last().prompt.c_str());
-        QVERIFY(contains(last().prompt, "Reason: Read-only file system") &&
-                contains(last().prompt, "under another name?"));
-        QCOMPARE(last().style, style::YesNo + style::Critical);
+        QVERIFY2(contains(fixture_->asker().last().prompt,
+                          "Data could not be save\n\nFile: " + folder.toStdString() + "/hall2.qv4"),
+                 fixture_->asker().last().prompt.c_str());
+        QVERIFY(contains(fixture_->asker().last().prompt, "Reason: Read-only file system") &&
+                contains(fixture_->asker().last().prompt, "under another name?"));
+        QCOMPARE(fixture_->asker().last().style, style::YesNo + style::Critical);
         QCOMPARE(p->path(), fixture_->file("hall2.qv4"));
         QVERIFY(!p->table().changed());
         // Declined, the window keeps its file and its changes.
         QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 7));
         const ReadOnlyFolder whole(fixture_->file(""));
-        GuiAsker::setNextAnswers({answer::No});
+        fixture_->asker().setNextAnswers({answer::No});
         fixture_->trigger("pdiDatei3");
         QCOMPARE(p->path(), fixture_->file("hall2.qv4"));
         QVERIFY(p->table().changed());
@@ -175,11 +174,12 @@ void Guidance::failedWritesOfferAnotherFile()
     // A declined overwrite keeps text 1067, then says the old file stays;
     // nothing else is offered.
     std::ofstream(fixture_->file("hall2.awl").toStdString(), std::ios::binary) << "old";
-    GuiAsker::setNextAnswers({answer::Cancel, answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Cancel, answer::Ok});
     generate();
-    QCOMPARE(last().prompt, "Couldn't Generate source file !\n\nFile: " + fixture_->file("hall2.awl").toStdString() +
-                                "\nThe existing file was kept.");
-    QCOMPARE(last().style, style::Ok);
+    QCOMPARE(fixture_->asker().last().prompt,
+             "Couldn't Generate source file !\n\nFile: " + fixture_->file("hall2.awl").toStdString() +
+                 "\nThe existing file was kept.");
+    QCOMPARE(fixture_->asker().last().style, style::Ok);
     QCOMPARE(read(fixture_->file("hall2.awl")), std::string("old"));
 }
 
@@ -194,22 +194,22 @@ void Guidance::exportsNameTheirFileInTheStatusLine()
     } exports[] = {{"pdiIoList", "hall2.csv"}, {"pdiExportPdf", "hall2.pdf"}, {"pdiExportPicture", "hall2.svg"}};
     for (const auto& e : exports) {
         line->clearMessage();
-        FileDialogs::setNextFileName(fixture_->file(e.name));
+        fixture_->files().setNextFileName(fixture_->file(e.name));
         fixture_->trigger(e.action);
         QVERIFY2(QFileInfo::exists(fixture_->file(e.name)), e.name);
         QCOMPARE(line->currentMessage(), "Geschrieben: " + fixture_->file(e.name));
     }
     // Cancelled or failed, nothing is said to be written.
     line->clearMessage();
-    FileDialogs::setNextFileName("");
+    fixture_->files().setNextFileName("");
     fixture_->trigger("pdiIoList");
-    GuiAsker::setNextAnswers({answer::Ok});
-    FileDialogs::setNextFileName(fixture_->file("gone/hall2.pdf"));
+    fixture_->asker().setNextAnswers({answer::Ok});
+    fixture_->files().setNextFileName(fixture_->file("gone/hall2.pdf"));
     fixture_->trigger("pdiExportPdf");
-    QVERIFY(contains(last().prompt, "gone"));
+    QVERIFY(contains(fixture_->asker().last().prompt, "gone"));
     QCOMPARE(line->currentMessage(), QString());
     // The next change of the project takes the note away.
-    FileDialogs::setNextFileName(fixture_->file("hall2.csv"));
+    fixture_->files().setNextFileName(fixture_->file("hall2.csv"));
     fixture_->trigger("pdiIoList");
     QVERIFY(!line->currentMessage().isEmpty());
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
@@ -231,15 +231,15 @@ void Guidance::germanScreens()
     QVERIFY(!groups.contains("QMV2 digital inputs"));
 
     // The fixed text stays as it is, and says it again in German after it.
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     GuiFixture::whenModal([](QWidget* dlg) {
         dlg->findChild<QAbstractButton*>("optLanguage3")->click();
         dlg->findChild<QAbstractButton*>("btnOk")->click();
     });
     fixture_->trigger("pdiOptions");
-    QCOMPARE(last().prompt, std::string(" Change will take effect on next start  \n"
-                                        "Die Änderung wirkt ab dem nächsten Start: Français."));
-    QCOMPARE(last().title, std::string("Language change"));
+    QCOMPARE(fixture_->asker().last().prompt, std::string(" Change will take effect on next start  \n"
+                                                          "Die Änderung wirkt ab dem nächsten Start: Français."));
+    QCOMPARE(fixture_->asker().last().title, std::string("Language change"));
 }
 
 void Guidance::menuLettersAreUnique_data()
@@ -281,6 +281,66 @@ void Guidance::menuLettersAreUnique()
             unique(menu->actions(), top->text());
             if (QTest::currentTestFailed()) return;
         }
+}
+
+void Guidance::toolbarButtonsAreTheMenuCommands_data()
+{
+    menuLettersAreUnique_data();
+}
+
+void Guidance::toolbarButtonsAreTheMenuCommands()
+{
+    QFETCH(QString, language);
+    MainWindow* main = fixture_->start(language);
+    QVERIFY(main);
+    // Button, the entry it is, its tooltip.
+    const std::tuple<const char*, const char*, int> buttons[] = {
+        {"Toolbar1_1", "pdiDatei0", txt::FileNew},     {"Toolbar1_2", "pdiDatei1", txt::FileOpen},
+        {"Toolbar1_3", "pdiDatei3", txt::FileSave},    {"Toolbar1_5", "pdiPrint", txt::FilePrint},
+        {"Toolbar1_7", "pdiCut", txt::ContextCut},     {"Toolbar1_8", "pdiCopy", txt::ContextCopy},
+        {"Toolbar1_9", "pdiPaste", txt::ContextPaste}, {"BtnTreeWin", "pdiTreeForm", txt::WindowsCatalog},
+    };
+    for (const auto& [button, entry, tip] : buttons) {
+        QToolButton* b = main->toolButton(button);
+        QVERIFY2(b && b->defaultAction() == main->action(entry), button);
+        QCOMPARE(b->toolTip(), fixture_->session().t(tip).trimmed());
+    }
+    auto enabled = [&] {
+        QStringList on;
+        for (const auto& [button, entry, tip] : buttons)
+            if (main->toolButton(button)->isEnabled()) on << button;
+        return on.join(' ');
+    };
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 BtnTreeWin"));
+
+    // New from the toolbar; Save and Print with a project, Cut and Copy on a
+    // module's row, Paste once a row is held.
+    GuiFixture::whenModal([](QWidget* dlg) {
+        QTest::keyClicks(dlg->findChild<QWidget*>("txtHeader0"), "Hall2");
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
+    });
+    main->toolButton("Toolbar1_1")->click();
+    ProjectWindow* p = main->activeProject();
+    QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1) && fixture_->dropCatalog(p, "QMV2.G120", 5));
+    QVERIFY(main->toolButton("BtnTreeWin")->isChecked() && main->action("pdiTreeForm")->isChecked());
+    p->selectRow(5);
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 Toolbar1_3 Toolbar1_5 Toolbar1_7 Toolbar1_8 BtnTreeWin"));
+    main->toolButton("Toolbar1_8")->click();
+    p->selectRow(6);
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 Toolbar1_3 Toolbar1_5 Toolbar1_9 BtnTreeWin"));
+    main->toolButton("Toolbar1_9")->click();
+    QCOMPARE(p->table().record(6).BestellNr, std::string("QMV2.G120"));
+    fixture_->files().setNextFileName(fixture_->file("hall2.qv4"));
+    main->toolButton("Toolbar1_3")->click();
+    QCOMPARE(p->path(), fixture_->file("hall2.qv4"));
+    QVERIFY(contains(read(p->path()), "QMV2.G120"));
+
+    // The catalog's button and entry are one: hidden from the toolbar, unchecked in the menu.
+    main->toolButton("BtnTreeWin")->click();
+    QVERIFY(main->catalogDock()->isHidden() && !main->action("pdiTreeForm")->isChecked());
+    QVERIFY(p->parentWidget()->close());
+    QApplication::processEvents();
+    QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 BtnTreeWin"));
 }
 
 QTEST_MAIN(Guidance)

@@ -31,10 +31,6 @@ using rm::gui::test::store;
 namespace fs = std::filesystem;
 
 namespace {
-std::string lastPrompt()
-{
-    return GuiAsker::asked.empty() ? std::string() : GuiAsker::asked.back().prompt;
-}
 constexpr long kGonePid = 0x3ffffff0;  // beyond any pid_max
 
 // Set in the environment of the program this test starts and kills: the
@@ -62,7 +58,7 @@ int runProgramToBeKilled(const QString& savedPath)
     if (!first) return 3;
     ProjectWindow* second = f.newProject("Plant");
     if (!second || !f.dropCatalog(second, "QMV2.R220", 1)) return 4;
-    FileDialogs::setNextFileName(savedPath);
+    f.files().setNextFileName(savedPath);
     f.trigger("pdiDatei3");
     if (second->isWindowModified() || !f.dropCatalog(second, "QMV2.G120", 5)) return 5;
     return QApplication::exec();
@@ -81,8 +77,7 @@ private slots:
     }
     void cleanup()
     {
-        QVERIFY2(GuiAsker::unexpected.empty(),
-                 GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
         setAutosaveOverride(-1);
         fixture_.reset();
         store().clear();
@@ -133,7 +128,7 @@ void NeverLose::recoveryFileIsWrittenAndRecovered()
 
     // "No" to the save question removes the window's own recovery file.
     const fs::path own = guard->recoveryFile();
-    GuiAsker::setNextAnswers({answer::No});
+    fixture_->asker().setNextAnswers({answer::No});
     QVERIFY(p->parentWidget()->close());
     QApplication::processEvents();
     QVERIFY(!fs::exists(own));
@@ -150,7 +145,7 @@ void NeverLose::recoveryFileIsWrittenAndRecovered()
     QVERIFY(back->isWindowModified());
     QCOMPARE(back->title(), title);
     for (int r = 1; r < 30; ++r) QCOMPARE(back->table().RowArray()[r].BestellNr, rows[r].BestellNr);
-    GuiAsker::setNextAnswers({answer::No});
+    fixture_->asker().setNextAnswers({answer::No});
     QVERIFY(back->parentWidget()->close());
 }
 
@@ -234,7 +229,7 @@ void NeverLose::killedProgramIsRecoveredAtTheNextStart()
     QVERIFY(!back->isWindowModified());
     QCOMPARE(orderAt(decodeProject(rm::test::readText(saved.toStdString())).data, 5), std::string("QMV2.G120"));
     QCOMPARE(probeLock(saved.toStdString(), currentLockInfo(), processRunning).state, LockState::Ours);
-    GuiAsker::setNextAnswers({answer::No});
+    fixture_->asker().setNextAnswers({answer::No});
     QVERIFY(unnamed->parentWidget()->close());
 }
 
@@ -244,7 +239,7 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
     ProjectWindow* p = fixture_->newProject("Hall2");
     QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1));
     const QString file = fixture_->file("hall2.qv4");
-    FileDialogs::setNextFileName(file);
+    fixture_->files().setNextFileName(file);
     fixture_->trigger("pdiDatei3");
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
     ProjectGuard::of(p)->writeRecoveryNow();
@@ -258,7 +253,7 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
     QVERIFY(writeRecovery(recoveryDir() / "b.rmrecover", never, project).ok());
     // A whole recovery file whose bytes are no project.
     QVERIFY(writeRecovery(recoveryDir() / "c.rmrecover", h, "not a project").ok());
-    GuiAsker::setNextAnswers({answer::No});
+    fixture_->asker().setNextAnswers({answer::No});
     QVERIFY(p->parentWidget()->close());
 
     auto entries = recoveryIndex(recoveryDir(), hostName(), processRunning);
@@ -286,9 +281,9 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
     QVERIFY(!dlg.compare(1));
 
     // Bytes that are no project: said, kept, and no longer offered to recover.
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     QVERIFY(!dlg.recover(2));
-    QVERIFY(lastPrompt().find("c.rmrecover") != std::string::npos);
+    QVERIFY(fixture_->asker().lastPrompt().find("c.rmrecover") != std::string::npos);
     QVERIFY(fs::exists(recoveryDir() / "c.rmrecover"));
     list->setCurrentItem(list->topLevelItem(2));
     QVERIFY(!recover->isEnabled() && !compare->isEnabled());
@@ -301,7 +296,7 @@ void NeverLose::lockedProjectAsksAndOpensReadOnly()
     ProjectWindow* p = fixture_->newProject("Hall2");
     QVERIFY(p);
     const QString file = fixture_->file("hall2.qv4");
-    FileDialogs::setNextFileName(file);
+    fixture_->files().setNextFileName(file);
     fixture_->trigger("pdiDatei3");
     QVERIFY(!p->isWindowModified());
     // The window holds the lock while it is open; closing it removes the lock.
@@ -314,13 +309,13 @@ void NeverLose::lockedProjectAsksAndOpensReadOnly()
     // Another program of this host that runs holds it.
     LockInfo other{"ben", hostName(), static_cast<long>(::getppid()), "2026-12-07 09:00:00"};
     QVERIFY(writeLock(path, other, false).ok());
-    GuiAsker::setNextAnswers({answer::Cancel});
+    fixture_->asker().setNextAnswers({answer::Cancel});
     QVERIFY(!fixture_->main()->openProjectFile(file));
-    QVERIFY(lastPrompt().find("ben on " + hostName()) != std::string::npos);
-    QVERIFY(lastPrompt().find("since 2026-12-07 09:00:00") != std::string::npos);
+    QVERIFY(fixture_->asker().lastPrompt().find("ben on " + hostName()) != std::string::npos);
+    QVERIFY(fixture_->asker().lastPrompt().find("since 2026-12-07 09:00:00") != std::string::npos);
     QVERIFY(fixture_->main()->projectWindows().empty());
 
-    GuiAsker::setNextAnswers({answer::Yes});  // read-only
+    fixture_->asker().setNextAnswers({answer::Yes});  // read-only
     QVERIFY(fixture_->main()->openProjectFile(file));
     ProjectWindow* ro = fixture_->main()->projectWindows().front();
     QVERIFY(ProjectGuard::of(ro)->readOnly());
@@ -344,7 +339,7 @@ void NeverLose::changedOnDiskAsksBeforeReplacing()
     ProjectWindow* p = fixture_->newProject("Hall2");
     QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1));
     const QString file = fixture_->file("hall2.qv4");
-    FileDialogs::setNextFileName(file);
+    fixture_->files().setNextFileName(file);
     fixture_->trigger("pdiDatei3");
     const fs::path path = file.toStdString();
     const std::string first = rm::test::readText(file.toStdString());
@@ -356,20 +351,20 @@ void NeverLose::changedOnDiskAsksBeforeReplacing()
 
     // Someone replaced the file outside: activating the window says so once.
     rm::test::writeText(path, "replaced outside");
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     fixture_->main()->reportChangeOnDisk();
-    QTRY_VERIFY(lastPrompt().find("changed on disk since you opened it") != std::string::npos);
-    GuiAsker::asked.clear();
+    QTRY_VERIFY(fixture_->asker().lastPrompt().find("changed on disk since you opened it") != std::string::npos);
+    fixture_->asker().asked.clear();
     fixture_->main()->reportChangeOnDisk();
     QApplication::processEvents();
-    QVERIFY(GuiAsker::asked.empty());
+    QVERIFY(fixture_->asker().asked.empty());
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
-    GuiAsker::setNextAnswers({answer::Cancel});
+    fixture_->asker().setNextAnswers({answer::Cancel});
     fixture_->trigger("pdiDatei3");
-    QVERIFY(lastPrompt().find("changed on disk since you opened it") != std::string::npos);
+    QVERIFY(fixture_->asker().lastPrompt().find("changed on disk since you opened it") != std::string::npos);
     QCOMPARE(rm::test::readText(file.toStdString()), std::string("replaced outside"));
     QVERIFY(p->isWindowModified());
-    GuiAsker::setNextAnswers({answer::Yes});
+    fixture_->asker().setNextAnswers({answer::Yes});
     fixture_->trigger("pdiDatei3");
     QVERIFY(!p->isWindowModified());
     QCOMPARE(rm::test::readText(backupPathFor(path).string()), std::string("replaced outside"));

@@ -67,8 +67,7 @@ private slots:
     }
     void cleanup()
     {
-        QVERIFY2(GuiAsker::unexpected.empty(),
-                 GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
         fixture_.reset();
         store().clear();
     }
@@ -84,7 +83,7 @@ private:
         ProjectWindow* p = fixture_->startWithRack();
         if (!p || !fixture_->dropCatalog(p, "QMV2.G120", 5)) return nullptr;
         // Shown by default only on a screen with room for it.
-        if (p->picture()->isHidden()) fixture_->trigger("BtnStationPicture");
+        if (p->picture()->isHidden()) fixture_->click("BtnStationPicture");
         p->parentWidget()->resize(1300, 700);
         QApplication::processEvents();
         return p;
@@ -267,10 +266,10 @@ void StationPicture::keyboardMouseAndZoom()
 
     // Delete asks as the table does; the answer empties the slot.
     view->setFocus();
-    const std::size_t asked = GuiAsker::asked.size();
-    GuiAsker::setNextAnswers({answer::Yes});
+    const std::size_t asked = fixture_->asker().asked.size();
+    fixture_->asker().setNextAnswers({answer::Yes});
     QTest::keyClick(view, Qt::Key_Delete);
-    QCOMPARE(GuiAsker::asked.size(), asked + 1);
+    QCOMPARE(fixture_->asker().asked.size(), asked + 1);
     QVERIFY(p->table().rowEmpty(5));
     QVERIFY(l.boxOfRow(5)->empty);
 
@@ -303,21 +302,21 @@ void StationPicture::shownOrHiddenAndExported()
     QVERIFY(p);
     // File > Export Picture writes the project's picture, the same SVG as the command line's.
     const QString svg = fixture_->file("hall2.svg");
-    FileDialogs::setNextFileName(svg);
+    fixture_->files().setNextFileName(svg);
     fixture_->trigger("pdiExportPicture");
     QCOMPARE(read(svg), stationSvg(layoutStations(p->table()), fixture_->session().app.texts));
     // A file that cannot be written is said so, and nothing is left behind.
     const QString nowhere = fixture_->file("missing/hall2.svg");
-    FileDialogs::setNextFileName(nowhere);
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->files().setNextFileName(nowhere);
+    fixture_->asker().setNextAnswers({answer::Ok});
     fixture_->trigger("pdiExportPicture");
     QVERIFY(!QFileInfo::exists(nowhere));
-    QVERIFY(GuiAsker::asked.back().prompt.find("missing") != std::string::npos);
+    QVERIFY(fixture_->asker().asked.back().prompt.find("missing") != std::string::npos);
 
     // Hidden from the toolbar: in every window, checked off in the menu, kept for the next run.
     ProjectWindow* q = fixture_->newProject("Hall3");
     QVERIFY(q && q->picture()->isVisible());
-    fixture_->trigger("BtnStationPicture");
+    fixture_->click("BtnStationPicture");
     QVERIFY(!p->picture()->isVisible() && !q->picture()->isVisible());
     QVERIFY(!fixture_->main()->action("pdiStationPicture")->isChecked());
     ProjectWindow* r = fixture_->newProject("Hall4");
@@ -325,9 +324,9 @@ void StationPicture::shownOrHiddenAndExported()
     // Shown again from the menu, drawn as the table is now.
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
     fixture_->trigger("pdiStationPicture");
-    QVERIFY(p->picture()->isVisible() && fixture_->main()->action("BtnStationPicture")->isChecked());
+    QVERIFY(p->picture()->isVisible() && fixture_->main()->toolButton("BtnStationPicture")->isChecked());
     QVERIFY(!p->picture()->layout().boxOfRow(6)->empty);
-    fixture_->trigger("BtnStationPicture");
+    fixture_->click("BtnStationPicture");
     QCOMPARE(fixture_->session().settings.windows.stationPicture, 0);  // what closing stores
 }
 

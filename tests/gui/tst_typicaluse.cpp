@@ -50,10 +50,6 @@ bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
 }
-std::string lastPrompt()
-{
-    return GuiAsker::asked.empty() ? std::string() : GuiAsker::asked.back().prompt;
-}
 }  // namespace
 
 class TypicalUse : public QObject {
@@ -67,8 +63,8 @@ private slots:
     }
     void cleanup()
     {
-        QVERIFY2(GuiAsker::unexpected.empty(),
-                 GuiAsker::unexpected.empty() ? "" : GuiAsker::unexpected.front().prompt.c_str());
+        // A case that ended its program itself has checked it.
+        if (fixture_) QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
         delete HelpViewer::instance();
         fixture_.reset();
         store().clear();
@@ -97,6 +93,7 @@ private slots:
     // the keys, and where the language choice is stored.
     void projectInformationTakesOnlyWhatTheFilterAllows();
     void languageChoiceIsStoredOrSaidToFail();
+    void gridFontSurvivesARestart();
     void installedDataStaysUntouched();
 
     // Data files that cannot be used as they are: the program says what is
@@ -125,7 +122,7 @@ private:
     }
     void saveAs(const QString& path)
     {
-        FileDialogs::setNextFileName(path);
+        fixture_->files().setNextFileName(path);
         fixture_->trigger("pdiDatei3");
     }
     fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
@@ -210,7 +207,7 @@ void TypicalUse::wholeTypicalUse()
     fixture_->trigger("pdiRedo");
     QVERIFY(t.rowEmpty(8) && t.changed() && !main->action("pdiRedo")->isEnabled());
     // Compared with the saved file, the module stands in another slot; a double click selects it.
-    FileDialogs::setNextFileName(path);
+    fixture_->files().setNextFileName(path);
     fixture_->trigger("pdiCompare");
     auto* cmp = main->findChild<CompareWindow*>("CompareWindow");
     QVERIFY(cmp && cmp->tree()->topLevelItemCount() == 1);
@@ -219,19 +216,29 @@ void TypicalUse::wholeTypicalUse()
     emit cmp->tree()->itemDoubleClicked(cmp->tree()->topLevelItem(0), 0);
     QCOMPARE(t.currentRow(), 10);
     fixture_->trigger("pdiUndo");
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     GuiFixture::whenModal([](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton); });
     fixture_->trigger("pdiKonfig");
-    QVERIFY(contains(lastPrompt(), "Generated"));
+    QVERIFY(contains(fixture_->asker().lastPrompt(), "Generated"));
     QCOMPARE(rm::test::readText(fixture_->file("hall2.awl").toStdString()), generateSource(t, 0, 0));
 
     // Close it (back at the saved state: nothing asked) and open it again: the same table.
     const auto before = t.RowArray();
     QVERIFY(p->parentWidget()->close());
-    FileDialogs::setNextFileName(path);
+    fixture_->files().setNextFileName(path);
     fixture_->trigger("pdiDatei1");
     QVERIFY(main->activeProject() != q);
     QCOMPARE(main->activeProject()->table().RowArray(), before);
+
+    // A row dragged from a window that has closed since is not taken.
+    ProjectWindow* hall = main->activeProject();
+    fixture_->session().app.CurrentModule = q->table().record(5);
+    QVERIFY(hall->table().rowEmpty(12) && hall->table().IsAllowedInRow(fixture_->session().app.CurrentModule, 12));
+    const quintptr gone = quintptr(q);
+    fixture_->asker().setNextAnswers({answer::No});
+    QVERIFY(q->parentWidget()->close());
+    fixture_->dropRowOf(gone, 5, hall, 12, false);
+    QCOMPARE(hall->table().RowArray(), before);
 }
 
 void TypicalUse::closeAsksToSave()
@@ -240,13 +247,13 @@ void TypicalUse::closeAsksToSave()
     QVERIFY(p);
     MainWindow* main = fixture_->main();
     auto* sub = p->parentWidget();
-    GuiAsker::setNextAnswers({answer::Cancel});
+    fixture_->asker().setNextAnswers({answer::Cancel});
     QVERIFY(!sub->close());
-    GuiAsker::setNextAnswers({answer::Cancel});  // quitting stops at a Cancel too
+    fixture_->asker().setNextAnswers({answer::Cancel});  // quitting stops at a Cancel too
     QVERIFY(!main->CloseAllProjects());
     // Yes with the save dialog cancelled keeps the window and its data.
-    GuiAsker::setNextAnswers({answer::Yes});
-    FileDialogs::setNextFileName("");
+    fixture_->asker().setNextAnswers({answer::Yes});
+    fixture_->files().setNextFileName("");
     QVERIFY(!sub->close());
     QCOMPARE(main->projectWindows().size(), std::size_t{1});
     // A Save As that fails (no such folder) keeps the name and file the
@@ -254,14 +261,14 @@ void TypicalUse::closeAsksToSave()
     saveAs(fixture_->file("hall2.qv4"));
     const QString saved = p->path();
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    GuiAsker::setNextAnswers({answer::No});  // no other name either
-    FileDialogs::setNextFileName(fixture_->file("gone/other.qv4"));
+    fixture_->asker().setNextAnswers({answer::No});  // no other name either
+    fixture_->files().setNextFileName(fixture_->file("gone/other.qv4"));
     fixture_->trigger("pdiDatei2");  // Save As
-    QVERIFY2(contains(lastPrompt(), "other.qv4"), lastPrompt().c_str());
+    QVERIFY2(contains(fixture_->asker().lastPrompt(), "other.qv4"), fixture_->asker().lastPrompt().c_str());
     QCOMPARE(p->title(), QString("hall2.qv4"));
     QCOMPARE(p->path(), saved);
     QVERIFY(p->table().changed());
-    GuiAsker::setNextAnswers({answer::Yes});
+    fixture_->asker().setNextAnswers({answer::Yes});
     QVERIFY(sub->close());
     QApplication::processEvents();
     QVERIFY(main->projectWindows().empty());
@@ -278,10 +285,10 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
     QVERIFY(!enabled("pdiCut") && enabled("pdiDelete"));
 
     // The Delete key asks while the confirmation option is ticked (as at start).
-    GuiAsker::setNextAnswers({answer::Yes});
+    fixture_->asker().setNextAnswers({answer::Yes});
     QTest::keyClick(p->grid(), Qt::Key_Delete);
     QVERIFY(p->table().rowEmpty(6) && p->table().rowEmpty(7));
-    QVERIFY(contains(lastPrompt(), "delete the selected Row"));
+    QVERIFY(contains(fixture_->asker().lastPrompt(), "delete the selected Row"));
     GuiFixture::whenModal([this](QWidget* dlg) {
         QVERIFY(QTest::qWaitForWindowActive(dlg));
         QTest::keyClick(dlg, Qt::Key_F1);  // F1 opens the dialog's own page
@@ -292,11 +299,11 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
         dlg->findChild<QPushButton*>("btnOk")->click();
     });
     fixture_->trigger("pdiOptions");
-    const std::size_t asked = GuiAsker::asked.size();
+    const std::size_t asked = fixture_->asker().asked.size();
     p->selectRow(9);
     fixture_->trigger("pdiDelete");
     QVERIFY(p->table().rowEmpty(9));
-    QCOMPARE(GuiAsker::asked.size(), asked);
+    QCOMPARE(fixture_->asker().asked.size(), asked);
 }
 
 void TypicalUse::fileMessagesNameTheFile()
@@ -304,22 +311,23 @@ void TypicalUse::fileMessagesNameTheFile()
     MainWindow* main = fixture_->start();
     // Several bad files: one message naming each.
     write("junk.qv4", "junk");
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     main->openProjectFiles({fixture_->file("gone.qv4"), fixture_->file("junk.qv4")});
-    QCOMPARE(GuiAsker::asked.size(), std::size_t(1));
-    QVERIFY2(contains(lastPrompt(), "gone.qv4: the file does not exist") && contains(lastPrompt(), "junk.qv4: "),
-             lastPrompt().c_str());
+    QCOMPARE(fixture_->asker().asked.size(), std::size_t(1));
+    QVERIFY2(contains(fixture_->asker().lastPrompt(), "gone.qv4: the file does not exist") &&
+                 contains(fixture_->asker().lastPrompt(), "junk.qv4: "),
+             fixture_->asker().lastPrompt().c_str());
 
     // Save As proposes the title in a folder that exists.
     ProjectWindow* p = fixture_->newProject("Hall2");
-    FileDialogs::setNextFileName("");
+    fixture_->files().setNextFileName("");
     p->ProjektSpeichern(true);
-    const QFileInfo proposal(FileDialogs::lastProposal());
+    const QFileInfo proposal(fixture_->files().lastProposal());
     QCOMPARE(proposal.fileName(), QString("NoName1.qv4"));
     QVERIFY(proposal.dir().exists());
-    FileDialogs::setNextFileName("");  // a plain title, without "&" or "..."
+    fixture_->files().setNextFileName("");  // a plain title, without "&" or "..."
     fixture_->trigger("pdiExportPdf");
-    QCOMPARE(FileDialogs::lastTitle(), QString("Export PDF"));
+    QCOMPARE(fixture_->files().lastTitle(), QString("Export PDF"));
 
     // A failed generation is said as one.
     DbSelectDialog failing(fixture_->session(), "hall2.qv4", [](int, int) { return 0; });
@@ -327,9 +335,9 @@ void TypicalUse::fileMessagesNameTheFile()
     QVERIFY(QTest::qWaitForWindowActive(&failing));
     QTest::keyClick(&failing, Qt::Key_F1);
     QCOMPARE(helpPage(), QString("context-3.html"));
-    GuiAsker::setNextAnswers({answer::No});  // no other file
+    fixture_->asker().setNextAnswers({answer::No});  // no other file
     failing.accept();
-    QVERIFY2(contains(lastPrompt(), "Couldn't Generate"), lastPrompt().c_str());
+    QVERIFY2(contains(fixture_->asker().lastPrompt(), "Couldn't Generate"), fixture_->asker().lastPrompt().c_str());
 }
 
 void TypicalUse::firstRunFitsTheScreen()
@@ -389,6 +397,7 @@ void TypicalUse::storedPlacesStayOnTheScreen()
         fixture_->trigger("pdiOverview");
         auto* ov = m->findChild<AddressOverviewWindow*>("AddressOverview");
         QVERIFY(ov && screen.contains(ov->frameGeometry()));
+        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
         fixture_.reset();
     }
     QCOMPARE(fitOnArea(QRect(1274, 0, 420, 600), QRect(0, 0, 1600, 1000)), QRect(1180, 0, 420, 600));
@@ -402,11 +411,11 @@ void TypicalUse::refusalsSayWhyAndDropRowIsShown()
     // Placing by Enter on a catalog hit: the refusal names the rule.
     QTest::keyClicks(fixture_->main()->catalogWindow()->filter()->field(), "g120");
     p->selectRow(2);
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     QTest::keyClick(fixture_->main()->catalogWindow()->filter()->field(), Qt::Key_Return);
-    QVERIFY2(contains(lastPrompt(), fixture_->session().app.texts.byEnglishId(1088)) &&
-                 contains(lastPrompt(), "Slot A does not take"),
-             lastPrompt().c_str());
+    QVERIFY2(contains(fixture_->asker().lastPrompt(), fixture_->session().app.texts.byEnglishId(1088)) &&
+                 contains(fixture_->asker().lastPrompt(), "Slot A does not take"),
+             fixture_->asker().lastPrompt().c_str());
 
     // While dragging, the row that would take the drop is framed, and a
     // refusal says why in the status line.
@@ -556,7 +565,7 @@ void TypicalUse::catalogIsADockReachedByF6()
     main->catalogDock()->setFloating(true);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     main->catalogDock()->move(screen.right() + 300, screen.top());
-    GuiAsker::setNextAnswers({answer::No});
+    fixture_->asker().setNextAnswers({answer::No});
     main->close();
     fixture_ = std::make_unique<GuiFixture>();
     QVERIFY(fixture_->start() && fixture_->newProject("Hall3"));
@@ -576,25 +585,25 @@ void TypicalUse::exportsTakeTheFormatOfTheirName()
          {std::pair{"hall2.sdf", SymbolFormat::Sdf}, std::pair{"hall2.asc", SymbolFormat::Asc},
           std::pair{"hall2.SEQ", SymbolFormat::Seq}, std::pair{"hall2.csv", SymbolFormat::Csv},
           std::pair{"hall2.txt", SymbolFormat::Sdf}}) {
-        FileDialogs::setNextFileName(fixture_->file(name));
+        fixture_->files().setNextFileName(fixture_->file(name));
         fixture_->trigger("pdiSymbols");
         QCOMPARE(read(name), symbolTable(channels(t), format, {',', true}));
     }
     QVERIFY(contains(read("hall2.sdf"), "\"ID 256\",\"DINT\""));
-    QCOMPARE(FileDialogs::lastTitle(), QString("Export symbol table"));
-    QCOMPARE(FileDialogs::lastProposal(), fixture_->file("hall2.sdf"));
+    QCOMPARE(fixture_->files().lastTitle(), QString("Export symbol table"));
+    QCOMPARE(fixture_->files().lastProposal(), fixture_->file("hall2.sdf"));
     // In German: E and A, and the semicolon German spreadsheets expect.
     fixture_->session().app.setLanguage(kGermanBase);
-    FileDialogs::setNextFileName(fixture_->file("de.csv"));
+    fixture_->files().setNextFileName(fixture_->file("de.csv"));
     fixture_->trigger("pdiSymbols");
     QCOMPARE(read("de.csv"), symbolTable(channels(t, Mnemonics::German), SymbolFormat::Csv, {';', true}));
     QVERIFY(contains(read("de.csv"), ";ED 256;"));
     // The project file chosen by mistake stays the project.
     for (const char* action : {"pdiSymbols", "pdiIoList"}) {
-        GuiAsker::setNextAnswers({answer::Ok});
-        FileDialogs::setNextFileName(fixture_->file("./hall2.qv4"));
+        fixture_->asker().setNextAnswers({answer::Ok});
+        fixture_->files().setNextFileName(fixture_->file("./hall2.qv4"));
         fixture_->trigger(action);
-        QVERIFY2(contains(lastPrompt(), "hall2.qv4"), lastPrompt().c_str());
+        QVERIFY2(contains(fixture_->asker().lastPrompt(), "hall2.qv4"), fixture_->asker().lastPrompt().c_str());
         QCOMPARE(read("hall2.qv4"), project);
     }
 }
@@ -668,23 +677,57 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFail()
     const std::string before = rm::test::readText(ini.string());
     choose("optLanguage2", "btnCancel");
     choose("optLanguage1");
-    QVERIFY(GuiAsker::asked.empty());
+    QVERIFY(fixture_->asker().asked.empty());
     QCOMPARE(rm::test::readText(ini.string()), before);
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     choose("optLanguage2");
-    QCOMPARE(lastPrompt(), std::string(" Change will take effect on next start  \n"
-                                       "The change takes effect at the next start: Deutsch."));
-    QCOMPARE(GuiAsker::asked.back().title, std::string("Language change"));
+    QCOMPARE(fixture_->asker().lastPrompt(), std::string(" Change will take effect on next start  \n"
+                                                         "The change takes effect at the next start: Deutsch."));
+    QCOMPARE(fixture_->asker().asked.back().title, std::string("Language change"));
     QCOMPARE(LoadLanguage(ini.parent_path()).LanguageIndex, 2);
     QCOMPARE(fixture_->session().language.LanguageIndex, 1);  // takes effect at the next start
 
     // A choice that cannot be stored is not reported as taking effect.
     fs::remove(ini);
     fs::create_directory(ini);
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     choose("optLanguage3");
-    QVERIFY2(lastPrompt().starts_with("Data could not be save"), lastPrompt().c_str());
-    QCOMPARE(style::icon(GuiAsker::asked.back().style), style::Critical);
+    QVERIFY2(fixture_->asker().lastPrompt().starts_with("Data could not be save"),
+             fixture_->asker().lastPrompt().c_str());
+    QCOMPARE(style::icon(fixture_->asker().asked.back().style), style::Critical);
+}
+
+void TypicalUse::gridFontSurvivesARestart()
+{
+    // Italic and bold are kept apart; a cancelled font dialog changes nothing.
+    for (const bool italic : {true, false}) {
+        QVERIFY(fixture_->start());
+        QFont chosen("DejaVu Sans", 9);
+        chosen.setItalic(italic);
+        chosen.setBold(!italic);
+        for (const bool cancel : {false, true}) {
+            if (cancel)
+                fixture_->fonts().setNextFontCancelled();
+            else
+                fixture_->fonts().setNextFont(chosen);
+            GuiFixture::whenModal([](QWidget* dlg) {
+                dlg->findChild<QAbstractButton*>("cmdChangeFont")->click();
+                QCOMPARE(dlg->findChild<QLineEdit*>("txtFont")->text(), QString("DejaVu Sans"));
+                dlg->findChild<QAbstractButton*>("btnOk")->click();
+            });
+            fixture_->trigger("pdiOptions");
+        }
+        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
+        fixture_ = std::make_unique<GuiFixture>();  // the old program ends and stores its settings
+        QCOMPARE(store().value("Settings/FontFlexGridItalic").toString(), QString(italic ? "1" : "0"));
+        QVERIFY(fixture_->start());
+        ProjectWindow* p = fixture_->newProject("Hall2");
+        QVERIFY(p);
+        QCOMPARE(p->grid()->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(p->grid()->font().italic(), italic);
+        QCOMPARE(p->grid()->font().bold(), !italic);
+        fixture_ = std::make_unique<GuiFixture>();
+    }
 }
 
 void TypicalUse::installedDataStaysUntouched()
@@ -695,7 +738,10 @@ void TypicalUse::installedDataStaysUntouched()
     const fs::path data = root / "share" / "rackmason" / "resource";
     fs::create_directories(data);
     fs::copy_file(fs::path(RM_RESOURCES) / "Katalog.ini", data / "Katalog.ini");
-    Session s;
+    rm::gui::test::ScriptedAsker asker;
+    rm::gui::test::QueuedFileChooser files;
+    rm::gui::test::QueuedFontChooser fonts;
+    Session s(asker, files, fonts);
     s.programDir = root / "bin";
     s.resourceDir = defaultResourceDir(s.programDir);
     s.userDir = root / "user";
@@ -713,11 +759,11 @@ void TypicalUse::unknownEntriesAreSaidOnce()
     ini.replace(ini.find("Entry3=QMV3"), 11, "Entry3=CPU QMV\r\nEntry4=Bad\r\n[Bad]\r\nEntries=-1");
     ini.replace(ini.find("Entries=3"), 9, "Entries=4");
     std::ofstream(data("Katalog.ini"), std::ios::binary) << ini;
-    GuiAsker::setNextAnswers({answer::Ok});
+    fixture_->asker().setNextAnswers({answer::Ok});
     QVERIFY(fixture_->start("DEUTSCH"));
-    QCOMPARE(GuiAsker::asked.size(), size_t(1));
+    QCOMPARE(fixture_->asker().asked.size(), size_t(1));
     for (const char* said : {"NURA_G.txt", ": 2 (QMV9.R900, QMV9.R910)", "[Bad] Entries=-1"})
-        QVERIFY2(contains(lastPrompt(), said), lastPrompt().c_str());
+        QVERIFY2(contains(fixture_->asker().lastPrompt(), said), fixture_->asker().lastPrompt().c_str());
 }
 
 void TypicalUse::unusableFilesEndTheStart()
@@ -733,16 +779,16 @@ void TypicalUse::unusableFilesEndTheStart()
     for (const auto& [file, content, said] : cases) {
         fixture_.reset();  // the old program ends before the next starts
         fixture_ = std::make_unique<GuiFixture>();
-        GuiAsker::asked.clear();
+        fixture_->asker().asked.clear();
         if (*file) fs::remove(data(file));
         if (content == "fifo")
             QCOMPARE(::mkfifo(data(file).c_str(), 0600), 0);
         else if (*file)
             std::ofstream(data(file), std::ios::binary) << content;
-        GuiAsker::setNextAnswers({answer::Ok});
+        fixture_->asker().setNextAnswers({answer::Ok});
         QVERIFY(!fixture_->start(*file ? "ENGLISH" : "GERMAN"));
-        QCOMPARE(GuiAsker::asked.size(), size_t(1));
-        QVERIFY2(contains(lastPrompt(), said), lastPrompt().c_str());
+        QCOMPARE(fixture_->asker().asked.size(), size_t(1));
+        QVERIFY2(contains(fixture_->asker().lastPrompt(), said), fixture_->asker().lastPrompt().c_str());
     }
 }
 

@@ -13,9 +13,6 @@
 
 namespace rm::gui {
 
-std::optional<QString> FileDialogs::next_;
-QString FileDialogs::lastTitle_, FileDialogs::lastProposal_, FileDialogs::lastFolder_;
-
 QString windowTitleOf(const QString& caption)
 {
     QString t = caption;
@@ -25,10 +22,8 @@ QString windowTitleOf(const QString& caption)
     return t.trimmed();
 }
 
-QString FileDialogs::remember(const QString& title, const QString& proposal, const QString& chosen)
+QString FileDialogs::remember(const QString& chosen)
 {
-    lastTitle_ = title;
-    lastProposal_ = proposal;
     if (!chosen.isEmpty()) lastFolder_ = QFileInfo(chosen).absolutePath();
     return chosen;
 }
@@ -54,37 +49,39 @@ QString qtFilter(const QString& pipeFilter)
 
 QString FileDialogs::openFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
 {
-    const QString title = windowTitleOf(caption);
-    if (next_) {
-        QString n = *next_;
-        next_.reset();
-        return remember(title, folder, n);
-    }
-    return remember(title, folder, QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter)));
+    return remember(chooser_.openFile(parent, windowTitleOf(caption), folder, qtFilter(filter)));
 }
 
 QString FileDialogs::saveFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
                               const QString& defaultSuffix, int* chosenType)
 {
-    const QString title = windowTitleOf(caption);
-    if (chosenType) *chosenType = 0;
-    if (next_) {
-        QString n = *next_;
-        next_.reset();
-        return remember(title, folder, n);
-    }
-    QFileDialog dlg(parent, title, folder, qtFilter(filter));
+    int type = 0;
+    const QString chosen =
+        remember(chooser_.saveFile(parent, windowTitleOf(caption), folder, qtFilter(filter), defaultSuffix, &type));
+    if (chosenType) *chosenType = type;
+    return chosen;
+}
+
+QString NativeFileChooser::openFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString NativeFileChooser::saveFile(QWidget* parent, const QString& title, const QString& proposal,
+                                    const QString& filter, const QString& defaultSuffix, int* chosenType)
+{
+    QFileDialog dlg(parent, title, proposal, filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(defaultSuffix);
     dlg.setFileMode(QFileDialog::AnyFile);
-    const QStringList types = qtFilter(filter).split(";;");
+    const QStringList types = filter.split(";;");
     QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& type) {
         const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(type);
         if (m.hasMatch()) dlg.setDefaultSuffix(m.captured(1));
     });
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return remember(title, folder, {});
-    if (chosenType) *chosenType = std::max<int>(0, static_cast<int>(types.indexOf(dlg.selectedNameFilter())));
-    return remember(title, folder, dlg.selectedFiles().first());
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    *chosenType = std::max<int>(0, static_cast<int>(types.indexOf(dlg.selectedNameFilter())));
+    return dlg.selectedFiles().first();
 }
 
 }  // namespace rm::gui

@@ -1,9 +1,9 @@
-// The file dialogs, with a hook for tests: a name queued with
-// setNextFileName() is taken instead of showing the dialog ("" = cancelled).
+// The file dialogs. A session asks for files through its FileDialogs, which
+// hand the question to a FileChooser: the program's opens the native dialogs,
+// the tests give theirs a chooser of their own.
 #pragma once
 
 #include <QString>
-#include <optional>
 #include <string>
 
 class QWidget;
@@ -14,25 +14,44 @@ class Texts;
 
 namespace rm::gui {
 
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The file chosen; empty when cancelled. `filter` is in Qt's form
+    // ("Type (*.x);;Other (*.y)").
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter) = 0;
+    // `proposal`: the folder or file offered. With several file types, a name
+    // typed without an extension gets the chosen type's; `chosenType`
+    // (never null) receives the index of that type.
+    virtual QString saveFile(QWidget* parent, const QString& title, const QString& proposal, const QString& filter,
+                             const QString& defaultSuffix, int* chosenType) = 0;
+};
+
+class NativeFileChooser : public FileChooser {
+public:
+    QString openFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& proposal, const QString& filter,
+                     const QString& defaultSuffix, int* chosenType) override;
+};
+
 class FileDialogs {
 public:
-    static QString openFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
-    // With several file types, a name typed without an extension gets the
-    // chosen type's; `chosenType` receives the index of that type (0 when
-    // the name came from the test hook).
-    static QString saveFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter,
-                            const QString& defaultSuffix, int* chosenType = nullptr);
-    static void setNextFileName(const QString& name) { next_ = name; }
-    // What the last dialog was opened with: its title and the folder or file proposed.
-    static QString lastTitle() { return lastTitle_; }
-    static QString lastProposal() { return lastProposal_; }
+    explicit FileDialogs(FileChooser& chooser) : chooser_(chooser) {}
+
+    // caption: a menu caption (made a window title); filter: "Text|*.x|" pairs.
+    QString openFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
+    // `chosenType` receives the index of the file type chosen (0 unless the
+    // chooser says otherwise).
+    QString saveFile(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
+                     const QString& defaultSuffix, int* chosenType = nullptr);
     // The folder of the last file chosen in any file dialog of this run.
-    static QString lastFolder() { return lastFolder_; }
+    QString lastFolder() const { return lastFolder_; }
 
 private:
-    static QString remember(const QString& title, const QString& proposal, const QString& chosen);
-    static std::optional<QString> next_;
-    static QString lastTitle_, lastProposal_, lastFolder_;
+    QString remember(const QString& chosen);
+
+    FileChooser& chooser_;
+    QString lastFolder_;
 };
 
 // A menu caption as a window title: no mnemonic ampersand, no ellipsis.

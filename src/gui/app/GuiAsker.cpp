@@ -3,17 +3,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "gui/app/MainWindow.h"
+
 namespace rm::gui {
 
 namespace {
-bool scripted = false;
-std::deque<int> answers;
-
-int defaultAnswer(int s)
+// The answer of a box closed without a button (Escape or the window's close button).
+int closedAnswer(int s)
 {
     switch (style::buttons(s)) {
         case style::YesNo:
-            return answer::No;
         case style::YesNoCancel:
         case style::OkCancel:
             return answer::Cancel;
@@ -21,37 +20,19 @@ int defaultAnswer(int s)
             return answer::Ok;
     }
 }
+
+QWidget* mainWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<MainWindow*>(w)) return w;
+    return nullptr;
+}
 }  // namespace
-
-std::vector<GuiAsker::Asked> GuiAsker::asked;
-std::vector<GuiAsker::Asked> GuiAsker::unexpected;
-
-void GuiAsker::setScripted(bool on)
-{
-    scripted = on;
-    answers.clear();
-    asked.clear();
-    unexpected.clear();
-}
-
-void GuiAsker::setNextAnswers(std::deque<int> next)
-{
-    answers = std::move(next);
-}
 
 int GuiAsker::ShowMessage(const std::string& prompt, const std::string& title, int s)
 {
-    if (scripted) {
-        asked.push_back({prompt, title, s});
-        if (answers.empty()) {
-            unexpected.push_back({prompt, title, s});
-            return defaultAnswer(s);
-        }
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    QMessageBox box(parent_ ? parent_ : QApplication::activeWindow());
+    QWidget* parent = mainWindow();
+    QMessageBox box(parent ? parent : QApplication::activeWindow());
     box.setWindowTitle(title.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(title));
     box.setText(QString::fromStdString(prompt));
     switch (style::icon(s)) {
@@ -97,7 +78,7 @@ int GuiAsker::ShowMessage(const std::string& prompt, const std::string& title, i
         case QMessageBox::Ok:
             return answer::Ok;
         default:
-            return defaultAnswer(s) == answer::Ok ? answer::Ok : answer::Cancel;  // closed with Escape
+            return closedAnswer(s);
     }
 }
 

@@ -1,37 +1,18 @@
 // Questions of the rules, asked with a message box in the chosen language.
-// Tests replace the boxes: answers queued with setNextAnswers() are taken
-// instead of showing anything, and every question is recorded.
+// The program's session asks through this one; the tests give theirs an
+// asker of their own.
 #pragma once
 
-#include <deque>
 #include <string>
-#include <vector>
 
 #include "core/base/Messages.h"
-
-class QWidget;
 
 namespace rm::gui {
 
 class GuiAsker : public Asker {
 public:
+    // The box belongs to the main window once there is one, else to the active window.
     int ShowMessage(const std::string& prompt, const std::string& title, int style) override;
-    void setParentWindow(QWidget* parent) { parent_ = parent; }
-
-    // ---- test hooks
-    struct Asked {
-        std::string prompt, title;
-        int style;
-    };
-    // When scripted, answers come from the queue; a question with an empty
-    // queue is answered with the box's default button and recorded in unexpected.
-    static void setScripted(bool on);
-    static void setNextAnswers(std::deque<int> answers);
-    static std::vector<Asked> asked;
-    static std::vector<Asked> unexpected;
-
-private:
-    QWidget* parent_ = nullptr;
 };
 
 }  // namespace rm::gui

@@ -66,7 +66,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     QAction* problemsToggle = problems_->toggleViewAction();
     problemsToggle->setObjectName("pdiProblems");
     problemsToggle->setText(extraText(session_, ExtraText::ProblemsMenu));
-    windowMenu_->insertAction(action("pdiTreeForm"), problemsToggle);
+    windowMenu_->insertAction(catalogAction_, problemsToggle);
     connect(statusLine_, &StatusLine::problemsWanted, this, [this] {
         const bool first = problems_->isHidden() && !problemsSized_;
         problems_->open();
@@ -114,40 +114,50 @@ QAction* MainWindow::action(const QString& objectName) const
     return findChild<QAction*>(objectName);
 }
 
+QToolButton* MainWindow::toolButton(const QString& objectName) const
+{
+    return toolbar_->findChild<QToolButton*>(objectName);
+}
+
 void MainWindow::buildMenus()
 {
+    // A project command goes to the active project window; from a menu that
+    // is shown only with a project open as from the toolbar and the popup menu.
+    auto onProject = [this](void (ProjectWindow::*command)()) {
+        return [this, command] {
+            if (auto* w = activeProject()) (w->*command)();
+        };
+    };
+
     fileMenu_ = menuBar()->addMenu(session_.t(txt::MenuFile));
     fileMenu_->setObjectName("pdmDatei");
-    connect(addAction(fileMenu_, "pdiDatei0", txt::FileNew, QKeySequence::New), &QAction::triggered, this,
-            &MainWindow::NewProject);
-    connect(addAction(fileMenu_, "pdiDatei1", txt::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
-            this, [this] { OpenProject(true); });
-    connect(addAction(fileMenu_, "pdiDatei2", txt::FileSaveAs, QKeySequence::SaveAs), &QAction::triggered, this,
-            [this] {
-                if (auto* w = activeProject()) w->ProjektSpeichern(true);
-            });
-    connect(addAction(fileMenu_, "pdiDatei3", txt::FileSave, QKeySequence::Save), &QAction::triggered, this, [this] {
+    newAction_ = addAction(fileMenu_, "pdiDatei0", txt::FileNew, QKeySequence::New);
+    connect(newAction_, &QAction::triggered, this, &MainWindow::NewProject);
+    openAction_ = addAction(fileMenu_, "pdiDatei1", txt::FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(openAction_, &QAction::triggered, this, [this] { OpenProject(true); });
+    saveAsAction_ = addAction(fileMenu_, "pdiDatei2", txt::FileSaveAs, QKeySequence::SaveAs);
+    connect(saveAsAction_, &QAction::triggered, this, [this] {
+        if (auto* w = activeProject()) w->ProjektSpeichern(true);
+    });
+    saveAction_ = addAction(fileMenu_, "pdiDatei3", txt::FileSave, QKeySequence::Save);
+    connect(saveAction_, &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) w->ProjektSpeichern(false);
     });
-    connect(addAction(fileMenu_, "pdiDatei4", txt::FileClose, QKeySequence(Qt::CTRL | Qt::Key_F4)), &QAction::triggered,
-            this, [this] {
-                if (auto* sub = mdi_->activeSubWindow()) sub->close();
-            });
+    closeAction_ = addAction(fileMenu_, "pdiDatei4", txt::FileClose, QKeySequence(Qt::CTRL | Qt::Key_F4));
+    connect(closeAction_, &QAction::triggered, this, [this] {
+        if (auto* sub = mdi_->activeSubWindow()) sub->close();
+    });
     fileMenu_->addSeparator()->setObjectName("pdiDatei5");
-    auto* print = fileMenu_->addAction(extraText(session_, ExtraText::PrintMenu));
-    print->setObjectName("pdiPrint");
-    print->setShortcut(QKeySequence::Print);
-    connect(print, &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->ProjektPrint();
-    });
-    auto* preview = fileMenu_->addAction(extraText(session_, ExtraText::PrintPreview));
-    preview->setObjectName("pdiPrintPreview");
-    connect(preview, &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->printPreview();
-    });
-    auto* pdf = fileMenu_->addAction(extraText(session_, ExtraText::ExportPdf));
-    pdf->setObjectName("pdiExportPdf");
-    connect(pdf, &QAction::triggered, this, [this] {
+    printAction_ = fileMenu_->addAction(extraText(session_, ExtraText::PrintMenu));
+    printAction_->setObjectName("pdiPrint");
+    printAction_->setShortcut(QKeySequence::Print);
+    connect(printAction_, &QAction::triggered, this, onProject(&ProjectWindow::ProjektPrint));
+    printPreviewAction_ = fileMenu_->addAction(extraText(session_, ExtraText::PrintPreview));
+    printPreviewAction_->setObjectName("pdiPrintPreview");
+    connect(printPreviewAction_, &QAction::triggered, this, onProject(&ProjectWindow::printPreview));
+    exportPdfAction_ = fileMenu_->addAction(extraText(session_, ExtraText::ExportPdf));
+    exportPdfAction_->setObjectName("pdiExportPdf");
+    connect(exportPdfAction_, &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) statusLine_->showWritten(w->exportPdf());
     });
     fileMenu_->addSeparator();
@@ -160,32 +170,27 @@ void MainWindow::buildMenus()
     }
     recentSeparator_ = fileMenu_->addSeparator();
     recentSeparator_->setObjectName("pdiDatei15");
-    connect(addAction(fileMenu_, "pdiDatei16", txt::FileQuit, QKeySequence::Quit), &QAction::triggered, this,
-            &QWidget::close);
+    quitAction_ = addAction(fileMenu_, "pdiDatei16", txt::FileQuit, QKeySequence::Quit);
+    connect(quitAction_, &QAction::triggered, this, &QWidget::close);
 
     editMenu_ = menuBar()->addMenu(session_.t(txt::MenuEdit));
     editMenu_->setObjectName("pdmWork");
-    connect(addAction(editMenu_, "pdiCut", txt::EditCut, QKeySequence::Cut), &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->FktCut();
-    });
-    connect(addAction(editMenu_, "pdiCopy", txt::EditCopy, QKeySequence::Copy), &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->FktCopy();
-    });
-    connect(addAction(editMenu_, "pdiPaste", txt::EditPaste, QKeySequence::Paste), &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->FktPaste();
-    });
-    connect(addAction(editMenu_, "pdiDelete", txt::EditDelete), &QAction::triggered, this, [this] {
-        if (auto* w = activeProject()) w->FktDelete();
-    });
+    cutAction_ = addAction(editMenu_, "pdiCut", txt::EditCut, QKeySequence::Cut);
+    connect(cutAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktCut));
+    copyAction_ = addAction(editMenu_, "pdiCopy", txt::EditCopy, QKeySequence::Copy);
+    connect(copyAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktCopy));
+    pasteAction_ = addAction(editMenu_, "pdiPaste", txt::EditPaste, QKeySequence::Paste);
+    connect(pasteAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktPaste));
+    deleteAction_ = addAction(editMenu_, "pdiDelete", txt::EditDelete);
+    connect(deleteAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktDelete));
     editMenu_->addSeparator()->setObjectName("Leerzeile");
-    connect(addAction(editMenu_, "pdiKonfig", txt::EditGenerateSource, QKeySequence(Qt::Key_F9)), &QAction::triggered,
-            this, [this] {
-                if (auto* w = activeProject()) w->FktKonfig();
-            });
+    generateAction_ = addAction(editMenu_, "pdiKonfig", txt::EditGenerateSource, QKeySequence(Qt::Key_F9));
+    connect(generateAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktKonfig));
 
     extraMenu_ = menuBar()->addMenu(session_.t(txt::MenuExtra));
     extraMenu_->setObjectName("pdiSpecial");
-    connect(addAction(extraMenu_, "pdiOptions", txt::ExtraOptions), &QAction::triggered, this, [this] {
+    optionsAction_ = addAction(extraMenu_, "pdiOptions", txt::ExtraOptions);
+    connect(optionsAction_, &QAction::triggered, this, [this] {
         ProjectWindow* w = activeProject();
         OptionsDialog dlg(session_, w != nullptr, w ? w->columnWidthsTwips() : std::array<int, 7>{}, this);
         if (dlg.exec() == QDialog::Accepted && w && dlg.applyToActiveWindow()) w->ChangeFlexGridFontANDColWidth();
@@ -206,12 +211,10 @@ void MainWindow::buildMenus()
             &MainWindow::CloseAllProjects);
     windowMenu_->addSeparator()->setObjectName("Trennlinie2");
     connect(addAction(windowMenu_, "pdiProjektInfo", txt::WindowsProjectInformation), &QAction::triggered, this,
-            [this] {
-                if (auto* w = activeProject()) w->FktProjektInfo();
-            });
-    auto* tree = addAction(windowMenu_, "pdiTreeForm", txt::WindowsCatalog);
-    tree->setCheckable(true);
-    connect(tree, &QAction::triggered, this, [this](bool on) { ShowCatalog(on); });
+            onProject(&ProjectWindow::FktProjektInfo));
+    catalogAction_ = addAction(windowMenu_, "pdiTreeForm", txt::WindowsCatalog);
+    catalogAction_->setCheckable(true);
+    connect(catalogAction_, &QAction::triggered, this, [this](bool on) { ShowCatalog(on); });
     windowMenu_->addSeparator();
 
     helpMenu_ = menuBar()->addMenu(session_.t(txt::MenuHelp));
@@ -223,17 +226,17 @@ void MainWindow::buildMenus()
         dlg.exec();
     });
 
+    // The popup menu of the tables: the edit commands under texts of their own.
     contextMenu_ = new QMenu(this);
     contextMenu_->setObjectName("MouseRightBtnMenu");
-    const std::pair<const char*, int> items[] = {{"mouseCut", txt::ContextCut},
-                                                 {"mouseCopy", txt::ContextCopy},
-                                                 {"mousePaste", txt::ContextPaste},
-                                                 {"mouseDelete", txt::ContextDelete}};
-    for (const auto& [name, id] : items) {
-        QAction* a = addAction(contextMenu_, name, id);
-        const QString target = QString(name).replace("mouse", "pdi");
-        connect(a, &QAction::triggered, this, [this, target] { action(target)->trigger(); });
-    }
+    contextCutAction_ = addAction(contextMenu_, "mouseCut", txt::ContextCut);
+    connect(contextCutAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktCut));
+    contextCopyAction_ = addAction(contextMenu_, "mouseCopy", txt::ContextCopy);
+    connect(contextCopyAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktCopy));
+    contextPasteAction_ = addAction(contextMenu_, "mousePaste", txt::ContextPaste);
+    connect(contextPasteAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktPaste));
+    contextDeleteAction_ = addAction(contextMenu_, "mouseDelete", txt::ContextDelete);
+    connect(contextDeleteAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktDelete));
     // The parameter dialog of the row, as a double click opens it.
     contextMenu_->addSeparator();
     auto* properties = contextMenu_->addAction(workText(session_, WorkText::Properties));
@@ -248,50 +251,40 @@ void MainWindow::buildMenus()
     });
 }
 
+void MainWindow::addButton(QAction* command, const char* buttonName, const char* image, int tipId)
+{
+    // The menus keep their entries without images (and the catalog entry its check mark).
+    command->setIcon(icon(session_, image));
+    command->setIconVisibleInMenu(false);
+    const QString tip = session_.t(tipId).trimmed();
+    command->setIconText(tip);
+    command->setToolTip(tip);
+    toolbar_->addAction(command);
+    toolbar_->widgetForAction(command)->setObjectName(buttonName);
+}
+
 void MainWindow::buildToolbar()
 {
+    // The menus' own actions: a button is enabled, checked and triggered as its entry is.
     toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
     toolbar_->setObjectName("Toolbar1");
     toolbar_->setMovable(false);
-    struct Button {
-        const char* name;
-        const char* image;
-        int tip;
-        const char* target;
-    };
-    const Button buttons[] = {
-        {"Toolbar1_1", "tb-new", txt::FileNew, "pdiDatei0"},
-        {"Toolbar1_2", "tb-open", txt::FileOpen, "pdiDatei1"},
-        {"Toolbar1_3", "tb-save", txt::FileSave, "pdiDatei3"},
-        {nullptr, nullptr, 0, nullptr},
-        {"Toolbar1_5", "tb-print", txt::FilePrint, "pdiPrint"},
-        {nullptr, nullptr, 0, nullptr},
-        {"Toolbar1_7", "tb-cut", txt::ContextCut, "pdiCut"},
-        {"Toolbar1_8", "tb-copy", txt::ContextCopy, "pdiCopy"},
-        {"Toolbar1_9", "tb-paste", txt::ContextPaste, "pdiPaste"},
-        {nullptr, nullptr, 0, nullptr},
-    };
-    for (const Button& b : buttons) {
-        if (!b.name) {
-            toolbar_->addSeparator();
-            continue;
-        }
-        QAction* a = toolbar_->addAction(icon(session_, b.image), session_.t(b.tip).trimmed());
-        a->setObjectName(b.name);
-        const QString target = b.target;
-        connect(a, &QAction::triggered, this, [this, target] {
-            QAction* t = action(target);
-            if (t && (target == "pdiDatei0" || target == "pdiDatei1" || activeProject())) t->trigger();
-        });
-    }
-    QAction* tree = toolbar_->addAction(icon(session_, "tb-catalog"), session_.t(txt::WindowsCatalog));
-    tree->setObjectName("BtnTreeWin");
-    tree->setCheckable(true);
-    connect(tree, &QAction::triggered, this, [this](bool on) { ShowCatalog(on); });
+    addButton(newAction_, "Toolbar1_1", "tb-new", txt::FileNew);
+    addButton(openAction_, "Toolbar1_2", "tb-open", txt::FileOpen);
+    addButton(saveAction_, "Toolbar1_3", "tb-save", txt::FileSave);
     toolbar_->addSeparator();
-    QAction* help = toolbar_->addAction(icon(session_, "tb-help"), session_.t(txt::MenuHelp));
-    help->setObjectName("helpBtn");
-    connect(help, &QAction::triggered, this, [this] { showHelp(activeProject() ? 3 : 2); });
+    addButton(printAction_, "Toolbar1_5", "tb-print", txt::FilePrint);
+    toolbar_->addSeparator();
+    addButton(cutAction_, "Toolbar1_7", "tb-cut", txt::ContextCut);
+    addButton(copyAction_, "Toolbar1_8", "tb-copy", txt::ContextCopy);
+    addButton(pasteAction_, "Toolbar1_9", "tb-paste", txt::ContextPaste);
+    toolbar_->addSeparator();
+    addButton(catalogAction_, "BtnTreeWin", "tb-catalog", txt::WindowsCatalog);
+    toolbar_->addSeparator();
+    // Not Help > Contents: the page of where the user is.
+    contextHelpAction_ = toolbar_->addAction(icon(session_, "tb-help"), session_.t(txt::MenuHelp));
+    contextHelpAction_->setObjectName("helpBtn");
+    connect(contextHelpAction_, &QAction::triggered, this, [this] { showHelp(activeProject() ? 3 : 2); });
 }
 
 void MainWindow::fitFirstRun()
@@ -387,10 +380,7 @@ void MainWindow::createCatalogWindow()
         activateWindow();
         if (auto* w = activeProject()) w->grid()->setFocus();
     });
-    connect(catalog_, &CatalogWindow::visibilityChanged, this, [this](bool shown) {
-        action("BtnTreeWin")->setChecked(shown);
-        action("pdiTreeForm")->setChecked(shown);
-    });
+    connect(catalog_, &CatalogWindow::visibilityChanged, catalogAction_, &QAction::setChecked);
 }
 
 void MainWindow::switchCatalogFocus()
@@ -540,8 +530,8 @@ void MainWindow::OpenProject(bool fromDialog)
     if (!fromDialog) return;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (auto* w = activeProject(); w && !w->path().isEmpty()) folder = QFileInfo(w->path()).absolutePath();
-    const QString path =
-        FileDialogs::openFile(this, session_.msg(txt::OpenProjectTitle), folder, session_.msg(txt::ProjectFileFilter));
+    const QString path = session_.files.openFile(this, session_.msg(txt::OpenProjectTitle), folder,
+                                                 session_.msg(txt::ProjectFileFilter));
     if (path.isEmpty()) return;
     if (!path.endsWith("qv4", Qt::CaseInsensitive)) {
         const Texts& t = session_.app.texts;
@@ -586,9 +576,6 @@ bool MainWindow::openProjectFile(const QString& path, QString* error)
     ProjectWindow* w = addProjectWindow(QFileInfo(path).fileName());
     if (!w->ProjektLaden(path, error)) {
         mdi_->removeSubWindow(w);
-        ProjectWindow::openWindows().erase(
-            std::remove(ProjectWindow::openWindows().begin(), ProjectWindow::openWindows().end(), w),
-            ProjectWindow::openWindows().end());
         w->deleteLater();
         if (projectWindows().empty()) ShowCatalog(false);
         updateCommands();
@@ -624,8 +611,7 @@ void MainWindow::ShowCatalog(bool show)
         catalogWidth_ = 0;
     }
     if (show && catalogDock_->isFloating()) placeOnScreen(catalogDock_, true);
-    action("BtnTreeWin")->setChecked(show);
-    action("pdiTreeForm")->setChecked(show);
+    catalogAction_->setChecked(show);
 }
 
 void MainWindow::showHelp(int context)
@@ -635,21 +621,21 @@ void MainWindow::showHelp(int context)
 
 void MainWindow::EnableEditCommands(bool on)
 {
-    for (const char* name :
-         {"pdiCut", "pdiCopy", "pdiDelete", "mouseCut", "mouseCopy", "mouseDelete", "Toolbar1_7", "Toolbar1_8"})
-        action(name)->setEnabled(on);
+    for (QAction* a :
+         {cutAction_, copyAction_, deleteAction_, contextCutAction_, contextCopyAction_, contextDeleteAction_})
+        a->setEnabled(on);
 }
 
 void MainWindow::EnableDeleteOnly()
 {
     EnableEditCommands(false);
-    action("pdiDelete")->setEnabled(true);
-    action("mouseDelete")->setEnabled(true);
+    deleteAction_->setEnabled(true);
+    contextDeleteAction_->setEnabled(true);
 }
 
 void MainWindow::EnablePaste(bool on)
 {
-    for (const char* name : {"pdiPaste", "mousePaste", "Toolbar1_9"}) action(name)->setEnabled(on);
+    for (QAction* a : {pasteAction_, contextPasteAction_}) a->setEnabled(on);
 }
 
 void MainWindow::EnableProjectCommands(bool on)
@@ -657,9 +643,8 @@ void MainWindow::EnableProjectCommands(bool on)
     // The Extra menu stays: the options belong to the program, not to a project.
     editMenu_->menuAction()->setVisible(on);
     windowMenu_->menuAction()->setVisible(on);
-    for (const char* name : {"pdiDatei2", "pdiDatei3", "pdiDatei4", "Toolbar1_3", "Toolbar1_5", "pdiPrint",
-                             "pdiPrintPreview", "pdiExportPdf"})
-        action(name)->setEnabled(on);
+    for (QAction* a : {saveAsAction_, saveAction_, closeAction_, printAction_, printPreviewAction_, exportPdfAction_})
+        a->setEnabled(on);
     if (!on) {
         EnableEditCommands(false);
         EnablePaste(false);

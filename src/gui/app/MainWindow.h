@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "gui/app/Session.h"
 
@@ -77,6 +78,12 @@ public:
     void AddRecentFile(const QString& path);
 
     QAction* action(const QString& objectName) const;
+    // A toolbar button by its name (Toolbar1_1 ... for the positions, BtnTreeWin).
+    QToolButton* toolButton(const QString& objectName) const;
+    // Commands others place their own beside.
+    QAction* cutAction() const { return cutAction_; }
+    QAction* exportPdfAction() const { return exportPdfAction_; }
+    QAction* catalogAction() const { return catalogAction_; }
     QMenu* contextMenu() { return contextMenu_; }
     StatusLine* statusLine() { return statusLine_; }
     StartHint* startHint() { return startHint_; }
@@ -91,6 +98,8 @@ private:
     QAction* addAction(QMenu* menu, const QString& name, int textId, const QKeySequence& key = {});
     void buildMenus();
     void buildToolbar();
+    // Puts a menu command on the toolbar with its image and the toolbar's text.
+    void addButton(QAction* command, const char* buttonName, const char* image, int tipId);
     void refreshRecentMenu();
     void refreshWindowMenu();
     ProjectWindow* addProjectWindow(const QString& title);
@@ -115,6 +124,28 @@ private:
     QMenu* helpMenu_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    // One action per command, in its menu and, where it has a button, on the toolbar.
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* closeAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* printPreviewAction_ = nullptr;
+    QAction* exportPdfAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
+    QAction* cutAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* pasteAction_ = nullptr;
+    QAction* deleteAction_ = nullptr;
+    QAction* generateAction_ = nullptr;
+    QAction* optionsAction_ = nullptr;
+    QAction* catalogAction_ = nullptr;  // checked while the catalog is shown
+    QAction* contextHelpAction_ = nullptr;
+    QAction* contextCutAction_ = nullptr;
+    QAction* contextCopyAction_ = nullptr;
+    QAction* contextPasteAction_ = nullptr;
+    QAction* contextDeleteAction_ = nullptr;
     std::vector<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> windowListActions_;

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,8 +23,6 @@
 #include "gui/project/ProjectGuard.h"
 
 namespace rm::gui {
-
-std::optional<OptionsDialog::FontAnswer> OptionsDialog::nextFont_;
 
 namespace {
 
@@ -173,17 +170,10 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
 
 void OptionsDialog::chooseFont()
 {
-    const QFont preset = session_.settings.grid.font();
-    bool ok = false;
-    QFont font;
-    if (nextFont_) {
-        ok = nextFont_->accepted;
-        font = nextFont_->font;
-        nextFont_.reset();
-    } else {
-        font = QFontDialog::getFont(&ok, preset, this, session_.t(txt::OptionsFont));
-    }
-    if (!ok) return;
+    std::optional<QFont> chosen =
+        session_.fonts.chooseFont(this, session_.settings.grid.font(), session_.t(txt::OptionsFont));
+    if (!chosen) return;
+    QFont& font = *chosen;
     font.setPointSize(gridFontSize(font));
     chosenFont_ = font;
     FontChosen = true;

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QFont>
 #include <array>
-#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -33,21 +32,10 @@ public:
     static constexpr int kMinFontSize = 4;
     static constexpr int kMaxFontSize = 24;
 
-    // ---- test hook: the next font chooser is answered with this font, or
-    // as cancelled, instead of being shown.
-    static void setNextFont(const QFont& font) { nextFont_ = FontAnswer{true, font}; }
-    static void setNextFontCancelled() { nextFont_ = FontAnswer{false, {}}; }
-
 public slots:
     void accept() override;
 
 private:
-    struct FontAnswer {
-        bool accepted;
-        QFont font;
-    };
-    static std::optional<FontAnswer> nextFont_;
-
     void chooseFont();
     int selectedLanguage() const;
 

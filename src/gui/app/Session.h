@@ -1,6 +1,7 @@
 // What the desktop program holds for its whole run: the program-wide state
 // of the rules, the language, the data files, the catalog tree, the recent
-// files and the stored settings.
+// files and the stored settings. Its questions, file dialogs and font
+// dialogs go to the asker and the choosers it is built with.
 #pragma once
 
 #include <QString>
@@ -10,16 +11,25 @@
 #include "core/app/Language.h"
 #include "core/app/RecentFiles.h"
 #include "core/base/IniFile.h"
+#include "core/base/Messages.h"
 #include "core/catalog/CatalogTree.h"
-#include "gui/app/GuiAsker.h"
+#include "gui/app/FileDialogs.h"
+#include "gui/app/FontChooser.h"
 #include "gui/app/Settings.h"
 
 namespace rm::gui {
 
 struct Session {
-    Session() : app(asker) {}
+    Session(Asker& questions, FileChooser& fileChooser, FontChooser& fontChooser)
+        : asker(questions), files(fileChooser), fonts(fontChooser), app(questions)
+    {
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
-    GuiAsker asker;
+    Asker& asker;
+    FileDialogs files;
+    FontChooser& fonts;
     AppState app;
     LanguageChoice language;
     std::filesystem::path programDir;

@@ -11,6 +11,7 @@
 
 #include "core/app/Language.h"
 #include "core/base/Files.h"
+#include "gui/app/GuiAsker.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/RecoveryDialog.h"
 #include "gui/app/Session.h"
@@ -129,7 +130,6 @@ std::unique_ptr<MainWindow> startProgram(QApplication& app, Session& session, co
     registerMotionDialogs();
     registerCpuDialog();
     auto window = std::make_unique<MainWindow>(session);
-    session.asker.setParentWindow(window.get());
     window->show();
 
     bool loaded = false;
@@ -189,7 +189,10 @@ int runProgram(QApplication& app)
         fprintf(stderr, "rackmason: %s\n", qPrintable(error));
         return 2;
     }
-    Session session;
+    GuiAsker asker;
+    NativeFileChooser files;
+    NativeFontChooser fonts;
+    Session session(asker, files, fonts);
     auto window = startProgram(app, session, options);
     if (!window) return 1;
     return app.exec();

@@ -50,26 +50,26 @@ WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main),
     symbols_ = add("pdiSymbols", workText(session, WorkText::ExportSymbols));
     compare_ = add("pdiCompare", workText(session, WorkText::CompareWith));
 
+    // Before Cut in the Edit menu and on the toolbar, below Export PDF, and
+    // beside the catalog's entry and button.
+    QAction* cut = main.cutAction();
     if (auto* edit = main.findChild<QMenu*>("pdmWork")) {
-        QAction* cut = main.action("pdiCut");
         insertBefore(edit, cut, undo_);
         insertBefore(edit, cut, redo_);
         edit->insertSeparator(cut);
     }
     if (auto* file = main.findChild<QMenu*>("pdmDatei")) {
-        QAction* after = following(file, main.action("pdiExportPdf"));
+        QAction* after = following(file, main.exportPdfAction());
         insertBefore(file, after, ioList_);
         insertBefore(file, after, symbols_);
         insertBefore(file, after, compare_);
     }
-    if (auto* windows = main.findChild<QMenu*>("pdmFenster"))
-        insertBefore(windows, main.action("pdiTreeForm"), overview_);
+    if (auto* windows = main.findChild<QMenu*>("pdmFenster")) insertBefore(windows, main.catalogAction(), overview_);
     if (auto* bar = main.findChild<QToolBar*>("Toolbar1")) {
-        QAction* cut = main.action("Toolbar1_7");
         insertBefore(bar, cut, undo_);
         insertBefore(bar, cut, redo_);
         bar->insertSeparator(cut);
-        insertBefore(bar, following(bar, main.action("BtnTreeWin")), overview_);
+        insertBefore(bar, following(bar, main.catalogAction()), overview_);
     }
 
     // Ctrl+F in a project window goes to the catalog's search field.
@@ -167,8 +167,8 @@ bool WorkCommands::writeExport(ProjectWindow& project, const QString& target, co
 bool WorkCommands::exportIoList(ProjectWindow& project)
 {
     const QString target =
-        FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
-                              exportProposal(project, "csv"), workText(session_, WorkText::CsvFilter), "csv");
+        session_.files.saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
+                                exportProposal(project, "csv"), workText(session_, WorkText::CsvFilter), "csv");
     if (target.isEmpty()) return false;
     // German spreadsheets expect a semicolon, and German users E and A.
     const bool german = session_.app.texts.base() == kGermanBase;
@@ -180,8 +180,8 @@ bool WorkCommands::exportSymbols(ProjectWindow& project)
 {
     int type = 0;
     const QString target =
-        FileDialogs::saveFile(&main_, workText(session_, WorkText::ExportSymbols), exportProposal(project, "sdf"),
-                              workText(session_, WorkText::SymbolFilter), "sdf", &type);
+        session_.files.saveFile(&main_, workText(session_, WorkText::ExportSymbols), exportProposal(project, "sdf"),
+                                workText(session_, WorkText::SymbolFilter), "sdf", &type);
     if (target.isEmpty()) return false;
     // The name's extension says the format; a name with another one gets
     // the format of the file type chosen in the dialog.

@@ -161,8 +161,8 @@ void DbSelectDialog::accept()
         if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
         const QString name =
             QFileInfo(file.empty() ? QStringLiteral("source.awl") : QString::fromStdString(file)).fileName();
-        chosen = FileDialogs::saveFile(this, extraText(session_, ExtraText::SourceAs), QDir(folder).filePath(name),
-                                       extraText(session_, ExtraText::SourceFilter), QStringLiteral("awl"));
+        chosen = session_.files.saveFile(this, extraText(session_, ExtraText::SourceAs), QDir(folder).filePath(name),
+                                         extraText(session_, ExtraText::SourceFilter), QStringLiteral("awl"));
         if (chosen.isEmpty()) break;
     }
     QDialog::accept();

@@ -128,8 +128,8 @@ void CompareWindow::activate(QTreeWidgetItem* item)
 void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)
 {
     const QString folder = project.path().isEmpty() ? QString() : QFileInfo(project.path()).absolutePath();
-    const QString path = FileDialogs::openFile(parent, workText(session, WorkText::CompareWith).remove('&'), folder,
-                                               session.msg(txt::ProjectFileFilter));
+    const QString path = session.files.openFile(parent, workText(session, WorkText::CompareWith).remove('&'), folder,
+                                                session.msg(txt::ProjectFileFilter));
     if (path.isEmpty()) return;
     // Read beside the program's state, which stays as it is.
     AppState scratch(session.app.asker, session.app.texts.base());

@@ -33,15 +33,14 @@ PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&
 {
     const QString show = pictureText(session, PictureText::Show);
     const QIcon icon(QString::fromStdString((session.resourceDir / "images" / "tb-picture.svg").string()));
-    menuToggle_ = new QAction(icon, show, &main);
-    menuToggle_->setObjectName("pdiStationPicture");
-    barToggle_ = new QAction(icon, QString(show).remove('&'), &main);
-    barToggle_->setObjectName("BtnStationPicture");
-    for (QAction* a : {menuToggle_, barToggle_}) {
-        a->setCheckable(true);
-        a->setChecked(stationPictureWanted(session));
-        connect(a, &QAction::triggered, this, &PictureCommands::setShown);
-    }
+    // One action in the Windows menu and on the toolbar; the button's text without the mnemonic.
+    toggle_ = new QAction(icon, show, &main);
+    toggle_->setObjectName("pdiStationPicture");
+    toggle_->setIconText(QString(show).remove('&'));
+    toggle_->setToolTip(QString(show).remove('&'));
+    toggle_->setCheckable(true);
+    toggle_->setChecked(stationPictureWanted(session));
+    connect(toggle_, &QAction::triggered, this, &PictureCommands::setShown);
     export_ = new QAction(pictureText(session, PictureText::Export), &main);
     export_->setObjectName("pdiExportPicture");
     connect(export_, &QAction::triggered, this, [this] {
@@ -49,9 +48,12 @@ PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&
     });
 
     // Beside the catalog's entries, and below Export PDF.
-    placeAfter(main.findChild<QMenu*>("pdmFenster"), main.action("pdiTreeForm"), menuToggle_);
-    placeAfter(main.findChild<QToolBar*>("Toolbar1"), main.action("BtnTreeWin"), barToggle_);
-    placeAfter(main.findChild<QMenu*>("pdmDatei"), main.action("pdiExportPdf"), export_);
+    placeAfter(main.findChild<QMenu*>("pdmFenster"), main.catalogAction(), toggle_);
+    if (auto* bar = main.findChild<QToolBar*>("Toolbar1")) {
+        placeAfter(bar, main.catalogAction(), toggle_);
+        bar->widgetForAction(toggle_)->setObjectName("BtnStationPicture");
+    }
+    placeAfter(main.findChild<QMenu*>("pdmDatei"), main.exportPdfAction(), export_);
     connect(main.mdiArea(), &QMdiArea::subWindowActivated, this, &PictureCommands::update);
     update();
 }
@@ -64,8 +66,7 @@ void PictureCommands::update()
 void PictureCommands::setShown(bool shown)
 {
     session_.settings.windows.stationPicture = shown ? 1 : 0;
-    menuToggle_->setChecked(shown);
-    barToggle_->setChecked(shown);
+    toggle_->setChecked(shown);
     for (ProjectWindow* w : main_.projectWindows()) w->setPictureShown(shown);
 }
 
@@ -73,8 +74,8 @@ bool PictureCommands::exportPicture(ProjectWindow& project)
 {
     QString base = project.path().isEmpty() ? QDir::home().filePath(project.title()) : project.path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target = FileDialogs::saveFile(&main_, pictureText(session_, PictureText::Export), base + ".svg",
-                                                 pictureText(session_, PictureText::SvgFilter), "svg");
+    const QString target = session_.files.saveFile(&main_, pictureText(session_, PictureText::Export), base + ".svg",
+                                                   pictureText(session_, PictureText::SvgFilter), "svg");
     if (target.isEmpty()) return false;
     const std::string svg = stationSvg(layoutStations(project.table(), mnemonicsOf(session_)), session_.app.texts);
     const WriteResult written = writeFileAtomic(target.toStdString(), svg);

@@ -29,8 +29,7 @@ private:
 
     MainWindow& main_;
     Session& session_;
-    QAction* menuToggle_ = nullptr;
-    QAction* barToggle_ = nullptr;
+    QAction* toggle_ = nullptr;  // Windows > Station Picture and its button
     QAction* export_ = nullptr;
 };
 

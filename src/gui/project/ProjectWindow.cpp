@@ -42,10 +42,16 @@ std::map<DialogKind, RowDialog>& ProjectWindow::dialogs()
     return registry;
 }
 
-std::vector<ProjectWindow*>& ProjectWindow::openWindows()
+ProjectWindow* ProjectWindow::dragSource(quintptr id)
 {
-    static std::vector<ProjectWindow*> windows;
-    return windows;
+    // Looked up among the workspaces' windows themselves (a closed window
+    // leaves its workspace), so that no list can miss a window or keep one
+    // that is gone.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (const QMdiArea* area : top->findChildren<QMdiArea*>())
+            for (const QMdiSubWindow* sub : area->subWindowList())
+                if (auto* w = qobject_cast<ProjectWindow*>(sub->widget()); w && quintptr(w) == id) return w;
+    return nullptr;
 }
 
 ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* parent)
@@ -75,7 +81,6 @@ ProjectWindow::ProjectWindow(Session& session, const QString& title, QWidget* pa
     connect(grid_, &ProjectGrid::rowActivated, this, &ProjectWindow::OpenModuleDialog);
     connect(grid_, &ProjectGrid::deletePressed, this, &ProjectWindow::FktDelete);
     connect(grid_, &ProjectGrid::contextMenuWanted, this, &ProjectWindow::contextMenuWanted);
-    openWindows().push_back(this);
     selectRow(1);
     history_.reset(table_);
     new ProjectGuard(*this);
@@ -217,14 +222,13 @@ bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
         quintptr source = 0;
         int sourceRow = 0;
         in >> source >> sourceRow;
-        auto& open = openWindows();
-        auto it = std::find_if(open.begin(), open.end(), [&](ProjectWindow* w) { return quintptr(w) == source; });
-        if (it == open.end()) return false;
+        ProjectWindow* from = dragSource(source);
+        if (!from) return false;
         // The source window undoes its own side.
         std::optional<UndoStep> sourceStep;
-        if (*it != this) sourceStep.emplace(**it, ctrl ? WorkText::ActCopy : WorkText::ActMove);
-        done = table_.dropFromTable((*it)->table(), sourceRow, row, ctrl);
-        if (*it != this) (*it)->refresh();
+        if (from != this) sourceStep.emplace(*from, ctrl ? WorkText::ActCopy : WorkText::ActMove);
+        done = table_.dropFromTable(from->table(), sourceRow, row, ctrl);
+        if (from != this) from->refresh();
     }
     refresh();
     return done;
@@ -280,8 +284,8 @@ bool ProjectWindow::ProjektSpeichern(bool saveAs)
     const auto oldSaved = info.Gespeichert;
     const QString oldWindowTitle = title_;
     if (!info.Gespeichert || saveAs || path.isEmpty()) {
-        const QString chosen = FileDialogs::saveFile(this, session_.msg(txt::SaveProjectTitle), saveProposal(),
-                                                     session_.msg(txt::ProjectFileFilter), QStringLiteral("qv4"));
+        const QString chosen = session_.files.saveFile(this, session_.msg(txt::SaveProjectTitle), saveProposal(),
+                                                       session_.msg(txt::ProjectFileFilter), QStringLiteral("qv4"));
         if (chosen.isEmpty()) return false;
         // Long names are stored under their first 8 characters; that name may
         // belong to another project, which is never replaced without asking.
@@ -335,7 +339,7 @@ QString ProjectWindow::saveProposal() const
     // A saved project proposes its own file; a new one its title in the
     // last folder used, else the documents folder, else the home folder.
     if (!path().isEmpty()) return path();
-    QString folder = FileDialogs::lastFolder();
+    QString folder = session_.files.lastFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
@@ -445,8 +449,8 @@ QString ProjectWindow::exportPdf()
 {
     QString base = path().isEmpty() ? QDir::home().filePath(title_) : path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target = FileDialogs::saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
-                                                 "PDF (*.pdf)|*.pdf|", "pdf");
+    const QString target = session_.files.saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
+                                                   "PDF (*.pdf)|*.pdf|", "pdf");
     if (target.isEmpty()) return {};
     QString error;
     if (!rm::gui::exportPdf(table_, session_.app.texts, target, &error)) {
@@ -493,8 +497,6 @@ void ProjectWindow::closeEvent(QCloseEvent* e)
         }
     }
     if (ProjectGuard* guard = ProjectGuard::of(this)) guard->closed();
-    auto& open = openWindows();
-    open.erase(std::remove(open.begin(), open.end(), this), open.end());
     emit windowClosed(this);
     e->accept();
 }

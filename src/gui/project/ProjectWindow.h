@@ -73,8 +73,6 @@ public:
 
     // The dialogs of the module families, by kind; a kind without a dialog opens nothing.
     static std::map<DialogKind, RowDialog>& dialogs();
-    // Every open project window, for drops between windows.
-    static std::vector<ProjectWindow*>& openWindows();
 
     bool closeCancelled() const { return closeCancelled_; }
 
@@ -100,6 +98,9 @@ protected:
 
 private:
     void setTitle(const QString& title);
+    // The open project window a row drag came from: one in a workspace of
+    // the program; nullptr when there is none.
+    static ProjectWindow* dragSource(quintptr id);
 
     Session& session_;
     ProjectTable table_;

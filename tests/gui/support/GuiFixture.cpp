@@ -16,7 +16,6 @@ GuiFixture::GuiFixture() : work_(workDir_.path())
 {
     QStandardPaths::setTestModeEnabled(true);
     fs::copy(RM_RESOURCES, data_.path().toStdString(), fs::copy_options::recursive);
-    GuiAsker::setScripted(true);
 }
 
 GuiFixture::~GuiFixture()
@@ -27,7 +26,14 @@ GuiFixture::~GuiFixture()
     }
     main_.reset();
     session_.reset();
-    GuiAsker::setScripted(false);
+}
+
+QString GuiFixture::unexpected() const
+{
+    if (!asker_.unexpected.empty()) return QString::fromStdString("asked: " + asker_.unexpected.front().prompt);
+    if (!files_.unexpected.empty()) return "file dialog: " + files_.unexpected.front();
+    if (!fonts_.unexpected.empty()) return "font dialog: " + fonts_.unexpected.front();
+    return {};
 }
 
 MainWindow* GuiFixture::start(const QString& language)
@@ -35,7 +41,7 @@ MainWindow* GuiFixture::start(const QString& language)
     const WriteResult chosen = writeIniString(fs::path(data_.path().toStdString()) / "Katalog.ini", "LANGUAGE",
                                               "SELECTED", language.toStdString());
     if (!chosen.ok()) qWarning("the language choice was not written: %s", chosen.reason().c_str());
-    session_ = std::make_unique<Session>();
+    session_ = std::make_unique<Session>(asker_, files_, fonts_);
     StartOptions options;
     if (!arguments_.isEmpty() && !parseStartOptions(QStringList{"rackmason"} + arguments_, options, nullptr))
         return nullptr;
@@ -76,9 +82,14 @@ bool GuiFixture::dropRow(ProjectWindow* source, int sourceRow, ProjectWindow* ta
 {
     if (!source->table().canDrag(sourceRow)) return false;
     session_->app.CurrentModule = source->table().record(sourceRow);
+    return dropRowOf(quintptr(source), sourceRow, target, row, ctrl);
+}
+
+bool GuiFixture::dropRowOf(quintptr source, int sourceRow, ProjectWindow* target, int row, bool ctrl)
+{
     auto* mime = new QMimeData;
     QByteArray payload;
-    QDataStream(&payload, QIODevice::WriteOnly) << quintptr(source) << sourceRow;
+    QDataStream(&payload, QIODevice::WriteOnly) << source << sourceRow;
     mime->setData(kRowMime, payload);
     return drop(target, mime, row, ctrl);
 }
@@ -122,6 +133,14 @@ void GuiFixture::trigger(const QString& name)
     QVERIFY2(a, qPrintable(name));
     QVERIFY2(a->isEnabled(), qPrintable(name + " is disabled"));
     a->trigger();
+}
+
+void GuiFixture::click(const QString& name)
+{
+    QToolButton* b = main_->toolButton(name);
+    QVERIFY2(b, qPrintable(name));
+    QVERIFY2(b->isEnabled(), qPrintable(name + " is disabled"));
+    b->click();
 }
 
 }  // namespace rm::gui::test
