@@ -383,6 +383,15 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
              {"channelCustomMax", {8, 0, 0, 0, 0, 0, 0}}},
             {"\"channelCustomMin\", channel 1", "above the maximum"});
     refused("QMV3.E312", {{"channelCustomReset", {40000, 0, 0, 0}}}, {"from -32768 to 32767"});
+    {
+        // An output's own range checked as its dialog checks it.
+        Placed fresh("QMV3.E312");
+        json range = settingsOf(fresh.table(), fresh.row)["channelRange"];
+        range[0] = "custom";
+        refused("QMV3.E312",
+                {{"channelRange", range}, {"channelCustomMin", {9, 0, 0, 0}}, {"channelCustomMax", {8, 0, 0, 0}}},
+                {"\"channelCustomMin\", channel 1", "above the maximum"});
+    }
     refused("QMV2.E110", {{"valueFormat", "SIMATIC pt100"}}, {"allowed: \"NURA\""});
     refused("QMV2.E325",
             {{"channelSensor", {"Pt100", "Pt100", "Pt100", "Pt100"}},

@@ -28,8 +28,10 @@ TEST_F(Editing, PasteSearchesFreeAddresses)
     put({{"QMV2.D110", "1"}, {"QMV2.D110", "2"}});
     table.record(6).Param1 = 0x55;
     select(6);
+    app.ClipboardFull = false;
     table.FktCut();
     EXPECT_TRUE(table.rowEmpty(6));
+    EXPECT_TRUE(app.ClipboardFull);  // Paste is offered
     put({{"QMV2.D210", "3"}});
     select(8);
     table.FktPaste();
@@ -110,8 +112,10 @@ TEST_F(Editing, Delete)
     EXPECT_EQ(table.cell(5, 1), "QMV2.D110");
     EXPECT_EQ(app.ClipboardModule.BestellNr, "QMV2.D110");  // kept for a paste, asked or not
     app.ConfirmDelete = false;
+    table.SetProjektDataHasChangedFlag(false);
     table.FktDelete();
     EXPECT_TRUE(table.rowEmpty(5));
+    EXPECT_TRUE(table.changed());
 
     app.ConfirmDelete = true;
     select(13);

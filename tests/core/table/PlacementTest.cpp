@@ -2,6 +2,8 @@
 // rules that refuse a place.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/project/ProjectFixture.h"
 
 namespace rm::test {
@@ -173,6 +175,11 @@ TEST_F(Placement, ModuleRowsAndTheirCells)
     EXPECT_EQ(table.record(7).SonNbr, 1);
     EXPECT_EQ(table.GetLineParent(8), 6);
     EXPECT_EQ(table.GetLineParent(6), 6);
+    // A dialog opened on a sub-row names its slot and station.
+    table.prepareDialog(7);
+    EXPECT_EQ((std::array<std::string, 2>{app.CurrentSlotText, app.CurrentStationText}),
+              (std::array<std::string, 2>{table.cell(7, 0), "QMV2.R300"}));
+    EXPECT_NE(table.cell(7, 0), table.cell(7, 1));
 
     // Clearing any row of a module clears all of its rows and nothing else.
     table.ClearModuleRows(false, 7);
