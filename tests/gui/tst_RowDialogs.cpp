@@ -32,6 +32,8 @@ using rm::gui::test::GuiFixture;
 
 namespace {
 
+QStringList unnamed(QWidget* dlg);
+
 // Works an open dialog: goes to a control's page by its tab, clicks, types,
 // chooses from lists, OK.
 class DialogDriver {
@@ -292,15 +294,19 @@ void RowDialogs::analogInputsAndUserRanges()
     // Addressing by steps of 4 doubles the input bytes the module claims.
     const int inputs = table().record(24).InCnt;
     QVERIFY(openRow(project_, 24, [](DialogDriver& d) {
-        d.click("Check23");
+        d.click(d.labelled<QAbstractButton>("Addressing channel by step of 4"));
         d.ok();
     }));
     QCOMPARE(table().record(24).InCnt, 2 * inputs);
     QVERIFY(openRow(project_, 23, [this](DialogDriver& d) {
-        d.choose("Combo20", 0);  // 4..20 mA stays checked
-        d.choose("Combo21", 0);
-        d.click("chk_4to20mA1");
-        d.choose("Combo22", 2);
+        // The controls as a screen reader names them.
+        const auto property = [&d](int channel) {
+            return d.labelled<QComboBox>("Channel property, Input Channel " + QString::number(channel));
+        };
+        d.choose(property(1), 0);  // 4..20 mA stays checked
+        d.choose(property(2), 0);
+        d.click(d.labelled<QAbstractButton>("Input Channel 2, 4..20 mA"));
+        d.choose(property(3), 2);
         // A user range: the refused one keeps its dialog open, Cancel gives
         // back what it was opened with.
         whenDialog("UserKanal", [this](DialogDriver& r) {
@@ -312,8 +318,8 @@ void RowDialogs::analogInputsAndUserRanges()
             r.type("txt_minValue", "-5");
             r.click("btn_OK");
         });
-        d.click("CustomData2");
-        d.choose("Combo23", 2);
+        d.click(d.labelled<QAbstractButton>("Input Channel 3 ..."));
+        d.choose(property(4), 2);
         whenDialog("UserKanal", [](DialogDriver& r) {
             r.type("txt_maxValue", "99");
             QCOMPARE(r.pressF1(), QString("context-5.html"));  // the module dialog's page
@@ -476,6 +482,9 @@ void RowDialogs::cpuFieldsSayWhatTheyTake()
             const QString tip = d.child(name)->toolTip();
             QVERIFY2(tip.contains(QString::fromUtf8(part)), qPrintable(QString(name) + ": " + tip));
         }
+        // With MPI and the web server on, every control has a name a screen reader says.
+        const QStringList nameless = unnamed(d.dialog());
+        QVERIFY2(nameless.isEmpty(), qPrintable("CPU dialog without an accessible name: " + nameless.join(", ")));
         d.ok();
     }));
     const CpuConfig& c = table().record(1).Cpu;
