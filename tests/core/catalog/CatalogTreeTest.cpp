@@ -112,6 +112,11 @@ TEST(CatalogTree, UnknownEntriesAndBadCountsAreReportedOnce)
     EXPECT_EQ(report.unknownEntries, (std::vector<std::string>{"T"}));
     CreateTreeV(ini("[Katalog]\nEntries=1\nEntry1=G\n[G]\nEntries=1\nEntry1=QMV2.D110\n"), cat, &report);
     EXPECT_EQ(catalogWarnings(Texts(kEnglishBase), report, "NURA_E.txt"), "");
+    // An empty group's count of 0, however written, is no bad count.
+    CreateTreeV(ini("[Katalog]\nEntries=3\nEntry1=A\nEntry2=B\nEntry3=C\n[A]\nEntries=0\n[B]\nEntries=+0\n"
+                    "[C]\nEntries=-0\n"),
+                cat, &report);
+    EXPECT_EQ(report.entriesOutOfRange, std::vector<std::string>{});
 }
 
 TEST(CatalogTree, TitlesOfTheRunningLanguage)
