@@ -89,7 +89,13 @@ TEST_F(CpuFormTest, OpeningShowsWhatTheRecordStandsFor)
 {
     RowEintrag r = fullCpu({&CpuConfig::MpiMode, &CpuConfig::WebOn});
     r.Cpu.MemorySizeValue = r.Cpu.RamDisk = 0;
+    const auto tabs = [this] {
+        std::string on;
+        for (int t = 0; t < cputab::Count; ++t) on += form.tabEnabled(t) ? '1' : '0';
+        return on;
+    };
     form.load(r);  // a cancelled dialog leaves the size at 0: it stands for the largest
+    EXPECT_EQ(tabs(), "111111");
     EXPECT_EQ(form.MemorySize, "8");
     CpuForm::prepareRecord(r);
     EXPECT_EQ(r.Cpu.MemorySizeValue, 8);
@@ -104,6 +110,7 @@ TEST_F(CpuFormTest, OpeningShowsWhatTheRecordStandsFor)
     odd.Cpu.WebOn = odd.Cpu.PeripheryOff = kTrue;  // what the CPU does not offer is not the dialog's
     odd.Cpu.CompPrio[0] = "OB1";
     form.load(odd);
+    EXPECT_EQ(tabs(), "100100");  // General and MPI only
     EXPECT_EQ(form.portList, (List{"1", "2", "3"}));
     EXPECT_EQ(form.ComboPortNumber, "3");
     // The table builds a B2 row for any non-zero value: its settings show too.

@@ -217,6 +217,14 @@ TEST_F(GrowingModule, ARangeReachingTheLimitIsRefusedLikeAStartOf32000)
 
     EXPECT_EQ(runModuleOk(table, {0, 31992, false, true}), ModuleOkResult::Written);
     EXPECT_EQ(table.record(slotRow("1")).OutBase, 31992);
+
+    // A start below the limit whose search finds no room there is refused
+    // too, and the project stays as it was (the texts are still French).
+    table.prepareDialog(slotRow("2"));
+    const auto full = table.RowArray();
+    asker.expect("maximale Address: 32000\nAucune plage libre pour ce module ne se trouve sous 32000", answer::Ok);
+    EXPECT_EQ(runModuleOk(table, {0, 31990, false, true}), ModuleOkResult::LimitRefused);
+    EXPECT_EQ(table.RowArray(), full);
 }
 
 // The next-free-address question names every module whose range overlaps the

@@ -69,6 +69,10 @@ TEST(Temperature, UnknownCodesFallBackToTheFirstEntry)
     f.load(r);
     EXPECT_EQ((std::array<int, 4>{f.getConfigByte(0), f.getConfigByte(1), f.getConfigByte(2), f.getConfigByte(3)}),
               (std::array<int, 4>{0xBD, 0x21, 0x21, 0xDD}));
+    // A list with nothing chosen (-1) or past its end changes nothing.
+    f.selectSensor(1, -1);
+    f.selectSensor(2, 1000);
+    EXPECT_EQ((std::array<int, 2>{f.getConfigByte(1), f.getConfigByte(2)}), (std::array<int, 2>{0x21, 0x21}));
 }
 
 TEST(Temperature, ExternalCompensationNeedsATemperatureSensorOnChannelZero)

@@ -17,6 +17,8 @@ TEST(UserRange, OkTakesTheTextsAsShownOrTyped)
     EXPECT_EQ((std::array<bool, 4>{UserRangeForm::acceptsKey(U'-', 0), UserRangeForm::acceptsKey(U'+', 1),
                                    UserRangeForm::acceptsKey(U'-', 3), UserRangeForm::acceptsKey(U'.', 3)}),
               (std::array<bool, 4>{true, true, false, false}));
+    EXPECT_EQ((std::array<bool, 2>{UserRangeForm::acceptsKey(U'0', 3), UserRangeForm::acceptsKey(U'9', 3)}),
+              (std::array<bool, 2>{true, true}));
     // Control keys pass; DEL is the last key refused, past ASCII every key passes.
     EXPECT_EQ((std::array<bool, 4>{UserRangeForm::acceptsKey(31, 3), UserRangeForm::acceptsKey(U' ', 3),
                                    UserRangeForm::acceptsKey(127, 3), UserRangeForm::acceptsKey(128, 3)}),
