@@ -350,6 +350,14 @@ TEST_F(CsvBills, ReadsAsTheJsonForm)
     EXPECT_EQ(res.project.rows[6].OutBase, 40);
     EXPECT_EQ(res.project.info.ProjektName, "Hall2");
     EXPECT_EQ(res.project.info.Beschreibung, "two\r\nlines; \"quoted\"");
+    // A Boolean of the project information in any of the spellings taken.
+    for (const auto& [text, confirmed] :
+         {std::pair{"true", true}, std::pair{"TRUE", true}, std::pair{"True", true}, std::pair{"false", false},
+          std::pair{"FALSE", false}, std::pair{"False", false}}) {
+        const BuildResult b = build(std::string("row,module,ProjectInfo.InfoBestaetigt\n1,QMV2.R300,") + text + "\n");
+        ASSERT_EQ(b.status, BuildResult::Ok) << text << ": " << b.message;
+        EXPECT_EQ(b.project.info.InfoBestaetigt != 0, confirmed) << text;
+    }
     const CsvBill bill = billFromCsv("module,row\nQMV2.R300,1\n\nQMV2.D110,5");
     EXPECT_EQ(bill.lines, (std::vector<int>{2, 4}));
     EXPECT_EQ(bill.bill["placements"][1], json::parse(R"({"row": 5, "module": "QMV2.D110"})"));
