@@ -1,6 +1,7 @@
 // Projects built from a bill of material, checked, and compared.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -128,6 +129,9 @@ TEST_F(CheckAndDiff, StationSlotsCountUsedAndFreePerStation)
     put({{"QMV2.R300", "#1"}, {"QMV2.D110", "1"}, {"QMV2.D210", "3"}, {"QMV2.X100", "+"}, {"QMV2.D110", "9"}});
     EXPECT_EQ(stationSlotsText(app.texts, stationSlots(table)),
               "QMV2.R300: slots used 2, free 6; QMV2.X100: slots used 1, free 7");
+    // The I/O list and the symbols number the stations from 0, the CPU's.
+    EXPECT_EQ((std::array<int, 2>{stationNumber(table, slotRow("3")), stationNumber(table, slotRow("9"))}),
+              (std::array<int, 2>{0, 1}));
 }
 
 TEST_F(CheckAndDiff, DiffNamesWhatChanged)

@@ -383,6 +383,12 @@ TEST(CpuSettings, RefusalsNameTheKeyAndWhatIsAllowed)
     refused({{"mpiMode", true}, {"baudRate", 1000}}, {"\"baudRate\"", "allowed: 300, 600"});
     refused({{"mpiMode", true}, {"adt", 5}}, {"\"adt\"", "\"timings\"", "the value it holds (0)"});
     refused({{"mpiMode", true}, {"timings", true}, {"cdt", -1}}, {"\"cdt\"", "from 0 to 32767"});
+    refused({{"mpiMode", true}, {"timings", true}, {"cdt", 32768}}, {"\"cdt\"", "from 0 to 32767"});
+    {
+        PlacedCpu p(order);  // the limit itself is taken
+        const SettingsApplied top = applySettings(p.table(), 1, {{"mpiMode", true}, {"timings", true}, {"cdt", 32767}});
+        EXPECT_TRUE(top.ok) << top.message;
+    }
     refused({{"mpiMode", true}, {"modemType", "N618"}}, {"\"modemType\"", "\"connection\" \"modem\""});
     refused({{"timeOut", 5}}, {"\"timeOut\"", "the value it holds (30)"});
     // The checks of OK, named by the key and the entry.
