@@ -51,6 +51,17 @@ TEST(OverviewPrint, DesignationsArePrintedWholeInTheRoomOfTheirRow)
     ASSERT_EQ(pages.size(), 1u);
     const auto ops = designationTexts(pages[0]);
     for (const PrintOp& op : pages[0]) EXPECT_EQ(op.text.find("..."), std::string::npos) << op.text;
+    // Each row's range and byte count on the row's line; the overlapping one marked.
+    for (int first = 0; first < 4; ++first) {
+        const std::string range = std::to_string(first) + ".." + std::to_string(first);
+        const auto at =
+            std::find_if(pages[0].begin(), pages[0].end(), [&](const PrintOp& op) { return op.text == range; });
+        ASSERT_NE(at, pages[0].end()) << range;
+        EXPECT_EQ(at->bold, first == 2) << range;
+        EXPECT_TRUE(std::any_of(pages[0].begin(), pages[0].end(), [&](const PrintOp& op) {
+            return op.text == "1" && op.y == at->y && op.x > at->x;
+        })) << range;
+    }
 
     // Without a note, a designation takes the note's room too; the
     // catalog's longest goes on on a second line.
