@@ -175,6 +175,7 @@ TEST_F(Placement, ModuleRowsAndTheirCells)
     EXPECT_EQ(table.record(7).SonNbr, 1);
     EXPECT_EQ(table.GetLineParent(8), 6);
     EXPECT_EQ(table.GetLineParent(6), 6);
+    EXPECT_EQ(table.record(8).HasDialog, kFalse);  // listed as NULL: no dialog of its own
     // A dialog opened on a sub-row names its slot and station.
     table.prepareDialog(7);
     EXPECT_EQ((std::array<std::string, 2>{app.CurrentSlotText, app.CurrentStationText}),
@@ -188,6 +189,10 @@ TEST_F(Placement, ModuleRowsAndTheirCells)
         EXPECT_TRUE(table.record(r).isEmpty());
     }
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 9}));
+    // A sub-row listed by an entry of its own has a dialog.
+    put({{"QMV2.K084", "6"}});
+    EXPECT_EQ((std::array<int, 2>{table.record(10).HasDialog, table.record(11).HasDialog}),
+              (std::array<int, 2>{kTrue, kTrue}));
 }
 
 TEST_F(Placement, ThirdSlotGroupAcceptsModules)

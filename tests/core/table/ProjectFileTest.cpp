@@ -210,6 +210,15 @@ TEST_F(ProjectFiles, TextsTooLongForTheFileAreNotSaved)
     EXPECT_NE(error.find("row 7"), std::string::npos) << error;
     EXPECT_FALSE(writeProjectFile(dir / "long.qv4", d).ok());
     EXPECT_FALSE(fs::exists(dir / "long.qv4"));
+    // 65535 bytes are the most a text's length field holds; one more is refused.
+    d.rows[7].Kommentar = std::string(0xFFFF, 'x');
+    error.clear();
+    const ProjectReadResult back = decodeProject(encodeProject(d, &error));
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(back.data.rows[7].Kommentar, d.rows[7].Kommentar);
+    d.rows[7].Kommentar += "x";
+    encodeProject(d, &error);
+    EXPECT_NE(error.find("65536 characters"), std::string::npos) << error;
 }
 
 }  // namespace
