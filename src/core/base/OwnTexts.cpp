@@ -2,72 +2,238 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 namespace rm {
 
+namespace {
+
+struct OwnEntry {
+    OwnText which;
+    const char *en, *de, *fr;
+};
+
+// In the order of OwnText: a text is found by its name's number.
+constexpr OwnEntry kOwnTexts[] = {
+    {OwnText::FileNamed, "File: %1", "Datei: %1", "Fichier : %1"},
+    {OwnText::Reason, "Reason: %1", "Grund: %1", "Raison : %1"},
+    {OwnText::FileMissing, "the file does not exist", "die Datei existiert nicht", "le fichier n'existe pas"},
+    {OwnText::NotAProjectFile, "the name does not end in .qv4", "der Name endet nicht auf .qv4",
+     "le nom ne se termine pas par .qv4"},
+    {OwnText::FileWritten, "Written: %1", "Geschrieben: %1", "Écrit : %1"},
+    {OwnText::NoPrinter, "No printer is installed. File > Export PDF... writes the pages without one.",
+     "Es ist kein Drucker eingerichtet. Datei > Als PDF exportieren... schreibt die Seiten auch ohne Drucker.",
+     "Aucune imprimante n'est installée. Fichier > Exporter en PDF... écrit les pages sans imprimante."},
+    {OwnText::PrinterFailed, "The printer %1 could not print the page.",
+     "Der Drucker %1 konnte die Seite nicht drucken.", "L'imprimante %1 n'a pas pu imprimer la page."},
+    {OwnText::SourceControl,
+     "The source was not generated: %1, field %2 holds a control character (%3); remove it and generate again.",
+     "Die Quelle wurde nicht erzeugt: %1, Feld %2 enthält ein Steuerzeichen (%3); entfernen Sie es und erzeugen "
+     "Sie erneut.",
+     "La source n'a pas été générée : %1, champ %2 contient un caractère de contrôle (%3) ; supprimez-le et "
+     "générez à nouveau."},
+    {OwnText::SourceRange,
+     "The source was not generated: %1, field %2 holds %3, which its type %4 cannot hold (%5 to %6).",
+     "Die Quelle wurde nicht erzeugt: %1, Feld %2 enthält %3, was sein Typ %4 nicht fassen kann (%5 bis %6).",
+     "La source n'a pas été générée : %1, champ %2 contient %3, que son type %4 ne peut pas contenir (%5 à %6)."},
+    {OwnText::InfoRow, "project information", "Projektinformation", "informations du projet"},
+    {OwnText::TableRow, "row %1", "Zeile %1", "ligne %1"},
+    {OwnText::RangeAsked, "Range asked for: %1..%2", "Angefragter Bereich: %1..%2", "Plage demandée : %1..%2"},
+    {OwnText::AddressLimit,
+     "Every byte of a module's range must lie below 32000: for %1 bytes, start at %2 at the most.",
+     "Jedes Byte des Bereichs einer Baugruppe muss unter 32000 liegen: bei %1 Bytes höchstens ab %2 beginnen.",
+     "Chaque octet de la plage d'un module doit rester sous 32000 : pour %1 octets, commencez au plus à %2."},
+    {OwnText::NoRoomBelowLimit,
+     "No free range for this module lies below 32000 at or above the start asked for; choose a lower start "
+     "address or free addresses below it.",
+     "Unter 32000 gibt es ab dem angefragten Beginn keinen freien Bereich für diese Baugruppe; wählen Sie eine "
+     "niedrigere Anfangsadresse oder geben Sie Adressen darunter frei.",
+     "Aucune plage libre pour ce module ne se trouve sous 32000 à partir du début demandé ; choisissez une "
+     "adresse de début plus basse ou libérez des adresses en dessous."},
+    {OwnText::IgnoredBytes,
+     "The file holds %1 bytes after the project's records; they were ignored and are not saved again.",
+     "Die Datei enthält nach den Datensätzen des Projekts %1 Bytes; sie wurden übergangen und nicht wieder "
+     "gespeichert.",
+     "Le fichier contient %1 octets après les enregistrements du projet ; ils ont été ignorés et ne seront pas "
+     "réenregistrés."},
+    {OwnText::NotProjectBytes,
+     "The file is not a project file of RackMason (a project file is at least %1 bytes long and starts with the "
+     "project information).",
+     "Die Datei ist keine Projektdatei von RackMason (eine Projektdatei ist mindestens %1 Bytes lang und beginnt "
+     "mit den Projektinformationen).",
+     "Le fichier n'est pas un fichier de projet de RackMason (un fichier de projet fait au moins %1 octets et "
+     "commence par les informations du projet)."},
+    {OwnText::NotSavedYet, "the project has not been saved yet", "das Projekt wurde noch nicht gespeichert",
+     "le projet n'a pas encore été enregistré"},
+    {OwnText::IsProjectFile, "the source would replace the project file itself",
+     "die Quelle würde die Projektdatei selbst ersetzen", "la source remplacerait le fichier du projet lui-même"},
+    {OwnText::ExistingKept, "The existing file was kept.", "Die vorhandene Datei wurde behalten.",
+     "Le fichier existant a été conservé."},
+    {OwnText::ChooseOtherFile, "Do you want to write the source to another file?",
+     "Möchten Sie die Quelle in eine andere Datei schreiben?", "Voulez-vous écrire la source dans un autre fichier ?"},
+    {OwnText::SaveOtherName, "Do you want to save the project under another name?",
+     "Möchten Sie das Projekt unter einem anderen Namen speichern?",
+     "Voulez-vous enregistrer le projet sous un autre nom ?"},
+    {OwnText::RecentNotSaved, "The list of recent files could not be saved: %1",
+     "Die Liste der zuletzt geöffneten Dateien konnte nicht "
+     "gespeichert werden: %1",
+     "La liste des fichiers récents n'a pas pu être enregistrée : %1"},
+
+    // CatalogTree
+    {OwnText::CatalogUnknownEntries, "Catalog entries that name no module of %2 and insert nothing: %1 (%3)",
+     "Katalogeinträge, die kein Modul aus %2 nennen und nichts einfügen: %1 (%3)",
+     "Entrées du catalogue qui ne désignent aucun module de %2 et "
+     "n'insèrent rien : %1 (%3)"},
+    {OwnText::CatalogCountsOutOfRange, "Entry counts outside 0..32767 in Katalog.ini: %1",
+     "Eintragszahlen außerhalb von 0..32767 in Katalog.ini: %1",
+     "Nombres d'entrées hors de 0..32767 dans Katalog.ini : %1"},
+
+    // CpuForm
+    {OwnText::TextForbiddenCharacter, "\"%1\" must not contain the character %2.",
+     "\"%1\" darf das Zeichen %2 nicht enthalten.", "\"%1\" ne doit pas contenir le caractère %2."},
+    {OwnText::TextWouldBreakBlock, "It would break the text in the generated data block.",
+     "Es würde den Text im erzeugten Datenbaustein zerstören.",
+     "Il casserait le texte dans le bloc de données généré."},
+    {OwnText::TextControlCharacter, "\"%1\" must not contain a control character (a tab or line break).",
+     "\"%1\" darf kein Steuerzeichen (Tabulator, Zeilenumbruch) enthalten.",
+     "\"%1\" ne doit pas contenir de caractère de contrôle (tabulation, saut "
+     "de ligne)."},
+    {OwnText::TextComma, "\"%1\" must not contain a comma: commas separate the passwords of the levels.",
+     "\"%1\" darf kein Komma enthalten: Kommas trennen die Passwörter der Ebenen.",
+     "\"%1\" ne doit pas contenir de virgule : les virgules séparent les mots de passe des niveaux."},
+    {OwnText::TextUnencodable, "\"%1\" contains a character that the data block source cannot hold.",
+     "\"%1\" enthält ein Zeichen, das die Datenbaustein-Quelle nicht aufnehmen kann.",
+     "\"%1\" contient un caractère que la source du bloc de données ne peut pas contenir."},
+    {OwnText::TextTooLong, "\"%1\" is too long: at most %2 characters.", "\"%1\" ist zu lang: höchstens %2 Zeichen.",
+     "\"%1\" est trop long : %2 caractères au plus."},
+    {OwnText::ChoosePort, "Choose one of the ports %2 for \"%1\".", "Wählen Sie für \"%1\" einen der Ports %2.",
+     "Choisissez pour \"%1\" l'un des ports %2."},
+    {OwnText::ChooseBaudRate, "Choose one of the baud rates %2 for \"%1\".",
+     "Wählen Sie für \"%1\" eine der Baudraten %2.", "Choisissez pour \"%1\" l'un des débits %2."},
+
+    // ModuleFrame
+    {OwnText::FieldEmpty, "\"%1\" is empty.", "\"%1\" ist leer.", "\"%1\" est vide."},
+    {OwnText::FieldNotWholeNumber, "\"%1\" is not a whole number.", "\"%1\" ist keine ganze Zahl.",
+     "\"%1\" n'est pas un nombre entier."},
+    {OwnText::FieldOutOfRange, "\"%1\" is out of range.", "\"%1\" liegt außerhalb des Bereichs.",
+     "\"%1\" est hors limites."},
+    {OwnText::EnterWholeNumber, "Enter a whole number from %1 to %2.", "Geben Sie eine ganze Zahl von %1 bis %2 ein.",
+     "Entrez un nombre entier de %1 à %2."},
+    {OwnText::FieldAboveOther, "\"%1\" must not be above \"%2\".", "\"%1\" darf nicht größer als \"%2\" sein.",
+     "\"%1\" ne doit pas dépasser \"%2\"."},
+
+    // ModuleOk
+    {OwnText::InputsAskedFor, "Inputs %1 were asked for.", "Eingänge %1 waren angefragt.",
+     "Les entrées %1 étaient demandées."},
+    {OwnText::OutputsAskedFor, "Outputs %1 were asked for.", "Ausgänge %1 waren angefragt.",
+     "Les sorties %1 étaient demandées."},
+    {OwnText::SlotHolds, "Slot %1 (%2) holds %3.", "Steckplatz %1 (%2) belegt %3.", "L'emplacement %1 (%2) occupe %3."},
+    {OwnText::StartsAtEvenAddress, "This module starts at an even address.",
+     "Diese Baugruppe beginnt auf einer geraden Adresse.", "Ce module commence à une adresse paire."},
+    {OwnText::StartsAt256OrAbove, "This module starts at address 256 or above.",
+     "Diese Baugruppe beginnt ab Adresse 256.", "Ce module commence à l'adresse 256 ou au-delà."},
+    {OwnText::RangeOffered, "Offered: %1.", "Angeboten: %1.", "Proposé : %1."},
+
+    // OverviewPrint
+    {OwnText::OverviewFree, "free", "frei", "libre"},
+    {OwnText::OverviewOverlap, "OVERLAP", "ÜBERSCHNEIDUNG", "CHEVAUCHEMENT"},
+    {OwnText::OverviewTooHigh, ">= 32000", ">= 32000", ">= 32000"},
+    {OwnText::OverviewTitle, "Address overview", "Adressübersicht", "Vue d'ensemble des adresses"},
+    {OwnText::OverviewBytes, "Bytes", "Bytes", "Octets"},
+    {OwnText::OverviewCount, "Count", "Anzahl", "Nombre"},
+    {OwnText::OverviewStation, "Station", "Station", "Station"},
+    {OwnText::OverviewSlot, "Slot", "Steckpl.", "Empl."},
+    {OwnText::OverviewOrderNumber, "Order number", "Bestellnummer", "Référence"},
+    {OwnText::OverviewDesignation, "Designation", "Bezeichnung", "Désignation"},
+    {OwnText::OverviewNote, "Note", "Hinweis", "Remarque"},
+    {OwnText::OverviewInputs, "Inputs", "Eingänge", "Entrées"},
+    {OwnText::OverviewOutputs, "Outputs", "Ausgänge", "Sorties"},
+
+    // ProjectCheck
+    {OwnText::CheckSlot, "slot %1", "Steckplatz %1", "emplacement %1"},
+    {OwnText::CheckOutputs, "outputs", "Ausgänge", "sorties"},
+    {OwnText::CheckInputs, "inputs", "Eingänge", "entrées"},
+    {OwnText::CheckNotInCatalog, "%1: order number %2 is not in the catalog",
+     "%1: Bestellnummer %2 ist nicht im Katalog", "%1 : la référence %2 n'est pas dans le catalogue"},
+    {OwnText::CheckStartBelowZero, "%1: %2 %3 start below 0", "%1: %2 %3 beginnen unter 0",
+     "%1 : %2 %3 commencent sous 0"},
+    {OwnText::CheckReachesLimit, "%1: %2 %3 reach 32000 or more", "%1: %2 %3 reichen bis 32000 oder darüber",
+     "%1 : %2 %3 atteignent 32000 ou plus"},
+    {OwnText::CheckCountTooLarge, "%1: %2 %3: %4 bytes do not fit a count field (at most 32767)",
+     "%1: %2 %3: %4 Bytes passen in kein Zählfeld (höchstens 32767)",
+     "%1 : %2 %3 : %4 octets ne tiennent pas dans un champ de nombre (32767 au plus)"},
+    {OwnText::CheckOverlap, "%1 (%2) and %3 (%4): %5 overlap", "%1 (%2) und %3 (%4): %5 überschneiden sich",
+     "%1 (%2) et %3 (%4) : %5 se chevauchent"},
+
+    // StationPrint
+    {OwnText::StationPictureTitle, "Station picture", "Stationsbild", "Image de la station"},
+
+    // StatusSummary
+    {OwnText::StatusStation, "Station %1", "Station %1", "Station %1"},
+    {OwnText::StatusSlot, "Slot %1", "Steckplatz %1", "Emplacement %1"},
+    {OwnText::StatusInputsOutputs, "inputs %1 · outputs %2", "Eingänge %1 · Ausgänge %2", "entrées %1 · sorties %2"},
+    {OwnText::StatusSlotsUsedFree, "%1: slots used %2, free %3", "%1: Steckplätze belegt %2, frei %3",
+     "%1 : emplacements occupés %2, libres %3"},
+    {OwnText::NoProblems, "No problems", "Keine Probleme", "Aucun problème"},
+    {OwnText::OneProblem, "1 problem", "1 Problem", "1 problème"},
+    {OwnText::ProblemCount, "%1 problems", "%1 Probleme", "%1 problèmes"},
+
+    // Placement
+    {OwnText::SlotRefuses, "Slot %1 does not take %2.", "Steckplatz %1 nimmt %2 nicht auf.",
+     "L'emplacement %1 n'accepte pas %2."},
+    {OwnText::OtherFamily, "%1 belongs to another module family than the station %2.",
+     "%1 gehört zu einer anderen Baugruppenfamilie als die Station %2.",
+     "%1 appartient à une autre famille de modules que la station %2."},
+    {OwnText::NotEnoughSlots,
+     "%1 needs %2 numbered slots in one group of the station; from slot %3 there "
+     "are not enough.",
+     "%1 braucht %2 nummerierte Steckplätze in einer Gruppe der Station; ab "
+     "Steckplatz %3 sind es nicht genug.",
+     "%1 a besoin de %2 emplacements numérotés dans un même groupe de la station ; "
+     "à partir de l'emplacement %3, il n'y en a pas assez."},
+    {OwnText::TooManySlots, "With %1 the CPU would have more than its maximum of %2 numbered slots.",
+     "Mit %1 hätte die CPU mehr als die höchstens %2 nummerierten Steckplätze.",
+     "Avec %1, la CPU dépasserait son maximum de %2 emplacements numérotés."},
+    {OwnText::RowsDoNotFit, "The rows of %1 would not fit below row %2.",
+     "Die Zeilen von %1 passen nicht unter Zeile %2.", "Les lignes de %1 ne tiennent pas avant la ligne %2."},
+    {OwnText::OrderNotInCatalog, "An order number of %1 is not in the catalog.",
+     "Eine Bestellnummer von %1 fehlt im Katalog.", "Une référence de %1 ne figure pas dans le catalogue."},
+    {OwnText::KeptModule, "%1 module", "%1 Baugruppe", "%1 module"},
+    {OwnText::KeptModules, "%1 modules", "%1 Baugruppen", "%1 modules"},
+    {OwnText::KeptRack, "%1 rack", "%1 Rack", "%1 rack"},
+    {OwnText::KeptRacks, "%1 racks", "%1 Racks", "%1 racks"},
+    {OwnText::KeptSummary, "Kept: %1, %2", "Behalten: %1, %2", "Conservés : %1, %2"},
+    {OwnText::KeptRemoved, "; removed: ", "; entfernt: ", " ; supprimés : "},
+    {OwnText::NoPlusRowFollows, "no \"+\" row follows", "keine \"+\"-Zeile folgt", "aucune ligne \"+\" ne suit"},
+    {OwnText::NewLayoutNoSlot, "the new layout has no slot %1", "der neue Aufbau hat keinen Steckplatz %1",
+     "la nouvelle configuration n'a pas d'emplacement %1"},
+
+    // TemperatureForm
+    {OwnText::ConnectionTwoWire, "2 wire", "2-Leiter", "2 fils"},
+    {OwnText::ConnectionThreeWire, "3 wire", "3-Leiter", "3 fils"},
+    {OwnText::ConnectionFourWire, "4 wire", "4-Leiter", "4 fils"},
+    {OwnText::ConnectionInternal, "Internal", "Intern", "Interne"},
+    {OwnText::ConnectionExternal, "External", "Extern", "Externe"},
+    {OwnText::ConnectionVoltage, "Voltage", "Spannung", "Tension"},
+    {OwnText::ConnectionNone, " - ", " - ", " - "},
+};
+
+constexpr bool inNameOrder()
+{
+    for (std::size_t i = 0; i < std::size(kOwnTexts); ++i) {
+        if (static_cast<std::size_t>(kOwnTexts[i].which) != i) return false;
+    }
+    return std::size(kOwnTexts) == static_cast<std::size_t>(OwnText::Count);
+}
+static_assert(inNameOrder(), "every OwnText has one entry, in the order of the names");
+
+}  // namespace
+
 std::string ownText(const Texts& texts, OwnText which, std::initializer_list<std::string> args)
 {
-    struct Entry {
-        const char *en, *de, *fr;
-    };
-    static const Entry entries[] = {
-        {"File: %1", "Datei: %1", "Fichier : %1"},
-        {"Reason: %1", "Grund: %1", "Raison : %1"},
-        {"the file does not exist", "die Datei existiert nicht", "le fichier n'existe pas"},
-        {"the name does not end in .qv4", "der Name endet nicht auf .qv4", "le nom ne se termine pas par .qv4"},
-        {"Written: %1", "Geschrieben: %1", "Écrit : %1"},
-        {"No printer is installed. File > Export PDF... writes the pages without one.",
-         "Es ist kein Drucker eingerichtet. Datei > Als PDF exportieren... schreibt die Seiten auch ohne Drucker.",
-         "Aucune imprimante n'est installée. Fichier > Exporter en PDF... écrit les pages sans imprimante."},
-        {"The printer %1 could not print the page.", "Der Drucker %1 konnte die Seite nicht drucken.",
-         "L'imprimante %1 n'a pas pu imprimer la page."},
-        {"The source was not generated: %1, field %2 holds a control character (%3); remove it and generate again.",
-         "Die Quelle wurde nicht erzeugt: %1, Feld %2 enthält ein Steuerzeichen (%3); entfernen Sie es und erzeugen "
-         "Sie erneut.",
-         "La source n'a pas été générée : %1, champ %2 contient un caractère de contrôle (%3) ; supprimez-le et "
-         "générez à nouveau."},
-        {"The source was not generated: %1, field %2 holds %3, which its type %4 cannot hold (%5 to %6).",
-         "Die Quelle wurde nicht erzeugt: %1, Feld %2 enthält %3, was sein Typ %4 nicht fassen kann (%5 bis %6).",
-         "La source n'a pas été générée : %1, champ %2 contient %3, que son type %4 ne peut pas contenir (%5 à %6)."},
-        {"project information", "Projektinformation", "informations du projet"},
-        {"row %1", "Zeile %1", "ligne %1"},
-        {"Range asked for: %1..%2", "Angefragter Bereich: %1..%2", "Plage demandée : %1..%2"},
-        {"Every byte of a module's range must lie below 32000: for %1 bytes, start at %2 at the most.",
-         "Jedes Byte des Bereichs einer Baugruppe muss unter 32000 liegen: bei %1 Bytes höchstens ab %2 beginnen.",
-         "Chaque octet de la plage d'un module doit rester sous 32000 : pour %1 octets, commencez au plus à %2."},
-        {"No free range for this module lies below 32000 at or above the start asked for; choose a lower start "
-         "address or free addresses below it.",
-         "Unter 32000 gibt es ab dem angefragten Beginn keinen freien Bereich für diese Baugruppe; wählen Sie eine "
-         "niedrigere Anfangsadresse oder geben Sie Adressen darunter frei.",
-         "Aucune plage libre pour ce module ne se trouve sous 32000 à partir du début demandé ; choisissez une "
-         "adresse de début plus basse ou libérez des adresses en dessous."},
-        {"The file holds %1 bytes after the project's records; they were ignored and are not saved again.",
-         "Die Datei enthält nach den Datensätzen des Projekts %1 Bytes; sie wurden übergangen und nicht wieder "
-         "gespeichert.",
-         "Le fichier contient %1 octets après les enregistrements du projet ; ils ont été ignorés et ne seront pas "
-         "réenregistrés."},
-        {"The file is not a project file of RackMason (a project file is at least %1 bytes long and starts with the "
-         "project information).",
-         "Die Datei ist keine Projektdatei von RackMason (eine Projektdatei ist mindestens %1 Bytes lang und beginnt "
-         "mit den Projektinformationen).",
-         "Le fichier n'est pas un fichier de projet de RackMason (un fichier de projet fait au moins %1 octets et "
-         "commence par les informations du projet)."},
-        {"the project has not been saved yet", "das Projekt wurde noch nicht gespeichert",
-         "le projet n'a pas encore été enregistré"},
-        {"the source would replace the project file itself", "die Quelle würde die Projektdatei selbst ersetzen",
-         "la source remplacerait le fichier du projet lui-même"},
-        {"The existing file was kept.", "Die vorhandene Datei wurde behalten.", "Le fichier existant a été conservé."},
-        {"Do you want to write the source to another file?", "Möchten Sie die Quelle in eine andere Datei schreiben?",
-         "Voulez-vous écrire la source dans un autre fichier ?"},
-        {"Do you want to save the project under another name?",
-         "Möchten Sie das Projekt unter einem anderen Namen speichern?",
-         "Voulez-vous enregistrer le projet sous un autre nom ?"},
-        {"The list of recent files could not be saved: %1",
-         "Die Liste der zuletzt geöffneten Dateien konnte nicht "
-         "gespeichert werden: %1",
-         "La liste des fichiers récents n'a pas pu être enregistrée : %1"},
-    };
-    const Entry& e = entries[static_cast<int>(which)];
+    const auto k = static_cast<std::size_t>(which);
+    if (k >= std::size(kOwnTexts)) return {};
+    const OwnEntry& e = kOwnTexts[k];
     return fillArgs(byLanguage(texts, e.en, e.de, e.fr), args);
 }
 
