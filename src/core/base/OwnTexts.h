@@ -126,6 +126,153 @@ enum class OwnText {
     ConnectionVoltage,    // "Voltage"
     ConnectionNone,       // " - "
 
+    // The desktop program: undo and redo, the catalog search, the address overview window, the I/O list, the project
+    // comparison, the symbol table, locks, recovery files and changes on disk names of the actions that can be undone
+    ActInsert,  // "Insert"
+    ActMove,    // "Move"
+    ActCopy,    // "Copy"
+    ActCut,     // "Cut"
+    ActPaste,   // "Paste"
+    ActDelete,  // "Delete"
+    ActModule,  // "Module parameters"
+    ActCpu,     // "CPU settings"
+    ActInfo,    // "Project information"
+    // Edit menu and toolbar; %1 is an action's name
+    Undo,       // "&Undo"
+    UndoNamed,  // "&Undo %1"
+    Redo,       // "&Redo"
+    RedoNamed,  // "&Redo %1"
+    // catalog search
+    SearchHint,  // "Search (Ctrl+F)"
+    NoHit,       // "No module matches "%1"."
+    // address overview
+    Overview,             // "&Address overview"
+    OverviewWindowTitle,  // "Address overview - %1" (%1: the project's title)
+    Inputs,               // "Inputs"
+    Outputs,              // "Outputs"
+    ColBytes,             // "Bytes"
+    ColCount,             // "Count"
+    ColStation,           // "Station"
+    ColSlot,              // "Slot"
+    ColOrder,             // "Order number"
+    ColDesignation,       // "Designation"
+    ColNote,              // "Note"
+    ProblemsFound,        // "%1 problem(s) found" (%1)
+    NoProblemsFound,      // "No problems found"
+    // I/O list
+    ExportIoList,  // "Export &I/O list (CSV)..."
+    CsvFilter,     // "CSV file (*.csv)|*.csv|"
+    // comparison
+    CompareWith,    // "Co&mpare with..."
+    CompareTitle,   // "%1 compared with %2" (%1: this project, %2: the other file)
+    ColDifference,  // "Difference"
+    ColWhereThis,   // "In this project"
+    ColWhereOther,  // "In the other file"
+    ColField,       // "Field"
+    ColThisValue,   // "This project"
+    ColOtherValue,  // "Other file"
+    DiffChanged,    // "changed"
+    DiffMoved,      // "moved"
+    DiffRemoved,    // "removed (only in this project)" (in this project, not in the other file)
+    DiffAdded,      // "added (only in the other file)"
+    DiffInfo,       // "project information"
+    Same,           // "The projects are the same."
+    ProjectFilter,  // "Project (*.qv4)|*.qv4|"
+    CannotRead,     // "The file could not be read:"
+    // symbol table
+    ExportSymbols,  // "Export &symbol table..."
+    SymbolFilter,   // "Symbol table SDF (*.sdf)|*.sdf|Symbol table ASCII (*.asc)|*.asc|Assignment list SEQ
+                   // (*.seq)|*.seq|Channel list CSV (*.csv)|*.csv|" (one type per format, in the order of SymbolFormat)
+    // the lock beside an open project; %1: the file, %2..%4 as named
+    LockHolder,      // "%1 on %2 (process %3) since %4" (%1 user, %2 host, %3 process, %4 time)
+    LockUnreadable,  // "someone (the lock file %1 cannot be read)" (%1: the lock file)
+    LockQuestion,   // "%1\n\nThis project is open: %2.\n\nYes: Open read-only\nNo: Open anyway\nCancel: do not open it"
+                    // (%1: the project, %2: LockHolder or LockUnreadable)
+    LockTitle,      // "Project in use"
+    LockStale,      // "The lock of %1 left by process %2 (%3, since %4) was stale and has been taken over." (%1: the
+                    // project, %2 process, %3 user, %4 time)
+    ReadOnlyMark,   // " (read-only)"
+    ReadOnlySave,   // "%1\n\nThis window is read-only: save the project under another name." (%1: the project)
+    ReadOnlyTitle,  // "Read-only"
+    // the project file changed by someone else; %1: the file
+    ChangedAsk,  // "%1\n\nThe file has changed on disk since you opened it.\n\nYes: replace it\nNo: Save As\nCancel: do
+                 // not save"
+    ChangedNote,   // "%1\n\nThe file has changed on disk since you opened it."
+    ChangedTitle,  // "Changed on disk"
+    // recovery files at start-up
+    RecoverTitle,  // "Recover unsaved work"
+    RecoverIntro,  // "RackMason ended without saving these projects. Nothing is deleted unless you choose Discard."
+    ColProject,    // "Project"
+    ColPath,       // "Path"
+    ColTime,       // "Time"
+    Recover,       // "&Recover"
+    CompareSaved,  // "&Compare with saved file"
+    Discard,       // "&Discard"
+    Later,         // "&Later"
+    NeverSaved,    // "(never saved)"
+    RecoveryUnreadable,  // "cannot be read: %1 (%2)" (%1: the recovery file, %2: the reason)
+    RecoveredMark,       // " (recovered)" (after the project's name in the compare window)
+    // Extra > Options
+    AutosaveEvery,   // "Recovery file every (0: off)"
+    AutosaveSuffix,  // " s"
+    KeepBackup,      // "Keep the previous file as .bak at a save"
+    // the table's and the picture's context menu
+    Properties,  // "P&roperties..."
+
+    // The desktop program: hints and tooltips of the CPU dialog, the line after the language-change message
+    // the compiler priority fields
+    PriorityExample,  // "for example OB1" (placeholder)
+    PriorityRule,  // "Any text of up to %1 characters, for example OB1.\nNot taken: ' and $ (they would break the text
+                   // in the generated data block), tabs and line breaks, characters beyond windows-1252.\nThe generated
+                   // source holds it as "COMP:<text>"; an empty field writes nothing." (%1: the most characters)
+    // the number fields
+    NumberRange,    // "A whole number from %1 to %2." (%1..%2)
+    WrittenAs,      // "The generated source holds it as "%1"." (%1: the generated entry, e.g. "WEB:IndexDB=<value>")
+    ValueWord,      // "value" ("value" in such an entry)
+    PortWord,       // "port" ("port" in such an entry)
+    PassedAsTyped,  // "The number goes into the source as typed, without conversion."
+    WhenMemorySelected,  // "Written only while the memory selection is on."
+    WhenTimings,         // "Written only with MPI mode on and the ADT & CDT timings ticked."
+    WhenTimeOut,  // "Written only with MPI mode on, while the web server is on or the connection goes through a modem."
+    // after " Change will take effect on next start  "; %1: the new language
+    LanguageNextStart,  // "The change takes effect at the next start: %1."
+    // the tooltip of "Not requested", which reads the same in every language
+    NoCpuBlock,  // "No CPU data block is generated."
+
+    // The desktop program: printing, PDF export, the problems list, the project information
+    PrintMenu,       // "&Print..." (File > Print...)
+    PrintPreview,    // "Print Pre&view..." (File > Print Preview...)
+    ExportPdf,       // "&Export PDF..." (File > Export PDF...)
+    DroppedRecords,  // "Records left out" (title: records of a file that could not be shown)
+    NoDialog,        // "This row has no parameter dialog." (status bar: the row has no parameter dialog)
+    MissingProject,  // "Project file not found:" (a project file named on the command line is missing)
+    ProblemsTitle,   // "Problems" (the problems list)
+    ProblemsMenu,    // "&Problems" (Window > Problems)
+    HeaderRule,      // "Letters A-Z, a-z and [ \\ ] ^ _ `, digits after the first character;\nno umlauts, accents or
+                 // spaces; at most 8 characters, stored as shown." (project information: what the header fields take)
+    HeaderRefused,  // "Not taken: %1" ("Not taken: %1")
+    SourceAs,       // "Write source to" (title of the file dialog for a source written elsewhere)
+    SourceFilter,   // "Source file (*.awl)|*.awl|" (its file type)
+
+    // The desktop program: the station picture and its commands
+    PictureShow,       // "Station &Picture" (Windows menu and toolbar: show or hide the picture)
+    PictureExport,     // "Export Pi&cture..." (File > Export picture)
+    PictureSvgFilter,  // "SVG picture (*.svg)|*.svg|" (the file dialog's filter)
+    PictureEmptySlot,  // "empty slot" (tooltip of an empty slot)
+    PictureOverlap,    // "An address of this module is used by another module too." (tooltip)
+    PictureTooHigh,    // "An address of this module is 32000 or more." (tooltip)
+
+    // The desktop program: the hint in an empty workspace
+    StartNoProject,    // "No project is open."
+    StartNewProject,   // "New project" (a link)
+    StartOpenProject,  // "Open a project" (a link)
+    StartOrDrop,       // "or drop a project file here"
+    StartExamples,     // "Examples:" (before links to the example projects)
+    StartRecent,       // "Recent files:" (before links to them)
+
+    // The desktop program: file dialogs
+    IsTheProjectFile,  // "is the project file itself; choose another name" (after the file chosen)
+
     Count  // not a text: the number of texts above
 };
 
