@@ -412,6 +412,20 @@ constexpr OwnEntry kOwnTexts[] = {
     {OwnText::IsTheProjectFile, "is the project file itself; choose another name",
      "ist die Projektdatei selbst; wählen Sie einen anderen Namen",
      "est le fichier du projet lui-même ; choisissez un autre nom"},
+    {OwnText::PartDigitalInput, "Digital input", "Digitaleingabe", "Entrée TOR"},
+    {OwnText::PartDigitalOutput, "Digital output", "Digitalausgabe", "Sortie TOR"},
+    {OwnText::PartDigitalCombined, "Digital input/output", "Digitalein-/-ausgabe", "Entrée/sortie TOR"},
+    {OwnText::PartAnalogInput, "Analog input", "Analogeingabe", "Entrée analogique"},
+    {OwnText::PartAnalogOutput, "Analog output", "Analogausgabe", "Sortie analogique"},
+    {OwnText::PartTemperature, "Temperature", "Temperatur", "Température"},
+    {OwnText::PartCounter, "Counter", "Zähler", "Comptage"},
+    {OwnText::PartEncoder, "Encoder", "Geber", "Codeur"},
+    {OwnText::PartPositioning, "Positioning", "Positionierung", "Positionnement"},
+    {OwnText::PartCommunication, "Communication and other", "Kommunikation und andere", "Communication et autres"},
+    {OwnText::PartCpu, "CPU", "CPU", "CPU"},
+    {OwnText::PartRack, "Rack", "Baugruppenträger", "Châssis"},
+    {OwnText::HelpBack, "Back", "Zurück", "Précédent"},
+    {OwnText::HelpForward, "Forward", "Vor", "Suivant"},
 };
 
 constexpr bool inNameOrder()

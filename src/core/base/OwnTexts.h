@@ -273,6 +273,24 @@ enum class OwnText {
     // The desktop program: file dialogs
     IsTheProjectFile,  // "is the project file itself; choose another name" (after the file chosen)
 
+    // The station picture's kinds of part, in the order of PartKind
+    PartDigitalInput,     // "Digital input"
+    PartDigitalOutput,    // "Digital output"
+    PartDigitalCombined,  // "Digital input/output"
+    PartAnalogInput,      // "Analog input"
+    PartAnalogOutput,     // "Analog output"
+    PartTemperature,      // "Temperature"
+    PartCounter,          // "Counter"
+    PartEncoder,          // "Encoder"
+    PartPositioning,      // "Positioning"
+    PartCommunication,    // "Communication and other"
+    PartCpu,              // "CPU"
+    PartRack,             // "Rack"
+
+    // The desktop program: the help viewer's buttons
+    HelpBack,     // "Back"
+    HelpForward,  // "Forward"
+
     Count  // not a text: the number of texts above
 };
 
