@@ -43,8 +43,8 @@ struct MessageTexts {
 };
 MessageTexts LoadMessageTexts(const Texts& texts);
 
-// A message of the program's own that the text table does not hold, in the
-// language of `texts`.
+// The one of three texts that is in the language of `texts`. The program's
+// own texts are named in OwnTexts.h and reached through ownText().
 const char* byLanguage(const Texts& texts, const char* en, const char* de, const char* fr);
 // Whether a count of n takes the singular in the language of `texts`
 // (French counts 0 as singular, English and German only 1).

@@ -1,4 +1,5 @@
 #include "core/catalog/CatalogTree.h"
+#include "core/base/OwnTexts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -181,18 +182,12 @@ std::string catalogWarnings(const Texts& texts, const CatalogTreeReport& report,
 {
     std::string out;
     if (!report.unknownEntries.empty()) {
-        out += fillArgs(byLanguage(texts, "Catalog entries that name no module of %2 and insert nothing: %1 (%3)",
-                                   "Katalogeinträge, die kein Modul aus %2 nennen und nichts einfügen: %1 (%3)",
-                                   "Entrées du catalogue qui ne désignent aucun module de %2 et "
-                                   "n'insèrent rien : %1 (%3)"),
-                        {std::to_string(report.unknownEntries.size()), moduleFile, firstFew(report.unknownEntries)});
+        out += ownText(texts, OwnText::CatalogUnknownEntries,
+                       {std::to_string(report.unknownEntries.size()), moduleFile, firstFew(report.unknownEntries)});
     }
     if (!report.entriesOutOfRange.empty()) {
         if (!out.empty()) out += "\n";
-        out += fillArgs(byLanguage(texts, "Entry counts outside 0..32767 in Katalog.ini: %1",
-                                   "Eintragszahlen außerhalb von 0..32767 in Katalog.ini: %1",
-                                   "Nombres d'entrées hors de 0..32767 dans Katalog.ini : %1"),
-                        {firstFew(report.entriesOutOfRange)});
+        out += ownText(texts, OwnText::CatalogCountsOutOfRange, {firstFew(report.entriesOutOfRange)});
     }
     return out;
 }

@@ -1,4 +1,5 @@
 #include "core/cpu/CpuForm.h"
+#include "core/base/OwnTexts.h"
 #include "core/base/TextIds.h"
 
 #include <algorithm>
@@ -84,64 +85,39 @@ public:
               const std::string& control, bool isPassword = false)
     {
         if (result) return;
-        const char* message = nullptr;
+        OwnText message = OwnText::TextControlCharacter;
         switch (sourceTextFault(value, maxChars, isPassword)) {
             case SourceTextFault::None:
                 return;
             case SourceTextFault::Apostrophe:
             case SourceTextFault::Dollar: {
                 const std::string bad = value.find('\'') != std::string::npos ? "'" : "$";
-                refuse(fillArgs(byLanguage(texts_, "\"%1\" must not contain the character %2.",
-                                           "\"%1\" darf das Zeichen %2 nicht enthalten.",
-                                           "\"%1\" ne doit pas contenir le caractère %2."),
-                                {name, bad}) +
-                           "\n" +
-                           byLanguage(texts_, "It would break the text in the generated data block.",
-                                      "Es würde den Text im erzeugten Datenbaustein zerstören.",
-                                      "Il casserait le texte dans le bloc de données généré."),
+                refuse(ownText(texts_, OwnText::TextForbiddenCharacter, {name, bad}) + "\n" +
+                           ownText(texts_, OwnText::TextWouldBreakBlock),
                        tab, control);
                 return;
             }
             case SourceTextFault::Control:
-                message = byLanguage(texts_, "\"%1\" must not contain a control character (a tab or line break).",
-                                     "\"%1\" darf kein Steuerzeichen (Tabulator, Zeilenumbruch) enthalten.",
-                                     "\"%1\" ne doit pas contenir de caractère de contrôle (tabulation, saut "
-                                     "de ligne).");
+                message = OwnText::TextControlCharacter;
                 break;
             case SourceTextFault::Comma:
-                message = byLanguage(
-                    texts_, "\"%1\" must not contain a comma: commas separate the passwords of the levels.",
-                    "\"%1\" darf kein Komma enthalten: Kommas trennen die Passwörter der Ebenen.",
-                    "\"%1\" ne doit pas contenir de virgule : les virgules séparent les mots de passe des niveaux.");
+                message = OwnText::TextComma;
                 break;
             case SourceTextFault::Unencodable:
-                message =
-                    byLanguage(texts_, "\"%1\" contains a character that the data block source cannot hold.",
-                               "\"%1\" enthält ein Zeichen, das die Datenbaustein-Quelle nicht aufnehmen kann.",
-                               "\"%1\" contient un caractère que la source du bloc de données ne peut pas contenir.");
+                message = OwnText::TextUnencodable;
                 break;
             case SourceTextFault::TooLong:
-                refuse(fillArgs(byLanguage(texts_, "\"%1\" is too long: at most %2 characters.",
-                                           "\"%1\" ist zu lang: höchstens %2 Zeichen.",
-                                           "\"%1\" est trop long : %2 caractères au plus."),
-                                {name, std::to_string(maxChars)}),
-                       tab, control);
+                refuse(ownText(texts_, OwnText::TextTooLong, {name, std::to_string(maxChars)}), tab, control);
                 return;
         }
-        refuse(fillArgs(message, {name}), tab, control);
+        refuse(ownText(texts_, message, {name}), tab, control);
     }
 
     void choice(bool valid, const std::string& name, const std::string& offered, int tab, const char* control,
                 bool ports)
     {
         if (result || valid) return;
-        const char* format =
-            ports ? byLanguage(texts_, "Choose one of the ports %2 for \"%1\".",
-                               "Wählen Sie für \"%1\" einen der Ports %2.", "Choisissez pour \"%1\" l'un des ports %2.")
-                  : byLanguage(texts_, "Choose one of the baud rates %2 for \"%1\".",
-                               "Wählen Sie für \"%1\" eine der Baudraten %2.",
-                               "Choisissez pour \"%1\" l'un des débits %2.");
-        refuse(fillArgs(format, {name, offered}), tab, control);
+        refuse(ownText(texts_, ports ? OwnText::ChoosePort : OwnText::ChooseBaudRate, {name, offered}), tab, control);
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "core/modules/ModuleFrame.h"
+#include "core/base/OwnTexts.h"
 #include "core/base/TextIds.h"
 
 #include <algorithm>
@@ -87,33 +88,27 @@ ParsedNumber parseNumber(std::string_view text, long long min, long long max)
 std::string numberMessage(const Texts& texts, const std::string& field, NumberProblem problem, long long min,
                           long long max)
 {
-    const char* what = "";
+    OwnText what = OwnText::FieldEmpty;
     switch (problem) {
         case NumberProblem::None:
             return {};
         case NumberProblem::Empty:
-            what = byLanguage(texts, "\"%1\" is empty.", "\"%1\" ist leer.", "\"%1\" est vide.");
+            what = OwnText::FieldEmpty;
             break;
         case NumberProblem::NotANumber:
-            what = byLanguage(texts, "\"%1\" is not a whole number.", "\"%1\" ist keine ganze Zahl.",
-                              "\"%1\" n'est pas un nombre entier.");
+            what = OwnText::FieldNotWholeNumber;
             break;
         case NumberProblem::OutOfRange:
-            what = byLanguage(texts, "\"%1\" is out of range.", "\"%1\" liegt außerhalb des Bereichs.",
-                              "\"%1\" est hors limites.");
+            what = OwnText::FieldOutOfRange;
             break;
     }
-    const char* range =
-        byLanguage(texts, "Enter a whole number from %1 to %2.", "Geben Sie eine ganze Zahl von %1 bis %2 ein.",
-                   "Entrez un nombre entier de %1 à %2.");
-    return fillArgs(what, {field}) + "\n" + fillArgs(range, {std::to_string(min), std::to_string(max)});
+    return ownText(texts, what, {field}) + "\n" +
+           ownText(texts, OwnText::EnterWholeNumber, {std::to_string(min), std::to_string(max)});
 }
 
 std::string orderMessage(const Texts& texts, const std::string& minField, const std::string& maxField)
 {
-    return fillArgs(byLanguage(texts, "\"%1\" must not be above \"%2\".", "\"%1\" darf nicht größer als \"%2\" sein.",
-                               "\"%1\" ne doit pas dépasser \"%2\"."),
-                    {minField, maxField});
+    return ownText(texts, OwnText::FieldAboveOther, {minField, maxField});
 }
 
 std::optional<long long> checkNumberField(const Texts& texts, std::string_view text, const std::string& field,

@@ -1,4 +1,5 @@
 #include "core/modules/ModuleOk.h"
+#include "core/base/OwnTexts.h"
 #include "core/base/TextIds.h"
 
 namespace rm {
@@ -26,11 +27,7 @@ std::string addressMoveDetails(const Texts& t, const ProjectTable& table, const 
 {
     const int bit = inputs ? flags::Inputs : flags::Outputs;
     const int64_t count = inputs ? cur.InCnt : cur.OutCnt;
-    std::string out = fillArgs(inputs ? byLanguage(t, "Inputs %1 were asked for.", "Eingänge %1 waren angefragt.",
-                                                   "Les entrées %1 étaient demandées.")
-                                      : byLanguage(t, "Outputs %1 were asked for.", "Ausgänge %1 waren angefragt.",
-                                                   "Les sorties %1 étaient demandées."),
-                               {range(wanted, count)});
+    std::string out = ownText(t, inputs ? OwnText::InputsAskedFor : OwnText::OutputsAskedFor, {range(wanted, count)});
     // Who holds the range asked for; when nobody does, a rule moved it.
     bool held = false;
     for (int r = 1; r <= table.lastRow(); ++r) {
@@ -40,20 +37,14 @@ std::string addressMoveDetails(const Texts& t, const ProjectTable& table, const 
         const int64_t base = inputs ? o.InBase : o.OutBase;
         const int64_t end = base + (inputs ? o.InCnt : o.OutCnt);
         if (end <= wanted || wanted + std::max<int64_t>(count, 1) <= base) continue;
-        out += "\n" + fillArgs(byLanguage(t, "Slot %1 (%2) holds %3.", "Steckplatz %1 (%2) belegt %3.",
-                                          "L'emplacement %1 (%2) occupe %3."),
-                               {table.cell(r, 0), table.cell(r, 1), range(base, end - base)});
+        out += "\n" + ownText(t, OwnText::SlotHolds, {table.cell(r, 0), table.cell(r, 1), range(base, end - base)});
         held = true;
     }
     if (!held && cur.hasFlag(flags::Even) && wanted % 2 != 0)
-        out += "\n" + std::string(byLanguage(t, "This module starts at an even address.",
-                                             "Diese Baugruppe beginnt auf einer geraden Adresse.",
-                                             "Ce module commence à une adresse paire."));
+        out += "\n" + ownText(t, OwnText::StartsAtEvenAddress);
     else if (!held && wanted < 256)
-        out += "\n" + std::string(byLanguage(t, "This module starts at address 256 or above.",
-                                             "Diese Baugruppe beginnt ab Adresse 256.",
-                                             "Ce module commence à l'adresse 256 ou au-delà."));
-    out += "\n" + fillArgs(byLanguage(t, "Offered: %1.", "Angeboten: %1.", "Proposé : %1."), {range(now, count)});
+        out += "\n" + ownText(t, OwnText::StartsAt256OrAbove);
+    out += "\n" + ownText(t, OwnText::RangeOffered, {range(now, count)});
     return out;
 }
 

@@ -1,4 +1,5 @@
 #include "core/modules/TemperatureForm.h"
+#include "core/base/OwnTexts.h"
 #include "core/base/TextIds.h"
 
 #include <cstring>
@@ -44,20 +45,13 @@ const std::array<MeasureUnit, 3>& MeasureUnits()
 
 std::string connectionTypeName(const Texts& texts, std::size_t row)
 {
-    struct Shown {
-        const char *de, *fr;
+    static const std::array<OwnText, 7> shown{
+        OwnText::ConnectionTwoWire,  OwnText::ConnectionThreeWire, OwnText::ConnectionFourWire,
+        OwnText::ConnectionInternal, OwnText::ConnectionExternal,  OwnText::ConnectionVoltage,
+        OwnText::ConnectionNone,
     };
-    static const std::array<Shown, 7> shown{{
-        {"2-Leiter", "2 fils"},
-        {"3-Leiter", "3 fils"},
-        {"4-Leiter", "4 fils"},
-        {"Intern", "Interne"},
-        {"Extern", "Externe"},
-        {"Spannung", "Tension"},
-        {" - ", " - "},
-    }};
     if (row >= ConnectionTypes().size()) return {};
-    return byLanguage(texts, ConnectionTypes()[row].text, shown[row].de, shown[row].fr);
+    return ownText(texts, shown[row]);
 }
 
 namespace {

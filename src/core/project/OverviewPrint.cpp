@@ -1,4 +1,5 @@
 #include "core/project/OverviewPrint.h"
+#include "core/base/OwnTexts.h"
 
 #include <algorithm>
 
@@ -80,10 +81,10 @@ std::vector<std::string> wrapped(const std::string& s, std::size_t chars)
 
 std::string overviewNote(const OverviewRange& r, const Texts& t)
 {
-    if (r.kind == OverviewRange::Free) return byLanguage(t, "free", "frei", "libre");
+    if (r.kind == OverviewRange::Free) return ownText(t, OwnText::OverviewFree);
     std::string note;
-    if (r.overlaps) note = byLanguage(t, "OVERLAP", "ÜBERSCHNEIDUNG", "CHEVAUCHEMENT");
-    if (r.tooHigh) note += (note.empty() ? "" : ", ") + std::string(byLanguage(t, ">= 32000", ">= 32000", ">= 32000"));
+    if (r.overlaps) note = ownText(t, OwnText::OverviewOverlap);
+    if (r.tooHigh) note += (note.empty() ? "" : ", ") + ownText(t, OwnText::OverviewTooHigh);
     return note;
 }
 
@@ -92,29 +93,29 @@ std::vector<PrintPage> overviewPrintPages(const AddressOverview& ov, const Texts
 {
     std::vector<PrintPage> pages;
     double y = 0;
-    const char* title = byLanguage(t, "Address overview", "Adressübersicht", "Vue d'ensemble des adresses");
+    const std::string title = ownText(t, OwnText::OverviewTitle);
     auto newPage = [&] {
         pages.emplace_back();
         text(pages.back(), 165, 0, dateTime, true, kDateSize);
         text(pages.back(), kRange, 0, title, true, 12);
         y = 10;
     };
-    auto heading = [&](const char* direction) {
+    auto heading = [&](const std::string& direction) {
         PrintPage& p = pages.back();
         text(p, kRange, y, direction, true);
         y += kPitch + 1;
-        text(p, kRange, y, byLanguage(t, "Bytes", "Bytes", "Octets"));
-        text(p, kBytes, y, byLanguage(t, "Count", "Anzahl", "Nombre"));
-        text(p, kStation, y, byLanguage(t, "Station", "Station", "Station"));
-        text(p, kSlot, y, byLanguage(t, "Slot", "Steckpl.", "Empl."));
-        text(p, kOrder, y, byLanguage(t, "Order number", "Bestellnummer", "Référence"));
-        text(p, kDesignation, y, byLanguage(t, "Designation", "Bezeichnung", "Désignation"));
-        text(p, kNote, y, byLanguage(t, "Note", "Hinweis", "Remarque"));
+        text(p, kRange, y, ownText(t, OwnText::OverviewBytes));
+        text(p, kBytes, y, ownText(t, OwnText::OverviewCount));
+        text(p, kStation, y, ownText(t, OwnText::OverviewStation));
+        text(p, kSlot, y, ownText(t, OwnText::OverviewSlot));
+        text(p, kOrder, y, ownText(t, OwnText::OverviewOrderNumber));
+        text(p, kDesignation, y, ownText(t, OwnText::OverviewDesignation));
+        text(p, kNote, y, ownText(t, OwnText::OverviewNote));
         rule(p, y + 5, kFrameWidth);
         y += 7;
     };
     newPage();
-    auto section = [&](const std::vector<OverviewRange>& ranges, const char* direction) {
+    auto section = [&](const std::vector<OverviewRange>& ranges, const std::string& direction) {
         if (y + 3 * kPitch + 8 > bottom) newPage();
         heading(direction);
         if (ranges.empty()) {
@@ -151,8 +152,8 @@ std::vector<PrintPage> overviewPrintPages(const AddressOverview& ov, const Texts
         }
         y += kPitch;
     };
-    section(ov.inputs, byLanguage(t, "Inputs", "Eingänge", "Entrées"));
-    section(ov.outputs, byLanguage(t, "Outputs", "Ausgänge", "Sorties"));
+    section(ov.inputs, ownText(t, OwnText::OverviewInputs));
+    section(ov.outputs, ownText(t, OwnText::OverviewOutputs));
     return pages;
 }
 

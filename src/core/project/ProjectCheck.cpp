@@ -120,8 +120,7 @@ std::string placeText(const Texts& t, const ProjectTable& table, int row)
 {
     const std::string label = slotText(table, row);
     if (label.empty()) return ownText(t, OwnText::TableRow, {std::to_string(row)});
-    if (row != 1 && table.RowIs(row) == kind::Slot)
-        return fillArgs(byLanguage(t, "slot %1", "Steckplatz %1", "emplacement %1"), {label});
+    if (row != 1 && table.RowIs(row) == kind::Slot) return ownText(t, OwnText::CheckSlot, {label});
     return label;
 }
 
@@ -129,33 +128,19 @@ std::string problemText(const Texts& t, const ProjectTable& table, const Problem
 {
     const std::string where = placeText(t, table, p.row);
     const std::string range = rangeText(p.first, p.last);
-    const char* dir =
-        p.outputs ? byLanguage(t, "outputs", "Ausgänge", "sorties") : byLanguage(t, "inputs", "Eingänge", "entrées");
+    const std::string dir = p.outputs ? ownText(t, OwnText::CheckOutputs) : ownText(t, OwnText::CheckInputs);
     switch (p.kind) {
         case Problem::UnknownOrder:
-            return fillArgs(
-                byLanguage(t, "%1: order number %2 is not in the catalog", "%1: Bestellnummer %2 ist nicht im Katalog",
-                           "%1 : la référence %2 n'est pas dans le catalogue"),
-                {where, table.record(p.row).BestellNr});
+            return ownText(t, OwnText::CheckNotInCatalog, {where, table.record(p.row).BestellNr});
         case Problem::StartBelowZero:
-            return fillArgs(
-                byLanguage(t, "%1: %2 %3 start below 0", "%1: %2 %3 beginnen unter 0", "%1 : %2 %3 commencent sous 0"),
-                {where, dir, range});
+            return ownText(t, OwnText::CheckStartBelowZero, {where, dir, range});
         case Problem::TooHigh:
-            return fillArgs(byLanguage(t, "%1: %2 %3 reach 32000 or more", "%1: %2 %3 reichen bis 32000 oder darüber",
-                                       "%1 : %2 %3 atteignent 32000 ou plus"),
-                            {where, dir, range});
+            return ownText(t, OwnText::CheckReachesLimit, {where, dir, range});
         case Problem::CountTooLarge:
-            return fillArgs(
-                byLanguage(t, "%1: %2 %3: %4 bytes do not fit a count field (at most 32767)",
-                           "%1: %2 %3: %4 Bytes passen in kein Zählfeld (höchstens 32767)",
-                           "%1 : %2 %3 : %4 octets ne tiennent pas dans un champ de nombre (32767 au plus)"),
-                {where, dir, range, std::to_string(p.last - p.first + 1)});
+            return ownText(t, OwnText::CheckCountTooLarge, {where, dir, range, std::to_string(p.last - p.first + 1)});
         case Problem::Overlap:
-            return fillArgs(
-                byLanguage(t, "%1 (%2) and %3 (%4): %5 overlap", "%1 (%2) und %3 (%4): %5 überschneiden sich",
-                           "%1 (%2) et %3 (%4) : %5 se chevauchent"),
-                {where, range, placeText(t, table, p.otherRow), rangeText(p.otherFirst, p.otherLast), dir});
+            return ownText(t, OwnText::CheckOverlap,
+                           {where, range, placeText(t, table, p.otherRow), rangeText(p.otherFirst, p.otherLast), dir});
     }
     return where;
 }

@@ -5,31 +5,18 @@
 #include <cstdio>
 #include <map>
 
+#include "core/base/OwnTexts.h"
 #include "core/project/ProjectCheck.h"
 
 namespace rm {
 namespace {
 
-struct KindText {
-    const char* en;
-    const char* de;
-    const char* fr;
+constexpr std::array<OwnText, kPartKinds> kKindTexts = {
+    OwnText::PartDigitalInput,  OwnText::PartDigitalOutput, OwnText::PartDigitalCombined,
+    OwnText::PartAnalogInput,   OwnText::PartAnalogOutput,  OwnText::PartTemperature,
+    OwnText::PartCounter,       OwnText::PartEncoder,       OwnText::PartPositioning,
+    OwnText::PartCommunication, OwnText::PartCpu,           OwnText::PartRack,
 };
-
-constexpr std::array<KindText, kPartKinds> kKindTexts = {{
-    {"Digital input", "Digitaleingabe", "Entrée TOR"},
-    {"Digital output", "Digitalausgabe", "Sortie TOR"},
-    {"Digital input/output", "Digitalein-/-ausgabe", "Entrée/sortie TOR"},
-    {"Analog input", "Analogeingabe", "Entrée analogique"},
-    {"Analog output", "Analogausgabe", "Sortie analogique"},
-    {"Temperature", "Temperatur", "Température"},
-    {"Counter", "Zähler", "Comptage"},
-    {"Encoder", "Geber", "Codeur"},
-    {"Positioning", "Positionierung", "Positionnement"},
-    {"Communication and other", "Kommunikation und andere", "Communication et autres"},
-    {"CPU", "CPU", "CPU"},
-    {"Rack", "Baugruppenträger", "Châssis"},
-}};
 
 // Each kind has its own grey level (10 apart), so that a grey printout
 // still tells the kinds apart.
@@ -89,10 +76,7 @@ PartKind partKindOf(const RowEintrag& r)
 
 std::string partKindName(PartKind kind, const Texts& texts)
 {
-    const KindText& t = kKindTexts.at(static_cast<std::size_t>(kind));
-    if (texts.base() == kGermanBase) return t.de;
-    if (texts.base() == kFrenchBase) return t.fr;
-    return t.en;
+    return ownText(texts, kKindTexts.at(static_cast<std::size_t>(kind)));
 }
 
 Colour partColour(PartKind kind)

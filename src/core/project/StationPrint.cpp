@@ -1,5 +1,6 @@
 #include <tuple>
 
+#include "core/base/OwnTexts.h"
 #include "core/project/StationPrint.h"
 
 namespace rm {
@@ -60,7 +61,7 @@ std::vector<PrintPage> stationPrintPages(const StationLayout& layout, const Text
     using picture::kLabelHeight;
     std::vector<PrintPage> pages;
     if (layout.bands.empty()) return pages;
-    const char* title = byLanguage(t, "Station picture", "Stationsbild", "Image de la station");
+    const std::string title = ownText(t, OwnText::StationPictureTitle);
     double y = 0;
     auto newPage = [&] {
         pages.emplace_back();

@@ -1,4 +1,5 @@
 #include "core/project/StatusSummary.h"
+#include "core/base/OwnTexts.h"
 
 namespace rm {
 
@@ -33,17 +34,16 @@ std::string selectedRowText(const Texts& t, const ProjectTable& table, int row)
     const int station = table.FindStation(row);
     std::string text;
     if (station >= 1 && station != row && !table.rowEmpty(station))
-        text = fillArgs(byLanguage(t, "Station %1", "Station %1", "Station %1"), {table.cell(station, 1)}) + " · ";
+        text = ownText(t, OwnText::StatusStation, {table.cell(station, 1)}) + " · ";
     if (row == 1)
         text += "CPU";
     else
-        text += fillArgs(byLanguage(t, "Slot %1", "Steckplatz %1", "Emplacement %1"), {table.cell(row, 0)});
+        text += ownText(t, OwnText::StatusSlot, {table.cell(row, 0)});
     text += " · " + table.cell(row, 1);
     if (!rec.isCpuOrExtension())
-        text += " · " + fillArgs(byLanguage(t, "inputs %1 · outputs %2", "Eingänge %1 · Ausgänge %2",
-                                            "entrées %1 · sorties %2"),
-                                 {rangeOf(rec.hasFlag(flags::Inputs), rec.InBase, rec.InCnt),
-                                  rangeOf(rec.hasFlag(flags::Outputs), rec.OutBase, rec.OutCnt)});
+        text += " · " + ownText(t, OwnText::StatusInputsOutputs,
+                                {rangeOf(rec.hasFlag(flags::Inputs), rec.InBase, rec.InCnt),
+                                 rangeOf(rec.hasFlag(flags::Outputs), rec.OutBase, rec.OutCnt)});
     return text;
 }
 
@@ -52,18 +52,16 @@ std::string stationSlotsText(const Texts& t, const std::vector<StationSlots>& st
     std::string text;
     for (const StationSlots& s : stations) {
         if (!text.empty()) text += "; ";
-        text += fillArgs(byLanguage(t, "%1: slots used %2, free %3", "%1: Steckplätze belegt %2, frei %3",
-                                    "%1 : emplacements occupés %2, libres %3"),
-                         {s.order, std::to_string(s.used), std::to_string(s.free)});
+        text += ownText(t, OwnText::StatusSlotsUsedFree, {s.order, std::to_string(s.used), std::to_string(s.free)});
     }
     return text;
 }
 
 std::string problemCountText(const Texts& t, std::size_t count)
 {
-    if (count == 0) return byLanguage(t, "No problems", "Keine Probleme", "Aucun problème");
-    if (count == 1) return byLanguage(t, "1 problem", "1 Problem", "1 problème");
-    return fillArgs(byLanguage(t, "%1 problems", "%1 Probleme", "%1 problèmes"), {std::to_string(count)});
+    if (count == 0) return ownText(t, OwnText::NoProblems);
+    if (count == 1) return ownText(t, OwnText::OneProblem);
+    return ownText(t, OwnText::ProblemCount, {std::to_string(count)});
 }
 
 }  // namespace rm

@@ -134,40 +134,19 @@ std::string ProjectTable::refusalText(Refusal why, const RowEintrag& rec, int ro
         case Refusal::None:
             return {};
         case Refusal::SlotKind:
-            return fillArgs(byLanguage(t, "Slot %1 does not take %2.", "Steckplatz %1 nimmt %2 nicht auf.",
-                                       "L'emplacement %1 n'accepte pas %2."),
-                            {slot, order});
+            return ownText(t, OwnText::SlotRefuses, {slot, order});
         case Refusal::Family: {
             const RowEintrag& S = record(FindStation(std::max(RowIs(row) == kind::Connector ? row - 1 : row, 1)));
-            return fillArgs(byLanguage(t, "%1 belongs to another module family than the station %2.",
-                                       "%1 gehört zu einer anderen Baugruppenfamilie als die Station %2.",
-                                       "%1 appartient à une autre famille de modules que la station %2."),
-                            {order, S.BestellNr});
+            return ownText(t, OwnText::OtherFamily, {order, S.BestellNr});
         }
         case Refusal::NoRoomInGroup:
-            return fillArgs(byLanguage(t,
-                                       "%1 needs %2 numbered slots in one group of the station; from slot %3 there "
-                                       "are not enough.",
-                                       "%1 braucht %2 nummerierte Steckplätze in einer Gruppe der Station; ab "
-                                       "Steckplatz %3 sind es nicht genug.",
-                                       "%1 a besoin de %2 emplacements numérotés dans un même groupe de la station ; "
-                                       "à partir de l'emplacement %3, il n'y en a pas assez."),
-                            {order, std::to_string(rowsOf(rec)), slot});
+            return ownText(t, OwnText::NotEnoughSlots, {order, std::to_string(rowsOf(rec)), slot});
         case Refusal::SlotMaximum:
-            return fillArgs(byLanguage(t, "With %1 the CPU would have more than its maximum of %2 numbered slots.",
-                                       "Mit %1 hätte die CPU mehr als die höchstens %2 nummerierten Steckplätze.",
-                                       "Avec %1, la CPU dépasserait son maximum de %2 emplacements numérotés."),
-                            {order, std::to_string(rows_[1].MaxSlotNbr)});
+            return ownText(t, OwnText::TooManySlots, {order, std::to_string(rows_[1].MaxSlotNbr)});
         case Refusal::TableFull:
-            return fillArgs(byLanguage(t, "The rows of %1 would not fit below row %2.",
-                                       "Die Zeilen von %1 passen nicht unter Zeile %2.",
-                                       "Les lignes de %1 ne tiennent pas avant la ligne %2."),
-                            {order, std::to_string(kMaxRow)});
+            return ownText(t, OwnText::RowsDoNotFit, {order, std::to_string(kMaxRow)});
         case Refusal::UnknownOrder:
-            return fillArgs(byLanguage(t, "An order number of %1 is not in the catalog.",
-                                       "Eine Bestellnummer von %1 fehlt im Katalog.",
-                                       "Une référence de %1 ne figure pas dans le catalogue."),
-                            {order});
+            return ownText(t, OwnText::OrderNotInCatalog, {order});
     }
     return {};
 }
@@ -229,18 +208,13 @@ std::string ProjectTable::exchangeSummary(const ExchangeOutcome& o) const
 {
     if (o.keptModules == 0 && o.keptRacks == 0 && o.removed.empty()) return {};
     const Texts& t = app_.texts;
-    const std::string modules =
-        fillArgs(singularCount(t, o.keptModules) ? byLanguage(t, "%1 module", "%1 Baugruppe", "%1 module")
-                                                 : byLanguage(t, "%1 modules", "%1 Baugruppen", "%1 modules"),
-                 {std::to_string(o.keptModules)});
-    const std::string racks =
-        fillArgs(singularCount(t, o.keptRacks) ? byLanguage(t, "%1 rack", "%1 Rack", "%1 rack")
-                                               : byLanguage(t, "%1 racks", "%1 Racks", "%1 racks"),
-                 {std::to_string(o.keptRacks)});
-    std::string text =
-        fillArgs(byLanguage(t, "Kept: %1, %2", "Behalten: %1, %2", "Conservés : %1, %2"), {modules, racks});
+    const std::string modules = ownText(t, singularCount(t, o.keptModules) ? OwnText::KeptModule : OwnText::KeptModules,
+                                        {std::to_string(o.keptModules)});
+    const std::string racks = ownText(t, singularCount(t, o.keptRacks) ? OwnText::KeptRack : OwnText::KeptRacks,
+                                      {std::to_string(o.keptRacks)});
+    std::string text = ownText(t, OwnText::KeptSummary, {modules, racks});
     if (!o.removed.empty()) {
-        text += byLanguage(t, "; removed: ", "; entfernt: ", " ; supprimés : ");
+        text += ownText(t, OwnText::KeptRemoved);
         for (std::size_t i = 0; i < o.removed.size(); ++i) text += (i ? ", " : "") + o.removed[i];
     }
     return text + ".";
@@ -282,12 +256,7 @@ bool ProjectTable::exchangeStation(ExchangeOutcome* outcome)
         }
         std::string reason;
         if (!target) {
-            reason =
-                rack ? byLanguage(t, "no \"+\" row follows", "keine \"+\"-Zeile folgt", "aucune ligne \"+\" ne suit")
-                     : fillArgs(
-                           byLanguage(t, "the new layout has no slot %1", "der neue Aufbau hat keinen Steckplatz %1",
-                                      "la nouvelle configuration n'a pas d'emplacement %1"),
-                           {item.slot});
+            reason = rack ? ownText(t, OwnText::NoPlusRowFollows) : ownText(t, OwnText::NewLayoutNoSlot, {item.slot});
         } else {
             for (int r = target; r < target + rowsOf(head) && r <= lastRow(); ++r)
                 if (!rowEmpty(r)) target = 0;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "core/base/Files.h"
+#include "core/base/OwnTexts.h"
 #include "core/base/TextTable.h"
 
 namespace rm::gui {
@@ -31,11 +32,8 @@ QString FileDialogs::remember(const QString& chosen)
 QString projectFileRefusal(const Texts& texts, const QString& target, const std::string& projectPath)
 {
     if (projectPath.empty() || !sameFile(QFile::encodeName(target).toStdString(), projectPath)) return {};
-    return QStringLiteral("%1: %2").arg(
-        QDir::toNativeSeparators(target),
-        QString::fromUtf8(byLanguage(texts, "is the project file itself; choose another name",
-                                     "ist die Projektdatei selbst; wählen Sie einen anderen Namen",
-                                     "est le fichier du projet lui-même ; choisissez un autre nom")));
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(target),
+                                        QString::fromUtf8(ownText(texts, OwnText::IsTheProjectFile)));
 }
 
 QString qtFilter(const QString& pipeFilter)

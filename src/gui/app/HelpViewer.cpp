@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/base/OwnTexts.h"
 #include "gui/app/Session.h"
 
 namespace rm::gui {
@@ -19,20 +20,6 @@ namespace rm::gui {
 namespace {
 
 QPointer<HelpViewer> theViewer;
-
-// The viewer's own two button names; the text table has none for them.
-QString backText(int base)
-{
-    return base == kGermanBase   ? QStringLiteral("Zurück")
-           : base == kFrenchBase ? QStringLiteral("Précédent")
-                                 : QStringLiteral("Back");
-}
-QString forwardText(int base)
-{
-    return base == kGermanBase   ? QStringLiteral("Vor")
-           : base == kFrenchBase ? QStringLiteral("Suivant")
-                                 : QStringLiteral("Forward");
-}
 
 QToolButton* toolButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon)
 {
@@ -122,11 +109,10 @@ void HelpViewer::bindHelpKey(QAbstractButton* button)
 
 void HelpViewer::retranslate(const Session& session)
 {
-    const int base = session.app.texts.base();
     setWindowTitle(session.t(txt::MenuHelp));
     contents_->setText(session.t(txt::HelpContents));
-    back_->setText(backText(base));
-    forward_->setText(forwardText(base));
+    back_->setText(QString::fromUtf8(ownText(session.app.texts, OwnText::HelpBack)));
+    forward_->setText(QString::fromUtf8(ownText(session.app.texts, OwnText::HelpForward)));
 }
 
 void HelpViewer::open(const QString& page, const QString& contents)

@@ -65,7 +65,7 @@ MainWindow::MainWindow(Session& session) : session_(session), mdi_(new QMdiArea(
     problems_->hide();
     QAction* problemsToggle = problems_->toggleViewAction();
     problemsToggle->setObjectName("pdiProblems");
-    problemsToggle->setText(extraText(session_, ExtraText::ProblemsMenu));
+    problemsToggle->setText(extraText(session_, OwnText::ProblemsMenu));
     windowMenu_->insertAction(catalogAction_, problemsToggle);
     connect(statusLine_, &StatusLine::problemsWanted, this, [this] {
         const bool first = problems_->isHidden() && !problemsSized_;
@@ -148,14 +148,14 @@ void MainWindow::buildMenus()
         if (auto* sub = mdi_->activeSubWindow()) sub->close();
     });
     fileMenu_->addSeparator()->setObjectName("pdiDatei5");
-    printAction_ = fileMenu_->addAction(extraText(session_, ExtraText::PrintMenu));
+    printAction_ = fileMenu_->addAction(extraText(session_, OwnText::PrintMenu));
     printAction_->setObjectName("pdiPrint");
     printAction_->setShortcut(QKeySequence::Print);
     connect(printAction_, &QAction::triggered, this, onProject(&ProjectWindow::ProjektPrint));
-    printPreviewAction_ = fileMenu_->addAction(extraText(session_, ExtraText::PrintPreview));
+    printPreviewAction_ = fileMenu_->addAction(extraText(session_, OwnText::PrintPreview));
     printPreviewAction_->setObjectName("pdiPrintPreview");
     connect(printPreviewAction_, &QAction::triggered, this, onProject(&ProjectWindow::printPreview));
-    exportPdfAction_ = fileMenu_->addAction(extraText(session_, ExtraText::ExportPdf));
+    exportPdfAction_ = fileMenu_->addAction(extraText(session_, OwnText::ExportPdf));
     exportPdfAction_->setObjectName("pdiExportPdf");
     connect(exportPdfAction_, &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) statusLine_->showWritten(w->exportPdf());
@@ -239,7 +239,7 @@ void MainWindow::buildMenus()
     connect(contextDeleteAction_, &QAction::triggered, this, onProject(&ProjectWindow::FktDelete));
     // The parameter dialog of the row, as a double click opens it.
     contextMenu_->addSeparator();
-    auto* properties = contextMenu_->addAction(workText(session_, WorkText::Properties));
+    auto* properties = contextMenu_->addAction(workText(session_, OwnText::Properties));
     properties->setObjectName("mouseProperties");
     connect(properties, &QAction::triggered, this, [this] {
         if (auto* w = activeProject()) w->OpenModuleDialog(w->table().currentRow());

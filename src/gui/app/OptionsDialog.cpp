@@ -100,14 +100,14 @@ OptionsDialog::OptionsDialog(Session& session, bool projectActive, const std::ar
     auto* spnAutosave = new QSpinBox(frameDelete);
     named(spnAutosave, QStringLiteral("spnAutosave"));
     spnAutosave->setRange(0, 3600);
-    spnAutosave->setSuffix(workText(session, WorkText::AutosaveSuffix));
+    spnAutosave->setSuffix(workText(session, OwnText::AutosaveSuffix));
     spnAutosave->setValue(safety.autosaveSeconds);
-    auto* lblAutosave = new QLabel(workText(session, WorkText::AutosaveEvery), frameDelete);
+    auto* lblAutosave = new QLabel(workText(session, OwnText::AutosaveEvery), frameDelete);
     lblAutosave->setBuddy(spnAutosave);
     autosaveRow->addWidget(lblAutosave);
     autosaveRow->addWidget(spnAutosave);
     deleteLayout->addLayout(autosaveRow);
-    auto* ckbBackup = new QCheckBox(workText(session, WorkText::KeepBackup), frameDelete);
+    auto* ckbBackup = new QCheckBox(workText(session, OwnText::KeepBackup), frameDelete);
     named(ckbBackup, QStringLiteral("ckbBackup"));
     ckbBackup->setChecked(safety.keepBackup);
     deleteLayout->addWidget(ckbBackup);
@@ -217,7 +217,7 @@ void OptionsDialog::accept()
             // same in the language the user is reading now.
             QString name = optLanguage_[language]->text().remove(QLatin1Char('&')).trimmed();
             if (name.isEmpty()) name = optLanguage_[language]->accessibleName();
-            const QString line = hintText(session_, HintText::LanguageNextStart, name);
+            const QString line = hintText(session_, OwnText::LanguageNextStart, name);
             session_.app.asker.ShowMessage(" Change will take effect on next start  \n" + line.toStdString(),
                                            "Language change", style::Ok + style::Exclamation);
         } else {

@@ -25,23 +25,23 @@ RecoveryDialog::RecoveryDialog(Session& session, MainWindow& main, std::vector<R
     : QDialog(&main), session_(session), main_(main), entries_(std::move(entries)), list_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("RecoveryDialog"));
-    setWindowTitle(workText(session, WorkText::RecoverTitle));
+    setWindowTitle(workText(session, OwnText::RecoverTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(workText(session, WorkText::RecoverIntro), this);
+    auto* intro = new QLabel(workText(session, OwnText::RecoverIntro), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     list_->setObjectName(QStringLiteral("recoveryList"));
-    list_->setHeaderLabels({workText(session, WorkText::ColProject), workText(session, WorkText::ColPath),
-                            workText(session, WorkText::ColTime)});
+    list_->setHeaderLabels({workText(session, OwnText::ColProject), workText(session, OwnText::ColPath),
+                            workText(session, OwnText::ColTime)});
     list_->setRootIsDecorated(false);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(this);
-    recover_ = buttons->addButton(workText(session, WorkText::Recover), QDialogButtonBox::ActionRole);
-    compare_ = buttons->addButton(workText(session, WorkText::CompareSaved), QDialogButtonBox::ActionRole);
-    discard_ = buttons->addButton(workText(session, WorkText::Discard), QDialogButtonBox::DestructiveRole);
-    QPushButton* later = buttons->addButton(workText(session, WorkText::Later), QDialogButtonBox::RejectRole);
+    recover_ = buttons->addButton(workText(session, OwnText::Recover), QDialogButtonBox::ActionRole);
+    compare_ = buttons->addButton(workText(session, OwnText::CompareSaved), QDialogButtonBox::ActionRole);
+    discard_ = buttons->addButton(workText(session, OwnText::Discard), QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton(workText(session, OwnText::Later), QDialogButtonBox::RejectRole);
     recover_->setObjectName(QStringLiteral("Recover"));
     compare_->setObjectName(QStringLiteral("Compare"));
     discard_->setObjectName(QStringLiteral("Discard"));
@@ -71,13 +71,13 @@ void RecoveryDialog::fill()
         QStringList cols;
         if (!e.error.empty()) {
             cols << QString::fromStdString(e.file.filename().string())
-                 << workText(session_, WorkText::RecoveryUnreadable)
+                 << workText(session_, OwnText::RecoveryUnreadable)
                         .arg(QDir::toNativeSeparators(QString::fromStdString(e.file.string())),
                              QString::fromStdString(e.error))
                  << QString();
         } else {
             const QString path = e.header.originalPath.empty()
-                                     ? workText(session_, WorkText::NeverSaved)
+                                     ? workText(session_, OwnText::NeverSaved)
                                      : QDir::toNativeSeparators(QString::fromStdString(e.header.originalPath));
             cols << QString::fromStdString(e.header.title) << path << QString::fromStdString(e.header.time);
         }
@@ -111,7 +111,7 @@ bool RecoveryDialog::decode(int index, ProjectReadResult& read)
     // Said, and kept: nothing is deleted without the user's word.
     entry.error = read.detail;
     session_.app.asker.ShowMessage(
-        workText(session_, WorkText::CannotRead).toStdString() + "\n" +
+        workText(session_, OwnText::CannotRead).toStdString() + "\n" +
             QDir::toNativeSeparators(QString::fromStdString(entry.file.string())).toStdString() + "\n" + read.detail,
         session_.app.messages[txt::ErrorTitle], style::Ok + style::Critical);
     fill();
@@ -160,7 +160,7 @@ bool RecoveryDialog::compare(int index)
     if (!readForCompare(session_, saved, other)) return false;
     // A child of this dialog, so that it takes input while the dialog waits.
     const QString title =
-        QString::fromStdString(entries_[index].header.title) + workText(session_, WorkText::RecoveredMark);
+        QString::fromStdString(entries_[index].header.title) + workText(session_, OwnText::RecoveredMark);
     showCompare(new CompareWindow(session_, recovered, title, other, saved, this), this);
     return true;
 }

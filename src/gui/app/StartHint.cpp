@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "core/base/Files.h"
-#include "core/base/TextTable.h"
+#include "core/base/OwnTexts.h"
 #include "gui/app/MainWindow.h"
 
 namespace rm::gui {
@@ -12,9 +12,9 @@ namespace rm::gui {
 namespace fs = std::filesystem;
 
 namespace {
-QString tr3(const Session& s, const char* en, const char* de, const char* fr)
+QString tr3(const Session& s, OwnText which)
 {
-    return QString::fromUtf8(byLanguage(s.app.texts, en, de, fr));
+    return QString::fromUtf8(ownText(s.app.texts, which));
 }
 }  // namespace
 
@@ -57,16 +57,10 @@ void StartHint::refresh(bool workspaceEmpty)
         }
         return out.join(" &nbsp; ");
     };
-    QString html = "<p><b>" +
-                   tr3(session_, "No project is open.", "Kein Projekt ist geöffnet.", "Aucun projet n'est ouvert.")
-                       .toHtmlEscaped() +
-                   "</b></p><p>" + link("new", tr3(session_, "New project", "Neues Projekt", "Nouveau projet")) +
-                   " (Ctrl+N)<br>" +
-                   link("open", tr3(session_, "Open a project", "Projekt öffnen", "Ouvrir un projet")) + " (Ctrl+O) " +
-                   tr3(session_, "or drop a project file here", "oder eine Projektdatei hierher ziehen",
-                       "ou déposer un fichier de projet ici")
-                       .toHtmlEscaped() +
-                   "</p>";
+    QString html = "<p><b>" + tr3(session_, OwnText::StartNoProject).toHtmlEscaped() + "</b></p><p>" +
+                   link("new", tr3(session_, OwnText::StartNewProject)) + " (Ctrl+N)<br>" +
+                   link("open", tr3(session_, OwnText::StartOpenProject)) + " (Ctrl+O) " +
+                   tr3(session_, OwnText::StartOrDrop).toHtmlEscaped() + "</p>";
     QStringList examples;
     if (const fs::path dir = examplesDir(session_); !dir.empty()) {
         std::error_code ec;
@@ -75,13 +69,11 @@ void StartHint::refresh(bool workspaceEmpty)
         examples.sort();
     }
     if (!examples.isEmpty())
-        html += "<p>" + tr3(session_, "Examples:", "Beispiele:", "Exemples :").toHtmlEscaped() + " " +
-                fileLinks(examples) + "</p>";
+        html += "<p>" + tr3(session_, OwnText::StartExamples).toHtmlEscaped() + " " + fileLinks(examples) + "</p>";
     QStringList recent;
     for (const std::string& p : session_.recent.entries()) recent << QString::fromStdString(p);
     if (!recent.isEmpty())
-        html += "<p>" + tr3(session_, "Recent files:", "Zuletzt geöffnet:", "Fichiers récents :").toHtmlEscaped() +
-                " " + fileLinks(recent) + "</p>";
+        html += "<p>" + tr3(session_, OwnText::StartRecent).toHtmlEscaped() + " " + fileLinks(recent) + "</p>";
     setText(html);
     place();
 }

@@ -41,14 +41,14 @@ QAction* following(QWidget* in, QAction* a)
 
 WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main), main_(main), session_(session)
 {
-    undo_ = add("pdiUndo", workText(session, WorkText::Undo), "tb-undo");
+    undo_ = add("pdiUndo", workText(session, OwnText::Undo), "tb-undo");
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redo_ = add("pdiRedo", workText(session, WorkText::Redo), "tb-redo");
+    redo_ = add("pdiRedo", workText(session, OwnText::Redo), "tb-redo");
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    overview_ = add("pdiOverview", workText(session, WorkText::Overview), "tb-overview");
-    ioList_ = add("pdiIoList", workText(session, WorkText::ExportIoList));
-    symbols_ = add("pdiSymbols", workText(session, WorkText::ExportSymbols));
-    compare_ = add("pdiCompare", workText(session, WorkText::CompareWith));
+    overview_ = add("pdiOverview", workText(session, OwnText::Overview), "tb-overview");
+    ioList_ = add("pdiIoList", workText(session, OwnText::ExportIoList));
+    symbols_ = add("pdiSymbols", workText(session, OwnText::ExportSymbols));
+    compare_ = add("pdiCompare", workText(session, OwnText::CompareWith));
 
     // Before Cut in the Edit menu and on the toolbar, below Export PDF, and
     // beside the catalog's entry and button.
@@ -73,7 +73,7 @@ WorkCommands::WorkCommands(MainWindow& main, Session& session) : QObject(&main),
     }
 
     // Ctrl+F in a project window goes to the catalog's search field.
-    QAction* find = add("pdiFind", workText(session, WorkText::SearchHint));
+    QAction* find = add("pdiFind", workText(session, OwnText::SearchHint));
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, [this] {
         if (main_.catalogWindow() && main_.activeProject()) main_.catalogWindow()->focusSearch();
@@ -119,10 +119,10 @@ void WorkCommands::update()
     const bool canUndo = h && h->canUndo(), canRedo = h && h->canRedo();
     undo_->setEnabled(canUndo);
     redo_->setEnabled(canRedo);
-    undo_->setText(canUndo ? workText(session_, WorkText::UndoNamed, QString::fromStdString(h->undoName()))
-                           : workText(session_, WorkText::Undo));
-    redo_->setText(canRedo ? workText(session_, WorkText::RedoNamed, QString::fromStdString(h->redoName()))
-                           : workText(session_, WorkText::Redo));
+    undo_->setText(canUndo ? workText(session_, OwnText::UndoNamed, QString::fromStdString(h->undoName()))
+                           : workText(session_, OwnText::Undo));
+    redo_->setText(canRedo ? workText(session_, OwnText::RedoNamed, QString::fromStdString(h->redoName()))
+                           : workText(session_, OwnText::Redo));
     for (QAction* a : {overview_, ioList_, symbols_, compare_}) a->setEnabled(w != nullptr);
 }
 
@@ -167,8 +167,8 @@ bool WorkCommands::writeExport(ProjectWindow& project, const QString& target, co
 bool WorkCommands::exportIoList(ProjectWindow& project)
 {
     const QString target =
-        session_.files.saveFile(&main_, workText(session_, WorkText::ExportIoList).remove('&'),
-                                exportProposal(project, "csv"), workText(session_, WorkText::CsvFilter), "csv");
+        session_.files.saveFile(&main_, workText(session_, OwnText::ExportIoList).remove('&'),
+                                exportProposal(project, "csv"), workText(session_, OwnText::CsvFilter), "csv");
     if (target.isEmpty()) return false;
     // German spreadsheets expect a semicolon, and German users E and A.
     const bool german = session_.app.texts.base() == kGermanBase;
@@ -180,8 +180,8 @@ bool WorkCommands::exportSymbols(ProjectWindow& project)
 {
     int type = 0;
     const QString target =
-        session_.files.saveFile(&main_, workText(session_, WorkText::ExportSymbols), exportProposal(project, "sdf"),
-                                workText(session_, WorkText::SymbolFilter), "sdf", &type);
+        session_.files.saveFile(&main_, workText(session_, OwnText::ExportSymbols), exportProposal(project, "sdf"),
+                                workText(session_, OwnText::SymbolFilter), "sdf", &type);
     if (target.isEmpty()) return false;
     // The name's extension says the format; a name with another one gets
     // the format of the file type chosen in the dialog.

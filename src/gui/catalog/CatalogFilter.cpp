@@ -18,7 +18,7 @@ CatalogFilter::CatalogFilter(Session& session, QTreeWidget& tree, QWidget* paren
       noHit_(new QLabel(tree.viewport()))
 {
     field_->setObjectName("catalogSearch");
-    field_->setPlaceholderText(workText(session, WorkText::SearchHint));
+    field_->setPlaceholderText(workText(session, OwnText::SearchHint));
     field_->setClearButtonEnabled(true);
     field_->installEventFilter(this);
     tree_.installEventFilter(this);
@@ -50,7 +50,7 @@ void CatalogFilter::apply(const QString& text)
     tree_.setUpdatesEnabled(false);
     for (int i = 0; i < tree_.topLevelItemCount(); ++i) filterItem(tree_.topLevelItem(i), folded);
     tree_.setUpdatesEnabled(true);
-    noHit_->setText(workText(session_, WorkText::NoHit, text.trimmed()));
+    noHit_->setText(workText(session_, OwnText::NoHit, text.trimmed()));
     noHit_->setGeometry(tree_.viewport()->rect());
     noHit_->setVisible(hits_ == 0);
     // The description below shows a hit, or nothing.

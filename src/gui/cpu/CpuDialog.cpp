@@ -173,16 +173,16 @@ QGroupBox* CpuDialog::frame(const QString& name, const QString& caption, QWidget
     return f;
 }
 
-void CpuDialog::numberTip(QWidget* field, long long min, long long max, const char* entry, std::optional<HintText> when)
+void CpuDialog::numberTip(QWidget* field, long long min, long long max, const char* entry, std::optional<OwnText> when)
 {
     const QString shown = QString::fromLatin1(entry)
-                              .replace("<value>", "<" + hintText(session_, HintText::ValueWord) + ">")
-                              .replace("<port>", "<" + hintText(session_, HintText::PortWord) + ">");
-    QString tip = hintText(session_, HintText::NumberRange, QString::number(min), QString::number(max)) + "\n" +
-                  hintText(session_, HintText::WrittenAs, shown);
+                              .replace("<value>", "<" + hintText(session_, OwnText::ValueWord) + ">")
+                              .replace("<port>", "<" + hintText(session_, OwnText::PortWord) + ">");
+    QString tip = hintText(session_, OwnText::NumberRange, QString::number(min), QString::number(max)) + "\n" +
+                  hintText(session_, OwnText::WrittenAs, shown);
     if (when) tip += "\n" + hintText(session_, *when);
-    if (when == HintText::WhenTimings || when == HintText::WhenTimeOut)
-        tip += "\n" + hintText(session_, HintText::PassedAsTyped);
+    if (when == OwnText::WhenTimings || when == OwnText::WhenTimeOut)
+        tip += "\n" + hintText(session_, OwnText::PassedAsTyped);
     field->setToolTip(tip);
 }
 
@@ -247,7 +247,7 @@ QWidget* CpuDialog::memoryPage()
     memorySize_->setAlignment(Qt::AlignRight);
     memorySize_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("000000000")));
     if (auto* edit = memorySize_->findChild<QLineEdit*>()) edit->setObjectName("MemorySize");
-    numberTip(memorySize_, form_.memoryMin(), form_.memoryLimit(), "MEM7:<value>", HintText::WhenMemorySelected);
+    numberTip(memorySize_, form_.memoryMin(), form_.memoryLimit(), "MEM7:<value>", OwnText::WhenMemorySelected);
     const ParsedNumber shown = parseNumber(form_.MemorySize, form_.memoryMin(), form_.memoryLimit());
     memorySize_->setValue(static_cast<int>(shown.value));
     if (form_.memoryOffered()) form_.MemorySize = std::to_string(memorySize_->value());
@@ -270,8 +270,8 @@ QWidget* CpuDialog::memoryPage()
         QLineEdit* e = lineEdit(QStringLiteral("CompilePriority%1").arg(i), &form_.CompilePriority[i], compilerFrame_,
                                 kPriorityChars);
         keepToSourceText(e, kPriorityChars);
-        e->setPlaceholderText(hintText(session_, HintText::PriorityExample));
-        e->setToolTip(hintText(session_, HintText::PriorityRule, QString::number(kPriorityChars)));
+        e->setPlaceholderText(hintText(session_, OwnText::PriorityExample));
+        e->setToolTip(hintText(session_, OwnText::PriorityRule, QString::number(kPriorityChars)));
         cv->addRow(label(QStringLiteral("lblCompilePriority%1").arg(i), QString::number(i + 1), compilerFrame_, e), e);
     }
     v->addWidget(compilerFrame_);
@@ -347,7 +347,7 @@ QWidget* CpuDialog::webPage()
     timeOut_[1] = lineEdit("TextTimeOut1", &form_.TextTimeOut[1], webFrame_, 6);
     timeOut_[1]->setFixedWidth(numberWidth);
     timeOut_[1]->setAlignment(Qt::AlignRight);
-    numberTip(timeOut_[1], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, HintText::WhenTimeOut);
+    numberTip(timeOut_[1], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, OwnText::WhenTimeOut);
     timeOutLabel_[1] = label("labelTimeOut1", t(txt::HangUpAndPasswordReset), webFrame_, timeOut_[1]);
     timeOutRow->addWidget(timeOutLabel_[1]);
     timeOutRow->addWidget(timeOut_[1]);
@@ -433,8 +433,8 @@ QWidget* CpuDialog::mpiPage()
     auto* tg = new QGridLayout(timingFrame_);
     QLineEdit* adt = number("txtADT", &form_.txtADT, timingFrame_);
     QLineEdit* cdt = number("txtCDT", &form_.txtCDT, timingFrame_);
-    numberTip(adt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,ADT=<value>", HintText::WhenTimings);
-    numberTip(cdt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,CDT=<value>", HintText::WhenTimings);
+    numberTip(adt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,ADT=<value>", OwnText::WhenTimings);
+    numberTip(cdt, cpurange::TimingMin, cpurange::TimingMax, "COM<port>:PTP_MPI,CDT=<value>", OwnText::WhenTimings);
     tg->addWidget(label("labelADT", t(txt::ProtocolTimingAdt), timingFrame_, adt), 0, 0);
     tg->addWidget(adt, 0, 1);
     tg->addWidget(label("labelCDT", t(txt::ProtocolTimingCdt), timingFrame_, cdt), 1, 0);
@@ -461,7 +461,7 @@ QWidget* CpuDialog::mpiPage()
         });
     }
     timeOut_[0] = number("TextTimeOut0", &form_.TextTimeOut[0], modemFrame_);
-    numberTip(timeOut_[0], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, HintText::WhenTimeOut);
+    numberTip(timeOut_[0], cpurange::TimeOutMin, cpurange::TimeOutMax, kTimeOutEntry, OwnText::WhenTimeOut);
     timeOutLabel_[0] = label("labelTimeOut0", t(txt::HangUpTimeOut), modemFrame_, timeOut_[0]);
     keepPlace(timeOut_[0]);
     keepPlace(timeOutLabel_[0]);

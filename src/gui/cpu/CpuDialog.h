@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+#include "core/base/OwnTexts.h"
 #include "core/cpu/CpuForm.h"
 #include "core/table/ProjectTable.h"
 #include "gui/app/Session.h"
@@ -25,8 +26,6 @@ class QSpinBox;
 class QTabWidget;
 
 namespace rm::gui {
-
-enum class HintText;
 
 class CpuDialog : public QDialog {
     Q_OBJECT
@@ -66,7 +65,7 @@ private:
     // generated source it goes into ("<value>" and "<port>" stand for the
     // numbers) and, where given, when that entry is written.
     void numberTip(QWidget* field, long long min, long long max, const char* entry,
-                   std::optional<HintText> when = std::nullopt);
+                   std::optional<OwnText> when = std::nullopt);
     // The form's states into the controls: checks, selections, frames, tabs,
     // the port list and the values that the rules change.
     void showStates();

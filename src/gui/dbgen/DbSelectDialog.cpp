@@ -74,7 +74,7 @@ DbSelectDialog::DbSelectDialog(Session& session, const QString& projectTitle, Wr
         cpuLayout->addWidget(rbDB1_[i]);
     }
     // "Not requested" stays as it is in every language; its tooltip says it in the user's.
-    rbDB1_[DbSelection::kCpuOptions - 1]->setToolTip(hintText(session, HintText::NoCpuBlock));
+    rbDB1_[DbSelection::kCpuOptions - 1]->setToolTip(hintText(session, OwnText::NoCpuBlock));
     cpuLayout->addStretch();
 
     auto* btnOk = new QPushButton(QStringLiteral("&OK"), this);
@@ -161,8 +161,8 @@ void DbSelectDialog::accept()
         if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
         const QString name =
             QFileInfo(file.empty() ? QStringLiteral("source.awl") : QString::fromStdString(file)).fileName();
-        chosen = session_.files.saveFile(this, extraText(session_, ExtraText::SourceAs), QDir(folder).filePath(name),
-                                         extraText(session_, ExtraText::SourceFilter), QStringLiteral("awl"));
+        chosen = session_.files.saveFile(this, extraText(session_, OwnText::SourceAs), QDir(folder).filePath(name),
+                                         extraText(session_, OwnText::SourceFilter), QStringLiteral("awl"));
         if (chosen.isEmpty()) break;
     }
     QDialog::accept();

@@ -29,10 +29,10 @@ AddressOverviewWindow::AddressOverviewWindow(Session& session, ProjectWindow& pr
     layout->addWidget(tree_);
     layout->addWidget(summary_);
     tree_->setColumnCount(7);
-    tree_->setHeaderLabels({workText(session, WorkText::ColBytes), workText(session, WorkText::ColCount),
-                            workText(session, WorkText::ColStation), workText(session, WorkText::ColSlot),
-                            workText(session, WorkText::ColOrder), workText(session, WorkText::ColDesignation),
-                            workText(session, WorkText::ColNote)});
+    tree_->setHeaderLabels({workText(session, OwnText::ColBytes), workText(session, OwnText::ColCount),
+                            workText(session, OwnText::ColStation), workText(session, OwnText::ColSlot),
+                            workText(session, OwnText::ColOrder), workText(session, OwnText::ColDesignation),
+                            workText(session, OwnText::ColNote)});
     tree_->setRootIsDecorated(true);
     tree_->setUniformRowHeights(true);
     tree_->setAlternatingRowColors(true);
@@ -50,14 +50,14 @@ AddressOverviewWindow::AddressOverviewWindow(Session& session, ProjectWindow& pr
 void AddressOverviewWindow::update()
 {
     if (!project_) return;
-    setWindowTitle(workText(session_, WorkText::OverviewTitle, project_->title()));
+    setWindowTitle(workText(session_, OwnText::OverviewWindowTitle, project_->title()));
     AddressOverview ov = addressOverview(project_->table(), session_.app.ModulKatalog);
     if (filled_ && ov == shown_) return;
     shown_ = std::move(ov);
     filled_ = true;
     tree_->clear();
-    auto* in = new QTreeWidgetItem(tree_, {workText(session_, WorkText::Inputs)});
-    auto* out = new QTreeWidgetItem(tree_, {workText(session_, WorkText::Outputs)});
+    auto* in = new QTreeWidgetItem(tree_, {workText(session_, OwnText::Inputs)});
+    auto* out = new QTreeWidgetItem(tree_, {workText(session_, OwnText::Outputs)});
     for (auto* section : {in, out}) {
         QFont f = section->font(0);
         f.setBold(true);
@@ -67,8 +67,8 @@ void AddressOverviewWindow::update()
     fill(in, shown_.inputs);
     fill(out, shown_.outputs);
     tree_->expandAll();
-    summary_->setText(shown_.problems ? workText(session_, WorkText::ProblemCount, QString::number(shown_.problems))
-                                      : workText(session_, WorkText::NoProblems));
+    summary_->setText(shown_.problems ? workText(session_, OwnText::ProblemsFound, QString::number(shown_.problems))
+                                      : workText(session_, OwnText::NoProblemsFound));
     summary_->setStyleSheet(shown_.problems ? "color: #B71C1C; font-weight: bold" : "");
 }
 

@@ -20,21 +20,21 @@ namespace rm::gui {
 namespace {
 constexpr int kRowRole = Qt::UserRole + 1;
 
-WorkText kindText(ProjectDifference::Kind k)
+OwnText kindText(ProjectDifference::Kind k)
 {
     switch (k) {
         case ProjectDifference::Information:
-            return WorkText::DiffInfo;
+            return OwnText::DiffInfo;
         case ProjectDifference::Changed:
-            return WorkText::DiffChanged;
+            return OwnText::DiffChanged;
         case ProjectDifference::Moved:
-            return WorkText::DiffMoved;
+            return OwnText::DiffMoved;
         case ProjectDifference::Removed:
-            return WorkText::DiffRemoved;
+            return OwnText::DiffRemoved;
         case ProjectDifference::Added:
             break;
     }
-    return WorkText::DiffAdded;
+    return OwnText::DiffAdded;
 }
 }  // namespace
 
@@ -58,18 +58,18 @@ void CompareWindow::fill(Session& session, const ProjectTable& mine, const QStri
 {
     setObjectName("CompareWindow");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(workText(session, WorkText::CompareTitle).arg(mineTitle, QFileInfo(otherPath).fileName()));
+    setWindowTitle(workText(session, OwnText::CompareTitle).arg(mineTitle, QFileInfo(otherPath).fileName()));
     tree_->setObjectName("compareTree");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tree_);
     tree_->setColumnCount(7);
-    tree_->setHeaderLabels({workText(session, WorkText::ColDifference), workText(session, WorkText::ColOrder),
-                            workText(session, WorkText::ColWhereThis), workText(session, WorkText::ColWhereOther),
-                            workText(session, WorkText::ColField), workText(session, WorkText::ColThisValue),
-                            workText(session, WorkText::ColOtherValue)});
+    tree_->setHeaderLabels({workText(session, OwnText::ColDifference), workText(session, OwnText::ColOrder),
+                            workText(session, OwnText::ColWhereThis), workText(session, OwnText::ColWhereOther),
+                            workText(session, OwnText::ColField), workText(session, OwnText::ColThisValue),
+                            workText(session, OwnText::ColOtherValue)});
     const auto diffs = projectDifferences(mine, other, {.raw = false, .languageBase = session.app.texts.base()});
-    if (diffs.empty()) new QTreeWidgetItem(tree_, {workText(session, WorkText::Same)});
+    if (diffs.empty()) new QTreeWidgetItem(tree_, {workText(session, OwnText::Same)});
     for (const ProjectDifference& d : diffs) {
         auto* item = new QTreeWidgetItem(tree_);
         item->setText(0, workText(session, kindText(d.kind)));
@@ -128,7 +128,7 @@ void CompareWindow::activate(QTreeWidgetItem* item)
 void compareWithFile(Session& session, ProjectWindow& project, QWidget* parent)
 {
     const QString folder = project.path().isEmpty() ? QString() : QFileInfo(project.path()).absolutePath();
-    const QString path = session.files.openFile(parent, workText(session, WorkText::CompareWith).remove('&'), folder,
+    const QString path = session.files.openFile(parent, workText(session, OwnText::CompareWith).remove('&'), folder,
                                                 session.msg(txt::ProjectFileFilter));
     if (path.isEmpty()) return;
     // Read beside the program's state, which stays as it is.
@@ -143,7 +143,7 @@ bool readForCompare(Session& session, const QString& path, ProjectTable& into)
     auto res = openProject(into, path.toStdString());
     if (res.status == ProjectReadStatus::Ok) return true;
     session.app.asker.ShowMessage(
-        workText(session, WorkText::CannotRead).toStdString() + "\n" + path.toStdString() + "\n" + res.detail,
+        workText(session, OwnText::CannotRead).toStdString() + "\n" + path.toStdString() + "\n" + res.detail,
         session.app.messages[txt::ErrorTitle], style::Ok + style::Critical);
     return false;
 }

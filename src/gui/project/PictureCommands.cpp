@@ -31,7 +31,7 @@ void placeAfter(QWidget* into, QAction* anchor, QAction* a)
 
 PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&main), main_(main), session_(session)
 {
-    const QString show = pictureText(session, PictureText::Show);
+    const QString show = pictureText(session, OwnText::PictureShow);
     const QIcon icon(QString::fromStdString((session.resourceDir / "images" / "tb-picture.svg").string()));
     // One action in the Windows menu and on the toolbar; the button's text without the mnemonic.
     toggle_ = new QAction(icon, show, &main);
@@ -41,7 +41,7 @@ PictureCommands::PictureCommands(MainWindow& main, Session& session) : QObject(&
     toggle_->setCheckable(true);
     toggle_->setChecked(stationPictureWanted(session));
     connect(toggle_, &QAction::triggered, this, &PictureCommands::setShown);
-    export_ = new QAction(pictureText(session, PictureText::Export), &main);
+    export_ = new QAction(pictureText(session, OwnText::PictureExport), &main);
     export_->setObjectName("pdiExportPicture");
     connect(export_, &QAction::triggered, this, [this] {
         if (auto* w = main_.activeProject()) exportPicture(*w);
@@ -74,8 +74,8 @@ bool PictureCommands::exportPicture(ProjectWindow& project)
 {
     QString base = project.path().isEmpty() ? QDir::home().filePath(project.title()) : project.path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target = session_.files.saveFile(&main_, pictureText(session_, PictureText::Export), base + ".svg",
-                                                   pictureText(session_, PictureText::SvgFilter), "svg");
+    const QString target = session_.files.saveFile(&main_, pictureText(session_, OwnText::PictureExport), base + ".svg",
+                                                   pictureText(session_, OwnText::PictureSvgFilter), "svg");
     if (target.isEmpty()) return false;
     const std::string svg = stationSvg(layoutStations(project.table(), mnemonicsOf(session_)), session_.app.texts);
     const WriteResult written = writeFileAtomic(target.toStdString(), svg);

@@ -14,7 +14,7 @@ constexpr int kRowRole = Qt::UserRole + 1;
 }
 
 ProblemsDock::ProblemsDock(Session& session, QWidget* parent)
-    : QDockWidget(extraText(session, ExtraText::ProblemsTitle), parent), session_(session), list_(new QListWidget(this))
+    : QDockWidget(extraText(session, OwnText::ProblemsTitle), parent), session_(session), list_(new QListWidget(this))
 {
     setObjectName("ProblemsDock");
     list_->setObjectName("lstProblems");
@@ -37,8 +37,8 @@ void ProblemsDock::showProject(ProjectWindow* window)
             rows.push_back(p.row);
         }
     }
-    setWindowTitle(window ? extraText(session_, ExtraText::ProblemsTitle) + " - " + window->title()
-                          : extraText(session_, ExtraText::ProblemsTitle));
+    setWindowTitle(window ? extraText(session_, OwnText::ProblemsTitle) + " - " + window->title()
+                          : extraText(session_, OwnText::ProblemsTitle));
     if (texts == shown_ && list_->count() > 0) return;  // the selection stays while nothing changed
     shown_ = texts;
     list_->clear();

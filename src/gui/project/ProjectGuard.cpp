@@ -108,7 +108,7 @@ void ProjectGuard::restartTimer()
 
 QString ProjectGuard::titleNote() const
 {
-    return readOnly_ ? workText(window_.session(), WorkText::ReadOnlyMark) : QString();
+    return readOnly_ ? workText(window_.session(), OwnText::ReadOnlyMark) : QString();
 }
 
 bool ProjectGuard::keepBackup() const
@@ -142,7 +142,7 @@ bool ProjectGuard::opened(const QString& path)
             return true;
         case LockState::Stale:
             takeLock(project, true);
-            note(workText(window_.session(), WorkText::LockStale)
+            note(workText(window_.session(), OwnText::LockStale)
                      .arg(native(project), QString::number(probe.holder.pid), qs(probe.holder.user),
                           qs(probe.holder.time)));
             return true;
@@ -155,11 +155,11 @@ bool ProjectGuard::opened(const QString& path)
     Session& session = window_.session();
     const QString who =
         probe.state == LockState::Unreadable
-            ? workText(session, WorkText::LockUnreadable, native(lockPathFor(project)))
-            : workText(session, WorkText::LockHolder).arg(qs(h.user), qs(h.host), QString::number(h.pid), qs(h.time));
-    const QString prompt = workText(session, WorkText::LockQuestion).arg(native(project), who);
+            ? workText(session, OwnText::LockUnreadable, native(lockPathFor(project)))
+            : workText(session, OwnText::LockHolder).arg(qs(h.user), qs(h.host), QString::number(h.pid), qs(h.time));
+    const QString prompt = workText(session, OwnText::LockQuestion).arg(native(project), who);
     const int a =
-        session.app.asker.ShowMessage(prompt.toStdString(), workText(session, WorkText::LockTitle).toStdString(),
+        session.app.asker.ShowMessage(prompt.toStdString(), workText(session, OwnText::LockTitle).toStdString(),
                                       style::YesNoCancel + style::Exclamation);
     if (a == answer::Cancel) return false;
     if (a == answer::Yes) {
@@ -201,13 +201,13 @@ ProjectGuard::Before ProjectGuard::beforeSave(const QString& path)
     Session& session = window_.session();
     auto& asker = session.app.asker;
     if (readOnly_ && target == known_) {
-        asker.ShowMessage(workText(session, WorkText::ReadOnlySave, native(target)).toStdString(),
-                          workText(session, WorkText::ReadOnlyTitle).toStdString(), style::Ok + style::Exclamation);
+        asker.ShowMessage(workText(session, OwnText::ReadOnlySave, native(target)).toStdString(),
+                          workText(session, OwnText::ReadOnlyTitle).toStdString(), style::Ok + style::Exclamation);
         return Before::SaveAs;
     }
     if (target == known_ && changedOnDisk(diskState_, target)) {
-        const int a = asker.ShowMessage(workText(session, WorkText::ChangedAsk, native(target)).toStdString(),
-                                        workText(session, WorkText::ChangedTitle).toStdString(),
+        const int a = asker.ShowMessage(workText(session, OwnText::ChangedAsk, native(target)).toStdString(),
+                                        workText(session, OwnText::ChangedTitle).toStdString(),
                                         style::YesNoCancel + style::Exclamation);
         if (a == answer::No) return Before::SaveAs;
         if (a != answer::Yes) return Before::Cancel;
@@ -233,8 +233,8 @@ void ProjectGuard::activated()
     if (changeReported_ || known_.empty() || !changedOnDisk(diskState_, known_)) return;
     changeReported_ = true;
     Session& session = window_.session();
-    session.app.asker.ShowMessage(workText(session, WorkText::ChangedNote, native(known_)).toStdString(),
-                                  workText(session, WorkText::ChangedTitle).toStdString(),
+    session.app.asker.ShowMessage(workText(session, OwnText::ChangedNote, native(known_)).toStdString(),
+                                  workText(session, OwnText::ChangedTitle).toStdString(),
                                   style::Ok + style::Information);
 }
 

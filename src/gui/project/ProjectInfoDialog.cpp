@@ -178,7 +178,7 @@ ProjectInfoDialog::ProjectInfoDialog(Session& session, const QString& titleSuffi
     }
     grid->setColumnStretch(2, 1);
     // What the header fields take, said before anything is refused.
-    lblHeaderRule_ = new QLabel(extraText(session, ExtraText::HeaderRule), this);
+    lblHeaderRule_ = new QLabel(extraText(session, OwnText::HeaderRule), this);
     lblHeaderRule_->setObjectName(QStringLiteral("lblHeaderRule"));
     lblHeaderRule_->setTextFormat(Qt::PlainText);
     grid->addWidget(lblHeaderRule_, kHeaderFields, 0, 1, 3);
@@ -305,8 +305,8 @@ void ProjectInfoDialog::showRefused(const QString& refused)
 {
     QStringList shown;
     for (const char32_t c : refused.toUcs4()) shown << "\u201C" + QString::fromUcs4(&c, 1) + "\u201D";
-    lblHeaderRule_->setText(extraText(session_, ExtraText::HeaderRule) + "\n" +
-                            extraText(session_, ExtraText::HeaderRefused).arg(shown.join(' ')));
+    lblHeaderRule_->setText(extraText(session_, OwnText::HeaderRule) + "\n" +
+                            extraText(session_, OwnText::HeaderRefused).arg(shown.join(' ')));
 }
 
 }  // namespace rm::gui

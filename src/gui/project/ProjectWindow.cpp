@@ -188,7 +188,7 @@ void ProjectWindow::goToRow(int row)
 
 void ProjectWindow::insertFromCatalog(int index)
 {
-    const UndoStep step(*this, WorkText::ActInsert);
+    const UndoStep step(*this, OwnText::ActInsert);
     table_.DblClickInTree(index);
     refresh();
 }
@@ -212,9 +212,9 @@ bool ProjectWindow::canDrop(const QMimeData* m, int row, QString* refusal)
 bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
 {
     bool done = false;
-    const UndoStep step(*this, mime->hasFormat(kRowMime) && ctrl ? WorkText::ActCopy
-                               : mime->hasFormat(kRowMime)       ? WorkText::ActMove
-                                                                 : WorkText::ActInsert);
+    const UndoStep step(*this, mime->hasFormat(kRowMime) && ctrl ? OwnText::ActCopy
+                               : mime->hasFormat(kRowMime)       ? OwnText::ActMove
+                                                                 : OwnText::ActInsert);
     if (mime->hasFormat(kCatalogMime)) {
         done = table_.dropFromCatalog(mime->data(kCatalogMime).toInt(), row);
     } else if (mime->hasFormat(kRowMime)) {
@@ -226,7 +226,7 @@ bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
         if (!from) return false;
         // The source window undoes its own side.
         std::optional<UndoStep> sourceStep;
-        if (from != this) sourceStep.emplace(*from, ctrl ? WorkText::ActCopy : WorkText::ActMove);
+        if (from != this) sourceStep.emplace(*from, ctrl ? OwnText::ActCopy : OwnText::ActMove);
         done = table_.dropFromTable(from->table(), sourceRow, row, ctrl);
         if (from != this) from->refresh();
     }
@@ -236,7 +236,7 @@ bool ProjectWindow::dropped(const QMimeData* mime, int row, bool ctrl)
 
 void ProjectWindow::FktCut()
 {
-    const UndoStep step(*this, WorkText::ActCut);
+    const UndoStep step(*this, OwnText::ActCut);
     table_.FktCut();
     refresh();
 }
@@ -249,14 +249,14 @@ void ProjectWindow::FktCopy()
 
 void ProjectWindow::FktPaste()
 {
-    const UndoStep step(*this, WorkText::ActPaste);
+    const UndoStep step(*this, OwnText::ActPaste);
     table_.FktPaste();
     refresh();
 }
 
 void ProjectWindow::FktDelete()
 {
-    const UndoStep step(*this, WorkText::ActDelete);
+    const UndoStep step(*this, OwnText::ActDelete);
     table_.FktDelete();
     refresh();
 }
@@ -267,7 +267,7 @@ void ProjectWindow::OpenModuleDialog(int row)
     const DialogKind kind = table_.prepareDialog(row);
     auto it = dialogs().find(kind);
     if (it == dialogs().end()) return;
-    const UndoStep step(*this, kind == DialogKind::Cpu ? WorkText::ActCpu : WorkText::ActModule);
+    const UndoStep step(*this, kind == DialogKind::Cpu ? OwnText::ActCpu : OwnText::ActModule);
     // Only an OK brings the dialog's record back into the row.
     if (it->second(session_, table_, this)) table_.finishDialog(row, kind);
     refresh();
@@ -357,7 +357,7 @@ bool ProjectWindow::ProjektLaden(const QString& path, QString* error)
         if (!res.notes.empty()) {
             std::string text;
             for (const auto& n : res.notes) text += n + "\n";
-            session_.app.asker.ShowMessage(text, extraText(session_, ExtraText::DroppedRecords).toStdString(),
+            session_.app.asker.ShowMessage(text, extraText(session_, OwnText::DroppedRecords).toStdString(),
                                            style::Ok + style::Information);
         }
         if (res.ignoredBytes > 0)
@@ -417,7 +417,7 @@ void ProjectWindow::FktKonfig()
 
 void ProjectWindow::FktProjektInfo()
 {
-    const UndoStep step(*this, WorkText::ActInfo);
+    const UndoStep step(*this, OwnText::ActInfo);
     session_.app.AktProjectInfo = table_.info();
     ProjectInfoDialog dlg(session_, " " + title_, this);
     dlg.exec();
@@ -449,7 +449,7 @@ QString ProjectWindow::exportPdf()
 {
     QString base = path().isEmpty() ? QDir::home().filePath(title_) : path();
     if (base.endsWith(".qv4", Qt::CaseInsensitive)) base.chop(4);
-    const QString target = session_.files.saveFile(this, extraText(session_, ExtraText::ExportPdf), base + ".pdf",
+    const QString target = session_.files.saveFile(this, extraText(session_, OwnText::ExportPdf), base + ".pdf",
                                                    "PDF (*.pdf)|*.pdf|", "pdf");
     if (target.isEmpty()) return {};
     QString error;

@@ -16,24 +16,9 @@
 
 namespace rm::gui {
 
-QString pictureText(const Session& session, PictureText which)
+QString pictureText(const Session& session, OwnText which)
 {
-    struct Entry {
-        const char *en, *de, *fr;
-    };
-    static const Entry entries[] = {
-        {"Station &Picture", "&Stationsbild", "&Image de la station"},
-        {"Export Pi&cture...", "&Bild exportieren...", "Exporter l'i&mage..."},
-        {"SVG picture (*.svg)|*.svg|", "SVG-Bild (*.svg)|*.svg|", "Image SVG (*.svg)|*.svg|"},
-        {"empty slot", "freier Steckplatz", "emplacement libre"},
-        {"An address of this module is used by another module too.",
-         "Eine Adresse dieser Baugruppe belegt auch eine andere Baugruppe.",
-         "Une adresse de ce module est aussi utilisée par un autre module."},
-        {"An address of this module is 32000 or more.", "Eine Adresse dieser Baugruppe ist 32000 oder höher.",
-         "Une adresse de ce module est supérieure ou égale à 32000."},
-    };
-    const Entry& e = entries[static_cast<int>(which)];
-    return QString::fromUtf8(byLanguage(session.app.texts, e.en, e.de, e.fr));
+    return QString::fromUtf8(ownText(session.app.texts, which));
 }
 
 Mnemonics mnemonicsOf(const Session& session)
@@ -333,9 +318,9 @@ QString StationView::toolTipOf(const SlotBox& box) const
 {
     QString tip = QString::fromStdString(slotTitle(box));
     const Session& s = window_.session();
-    if (box.empty) tip += ": " + pictureText(s, PictureText::EmptySlot);
-    if (box.overlaps) tip += "\n" + pictureText(s, PictureText::Overlap);
-    if (box.tooHigh) tip += "\n" + pictureText(s, PictureText::TooHigh);
+    if (box.empty) tip += ": " + pictureText(s, OwnText::PictureEmptySlot);
+    if (box.overlaps) tip += "\n" + pictureText(s, OwnText::PictureOverlap);
+    if (box.tooHigh) tip += "\n" + pictureText(s, OwnText::PictureTooHigh);
     return tip;
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QString>
 
+#include "core/base/OwnTexts.h"
 #include "core/project/StationLayout.h"
 #include "gui/app/Session.h"
 
@@ -14,16 +15,8 @@ namespace rm::gui {
 
 class ProjectWindow;
 
-// Texts of the picture and its commands, in the three languages.
-enum class PictureText {
-    Show,       // Windows menu and toolbar: show or hide the picture
-    Export,     // File > Export picture
-    SvgFilter,  // the file dialog's filter
-    EmptySlot,  // tooltip of an empty slot
-    Overlap,    // tooltip: an address another module uses too
-    TooHigh,    // tooltip: an address of 32000 or more
-};
-QString pictureText(const Session& session, PictureText which);
+// A text of the picture and its commands (OwnText::Picture...).
+QString pictureText(const Session& session, OwnText which);
 
 // The I/O letters the user reads: E and A in German, I and Q otherwise.
 Mnemonics mnemonicsOf(const Session& session);

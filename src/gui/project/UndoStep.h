@@ -10,7 +10,7 @@ namespace rm::gui {
 
 class UndoStep {
 public:
-    UndoStep(ProjectWindow& window, WorkText action) : window_(window)
+    UndoStep(ProjectWindow& window, OwnText action) : window_(window)
     {
         window_.history().begin(window_.table(), workText(window_.session(), action).toStdString());
     }

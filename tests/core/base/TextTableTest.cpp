@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <tuple>
 
 #include <cerrno>
@@ -86,6 +87,34 @@ TEST(TextTable, SystemReasonsInTheChosenLanguage)
     EXPECT_EQ(withFileAndReason(Texts(kFrenchBase), "m", "/f", std::strerror(EACCES)),
               std::string("m\n\nFichier : /f\nRaison : Permission refusée (") + std::strerror(EACCES) + ")");
     EXPECT_EQ(withFileAndReason(Texts(kGermanBase), "m", "/f", ""), "m\n\nDatei: /f");
+}
+
+// Every named own text is there in all three languages, and a translation
+// fills the same %n as the English one: a %n missing from one language would
+// drop an argument there, an extra one would be shown as it stands.
+TEST(OwnTexts, EveryNameHasThreeTextsWithTheSamePlaceholders)
+{
+    auto placeholders = [](const std::string& s) {
+        std::set<std::string> found;
+        for (std::size_t p = s.find('%'); p != std::string::npos; p = s.find('%', p + 1)) {
+            std::size_t e = p + 1;
+            while (e < s.size() && s[e] >= '0' && s[e] <= '9') ++e;
+            if (e > p + 1) found.insert(s.substr(p, e - p));
+        }
+        return found;
+    };
+    for (int k = 0; k < static_cast<int>(OwnText::Count); ++k) {
+        const auto which = static_cast<OwnText>(k);
+        const std::string en = ownText(Texts(kEnglishBase), which);
+        SCOPED_TRACE(std::to_string(k) + ": \"" + en + "\"");
+        EXPECT_FALSE(en.empty());
+        for (int base : {kGermanBase, kFrenchBase}) {
+            const std::string other = ownText(Texts(base), which);
+            EXPECT_FALSE(other.empty()) << base;
+            EXPECT_EQ(placeholders(other), placeholders(en)) << base << ": \"" << other << "\"";
+        }
+    }
+    EXPECT_EQ(ownText(Texts(kFrenchBase), OwnText::Count), "");
 }
 
 }  // namespace
