@@ -211,6 +211,16 @@ void refuseOverInput(const fs::path& output, const fs::path& input)
         throw Failure{kRefused, output.string() + ": is the input file " + input.string() + "; choose another output"};
 }
 
+// A project file made from `input`: never over the input itself, nor over a
+// project open in a desktop program unless forced.
+int writeProjectOrFail(const fs::path& output, const fs::path& input, const rm::ProjectData& data, bool force)
+{
+    refuseOverInput(output, input);
+    refuseLocked(output, force);
+    writeOrFail(output, rm::encodeProject(data));
+    return kOk;
+}
+
 // A made file goes to standard output, or to a new file that is not the
 // project it was made from (an existing one is replaced only with --force).
 int emitNew(const std::optional<std::string>& out, const std::string& project, const std::string& text, bool force)
@@ -363,10 +373,7 @@ public:
         } catch (const rm::JsonError& e) {
             throw Failure{kFileError, input_ + ": " + e.what()};
         }
-        refuseOverInput(output_, input_);
-        refuseLocked(output_, force_);
-        writeOrFail(output_, rm::encodeProject(data));
-        return kOk;
+        return writeProjectOrFail(output_, input_, data, force_);
     }
 
 private:
@@ -443,10 +450,7 @@ public:
         }
         if (res.status == rm::BuildResult::Invalid) throw Failure{kFileError, input_ + ": " + res.message};
         if (res.status == rm::BuildResult::Refused) throw Failure{kRefused, input_ + ": " + res.message};
-        refuseOverInput(output_, input_);
-        refuseLocked(output_, force_);
-        writeOrFail(output_, rm::encodeProject(res.project));
-        return kOk;
+        return writeProjectOrFail(output_, input_, res.project, force_);
     }
 
 private:
