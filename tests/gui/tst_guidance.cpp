@@ -18,6 +18,7 @@
 #include "core/base/TextIds.h"
 #include "core/dbgen/SourceGenerator.h"
 #include "gui/app/FileDialogs.h"
+#include "gui/app/Startup.h"
 #include "gui/app/StatusLine.h"
 #include "gui/support/GuiFixture.h"
 #include "support/TestSupport.h"
@@ -229,6 +230,13 @@ void Guidance::germanScreens()
     for (const char* title : {"QMV2 Digitaleingänge", "QMV3 Zählen und Positionieren", "QMV2 Zubehör"})
         QVERIFY2(groups.contains(QString::fromUtf8(title)), qPrintable(groups.join(", ")));
     QVERIFY(!groups.contains("QMV2 digital inputs"));
+
+    // A start option refused in the language the program would start in.
+    StartOptions options;
+    QString error;
+    const QString resources = QString::fromStdString(fixture_->session().resourceDir.string());
+    QVERIFY(!parseStartOptions({"rackmason", "--resources", resources, "--autosave-seconds", "soon"}, options, &error));
+    QCOMPARE(error, QString("--autosave-seconds erwartet eine Anzahl Sekunden"));
 
     // The fixed text stays as it is, and says it again in German after it.
     fixture_->asker().setNextAnswers({answer::Ok});

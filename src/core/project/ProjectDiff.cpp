@@ -117,13 +117,13 @@ std::vector<Entry> entries(const ProjectTable& t)
     return out;
 }
 
-// Where a row stands, as a reader names it: "slot 3", "CPU", "+".
-std::string placeOf(const ProjectTable& table, int row)
+// Where a row stands, with its row where the place is not the row itself:
+// "slot 3 (row 7)", "CPU (row 1)", "row 12"; in English as describeRow says it.
+std::string whereText(const Texts& texts, const ProjectTable& table, int row)
 {
-    const std::string label = row <= table.lastRow() ? table.cell(row, 0) : std::string();
-    if (row == 1) return "CPU";
-    if (label.empty()) return "row " + std::to_string(row);
-    return table.RowIs(row) == kind::Slot ? "slot " + label : label;
+    const std::string place = placeText(texts, table, row);
+    if (slotText(table, row).empty()) return place;
+    return place + " (" + ownText(texts, OwnText::TableRow, {std::to_string(row)}) + ")";
 }
 
 // A raw field that differs, with its place in fieldValues() order.
@@ -162,10 +162,10 @@ std::vector<FieldChange> plain(std::vector<RawChange> raw)
     return out;
 }
 
-std::string settingText(const SettingInfo* info, const json& v)
+std::string settingText(const Texts& texts, const SettingInfo* info, const json& v)
 {
-    if (v.is_null()) return "(none)";
-    if (v.is_boolean()) return v.get<bool>() ? "on" : "off";
+    if (v.is_null()) return ownText(texts, OwnText::SettingNone);
+    if (v.is_boolean()) return ownText(texts, v.get<bool>() ? OwnText::SettingOn : OwnText::SettingOff);
     if (v.is_string())
         return info && (info->type == "text" || info->type == "list of text") ? quotedOnOneLine(v.get<std::string>())
                                                                               : v.get<std::string>();
@@ -268,8 +268,8 @@ bool coveredBySettings(ProjectTable& scratch, int headRow, int row, const RowEin
 
 // The settings of the module's dialog that differ, by label, then the raw
 // fields no setting covers.
-std::vector<FieldChange> wordedChanges(const ProjectTable& a, const Entry& ea, const ProjectTable& b, const Entry& eb,
-                                       std::vector<RawChange> raw)
+std::vector<FieldChange> wordedChanges(const Texts& texts, const ProjectTable& a, const Entry& ea,
+                                       const ProjectTable& b, const Entry& eb, std::vector<RawChange> raw)
 {
     const SettingsFamily* family = settingsFamilyOf(ea.records.front());
     if (!family || raw.empty()) return plain(std::move(raw));
@@ -279,10 +279,12 @@ std::vector<FieldChange> wordedChanges(const ProjectTable& a, const Entry& ea, c
     auto add = [&](const SettingInfo* info, const std::string& key, const std::string& label, int channel,
                    const json& before, const json& after) {
         FieldChange c;
-        const std::string entry = channel ? cpuEntryLabel(*info, channel) : std::string();
-        c.field = !entry.empty() ? entry : channel ? "channel " + std::to_string(channel) + " " + label : label;
-        c.before = settingText(info, before);
-        c.after = settingText(info, after);
+        const std::string entry = channel ? cpuEntryLabel(*info, channel, texts) : std::string();
+        c.field = !entry.empty() ? entry
+                  : channel      ? ownText(texts, OwnText::SettingChannel, {std::to_string(channel), label})
+                                 : label;
+        c.before = settingText(texts, info, before);
+        c.after = settingText(texts, info, after);
         c.key = key;
         c.setting = true;
         c.channel = channel;
@@ -295,7 +297,8 @@ std::vector<FieldChange> wordedChanges(const ProjectTable& a, const Entry& ea, c
         const json va = value(sa, info.key), vb = value(sb, info.key);
         if (va == vb) continue;
         changedKeys.insert(info.key);
-        const std::string label = info.label.empty() ? info.key : info.label;
+        const std::string shown = settingLabel(info, texts);
+        const std::string label = shown.empty() ? info.key : shown;
         if (va.is_array() && vb.is_array()) {
             for (std::size_t i = 0; i < std::max(va.size(), vb.size()); ++i) {
                 const json ca = i < va.size() ? va[i] : json(), cb = i < vb.size() ? vb[i] : json();
@@ -389,6 +392,7 @@ std::vector<ProjectDifference> projectDifferences(const ProjectTable& a, const P
             out.push_back(std::move(d));
         }
 
+    const Texts texts(wording.languageBase);
     std::vector<Entry> ea = entries(a), eb = entries(b);
     std::vector<bool> usedA(ea.size()), usedB(eb.size());
     auto pair = [&](ProjectDifference::Kind kind, std::size_t i, std::size_t j) {
@@ -397,17 +401,17 @@ std::vector<ProjectDifference> projectDifferences(const ProjectTable& a, const P
         d.order = kind == ProjectDifference::Added ? eb[j].order : ea[i].order;
         if (kind != ProjectDifference::Added) {
             d.rowA = ea[i].row;
-            d.whereA = describeRow(a, d.rowA);
-            d.placeA = placeOf(a, d.rowA);
+            d.whereA = whereText(texts, a, d.rowA);
+            d.placeA = placeText(texts, a, d.rowA);
         }
         if (kind != ProjectDifference::Removed) {
             d.rowB = eb[j].row;
-            d.whereB = describeRow(b, d.rowB);
-            d.placeB = placeOf(b, d.rowB);
+            d.whereB = whereText(texts, b, d.rowB);
+            d.placeB = placeText(texts, b, d.rowB);
         }
         if (kind == ProjectDifference::Changed || kind == ProjectDifference::Moved) {
             auto raw = rawChanges(ea[i], eb[j]);
-            d.changes = wording.raw ? plain(std::move(raw)) : wordedChanges(a, ea[i], b, eb[j], std::move(raw));
+            d.changes = wording.raw ? plain(std::move(raw)) : wordedChanges(texts, a, ea[i], b, eb[j], std::move(raw));
         }
         return d;
     };

@@ -28,7 +28,7 @@ struct ProjectDifference {
     Kind kind = Changed;
     std::string order;
     int rowA = 0, rowB = 0;      // where it stands in either project; 0 where it does not
-    std::string whereA, whereB;  // describeRow of those rows: "slot 3 (row 7)"
+    std::string whereA, whereB;  // those rows as describeRow names them: "slot 3 (row 7)"
     std::string placeA, placeB;  // the same without the row: "slot 3", "CPU"
     std::vector<FieldChange> changes;
 };
@@ -39,7 +39,9 @@ struct DiffWording {
     // otherwise the dialog's settings by their labels and values, and raw
     // fields only for what no setting covers.
     bool raw = false;
-    // The language of the project information dialog's labels.
+    // The language of the places, of the settings' labels and on/off, and of
+    // the project information dialog's labels. Raw field names, the words of
+    // a choice (the settings' own) and the texts stay as they are.
     int languageBase = kEnglishBase;
 };
 

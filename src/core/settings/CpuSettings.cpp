@@ -15,10 +15,19 @@ using json = nlohmann::json;
 
 // ------------------------------------------------------------ keys
 
-SettingInfo key(std::string name, std::string type, std::string label, std::string meaning, long long min = 0,
+SettingInfo key(std::string name, std::string type, OwnText label, std::string meaning, long long min = 0,
                 long long max = 0, std::vector<std::string> values = {})
 {
-    return {std::move(name), std::move(type), std::move(values), min, max, std::move(label), std::move(meaning)};
+    std::string english = ownText(Texts(kEnglishBase), label);
+    return {std::move(name),
+            std::move(type),
+            std::move(values),
+            min,
+            max,
+            std::move(english),
+            std::move(meaning),
+            label,
+            {}};
 }
 
 const std::vector<std::string> kConnections = {"RS-232", "modem"};
@@ -445,54 +454,57 @@ const SettingsFamily& cpuSettingsFamily()
     static const SettingsFamily family{
         "cpu",
         {
-            key("designation", "text", "designation", "The CPU's description on the General tab (one line)."),
-            key("comment", "text", "comment", "The CPU's comment on the General tab; lines are separated by \"\\n\"."),
-            key("memorySelected", "boolean", "memory selected",
+            key("designation", "text", OwnText::SetDesignation, "The CPU's description on the General tab (one line)."),
+            key("comment", "text", OwnText::SetComment,
+                "The CPU's comment on the General tab; lines are separated by \"\\n\"."),
+            key("memorySelected", "boolean", OwnText::SetMemorySelected,
                 "A memory size is chosen; switching it on sets memorySize to the CPU's largest size."),
-            key("memorySize", "integer", "memory size",
+            key("memorySize", "integer", OwnText::SetMemorySize,
                 "The memory size in blocks of 64 K, from 1 to the CPU's largest size; with memorySelected only.", 1,
                 INT16_MAX),
-            key("compilerPriority", "list of text", "compiler priority",
+            key("compilerPriority", "list of text", OwnText::SetCompilerPriority,
                 "The six texts of the compiler priority, priority 1 first."),
-            key("webServer", "boolean", "web server", "The web server is on; it needs mpiMode."),
-            key("indexDb", "integer", "index DB", "The index DB of the web server; with webServer only.", IndexDbMin,
-                IndexDbMax),
-            key("ramDiskSize", "integer", "RAM disk size", "The RAM disk size of the web server; with webServer only.",
-                RamDiskMin, RamDiskMax),
-            key("dateFormat", "text", "date format", "The date format of the web server; with webServer only."),
-            key("timeFormat", "text", "time format", "The time format of the web server; with webServer only."),
-            key("webPassword", "list of text", "password level",
+            key("webServer", "boolean", OwnText::SetWebServer, "The web server is on; it needs mpiMode."),
+            key("indexDb", "integer", OwnText::SetIndexDb, "The index DB of the web server; with webServer only.",
+                IndexDbMin, IndexDbMax),
+            key("ramDiskSize", "integer", OwnText::SetRamDiskSize,
+                "The RAM disk size of the web server; with webServer only.", RamDiskMin, RamDiskMax),
+            key("dateFormat", "text", OwnText::SetDateFormat,
+                "The date format of the web server; with webServer only."),
+            key("timeFormat", "text", OwnText::SetTimeFormat,
+                "The time format of the web server; with webServer only."),
+            key("webPassword", "list of text", OwnText::SetPasswordLevel,
                 "The passwords of the web server's four levels, level 1 first, without commas; with webServer only."),
-            key("mpiMode", "boolean", "MPI mode",
+            key("mpiMode", "boolean", OwnText::SetMpiMode,
                 "MPI mode is configured; switching it off while the web server is on asks, and switches the web "
                 "server off too."),
-            key("connection", "choice", "communication through",
+            key("connection", "choice", OwnText::SetCommunicationThrough,
                 "What the connection goes through; choosing it refills the port list and selects its first port; "
                 "with mpiMode only.",
                 0, 0, kConnections),
-            key("port", "integer", "port number",
+            key("port", "integer", OwnText::SetPortNumber,
                 "The port of the connection, one of those the CPU offers for it; with mpiMode only.", 0, 5),
-            key("baudRate", "integer", "baud rate",
+            key("baudRate", "integer", OwnText::SetBaudRate,
                 "The baud rate of the connection: 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600 or 115200; "
                 "with mpiMode only.",
                 300, 115200),
-            key("timings", "boolean", "protocol timings",
+            key("timings", "boolean", OwnText::SetProtocolTimings,
                 "The protocol timings ADT and CDT are configured; with mpiMode only."),
-            key("adt", "integer", "protocol timing ADT", "The protocol timing ADT; with mpiMode and timings only.",
-                TimingMin, TimingMax),
-            key("cdt", "integer", "protocol timing CDT", "The protocol timing CDT; with mpiMode and timings only.",
-                TimingMin, TimingMax),
-            key("modemType", "choice", "modem type", "The modem type; with mpiMode and the connection \"modem\" only.",
-                0, 0, kModemTypes),
-            key("timeOut", "integer", "time out for hang up",
+            key("adt", "integer", OwnText::SetProtocolTimingAdt,
+                "The protocol timing ADT; with mpiMode and timings only.", TimingMin, TimingMax),
+            key("cdt", "integer", OwnText::SetProtocolTimingCdt,
+                "The protocol timing CDT; with mpiMode and timings only.", TimingMin, TimingMax),
+            key("modemType", "choice", OwnText::SetModemType,
+                "The modem type; with mpiMode and the connection \"modem\" only.", 0, 0, kModemTypes),
+            key("timeOut", "integer", OwnText::SetHangUpTimeOut,
                 "The time-out for hanging up, and for the password level reset while the web server is on; with "
                 "webServer, or with mpiMode and the connection \"modem\".",
                 TimeOutMin, TimeOutMax),
-            key("maxBaudRateB1", "integer", "function module B1 maximum baud rate",
+            key("maxBaudRateB1", "integer", OwnText::SetMaxBaudRateB1,
                 "The maximum baud rate of function module B1: 19200 or 38400.", 19200, 38400),
-            key("maxBaudRateB2", "integer", "function module B2 maximum baud rate",
+            key("maxBaudRateB2", "integer", OwnText::SetMaxBaudRateB2,
                 "The maximum baud rate of function module B2: 19200 or 38400; with a slot B2 only.", 19200, 38400),
-            key("peripheryAccessDisabled", "boolean", "periphery access disabled",
+            key("peripheryAccessDisabled", "boolean", OwnText::SetPeripheryAccessDisabled,
                 "Periphery access is disabled at start-up (OB 100)."),
         },
     };
@@ -581,10 +593,10 @@ SettingsApplied cpuSettingsAgree(const ProjectTable& table, int row, const json&
     return {};
 }
 
-std::string cpuEntryLabel(const SettingInfo& info, int entry)
+std::string cpuEntryLabel(const SettingInfo& info, int entry, const Texts& texts)
 {
     if (entryNoun(info.key).empty()) return {};
-    return info.label + " " + std::to_string(entry);
+    return settingLabel(info, texts) + " " + std::to_string(entry);
 }
 
 }  // namespace rm

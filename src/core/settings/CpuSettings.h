@@ -30,8 +30,8 @@ SettingsApplied applyCpuSettings(ProjectTable& table, int row, const nlohmann::j
 SettingsApplied cpuSettingsAgree(const ProjectTable& table, int row, const nlohmann::json& settings);
 
 // How one entry of a CPU list reads in messages and comparisons
-// ("compiler priority 3", "password level 2"); empty for a key that is not
-// one of the CPU's lists.
-std::string cpuEntryLabel(const SettingInfo& info, int entry);
+// ("compiler priority 3", "password level 2") in the language of `texts`;
+// empty for a key that is not one of the CPU's lists.
+std::string cpuEntryLabel(const SettingInfo& info, int entry, const Texts& texts);
 
 }  // namespace rm

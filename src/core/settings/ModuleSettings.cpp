@@ -24,24 +24,35 @@ using json = nlohmann::json;
 
 // ------------------------------------------------------------ key builders
 
-SettingInfo choiceKey(std::string key, std::vector<std::string> values, std::string label, std::string meaning)
+// The label's English words come from its text, with the axis where it has one.
+SettingInfo makeKey(std::string key, std::string type, std::vector<std::string> values, long long min, long long max,
+                    OwnText label, std::string meaning, std::string labelArg = {})
 {
-    return {std::move(key), "choice", std::move(values), 0, 0, std::move(label), std::move(meaning)};
+    std::string english = ownText(Texts(kEnglishBase), label, {labelArg});
+    return {std::move(key),     std::move(type), std::move(values),  min, max, std::move(english),
+            std::move(meaning), label,           std::move(labelArg)};
 }
 
-SettingInfo integerKey(std::string key, long long min, long long max, std::string label, std::string meaning)
+SettingInfo choiceKey(std::string key, std::vector<std::string> values, OwnText label, std::string meaning,
+                      std::string labelArg = {})
 {
-    return {std::move(key), "integer", {}, min, max, std::move(label), std::move(meaning)};
+    return makeKey(std::move(key), "choice", std::move(values), 0, 0, label, std::move(meaning), std::move(labelArg));
 }
 
-SettingInfo booleanKey(std::string key, std::string label, std::string meaning)
+SettingInfo integerKey(std::string key, long long min, long long max, OwnText label, std::string meaning,
+                       std::string labelArg = {})
 {
-    return {std::move(key), "boolean", {}, 0, 0, std::move(label), std::move(meaning)};
+    return makeKey(std::move(key), "integer", {}, min, max, label, std::move(meaning), std::move(labelArg));
 }
 
-SettingInfo textKey(std::string key, std::string label, std::string meaning)
+SettingInfo booleanKey(std::string key, OwnText label, std::string meaning)
 {
-    return {std::move(key), "text", {}, 0, 0, std::move(label), std::move(meaning)};
+    return makeKey(std::move(key), "boolean", {}, 0, 0, label, std::move(meaning));
+}
+
+SettingInfo textKey(std::string key, OwnText label, std::string meaning)
+{
+    return makeKey(std::move(key), "text", {}, 0, 0, label, std::move(meaning));
 }
 
 // One entry per channel, channel 1 first.
@@ -55,8 +66,9 @@ SettingInfo perChannel(SettingInfo entry)
 std::vector<SettingInfo> frameKeys()
 {
     return {
-        textKey("designation", "designation", "The module's description on the General page (one line)."),
-        textKey("comment", "comment", "The module's comment on the General page; lines are separated by \"\\n\"."),
+        textKey("designation", OwnText::SetDesignation, "The module's description on the General page (one line)."),
+        textKey("comment", OwnText::SetComment,
+                "The module's comment on the General page; lines are separated by \"\\n\"."),
     };
 }
 
@@ -900,7 +912,7 @@ const std::vector<FamilyDef>& definitions()
         d.push_back(
             {DialogKind::DigitalCombined,
              {"digital combined",
-              withFrame({perChannel(choiceKey("channelDirection", {"input", "output"}, "direction",
+              withFrame({perChannel(choiceKey("channelDirection", {"input", "output"}, OwnText::SetDirection,
                                               "Whether a channel is an input or an output; entry 1 is bit 0. "
                                               "Bits 0 and 1 are always inputs, bits 6 and 7 always outputs."))})},
              [](const EditorContext& c) -> std::unique_ptr<Editor> {
@@ -915,38 +927,39 @@ const std::vector<FamilyDef>& definitions()
         };
         auto customKeys = [](bool reset) {
             std::vector<SettingInfo> k = {
-                perChannel(integerKey("channelCustomMin", -32768, 32767, "custom minimum",
+                perChannel(integerKey("channelCustomMin", -32768, 32767, OwnText::SetCustomMinimum,
                                       "The minimum of a channel's custom range (its user range dialog); changed only "
                                       "where the range is \"custom\", never above the maximum.")),
-                perChannel(integerKey("channelCustomMax", -32768, 32767, "custom maximum",
+                perChannel(integerKey("channelCustomMax", -32768, 32767, OwnText::SetCustomMaximum,
                                       "The maximum of a channel's custom range.")),
             };
             if (reset)
-                k.push_back(perChannel(integerKey("channelCustomReset", -32768, 32767, "custom reset value",
+                k.push_back(perChannel(integerKey("channelCustomReset", -32768, 32767, OwnText::SetCustomResetValue,
                                                   "The reset value of an output channel's custom range.")));
             return k;
         };
         {
             std::vector<SettingInfo> k = {
-                booleanKey("addressStepOf4Bytes", "addressing by steps of 4",
+                booleanKey("addressStepOf4Bytes", OwnText::SetAddressStepOf4,
                            "Addressing the channels by steps of 4 bytes (doubles the input bytes); modules with a "
                            "value format or a format per channel."),
-                choiceKey("valueFormat", plus(kAnalogFormats, noneWord), "value format",
+                choiceKey("valueFormat", plus(kAnalogFormats, noneWord), OwnText::SetValueFormat,
                           "The value format of the whole module; only the formats the module offers."),
-                perChannel(choiceKey("channelFormat", AnalogInputForm::channelFormatItems(), "format",
+                perChannel(choiceKey("channelFormat", AnalogInputForm::channelFormatItems(), OwnText::SetFormat,
                                      "The format of each of the 8 channels (modules with a format per channel).")),
-                perChannel(choiceKey("channelRange", plus(kInputRanges, noneWord), "range",
+                perChannel(choiceKey("channelRange", plus(kInputRanges, noneWord), OwnText::SetRange,
                                      "The measuring range of each of the 7 channels (modules with ranges); item 2 "
                                      "is the module's own range.")),
-                perChannel(booleanKey("channel4to20mA", "4..20 mA",
+                perChannel(booleanKey("channel4to20mA", OwnText::Set4to20mA,
                                       "4..20 mA with the range \"0...4095\" (the current-input module only).")),
             };
             for (auto& c : customKeys(false)) k.push_back(c);
-            k.push_back(booleanKey("automaticStart", "automatic start of measurement",
+            k.push_back(booleanKey("automaticStart", OwnText::SetAutomaticStart,
                                    "Module property: automatic start of the measurement (modules with ranges)."));
-            k.push_back(booleanKey("overflowAvoidance", "under/overflow avoidance",
+            k.push_back(booleanKey("overflowAvoidance", OwnText::SetOverflowAvoidance,
                                    "Module property: under/overflow avoidance (modules with ranges)."));
-            k.push_back(booleanKey("filter", "filter", "Module property: the filter is active (modules with ranges)."));
+            k.push_back(booleanKey("filter", OwnText::SetFilter,
+                                   "Module property: the filter is active (modules with ranges)."));
             d.push_back({DialogKind::AnalogInput,
                          {"analog input", withFrame(k)},
                          [](const EditorContext& c) -> std::unique_ptr<Editor> {
@@ -956,12 +969,12 @@ const std::vector<FamilyDef>& definitions()
         }
         {
             std::vector<SettingInfo> k = {
-                choiceKey("valueFormat", plus(kOutputFormats, noneWord), "value format",
+                choiceKey("valueFormat", plus(kOutputFormats, noneWord), OwnText::SetValueFormat,
                           "The value format of the whole module (modules without channel ranges); only the formats "
                           "the module offers."),
-                perChannel(choiceKey("channelRange", plus(kOutputRanges, noneWord), "range",
+                perChannel(choiceKey("channelRange", plus(kOutputRanges, noneWord), OwnText::SetRange,
                                      "The range of each output channel (4 or 6); item 2 is the module's own range.")),
-                perChannel(booleanKey("channel4to20mA", "4..20 mA",
+                perChannel(booleanKey("channel4to20mA", OwnText::Set4to20mA,
                                       "4..20 mA form of the channel's range (modules of 4 channels with ranges).")),
             };
             for (auto& c : customKeys(true)) k.push_back(c);
@@ -974,13 +987,13 @@ const std::vector<FamilyDef>& definitions()
         }
         {
             std::vector<SettingInfo> k = {
-                choiceKey("valueFormat", {"NURA format", "SIMATIC format"}, "value format",
+                choiceKey("valueFormat", {"NURA format", "SIMATIC format"}, OwnText::SetValueFormat,
                           "The value format of inputs and outputs (modules without channel ranges)."),
-                choiceKey("inputFormat", {"SIMATIC bipolar", "SIMATIC unipolar"}, "input format",
+                choiceKey("inputFormat", {"SIMATIC bipolar", "SIMATIC unipolar"}, OwnText::SetInputFormat,
                           "The SIMATIC format of the inputs; with \"SIMATIC format\" only."),
-                perChannel(booleanKey("outputUnipolar", "SIMATIC unipolar",
+                perChannel(booleanKey("outputUnipolar", OwnText::SetSimaticUnipolar,
                                       "Outputs 1 and 2 in the SIMATIC unipolar format; with \"SIMATIC format\" only.")),
-                perChannel(choiceKey("channelRange", {"0...4095", "0...10'000", "custom"}, "range",
+                perChannel(choiceKey("channelRange", {"0...4095", "0...10'000", "custom"}, OwnText::SetRange,
                                      "The range of each of the 4 output channels (modules with channel ranges).")),
             };
             for (auto& c : customKeys(true)) k.push_back(c);
@@ -994,72 +1007,74 @@ const std::vector<FamilyDef>& definitions()
         d.push_back(
             {DialogKind::Temperature,
              {"temperature",
-              withFrame({perChannel(choiceKey("channelSensor", sensorWords(), "sensor",
+              withFrame({perChannel(choiceKey("channelSensor", sensorWords(), OwnText::SetSensor,
                                               "The sensor type of each of the 4 channels; changing it selects the "
                                               "first connection its list offers.")),
-                         perChannel(choiceKey("channelConnection", connectionWords(), "connection",
+                         perChannel(choiceKey("channelConnection", connectionWords(), OwnText::SetConnection,
                                               "The connection of each channel; only those its sensor offers. A "
                                               "thermocouple with external compensation needs a temperature sensor or "
                                               "a thermocouple on channel 1.")),
-                         choiceKey("unit", unitWords(), "unit", "The unit of the measured values.")})},
+                         choiceKey("unit", unitWords(), OwnText::SetUnit, "The unit of the measured values.")})},
              [](const EditorContext& c) -> std::unique_ptr<Editor> {
                  return std::make_unique<TemperatureEditor>(c.texts, c.record);
              },
              byFlags});
         d.push_back(
             {DialogKind::Counter,
-             {"counter", withFrame({
-                             choiceKey("gateInput", {"EnableC", "ResetC"}, "gate input", "What the third input does."),
-                             choiceKey("gateTrigger", {"level", "edge"}, "gate input trigger",
-                                       "The gate input is level or edge triggered."),
-                             booleanKey("invertInputA", "input A inverted", "Input A of the counter is inverted."),
-                             booleanKey("invertInputB", "input B inverted", "Input B of the counter is inverted."),
-                             booleanKey("invertGate", "gate input inverted", "The gate input is inverted."),
-                             choiceKey("countingMode", {"x1", "x2", "x3", "x4"}, "counting mode",
-                                       "The counting mode: Mode0 (x1) to Mode3 (x4)."),
-                             choiceKey("ccoOutput", {"static", "impulse"}, "output CCO", "The counter output CCO."),
-                             booleanKey("invertCco", "output CCO inverted", "The counter output CCO is inverted."),
-                             choiceKey("enableMTrigger", {"level", "edge"}, "EnableM trigger",
-                                       "The measurement's enable input EnableM is level or edge triggered."),
-                             booleanKey("invertEnableM", "EnableM inverted", "The input EnableM is inverted."),
-                             choiceKey("tcoOutput", {"static", "impulse"}, "output TCO", "The measurement output TCO."),
-                             choiceKey("measurement", {"period", "impulse", "frequency"}, "measurement",
-                                       "What is measured; leaving \"impulse\" clears measurementInvertA."),
-                             choiceKey("measurementStart", {"automatic", "manual"}, "start of measurement",
-                                       "The measurement starts automatically or by the program."),
-                             booleanKey("measurementInvertA", "measurement input A inverted",
-                                        "Input A inverted for the measurement; with \"impulse\" only."),
-                         })},
+             {"counter",
+              withFrame({
+                  choiceKey("gateInput", {"EnableC", "ResetC"}, OwnText::SetGateInput, "What the third input does."),
+                  choiceKey("gateTrigger", {"level", "edge"}, OwnText::SetGateInputTrigger,
+                            "The gate input is level or edge triggered."),
+                  booleanKey("invertInputA", OwnText::SetInputAInverted, "Input A of the counter is inverted."),
+                  booleanKey("invertInputB", OwnText::SetInputBInverted, "Input B of the counter is inverted."),
+                  booleanKey("invertGate", OwnText::SetGateInputInverted, "The gate input is inverted."),
+                  choiceKey("countingMode", {"x1", "x2", "x3", "x4"}, OwnText::SetCountingMode,
+                            "The counting mode: Mode0 (x1) to Mode3 (x4)."),
+                  choiceKey("ccoOutput", {"static", "impulse"}, OwnText::SetOutputCco, "The counter output CCO."),
+                  booleanKey("invertCco", OwnText::SetOutputCcoInverted, "The counter output CCO is inverted."),
+                  choiceKey("enableMTrigger", {"level", "edge"}, OwnText::SetEnableMTrigger,
+                            "The measurement's enable input EnableM is level or edge triggered."),
+                  booleanKey("invertEnableM", OwnText::SetEnableMInverted, "The input EnableM is inverted."),
+                  choiceKey("tcoOutput", {"static", "impulse"}, OwnText::SetOutputTco, "The measurement output TCO."),
+                  choiceKey("measurement", {"period", "impulse", "frequency"}, OwnText::SetMeasurement,
+                            "What is measured; leaving \"impulse\" clears measurementInvertA."),
+                  choiceKey("measurementStart", {"automatic", "manual"}, OwnText::SetStartOfMeasurement,
+                            "The measurement starts automatically or by the program."),
+                  booleanKey("measurementInvertA", OwnText::SetMeasurementInputAInverted,
+                             "Input A inverted for the measurement; with \"impulse\" only."),
+              })},
              [](const EditorContext& c) -> std::unique_ptr<Editor> {
                  return std::make_unique<CounterEditor>(c.record);
              },
              byFlags});
-        d.push_back({DialogKind::Encoder,
-                     {"encoder SSI",
-                      withFrame({
-                          choiceKey("mode", {"normal", "ring check"}, "mode", "Normal operation or ring check."),
-                          choiceKey("codeFormat", {"binary", "Gray code"}, "format", "The code the encoder sends."),
-                          choiceKey("clockFrequency", kSsiFrequencies, "frequency", "The clock frequency."),
-                          integerKey("dataBits", SsiEncoderForm::kMinBits, SsiEncoderForm::kMaxBits, "data bit number",
-                                     "The number of data bits."),
-                      })},
-                     [](const EditorContext& c) -> std::unique_ptr<Editor> {
-                         return std::make_unique<SsiEncoderEditor>(c.texts, c.record);
-                     },
-                     byFlags});
+        d.push_back(
+            {DialogKind::Encoder,
+             {"encoder SSI",
+              withFrame({
+                  choiceKey("mode", {"normal", "ring check"}, OwnText::SetMode, "Normal operation or ring check."),
+                  choiceKey("codeFormat", {"binary", "Gray code"}, OwnText::SetFormat, "The code the encoder sends."),
+                  choiceKey("clockFrequency", kSsiFrequencies, OwnText::SetFrequency, "The clock frequency."),
+                  integerKey("dataBits", SsiEncoderForm::kMinBits, SsiEncoderForm::kMaxBits, OwnText::SetDataBitNumber,
+                             "The number of data bits."),
+              })},
+             [](const EditorContext& c) -> std::unique_ptr<Editor> {
+                 return std::make_unique<SsiEncoderEditor>(c.texts, c.record);
+             },
+             byFlags});
         {
             std::vector<SettingInfo> k;
             for (const std::string axis : {"X", "Y"}) {
-                const std::string a = "axis" + axis, l = "axis " + axis + " ";
-                k.push_back(choiceKey(a + "Type", {"incremental encoder", "SSI encoder"}, l + "encoder type",
-                                      "The encoder of axis " + axis + "."));
-                k.push_back(choiceKey(a + "ClockFrequency", kAxisFrequencies, l + "frequency",
-                                      "The clock frequency of axis " + axis + "; with \"SSI encoder\" only."));
-                k.push_back(choiceKey(a + "CodeFormat", {"binary", "Gray code"}, l + "format",
-                                      "The code of axis " + axis + "; with \"SSI encoder\" only."));
-                k.push_back(integerKey(a + "DataBits", EncoderAxis::kMinBits, EncoderAxis::kMaxBits,
-                                       l + "data bit number",
-                                       "The number of data bits of axis " + axis + "; with \"SSI encoder\" only."));
+                const std::string a = "axis" + axis;
+                k.push_back(choiceKey(a + "Type", {"incremental encoder", "SSI encoder"}, OwnText::SetAxisEncoderType,
+                                      "The encoder of axis " + axis + ".", axis));
+                k.push_back(choiceKey(a + "ClockFrequency", kAxisFrequencies, OwnText::SetAxisFrequency,
+                                      "The clock frequency of axis " + axis + "; with \"SSI encoder\" only.", axis));
+                k.push_back(choiceKey(a + "CodeFormat", {"binary", "Gray code"}, OwnText::SetAxisFormat,
+                                      "The code of axis " + axis + "; with \"SSI encoder\" only.", axis));
+                k.push_back(integerKey(
+                    a + "DataBits", EncoderAxis::kMinBits, EncoderAxis::kMaxBits, OwnText::SetAxisDataBitNumber,
+                    "The number of data bits of axis " + axis + "; with \"SSI encoder\" only.", axis));
             }
             d.push_back({DialogKind::TwoAxisEncoder,
                          {"two-axis encoder", withFrame(k)},
@@ -1209,6 +1224,12 @@ const SettingsFamily* settingsFamilyOf(const RowEintrag& record)
     for (const SettingsFamily& f : settingsFamilies())
         if (f.name == d->family.name) return &f;
     return nullptr;
+}
+
+std::string settingLabel(const SettingInfo& info, const Texts& texts)
+{
+    if (info.labelText == OwnText::Count) return info.label;
+    return ownText(texts, info.labelText, {info.labelArg});
 }
 
 std::vector<const SettingInfo*> settingKeysOf(const RowEintrag& record)

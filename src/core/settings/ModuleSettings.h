@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/OwnTexts.h"
 #include "core/record/RowEintrag.h"
 #include "core/table/ProjectTable.h"
 
@@ -23,10 +24,17 @@ struct SettingInfo {
     std::string type;
     std::vector<std::string> values;  // the allowed words of a choice, as the user reads them (English)
     long long min = 0, max = 0;       // range of an integer
-    std::string
-        label;  // short English words for messages and comparisons: "range"; a list entry reads "channel 2 range"
+    // Short words for messages and comparisons: "range"; a list entry reads
+    // "channel 2 range". The words in English; the desktop's comparison
+    // shows them in its language through labelText and labelArg.
+    std::string label;
     std::string meaning;  // one sentence for the listing, the README and the manual page
+    OwnText labelText = OwnText::Count;
+    std::string labelArg;  // its %1, where it has one: the axis of "axis %1 format"
 };
+
+// The label of a setting in the language of `texts`.
+std::string settingLabel(const SettingInfo& info, const Texts& texts);
 
 struct SettingsFamily {
     std::string name;  // "digital input", "analog input", ..., "cpu" (stable, English)

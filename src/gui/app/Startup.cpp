@@ -11,6 +11,7 @@
 
 #include "core/app/Language.h"
 #include "core/base/Files.h"
+#include "core/base/OwnTexts.h"
 #include "gui/app/GuiAsker.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/RecoveryDialog.h"
@@ -25,43 +26,84 @@ namespace rm::gui {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+void installQtTranslations(QCoreApplication& app, int languageBase)
+{
+    if (languageBase == kEnglishBase) return;
+    auto* translator = new QTranslator(&app);
+    const QString name = languageBase == kGermanBase ? "qtbase_de" : "qtbase_fr";
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) app.installTranslator(translator);
+}
+
+// The start options, described in the language of `texts`.
+struct StartParser {
+    explicit StartParser(const Texts& texts)
+        : splash("splash-ms", q(ownText(texts, OwnText::StartOptionSplash)), "ms", "2000"),
+          resources("resources", q(ownText(texts, OwnText::StartOptionResources)), "dir"),
+          autosave("autosave-seconds", q(ownText(texts, OwnText::StartOptionAutosave)), "n")
+    {
+        parser.setApplicationDescription(q(ownText(texts, OwnText::StartDescription)));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(splash);
+        parser.addOption(resources);
+        parser.addOption(autosave);
+        parser.addPositionalArgument("project", q(ownText(texts, OwnText::StartOptionProjects)), "[project...]");
+    }
+    static QString q(const std::string& s) { return QString::fromStdString(s); }
+    QCommandLineParser parser;
+    QCommandLineOption splash, resources, autosave;
+};
+
+// The language the program would start in with these resources: the help
+// is shown in it.
+int startLanguage(const QString& resources)
+{
+    const fs::path programDir = QCoreApplication::applicationDirPath().toStdString();
+    const fs::path resourceDir =
+        resources.isEmpty() ? defaultResourceDir(programDir) : fs::path(resources.toStdString());
+    LanguageChoice choice = LoadLanguage(resourceDir);
+    applyLanguageChoice(languageChoiceFile(resourceDir, programDir, userDataDir()), resourceDir, choice);
+    return choice.LanguageBase;
+}
+
+}  // namespace
+
 bool parseStartOptions(const QStringList& arguments, StartOptions& options, QString* error)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription("RackMason: configuration of PLC I/O racks");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption splash("splash-ms", "Shortest time the start window stays, in milliseconds (default 2000).",
-                              "ms", "2000");
-    QCommandLineOption resources("resources", "Folder with the data files (default: beside the program).", "dir");
-    QCommandLineOption autosave(
-        "autosave-seconds", "Seconds between recovery files for this run (0: none; default: as set in Options).", "n");
-    parser.addOption(splash);
-    parser.addOption(resources);
-    parser.addOption(autosave);
-    parser.addPositionalArgument("project", "Project files (.qv4) to open.", "[project...]");
+    auto q = StartParser::q;
+    StartParser start{Texts(kEnglishBase)};
+    QCommandLineParser& parser = start.parser;
     if (!parser.parse(arguments)) {
         if (error) *error = parser.errorText();
         return false;
     }
-    if (parser.isSet("help") || parser.isSet("version")) {
-        if (parser.isSet("help")) parser.showHelp(0);
-        parser.showVersion();
+    if (parser.isSet("help")) {
+        const int language = startLanguage(parser.value(start.resources));
+        if (QCoreApplication::instance()) installQtTranslations(*QCoreApplication::instance(), language);
+        StartParser shown{Texts(language)};
+        (void)shown.parser.parse(arguments);
+        shown.parser.showHelp(0);
     }
+    if (parser.isSet("version")) parser.showVersion();
     bool ok = true;
-    options.splashMs = parser.value(splash).toInt(&ok);
+    options.splashMs = parser.value(start.splash).toInt(&ok);
     if (!ok || options.splashMs < 0) {
-        if (error) *error = "--splash-ms takes a number of milliseconds";
+        if (error)
+            *error = q(ownText(Texts(startLanguage(parser.value(start.resources))), OwnText::StartSplashNotNumber));
         return false;
     }
-    if (parser.isSet(autosave)) {
-        options.autosaveSeconds = parser.value(autosave).toInt(&ok);
+    if (parser.isSet(start.autosave)) {
+        options.autosaveSeconds = parser.value(start.autosave).toInt(&ok);
         if (!ok || options.autosaveSeconds < 0) {
-            if (error) *error = "--autosave-seconds takes a number of seconds";
+            if (error)
+                *error =
+                    q(ownText(Texts(startLanguage(parser.value(start.resources))), OwnText::StartAutosaveNotNumber));
             return false;
         }
     }
-    options.resources = parser.value(resources);
+    options.resources = parser.value(start.resources);
     options.projects = parser.positionalArguments();
     return true;
 }
@@ -81,14 +123,6 @@ void fatalMissingFile(Session& session, const std::string& detail = {})
 void applyUserLanguage(Session& session)
 {
     applyLanguageChoice(session.languageFile(), session.resourceDir, session.language);
-}
-
-void installQtTranslations(QApplication& app, int languageBase)
-{
-    if (languageBase == kEnglishBase) return;
-    auto* translator = new QTranslator(&app);
-    const QString name = languageBase == kGermanBase ? "qtbase_de" : "qtbase_fr";
-    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) app.installTranslator(translator);
 }
 
 }  // namespace

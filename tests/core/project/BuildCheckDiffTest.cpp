@@ -176,8 +176,13 @@ TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
                                     "QMV2.D210 moved from slot 2 to slot 5",
                                 }));
     // German labels in the desktop's language; raw names stay as they were.
+    // The desktop's language names the places and labels; raw names stay.
     const auto german = projectDifferences(table, other, {.raw = false, .languageBase = kGermanBase});
     EXPECT_EQ(german.front().changes.front().field, "Autor");
+    EXPECT_EQ(german[2].whereB, "Steckplatz 1 (Zeile 5)");
+    EXPECT_EQ(german[2].changes.front().field, "Kommentar");
+    EXPECT_EQ(german[2].changes.back().field, "Param1");
+    EXPECT_EQ(german[3].whereA, "Steckplatz 2 (Zeile 6)");
     const auto data = diffJson(diffs);
     EXPECT_FALSE(data["same"].get<bool>());
     const auto& comment = data["differences"][2];
@@ -218,6 +223,10 @@ TEST_F(CheckAndDiff, DiffNamesChannelsChoicesAndSecondRowSettings)
                   "slot 2 QMV2.K084: row +1 Param2 0 → 5",
                   "slot 2 QMV2.K084: row +1 Param3 0 → 8",
               }));
+    const auto german = diffLines(projectDifferences(table, other, {.raw = false, .languageBase = kGermanBase}));
+    ASSERT_EQ(german.size(), 7u);
+    EXPECT_EQ(german[0], "Steckplatz 1 QMV2.E301: Kanal 2 Bereich 0...10'000 → 0...4095");
+    EXPECT_EQ(german[2], "Steckplatz 2 QMV2.K084: Achse X Gebertyp incremental encoder → SSI encoder");
 }
 
 // The CPU's dialog settings are named by their labels, and the raw fields
@@ -245,6 +254,13 @@ TEST_F(CheckAndDiff, DiffNamesChangedCpuSettingsByTheirLabels)
     EXPECT_EQ(data["differences"][0]["setting"], "compilerPriority");
     EXPECT_EQ(data["differences"][0]["after"], "OB35");
     EXPECT_EQ(data["differences"][2]["after"], 38400);
+    EXPECT_EQ(diffLines(projectDifferences(table, other, {.raw = false, .languageBase = kFrenchBase})),
+              (std::vector<std::string>{
+                  "CPU QMV2.R300: priorité du compilateur 2 \"\" → \"OB35\"",
+                  "CPU QMV2.R300: mode MPI désactivé → activé",
+                  "CPU QMV2.R300: vitesse (bauds) 19200 → 38400",
+                  "CPU QMV2.R300: accès à la périphérie désactivé désactivé → activé",
+              }));
 }
 
 }  // namespace
