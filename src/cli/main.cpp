@@ -386,12 +386,18 @@ public:
     explicit GenerateCommand(CLI::App& app) : Command(app, "generate", "Write the data block source of a project")
     {
         projectArgument(project_);
+        // The block numbers the generator offers, checked as typed (for a clear
+        // message) and then turned into numbers; "none" leaves the CPU block out.
+        const std::map<std::string, int> io{{"1", 1}, {"511", 511}, {"1023", 1023}};
+        const std::map<std::string, int> cpu{{"none", kNoBlock}, {"1", 1}, {"511", 511}, {"1023", 1023}};
         cli_->add_option("--io-db", ioDb_, "I/O configuration block number")
             ->check(CLI::IsMember({"1", "511", "1023"}))
-            ->capture_default_str();
+            ->transform(CLI::Transformer(io).description(""))
+            ->default_str("1");
         cli_->add_option("--cpu-db", cpuDb_, "CPU configuration block number, or none")
             ->check(CLI::IsMember({"none", "1", "511", "1023"}))
-            ->capture_default_str();
+            ->transform(CLI::Transformer(cpu).description(""))
+            ->default_str("none");
         cli_->add_option("-o,--output", output_,
                          "Source file (default: beside the project, its extension replaced by awl)");
         forceFlag(force_, "Replace an existing source file");
@@ -403,10 +409,10 @@ public:
             std::cerr << "rackmason-cli: --cpu-db must differ from --io-db\n";
             return kUsage;
         }
-        // The generator takes the position of the block number in its list.
-        static const std::map<std::string, int> ioBlocks{{"1", 0}, {"511", 1}, {"1023", 2}};
-        static const std::map<std::string, int> cpuBlocks{{"none", 0}, {"1", 1}, {"511", 2}, {"1023", 3}};
-        const int io = ioBlocks.at(ioDb_), cpu = cpuBlocks.at(cpuDb_);
+        // The generator takes the position of the block number in its list,
+        // the CPU's list led by "none".
+        const auto position = [](int block) { return block == 1 ? 0 : block == 511 ? 1 : 2; };
+        const int io = position(ioDb_), cpu = cpuDb_ == kNoBlock ? 0 : position(cpuDb_) + 1;
         rm::AppState state(ctx.asker);
         rm::ProjectTable table(state);
         openOrFail(table, project_);
@@ -421,7 +427,9 @@ public:
     }
 
 private:
-    std::string project_, ioDb_ = "1", cpuDb_ = "none";
+    static constexpr int kNoBlock = 0;
+    std::string project_;
+    int ioDb_ = 1, cpuDb_ = kNoBlock;
     std::optional<std::string> output_;
     bool force_ = false;
 };

@@ -85,7 +85,7 @@ TEST_F(Cli, ExitCodes)
           R"({"placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 2, "module": "QMV2.D110"}]})");
     write(dir / "invalid.json", R"({"placements": [{"row": 1}]})");
     for (const char* usage :
-         {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "texts --language xx",
+         {"", "frobnicate", "generate", "generate x.qv4 --io-db 7", "generate x.qv4 --cpu-db 0", "texts --language xx",
           "generate @p.qv4 --io-db 511 --cpu-db 511", "iolist @p.qv4 --separator tab", "picture @p.qv4 --language xx"})
         runAll({{usage, 2}});
     ASSERT_EQ(run("--version"), 0);
@@ -200,6 +200,11 @@ TEST_F(Cli, GenerateAndIoList)
     runAll({{"generate @p.qv4 --force --io-db 511 --cpu-db 1023", 0}, {"iolist @p.qv4 -o @io.csv --force", 0}});
     EXPECT_NE(readText(path("p.awl")).find("DATA_BLOCK DB 511\r\n"), std::string::npos);
     EXPECT_NE(readText(path("p.awl")).find("DATA_BLOCK DB 1023\r\n"), std::string::npos);
+    // Each block number reaches the source as typed, the I/O block first.
+    runAll({{"generate @p.qv4 --force --io-db 1023 --cpu-db 1", 0}});
+    const std::string awl = readText(path("p.awl"));
+    EXPECT_EQ(awl.rfind("DATA_BLOCK DB 1023\r\n", 0), 0u);
+    EXPECT_NE(awl.find("DATA_BLOCK DB 1\r\n"), std::string::npos);
     EXPECT_EQ(readText(path("io.csv")), csv);
     // The default source name stays in the project's folder.
     fs::create_directory(dir / "d");
