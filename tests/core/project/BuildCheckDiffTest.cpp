@@ -164,7 +164,7 @@ TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
     other.info().Autor = "Service";
     other.info().Reserve4 = "x";                // no label shows it: its field name
     other.record(5).Kommentar = "north\nwall";  // the dialog's comment: its setting, not the field
-    other.record(5).Param1 = 3;                 // no setting of a digital input shows it
+    other.record(5).Param1 = 1;                 // no setting shows it, nor its lowest bit
     app.CurrentModule = other.record(6);
     ASSERT_TRUE(other.dropFromTable(other, 6, 9, false));
     const auto diffs = projectDifferences(table, other, {});
@@ -172,10 +172,9 @@ TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
                                     "project information: Author \"\" → \"Service\"",
                                     "project information: Reserve4 \"\" → \"x\"",
                                     "slot 1 QMV2.D110: comment \"\" → \"north\\nwall\"",
-                                    "slot 1 QMV2.D110: Param1 0 → 3",
+                                    "slot 1 QMV2.D110: Param1 0 → 1",
                                     "QMV2.D210 moved from slot 2 to slot 5",
                                 }));
-    // German labels in the desktop's language; raw names stay as they were.
     // The desktop's language names the places and labels; raw names stay.
     const auto german = projectDifferences(table, other, {.raw = false, .languageBase = kGermanBase});
     EXPECT_EQ(german.front().changes.front().field, "Autor");
