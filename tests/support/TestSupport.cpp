@@ -38,6 +38,23 @@ int ScriptedAsker::ShowMessage(const std::string& prompt, const std::string& tit
 // One record per module: order number, identification word, flags, mode,
 // input bytes, output bytes, reserve, sub-entry count, family, [sub-entries],
 // designation, description.
+int YesAsker::ShowMessage(const std::string& prompt, const std::string&, int style)
+{
+    shown.push_back(prompt);
+    const int b = style::buttons(style);
+    return b == style::YesNo || b == style::YesNoCancel ? answer::Yes : answer::Ok;
+}
+
+const ModuleCatalog& shippedCatalog()
+{
+    static const ModuleCatalog cat = [] {
+        auto res = LoadModuleDescriptions(std::string(RM_RESOURCES) + "/NURA_E.txt");
+        EXPECT_TRUE(res.catalog) << res.error;
+        return res.catalog ? *res.catalog : ModuleCatalog{};
+    }();
+    return cat;
+}
+
 std::string testCatalogText()
 {
     return readText(dataPath("test_catalog.txt"));

@@ -35,6 +35,17 @@ private:
     std::deque<Expected> queue_;
 };
 
+// Yes to every Yes/No question and OK to the rest, as a build of a bill of
+// material answers; keeps what it was shown.
+class YesAsker : public Asker {
+public:
+    int ShowMessage(const std::string& prompt, const std::string& title, int style) override;
+    std::vector<std::string> shown;
+};
+
+// The English module catalog shipped with the program, read once.
+const ModuleCatalog& shippedCatalog();
+
 // The module description text of the test catalog (windows-1252, CR LF).
 std::string testCatalogText();
 ModuleCatalog testCatalog();

@@ -80,6 +80,27 @@ protected:
         info.Familie = "Press";
         info.Autor = "Service";
     }
+    // The same rows in the extended layout: a 0x35 gateway, an empty slot,
+    // and an analog output module with four channels.
+    void buildExtendedExample()
+    {
+        placeCpu("QMV3.R400", 3);
+        place("QMV3.G510", 5);
+        RowEintrag& g = table.record(5);
+        g.setIdentWord(0x35);
+        g.InCnt = 1;
+        g.OutCnt = 0;
+        g.ParLen = 0;
+        RowEintrag ao = module("QMV3.E312", 0x63);
+        ao.ModFlags = 0x3000;
+        ao.InCnt = 0;
+        ao.OutCnt = 8;
+        ao.OutBase = 32;
+        ao.ParLen = 24;
+        ao.KanalWerte = {{1, 0, 1000, 0}, {1, -500, 500, 0}, {1, 0, 4095, 100}, {1, 0, 0, 0}};
+        writeRow(7, ao);
+        table.info().ProjektName = "Hall2";
+    }
     int slotRow(const std::string& label) const
     {
         for (int r = 1; r <= table.lastRow(); ++r)

@@ -27,23 +27,6 @@ using nlohmann::json;
 
 const std::filesystem::path kResources = RM_RESOURCES;
 
-ModuleCatalog shippedCatalog()
-{
-    auto res = LoadModuleDescriptions(resourcePath(kResources, "NURA_E.txt"));
-    EXPECT_TRUE(res.catalog.has_value()) << res.error;
-    return res.catalog ? *res.catalog : ModuleCatalog{};
-}
-
-// Says Yes to every question, as the build does.
-class YesAsker : public Asker {
-public:
-    int ShowMessage(const std::string&, const std::string&, int s) override
-    {
-        const int b = style::buttons(s);
-        return b == style::YesNo || b == style::YesNoCancel ? answer::Yes : answer::Ok;
-    }
-};
-
 // A project saved and opened again, as the bom command reads it.
 struct Opened {
     explicit Opened(const ModuleCatalog& catalog) { app.ModulKatalog = catalog; }
@@ -189,22 +172,7 @@ TEST_F(BomGolden, BasicExtendedAndCpuBlockProjects)
 
 TEST_F(BomGolden, ExtendedLayout)
 {
-    placeCpu("QMV3.R400", 3);
-    place("QMV3.G510", 5);
-    RowEintrag& g = table.record(5);
-    g.setIdentWord(0x35);
-    g.InCnt = 1;
-    g.OutCnt = 0;
-    g.ParLen = 0;
-    RowEintrag ao = module("QMV3.E312", 0x63);
-    ao.ModFlags = 0x3000;
-    ao.InCnt = 0;
-    ao.OutCnt = 8;
-    ao.OutBase = 32;
-    ao.ParLen = 24;
-    ao.KanalWerte = {{1, 0, 1000, 0}, {1, -500, 500, 0}, {1, 0, 4095, 100}, {1, 0, 0, 0}};
-    writeRow(7, ao);
-    table.info().ProjektName = "Hall2";
+    buildExtendedExample();
     EXPECT_EQ(generateSource(table, 2, 0), readText(dataPath("io_format02.awl")));
     const std::string text = expectRoundTrip(app.ModulKatalog, table, "extended");
     // Only what placing does not give is written as raw fields.

@@ -81,12 +81,7 @@ TEST_F(Channels, DisjointInsideTheModuleAndUniquelyNamed)
 // the values and status words their help pages document.
 class ProcessChannels : public ProjectFixture {
 protected:
-    ProcessChannels()
-    {
-        auto res = LoadModuleDescriptions(resourcePath(RM_RESOURCES, "NURA_E.txt"));
-        EXPECT_TRUE(res.catalog.has_value()) << res.error;
-        if (res.catalog) app.ModulKatalog = *res.catalog;
-    }
+    ProcessChannels() { app.ModulKatalog = shippedCatalog(); }
     // "offset:type:name" of the row's channels in one direction, the offset
     // from the module's start and the name after the symbol's stem.
     std::string layout(int row, bool output, Mnemonics m = Mnemonics::English) const

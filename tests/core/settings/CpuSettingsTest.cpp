@@ -9,6 +9,7 @@
 
 #include "core/cpu/CpuForm.h"
 #include "core/settings/ModuleSettings.h"
+#include "support/TestSupport.h"
 
 namespace rm {
 namespace {
@@ -29,15 +30,7 @@ public:
     bool cancel = false;
 };
 
-const ModuleCatalog& shippedCatalog()
-{
-    static const ModuleCatalog cat = [] {
-        auto res = LoadModuleDescriptions(std::string(RM_RESOURCES) + "/NURA_E.txt");
-        EXPECT_TRUE(res.catalog) << res.error;
-        return res.catalog ? *res.catalog : ModuleCatalog{};
-    }();
-    return cat;
-}
+using test::shippedCatalog;
 
 std::vector<std::string> shippedCpus()
 {

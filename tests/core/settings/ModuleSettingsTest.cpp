@@ -13,32 +13,15 @@
 #include "core/modules/ModuleOk.h"
 #include "core/modules/TemperatureForm.h"
 #include "core/settings/ModuleSettings.h"
+#include "support/TestSupport.h"
 
 namespace rm {
 namespace {
 
 using nlohmann::json;
 
-// Yes to every question; everything shown is kept.
-class YesAsker : public Asker {
-public:
-    int ShowMessage(const std::string& prompt, const std::string&, int s) override
-    {
-        shown.push_back(prompt);
-        return style::buttons(s) == style::YesNo || style::buttons(s) == style::YesNoCancel ? answer::Yes : answer::Ok;
-    }
-    std::vector<std::string> shown;
-};
-
-const ModuleCatalog& shippedCatalog()
-{
-    static const ModuleCatalog cat = [] {
-        auto res = LoadModuleDescriptions(std::string(RM_RESOURCES) + "/NURA_E.txt");
-        EXPECT_TRUE(res.catalog) << res.error;
-        return res.catalog ? *res.catalog : ModuleCatalog{};
-    }();
-    return cat;
-}
+using test::shippedCatalog;
+using test::YesAsker;
 
 // A project holding one CPU and the module, the module's row.
 struct Placed {
