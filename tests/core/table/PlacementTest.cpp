@@ -252,6 +252,15 @@ TEST_F(Placement, ReplacingLeavesOnlyWhatWasPlaced)
          {"QMV2.T300", "1", true, "overwrite the actual module", answer::Yes}});
     EXPECT_EQ(table.cell(6, 1), "QMV2.T300-1");
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 5, 6, 7, 13, 15, 16, 17}));
+    // A file that put a module on the CPU's row: the CPU placed over it shows
+    // none of the module's addresses.
+    auto rows = table.RowArray();
+    rows[1] = table.record(5);
+    table.ProjektLaden(table.info(), rows);
+    ASSERT_EQ(table.cell(1, 3), std::to_string(rows[1].InBase));
+    put({{"QMV2.R300", "#1", true, "exchange the CPU", answer::Yes}});
+    EXPECT_EQ(table.cell(1, 1), "QMV2.R300");
+    for (int col = 3; col < ProjectTable::kColumns; ++col) EXPECT_EQ(table.cell(1, col), "") << col;
 }
 
 // An exchanged CPU or rack keeps every module and rack the new layout allows,
