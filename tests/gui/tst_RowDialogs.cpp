@@ -182,13 +182,10 @@ bool generates(const ProjectTable& table, const std::string& line)
 
 }  // namespace
 
-class RowDialogs : public QObject {
+class RowDialogs : public rm::gui::test::GuiTest {
     Q_OBJECT
 
 private slots:
-    void init() { fixture_ = std::make_unique<GuiFixture>(); }
-    void cleanup();
-
     void digitalAndRefusedStarts();
     void analogInputsAndUserRanges();
     void counterKeepsWhatIsNotItsOwn();
@@ -229,16 +226,8 @@ private:
         QCOMPARE(table().record(row), stored);
     }
 
-    std::unique_ptr<GuiFixture> fixture_;
     ProjectWindow* project_ = nullptr;
 };
-
-void RowDialogs::cleanup()
-{
-    QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
-    delete HelpViewer::instance();
-    fixture_.reset();
-}
 
 void RowDialogs::digitalAndRefusedStarts()
 {
@@ -389,9 +378,8 @@ void RowDialogs::twoAxisEncoderWritesBothRows()
 
 void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
 {
-    fixture_->start();
-    project_ = fixture_->newProject("Hall2");
-    QVERIFY(project_ && fixture_->dropCatalog(project_, "QMV2.R230", 1));
+    project_ = fixture_->startWith({{"QMV2.R230", 1}});
+    QVERIFY(project_);
     const int rows = table().lastRow();
     table().SetProjektDataHasChangedFlag(false);
     const RowEintrag before = table().record(1);
@@ -419,7 +407,7 @@ void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
         d.type("txtIndexDB", "70000");
         d.showPageOf(d.child("txtBezeichnung"));
         d.refusedOk(fixture_->asker());
-        QVERIFY(fixture_->asker().asked.back().prompt.find("\"Index DB\"") != std::string::npos);
+        QVERIFY_ASKED(*fixture_, "\"Index DB\"");
         QCOMPARE(d.dialog()->focusWidget(), d.child("txtIndexDB"));
         QCOMPARE(fixture_->session().app.CurrentModule, before);
         QTest::keyClicks(d.child("txtIndexDB"), index);
@@ -438,9 +426,8 @@ void RowDialogs::cpuCancelRefusalAndTheReferenceBlock()
 
 void RowDialogs::cpuFieldsSayWhatTheyTake()
 {
-    fixture_->start("DEUTSCH");
-    project_ = fixture_->newProject("Hall2");
-    QVERIFY(project_ && fixture_->dropCatalog(project_, "QMV2.R230", 1));
+    project_ = fixture_->startWith({{"QMV2.R230", 1}}, "DEUTSCH");
+    QVERIFY(project_);
     // Old projects' priorities: one in no OB form, one that OK refuses today.
     table().record(1).Cpu.CompPrio[1] = "Zyklus FB12";
     table().record(1).Cpu.CompPrio[2] = "OB'35";
