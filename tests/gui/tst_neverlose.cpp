@@ -8,7 +8,6 @@
 #include <unistd.h>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <filesystem>
 
@@ -215,8 +214,7 @@ void NeverLose::killedProgramIsRecoveredAtTheNextStart()
     QCOMPARE(windows.size(), std::size_t{2});
     ProjectWindow* back = windows[0]->path() == saved ? windows[0] : windows[1];
     ProjectWindow* unnamed = back == windows[0] ? windows[1] : windows[0];
-    QVERIFY(back->isWindowModified() && unnamed->isWindowModified());
-    QVERIFY(unnamed->path().isEmpty());
+    QVERIFY(back->isWindowModified() && unnamed->isWindowModified() && unnamed->path().isEmpty());
     QCOMPARE(unnamed->table().RowArray()[1].BestellNr, std::string("QMV2.R220"));
     QCOMPARE(unnamed->table().RowArray()[21].BestellNr, std::string("QMV3.X306"));
     QCOMPARE(back->table().RowArray()[5].BestellNr, std::string("QMV2.G120"));

@@ -229,8 +229,7 @@ void TypicalUse::closeAsksToSave()
     QCOMPARE(p->path(), saved);
     QVERIFY(p->table().changed());
     fixture_->asker().setNextAnswers({answer::Yes});
-    QVERIFY(sub->close());
-    QApplication::processEvents();
+    QVERIFY(GuiFixture::close(p));
     QVERIFY(main->projectWindows().empty());
     QVERIFY(contains(read("hall2.qv4"), "QMV2.G120"));
     QVERIFY(!QFileInfo::exists(fixture_->file("gone")));
