@@ -25,16 +25,11 @@
 
 using namespace rm;
 using namespace rm::gui;
+using rm::gui::test::contains;
 using rm::gui::test::GuiFixture;
-using rm::gui::test::store;
 namespace fs = std::filesystem;
 
 namespace {
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 // A folder the program may not write into, as a read-only file system
 // answers: every write of a file in it fails (the tests run with rights that
@@ -63,21 +58,10 @@ private:
 
 }  // namespace
 
-class Guidance : public QObject {
+class Guidance : public rm::gui::test::GuiTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        store().clear();
-        fixture_ = std::make_unique<GuiFixture>();
-    }
-    void cleanup()
-    {
-        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
-        fixture_.reset();
-        store().clear();
-    }
 
     // A source or a project that cannot be written: the reason, and another
     // file offered; a declined overwrite says the old file stays.
@@ -99,21 +83,9 @@ private:
     // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
     ProjectWindow* startProject(const QString& language = "ENGLISH")
     {
-        if (!fixture_->start(language)) return nullptr;
-        ProjectWindow* p = fixture_->newProject("Hall2");
-        if (!p || !fixture_->dropCatalog(p, "QMV2.R220", 1) || !fixture_->dropCatalog(p, "QMV2.G120", 5))
-            return nullptr;
-        return p;
-    }
-    void generate()
-    {
-        GuiFixture::whenModal(
-            [](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton); });
-        fixture_->trigger("pdiKonfig");
+        return fixture_->startWith({{"QMV2.R220", 1}, {"QMV2.G120", 5}}, language);
     }
     std::string read(const QString& path) const { return rm::test::readText(path.toStdString()); }
-
-    std::unique_ptr<GuiFixture> fixture_;
 };
 
 void Guidance::failedWritesOfferAnotherFile()
@@ -122,8 +94,7 @@ void Guidance::failedWritesOfferAnotherFile()
     QVERIFY(p);
     const QString folder = fixture_->file("shared");
     QVERIFY(QDir().mkpath(folder));
-    fixture_->files().setNextFileName(folder + "/hall2.qv4");
-    fixture_->trigger("pdiDatei3");
+    fixture_->save(folder + "/hall2.qv4");
     QCOMPARE(p->path(), folder + "/hall2.qv4");
 
     {
@@ -132,7 +103,7 @@ void Guidance::failedWritesOfferAnotherFile()
         // another file in a folder that can be written.
         fixture_->asker().setNextAnswers({answer::Yes, answer::Ok});
         fixture_->files().setNextFileName(fixture_->file("hall2.awl"));
-        generate();
+        fixture_->generate();
         QVERIFY(fixture_->asker().asked.size() >= 2);
         const auto& failed = fixture_->asker().asked[fixture_->asker().asked.size() - 2];
         QVERIFY2(failed.prompt.starts_with("Couldn't Generate source file !\n\nFile: " + folder.toStdString() +
@@ -140,26 +111,24 @@ void Guidance::failedWritesOfferAnotherFile()
                  failed.prompt.c_str());
         QVERIFY(contains(failed.prompt, "another file"));
         QCOMPARE(failed.style, style::YesNo + style::Critical);
-        QVERIFY(contains(fixture_->asker().last().prompt, "Generated") &&
-                contains(fixture_->asker().last().prompt, "Written: " + fixture_->file("hall2.awl").toStdString()));
+        QVERIFY_ASKED(*fixture_, "Generated");
+        QVERIFY_ASKED(*fixture_, "Written: " + fixture_->file("hall2.awl").toStdString());
         QCOMPARE(read(fixture_->file("hall2.awl")), generateSource(p->table(), 0, 0));
         QVERIFY(!QFileInfo::exists(folder + "/hall2.awl"));
         // No: nothing more happens.
         fixture_->asker().setNextAnswers({answer::No});
-        generate();
-        QVERIFY(contains(fixture_->asker().last().prompt, "Reason: Read-only file system"));
+        fixture_->generate();
+        QVERIFY_ASKED(*fixture_, "Reason: Read-only file system");
 
         // Saving: text 1080 with the reason, and Save As offered; its new
         // file is the project's from then on.
         QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
         fixture_->asker().setNextAnswers({answer::Yes});
-        fixture_->files().setNextFileName(fixture_->file("hall2.qv4"));
-        fixture_->trigger("pdiDatei3");
-        QVERIFY2(contains(fixture_->asker().last().prompt,
-                          "Data could not be save\n\nFile: " + folder.toStdString() + "/hall2.qv4"),
-                 fixture_->asker().last().prompt.c_str());
-        QVERIFY(contains(fixture_->asker().last().prompt, "Reason: Read-only file system") &&
-                contains(fixture_->asker().last().prompt, "under another name?"));
+        fixture_->save(fixture_->file("hall2.qv4"));
+        for (const std::string& said :
+             {"Data could not be save\n\nFile: " + folder.toStdString() + "/hall2.qv4",
+              std::string("Reason: Read-only file system"), std::string("under another name?")})
+            QVERIFY_ASKED(*fixture_, said);
         QCOMPARE(fixture_->asker().last().style, style::YesNo + style::Critical);
         QCOMPARE(p->path(), fixture_->file("hall2.qv4"));
         QVERIFY(!p->table().changed());
@@ -176,7 +145,7 @@ void Guidance::failedWritesOfferAnotherFile()
     // nothing else is offered.
     std::ofstream(fixture_->file("hall2.awl").toStdString(), std::ios::binary) << "old";
     fixture_->asker().setNextAnswers({answer::Cancel, answer::Ok});
-    generate();
+    fixture_->generate();
     QCOMPARE(fixture_->asker().last().prompt,
              "Couldn't Generate source file !\n\nFile: " + fixture_->file("hall2.awl").toStdString() +
                  "\nThe existing file was kept.");
@@ -195,23 +164,19 @@ void Guidance::exportsNameTheirFileInTheStatusLine()
     } exports[] = {{"pdiIoList", "hall2.csv"}, {"pdiExportPdf", "hall2.pdf"}, {"pdiExportPicture", "hall2.svg"}};
     for (const auto& e : exports) {
         line->clearMessage();
-        fixture_->files().setNextFileName(fixture_->file(e.name));
-        fixture_->trigger(e.action);
+        fixture_->trigger(e.action, fixture_->file(e.name));
         QVERIFY2(QFileInfo::exists(fixture_->file(e.name)), e.name);
         QCOMPARE(line->currentMessage(), "Geschrieben: " + fixture_->file(e.name));
     }
     // Cancelled or failed, nothing is said to be written.
     line->clearMessage();
-    fixture_->files().setNextFileName("");
-    fixture_->trigger("pdiIoList");
+    fixture_->trigger("pdiIoList", "");
     fixture_->asker().setNextAnswers({answer::Ok});
-    fixture_->files().setNextFileName(fixture_->file("gone/hall2.pdf"));
-    fixture_->trigger("pdiExportPdf");
-    QVERIFY(contains(fixture_->asker().last().prompt, "gone"));
+    fixture_->trigger("pdiExportPdf", fixture_->file("gone/hall2.pdf"));
+    QVERIFY_ASKED(*fixture_, "gone");
     QCOMPARE(line->currentMessage(), QString());
     // The next change of the project takes the note away.
-    fixture_->files().setNextFileName(fixture_->file("hall2.csv"));
-    fixture_->trigger("pdiIoList");
+    fixture_->trigger("pdiIoList", fixture_->file("hall2.csv"));
     QVERIFY(!line->currentMessage().isEmpty());
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
     QCOMPARE(line->currentMessage(), QString());
@@ -323,10 +288,7 @@ void Guidance::toolbarButtonsAreTheMenuCommands()
 
     // New from the toolbar; Save and Print with a project, Cut and Copy on a
     // module's row, Paste once a row is held.
-    GuiFixture::whenModal([](QWidget* dlg) {
-        QTest::keyClicks(dlg->findChild<QWidget*>("txtHeader0"), "Hall2");
-        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
-    });
+    GuiFixture::nameNextProject("Hall2");
     main->toolButton("Toolbar1_1")->click();
     ProjectWindow* p = main->activeProject();
     QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1) && fixture_->dropCatalog(p, "QMV2.G120", 5));
@@ -346,8 +308,7 @@ void Guidance::toolbarButtonsAreTheMenuCommands()
     // The catalog's button and entry are one: hidden from the toolbar, unchecked in the menu.
     main->toolButton("BtnTreeWin")->click();
     QVERIFY(main->catalogDock()->isHidden() && !main->action("pdiTreeForm")->isChecked());
-    QVERIFY(p->parentWidget()->close());
-    QApplication::processEvents();
+    QVERIFY(GuiFixture::close(p));
     QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 BtnTreeWin"));
 }
 

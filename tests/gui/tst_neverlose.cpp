@@ -6,10 +6,8 @@
 
 #include <signal.h>
 #include <unistd.h>
-#include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <filesystem>
 
@@ -26,8 +24,8 @@
 
 using namespace rm;
 using namespace rm::gui;
+using rm::gui::test::contains;
 using rm::gui::test::GuiFixture;
-using rm::gui::test::store;
 namespace fs = std::filesystem;
 
 namespace {
@@ -58,29 +56,25 @@ int runProgramToBeKilled(const QString& savedPath)
     if (!first) return 3;
     ProjectWindow* second = f.newProject("Plant");
     if (!second || !f.dropCatalog(second, "QMV2.R220", 1)) return 4;
-    f.files().setNextFileName(savedPath);
-    f.trigger("pdiDatei3");
+    f.save(savedPath);
     if (second->isWindowModified() || !f.dropCatalog(second, "QMV2.G120", 5)) return 5;
     return QApplication::exec();
 }
 }  // namespace
 
-class NeverLose : public QObject {
+class NeverLose : public rm::gui::test::GuiTest {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        store().clear();
-        fixture_ = std::make_unique<GuiFixture>();
+        GuiTest::init();
         clearRecovery();
     }
     void cleanup()
     {
-        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
         setAutosaveOverride(-1);
-        fixture_.reset();
-        store().clear();
+        GuiTest::cleanup();
         clearRecovery();
     }
 
@@ -97,7 +91,13 @@ private:
         std::error_code ec;
         fs::remove_all(recoveryDir(), ec);
     }
-    std::unique_ptr<GuiFixture> fixture_;
+    // A new project "Hall2" with the CPU QMV2.R220, saved as hall2.qv4.
+    ProjectWindow* savedProject()
+    {
+        ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
+        if (p) fixture_->save(fixture_->file("hall2.qv4"));
+        return p;
+    }
 };
 
 void NeverLose::recoveryFileIsWrittenAndRecovered()
@@ -129,8 +129,7 @@ void NeverLose::recoveryFileIsWrittenAndRecovered()
     // "No" to the save question removes the window's own recovery file.
     const fs::path own = guard->recoveryFile();
     fixture_->asker().setNextAnswers({answer::No});
-    QVERIFY(p->parentWidget()->close());
-    QApplication::processEvents();
+    QVERIFY(GuiFixture::close(p));
     QVERIFY(!fs::exists(own));
 
     auto entries = recoveryIndex(recoveryFolder(fixture_->session()), hostName(), processRunning);
@@ -141,8 +140,7 @@ void NeverLose::recoveryFileIsWrittenAndRecovered()
     auto windows = fixture_->main()->projectWindows();
     QCOMPARE(windows.size(), std::size_t{1});
     ProjectWindow* back = windows.front();
-    QVERIFY(back->table().changed());
-    QVERIFY(back->isWindowModified());
+    QVERIFY(back->table().changed() && back->isWindowModified());
     QCOMPARE(back->title(), title);
     for (int r = 1; r < 30; ++r) QCOMPARE(back->table().RowArray()[r].BestellNr, rows[r].BestellNr);
     fixture_->asker().setNextAnswers({answer::No});
@@ -216,15 +214,14 @@ void NeverLose::killedProgramIsRecoveredAtTheNextStart()
     QCOMPARE(windows.size(), std::size_t{2});
     ProjectWindow* back = windows[0]->path() == saved ? windows[0] : windows[1];
     ProjectWindow* unnamed = back == windows[0] ? windows[1] : windows[0];
-    QVERIFY(back->isWindowModified() && unnamed->isWindowModified());
-    QVERIFY(unnamed->path().isEmpty());
+    QVERIFY(back->isWindowModified() && unnamed->isWindowModified() && unnamed->path().isEmpty());
     QCOMPARE(unnamed->table().RowArray()[1].BestellNr, std::string("QMV2.R220"));
     QCOMPARE(unnamed->table().RowArray()[21].BestellNr, std::string("QMV3.X306"));
     QCOMPARE(back->table().RowArray()[5].BestellNr, std::string("QMV2.G120"));
 
     // Save writes the original file, without a question: the file is as the
     // killed program left it, and its lock is stale.
-    fixture_->main()->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(back->parentWidget()));
+    fixture_->activate(back);
     fixture_->trigger("pdiDatei3");
     QVERIFY(!back->isWindowModified());
     QCOMPARE(orderAt(decodeProject(rm::test::readText(saved.toStdString())).data, 5), std::string("QMV2.G120"));
@@ -235,13 +232,8 @@ void NeverLose::killedProgramIsRecoveredAtTheNextStart()
 
 void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
 {
-    QVERIFY(fixture_->start());
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1));
-    const QString file = fixture_->file("hall2.qv4");
-    fixture_->files().setNextFileName(file);
-    fixture_->trigger("pdiDatei3");
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
+    ProjectWindow* p = savedProject();
+    QVERIFY(p && fixture_->dropCatalog(p, "QMV2.G120", 5));
     ProjectGuard::of(p)->writeRecoveryNow();
     RecoveryHeader h;
     std::string project;
@@ -261,15 +253,13 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
     RecoveryDialog dlg(fixture_->session(), *fixture_->main(), std::move(entries));
     auto* recover = dlg.findChild<QPushButton*>("Recover");
     auto* compare = dlg.findChild<QPushButton*>("Compare");
-    QVERIFY(recover->isDefault() && !dlg.findChild<QPushButton*>("Discard")->isDefault());
-    QVERIFY(compare->isEnabled());
+    QVERIFY(recover->isDefault() && !dlg.findChild<QPushButton*>("Discard")->isDefault() && compare->isEnabled());
 
     // The compare window: the recovered project against the saved file.
     QVERIFY(dlg.compare(0));
     auto* cmp = dlg.findChild<CompareWindow*>();
-    QVERIFY(cmp);
+    QVERIFY(cmp && cmp->tree()->topLevelItemCount() == 1);
     QVERIFY2(cmp->windowTitle().contains("(recovered)"), qPrintable(cmp->windowTitle()));
-    QCOMPARE(cmp->tree()->topLevelItemCount(), 1);
     QCOMPARE(cmp->tree()->topLevelItem(0)->text(1), QString("QMV2.G120"));
     cmp->close();
     QVERIFY(fs::exists(recoveryDir() / "a.rmrecover"));  // comparing keeps it
@@ -283,7 +273,7 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
     // Bytes that are no project: said, kept, and no longer offered to recover.
     fixture_->asker().setNextAnswers({answer::Ok});
     QVERIFY(!dlg.recover(2));
-    QVERIFY(fixture_->asker().lastPrompt().find("c.rmrecover") != std::string::npos);
+    QVERIFY_ASKED(*fixture_, "c.rmrecover");
     QVERIFY(fs::exists(recoveryDir() / "c.rmrecover"));
     list->setCurrentItem(list->topLevelItem(2));
     QVERIFY(!recover->isEnabled() && !compare->isEnabled());
@@ -292,18 +282,13 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
 
 void NeverLose::lockedProjectAsksAndOpensReadOnly()
 {
-    QVERIFY(fixture_->start());
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    QVERIFY(p);
-    const QString file = fixture_->file("hall2.qv4");
-    fixture_->files().setNextFileName(file);
-    fixture_->trigger("pdiDatei3");
-    QVERIFY(!p->isWindowModified());
+    ProjectWindow* p = savedProject();
+    QVERIFY(p && !p->isWindowModified());
     // The window holds the lock while it is open; closing it removes the lock.
+    const QString file = fixture_->file("hall2.qv4");
     const fs::path path = file.toStdString();
     QCOMPARE(probeLock(path, currentLockInfo(), processRunning).state, LockState::Ours);
-    QVERIFY(p->parentWidget()->close());
-    QApplication::processEvents();
+    QVERIFY(GuiFixture::close(p));
     QVERIFY(!fs::exists(lockPathFor(path)));
 
     // Another program of this host that runs holds it.
@@ -311,18 +296,16 @@ void NeverLose::lockedProjectAsksAndOpensReadOnly()
     QVERIFY(writeLock(path, other, false).ok());
     fixture_->asker().setNextAnswers({answer::Cancel});
     QVERIFY(!fixture_->main()->openProjectFile(file));
-    QVERIFY(fixture_->asker().lastPrompt().find("ben on " + hostName()) != std::string::npos);
-    QVERIFY(fixture_->asker().lastPrompt().find("since 2026-12-07 09:00:00") != std::string::npos);
+    QVERIFY_ASKED(*fixture_, "ben on " + hostName());
+    QVERIFY_ASKED(*fixture_, "since 2026-12-07 09:00:00");
     QVERIFY(fixture_->main()->projectWindows().empty());
 
     fixture_->asker().setNextAnswers({answer::Yes});  // read-only
     QVERIFY(fixture_->main()->openProjectFile(file));
     ProjectWindow* ro = fixture_->main()->projectWindows().front();
-    QVERIFY(ProjectGuard::of(ro)->readOnly());
-    QVERIFY(ro->windowTitle().contains("read-only"));
+    QVERIFY(ProjectGuard::of(ro)->readOnly() && ro->windowTitle().contains("read-only"));
     QCOMPARE(parseLock(rm::test::readText(lockPathFor(path).string()))->user, std::string("ben"));
-    QVERIFY(ro->parentWidget()->close());
-    QApplication::processEvents();
+    QVERIFY(GuiFixture::close(ro));
     // The other program's lock stays.
     QVERIFY(fs::exists(lockPathFor(path)));
 
@@ -335,14 +318,11 @@ void NeverLose::lockedProjectAsksAndOpensReadOnly()
 
 void NeverLose::changedOnDiskAsksBeforeReplacing()
 {
-    QVERIFY(fixture_->start());
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1));
+    ProjectWindow* p = savedProject();
+    QVERIFY(p);
     const QString file = fixture_->file("hall2.qv4");
-    fixture_->files().setNextFileName(file);
-    fixture_->trigger("pdiDatei3");
     const fs::path path = file.toStdString();
-    const std::string first = rm::test::readText(file.toStdString());
+    const std::string first = rm::test::readText(path);
     QVERIFY(!fs::exists(backupPathFor(path)));
     // A second save keeps the first file as the backup.
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
@@ -353,7 +333,7 @@ void NeverLose::changedOnDiskAsksBeforeReplacing()
     rm::test::writeText(path, "replaced outside");
     fixture_->asker().setNextAnswers({answer::Ok});
     fixture_->main()->reportChangeOnDisk();
-    QTRY_VERIFY(fixture_->asker().lastPrompt().find("changed on disk since you opened it") != std::string::npos);
+    QTRY_VERIFY(contains(fixture_->asker().lastPrompt(), "changed on disk since you opened it"));
     fixture_->asker().asked.clear();
     fixture_->main()->reportChangeOnDisk();
     QApplication::processEvents();
@@ -361,7 +341,7 @@ void NeverLose::changedOnDiskAsksBeforeReplacing()
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
     fixture_->asker().setNextAnswers({answer::Cancel});
     fixture_->trigger("pdiDatei3");
-    QVERIFY(fixture_->asker().lastPrompt().find("changed on disk since you opened it") != std::string::npos);
+    QVERIFY_ASKED(*fixture_, "changed on disk since you opened it");
     QCOMPARE(rm::test::readText(file.toStdString()), std::string("replaced outside"));
     QVERIFY(p->isWindowModified());
     fixture_->asker().setNextAnswers({answer::Yes});

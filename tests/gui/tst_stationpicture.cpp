@@ -5,29 +5,19 @@
 
 #include <QMenu>
 #include <QScrollBar>
-#include <fstream>
-#include <sstream>
 
 #include "core/project/StationLayout.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/StatusLine.h"
 #include "gui/project/StationView.h"
 #include "gui/support/GuiFixture.h"
+#include "support/TestSupport.h"
 
 using namespace rm;
 using namespace rm::gui;
 using rm::gui::test::GuiFixture;
-using rm::gui::test::store;
 
 namespace {
-std::string read(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 QPoint centreOf(StationView* view, int row)
 {
     const SlotBox* b = view->layout().boxOfRow(row);
@@ -36,41 +26,16 @@ QPoint centreOf(StationView* view, int row)
 
 // A catalog entry dragged over the picture to a row's box; whether the
 // picture would take it there.
-bool dragOver(StationView* view, QMimeData& mime, int row)
+bool dragOver(StationView* view, QMimeData* mime, int row, bool drop = false)
 {
-    const QPoint pos = centreOf(view, row);
-    QDragEnterEvent enter(pos, Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &enter);
-    QDragMoveEvent move(pos, Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &move);
-    return move.isAccepted();
-}
-
-bool dropOn(StationView* view, QMimeData& mime, int row)
-{
-    if (!dragOver(view, mime, row)) return false;
-    QDropEvent drop(QPointF(centreOf(view, row)), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton,
-                    Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &drop);
-    return drop.isAccepted();
+    return GuiFixture::drag(view->viewport(), mime, centreOf(view, row), drop);
 }
 }  // namespace
 
-class StationPicture : public QObject {
+class StationPicture : public rm::gui::test::GuiTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        store().clear();
-        fixture_ = std::make_unique<GuiFixture>();
-    }
-    void cleanup()
-    {
-        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
-        fixture_.reset();
-        store().clear();
-    }
 
     void selectionFollowsBothWays();
     void dropsFollowTheTablesRules();
@@ -90,12 +55,10 @@ private:
     }
     QMimeData* catalogEntry(const std::string& order)
     {
-        mime_ = std::make_unique<QMimeData>();
-        mime_->setData(kCatalogMime, QByteArray::number(fixture_->session().app.ModulKatalog.indexOf(order)));
+        mime_.reset(fixture_->catalogEntry(order));
         return mime_.get();
     }
 
-    std::unique_ptr<GuiFixture> fixture_;
     std::unique_ptr<QMimeData> mime_;
 };
 
@@ -144,7 +107,7 @@ void StationPicture::dropsFollowTheTablesRules()
     StatusLine* status = fixture_->main()->statusLine();
 
     // Onto an empty slot of the rack: placed as a drop on its row is.
-    QVERIFY2(dropOn(view, *catalogEntry("QMV3.E420"), 23),
+    QVERIFY2(dragOver(view, catalogEntry("QMV3.E420"), 23, true),
              qPrintable(fixture_->main()->statusLine()->currentMessage()));
     QCOMPARE(p->table().cell(23, 1), std::string("QMV3.E420"));
     QVERIFY(!view->layout().boxOfRow(23)->empty);
@@ -154,7 +117,7 @@ void StationPicture::dropsFollowTheTablesRules()
     // Onto slot A: refused, the slot marked as refusing, the table's reason
     // in the status line, and nothing placed.
     const std::string before = p->table().cell(2, 1);
-    QVERIFY(!dragOver(view, *catalogEntry("QMV2.G120"), 2));
+    QVERIFY(!dragOver(view, catalogEntry("QMV2.G120"), 2));
     QCOMPARE(view->dropRow(), 2);
     QVERIFY(!view->dropAccepted());
     const QString said = status->currentMessage();
@@ -166,15 +129,12 @@ void StationPicture::dropsFollowTheTablesRules()
 
     // The same reason as the table gives for the same row.
     ProjectGrid* grid = p->grid();
-    const QPoint cell = grid->visualRect(grid->model()->index(1, 2)).center();
-    QDragEnterEvent enter(cell, Qt::MoveAction, mime_.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &enter);
-    QDragMoveEvent move(cell, Qt::MoveAction, mime_.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &move);
+    QVERIFY(
+        !GuiFixture::drag(grid->viewport(), mime_.get(), grid->visualRect(grid->model()->index(1, 2)).center(), false));
     QCOMPARE(status->currentMessage(), said);
 
     // Leaving the picture takes the mark and the note away.
-    QVERIFY(dragOver(view, *catalogEntry("QMV3.E420"), 24));
+    QVERIFY(dragOver(view, catalogEntry("QMV3.E420"), 24));
     QVERIFY(view->dropAccepted());
     QDragLeaveEvent leave;
     QApplication::sendEvent(view->viewport(), &leave);
@@ -184,14 +144,7 @@ void StationPicture::dropsFollowTheTablesRules()
     // A project without a CPU draws nothing yet; a CPU dropped anywhere goes to row 1.
     ProjectWindow* q = fixture_->newProject("Hall3");
     QVERIFY(q && q->picture()->layout().bands.empty());
-    QMimeData* cpu = catalogEntry("QMV2.R220");
-    QDragEnterEvent enter2(QPoint(40, 40), Qt::MoveAction, cpu, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(q->picture()->viewport(), &enter2);
-    QDragMoveEvent move2(QPoint(40, 40), Qt::MoveAction, cpu, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(q->picture()->viewport(), &move2);
-    QVERIFY(move2.isAccepted());
-    QDropEvent drop2(QPointF(40, 40), Qt::MoveAction, cpu, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(q->picture()->viewport(), &drop2);
+    QVERIFY(GuiFixture::drag(q->picture()->viewport(), catalogEntry("QMV2.R220"), QPoint(40, 40), true));
     QCOMPARE(q->table().cell(1, 1), std::string("QMV2.R220"));
     QCOMPARE(q->picture()->layout().bands.size(), std::size_t(1));
 }
@@ -302,16 +255,16 @@ void StationPicture::shownOrHiddenAndExported()
     QVERIFY(p);
     // File > Export Picture writes the project's picture, the same SVG as the command line's.
     const QString svg = fixture_->file("hall2.svg");
-    fixture_->files().setNextFileName(svg);
-    fixture_->trigger("pdiExportPicture");
-    QCOMPARE(read(svg), stationSvg(layoutStations(p->table()), fixture_->session().app.texts));
+    fixture_->trigger("pdiExportPicture", svg);
+    QCOMPARE(rm::test::readText(svg.toStdString()),
+             stationSvg(layoutStations(p->table()), fixture_->session().app.texts));
     // A file that cannot be written is said so, and nothing is left behind.
     const QString nowhere = fixture_->file("missing/hall2.svg");
     fixture_->files().setNextFileName(nowhere);
     fixture_->asker().setNextAnswers({answer::Ok});
     fixture_->trigger("pdiExportPicture");
     QVERIFY(!QFileInfo::exists(nowhere));
-    QVERIFY(fixture_->asker().asked.back().prompt.find("missing") != std::string::npos);
+    QVERIFY_ASKED(*fixture_, "missing");
 
     // Hidden from the toolbar: in every window, checked off in the menu, kept for the next run.
     ProjectWindow* q = fixture_->newProject("Hall3");

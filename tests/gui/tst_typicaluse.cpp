@@ -41,35 +41,15 @@
 
 using namespace rm;
 using namespace rm::gui;
+using rm::gui::test::contains;
 using rm::gui::test::GuiFixture;
 using rm::gui::test::store;
 namespace fs = std::filesystem;
 
-namespace {
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-}  // namespace
-
-class TypicalUse : public QObject {
+class TypicalUse : public rm::gui::test::GuiTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        store().clear();  // every case starts as a first run
-        fixture_ = std::make_unique<GuiFixture>();
-    }
-    void cleanup()
-    {
-        // A case that ended its program itself has checked it.
-        if (fixture_) QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
-        delete HelpViewer::instance();
-        fixture_.reset();
-        store().clear();
-    }
-
     // New project, CPU and modules, moves and copies, cut and paste between
     // projects, save, undo and redo, generate, close and reopen.
     void wholeTypicalUse();
@@ -110,21 +90,6 @@ private slots:
     void everyPageReachesTheDevice();
 
 private:
-    // A new project "Hall2" with the CPU QMV2.R220 (slots from row 5) and the given modules.
-    ProjectWindow* startWith(std::initializer_list<std::pair<const char*, int>> modules)
-    {
-        if (!fixture_->start()) return nullptr;
-        ProjectWindow* p = fixture_->newProject("Hall2");
-        if (!p || !fixture_->dropCatalog(p, "QMV2.R220", 1)) return nullptr;
-        for (const auto& [order, row] : modules)
-            if (!fixture_->dropCatalog(p, order, row)) return nullptr;
-        return p;
-    }
-    void saveAs(const QString& path)
-    {
-        fixture_->files().setNextFileName(path);
-        fixture_->trigger("pdiDatei3");
-    }
     fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
     QString helpPage() const
     {
@@ -142,7 +107,6 @@ private:
     {
         return static_cast<int>(QString::fromStdString(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")));
     }
-    std::unique_ptr<GuiFixture> fixture_;
 };
 
 void TypicalUse::wholeTypicalUse()
@@ -177,11 +141,11 @@ void TypicalUse::wholeTypicalUse()
     ProjectWindow* q = fixture_->newProject("Line3");
     QVERIFY(q && fixture_->dropCatalog(q, "QMV2.R220", 1));
     QVERIFY(fixture_->dropCatalog(q, "QMV2.G120", 5) && fixture_->dropCatalog(q, "QMV2.G120", 6));
-    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(p->parentWidget()));
+    fixture_->activate(p);
     p->selectRow(9);
     fixture_->trigger("pdiCut");
     QVERIFY(t.rowEmpty(9));
-    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(q->parentWidget()));
+    fixture_->activate(q);
     q->selectRow(7);
     fixture_->trigger("pdiPaste");
     QCOMPARE(q->table().record(7).InBase, int16_t{4});
@@ -191,12 +155,12 @@ void TypicalUse::wholeTypicalUse()
     QVERIFY(!q->table().rowEmpty(5) && !q->table().rowEmpty(7) && !t.rowEmpty(11));
 
     // Save, generate with the dialog's defaults (I/O block DB 1, no CPU block).
-    main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(p->parentWidget()));
+    fixture_->activate(p);
     QCOMPARE(main->action("pdiUndo")->text(), QString("&Undo Move"));
     fixture_->trigger("pdiUndo");
     QVERIFY(t.rowEmpty(11));
     const QString path = fixture_->file("hall2.qv4");
-    saveAs(path);
+    fixture_->save(path);
     QCOMPARE(p->title(), QString("hall2.qv4"));
 
     // A move is one step; undo goes back to the saved state, redo away from it.
@@ -207,8 +171,7 @@ void TypicalUse::wholeTypicalUse()
     fixture_->trigger("pdiRedo");
     QVERIFY(t.rowEmpty(8) && t.changed() && !main->action("pdiRedo")->isEnabled());
     // Compared with the saved file, the module stands in another slot; a double click selects it.
-    fixture_->files().setNextFileName(path);
-    fixture_->trigger("pdiCompare");
+    fixture_->trigger("pdiCompare", path);
     auto* cmp = main->findChild<CompareWindow*>("CompareWindow");
     QVERIFY(cmp && cmp->tree()->topLevelItemCount() == 1);
     QCOMPARE(cmp->tree()->topLevelItem(0)->text(0) + cmp->tree()->topLevelItem(0)->text(1), QString("movedQMV2.G120"));
@@ -217,16 +180,14 @@ void TypicalUse::wholeTypicalUse()
     QCOMPARE(t.currentRow(), 10);
     fixture_->trigger("pdiUndo");
     fixture_->asker().setNextAnswers({answer::Ok});
-    GuiFixture::whenModal([](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton); });
-    fixture_->trigger("pdiKonfig");
-    QVERIFY(contains(fixture_->asker().lastPrompt(), "Generated"));
+    fixture_->generate();
+    QVERIFY_ASKED(*fixture_, "Generated");
     QCOMPARE(rm::test::readText(fixture_->file("hall2.awl").toStdString()), generateSource(t, 0, 0));
 
     // Close it (back at the saved state: nothing asked) and open it again: the same table.
     const auto before = t.RowArray();
-    QVERIFY(p->parentWidget()->close());
-    fixture_->files().setNextFileName(path);
-    fixture_->trigger("pdiDatei1");
+    QVERIFY(GuiFixture::close(p));
+    fixture_->trigger("pdiDatei1", path);
     QVERIFY(main->activeProject() != q);
     QCOMPARE(main->activeProject()->table().RowArray(), before);
 
@@ -243,7 +204,7 @@ void TypicalUse::wholeTypicalUse()
 
 void TypicalUse::closeAsksToSave()
 {
-    ProjectWindow* p = startWith({});
+    ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
     QVERIFY(p);
     MainWindow* main = fixture_->main();
     auto* sub = p->parentWidget();
@@ -258,19 +219,17 @@ void TypicalUse::closeAsksToSave()
     QCOMPARE(main->projectWindows().size(), std::size_t{1});
     // A Save As that fails (no such folder) keeps the name and file the
     // window had: the next Yes writes the old file, not the failed name.
-    saveAs(fixture_->file("hall2.qv4"));
+    fixture_->save(fixture_->file("hall2.qv4"));
     const QString saved = p->path();
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
-    fixture_->asker().setNextAnswers({answer::No});  // no other name either
-    fixture_->files().setNextFileName(fixture_->file("gone/other.qv4"));
-    fixture_->trigger("pdiDatei2");  // Save As
-    QVERIFY2(contains(fixture_->asker().lastPrompt(), "other.qv4"), fixture_->asker().lastPrompt().c_str());
+    fixture_->asker().setNextAnswers({answer::No});                    // no other name either
+    fixture_->trigger("pdiDatei2", fixture_->file("gone/other.qv4"));  // Save As
+    QVERIFY_ASKED(*fixture_, "other.qv4");
     QCOMPARE(p->title(), QString("hall2.qv4"));
     QCOMPARE(p->path(), saved);
     QVERIFY(p->table().changed());
     fixture_->asker().setNextAnswers({answer::Yes});
-    QVERIFY(sub->close());
-    QApplication::processEvents();
+    QVERIFY(GuiFixture::close(p));
     QVERIFY(main->projectWindows().empty());
     QVERIFY(contains(read("hall2.qv4"), "QMV2.G120"));
     QVERIFY(!QFileInfo::exists(fixture_->file("gone")));
@@ -278,7 +237,8 @@ void TypicalUse::closeAsksToSave()
 
 void TypicalUse::editCommandsAndDeleteConfirmation()
 {
-    ProjectWindow* p = startWith({{"QMV2.G120", 5}, {"QMV2.G260", 6}, {"QMV2.G120", 9}});  // G260: two rows
+    ProjectWindow* p = fixture_->startWith(
+        {{"QMV2.R220", 1}, {"QMV2.G120", 5}, {"QMV2.G260", 6}, {"QMV2.G120", 9}});  // G260: two rows
     QVERIFY(p);
     auto enabled = [this](const char* name) { return fixture_->main()->action(name)->isEnabled(); };
     p->selectRow(7);  // the second row of a module
@@ -288,7 +248,7 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
     fixture_->asker().setNextAnswers({answer::Yes});
     QTest::keyClick(p->grid(), Qt::Key_Delete);
     QVERIFY(p->table().rowEmpty(6) && p->table().rowEmpty(7));
-    QVERIFY(contains(fixture_->asker().lastPrompt(), "delete the selected Row"));
+    QVERIFY_ASKED(*fixture_, "delete the selected Row");
     GuiFixture::whenModal([this](QWidget* dlg) {
         QVERIFY(QTest::qWaitForWindowActive(dlg));
         QTest::keyClick(dlg, Qt::Key_F1);  // F1 opens the dialog's own page
@@ -314,9 +274,8 @@ void TypicalUse::fileMessagesNameTheFile()
     fixture_->asker().setNextAnswers({answer::Ok});
     main->openProjectFiles({fixture_->file("gone.qv4"), fixture_->file("junk.qv4")});
     QCOMPARE(fixture_->asker().asked.size(), std::size_t(1));
-    QVERIFY2(contains(fixture_->asker().lastPrompt(), "gone.qv4: the file does not exist") &&
-                 contains(fixture_->asker().lastPrompt(), "junk.qv4: "),
-             fixture_->asker().lastPrompt().c_str());
+    QVERIFY_ASKED(*fixture_, "gone.qv4: the file does not exist");
+    QVERIFY_ASKED(*fixture_, "junk.qv4: ");
 
     // Save As proposes the title in a folder that exists.
     ProjectWindow* p = fixture_->newProject("Hall2");
@@ -337,7 +296,7 @@ void TypicalUse::fileMessagesNameTheFile()
     QCOMPARE(helpPage(), QString("context-3.html"));
     fixture_->asker().setNextAnswers({answer::No});  // no other file
     failing.accept();
-    QVERIFY2(contains(fixture_->asker().lastPrompt(), "Couldn't Generate"), fixture_->asker().lastPrompt().c_str());
+    QVERIFY_ASKED(*fixture_, "Couldn't Generate");
 }
 
 void TypicalUse::firstRunFitsTheScreen()
@@ -380,10 +339,11 @@ void TypicalUse::storedPlacesStayOnTheScreen()
         {
             QSettings s = store();
             s.beginGroup("Settings");
-            s.setValue("MainLeft", QString::number(pixelsToTwips(main.left())));
-            s.setValue("MainTop", QString::number(pixelsToTwips(main.top())));
-            s.setValue("MainWidth", QString::number(pixelsToTwips(main.width())));
-            s.setValue("MainHeight", QString::number(pixelsToTwips(main.height())));
+            for (const auto& [key, pixels] : {std::pair{"MainLeft", main.left()},
+                                              {"MainTop", main.top()},
+                                              {"MainWidth", main.width()},
+                                              {"MainHeight", main.height()}})
+                s.setValue(key, QString::number(pixelsToTwips(pixels)));
         }
         fixture_ = std::make_unique<GuiFixture>();
         MainWindow* m = fixture_->start();
@@ -413,24 +373,17 @@ void TypicalUse::refusalsSayWhyAndDropRowIsShown()
     p->selectRow(2);
     fixture_->asker().setNextAnswers({answer::Ok});
     QTest::keyClick(fixture_->main()->catalogWindow()->filter()->field(), Qt::Key_Return);
-    QVERIFY2(contains(fixture_->asker().lastPrompt(), fixture_->session().app.texts.byEnglishId(1088)) &&
-                 contains(fixture_->asker().lastPrompt(), "Slot A does not take"),
-             fixture_->asker().lastPrompt().c_str());
+    QVERIFY_ASKED(*fixture_, fixture_->session().app.texts.byEnglishId(1088));
+    QVERIFY_ASKED(*fixture_, "Slot A does not take");
 
     // While dragging, the row that would take the drop is framed, and a
     // refusal says why in the status line.
     ProjectGrid* grid = p->grid();
-    QMimeData mime;
-    mime.setData(kCatalogMime, QByteArray::number(fixture_->session().app.ModulKatalog.indexOf("QMV2.G120")));
+    const std::unique_ptr<QMimeData> mime(fixture_->catalogEntry("QMV2.G120"));
     auto moveTo = [&](int row) {
-        const QPoint pos = grid->visualRect(grid->model()->index(row - 1, 2)).center();
-        QDragMoveEvent move(pos, Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(grid->viewport(), &move);
-        return move.isAccepted();
+        return GuiFixture::drag(grid->viewport(), mime.get(),
+                                grid->visualRect(grid->model()->index(row - 1, 2)).center(), false);
     };
-    QDragEnterEvent enter(grid->visualRect(grid->model()->index(0, 2)).center(), Qt::MoveAction | Qt::CopyAction, &mime,
-                          Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid->viewport(), &enter);
     QVERIFY(moveTo(5));
     QCOMPARE(grid->dropRow(), 5);
     QVERIFY(!moveTo(2));
@@ -444,7 +397,6 @@ void TypicalUse::refusalsSayWhyAndDropRowIsShown()
     QVERIFY(status->currentMessage().contains("Slot A does not take QMV2.G120"));
     p->selectRow(5);
     QVERIFY(status->currentMessage().isEmpty());
-    QApplication::sendEvent(grid->viewport(), &enter);
     QVERIFY(!moveTo(2));
     QCursor::setPos(grid->viewport()->mapToGlobal(QPoint(-50, -50)));
     QDragLeaveEvent leave;
@@ -518,14 +470,11 @@ void TypicalUse::emptyWorkspaceSaysHowToStart()
     QVERIFY(hint->isVisible() && hint->text().contains("Neues Projekt"));
     QVERIFY(main->mdiArea()->viewport()->rect().contains(hint->geometry()));
     // Its links do what they say; a saved project comes back as a recent file.
-    GuiFixture::whenModal([](QWidget* dlg) {
-        QTest::keyClicks(dlg->findChild<QWidget*>("txtHeader0"), "Hall2");
-        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
-    });
+    GuiFixture::nameNextProject("Hall2");
     emit hint->linkActivated("new");
     ProjectWindow* p = main->activeProject();
     QVERIFY(p && !hint->isVisible());
-    saveAs(fixture_->file("hall2.qv4"));
+    fixture_->save(fixture_->file("hall2.qv4"));
     main->action("pdiCloseAll")->trigger();
     QApplication::processEvents();
     QVERIFY(hint->isVisible() && hint->text().contains("Zuletzt geöffnet"));
@@ -576,17 +525,16 @@ void TypicalUse::catalogIsADockReachedByF6()
 
 void TypicalUse::exportsTakeTheFormatOfTheirName()
 {
-    ProjectWindow* p = startWith({{"QMV2.G120", 5}, {"QMV2.K202", 6}});
+    ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}, {"QMV2.G120", 5}, {"QMV2.K202", 6}});
     QVERIFY(p);
     const ProjectTable& t = p->table();
-    saveAs(fixture_->file("hall2.qv4"));
+    fixture_->save(fixture_->file("hall2.qv4"));
     const std::string project = read("hall2.qv4");
     for (const auto& [name, format] :
          {std::pair{"hall2.sdf", SymbolFormat::Sdf}, std::pair{"hall2.asc", SymbolFormat::Asc},
           std::pair{"hall2.SEQ", SymbolFormat::Seq}, std::pair{"hall2.csv", SymbolFormat::Csv},
           std::pair{"hall2.txt", SymbolFormat::Sdf}}) {
-        fixture_->files().setNextFileName(fixture_->file(name));
-        fixture_->trigger("pdiSymbols");
+        fixture_->trigger("pdiSymbols", fixture_->file(name));
         QCOMPARE(read(name), symbolTable(channels(t), format, {',', true}));
     }
     QVERIFY(contains(read("hall2.sdf"), "\"ID 256\",\"DINT\""));
@@ -594,23 +542,21 @@ void TypicalUse::exportsTakeTheFormatOfTheirName()
     QCOMPARE(fixture_->files().lastProposal(), fixture_->file("hall2.sdf"));
     // In German: E and A, and the semicolon German spreadsheets expect.
     fixture_->session().app.setLanguage(kGermanBase);
-    fixture_->files().setNextFileName(fixture_->file("de.csv"));
-    fixture_->trigger("pdiSymbols");
+    fixture_->trigger("pdiSymbols", fixture_->file("de.csv"));
     QCOMPARE(read("de.csv"), symbolTable(channels(t, Mnemonics::German), SymbolFormat::Csv, {';', true}));
     QVERIFY(contains(read("de.csv"), ";ED 256;"));
     // The project file chosen by mistake stays the project.
     for (const char* action : {"pdiSymbols", "pdiIoList"}) {
         fixture_->asker().setNextAnswers({answer::Ok});
-        fixture_->files().setNextFileName(fixture_->file("./hall2.qv4"));
-        fixture_->trigger(action);
-        QVERIFY2(contains(fixture_->asker().lastPrompt(), "hall2.qv4"), fixture_->asker().lastPrompt().c_str());
+        fixture_->trigger(action, fixture_->file("./hall2.qv4"));
+        QVERIFY_ASKED(*fixture_, "hall2.qv4");
         QCOMPARE(read("hall2.qv4"), project);
     }
 }
 
 void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
 {
-    ProjectWindow* p = startWith({});
+    ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
     QVERIFY(p);
     // Typed text passes the filter, and Cancel keeps the project as it was.
     GuiFixture::whenModal([this](QWidget* dlg) {
@@ -763,7 +709,7 @@ void TypicalUse::unknownEntriesAreSaidOnce()
     QVERIFY(fixture_->start("DEUTSCH"));
     QCOMPARE(fixture_->asker().asked.size(), size_t(1));
     for (const char* said : {"NURA_G.txt", ": 2 (QMV9.R900, QMV9.R910)", "[Bad] Entries=-1"})
-        QVERIFY2(contains(fixture_->asker().lastPrompt(), said), fixture_->asker().lastPrompt().c_str());
+        QVERIFY_ASKED(*fixture_, said);
 }
 
 void TypicalUse::unusableFilesEndTheStart()
@@ -788,7 +734,7 @@ void TypicalUse::unusableFilesEndTheStart()
         fixture_->asker().setNextAnswers({answer::Ok});
         QVERIFY(!fixture_->start(*file ? "ENGLISH" : "GERMAN"));
         QCOMPARE(fixture_->asker().asked.size(), size_t(1));
-        QVERIFY2(contains(fixture_->asker().lastPrompt(), said), fixture_->asker().lastPrompt().c_str());
+        QVERIFY_ASKED(*fixture_, said);
     }
 }
 
@@ -818,7 +764,7 @@ void TypicalUse::oneHelpWindowInTheActiveLanguage()
 
 void TypicalUse::pdfIsWrittenWholeOrNotAtAll()
 {
-    ProjectWindow* p = startWith({{"QMV2.G120", 5}});
+    ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}, {"QMV2.G120", 5}});
     QVERIFY(p);
     const Texts& texts = fixture_->session().app.texts;
     write("listing.pdf", "an older listing");
@@ -837,7 +783,7 @@ void TypicalUse::pdfIsWrittenWholeOrNotAtAll()
     QCOMPARE(read("busy.pdf/keep.txt"), std::string("kept"));
 
     // The project file itself, chosen in the dialog, is not replaced by its listing.
-    saveAs(fixture_->file("hall2.qv4"));
+    fixture_->save(fixture_->file("hall2.qv4"));
     const std::string project = read("hall2.qv4");
     QVERIFY(!exportPdf(p->table(), texts, fixture_->file("./hall2.qv4"), &error));
     QCOMPARE(read("hall2.qv4"), project);

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDataStream>
 #include <QDragEnterEvent>
+#include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <filesystem>
 
 #include "core/base/IniFile.h"
+#include "gui/app/HelpViewer.h"
 
 namespace rm::gui::test {
 
@@ -51,31 +53,37 @@ MainWindow* GuiFixture::start(const QString& language)
     return main_.get();
 }
 
+bool GuiFixture::drag(QWidget* widget, QMimeData* mime, QPoint pos, bool drop, Qt::KeyboardModifiers mods)
+{
+    const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(pos, actions, mime, Qt::LeftButton, mods);
+    QApplication::sendEvent(widget, &enter);
+    QDragMoveEvent move(pos, actions, mime, Qt::LeftButton, mods);
+    QApplication::sendEvent(widget, &move);
+    if (!move.isAccepted() || !drop) return move.isAccepted();
+    QDropEvent dropEvent(QPointF(pos), actions, mime, Qt::LeftButton, mods);
+    QApplication::sendEvent(widget, &dropEvent);
+    return dropEvent.isAccepted();
+}
+
 bool GuiFixture::drop(ProjectWindow* target, QMimeData* mime, int row, bool ctrl)
 {
+    const std::unique_ptr<QMimeData> owned(mime);
     ProjectGrid* grid = target->grid();
-    const QRect cell = grid->visualRect(grid->model()->index(row - 1, 2));
-    const QPointF pos = cell.center();
-    const Qt::KeyboardModifiers mods = ctrl ? Qt::ControlModifier : Qt::NoModifier;
-    QDragEnterEvent enter(pos.toPoint(), Qt::MoveAction | Qt::CopyAction, mime, Qt::LeftButton, mods);
-    QApplication::sendEvent(grid->viewport(), &enter);
-    QDragMoveEvent move(pos.toPoint(), Qt::MoveAction | Qt::CopyAction, mime, Qt::LeftButton, mods);
-    QApplication::sendEvent(grid->viewport(), &move);
-    if (!move.isAccepted()) {
-        delete mime;
-        return false;
-    }
-    QDropEvent dropEvent(pos, Qt::MoveAction | Qt::CopyAction, mime, Qt::LeftButton, mods);
-    QApplication::sendEvent(grid->viewport(), &dropEvent);
-    delete mime;
-    return dropEvent.isAccepted();
+    const QPoint pos = grid->visualRect(grid->model()->index(row - 1, 2)).center();
+    return drag(grid->viewport(), mime, pos, true, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+}
+
+QMimeData* GuiFixture::catalogEntry(const std::string& order)
+{
+    auto* mime = new QMimeData;
+    mime->setData(kCatalogMime, QByteArray::number(session_->app.ModulKatalog.indexOf(order)));
+    return mime;
 }
 
 bool GuiFixture::dropCatalog(ProjectWindow* target, const std::string& order, int row)
 {
-    auto* mime = new QMimeData;
-    mime->setData(kCatalogMime, QByteArray::number(session_->app.ModulKatalog.indexOf(order)));
-    return drop(target, mime, row, false);
+    return drop(target, catalogEntry(order), row, false);
 }
 
 bool GuiFixture::dropRow(ProjectWindow* source, int sourceRow, ProjectWindow* target, int row, bool ctrl)
@@ -106,25 +114,48 @@ void GuiFixture::whenModal(std::function<void(QWidget*)> act)
     });
 }
 
+void GuiFixture::nameNextProject(const QString& name)
+{
+    whenModal([name](QWidget* dlg) {
+        QTest::keyClicks(dlg->findChild<QWidget*>("txtHeader0"), name);
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
+    });
+}
+
 ProjectWindow* GuiFixture::newProject(const QString& name)
 {
     const std::size_t before = main_->projectWindows().size();
-    whenModal([name](QWidget* dlg) {
-        auto* field = dlg->findChild<QWidget*>("txtHeader0");
-        QTest::keyClicks(field, name);
-        QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton);
-    });
+    nameNextProject(name);
     trigger("pdiDatei0");
     if (main_->projectWindows().size() != before + 1) return nullptr;
     return main_->activeProject();
 }
 
-ProjectWindow* GuiFixture::startWithRack(const QString& language)
+ProjectWindow* GuiFixture::startWith(std::initializer_list<std::pair<const char*, int>> drops, const QString& language)
 {
     if (!start(language)) return nullptr;
     ProjectWindow* p = newProject("Hall2");
-    if (!p || !dropCatalog(p, "QMV2.R220", 1) || !dropCatalog(p, "QMV3.X306", 21)) return nullptr;
+    for (const auto& [order, row] : drops)
+        if (!p || !dropCatalog(p, order, row)) return nullptr;
     return p;
+}
+
+void GuiFixture::generate()
+{
+    whenModal([](QWidget* dlg) { QTest::mouseClick(dlg->findChild<QWidget*>("btnOk"), Qt::LeftButton); });
+    trigger("pdiKonfig");
+}
+
+void GuiFixture::activate(ProjectWindow* window)
+{
+    main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+}
+
+bool GuiFixture::close(ProjectWindow* window)
+{
+    const bool closed = window->parentWidget()->close();
+    QApplication::processEvents();
+    return closed;
 }
 
 void GuiFixture::trigger(const QString& name)
@@ -141,6 +172,15 @@ void GuiFixture::click(const QString& name)
     QVERIFY2(b, qPrintable(name));
     QVERIFY2(b->isEnabled(), qPrintable(name + " is disabled"));
     b->click();
+}
+
+void GuiTest::cleanup()
+{
+    // A case that ended its program itself has checked it.
+    if (fixture_) QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
+    delete HelpViewer::instance();
+    fixture_.reset();
+    store().clear();
 }
 
 }  // namespace rm::gui::test
