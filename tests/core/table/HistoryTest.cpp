@@ -74,6 +74,12 @@ TEST_F(History, ActionsThatChangeNothingLeaveNoStep)
     history.markSaved(table);
     table.info().Autor = "changed without an action";
     EXPECT_FALSE(history.isSaved(table));
+    // Saving takes in what the file now holds.
+    history.markSaved(table);
+    EXPECT_TRUE(history.isSaved(table));
+    ProjectHistory fresh;
+    fresh.markSaved(table);
+    EXPECT_TRUE(fresh.isSaved(table));
 }
 
 TEST_F(History, KeepsTheLatestStepsAndForgetsASavedStateItDropped)
@@ -86,6 +92,38 @@ TEST_F(History, KeepsTheLatestStepsAndForgetsASavedStateItDropped)
     EXPECT_EQ(table.info().Notizen, std::string(5, 'x'));
     EXPECT_FALSE(history.atSaved());
     EXPECT_TRUE(table.changed());
+}
+
+// A saved state that the limit keeps is found again by undo; the user's row
+// stays where the table undo gives back still reaches.
+TEST_F(History, TheSavedStateAndTheRowSurviveTheLimit)
+{
+    ProjectHistory two(2);
+    two.reset(table);
+    for (const char* notes : {"a", "b", "c"}) {
+        two.begin(table, "Notes");
+        table.info().Notizen = notes;
+        ASSERT_TRUE(two.end(table));
+        if (table.info().Notizen == "a") two.markSaved(table);
+    }
+    ASSERT_TRUE(two.undo(table));
+    ASSERT_TRUE(two.undo(table));
+    EXPECT_EQ(table.info().Notizen, "a");
+    EXPECT_TRUE(two.isSaved(table));
+
+    history.reset(table);
+    ASSERT_TRUE(act("Insert CPU", [&] { place("QMV2.R300", 1); }));
+    ASSERT_TRUE(act("Insert module", [&] { place("QMV2.D110", 5); }));
+    const int last = table.lastRow();
+    table.setCurrentRow(1);
+    ASSERT_TRUE(history.undo(table));
+    EXPECT_EQ(table.currentRow(), 1);
+    table.setCurrentRow(last);
+    ASSERT_TRUE(history.redo(table));
+    ASSERT_TRUE(history.undo(table));
+    EXPECT_EQ(table.currentRow(), last);
+    ASSERT_TRUE(history.undo(table));  // the table without a CPU: its only row
+    EXPECT_EQ(table.currentRow(), table.lastRow());
 }
 
 // The seams of the history: actions inside actions, changes made outside an
@@ -102,15 +140,15 @@ TEST_F(History, NestedActionsOutsideChangesAndWhatUndoKeeps)
     ASSERT_TRUE(history.end(table));
     EXPECT_EQ(history.undoName(), "Paste");
 
+    // A change made outside an action stays when a later action is undone.
+    table.info().Notizen = "outside";
+    ASSERT_TRUE(act("Project information", [&] { table.info().Autor = "three"; }));
     // Where the file lies and its saved flag are no change of the project.
     EXPECT_FALSE(act("Save As", [&] {
         table.info().ProjektPfad = "/tmp/b.qv4";
         table.info().ProjektTitel = "b.qv4";
         table.info().Gespeichert = 1;
     }));
-    // A change made outside an action stays when a later action is undone.
-    table.info().Notizen = "outside";
-    ASSERT_TRUE(act("Project information", [&] { table.info().Autor = "three"; }));
     table.setCurrentRow(1);
     ASSERT_TRUE(history.undo(table));
     EXPECT_EQ(table.info().Notizen, "outside");
