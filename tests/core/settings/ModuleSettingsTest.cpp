@@ -367,6 +367,28 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
             {"\"channelCustomMin\", channel 1", "above the maximum"});
     refused("QMV3.E312", {{"channelCustomReset", {40000, 0, 0, 0}}}, {"from -32768 to 32767"});
     {
+        // A custom range reaches to the ends of an INT and not one past them.
+        Placed fresh("QMV3.E301");
+        const json loaded = settingsOf(fresh.table(), fresh.row);
+        auto limits = [&](int low, int high) {
+            json s = {{"channelRange", loaded["channelRange"]},
+                      {"channelCustomMin", loaded["channelCustomMin"]},
+                      {"channelCustomMax", loaded["channelCustomMax"]}};
+            s["channelRange"][0] = "custom";
+            s["channelCustomMin"][0] = low;
+            s["channelCustomMax"][0] = high;
+            return s;
+        };
+        for (const auto& [low, high] : {std::pair{-32768, -32768}, std::pair{-32768, 32767}}) {
+            Placed p("QMV3.E301");
+            const auto res = applySettings(p.table(), p.row, limits(low, high));
+            EXPECT_TRUE(res.ok) << res.message;
+        }
+        refused("QMV3.E301", limits(-32768, 32768), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
+        refused("QMV3.E301", limits(-32768, -32769), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
+        refused("QMV3.E301", limits(-32769, 0), {"\"channelCustomMin\", channel 1", "from -32768 to 32767"});
+    }
+    {
         // An output's own range checked as its dialog checks it.
         Placed fresh("QMV3.E312");
         json range = settingsOf(fresh.table(), fresh.row)["channelRange"];
