@@ -89,19 +89,15 @@ bool parseStartOptions(const QStringList& arguments, StartOptions& options, QStr
     if (parser.isSet("version")) parser.showVersion();
     bool ok = true;
     options.splashMs = parser.value(start.splash).toInt(&ok);
-    if (!ok || options.splashMs < 0) {
-        if (error)
-            *error = q(ownText(Texts(startLanguage(parser.value(start.resources))), OwnText::StartSplashNotNumber));
+    // An option's error in the language the program would start in.
+    auto refuse = [&](OwnText which) {
+        if (error) *error = q(ownText(Texts(startLanguage(parser.value(start.resources))), which));
         return false;
-    }
+    };
+    if (!ok || options.splashMs < 0) return refuse(OwnText::StartSplashNotNumber);
     if (parser.isSet(start.autosave)) {
         options.autosaveSeconds = parser.value(start.autosave).toInt(&ok);
-        if (!ok || options.autosaveSeconds < 0) {
-            if (error)
-                *error =
-                    q(ownText(Texts(startLanguage(parser.value(start.resources))), OwnText::StartAutosaveNotNumber));
-            return false;
-        }
+        if (!ok || options.autosaveSeconds < 0) return refuse(OwnText::StartAutosaveNotNumber);
     }
     options.resources = parser.value(start.resources);
     options.projects = parser.positionalArguments();
