@@ -124,6 +124,19 @@ TEST_F(Cli, ExitCodes)
         fs::remove(data);
         fs::rename(dir / "saved", data);
     }
+
+    // Missing or unusable resource files end with exit 3 naming the file;
+    // entries naming no module are a warning only.
+    ASSERT_EQ(run("catalog --json"), 0) << err;
+    EXPECT_EQ(err,
+              "rackmason-cli: warning: Catalog entries that name no module of NURA_E.txt and insert nothing: 1 "
+              "(QMV2.NONE)\n");
+    write(dir / "res" / "NURA_E.txt", "\r\n\r\n");
+    runAll({{"modules --language de", 0},
+            {"modules --language fr", 3, "NURA_O.txt"},
+            {"modules", 3, "NURA_E.txt: System file missing:NURA_x.TXT or KATALOG.INI (holds no module record)"}});
+    fs::remove(dir / "res" / "katalog.INI");
+    runAll({{"catalog --json", 3, "System file missing"}});
 }
 
 // JSON that would give a project file nothing opens, or that the tool would
@@ -159,22 +172,6 @@ TEST_F(Cli, JsonInputsAreRefusedWhole)
             {"build @refused.json -o @good.qv4", 1, "refused.json: placement 0 (QMV2.D110 in row 2)"}});
     EXPECT_EQ(err.find("[json.exception"), std::string::npos) << err;
     EXPECT_EQ(readText(path("good.qv4")), good);
-}
-
-// Missing or unusable resource files end with exit 3 naming the file; entries
-// naming no module are a warning only.
-TEST_F(Cli, CatalogFiles)
-{
-    ASSERT_EQ(run("catalog --json"), 0) << err;
-    EXPECT_EQ(err,
-              "rackmason-cli: warning: Catalog entries that name no module of NURA_E.txt and insert nothing: 1 "
-              "(QMV2.NONE)\n");
-    write(dir / "res" / "NURA_E.txt", "\r\n\r\n");
-    runAll({{"modules --language de", 0},
-            {"modules --language fr", 3, "NURA_O.txt"},
-            {"modules", 3, "NURA_E.txt: System file missing:NURA_x.TXT or KATALOG.INI (holds no module record)"}});
-    fs::remove(dir / "res" / "katalog.INI");
-    runAll({{"catalog --json", 3, "System file missing"}});
 }
 
 // Generated files are created without replacing what is there, unless --force.
@@ -291,7 +288,7 @@ TEST_F(Cli, OutputOverTheInputOrAnOpenProjectIsRefused)
     runAll({{"import @p.json -o @p.qv4", 0}});
 }
 
-TEST_F(Cli, RoundTripCheckAndDiff)
+TEST_F(Cli, RoundTripsCheckAndDiff)
 {
     ASSERT_EQ(buildProject(), 0) << err;
     runAll({{"export @p.qv4 -o @p.json", 0}, {"import @p.json -o @q.qv4", 0}});
@@ -318,12 +315,8 @@ TEST_F(Cli, RoundTripCheckAndDiff)
     EXPECT_TRUE(found) << out;
     runAll({{"diff --json @p.qv4 @q.qv4", 0}});
     EXPECT_TRUE(nlohmann::json::parse(out)["same"].get<bool>()) << out;
-}
 
-// bom writes a bill that build turns back into the same source; a CSV bill builds too.
-TEST_F(Cli, BomRoundTripAndCsvBills)
-{
-    ASSERT_EQ(buildProject(), 0) << err;
+    // bom writes a bill that build turns back into the same source; a CSV bill builds too.
     runAll({{"bom @p.qv4 -o @again.bom.json", 0},
             {"bom @p.qv4 -o @again.bom.json", 1, "already exists"},
             {"bom @p.qv4 -o @again.bom.json --force", 0},
