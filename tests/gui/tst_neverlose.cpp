@@ -81,8 +81,9 @@ private slots:
     void recoveryFileIsWrittenAndRecovered();
     void killedProgramIsRecoveredAtTheNextStart();
     void recoveryDialogComparesAndKeepsWhatItCannotRead();
-    void lockedProjectAsksAndOpensReadOnly();
-    void changedOnDiskAsksBeforeReplacing();
+    // A file changed on disk asks before it is replaced; a project another
+    // running program holds asks and opens read-only.
+    void changedOnDiskAndLockedProjects();
 
 private:
     // Recovery files of another case would be offered at the start.
@@ -280,43 +281,7 @@ void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
     QVERIFY(fixture_->main()->projectWindows().empty());
 }
 
-void NeverLose::lockedProjectAsksAndOpensReadOnly()
-{
-    ProjectWindow* p = savedProject();
-    QVERIFY(p && !p->isWindowModified());
-    // The window holds the lock while it is open; closing it removes the lock.
-    const QString file = fixture_->file("hall2.qv4");
-    const fs::path path = file.toStdString();
-    QCOMPARE(probeLock(path, currentLockInfo(), processRunning).state, LockState::Ours);
-    QVERIFY(GuiFixture::close(p));
-    QVERIFY(!fs::exists(lockPathFor(path)));
-
-    // Another program of this host that runs holds it.
-    LockInfo other{"ben", hostName(), static_cast<long>(::getppid()), "2026-12-07 09:00:00"};
-    QVERIFY(writeLock(path, other, false).ok());
-    fixture_->asker().setNextAnswers({answer::Cancel});
-    QVERIFY(!fixture_->main()->openProjectFile(file));
-    QVERIFY_ASKED(*fixture_, "ben on " + hostName());
-    QVERIFY_ASKED(*fixture_, "since 2026-12-07 09:00:00");
-    QVERIFY(fixture_->main()->projectWindows().empty());
-
-    fixture_->asker().setNextAnswers({answer::Yes});  // read-only
-    QVERIFY(fixture_->main()->openProjectFile(file));
-    ProjectWindow* ro = fixture_->main()->projectWindows().front();
-    QVERIFY(ProjectGuard::of(ro)->readOnly() && ro->windowTitle().contains("read-only"));
-    QCOMPARE(parseLock(rm::test::readText(lockPathFor(path).string()))->user, std::string("ben"));
-    QVERIFY(GuiFixture::close(ro));
-    // The other program's lock stays.
-    QVERIFY(fs::exists(lockPathFor(path)));
-
-    // A lock left by a process that is gone is taken over.
-    other.pid = kGonePid;
-    QVERIFY(writeLock(path, other, true).ok());
-    QVERIFY(fixture_->main()->openProjectFile(file));
-    QCOMPARE(probeLock(path, currentLockInfo(), processRunning).state, LockState::Ours);
-}
-
-void NeverLose::changedOnDiskAsksBeforeReplacing()
+void NeverLose::changedOnDiskAndLockedProjects()
 {
     ProjectWindow* p = savedProject();
     QVERIFY(p);
@@ -348,7 +313,35 @@ void NeverLose::changedOnDiskAsksBeforeReplacing()
     fixture_->trigger("pdiDatei3");
     QVERIFY(!p->isWindowModified());
     QCOMPARE(rm::test::readText(backupPathFor(path).string()), std::string("replaced outside"));
-    QVERIFY(p->parentWidget()->close());
+
+    // The window holds the lock while it is open; closing it removes the lock.
+    QCOMPARE(probeLock(path, currentLockInfo(), processRunning).state, LockState::Ours);
+    QVERIFY(GuiFixture::close(p));
+    QVERIFY(!fs::exists(lockPathFor(path)));
+
+    // Another program of this host that runs holds it.
+    LockInfo other{"ben", hostName(), static_cast<long>(::getppid()), "2026-12-07 09:00:00"};
+    QVERIFY(writeLock(path, other, false).ok());
+    fixture_->asker().setNextAnswers({answer::Cancel});
+    QVERIFY(!fixture_->main()->openProjectFile(file));
+    QVERIFY_ASKED(*fixture_, "ben on " + hostName());
+    QVERIFY_ASKED(*fixture_, "since 2026-12-07 09:00:00");
+    QVERIFY(fixture_->main()->projectWindows().empty());
+
+    fixture_->asker().setNextAnswers({answer::Yes});  // read-only
+    QVERIFY(fixture_->main()->openProjectFile(file));
+    ProjectWindow* ro = fixture_->main()->projectWindows().front();
+    QVERIFY(ProjectGuard::of(ro)->readOnly() && ro->windowTitle().contains("read-only"));
+    QCOMPARE(parseLock(rm::test::readText(lockPathFor(path).string()))->user, std::string("ben"));
+    QVERIFY(GuiFixture::close(ro));
+    // The other program's lock stays.
+    QVERIFY(fs::exists(lockPathFor(path)));
+
+    // A lock left by a process that is gone is taken over.
+    other.pid = kGonePid;
+    QVERIFY(writeLock(path, other, true).ok());
+    QVERIFY(fixture_->main()->openProjectFile(file));
+    QCOMPARE(probeLock(path, currentLockInfo(), processRunning).state, LockState::Ours);
 }
 
 int main(int argc, char** argv)

@@ -37,10 +37,9 @@ class StationPicture : public rm::gui::test::GuiTest {
 
 private slots:
 
-    void selectionFollowsBothWays();
+    void selectionFollowsBothWaysAndExport();
     void dropsFollowTheTablesRules();
     void keyboardMouseAndZoom();
-    void shownOrHiddenAndExported();
 
 private:
     ProjectWindow* start()
@@ -62,7 +61,7 @@ private:
     std::unique_ptr<QMimeData> mime_;
 };
 
-void StationPicture::selectionFollowsBothWays()
+void StationPicture::selectionFollowsBothWaysAndExport()
 {
     ProjectWindow* p = start();
     QVERIFY(p);
@@ -97,6 +96,35 @@ void StationPicture::selectionFollowsBothWays()
     QVERIFY(view->layout().boxOfRow(5)->empty);
     fixture_->trigger("pdiRedo");
     QVERIFY(!view->layout().boxOfRow(5)->empty);
+
+    // File > Export Picture writes the project's picture, the same SVG as the command line's.
+    const QString svg = fixture_->file("hall2.svg");
+    fixture_->trigger("pdiExportPicture", svg);
+    QCOMPARE(rm::test::readText(svg.toStdString()),
+             stationSvg(layoutStations(p->table()), fixture_->session().app.texts));
+    // A file that cannot be written is said so, and nothing is left behind.
+    const QString nowhere = fixture_->file("missing/hall2.svg");
+    fixture_->files().setNextFileName(nowhere);
+    fixture_->asker().setNextAnswers({answer::Ok});
+    fixture_->trigger("pdiExportPicture");
+    QVERIFY(!QFileInfo::exists(nowhere));
+    QVERIFY_ASKED(*fixture_, "missing");
+
+    // Hidden from the toolbar: in every window, checked off in the menu, kept for the next run.
+    ProjectWindow* q = fixture_->newProject("Hall3");
+    QVERIFY(q && q->picture()->isVisible());
+    fixture_->click("BtnStationPicture");
+    QVERIFY(!p->picture()->isVisible() && !q->picture()->isVisible());
+    QVERIFY(!fixture_->main()->action("pdiStationPicture")->isChecked());
+    ProjectWindow* r = fixture_->newProject("Hall4");
+    QVERIFY(r && !r->picture()->isVisible());
+    // Shown again from the menu, drawn as the table is now.
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
+    fixture_->trigger("pdiStationPicture");
+    QVERIFY(p->picture()->isVisible() && fixture_->main()->toolButton("BtnStationPicture")->isChecked());
+    QVERIFY(!p->picture()->layout().boxOfRow(6)->empty);
+    fixture_->click("BtnStationPicture");
+    QCOMPARE(fixture_->session().settings.windows.stationPicture, 0);  // what closing stores
 }
 
 void StationPicture::dropsFollowTheTablesRules()
@@ -247,40 +275,6 @@ void StationPicture::keyboardMouseAndZoom()
     QCOMPARE(view->zoom(), StationView::kMinZoom);
     for (int i = 0; i < 30; ++i) QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(view->zoom(), StationView::kMaxZoom);
-}
-
-void StationPicture::shownOrHiddenAndExported()
-{
-    ProjectWindow* p = start();
-    QVERIFY(p);
-    // File > Export Picture writes the project's picture, the same SVG as the command line's.
-    const QString svg = fixture_->file("hall2.svg");
-    fixture_->trigger("pdiExportPicture", svg);
-    QCOMPARE(rm::test::readText(svg.toStdString()),
-             stationSvg(layoutStations(p->table()), fixture_->session().app.texts));
-    // A file that cannot be written is said so, and nothing is left behind.
-    const QString nowhere = fixture_->file("missing/hall2.svg");
-    fixture_->files().setNextFileName(nowhere);
-    fixture_->asker().setNextAnswers({answer::Ok});
-    fixture_->trigger("pdiExportPicture");
-    QVERIFY(!QFileInfo::exists(nowhere));
-    QVERIFY_ASKED(*fixture_, "missing");
-
-    // Hidden from the toolbar: in every window, checked off in the menu, kept for the next run.
-    ProjectWindow* q = fixture_->newProject("Hall3");
-    QVERIFY(q && q->picture()->isVisible());
-    fixture_->click("BtnStationPicture");
-    QVERIFY(!p->picture()->isVisible() && !q->picture()->isVisible());
-    QVERIFY(!fixture_->main()->action("pdiStationPicture")->isChecked());
-    ProjectWindow* r = fixture_->newProject("Hall4");
-    QVERIFY(r && !r->picture()->isVisible());
-    // Shown again from the menu, drawn as the table is now.
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
-    fixture_->trigger("pdiStationPicture");
-    QVERIFY(p->picture()->isVisible() && fixture_->main()->toolButton("BtnStationPicture")->isChecked());
-    QVERIFY(!p->picture()->layout().boxOfRow(6)->empty);
-    fixture_->click("BtnStationPicture");
-    QCOMPARE(fixture_->session().settings.windows.stationPicture, 0);  // what closing stores
 }
 
 QTEST_MAIN(StationPicture)

@@ -138,7 +138,3 @@ protected:
 // The last question asked holds `part`; the question is shown when not.
 #define QVERIFY_ASKED(fixture, part) \
     QVERIFY2(rm::gui::test::contains((fixture).asker().lastPrompt(), part), (fixture).asker().lastPrompt().c_str())
-
-namespace rm::gui::test {
-
-}  // namespace rm::gui::test
