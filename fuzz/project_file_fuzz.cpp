@@ -7,29 +7,13 @@
 #include <string_view>
 
 #include "core/app/AppState.h"
+#include "core/base/DecliningAsker.h"
 #include "core/table/ProjectDocument.h"
 #include "core/table/ProjectFile.h"
 #include "core/table/ProjectJson.h"
 #include "core/table/ProjectTable.h"
 
 namespace {
-
-// Opening a file asks nothing; should a rule ask, it is told no.
-class NoAsker : public rm::Asker {
-public:
-    int ShowMessage(const std::string&, const std::string&, int style) override
-    {
-        switch (rm::style::buttons(style)) {
-            case rm::style::YesNo:
-            case rm::style::YesNoCancel:
-                return rm::answer::No;
-            case rm::style::OkCancel:
-                return rm::answer::Cancel;
-            default:
-                return rm::answer::Ok;
-        }
-    }
-};
 
 // A CPU with connector, an extension rack, and modules of one, two and three rows.
 const char* kCatalog =
@@ -43,7 +27,7 @@ const char* kCatalog =
 
 rm::AppState& app()
 {
-    static NoAsker asker;
+    static rm::DecliningAsker asker;  // opening a file asks nothing; should a rule ask, it is declined
     static rm::AppState state = [] {
         rm::AppState s(asker);
         s.ModulKatalog = rm::parseModuleDescriptions(kCatalog);

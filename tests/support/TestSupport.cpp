@@ -42,6 +42,7 @@ int YesAsker::ShowMessage(const std::string& prompt, const std::string&, int sty
 {
     shown.push_back(prompt);
     const int b = style::buttons(style);
+    if (b == style::OkCancel && cancel) return answer::Cancel;
     return b == style::YesNo || b == style::YesNoCancel ? answer::Yes : answer::Ok;
 }
 

@@ -36,11 +36,12 @@ private:
 };
 
 // Yes to every Yes/No question and OK to the rest, as a build of a bill of
-// material answers; keeps what it was shown.
+// material answers (Cancel to OK/Cancel when told); keeps what it was shown.
 class YesAsker : public Asker {
 public:
     int ShowMessage(const std::string& prompt, const std::string& title, int style) override;
     std::vector<std::string> shown;
+    bool cancel = false;
 };
 
 // The English module catalog shipped with the program, read once.

@@ -1,18 +1,18 @@
 // The lock beside an open project, the recovery files, the change-on-disk test
 // and the backup kept at a save.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
+#include <cerrno>
 #include <filesystem>
 
 #include "core/app/Backup.h"
 #include "core/app/DiskState.h"
 #include "core/app/ProjectLock.h"
 #include "core/app/Recovery.h"
+#include "core/base/Files.h"
 #include "support/TestSupport.h"
 
 namespace rm {
@@ -24,29 +24,15 @@ const LockInfo kSelf{"anna", "bench", 100, "2026-12-07 10:00:00"};
 const auto kAllRun = [](long) { return true; };
 const auto kNoneRun = [](long) { return false; };
 
-// Files this process writes may not grow beyond `bytes` while it lives;
-// writing more fails with EFBIG instead of raising a signal.
-class SmallFileLimit {
-public:
-    explicit SmallFileLimit(rlim_t bytes)
+// Every write of the atomic writer fails, as on a full disk.
+struct FailingWrites : WriterCalls {
+    FailingWrites() { setWriterCalls(this); }
+    ~FailingWrites() override { setWriterCalls(nullptr); }
+    long write(int, const char*, std::size_t) override
     {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &small);
+        errno = ENOSPC;
+        return -1;
     }
-    ~SmallFileLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    SmallFileLimit(const SmallFileLimit&) = delete;
-    SmallFileLimit& operator=(const SmallFileLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = SIG_DFL;
 };
 
 TEST(ProjectLock, FileRoundTripAndNames)
@@ -218,11 +204,11 @@ TEST(Backup, KeepsThePreviousFileAndFailsWithoutHarm)
     ASSERT_EQ(writeWithBackup(f, "four", false), WriteResult::written());
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "two");
 
-    // The new file cannot be written (a size limit binds root too): the save
-    // fails, and the project, its backup and the folder are as they were.
+    // The new file cannot be written: the save fails, and the project, its
+    // backup and the folder are as they were.
     {
-        SmallFileLimit limit(4);
-        EXPECT_FALSE(writeWithBackup(f, "five, much longer than the limit", true).ok());
+        FailingWrites full;
+        EXPECT_FALSE(writeWithBackup(f, "five", true).ok());
     }
     EXPECT_EQ(test::readText(f.string()), "four");
     EXPECT_EQ(test::readText(backupPathFor(f).string()), "two");

@@ -143,19 +143,6 @@ TEST(Files, ReadRefusesWhatIsTooLargeOrNotARegularFile)
     }
 }
 
-TEST(Files, AtomicWriteReplacesWholeOrNothing)
-{
-    TempFolder dir;
-    const fs::path target = dir.path / "out.awl";
-    EXPECT_EQ(writeFileAtomic(target, "one"), WriteResult::written());
-    EXPECT_EQ(writeFileAtomic(target, "two"), WriteResult::written());
-    EXPECT_EQ(test::readText(target.string()), "two");
-    EXPECT_FALSE(writeFileAtomic(dir.path / "no" / "x", "y").ok());
-    int entries = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir.path)) ++entries;
-    EXPECT_EQ(entries, 1);
-}
-
 // Records the writer's flushes and renames, and fails the one it is told to.
 class RecordedCalls : public WriterCalls {
 public:

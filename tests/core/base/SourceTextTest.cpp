@@ -5,33 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace rm {
 namespace {
 
-TEST(SourceText, TakesWhatTheBlockCanHold)
-{
-    const std::vector<std::string> taken{"", "OB1", "OB35, OB82", "Ölpumpe 5 €", "a\"b", std::string(249, 'x')};
-    for (const std::string& ok : taken) {
-        SCOPED_TRACE(ok);
-        EXPECT_EQ(sourceTextFault(ok, 249), SourceTextFault::None);
-    }
-    // The length is counted in characters of the file, not in UTF-8 bytes.
-    std::string accents;
-    for (int i = 0; i < 249; ++i) accents += "é";
-    EXPECT_EQ(sourceTextFault(accents, 249), SourceTextFault::None);
-    EXPECT_EQ(sourceTextFault(accents + "é", 249), SourceTextFault::TooLong);
-}
-
-TEST(SourceText, NamesTheFirstFault)
+// What the block can hold is taken (the length counted in characters of the
+// file, not in UTF-8 bytes); otherwise the first fault is named.
+TEST(SourceText, TakesWhatTheBlockCanHoldAndNamesTheFirstFault)
 {
     struct Case {
         std::string text;
         bool refuseComma;
         SourceTextFault fault;
     };
+    std::string accents;
+    for (int i = 0; i < 249; ++i) accents += "é";
     const Case cases[] = {
+        {"", false, SourceTextFault::None},
+        {"OB35, OB82", false, SourceTextFault::None},
+        {"Ölpumpe 5 €", false, SourceTextFault::None},
+        {"a\"b", false, SourceTextFault::None},
+        {std::string(249, 'x'), false, SourceTextFault::None},
+        {accents, false, SourceTextFault::None},
+        {accents + "é", false, SourceTextFault::TooLong},
         {"OB'1", false, SourceTextFault::Apostrophe},
         {"$OB1'", false, SourceTextFault::Apostrophe},  // the apostrophe first, wherever it stands
         {"OB$1", false, SourceTextFault::Dollar},

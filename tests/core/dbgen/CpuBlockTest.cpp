@@ -44,12 +44,7 @@ protected:
 TEST_F(CpuBlock, AppendedAfterTheIoBlockMatchesTheReferenceFile)
 {
     buildBasicExample();
-    CpuConfig& placed = table.record(1).Cpu;  // the placed CPU carries its defaults
-    placed.WebOn = placed.CompPrioAvail = placed.MemorySelected = placed.ComAvail = placed.MpiMode = kTrue;
-    placed.CompPrio[0] = "OB1";
-    placed.MemorySizeValue = 4;
-    placed.SlotBAvail = placed.SlotBFast[1] = kTrue;
-    placed.PeripheryAvail = placed.PeripheryOff = kTrue;
+    setCpuBlockExample();
     EXPECT_EQ(generateSource(table, 0, 3), readText(dataPath("io_with_cpu_block.awl")));
 
     // The block number choice: none, DB 1, DB 511.

@@ -4,18 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
+#include "core/project/ProjectFixture.h"
 #include "core/record/CpuDefaults.h"
-#include "core/table/ProjectTable.h"
-#include "support/TestSupport.h"
 
 namespace rm::test {
 
-class SourceFixture : public ::testing::Test {
+class SourceFixture : public ProjectFixture {
 protected:
-    SourceFixture() { app.ModulKatalog = testCatalog(); }
-
     // Double click on a catalog CPU with row 1 current; `slots` > 0 places a
     // variant of it with that many numbered slots and no connector.
     void placeCpu(const std::string& order, int slots = 0)
@@ -31,7 +27,7 @@ protected:
         table.setCurrentRow(1);
         ASSERT_TRUE(table.DblClickInTree(index)) << order;
     }
-    // Double click on a catalog module with `row` current.
+    // Double click on a catalog module with `row` current; fails the test when refused.
     void place(const std::string& order, int row)
     {
         table.setCurrentRow(row);
@@ -80,6 +76,16 @@ protected:
         info.Familie = "Press";
         info.Autor = "Service";
     }
+    // The settings of the placed CPU behind the reference file with a CPU block.
+    void setCpuBlockExample()
+    {
+        CpuConfig& placed = table.record(1).Cpu;  // the placed CPU carries its defaults
+        placed.WebOn = placed.CompPrioAvail = placed.MemorySelected = placed.ComAvail = placed.MpiMode = kTrue;
+        placed.CompPrio[0] = "OB1";
+        placed.MemorySizeValue = 4;
+        placed.SlotBAvail = placed.SlotBFast[1] = kTrue;
+        placed.PeripheryAvail = placed.PeripheryOff = kTrue;
+    }
     // The same rows in the extended layout: a 0x35 gateway, an empty slot,
     // and an analog output module with four channels.
     void buildExtendedExample()
@@ -101,33 +107,6 @@ protected:
         writeRow(7, ao);
         table.info().ProjektName = "Hall2";
     }
-    int slotRow(const std::string& label) const
-    {
-        for (int r = 1; r <= table.lastRow(); ++r)
-            if (table.cell(r, 0) == label) return r;
-        ADD_FAILURE() << "no slot " << label;
-        return 1;
-    }
-
-    ScriptedAsker asker;
-    AppState app{asker};
-    ProjectTable table{app};
 };
-
-// The lines of a CR LF text; a missing final line end shows as a last
-// element "<no line end>".
-inline std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> out;
-    for (std::size_t pos = 0, end = 0; pos < text.size(); pos = end + 2) {
-        end = text.find("\r\n", pos);
-        out.push_back(text.substr(pos, end - pos));
-        if (end == std::string::npos) {
-            out.push_back("<no line end>");
-            break;
-        }
-    }
-    return out;
-}
 
 }  // namespace rm::test

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/modules/AnalogInputForm.h"
 
 using namespace rm;
@@ -52,6 +50,8 @@ TEST(AnalogInput, FormatAndStepOf4Words)
         {"QMV2.E110", 0xC020, 8, 2, 0, kKeep, kKeep, 0xC020, 8},        // sign bits: 0x8000 is button 1 here,
         {"QMV2.E120", 0x8021, 16, 2, kKeep, kKeep, kKeep, 0x8021, 16},  // ... button 2 for the other kinds
         {"QMV3.E304", 0x41, 16, kKeep, kKeep, kKeep, 1, 0x0049, 32},
+        {"QMV2.E120", 0x21, 16, kKeep, kKeep, kKeep, 1, 0x0029, 32},
+        {"QMV3.E130", 0x40, 16, kKeep, kKeep, kKeep, 1, 0x0048, 32},
         {"X.E999", 0x30, 16, -1, kKeep, 2, 1, 0x0030, 16},  // another kind: no format, no step of 4
     };
     for (const Case& c : cases) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/catalog/ModuleCatalog.h"
 #include "core/dbgen/SourceFixture.h"
 #include "core/modules/ModuleOk.h"
 
@@ -127,11 +126,8 @@ protected:
     TwoAxisEncoderInProject()
     {
         // The two-axis module as shipped: axis Y in a second slot without addresses.
-        const ModuleCatalog extra = parseModuleDescriptions(
-            "[QMV3.K240]\r\n0084\r\nE000\r\n0000\r\n8\r\n4\r\n0\r\n0002\r\n0003\r\n"
-            "QMV3.K240}QMV3.K241\r\nEncoder interface 2 axes\r\n"
-            "[QMV3.K241]\r\n0084\r\n0000\r\n0000\r\n0\r\n0\r\n0\r\n0001\r\n0003\r\nEncoder interface, axis Y\r\n");
-        for (int i = 1; i <= extra.count(); ++i) app.ModulKatalog.add(extra.at(i));
+        for (const char* order : {"QMV3.K240", "QMV3.K241"})
+            app.ModulKatalog.add(test::shippedCatalog().at(test::shippedCatalog().indexOf(order)));
         placeCpu("QMV3.R400");
         row = slotRow("1");
         place("QMV3.K240", row);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/dbgen/SourceFixture.h"
-#include "core/modules/AnalogInputForm.h"
 #include "core/modules/ModuleFrame.h"
 #include "core/modules/ModuleOk.h"
 #include "core/project/ProjectCheck.h"
@@ -31,14 +30,6 @@ TEST(NumberField, ParsesWholeNumbersAndRefusesTheRest)
     EXPECT_EQ(huge.problem, OutOfRange);
     EXPECT_GT(huge.value, 99);
     EXPECT_LT(parseNumber("-99999999999999999999999", 0, 99).value, 0);
-}
-
-TEST(NumberField, MessageNamesTheFieldAndRangeInTheLanguage)
-{
-    std::string message;
-    EXPECT_FALSE(checkNumberField(Texts(kEnglishBase), "x", "Data bits", 8, 26, &message));
-    EXPECT_EQ(message, "\"Data bits\" is not a whole number.\nEnter a whole number from 8 to 26.");
-    EXPECT_EQ(*checkNumberField(Texts(kEnglishBase), "13", "Data bits", 8, 26, &message), 13);
 }
 
 // The comment is edited in lines and stored with CR LF, as the catalog gives it.
@@ -118,21 +109,12 @@ TEST_F(PlacedModules, OkOnOneRowKeepsTheOthersAndTheirAddresses)
     EXPECT_EQ(table.record(10).InBase, x.InBase + 4);
 }
 
-// A dialog setting that changes the byte count is in force during the address
-// search: the grown module moves to free room instead of covering its
-// neighbour. Two like modules stand in slots 1 and 2; OK on slot 1 grows it.
+// A dialog setting that changes the byte count (as the step of 4 does) is in
+// force during the address search: the grown module moves to free room
+// instead of covering its neighbour. Two like modules stand in slots 1 and 2;
+// OK on slot 1 grows it.
 class GrowingModule : public SourceFixture {
 protected:
-    void addAnalogInput(const std::string& order, int word, int32_t inCnt)
-    {
-        RowEintrag r = module(order, word);
-        r.ModFlags = 0x5000;  // inputs, even addresses
-        r.InCnt = inCnt;
-        r.InBase = r.OutBase = 256;
-        r.Family = 2;
-        r.SubCount = 1;
-        app.ModulKatalog.add(r);
-    }
     void placeTwice(const std::string& order)
     {
         placeCpu("QMV2.R300");
@@ -146,33 +128,6 @@ protected:
         EXPECT_TRUE(report.problems.empty()) << report.problems.front();
     }
 };
-
-TEST_F(GrowingModule, StepOf4MovesTheModuleToFreeRoom)
-{
-    struct Kind {
-        int word;
-        int32_t before, after;
-    };
-    const auto empty = table.snapshot();
-    for (const Kind k : {Kind{0x20, 8, 16}, Kind{0x21, 16, 32}, Kind{0x40, 16, 32}, Kind{0x41, 16, 32}}) {
-        SCOPED_TRACE(k.word);
-        const std::string order = "QMV2.A" + std::to_string(k.word);
-        addAnalogInput(order, k.word, k.before);
-        table.restore(empty);
-        placeTwice(order);
-        const int16_t neighbourEnd = static_cast<int16_t>(table.record(slotRow("2")).InBase + k.before);
-        AnalogInputForm form;
-        form.load(app.CurrentModule);
-        ASSERT_TRUE(form.stepOf4Shown());
-        form.stepOf4 = true;
-        asker.expect("Next free address:" + std::to_string(neighbourEnd), answer::Yes);
-        EXPECT_EQ(runModuleOk(table, {256, 0, true, false}, [&](RowEintrag& r) { form.store(r); }),
-                  ModuleOkResult::Written);
-        EXPECT_EQ(table.record(slotRow("1")).InCnt, k.after);
-        EXPECT_EQ(table.record(slotRow("1")).InBase, neighbourEnd);
-        expectNoOverlap();
-    }
-}
 
 TEST_F(GrowingModule, AnyGrownCountIsSearchedForBeforeWriting)
 {
@@ -190,6 +145,16 @@ TEST_F(GrowingModule, AnyGrownCountIsSearchedForBeforeWriting)
     EXPECT_EQ(runModuleOk(table, {0, app.CurrentModule.OutBase, false, true}, [](RowEintrag& r) { r.OutCnt = 16; }),
               ModuleOkResult::MoveDeclined);
     EXPECT_EQ(table.RowArray(), before);
+}
+
+TEST_F(GrowingModule, AGrownInputCountIsSearchedForToo)
+{
+    placeTwice("QMV2.E301");  // 16 input bytes each, from 256
+    const int16_t neighbourEnd = static_cast<int16_t>(table.record(slotRow("2")).InBase + 16);
+    asker.expect("Next free address:" + std::to_string(neighbourEnd), answer::Yes);
+    EXPECT_EQ(runModuleOk(table, {256, 0, true, false}, [](RowEintrag& r) { r.InCnt = 32; }), ModuleOkResult::Written);
+    EXPECT_EQ(table.record(slotRow("1")).InBase, neighbourEnd);
+    expectNoOverlap();
 }
 
 // A range that starts below 32000 but whose last byte reaches it is refused

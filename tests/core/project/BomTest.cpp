@@ -144,7 +144,8 @@ TEST(BomRoundTrip, Examples)
 
 // The projects behind the reference sources, with a catalog that knows
 // every module they hold: records written by hand, a CPU variant, a
-// gateway with an odd identifier, CPU settings no default gives.
+// gateway with an odd identifier, CPU settings no default gives. Each
+// project gives its reference source before its bill is built.
 class BomGolden : public SourceFixture {
 protected:
     BomGolden()
@@ -160,13 +161,7 @@ TEST_F(BomGolden, BasicExtendedAndCpuBlockProjects)
     EXPECT_EQ(generateSource(table, 0, 0), readText(dataPath("io_format01.awl")));
     expectRoundTrip(app.ModulKatalog, table, "basic");
 
-    CpuConfig& placed = table.record(1).Cpu;
-    placed.WebOn = placed.CompPrioAvail = placed.MemorySelected = placed.ComAvail = placed.MpiMode = kTrue;
-    placed.CompPrio[0] = "OB1";
-    placed.MemorySizeValue = 4;
-    placed.SlotBAvail = placed.SlotBFast[1] = kTrue;
-    placed.PeripheryAvail = placed.PeripheryOff = kTrue;
-    EXPECT_EQ(generateSource(table, 0, 3), readText(dataPath("io_with_cpu_block.awl")));
+    setCpuBlockExample();  // the CPU block's reference file is checked in CpuBlock
     expectRoundTrip(app.ModulKatalog, table, "with CPU block");
 }
 
@@ -314,7 +309,7 @@ TEST_F(CsvBills, ReadsAsTheJsonForm)
         ";;;;Hall2;\"two\r\nlines; \"\"quoted\"\"\"\r\n"
         "1;QMV2.R300;;;;\r\n;;;;;\r\n5;QMV2.D110;;;;\r\n6;QMV2.D310;0;40;Hall2;\r\n");
     ASSERT_EQ(res.status, BuildResult::Ok) << res.message;
-    EXPECT_EQ(res.project.rows[6].InBase, 2);
+    EXPECT_EQ(res.project.rows[6].InBase, 2);  // 0 was taken: the moved address is accepted
     EXPECT_EQ(res.project.rows[6].OutBase, 40);
     EXPECT_EQ(res.project.info.ProjektName, "Hall2");
     EXPECT_EQ(res.project.info.Beschreibung, "two\r\nlines; \"quoted\"");

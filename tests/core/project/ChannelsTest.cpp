@@ -37,16 +37,6 @@ TEST_F(Channels, DigitalByBitAnalogByWord)
     EXPECT_EQ(german.back().address, "A 0.7");
 }
 
-TEST_F(Channels, StepOf4PutsAWordEveryFourBytes)
-{
-    table.record(6).Kennung |= 0x08;
-    table.record(6).InCnt = 32;
-    const auto list = channels(table);
-    ASSERT_EQ(list.size(), 16u + 8u + 8u + 8u);
-    EXPECT_EQ(list[17].address, "IW 260");
-    EXPECT_EQ(list[23].address, "IW 284");
-}
-
 // No two channels share an address bit, each lies in its module's range, and
 // the symbols are unique, short and made of the accepted characters.
 void expectDisjointInsideAndUniquelyNamed(const ProjectTable& table)
@@ -69,11 +59,16 @@ void expectDisjointInsideAndUniquelyNamed(const ProjectTable& table)
     }
 }
 
-TEST_F(Channels, DisjointInsideTheModuleAndUniquelyNamed)
+// The step of 4 puts a word every four bytes.
+TEST_F(Channels, StepOf4DisjointInsideTheModuleAndUniquelyNamed)
 {
     table.record(6).Kennung |= 0x08;
     table.record(6).InCnt = 32;
     table.record(5).Bezeichnung = std::string(100, 'x') + "\xC3\xA4";
+    const auto list = channels(table);
+    ASSERT_EQ(list.size(), 16u + 8u + 8u + 8u);
+    EXPECT_EQ(list[17].address, "IW 260");
+    EXPECT_EQ(list[23].address, "IW 284");
     expectDisjointInsideAndUniquelyNamed(table);
 }
 
@@ -146,20 +141,14 @@ TEST_F(Channels, EveryFormatKeepsOneLineAndItsFieldsPerChannel)
     table.record(5).Bezeichnung = "=Pump, \"A\";\tB\r\nC";
     const auto list = channels(table);
     const std::size_t n = list.size();
-    auto lines = [](const std::string& text) {
-        std::vector<std::string> out;
-        for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-            out.push_back(text.substr(at, end - at));
-        return out;
-    };
-    for (const std::string& line : lines(symbolsSeq(list))) {
+    for (const std::string& line : linesOf(symbolsSeq(list))) {
         EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 3) << line;
         EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
     }
-    EXPECT_EQ(lines(symbolsSeq(list)).size(), n);
-    for (const std::string& line : lines(symbolsAsc(list))) EXPECT_EQ(line.size(), 4u + 24 + 12 + 10 + 80) << line;
-    EXPECT_EQ(lines(symbolsAsc(list)).size(), n);
-    const auto sdf = lines(symbolsSdf(list));
+    EXPECT_EQ(linesOf(symbolsSeq(list)).size(), n);
+    for (const std::string& line : linesOf(symbolsAsc(list))) EXPECT_EQ(line.size(), 4u + 24 + 12 + 10 + 80) << line;
+    EXPECT_EQ(linesOf(symbolsAsc(list)).size(), n);
+    const auto sdf = linesOf(symbolsSdf(list));
     ASSERT_EQ(sdf.size(), n);
     EXPECT_EQ(sdf[0], "\"S0_1_DI0_0\",\"I 0.0\",\"BOOL\",\"=Pump, 'A'; B  C, I 0.0\"");
     for (const std::string& line : sdf) EXPECT_EQ(std::count(line.begin(), line.end(), '"'), 8) << line;

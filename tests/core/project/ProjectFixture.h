@@ -95,4 +95,20 @@ public:
     ProjectTable table{app};
 };
 
+// The lines of a CR LF text; a missing final line end shows as a last
+// element "<no line end>".
+inline std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> out;
+    for (std::size_t pos = 0, end = 0; pos < text.size(); pos = end + 2) {
+        end = text.find("\r\n", pos);
+        out.push_back(text.substr(pos, end - pos));
+        if (end == std::string::npos) {
+            out.push_back("<no line end>");
+            break;
+        }
+    }
+    return out;
+}
+
 }  // namespace rm::test

@@ -3,7 +3,6 @@
 // form model and its OK do.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <set>
 
@@ -17,20 +16,8 @@ namespace {
 using nlohmann::json;
 using Rows = std::array<RowEintrag, ProjectTable::kMaxRow + 1>;
 
-// Answers OK (or Cancel, when told) and keeps what it was shown.
-class Answering : public Asker {
-public:
-    int ShowMessage(const std::string& prompt, const std::string&, int s) override
-    {
-        shown.push_back(prompt);
-        if (style::buttons(s) == style::OkCancel && cancel) return answer::Cancel;
-        return style::buttons(s) == style::YesNo || style::buttons(s) == style::YesNoCancel ? answer::Yes : answer::Ok;
-    }
-    std::vector<std::string> shown;
-    bool cancel = false;
-};
-
 using test::shippedCatalog;
+using test::YesAsker;
 
 std::vector<std::string> shippedCpus()
 {
@@ -43,7 +30,7 @@ std::vector<std::string> shippedCpus()
 
 // A new project with the CPU placed in row 1.
 struct PlacedCpu {
-    Answering asker;
+    YesAsker asker;
     AppState app{asker};
     std::unique_ptr<ProjectTable> tp;
 

@@ -52,29 +52,6 @@ struct Placed {
 
 using Rows = std::array<RowEintrag, ProjectTable::kMaxRow + 1>;
 
-// The first field in which two tables of records differ, "" when none.
-std::string firstDifference(const Rows& a, const Rows& b)
-{
-    for (std::size_t r = 0; r < a.size(); ++r) {
-        if (a[r] == b[r]) continue;
-        std::string out = "row " + std::to_string(r);
-        if (a[r].Param1 != b[r].Param1)
-            out += " Param1 " + std::to_string(a[r].Param1) + "/" + std::to_string(b[r].Param1);
-        if (a[r].Param2 != b[r].Param2) out += " Param2";
-        if (a[r].Param3 != b[r].Param3) out += " Param3";
-        if (a[r].Param4 != b[r].Param4) out += " Param4";
-        if (a[r].identWord() != b[r].identWord())
-            out += " ident " + std::to_string(a[r].identWord()) + "/" + std::to_string(b[r].identWord());
-        if (a[r].InCnt != b[r].InCnt || a[r].OutCnt != b[r].OutCnt) out += " counts";
-        if (a[r].InBase != b[r].InBase || a[r].OutBase != b[r].OutBase) out += " bases";
-        if (a[r].KanalWerte != b[r].KanalWerte) out += " channels";
-        if (a[r].Bezeichnung != b[r].Bezeichnung || a[r].Kommentar != b[r].Kommentar) out += " texts";
-        if (a[r].Modus != b[r].Modus) out += " Modus";
-        return out;
-    }
-    return {};
-}
-
 std::vector<std::string> modulesWithDialogs()
 {
     std::vector<std::string> out;
@@ -138,10 +115,6 @@ TEST(ModuleSettings, EveryFamilyIsListedOnceWithDescribedKeys)
             EXPECT_EQ(k.type.find("choice") != std::string::npos, !k.values.empty()) << k.key;
         }
     }
-    for (const char* name :
-         {"digital input", "digital output", "digital combined", "analog input", "analog output", "analog combined",
-          "temperature", "counter", "encoder SSI", "two-axis encoder", "positioning"})
-        EXPECT_TRUE(names.count(name)) << name;
 }
 
 // record -> settings -> applied to a fresh placement -> the same record, for
@@ -168,7 +141,7 @@ TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
             const SettingsApplied same = applySettings(again.table(), again.row, loaded);
             ASSERT_TRUE(same.ok) << same.message;
             ASSERT_TRUE(applySettings(ok.table(), ok.row, json::object()).ok);
-            EXPECT_EQ(firstDifference(again.table().RowArray(), ok.table().RowArray()), "");
+            EXPECT_EQ(again.table().RowArray(), ok.table().RowArray());
             EXPECT_TRUE(settingsAgree(base.table(), base.row, loaded).ok);
         }
         for (const SettingInfo* k : settingKeysOf(base.record())) {
@@ -184,7 +157,7 @@ TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
                     if (k->type != "text") {
                         EXPECT_NE(res.message.find("allowed"), std::string::npos) << res.message;
                     }
-                    EXPECT_EQ(firstDifference(one.table().RowArray(), before), "");
+                    EXPECT_EQ(one.table().RowArray(), before);
                     continue;
                 }
                 const json read = settingsOf(one.table(), one.row);
@@ -207,7 +180,7 @@ TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
                 ASSERT_TRUE(copy.ok) << copy.message << "\n"
                                      << read.dump() << "\n"
                                      << settingsOf(other.table(), other.row).dump();
-                EXPECT_EQ(firstDifference(other.table().RowArray(), one.table().RowArray()), "");
+                EXPECT_EQ(other.table().RowArray(), one.table().RowArray());
                 EXPECT_TRUE(settingsAgree(one.table(), one.row, read).ok);
             }
         }
@@ -223,8 +196,7 @@ TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
 
 // What the dialog does with its form model, pressing OK as the frame does.
 template <class Form, class Change>
-std::array<RowEintrag, ProjectTable::kMaxRow + 1> driveDialog(const std::string& order, Change&& change,
-                                                              AddressBoxes boxes)
+Rows driveDialog(const std::string& order, Change&& change, AddressBoxes boxes)
 {
     Placed p(order);
     p.table().prepareDialog(p.row);
@@ -243,7 +215,7 @@ std::array<RowEintrag, ProjectTable::kMaxRow + 1> driveDialog(const std::string&
     return p.table().RowArray();
 }
 
-std::array<RowEintrag, ProjectTable::kMaxRow + 1> bySettings(const std::string& order, const json& settings)
+Rows bySettings(const std::string& order, const json& settings)
 {
     Placed p(order);
     const SettingsApplied res = applySettings(p.table(), p.row, settings);
@@ -251,32 +223,27 @@ std::array<RowEintrag, ProjectTable::kMaxRow + 1> bySettings(const std::string& 
     return p.table().RowArray();
 }
 
-void expectSame(const Rows& a, const Rows& b)
-{
-    EXPECT_EQ(firstDifference(a, b), "");
-}
-
 TEST(ModuleSettings, SettingsGiveWhatTheFormModelGives)
 {
-    expectSame(bySettings("QMV2.G320", {{"channelDirection",
-                                         {"input", "input", "output", "input", "output", "output", "output", "output"}},
-                                        {"designation", "Valves"}}),
-               driveDialog<DigitalCombinedForm>(
-                   "QMV2.G320",
-                   [](DigitalCombinedForm& f, FrameForm& frame) {
-                       f.rbMask[2] = f.rbMask[4] = f.rbMask[5] = true;
-                       frame.txtBezeichnung = "Valves";
-                   },
-                   AddressBoxes::Both));
+    EXPECT_EQ(bySettings("QMV2.G320", {{"channelDirection",
+                                        {"input", "input", "output", "input", "output", "output", "output", "output"}},
+                                       {"designation", "Valves"}}),
+              driveDialog<DigitalCombinedForm>(
+                  "QMV2.G320",
+                  [](DigitalCombinedForm& f, FrameForm& frame) {
+                      f.rbMask[2] = f.rbMask[4] = f.rbMask[5] = true;
+                      frame.txtBezeichnung = "Valves";
+                  },
+                  AddressBoxes::Both));
     // The step of 4 doubles the input bytes: the address search sees the new count.
-    expectSame(bySettings("QMV2.E110", {{"addressStepOf4Bytes", true}, {"valueFormat", "SIMATIC unipolar"}}),
-               driveDialog<AnalogInputForm>(
-                   "QMV2.E110",
-                   [](AnalogInputForm& f, FrameForm&) {
-                       f.stepOf4 = true;
-                       f.rbFormat = 2;
-                   },
-                   AddressBoxes::Inputs));
+    EXPECT_EQ(bySettings("QMV2.E110", {{"addressStepOf4Bytes", true}, {"valueFormat", "SIMATIC unipolar"}}),
+              driveDialog<AnalogInputForm>(
+                  "QMV2.E110",
+                  [](AnalogInputForm& f, FrameForm&) {
+                      f.stepOf4 = true;
+                      f.rbFormat = 2;
+                  },
+                  AddressBoxes::Inputs));
     {
         Placed fresh("QMV3.E302");
         const json s0 = settingsOf(fresh.table(), fresh.row);
@@ -284,47 +251,47 @@ TEST(ModuleSettings, SettingsGiveWhatTheFormModelGives)
         mA[0] = true;
         lows[2] = -5;
         highs[2] = 500;
-        expectSame(bySettings("QMV3.E302",
-                              {{"channelRange",
-                                {"0...4095", "0...20'000", "custom", "0...4095", "0...4095", "0...4095", "0...4095"}},
-                               {"channel4to20mA", mA},
-                               {"channelCustomMin", lows},
-                               {"channelCustomMax", highs},
-                               {"filter", true}}),
-                   driveDialog<AnalogInputForm>(
-                       "QMV3.E302",
-                       [](AnalogInputForm& f, FrameForm&) {
-                           f.Combo2 = {0, 1, 2, 0, 0, 0, 0};
-                           f.chk_4to20mA[0] = true;
-                           f.UserMin[2] = -5;
-                           f.UserMax[2] = 500;
-                           f.Check3[2] = true;
-                       },
-                       AddressBoxes::Inputs));
+        EXPECT_EQ(bySettings("QMV3.E302",
+                             {{"channelRange",
+                               {"0...4095", "0...20'000", "custom", "0...4095", "0...4095", "0...4095", "0...4095"}},
+                              {"channel4to20mA", mA},
+                              {"channelCustomMin", lows},
+                              {"channelCustomMax", highs},
+                              {"filter", true}}),
+                  driveDialog<AnalogInputForm>(
+                      "QMV3.E302",
+                      [](AnalogInputForm& f, FrameForm&) {
+                          f.Combo2 = {0, 1, 2, 0, 0, 0, 0};
+                          f.chk_4to20mA[0] = true;
+                          f.UserMin[2] = -5;
+                          f.UserMax[2] = 500;
+                          f.Check3[2] = true;
+                      },
+                      AddressBoxes::Inputs));
     }
-    expectSame(bySettings("QMV2.E325", {{"channelSensor", {"K (NiCr-Ni)", "Pt100", "not used", "Ni1000"}},
-                                        {"channelConnection", {"internal", "3 wire", "-", "2 wire"}},
-                                        {"unit", "1/10 °F"}}),
-               driveDialog<TemperatureForm>(
-                   "QMV2.E325",
-                   [](TemperatureForm& f, FrameForm&) {
-                       f.selectSensor(0, 6);
-                       f.selectSensor(1, 0);
-                       f.selectSensor(2, 9);
-                       f.selectSensor(3, 3);
-                       f.channel[1].connection = 1;
-                       f.unit = 1;
-                   },
-                   AddressBoxes::Both));
-    expectSame(bySettings("QMV2.K202", {{"measurement", "period"}, {"countingMode", "x3"}, {"gateInput", "ResetC"}}),
-               driveDialog<CounterForm>(
-                   "QMV2.K202",
-                   [](CounterForm& f, FrameForm&) {
-                       f.setMeasurement(CounterForm::Period);
-                       f.countMode = 2;
-                       f.gateInput = 1;
-                   },
-                   AddressBoxes::Both));
+    EXPECT_EQ(bySettings("QMV2.E325", {{"channelSensor", {"K (NiCr-Ni)", "Pt100", "not used", "Ni1000"}},
+                                       {"channelConnection", {"internal", "3 wire", "-", "2 wire"}},
+                                       {"unit", "1/10 °F"}}),
+              driveDialog<TemperatureForm>(
+                  "QMV2.E325",
+                  [](TemperatureForm& f, FrameForm&) {
+                      f.selectSensor(0, 6);
+                      f.selectSensor(1, 0);
+                      f.selectSensor(2, 9);
+                      f.selectSensor(3, 3);
+                      f.channel[1].connection = 1;
+                      f.unit = 1;
+                  },
+                  AddressBoxes::Both));
+    EXPECT_EQ(bySettings("QMV2.K202", {{"measurement", "period"}, {"countingMode", "x3"}, {"gateInput", "ResetC"}}),
+              driveDialog<CounterForm>(
+                  "QMV2.K202",
+                  [](CounterForm& f, FrameForm&) {
+                      f.setMeasurement(CounterForm::Period);
+                      f.countMode = 2;
+                      f.gateInput = 1;
+                  },
+                  AddressBoxes::Both));
 }
 
 // A refused value names the key and what it takes, and changes nothing.
@@ -337,7 +304,7 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
         const SettingsApplied res = applySettings(p.table(), p.row, settings);
         EXPECT_FALSE(res.ok);
         for (const auto& w : words) EXPECT_NE(res.message.find(w), std::string::npos) << res.message;
-        EXPECT_EQ(firstDifference(p.table().RowArray(), before), "");
+        EXPECT_EQ(p.table().RowArray(), before);
         EXPECT_FALSE(settingsAgree(p.table(), p.row, settings).ok);
     };
     refused("QMV2.G320", {{"colour", "red"}}, {"unknown key \"colour\"", "designation, comment, channelDirection"});
