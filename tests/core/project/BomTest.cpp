@@ -373,6 +373,10 @@ TEST_F(CsvBills, RefusalsNameTheLine)
     says("row,module\n1,QMV2.R300,extra\n", "line 2: more cells than the header");
     says("row,module,InBase\n,,4\n", "line 2: a placement needs both a row and a module");
     says("row,module\n1,QMV2.R300\n5,\xE4\n", "line 3: the text is not UTF-8");
+    // Overlong forms, surrogates and values past Unicode are not UTF-8 either.
+    says("row,module\n1,QMV2.R300\n5,\xC0\xA4\n", "line 3: the text is not UTF-8");
+    says("row,module\n1,QMV2.R300\n\n5,\xED\xA0\x80\n", "line 4: the text is not UTF-8");
+    says("row,module\n1,QMV2.R300\n5,\xF4\x90\x80\x80\n", "line 3: the text is not UTF-8");
     says("row,module,ProjectInfo.Autor\n1,QMV2.R300,\"a\tb\"\n", "line 2: the cell of column \"ProjectInfo.Autor\"");
     says("row,module,ProjectInfo.Autor\n1,QMV2.R300,A\n5,QMV2.D110,B\n",
          "line 3: ProjectInfo.Autor differs from what line 2 gives");

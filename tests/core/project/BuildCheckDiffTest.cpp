@@ -196,6 +196,18 @@ TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
     EXPECT_EQ(diffLines(projectDifferences(table, other, {.raw = true}))[2],
               "slot 1 QMV2.D110: Kommentar \"\" → \"north\nwall\"");
     EXPECT_TRUE(diffJson(projectDifferences(table, table, {}))["same"].get<bool>());
+
+    // Each field the information dialog shows is named by its caption.
+    ProjectTable named = table;
+    named.info().ProjektName = "N";
+    named.info().Familie = "F";
+    named.info().Autor = "A";
+    named.info().Beschreibung = "B";
+    named.info().Notizen = "C";
+    std::vector<std::string> captions;
+    for (const auto& d : projectDifferences(table, named, {}))
+        for (const auto& c : d.changes) captions.push_back(c.field);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Name (Header)", "Family", "Author", "Project Description", "Note"}));
 }
 
 // Settings beyond the texts: an entry of a per-channel list, a choice, and a

@@ -43,13 +43,13 @@ TEST(ProjectInfoForm, HandsBackOnlyEditedFieldsWithCrLfLineBreaks)
 {
     ProjectInfo info;
     info.ProjektName = "Hall2";
-    info.Beschreibung = "Line 1\r\nLine 2";
+    info.Beschreibung = "\r\nLine 1\r\nLine 2\r\n";  // a break first and last too
     info.InfoBestaetigt = kTrue;
     ProjectInfoForm form;
     form.Changed = true;  // left over from an earlier use
     form.load(info);
     EXPECT_EQ(info.InfoBestaetigt, kFalse);
-    EXPECT_EQ(form.Beschreibung, "Line 1\nLine 2");
+    EXPECT_EQ(form.Beschreibung, "\nLine 1\nLine 2\n");
 
     // Not reported as an edit (or reported while loading): nothing goes back.
     form.header[0] = "Other";
@@ -64,7 +64,7 @@ TEST(ProjectInfoForm, HandsBackOnlyEditedFieldsWithCrLfLineBreaks)
     form.edited();
     form.unload(info);
     EXPECT_EQ(info.ProjektName, "Other");
-    EXPECT_EQ(info.Beschreibung, "Line 1\r\nLine 2");
+    EXPECT_EQ(info.Beschreibung, "\r\nLine 1\r\nLine 2\r\n");
     EXPECT_EQ(info.Notizen, "first\r\nsecond\r\n");
     EXPECT_EQ(info.InfoBestaetigt, kTrue);
 }
