@@ -66,18 +66,15 @@ private slots:
     // A source or a project that cannot be written: the reason, and another
     // file offered; a declined overwrite says the old file stays.
     void failedWritesOfferAnotherFile();
-    // CSV, PDF and picture exports say in the status line where they wrote.
-    void exportsNameTheirFileInTheStatusLine();
-    // The catalog's titles and the language-change message in German.
-    void germanScreens();
-    // Alt and a letter opens a menu, and a letter then runs one entry: no two
-    // menus of the menu bar, and no two entries of one menu, share a letter.
-    void menuLettersAreUnique_data();
-    void menuLettersAreUnique();
+    // In German: CSV, PDF and picture exports say in the status line where
+    // they wrote; the catalog's titles and the language-change message.
+    void exportsNameTheirFileAndGermanScreens();
     // A toolbar button is its menu entry: enabled, checked and triggered as
     // the entry is, with the toolbar's own tooltip in the chosen language.
-    void toolbarButtonsAreTheMenuCommands_data();
-    void toolbarButtonsAreTheMenuCommands();
+    // Alt and a letter opens a menu, and a letter then runs one entry: no two
+    // menus of the menu bar, and no two entries of one menu, share a letter.
+    void toolbarAndMenuLetters_data();
+    void toolbarAndMenuLetters();
 
 private:
     // A new project "Hall2" with the CPU QMV2.R220 and a digital input in slot 5.
@@ -153,7 +150,7 @@ void Guidance::failedWritesOfferAnotherFile()
     QCOMPARE(read(fixture_->file("hall2.awl")), std::string("old"));
 }
 
-void Guidance::exportsNameTheirFileInTheStatusLine()
+void Guidance::exportsNameTheirFileAndGermanScreens()
 {
     ProjectWindow* p = startProject("DEUTSCH");
     QVERIFY(p);
@@ -180,11 +177,8 @@ void Guidance::exportsNameTheirFileInTheStatusLine()
     QVERIFY(!line->currentMessage().isEmpty());
     QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 6));
     QCOMPARE(line->currentMessage(), QString());
-}
 
-void Guidance::germanScreens()
-{
-    QVERIFY(fixture_->start("DEUTSCH"));
+    // The catalog's group titles.
     QTreeWidget* tree = fixture_->main()->catalogWindow()->tree();
     QTreeWidgetItem* root = tree->topLevelItem(0);
     QVERIFY(root);
@@ -215,53 +209,13 @@ void Guidance::germanScreens()
     QCOMPARE(fixture_->asker().last().title, std::string("Language change"));
 }
 
-void Guidance::menuLettersAreUnique_data()
+void Guidance::toolbarAndMenuLetters_data()
 {
     QTest::addColumn<QString>("language");
     for (const char* language : {"ENGLISH", "DEUTSCH", "OPTION"}) QTest::newRow(language) << QString(language);
 }
 
-void Guidance::menuLettersAreUnique()
-{
-    QFETCH(QString, language);
-    QVERIFY(startProject(language));
-    // The letter after a single '&' ("&&" is a plain '&').
-    auto letter = [](const QString& text) -> QChar {
-        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] != '&') continue;
-            if (text[i + 1] != '&') return text[i + 1].toLower();
-            ++i;
-        }
-        return {};
-    };
-    auto unique = [&](const QList<QAction*>& actions, const QString& where) {
-        QMap<QChar, QString> seen;
-        for (QAction* a : actions) {
-            if (a->isSeparator() || !a->isVisible()) continue;
-            const QChar c = letter(a->text());
-            if (c.isNull()) continue;
-            QVERIFY2(!seen.contains(c), qPrintable(where + ": \"" + seen.value(c) + "\" and \"" + a->text() +
-                                                   "\" both take " + QString(c)));
-            seen.insert(c, a->text());
-        }
-    };
-    QMenuBar* bar = fixture_->main()->menuBar();
-    unique(bar->actions(), "menu bar");
-    if (QTest::currentTestFailed()) return;
-    for (QAction* top : bar->actions())
-        if (QMenu* menu = top->menu()) {
-            emit menu->aboutToShow();  // menus that fill themselves when opened
-            unique(menu->actions(), top->text());
-            if (QTest::currentTestFailed()) return;
-        }
-}
-
-void Guidance::toolbarButtonsAreTheMenuCommands_data()
-{
-    menuLettersAreUnique_data();
-}
-
-void Guidance::toolbarButtonsAreTheMenuCommands()
+void Guidance::toolbarAndMenuLetters()
 {
     QFETCH(QString, language);
     MainWindow* main = fixture_->start(language);
@@ -293,6 +247,35 @@ void Guidance::toolbarButtonsAreTheMenuCommands()
     ProjectWindow* p = main->activeProject();
     QVERIFY(p && fixture_->dropCatalog(p, "QMV2.R220", 1) && fixture_->dropCatalog(p, "QMV2.G120", 5));
     QVERIFY(main->toolButton("BtnTreeWin")->isChecked() && main->action("pdiTreeForm")->isChecked());
+    // The letter after a single '&' ("&&" is a plain '&').
+    auto letter = [](const QString& text) -> QChar {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&') continue;
+            if (text[i + 1] != '&') return text[i + 1].toLower();
+            ++i;
+        }
+        return {};
+    };
+    auto unique = [&](const QList<QAction*>& actions, const QString& where) {
+        QMap<QChar, QString> seen;
+        for (QAction* a : actions) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            const QChar c = letter(a->text());
+            if (c.isNull()) continue;
+            QVERIFY2(!seen.contains(c), qPrintable(where + ": \"" + seen.value(c) + "\" and \"" + a->text() +
+                                                   "\" both take " + QString(c)));
+            seen.insert(c, a->text());
+        }
+    };
+    QMenuBar* bar = main->menuBar();
+    unique(bar->actions(), "menu bar");
+    if (QTest::currentTestFailed()) return;
+    for (QAction* top : bar->actions())
+        if (QMenu* menu = top->menu()) {
+            emit menu->aboutToShow();  // menus that fill themselves when opened
+            unique(menu->actions(), top->text());
+            if (QTest::currentTestFailed()) return;
+        }
     p->selectRow(5);
     QCOMPARE(enabled(), QString("Toolbar1_1 Toolbar1_2 Toolbar1_3 Toolbar1_5 Toolbar1_7 Toolbar1_8 BtnTreeWin"));
     main->toolButton("Toolbar1_8")->click();

@@ -38,8 +38,7 @@ class StationPicture : public rm::gui::test::GuiTest {
 private slots:
 
     void selectionFollowsBothWaysAndExport();
-    void dropsFollowTheTablesRules();
-    void keyboardMouseAndZoom();
+    void keyboardMouseZoomAndDrops();
 
 private:
     ProjectWindow* start()
@@ -127,51 +126,7 @@ void StationPicture::selectionFollowsBothWaysAndExport()
     QCOMPARE(fixture_->session().settings.windows.stationPicture, 0);  // what closing stores
 }
 
-void StationPicture::dropsFollowTheTablesRules()
-{
-    ProjectWindow* p = start();
-    QVERIFY(p);
-    StationView* view = p->picture();
-    StatusLine* status = fixture_->main()->statusLine();
-
-    // Onto an empty slot of the rack: placed as a drop on its row is.
-    QVERIFY2(dragOver(view, catalogEntry("QMV3.E420"), 23, true),
-             qPrintable(fixture_->main()->statusLine()->currentMessage()));
-    QCOMPARE(p->table().cell(23, 1), std::string("QMV3.E420"));
-    QVERIFY(!view->layout().boxOfRow(23)->empty);
-    QCOMPARE(view->dropRow(), 0);  // the mark goes with the drop
-    QCOMPARE(fixture_->main()->action("pdiUndo")->isEnabled(), true);
-
-    // Onto slot A: refused, the slot marked as refusing, the table's reason
-    // in the status line, and nothing placed.
-    const std::string before = p->table().cell(2, 1);
-    QVERIFY(!dragOver(view, catalogEntry("QMV2.G120"), 2));
-    QCOMPARE(view->dropRow(), 2);
-    QVERIFY(!view->dropAccepted());
-    const QString said = status->currentMessage();
-    QVERIFY2(said.contains("Slot A does not take QMV2.G120"), qPrintable(said));
-    QDropEvent drop(QPointF(centreOf(view, 2)), Qt::MoveAction, mime_.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &drop);
-    QVERIFY(!drop.isAccepted());
-    QCOMPARE(p->table().cell(2, 1), before);
-
-    // Leaving the picture takes the mark and the note away.
-    QVERIFY(dragOver(view, catalogEntry("QMV3.E420"), 24));
-    QVERIFY(view->dropAccepted());
-    QDragLeaveEvent leave;
-    QApplication::sendEvent(view->viewport(), &leave);
-    QCOMPARE(view->dropRow(), 0);
-    QVERIFY(status->currentMessage().isEmpty());
-
-    // A project without a CPU draws nothing yet; a CPU dropped anywhere goes to row 1.
-    ProjectWindow* q = fixture_->newProject("Hall3");
-    QVERIFY(q && q->picture()->layout().bands.empty());
-    QVERIFY(GuiFixture::drag(q->picture()->viewport(), catalogEntry("QMV2.R220"), QPoint(40, 40), true));
-    QCOMPARE(q->table().cell(1, 1), std::string("QMV2.R220"));
-    QCOMPARE(q->picture()->layout().bands.size(), std::size_t(1));
-}
-
-void StationPicture::keyboardMouseAndZoom()
+void StationPicture::keyboardMouseZoomAndDrops()
 {
     ProjectWindow* p = start();
     QVERIFY(p);
@@ -269,6 +224,45 @@ void StationPicture::keyboardMouseAndZoom()
     QCOMPARE(view->zoom(), StationView::kMinZoom);
     for (int i = 0; i < 30; ++i) QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(view->zoom(), StationView::kMaxZoom);
+    view->fitToWindow();
+
+    StatusLine* status = fixture_->main()->statusLine();
+
+    // Onto an empty slot of the rack: placed as a drop on its row is.
+    QVERIFY2(dragOver(view, catalogEntry("QMV3.E420"), 23, true),
+             qPrintable(fixture_->main()->statusLine()->currentMessage()));
+    QCOMPARE(p->table().cell(23, 1), std::string("QMV3.E420"));
+    QVERIFY(!view->layout().boxOfRow(23)->empty);
+    QCOMPARE(view->dropRow(), 0);  // the mark goes with the drop
+    QCOMPARE(fixture_->main()->action("pdiUndo")->isEnabled(), true);
+
+    // Onto slot A: refused, the slot marked as refusing, the table's reason
+    // in the status line, and nothing placed.
+    const std::string slotA = p->table().cell(2, 1);
+    QVERIFY(!dragOver(view, catalogEntry("QMV2.G120"), 2));
+    QCOMPARE(view->dropRow(), 2);
+    QVERIFY(!view->dropAccepted());
+    const QString said = status->currentMessage();
+    QVERIFY2(said.contains("Slot A does not take QMV2.G120"), qPrintable(said));
+    QDropEvent drop(QPointF(centreOf(view, 2)), Qt::MoveAction, mime_.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drop);
+    QVERIFY(!drop.isAccepted());
+    QCOMPARE(p->table().cell(2, 1), slotA);
+
+    // Leaving the picture takes the mark and the note away.
+    QVERIFY(dragOver(view, catalogEntry("QMV3.E420"), 24));
+    QVERIFY(view->dropAccepted());
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(view->viewport(), &leave);
+    QCOMPARE(view->dropRow(), 0);
+    QVERIFY(status->currentMessage().isEmpty());
+
+    // A project without a CPU draws nothing yet; a CPU dropped anywhere goes to row 1.
+    ProjectWindow* q = fixture_->newProject("Hall3");
+    QVERIFY(q && q->picture()->layout().bands.empty());
+    QVERIFY(GuiFixture::drag(q->picture()->viewport(), catalogEntry("QMV2.R220"), QPoint(40, 40), true));
+    QCOMPARE(q->table().cell(1, 1), std::string("QMV2.R220"));
+    QCOMPARE(q->picture()->layout().bands.size(), std::size_t(1));
 }
 
 QTEST_MAIN(StationPicture)

@@ -4,7 +4,6 @@
 // options dialogs, data files it cannot use, the help window and printing.
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
@@ -53,28 +52,25 @@ private slots:
     // New project, CPU and modules, moves and copies, cut and paste between
     // projects, save, undo and redo, generate, close and reopen.
     void wholeTypicalUse();
-    void closeAsksToSave();
+    // The project information dialog's filter, then closing asks to save.
+    void projectInformationAndCloseAsksToSave();
     void editCommandsAndDeleteConfirmation();
-    void fileMessagesNameTheFile();
 
-    // At work: a first run that fits the screen, refusals that say why, the
-    // status line and the overview.
-    void firstRunFitsTheScreen();
+    // At work: a first run that fits the screen and says how to start,
+    // refusals that say why, the status line and the overview.
+    void firstRunFitsTheScreenAndSaysHowToStart();
     void storedPlacesStayOnTheScreen();
     void refusalsSayWhyAndTheStatusLineFollows();
     void catalogIsADockReachedByF6();
-    void emptyWorkspaceSaysHowToStart();
 
     // The project information and options dialogs: pasting, the focus and
     // the keys, and where the language choice is stored.
-    void projectInformationTakesOnlyWhatTheFilterAllows();
-    void languageChoiceIsStoredOrSaidToFail();
+    void languageChoiceIsStoredOrSaidToFailAndFileMessages();
     void gridFontSurvivesARestart();
     void installedDataStaysUntouched();
 
     // Data files that cannot be used as they are: the program says what is
     // wrong instead of hanging, aborting or showing an empty catalog.
-    void unknownEntriesAreSaidOnce();
     void unusableFilesEndTheStart();
 
     // The help window beside a modal dialog and in the active language.
@@ -199,10 +195,54 @@ void TypicalUse::wholeTypicalUse()
     QCOMPARE(hall->table().RowArray(), before);
 }
 
-void TypicalUse::closeAsksToSave()
+void TypicalUse::projectInformationAndCloseAsksToSave()
 {
     ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
     QVERIFY(p);
+    // Typed text passes the filter, and Cancel keeps the project as it was.
+    GuiFixture::whenModal([this](QWidget* dlg) {
+        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        QTest::keyClick(name, Qt::Key_F1);
+        QCOMPARE(helpPage(), QString("context-11.html"));
+        QTest::keyClicks(name, "-x y");
+        QCOMPARE(name->text(), QString("xy"));
+        // What was not taken is said under the fields, not only beeped.
+        QVERIFY(dlg->findChild<QLabel*>("lblHeaderRule")->text().endsWith("Not taken: \u201C \u201D"));
+        QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
+    });
+    fixture_->trigger("pdiProjektInfo");
+    QCOMPARE(p->table().info().ProjektName, std::string("Hall2"));
+    GuiFixture::whenModal([](QWidget* dlg) {
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
+        auto* family = dlg->findChild<QLineEdit*>("txtHeader1");
+        auto* author = dlg->findChild<QLineEdit*>("txtHeader2");
+        // Pasted text passes the same filter: no way round it into the
+        // source, and a pasted line break is no Enter.
+        name->clear();
+        QGuiApplication::clipboard()->setText("9ab\rcd-1xyz0");
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QString("abcd1xyz"));
+        // From one reserved word to another: the focus must not bounce between them.
+        QTest::mouseClick(family, Qt::LeftButton);
+        QTest::keyClicks(family, "FAMILY");
+        QTest::keyClicks(author, "author");
+        const int beeps = beepCount();
+        QTest::keyClick(family, Qt::Key_Tab);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), family);
+        QCOMPARE(beepCount(), beeps + 1);
+        author->clear();
+        // Enter does not close with a reserved word either; Return after a fix does.
+        QTest::keyClick(family, Qt::Key_Enter);
+        QVERIFY(dlg->isVisible());
+        QTest::keyClicks(family, "X");
+        QTest::keyClick(family, Qt::Key_Return);
+    });
+    fixture_->trigger("pdiProjektInfo");
+    QCOMPARE(p->table().info().ProjektName, std::string("abcd1xyz"));
+    QCOMPARE(p->table().info().Familie, std::string("FAMILYX"));
     MainWindow* main = fixture_->main();
     auto* sub = p->parentWidget();
     fixture_->asker().setNextAnswers({answer::Cancel});
@@ -263,48 +303,33 @@ void TypicalUse::editCommandsAndDeleteConfirmation()
     QCOMPARE(fixture_->asker().asked.size(), asked);
 }
 
-void TypicalUse::fileMessagesNameTheFile()
+void TypicalUse::firstRunFitsTheScreenAndSaysHowToStart()
 {
-    MainWindow* main = fixture_->start();
-    // Several bad files: one message naming each.
-    write("junk.qv4", "junk");
-    fixture_->asker().setNextAnswers({answer::Ok});
-    main->openProjectFiles({fixture_->file("gone.qv4"), fixture_->file("junk.qv4")});
-    QCOMPARE(fixture_->asker().asked.size(), std::size_t(1));
-    QVERIFY_ASKED(*fixture_, "gone.qv4: the file does not exist");
-    QVERIFY_ASKED(*fixture_, "junk.qv4: ");
-
-    // Save As proposes the title in a folder that exists.
-    ProjectWindow* p = fixture_->newProject("Hall2");
-    fixture_->files().setNextFileName("");
-    p->ProjektSpeichern(true);
-    const QFileInfo proposal(fixture_->files().lastProposal());
-    QCOMPARE(proposal.fileName(), QString("NoName1.qv4"));
-    QVERIFY(proposal.dir().exists());
-    fixture_->files().setNextFileName("");  // a plain title, without "&" or "..."
-    fixture_->trigger("pdiExportPdf");
-    QCOMPARE(fixture_->files().lastTitle(), QString("Export PDF"));
-
-    // F1 in the block dialog opens its own page.
-    DbSelectDialog blocks(fixture_->session(), "hall2.qv4", [](int, int) { return 0; });
-    blocks.show();
-    QVERIFY(QTest::qWaitForWindowActive(&blocks));
-    QTest::keyClick(&blocks, Qt::Key_F1);
-    QCOMPARE(helpPage(), QString("context-3.html"));
-}
-
-void TypicalUse::firstRunFitsTheScreen()
-{
-    MainWindow* main = fixture_->start();
+    MainWindow* main = fixture_->start("DEUTSCH");
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect m = main->geometry();
     QVERIFY2(m.width() >= screen.width() * 6 / 10 && m.height() >= screen.height() * 7 / 10,
              qPrintable(QString("%1x%2").arg(m.width()).arg(m.height())));
     QVERIFY(screen.contains(m));
+    StartHint* hint = main->startHint();
+    QVERIFY(hint->isVisible() && hint->text().contains("Neues Projekt"));
+    QVERIFY(main->mdiArea()->viewport()->rect().contains(hint->geometry()));
+    // Its links do what they say; a saved project comes back as a recent file.
+    GuiFixture::nameNextProject("Hall2");
+    emit hint->linkActivated("new");
+    ProjectWindow* p = main->activeProject();
+    QVERIFY(p && !hint->isVisible());
+    fixture_->save(fixture_->file("hall2.qv4"));
+    main->action("pdiCloseAll")->trigger();
+    QApplication::processEvents();
+    QVERIFY(hint->isVisible() && hint->text().contains("Zuletzt geöffnet"));
+    QCOMPARE(hint->files().size(), 1);
+    emit hint->linkActivated("file:0");
+    p = main->activeProject();
+    QVERIFY(p && !hint->isVisible());
 
     // All columns fit when the workspace has room, column 0 is in sight, and
     // a second window stays inside the workspace.
-    ProjectWindow* p = fixture_->newProject("Hall2");
     // The catalog docked beside the workspace, inside the main window.
     QDockWidget* dock = main->catalogDock();
     QVERIFY(dock->isVisible() && !dock->isFloating() && main->rect().contains(dock->geometry()));
@@ -452,26 +477,6 @@ void TypicalUse::refusalsSayWhyAndTheStatusLineFollows()
     QVERIFY(!p->model().hasProblem(5));
 }
 
-void TypicalUse::emptyWorkspaceSaysHowToStart()
-{
-    MainWindow* main = fixture_->start("DEUTSCH");
-    StartHint* hint = main->startHint();
-    QVERIFY(hint->isVisible() && hint->text().contains("Neues Projekt"));
-    QVERIFY(main->mdiArea()->viewport()->rect().contains(hint->geometry()));
-    // Its links do what they say; a saved project comes back as a recent file.
-    GuiFixture::nameNextProject("Hall2");
-    emit hint->linkActivated("new");
-    ProjectWindow* p = main->activeProject();
-    QVERIFY(p && !hint->isVisible());
-    fixture_->save(fixture_->file("hall2.qv4"));
-    main->action("pdiCloseAll")->trigger();
-    QApplication::processEvents();
-    QVERIFY(hint->isVisible() && hint->text().contains("Zuletzt geöffnet"));
-    QCOMPARE(hint->files().size(), 1);
-    emit hint->linkActivated("file:0");
-    QVERIFY(main->activeProject() && !hint->isVisible());
-}
-
 void TypicalUse::catalogIsADockReachedByF6()
 {
     ProjectWindow* p = fixture_->startWithRack();
@@ -512,59 +517,10 @@ void TypicalUse::catalogIsADockReachedByF6()
     QVERIFY2(screen.contains(dock->frameGeometry()), qPrintable(QString::number(dock->x())));
 }
 
-void TypicalUse::projectInformationTakesOnlyWhatTheFilterAllows()
+void TypicalUse::languageChoiceIsStoredOrSaidToFailAndFileMessages()
 {
-    ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
-    QVERIFY(p);
-    // Typed text passes the filter, and Cancel keeps the project as it was.
-    GuiFixture::whenModal([this](QWidget* dlg) {
-        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
-        QVERIFY(QTest::qWaitForWindowActive(dlg));
-        QTest::keyClick(name, Qt::Key_F1);
-        QCOMPARE(helpPage(), QString("context-11.html"));
-        QTest::keyClicks(name, "-x y");
-        QCOMPARE(name->text(), QString("xy"));
-        // What was not taken is said under the fields, not only beeped.
-        QVERIFY(dlg->findChild<QLabel*>("lblHeaderRule")->text().endsWith("Not taken: \u201C \u201D"));
-        QTest::mouseClick(dlg->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
-    });
-    fixture_->trigger("pdiProjektInfo");
-    QCOMPARE(p->table().info().ProjektName, std::string("Hall2"));
-    GuiFixture::whenModal([](QWidget* dlg) {
-        QVERIFY(QTest::qWaitForWindowActive(dlg));
-        auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
-        auto* family = dlg->findChild<QLineEdit*>("txtHeader1");
-        auto* author = dlg->findChild<QLineEdit*>("txtHeader2");
-        // Pasted text passes the same filter: no way round it into the
-        // source, and a pasted line break is no Enter.
-        name->clear();
-        QGuiApplication::clipboard()->setText("9ab\rcd-1xyz0");
-        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(name->text(), QString("abcd1xyz"));
-        // From one reserved word to another: the focus must not bounce between them.
-        QTest::mouseClick(family, Qt::LeftButton);
-        QTest::keyClicks(family, "FAMILY");
-        QTest::keyClicks(author, "author");
-        const int beeps = beepCount();
-        QTest::keyClick(family, Qt::Key_Tab);
-        QTest::qWait(50);
-        QCOMPARE(QApplication::focusWidget(), family);
-        QCOMPARE(beepCount(), beeps + 1);
-        author->clear();
-        // Enter does not close with a reserved word either; Return after a fix does.
-        QTest::keyClick(family, Qt::Key_Enter);
-        QVERIFY(dlg->isVisible());
-        QTest::keyClicks(family, "X");
-        QTest::keyClick(family, Qt::Key_Return);
-    });
-    fixture_->trigger("pdiProjektInfo");
-    QCOMPARE(p->table().info().ProjektName, std::string("abcd1xyz"));
-    QCOMPARE(p->table().info().Familie, std::string("FAMILYX"));
-}
-
-void TypicalUse::languageChoiceIsStoredOrSaidToFail()
-{
-    QVERIFY(fixture_->start());
+    MainWindow* main = fixture_->start();
+    QVERIFY(main);
     const fs::path ini = fs::path(fixture_->dataDir().toStdString()) / "Katalog.ini";
     // The options dialog with no project open shows the stored font too.
     auto choose = [this](const char* option, const char* button = "btnOk") {
@@ -595,6 +551,33 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFail()
     QVERIFY2(fixture_->asker().lastPrompt().starts_with("Data could not be save"),
              fixture_->asker().lastPrompt().c_str());
     QCOMPARE(style::icon(fixture_->asker().asked.back().style), style::Critical);
+
+    // Several bad files: one message naming each.
+    write("junk.qv4", "junk");
+    fixture_->asker().asked.clear();
+    fixture_->asker().setNextAnswers({answer::Ok});
+    main->openProjectFiles({fixture_->file("gone.qv4"), fixture_->file("junk.qv4")});
+    QCOMPARE(fixture_->asker().asked.size(), std::size_t(1));
+    QVERIFY_ASKED(*fixture_, "gone.qv4: the file does not exist");
+    QVERIFY_ASKED(*fixture_, "junk.qv4: ");
+
+    // Save As proposes the title in a folder that exists.
+    ProjectWindow* p = fixture_->newProject("Hall2");
+    fixture_->files().setNextFileName("");
+    p->ProjektSpeichern(true);
+    const QFileInfo proposal(fixture_->files().lastProposal());
+    QCOMPARE(proposal.fileName(), QString("NoName1.qv4"));
+    QVERIFY(proposal.dir().exists());
+    fixture_->files().setNextFileName("");  // a plain title, without "&" or "..."
+    fixture_->trigger("pdiExportPdf");
+    QCOMPARE(fixture_->files().lastTitle(), QString("Export PDF"));
+
+    // F1 in the block dialog opens its own page.
+    DbSelectDialog blocks(fixture_->session(), "hall2.qv4", [](int, int) { return 0; });
+    blocks.show();
+    QVERIFY(QTest::qWaitForWindowActive(&blocks));
+    QTest::keyClick(&blocks, Qt::Key_F1);
+    QCOMPARE(helpPage(), QString("context-3.html"));
 }
 
 void TypicalUse::gridFontSurvivesARestart()
@@ -650,7 +633,7 @@ void TypicalUse::installedDataStaysUntouched()
     QCOMPARE(s.recentListFile(), s.userDir / "nura.ini");
 }
 
-void TypicalUse::unknownEntriesAreSaidOnce()
+void TypicalUse::unusableFilesEndTheStart()
 {
     // The CPU group, listed twice, names two CPUs the module file lacks, and
     // a count out of range.
@@ -664,13 +647,9 @@ void TypicalUse::unknownEntriesAreSaidOnce()
     QCOMPARE(fixture_->asker().asked.size(), size_t(1));
     for (const char* said : {"NURA_G.txt", ": 2 (QMV9.R900, QMV9.R910)", "[Bad] Entries=-1"})
         QVERIFY_ASKED(*fixture_, said);
-}
 
-void TypicalUse::unusableFilesEndTheStart()
-{
-    // File, what it holds ("fifo": a named pipe), what is said.
+    // File, what it holds, what is said.
     const std::tuple<const char*, std::string, const char*> cases[] = {
-        {"NURA_E.txt", "fifo", "NURA_E.txt: is not a regular file"},
         {"NURA_E.txt", "\r\n\r\n", "holds no module record"},
         {"Katalog.ini", "[Katalog]\r\nEntries=1\r\nEntry1=Fan\r\n[Fan]\r\nEntries=32767\r\n[leer]\r\nEntries=32767\r\n",
          "grows past 100000 entries in group \"leer\""},
@@ -680,11 +659,7 @@ void TypicalUse::unusableFilesEndTheStart()
         fixture_.reset();  // the old program ends before the next starts
         fixture_ = std::make_unique<GuiFixture>();
         fixture_->asker().asked.clear();
-        if (*file) fs::remove(data(file));
-        if (content == "fifo")
-            QCOMPARE(::mkfifo(data(file).c_str(), 0600), 0);
-        else if (*file)
-            std::ofstream(data(file), std::ios::binary) << content;
+        if (*file) std::ofstream(data(file), std::ios::binary) << content;
         fixture_->asker().setNextAnswers({answer::Ok});
         QVERIFY(!fixture_->start(*file ? "ENGLISH" : "GERMAN"));
         QCOMPARE(fixture_->asker().asked.size(), size_t(1));
