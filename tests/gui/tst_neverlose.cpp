@@ -79,10 +79,10 @@ private slots:
 
     void recoveryFileIsWrittenAndGoesWithNo();
     void killedProgramIsRecoveredAtTheNextStart();
-    void recoveryDialogComparesAndKeepsWhatItCannotRead();
     // A file changed on disk asks before it is replaced; a project another
-    // running program holds asks and opens read-only.
-    void changedOnDiskAndLockedProjects();
+    // running program holds asks and opens read-only; the recovery dialog
+    // compares and keeps what it cannot read.
+    void changedOnDiskLockedProjectsAndTheRecoveryDialog();
 
 private:
     // Recovery files of another case would be offered at the start.
@@ -90,13 +90,6 @@ private:
     {
         std::error_code ec;
         fs::remove_all(recoveryDir(), ec);
-    }
-    // A new project "Hall2" with the CPU QMV2.R220, saved as hall2.qv4.
-    ProjectWindow* savedProject()
-    {
-        ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
-        if (p) fixture_->save(fixture_->file("hall2.qv4"));
-        return p;
     }
 };
 
@@ -205,60 +198,11 @@ void NeverLose::killedProgramIsRecoveredAtTheNextStart()
     QVERIFY(unnamed->parentWidget()->close());
 }
 
-void NeverLose::recoveryDialogComparesAndKeepsWhatItCannotRead()
+void NeverLose::changedOnDiskLockedProjectsAndTheRecoveryDialog()
 {
-    ProjectWindow* p = savedProject();
-    QVERIFY(p && fixture_->dropCatalog(p, "QMV2.G120", 5));
-    ProjectGuard::of(p)->writeRecoveryNow();
-    RecoveryHeader h;
-    std::string project;
-    QVERIFY(parseRecovery(rm::test::readText(ProjectGuard::of(p)->recoveryFile().string()), h, project));
-    h.pid = kGonePid;
-    QVERIFY(writeRecovery(recoveryDir() / "a.rmrecover", h, project).ok());
-    RecoveryHeader never = h;
-    never.originalPath.clear();
-    QVERIFY(writeRecovery(recoveryDir() / "b.rmrecover", never, project).ok());
-    // A whole recovery file whose bytes are no project.
-    QVERIFY(writeRecovery(recoveryDir() / "c.rmrecover", h, "not a project").ok());
-    fixture_->asker().setNextAnswers({answer::No});
-    QVERIFY(p->parentWidget()->close());
-
-    auto entries = recoveryIndex(recoveryDir(), hostName(), processRunning);
-    QCOMPARE(entries.size(), std::size_t{3});
-    RecoveryDialog dlg(fixture_->session(), *fixture_->main(), std::move(entries));
-    auto* recover = dlg.findChild<QPushButton*>("Recover");
-    auto* compare = dlg.findChild<QPushButton*>("Compare");
-    QVERIFY(recover->isDefault() && !dlg.findChild<QPushButton*>("Discard")->isDefault() && compare->isEnabled());
-
-    // The compare window: the recovered project against the saved file.
-    QVERIFY(dlg.compare(0));
-    auto* cmp = dlg.findChild<CompareWindow*>();
-    QVERIFY(cmp && cmp->tree()->topLevelItemCount() == 1);
-    QVERIFY2(cmp->windowTitle().contains("(recovered)"), qPrintable(cmp->windowTitle()));
-    QCOMPARE(cmp->tree()->topLevelItem(0)->text(1), QString("QMV2.G120"));
-    cmp->close();
-    QVERIFY(fs::exists(recoveryDir() / "a.rmrecover"));  // comparing keeps it
-
-    // Never saved: nothing to compare with.
-    auto* list = dlg.findChild<QTreeWidget*>("recoveryList");
-    list->setCurrentItem(list->topLevelItem(1));
-    QVERIFY(!compare->isEnabled() && recover->isEnabled());
-    QVERIFY(!dlg.compare(1));
-
-    // Bytes that are no project: said, kept, and no longer offered to recover.
-    fixture_->asker().setNextAnswers({answer::Ok});
-    QVERIFY(!dlg.recover(2));
-    QVERIFY_ASKED(*fixture_, "c.rmrecover");
-    QVERIFY(fs::exists(recoveryDir() / "c.rmrecover"));
-    list->setCurrentItem(list->topLevelItem(2));
-    QVERIFY(!recover->isEnabled() && !compare->isEnabled());
-    QVERIFY(fixture_->main()->projectWindows().empty());
-}
-
-void NeverLose::changedOnDiskAndLockedProjects()
-{
-    ProjectWindow* p = savedProject();
+    ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
     QVERIFY(p);
+    fixture_->save(fixture_->file("hall2.qv4"));
     const QString file = fixture_->file("hall2.qv4");
     const fs::path path = file.toStdString();
     const std::string first = rm::test::readText(path);
@@ -316,6 +260,54 @@ void NeverLose::changedOnDiskAndLockedProjects()
     QVERIFY(writeLock(path, other, true).ok());
     QVERIFY(fixture_->main()->openProjectFile(file));
     QCOMPARE(probeLock(path, currentLockInfo(), processRunning).state, LockState::Ours);
+
+    // Recovery files of the open project, of one never saved, and one whose bytes are no project.
+    p = fixture_->main()->activeProject();
+    QVERIFY(p && fixture_->dropCatalog(p, "QMV2.G120", 7));
+    ProjectGuard::of(p)->writeRecoveryNow();
+    RecoveryHeader h;
+    std::string project;
+    QVERIFY(parseRecovery(rm::test::readText(ProjectGuard::of(p)->recoveryFile().string()), h, project));
+    h.pid = kGonePid;
+    QVERIFY(writeRecovery(recoveryDir() / "a.rmrecover", h, project).ok());
+    RecoveryHeader never = h;
+    never.originalPath.clear();
+    QVERIFY(writeRecovery(recoveryDir() / "b.rmrecover", never, project).ok());
+    // A whole recovery file whose bytes are no project.
+    QVERIFY(writeRecovery(recoveryDir() / "c.rmrecover", h, "not a project").ok());
+    fixture_->asker().setNextAnswers({answer::No});
+    QVERIFY(p->parentWidget()->close());
+
+    auto entries = recoveryIndex(recoveryDir(), hostName(), processRunning);
+    QCOMPARE(entries.size(), std::size_t{3});
+    RecoveryDialog dlg(fixture_->session(), *fixture_->main(), std::move(entries));
+    auto* recover = dlg.findChild<QPushButton*>("Recover");
+    auto* compare = dlg.findChild<QPushButton*>("Compare");
+    QVERIFY(recover->isDefault() && !dlg.findChild<QPushButton*>("Discard")->isDefault() && compare->isEnabled());
+
+    // The compare window: the recovered project against the saved file.
+    QVERIFY(dlg.compare(0));
+    auto* cmp = dlg.findChild<CompareWindow*>();
+    QVERIFY(cmp && cmp->tree()->topLevelItemCount() == 1);
+    QVERIFY2(cmp->windowTitle().contains("(recovered)"), qPrintable(cmp->windowTitle()));
+    QCOMPARE(cmp->tree()->topLevelItem(0)->text(1), QString("QMV2.G120"));
+    cmp->close();
+    QVERIFY(fs::exists(recoveryDir() / "a.rmrecover"));  // comparing keeps it
+
+    // Never saved: nothing to compare with.
+    auto* list = dlg.findChild<QTreeWidget*>("recoveryList");
+    list->setCurrentItem(list->topLevelItem(1));
+    QVERIFY(!compare->isEnabled() && recover->isEnabled());
+    QVERIFY(!dlg.compare(1));
+
+    // Bytes that are no project: said, kept, and no longer offered to recover.
+    fixture_->asker().setNextAnswers({answer::Ok});
+    QVERIFY(!dlg.recover(2));
+    QVERIFY_ASKED(*fixture_, "c.rmrecover");
+    QVERIFY(fs::exists(recoveryDir() / "c.rmrecover"));
+    list->setCurrentItem(list->topLevelItem(2));
+    QVERIFY(!recover->isEnabled() && !compare->isEnabled());
+    QVERIFY(fixture_->main()->projectWindows().empty());
 }
 
 int main(int argc, char** argv)
