@@ -67,7 +67,6 @@ private slots:
     // the keys, and where the language choice is stored.
     void languageChoiceIsStoredOrSaidToFailAndFileMessages();
     void gridFontSurvivesARestart();
-    void installedDataStaysUntouched();
 
     // Data files that cannot be used as they are: the program says what is
     // wrong instead of hanging, aborting or showing an empty catalog.
@@ -80,7 +79,6 @@ private slots:
     // reaching the PDF and the preview; the symbol table and the I/O list in
     // the format their name asks for; none of them over the project itself.
     void exportsAreWrittenWholeAndNeverOverTheProject();
-    void everyPageReachesTheDevice();
 
 private:
     fs::path data(const char* name) const { return fs::path(fixture_->dataDir().toStdString()) / name; }
@@ -578,6 +576,23 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFailAndFileMessages()
     QVERIFY(QTest::qWaitForWindowActive(&blocks));
     QTest::keyClick(&blocks, Qt::Key_F1);
     QCOMPARE(helpPage(), QString("context-3.html"));
+
+    // An installed program's data folder, writable as it is for root: the
+    // language choice and the recent-file list go to the per-user folder.
+    const fs::path root = fixture_->file("installed").toStdString();
+    const fs::path data = root / "share" / "rackmason" / "resource";
+    fs::create_directories(data);
+    fs::copy_file(fs::path(RM_RESOURCES) / "Katalog.ini", data / "Katalog.ini");
+    rm::gui::test::ScriptedAsker asker;
+    rm::gui::test::QueuedFileChooser files;
+    rm::gui::test::QueuedFontChooser fonts;
+    Session s(asker, files, fonts);
+    s.programDir = root / "bin";
+    s.resourceDir = defaultResourceDir(s.programDir);
+    s.userDir = root / "user";
+    QCOMPARE(s.resourceDir, data);
+    QCOMPARE(s.languageFile(), s.userDir / "language.ini");
+    QCOMPARE(s.recentListFile(), s.userDir / "nura.ini");
 }
 
 void TypicalUse::gridFontSurvivesARestart()
@@ -611,26 +626,6 @@ void TypicalUse::gridFontSurvivesARestart()
         QCOMPARE(p->grid()->font().bold(), !italic);
         fixture_ = std::make_unique<GuiFixture>();
     }
-}
-
-void TypicalUse::installedDataStaysUntouched()
-{
-    // An installed program's data folder, writable as it is for root: the
-    // language choice and the recent-file list go to the per-user folder.
-    const fs::path root = fixture_->file("installed").toStdString();
-    const fs::path data = root / "share" / "rackmason" / "resource";
-    fs::create_directories(data);
-    fs::copy_file(fs::path(RM_RESOURCES) / "Katalog.ini", data / "Katalog.ini");
-    rm::gui::test::ScriptedAsker asker;
-    rm::gui::test::QueuedFileChooser files;
-    rm::gui::test::QueuedFontChooser fonts;
-    Session s(asker, files, fonts);
-    s.programDir = root / "bin";
-    s.resourceDir = defaultResourceDir(s.programDir);
-    s.userDir = root / "user";
-    QCOMPARE(s.resourceDir, data);
-    QCOMPARE(s.languageFile(), s.userDir / "language.ini");
-    QCOMPARE(s.recentListFile(), s.userDir / "nura.ini");
 }
 
 void TypicalUse::unusableFilesEndTheStart()
@@ -739,22 +734,17 @@ void TypicalUse::exportsAreWrittenWholeAndNeverOverTheProject()
         QVERIFY_ASKED(*fixture_, "hall2.qv4");
         QCOMPARE(read("hall2.qv4"), project);
     }
-}
 
-void TypicalUse::everyPageReachesTheDevice()
-{
-    ProjectWindow* p = fixture_->startWithRack();
-    QVERIFY(p && fixture_->dropCatalog(p, "QMV3.X306", p->table().lastRow()));  // a second rack
-    // Modules with inputs, outputs and an identification in every slot: the CPU's, then the racks'.
+    // Two racks, and modules with inputs, outputs and an identification in
+    // every free slot: every page reaches the PDF and the preview.
+    QVERIFY(fixture_->dropCatalog(p, "QMV3.X306", 21) && fixture_->dropCatalog(p, "QMV3.X306", p->table().lastRow()));
     for (int r = 5; r <= p->table().lastRow(); ++r)
-        if (p->table().RowIs(r) == kind::Slot && !fixture_->dropCatalog(p, "QMV2.E410", r))
+        if (p->table().RowIs(r) == kind::Slot && p->table().rowEmpty(r) && !fixture_->dropCatalog(p, "QMV2.E410", r))
             fixture_->dropCatalog(p, "QMV3.E420", r);
-    const Texts& texts = fixture_->session().app.texts;
     const int listing = static_cast<int>(Prepare_print_pages(p->table(), texts, "").size());
     const int pages = listing + static_cast<int>(overviewPrintPages(addressRanges(p->table()), texts, "").size()) +
                       static_cast<int>(stationPrintPages(layoutStations(p->table()), texts, "").size());
     QVERIFY2(listing > 1 && pages > listing, qPrintable(QString("%1 %2").arg(listing).arg(pages)));
-    QString error;
     QVERIFY2(exportPdf(p->table(), texts, fixture_->file("rack.pdf"), &error), qPrintable(error));
     QCOMPARE(pdfPages(read("rack.pdf")), pages);
     int previewPages = -1;
