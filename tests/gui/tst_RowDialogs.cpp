@@ -186,8 +186,8 @@ class RowDialogs : public rm::gui::test::GuiTest {
     Q_OBJECT
 
 private slots:
-    void digitalAnalogAndRefusedStarts();
-    void counterKeepsWhatIsNotItsOwnEncoderWritesBothRows();
+    // Then the counter keeps what is not its own; the encoder writes both rows.
+    void digitalAnalogCounterAndEncoder();
     void cpuCancelRefusalReferenceBlockAndFieldTips();
     void temperatureListsInFrench();
     void noTextCutOff();
@@ -226,7 +226,7 @@ private:
     ProjectWindow* project_ = nullptr;
 };
 
-void RowDialogs::digitalAnalogAndRefusedStarts()
+void RowDialogs::digitalAnalogCounterAndEncoder()
 {
     // Inputs 0..1, 2..3; both with a mask; two analog modules in the rack.
     start({{"QMV2.G120", 5}, {"QMV2.G120", 6}, {"QMV2.G510", 7}, {"QMV3.E302", 23}, {"QMV3.E130", 24}});
@@ -314,13 +314,11 @@ void RowDialogs::digitalAnalogAndRefusedStarts()
              (std::vector<KanalWert>{{1, -1023, 4095, 0}, {0, 0, 4095, 0}, {1, -5, 500, 0}, {1, 0, 20000, 0}}));
     QCOMPARE(table().record(23).Param3, int16_t{5});
     okKeepsTheRecord(23);
-}
 
-void RowDialogs::counterKeepsWhatIsNotItsOwnEncoderWritesBothRows()
-{
-    start({{"QMV2.K202", 5}, {"QMV3.K240", 22}});
-    table().record(5).Param1 = 0x55;  // not the dialog's
-    QVERIFY(openRow(project_, 5, [](DialogDriver& d) {
+    // The counter and the two-axis encoder.
+    QVERIFY(fixture_->dropCatalog(project_, "QMV2.K202", 8) && fixture_->dropCatalog(project_, "QMV3.K240", 25));
+    table().record(8).Param1 = 0x55;  // not the dialog's
+    QVERIFY(openRow(project_, 8, [](DialogDriver& d) {
         d.click("rbMode3");
         d.click("cBoxEingang0");
         d.click("rbStore0");
@@ -329,17 +327,17 @@ void RowDialogs::counterKeepsWhatIsNotItsOwnEncoderWritesBothRows()
         d.click("rbMessung4");
         d.ok();
     }));
-    const RowEintrag& r = table().record(5);
+    const RowEintrag& r = table().record(8);
     QCOMPARE((std::array<int, 4>{r.Param1, r.Param2, r.Param3, r.Param4}), (std::array<int, 4>{0x55, 1, 0xD4, 0x80}));
-    okKeepsTheRecord(5, [](DialogDriver& d) {
+    okKeepsTheRecord(8, [](DialogDriver& d) {
         for (const char* on : {"rbMode3", "cBoxEingang0", "rbStore0", "rbStore3", "cBoxMessung", "rbMessung4"})
             QVERIFY2(d.checked(on), on);
         QCOMPARE(d.text("Combo1"), QString("ResetC"));
     });
 
     // The two-axis encoder.
-    const auto yCells = cells(23);
-    QVERIFY(openRow(project_, 22, [](DialogDriver& d) {
+    const auto yCells = cells(26);
+    QVERIFY(openRow(project_, 25, [](DialogDriver& d) {
         d.click("rbModeX1");
         d.click("rbFrequenzX2");
         d.click("rbFormatX1");
@@ -352,10 +350,10 @@ void RowDialogs::counterKeepsWhatIsNotItsOwnEncoderWritesBothRows()
         d.ok();
     }));
     // Both rows still show the module, and the table takes it as one module.
-    QCOMPARE(cells(23), yCells);
+    QCOMPARE(cells(26), yCells);
     QVERIFY(generates(table(), "dummy_w := W#16#1806;"));
     QVERIFY(generates(table(), "dummy_w := W#16#D01;"));
-    okKeepsTheRecord(22, [](DialogDriver& d) {
+    okKeepsTheRecord(25, [](DialogDriver& d) {
         QVERIFY(d.checked("rbModeY0") && d.checked("rbFrequenzY1") && d.checked("rbFormatX1"));
         QCOMPARE(d.text("txtAnzahlDatenBitY"), QString("13"));
     });
