@@ -59,9 +59,9 @@ private slots:
     // At work: a first run that fits the screen and says how to start,
     // refusals that say why, the status line and the overview.
     void firstRunFitsTheScreenAndSaysHowToStart();
-    void storedPlacesStayOnTheScreen();
+    // Then the catalog, a dock reached by F6.
+    void storedPlacesStayOnTheScreenAndTheCatalogDock();
     void refusalsSayWhyAndTheStatusLineFollows();
-    void catalogIsADockReachedByF6();
 
     // The project information and options dialogs: pasting, the focus and
     // the keys, and where the language choice is stored.
@@ -345,7 +345,7 @@ void TypicalUse::firstRunFitsTheScreenAndSaysHowToStart()
     QVERIFY(second->parentWidget()->pos() != p->parentWidget()->pos());
 }
 
-void TypicalUse::storedPlacesStayOnTheScreen()
+void TypicalUse::storedPlacesStayOnTheScreenAndTheCatalogDock()
 {
     // Stored places from a larger screen, or a window grown too wide: each
     // window comes back wholly on the screen, at every start.
@@ -379,6 +379,43 @@ void TypicalUse::storedPlacesStayOnTheScreen()
     }
     QCOMPARE(fitOnArea(QRect(1274, 0, 420, 600), QRect(0, 0, 1600, 1000)), QRect(1180, 0, 420, 600));
     QCOMPARE(fitOnArea(QRect(-50, 900, 2000, 300), QRect(0, 0, 1600, 1000)), QRect(0, 700, 1600, 300));
+
+    fixture_ = std::make_unique<GuiFixture>();
+    ProjectWindow* p = fixture_->startWithRack();
+    QVERIFY(p);
+    MainWindow* main = fixture_->main();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    // F6 goes from the table to the catalog and back, and Alt reaches the
+    // menus from the catalog.
+    p->grid()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(main->catalogWindow()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), p->grid());
+    // Hidden, F6 brings the catalog back.
+    main->ShowCatalog(false);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QVERIFY(main->catalogDock()->isVisible() && main->catalogWindow()->tree()->hasFocus());
+    QVERIFY(main->action("pdiTreeForm")->isChecked());
+
+    // Order numbers beside the designations, and the whole of both in the tooltip.
+    const QTreeWidgetItem* g120 =
+        main->catalogWindow()->findModule(fixture_->session().app.ModulKatalog.indexOf("QMV2.G120"));
+    QVERIFY(g120);
+    QCOMPARE(g120->text(1), QString("QMV2.G120"));
+    QVERIFY(g120->toolTip(0).startsWith(g120->text(0)) && g120->toolTip(0).endsWith("\nQMV2.G120"));
+
+    // A floating catalog taken off the screen comes back on it at the next start.
+    main->catalogDock()->setFloating(true);
+    main->catalogDock()->move(screen.right() + 300, screen.top());
+    fixture_->asker().setNextAnswers({answer::No});
+    main->close();
+    fixture_ = std::make_unique<GuiFixture>();
+    QVERIFY(fixture_->start() && fixture_->newProject("Hall3"));
+    QDockWidget* dock = fixture_->main()->catalogDock();
+    QVERIFY(dock->isFloating());
+    QVERIFY2(screen.contains(dock->frameGeometry()), qPrintable(QString::number(dock->x())));
 }
 
 void TypicalUse::refusalsSayWhyAndTheStatusLineFollows()
@@ -473,46 +510,6 @@ void TypicalUse::refusalsSayWhyAndTheStatusLineFollows()
     QCOMPARE(problems->list()->count(), 1);
     QVERIFY(!(problems->list()->item(0)->flags() & Qt::ItemIsEnabled));
     QVERIFY(!p->model().hasProblem(5));
-}
-
-void TypicalUse::catalogIsADockReachedByF6()
-{
-    ProjectWindow* p = fixture_->startWithRack();
-    QVERIFY(p);
-    MainWindow* main = fixture_->main();
-    main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main));
-    // F6 goes from the table to the catalog and back, and Alt reaches the
-    // menus from the catalog.
-    p->grid()->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
-    QVERIFY(main->catalogWindow()->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
-    QCOMPARE(QApplication::focusWidget(), p->grid());
-    // Hidden, F6 brings the catalog back.
-    main->ShowCatalog(false);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
-    QVERIFY(main->catalogDock()->isVisible() && main->catalogWindow()->tree()->hasFocus());
-    QVERIFY(main->action("pdiTreeForm")->isChecked());
-
-    // Order numbers beside the designations, and the whole of both in the tooltip.
-    const QTreeWidgetItem* g120 =
-        main->catalogWindow()->findModule(fixture_->session().app.ModulKatalog.indexOf("QMV2.G120"));
-    QVERIFY(g120);
-    QCOMPARE(g120->text(1), QString("QMV2.G120"));
-    QVERIFY(g120->toolTip(0).startsWith(g120->text(0)) && g120->toolTip(0).endsWith("\nQMV2.G120"));
-
-    // A floating catalog taken off the screen comes back on it at the next start.
-    main->catalogDock()->setFloating(true);
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    main->catalogDock()->move(screen.right() + 300, screen.top());
-    fixture_->asker().setNextAnswers({answer::No});
-    main->close();
-    fixture_ = std::make_unique<GuiFixture>();
-    QVERIFY(fixture_->start() && fixture_->newProject("Hall3"));
-    QDockWidget* dock = fixture_->main()->catalogDock();
-    QVERIFY(dock->isFloating());
-    QVERIFY2(screen.contains(dock->frameGeometry()), qPrintable(QString::number(dock->x())));
 }
 
 void TypicalUse::languageChoiceIsStoredOrSaidToFailAndFileMessages()
