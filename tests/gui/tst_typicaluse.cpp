@@ -422,14 +422,6 @@ void TypicalUse::refusalsSayWhyAndTheStatusLineFollows()
 {
     ProjectWindow* p = fixture_->startWithRack();
     QVERIFY(p);
-    // Placing by Enter on a catalog hit: the refusal names the rule.
-    QTest::keyClicks(fixture_->main()->catalogWindow()->filter()->field(), "g120");
-    p->selectRow(2);
-    fixture_->asker().setNextAnswers({answer::Ok});
-    QTest::keyClick(fixture_->main()->catalogWindow()->filter()->field(), Qt::Key_Return);
-    QVERIFY_ASKED(*fixture_, fixture_->session().app.texts.byEnglishId(1088));
-    QVERIFY_ASKED(*fixture_, "Slot A does not take");
-
     // While dragging, the row that would take the drop is framed, and a
     // refusal says why in the status line.
     ProjectGrid* grid = p->grid();
