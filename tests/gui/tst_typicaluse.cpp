@@ -65,15 +65,13 @@ private slots:
 
     // The project information and options dialogs: pasting, the focus and
     // the keys, and where the language choice is stored.
+    // Then the help window beside a modal dialog and in the active language.
     void languageChoiceIsStoredOrSaidToFailAndFileMessages();
     void gridFontSurvivesARestart();
 
     // Data files that cannot be used as they are: the program says what is
     // wrong instead of hanging, aborting or showing an empty catalog.
     void unusableFilesEndTheStart();
-
-    // The help window beside a modal dialog and in the active language.
-    void oneHelpWindowInTheActiveLanguage();
 
     // The printed listing: a PDF file written whole or not at all, every page
     // reaching the PDF and the preview; the symbol table and the I/O list in
@@ -582,6 +580,26 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFailAndFileMessages()
     QCOMPARE(s.resourceDir, data);
     QCOMPARE(s.languageFile(), s.userDir / "language.ini");
     QCOMPARE(s.recentListFile(), s.userDir / "nura.ini");
+
+    Session& session = fixture_->session();
+    auto* dialog = new QDialog(fixture_->main());
+    dialog->setModal(true);
+    dialog->show();
+    HelpViewer::showHelp(session, 15, dialog);
+    HelpViewer* viewer = HelpViewer::instance();
+    // A window of the modal dialog's own is not blocked by it, and it is
+    // the one window for every context, each with its page in the language.
+    QVERIFY(viewer->isWindow() && viewer->parentWidget() == dialog);
+    for (const auto& [base, folder] : {std::pair{kGermanBase, "de/"}, std::pair{kFrenchBase, "fr/"}}) {
+        session.app.setLanguage(base);
+        for (int context : {2, 3, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16}) {
+            HelpViewer::showHelp(session, context, dialog);
+            QCOMPARE(helpPage(), QString("%1context-%2.html").arg(folder).arg(context));
+        }
+    }
+    // The dialog closes: the viewer stays open with the main window.
+    delete dialog;
+    QVERIFY(HelpViewer::instance() == viewer && viewer->parentWidget() == fixture_->main() && viewer->isVisible());
 }
 
 void TypicalUse::gridFontSurvivesARestart()
@@ -649,30 +667,6 @@ void TypicalUse::unusableFilesEndTheStart()
         QCOMPARE(fixture_->asker().asked.size(), size_t(1));
         QVERIFY_ASKED(*fixture_, said);
     }
-}
-
-void TypicalUse::oneHelpWindowInTheActiveLanguage()
-{
-    QVERIFY(fixture_->start());
-    Session& s = fixture_->session();
-    auto* dialog = new QDialog(fixture_->main());
-    dialog->setModal(true);
-    dialog->show();
-    HelpViewer::showHelp(s, 15, dialog);
-    HelpViewer* viewer = HelpViewer::instance();
-    // A window of the modal dialog's own is not blocked by it, and it is
-    // the one window for every context, each with its page in the language.
-    QVERIFY(viewer->isWindow() && viewer->parentWidget() == dialog);
-    for (const auto& [base, folder] : {std::pair{kGermanBase, "de/"}, std::pair{kFrenchBase, "fr/"}}) {
-        s.app.setLanguage(base);
-        for (int context : {2, 3, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16}) {
-            HelpViewer::showHelp(s, context, dialog);
-            QCOMPARE(helpPage(), QString("%1context-%2.html").arg(folder).arg(context));
-        }
-    }
-    // The dialog closes: the viewer stays open with the main window.
-    delete dialog;
-    QVERIFY(HelpViewer::instance() == viewer && viewer->parentWidget() == fixture_->main() && viewer->isVisible());
 }
 
 void TypicalUse::exportsAreWrittenWholeAndNeverOverTheProject()
