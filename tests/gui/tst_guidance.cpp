@@ -17,7 +17,6 @@
 #include "core/base/Files.h"
 #include "core/base/TextIds.h"
 #include "core/dbgen/SourceGenerator.h"
-#include "gui/app/FileDialogs.h"
 #include "gui/app/Startup.h"
 #include "gui/app/StatusLine.h"
 #include "gui/support/GuiFixture.h"

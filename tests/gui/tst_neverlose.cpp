@@ -14,7 +14,6 @@
 #include "core/app/ProjectLock.h"
 #include "core/app/Recovery.h"
 #include "core/table/ProjectDocument.h"
-#include "gui/app/FileDialogs.h"
 #include "gui/app/RecoveryDialog.h"
 #include "gui/project/CompareWindow.h"
 #include "gui/project/ProjectGuard.h"

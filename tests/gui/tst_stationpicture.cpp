@@ -7,7 +7,6 @@
 #include <QScrollBar>
 
 #include "core/project/StationLayout.h"
-#include "gui/app/FileDialogs.h"
 #include "gui/app/StatusLine.h"
 #include "gui/project/StationView.h"
 #include "gui/support/GuiFixture.h"

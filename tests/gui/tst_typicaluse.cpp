@@ -24,7 +24,6 @@
 #include "core/project/StationPrint.h"
 #include "core/project/SymbolTable.h"
 #include "gui/app/Beep.h"
-#include "gui/app/FileDialogs.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/Settings.h"
 #include "gui/app/StartHint.h"
