@@ -450,9 +450,7 @@ void RowDialogs::cpuCancelRefusalReferenceBlockAndFieldTips()
         d.ok();
     }));
     const CpuConfig& c = table().record(1).Cpu;
-    QCOMPARE(c.CompPrio[0], std::string("OB12"));
-    QCOMPARE(c.CompPrio[1], std::string("Zyklus FB12"));
-    QCOMPARE(c.CompPrio[2], std::string("OB35"));
+    QCOMPARE(c.CompPrio, (std::array<std::string, 6>{"OB12", "Zyklus FB12", "OB35", "", "", ""}));
     QCOMPARE(c.WebPassword[1], std::string("ab"));
 }
 
