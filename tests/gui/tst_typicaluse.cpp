@@ -51,9 +51,9 @@ private slots:
     // New project, CPU and modules, moves and copies, cut and paste between
     // projects, save, undo and redo, generate, close and reopen.
     void wholeTypicalUse();
-    // The project information dialog's filter, then closing asks to save.
-    void projectInformationAndCloseAsksToSave();
-    void editCommandsAndDeleteConfirmation();
+    // The edit commands and the delete confirmation, the project information
+    // dialog's filter, then closing asks to save.
+    void editInformationAndClose();
 
     // At work: a first run that fits the screen and says how to start,
     // refusals that say why, the status line and the overview.
@@ -190,10 +190,36 @@ void TypicalUse::wholeTypicalUse()
     QCOMPARE(hall->table().RowArray(), before);
 }
 
-void TypicalUse::projectInformationAndCloseAsksToSave()
+void TypicalUse::editInformationAndClose()
 {
-    ProjectWindow* p = fixture_->startWith({{"QMV2.R220", 1}});
+    ProjectWindow* p = fixture_->startWith(
+        {{"QMV2.R220", 1}, {"QMV2.G120", 5}, {"QMV2.G260", 6}, {"QMV2.G120", 9}});  // G260: two rows
     QVERIFY(p);
+    auto enabled = [this](const char* name) { return fixture_->main()->action(name)->isEnabled(); };
+    p->selectRow(7);  // the second row of a module
+    QVERIFY(!enabled("pdiCut") && enabled("pdiDelete"));
+
+    // The Delete key asks while the confirmation option is ticked (as at start).
+    fixture_->asker().setNextAnswers({answer::Yes});
+    QTest::keyClick(p->grid(), Qt::Key_Delete);
+    QVERIFY(p->table().rowEmpty(6) && p->table().rowEmpty(7));
+    QVERIFY_ASKED(*fixture_, "delete the selected Row");
+    GuiFixture::whenModal([this](QWidget* dlg) {
+        QVERIFY(QTest::qWaitForWindowActive(dlg));
+        QTest::keyClick(dlg, Qt::Key_F1);  // F1 opens the dialog's own page
+        QCOMPARE(helpPage(), QString("context-15.html"));
+        auto* box = dlg->findChild<QCheckBox*>("ckbDelete");
+        QVERIFY(box->isChecked());
+        box->click();
+        dlg->findChild<QPushButton*>("btnOk")->click();
+    });
+    fixture_->trigger("pdiOptions");
+    const std::size_t asked = fixture_->asker().asked.size();
+    p->selectRow(9);
+    fixture_->trigger("pdiDelete");
+    QVERIFY(p->table().rowEmpty(9));
+    QCOMPARE(fixture_->asker().asked.size(), asked);
+
     // Typed text passes the filter, and Cancel keeps the project as it was.
     GuiFixture::whenModal([this](QWidget* dlg) {
         auto* name = dlg->findChild<QLineEdit*>("txtHeader0");
@@ -253,7 +279,7 @@ void TypicalUse::projectInformationAndCloseAsksToSave()
     // window had: the next Yes writes the old file, not the failed name.
     fixture_->save(fixture_->file("hall2.qv4"));
     const QString saved = p->path();
-    QVERIFY(fixture_->dropCatalog(p, "QMV2.G120", 5));
+    QVERIFY(fixture_->dropCatalog(p, "QMV2.G260", 6));
     fixture_->asker().setNextAnswers({answer::No});                    // no other name either
     fixture_->trigger("pdiDatei2", fixture_->file("gone/other.qv4"));  // Save As
     QVERIFY_ASKED(*fixture_, "other.qv4");
@@ -263,39 +289,8 @@ void TypicalUse::projectInformationAndCloseAsksToSave()
     fixture_->asker().setNextAnswers({answer::Yes});
     QVERIFY(GuiFixture::close(p));
     QVERIFY(main->projectWindows().empty());
-    QVERIFY(contains(read("hall2.qv4"), "QMV2.G120"));
+    QVERIFY(contains(read("hall2.qv4"), "QMV2.G260"));
     QVERIFY(!QFileInfo::exists(fixture_->file("gone")));
-}
-
-void TypicalUse::editCommandsAndDeleteConfirmation()
-{
-    ProjectWindow* p = fixture_->startWith(
-        {{"QMV2.R220", 1}, {"QMV2.G120", 5}, {"QMV2.G260", 6}, {"QMV2.G120", 9}});  // G260: two rows
-    QVERIFY(p);
-    auto enabled = [this](const char* name) { return fixture_->main()->action(name)->isEnabled(); };
-    p->selectRow(7);  // the second row of a module
-    QVERIFY(!enabled("pdiCut") && enabled("pdiDelete"));
-
-    // The Delete key asks while the confirmation option is ticked (as at start).
-    fixture_->asker().setNextAnswers({answer::Yes});
-    QTest::keyClick(p->grid(), Qt::Key_Delete);
-    QVERIFY(p->table().rowEmpty(6) && p->table().rowEmpty(7));
-    QVERIFY_ASKED(*fixture_, "delete the selected Row");
-    GuiFixture::whenModal([this](QWidget* dlg) {
-        QVERIFY(QTest::qWaitForWindowActive(dlg));
-        QTest::keyClick(dlg, Qt::Key_F1);  // F1 opens the dialog's own page
-        QCOMPARE(helpPage(), QString("context-15.html"));
-        auto* box = dlg->findChild<QCheckBox*>("ckbDelete");
-        QVERIFY(box->isChecked());
-        box->click();
-        dlg->findChild<QPushButton*>("btnOk")->click();
-    });
-    fixture_->trigger("pdiOptions");
-    const std::size_t asked = fixture_->asker().asked.size();
-    p->selectRow(9);
-    fixture_->trigger("pdiDelete");
-    QVERIFY(p->table().rowEmpty(9));
-    QCOMPARE(fixture_->asker().asked.size(), asked);
 }
 
 void TypicalUse::firstRunFitsTheScreenAndSaysHowToStart()
