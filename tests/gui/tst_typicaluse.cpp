@@ -58,15 +58,15 @@ private slots:
     // At work: a first run that fits the screen and says how to start,
     // refusals that say why, the status line and the overview.
     void firstRunFitsTheScreenAndSaysHowToStart();
-    // Then the catalog, a dock reached by F6.
-    void storedPlacesStayOnTheScreenAndTheCatalogDock();
+    // The grid font and the windows' places kept for the next start; then
+    // the catalog, a dock reached by F6.
+    void storedFontAndPlacesAndTheCatalogDock();
     void refusalsSayWhyAndTheStatusLineFollows();
 
     // The project information and options dialogs: pasting, the focus and
     // the keys, and where the language choice is stored.
     // Then the help window beside a modal dialog and in the active language.
     void languageChoiceIsStoredOrSaidToFailAndFileMessages();
-    void gridFontSurvivesARestart();
 
     // Data files that cannot be used as they are: the program says what is
     // wrong instead of hanging, aborting or showing an empty catalog.
@@ -337,8 +337,38 @@ void TypicalUse::firstRunFitsTheScreenAndSaysHowToStart()
     QVERIFY(second->parentWidget()->pos() != p->parentWidget()->pos());
 }
 
-void TypicalUse::storedPlacesStayOnTheScreenAndTheCatalogDock()
+void TypicalUse::storedFontAndPlacesAndTheCatalogDock()
 {
+    // Italic and bold are kept apart; a cancelled font dialog changes nothing.
+    for (const bool italic : {true, false}) {
+        QVERIFY(fixture_->start());
+        QFont chosen("DejaVu Sans", 9);
+        chosen.setItalic(italic);
+        chosen.setBold(!italic);
+        for (const bool cancel : {false, true}) {
+            if (cancel)
+                fixture_->fonts().setNextFontCancelled();
+            else
+                fixture_->fonts().setNextFont(chosen);
+            GuiFixture::whenModal([](QWidget* dlg) {
+                dlg->findChild<QAbstractButton*>("cmdChangeFont")->click();
+                QCOMPARE(dlg->findChild<QLineEdit*>("txtFont")->text(), QString("DejaVu Sans"));
+                dlg->findChild<QAbstractButton*>("btnOk")->click();
+            });
+            fixture_->trigger("pdiOptions");
+        }
+        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
+        fixture_ = std::make_unique<GuiFixture>();  // the old program ends and stores its settings
+        QCOMPARE(store().value("Settings/FontFlexGridItalic").toString(), QString(italic ? "1" : "0"));
+        QVERIFY(fixture_->start());
+        ProjectWindow* p = fixture_->newProject("Hall2");
+        QVERIFY(p);
+        QCOMPARE(p->grid()->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(p->grid()->font().italic(), italic);
+        QCOMPARE(p->grid()->font().bold(), !italic);
+        fixture_ = std::make_unique<GuiFixture>();
+    }
+
     // Stored places from a larger screen, or a window grown too wide: each
     // window comes back wholly on the screen, at every start.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -594,39 +624,6 @@ void TypicalUse::languageChoiceIsStoredOrSaidToFailAndFileMessages()
     // The dialog closes: the viewer stays open with the main window.
     delete dialog;
     QVERIFY(HelpViewer::instance() == viewer && viewer->parentWidget() == fixture_->main() && viewer->isVisible());
-}
-
-void TypicalUse::gridFontSurvivesARestart()
-{
-    // Italic and bold are kept apart; a cancelled font dialog changes nothing.
-    for (const bool italic : {true, false}) {
-        QVERIFY(fixture_->start());
-        QFont chosen("DejaVu Sans", 9);
-        chosen.setItalic(italic);
-        chosen.setBold(!italic);
-        for (const bool cancel : {false, true}) {
-            if (cancel)
-                fixture_->fonts().setNextFontCancelled();
-            else
-                fixture_->fonts().setNextFont(chosen);
-            GuiFixture::whenModal([](QWidget* dlg) {
-                dlg->findChild<QAbstractButton*>("cmdChangeFont")->click();
-                QCOMPARE(dlg->findChild<QLineEdit*>("txtFont")->text(), QString("DejaVu Sans"));
-                dlg->findChild<QAbstractButton*>("btnOk")->click();
-            });
-            fixture_->trigger("pdiOptions");
-        }
-        QVERIFY2(fixture_->unexpected().isEmpty(), qPrintable(fixture_->unexpected()));
-        fixture_ = std::make_unique<GuiFixture>();  // the old program ends and stores its settings
-        QCOMPARE(store().value("Settings/FontFlexGridItalic").toString(), QString(italic ? "1" : "0"));
-        QVERIFY(fixture_->start());
-        ProjectWindow* p = fixture_->newProject("Hall2");
-        QVERIFY(p);
-        QCOMPARE(p->grid()->font().family(), QString("DejaVu Sans"));
-        QCOMPARE(p->grid()->font().italic(), italic);
-        QCOMPARE(p->grid()->font().bold(), !italic);
-        fixture_ = std::make_unique<GuiFixture>();
-    }
 }
 
 void TypicalUse::unusableFilesEndTheStart()
