@@ -340,7 +340,7 @@ json& rowOf(json& project, int row)
 // Export names each dialog's choices beside the raw fields, and import of an
 // export gives the same file; the settings are checked against the fields,
 // and what disagrees is refused naming the row and the key.
-TEST_F(Cli, ExportedSettingsAreCheckedOnImport)
+TEST_F(Cli, SettingsAreExportedCheckedOnImportAndListed)
 {
     std::string bill = kBill;
     bill.replace(bill.rfind("}]"), 2, R"(}, {"row": 7, "module": "QMV2.N040"}])");
@@ -384,11 +384,8 @@ TEST_F(Cli, ExportedSettingsAreCheckedOnImport)
         EXPECT_NE(readText(path(name + ".json")).find("\"settings\""), std::string::npos) << name;
         EXPECT_EQ(readText(path(name + ".qv4")), readText(example)) << name;
     }
-}
 
-// The listing names every family and key, for a terminal and for scripts.
-TEST_F(Cli, SettingsListing)
-{
+    // The listing names every family and key, for a terminal and for scripts.
     ASSERT_EQ(run("settings --json"), 0) << err;
     const json listing = json::parse(out);
     EXPECT_EQ(listing["format"], "rackmason-settings");
