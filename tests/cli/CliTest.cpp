@@ -75,9 +75,32 @@ protected:
     std::string out, err;
 };
 
-// Refusals and failures write nothing.
-TEST_F(Cli, ExitCodes)
+// Refusals and failures write nothing. JSON that would give a project file
+// nothing opens, or that the tool would have to bend, is refused naming the
+// file and the key; a good project at the output stays as it was.
+TEST_F(Cli, ExitCodesAndRefusedJson)
 {
+    ASSERT_EQ(buildProject("good.qv4"), 0) << err;
+    const std::string good = readText(path("good.qv4"));
+    const std::string head = R"({"format": "rackmason-project", "version": 1)";
+    write(dir / "bare.json", head + "}");
+    write(dir / "v0.json", head + R"(, "ProjectInfo": {"FormatVersion": 0}})");
+    write(
+        dir / "inject.json",
+        head + R"(, "ProjectInfo": {"FormatVersion": 3, "Autor": "S\r\nEND_DATA_BLOCK\r\nORGANIZATION_BLOCK OB 1"}})");
+    write(dir / "huge.json", "[" + std::string(17u << 20, ' ') + "]");
+    write(dir / "bomcr.json", R"({"ProjectInfo": {"ProjektName": "A\nB"}, "placements": []})");
+    write(dir / "refused.json", R"({"placements": [{"row": 2, "module": "QMV2.D110"}]})");
+    runAll({{"import @bare.json -o @good.qv4", 3, "bare.json: ProjectInfo, field \"FormatVersion\" is missing"},
+            {"import @v0.json -o @good.qv4", 3, "v0.json: ProjectInfo, field \"FormatVersion\": 0 cannot be opened"},
+            {"import @inject.json -o @good.qv4", 3, "field \"Autor\": holds a control character"},
+            {"import @huge.json -o @good.qv4", 3, "huge.json: is too large"},
+            {"build @huge.json -o @good.qv4", 3, "huge.json: is too large"},
+            {"build @bomcr.json -o @good.qv4", 3, "field \"ProjektName\": holds a control character"},
+            {"build @refused.json -o @good.qv4", 1, "refused.json: placement 0 (QMV2.D110 in row 2)"}});
+    EXPECT_EQ(err.find("[json.exception"), std::string::npos) << err;
+    EXPECT_EQ(readText(path("good.qv4")), good);
+
     write(dir / "junk.qv4", "junk");
     write(dir / "broken.json", "{");
     write(dir / "bad.json", R"({"format": "rackmason-project", "version": 9})");
@@ -137,33 +160,6 @@ TEST_F(Cli, ExitCodes)
             {"modules", 3, "NURA_E.txt: System file missing:NURA_x.TXT or KATALOG.INI (holds no module record)"}});
     fs::remove(dir / "res" / "katalog.INI");
     runAll({{"catalog --json", 3, "System file missing"}});
-}
-
-// JSON that would give a project file nothing opens, or that the tool would
-// have to bend, is refused naming the file and the key; a good project at
-// the output stays as it was.
-TEST_F(Cli, JsonInputsAreRefusedWhole)
-{
-    ASSERT_EQ(buildProject("good.qv4"), 0) << err;
-    const std::string good = readText(path("good.qv4"));
-    const std::string head = R"({"format": "rackmason-project", "version": 1)";
-    write(dir / "bare.json", head + "}");
-    write(dir / "v0.json", head + R"(, "ProjectInfo": {"FormatVersion": 0}})");
-    write(
-        dir / "inject.json",
-        head + R"(, "ProjectInfo": {"FormatVersion": 3, "Autor": "S\r\nEND_DATA_BLOCK\r\nORGANIZATION_BLOCK OB 1"}})");
-    write(dir / "huge.json", "[" + std::string(17u << 20, ' ') + "]");
-    write(dir / "bomcr.json", R"({"ProjectInfo": {"ProjektName": "A\nB"}, "placements": []})");
-    write(dir / "refused.json", R"({"placements": [{"row": 2, "module": "QMV2.D110"}]})");
-    runAll({{"import @bare.json -o @good.qv4", 3, "bare.json: ProjectInfo, field \"FormatVersion\" is missing"},
-            {"import @v0.json -o @good.qv4", 3, "v0.json: ProjectInfo, field \"FormatVersion\": 0 cannot be opened"},
-            {"import @inject.json -o @good.qv4", 3, "field \"Autor\": holds a control character"},
-            {"import @huge.json -o @good.qv4", 3, "huge.json: is too large"},
-            {"build @huge.json -o @good.qv4", 3, "huge.json: is too large"},
-            {"build @bomcr.json -o @good.qv4", 3, "field \"ProjektName\": holds a control character"},
-            {"build @refused.json -o @good.qv4", 1, "refused.json: placement 0 (QMV2.D110 in row 2)"}});
-    EXPECT_EQ(err.find("[json.exception"), std::string::npos) << err;
-    EXPECT_EQ(readText(path("good.qv4")), good);
 }
 
 // Generated files are created without replacing what is there, unless --force.
