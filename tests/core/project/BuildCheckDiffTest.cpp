@@ -116,16 +116,17 @@ TEST_F(CheckAndDiff, StationSlotsCountUsedAndFreePerStation)
               (std::array<int, 2>{0, 1}));
 }
 
-TEST_F(CheckAndDiff, DiffNamesWhatChanged)
+TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
 {
     put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D210", "#6"}, {"QMV2.D310", "#7"}});
     ProjectTable other = table;
     EXPECT_TRUE(diffProjects(table, other).empty());
-
     other.info().ProjektPfad = "/elsewhere.qv4";  // where the file lies does not count
     other.info().Autor = "Service";
-    other.record(5).Param1 = 3;           // changed in place
-    app.CurrentModule = other.record(6);  // moved
+    other.info().Reserve4 = "x";                // no label shows it: its field name
+    other.record(5).Kommentar = "north\nwall";  // the dialog's comment: its setting, not the field
+    other.record(5).Param1 = 1;                 // no setting shows it, nor its lowest bit
+    app.CurrentModule = other.record(6);        // moved
     ASSERT_TRUE(other.dropFromTable(other, 6, 9, false));
     other.setCurrentRow(7);
     app.ConfirmDelete = false;
@@ -133,22 +134,11 @@ TEST_F(CheckAndDiff, DiffNamesWhatChanged)
     other.setCurrentRow(10);
     ASSERT_TRUE(other.DblClickInTree(indexOf(app.ModulKatalog, "QMV2.E301")));  // placed
     EXPECT_EQ(diffProjects(table, other),
-              (std::vector<std::string>{"project information: Autor \"\" -> \"Service\"",
-                                        "slot 1 (row 5): QMV2.D110 changed: Param1 0 -> 3",
-                                        "QMV2.D210 moved from slot 2 (row 6) to slot 5 (row 9)",
-                                        "slot 3 (row 7): QMV2.D310 removed", "slot 6 (row 10): QMV2.E301 placed"}));
-}
-
-TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
-{
-    put({{"QMV2.R300", "#1"}, {"QMV2.D110", "#5"}, {"QMV2.D210", "#6"}, {"QMV2.D310", "#7"}});
-    ProjectTable other = table;
-    other.info().Autor = "Service";
-    other.info().Reserve4 = "x";                // no label shows it: its field name
-    other.record(5).Kommentar = "north\nwall";  // the dialog's comment: its setting, not the field
-    other.record(5).Param1 = 1;                 // no setting shows it, nor its lowest bit
-    app.CurrentModule = other.record(6);
-    ASSERT_TRUE(other.dropFromTable(other, 6, 9, false));
+              (std::vector<std::string>{
+                  "project information: Autor \"\" -> \"Service\"", "project information: Reserve4 \"\" -> \"x\"",
+                  "slot 1 (row 5): QMV2.D110 changed: Kommentar \"\" -> \"north\nwall\", Param1 0 -> 1",
+                  "QMV2.D210 moved from slot 2 (row 6) to slot 5 (row 9)", "slot 3 (row 7): QMV2.D310 removed",
+                  "slot 6 (row 10): QMV2.E301 placed"}));
     const auto diffs = projectDifferences(table, other, {});
     EXPECT_EQ(diffLines(diffs), (std::vector<std::string>{
                                     "project information: Author \"\" → \"Service\"",
@@ -156,6 +146,8 @@ TEST_F(CheckAndDiff, DiffInWordsNamesSettingsSlotsAndLabels)
                                     "slot 1 QMV2.D110: comment \"\" → \"north\\nwall\"",
                                     "slot 1 QMV2.D110: Param1 0 → 1",
                                     "QMV2.D210 moved from slot 2 to slot 5",
+                                    "slot 3 QMV2.D310 removed",
+                                    "slot 6 QMV2.E301 placed",
                                 }));
     // The desktop's language names the places and labels; raw names stay.
     const auto german = projectDifferences(table, other, {.raw = false, .languageBase = kGermanBase});
