@@ -294,8 +294,9 @@ TEST(ModuleSettings, SettingsGiveWhatTheFormModelGives)
                   AddressBoxes::Both));
 }
 
-// A refused value names the key and what it takes, and changes nothing.
-TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
+// A refused value names the key and what it takes, and changes nothing;
+// settings that disagree with the record are named by their key.
+TEST(ModuleSettings, RefusalsAndDisagreementsNameTheKey)
 {
     auto refused = [](const std::string& order, const json& settings, const std::vector<std::string>& words) {
         SCOPED_TRACE(order + " " + settings.dump());
@@ -348,8 +349,7 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
         };
         for (const auto& [low, high] : {std::pair{-32768, -32768}, std::pair{-32768, 32767}}) {
             Placed p("QMV3.E301");
-            const auto res = applySettings(p.table(), p.row, limits(low, high));
-            EXPECT_TRUE(res.ok) << res.message;
+            EXPECT_TRUE(applySettings(p.table(), p.row, limits(low, high)).ok) << low << ".." << high;
         }
         refused("QMV3.E301", limits(-32768, 32768), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
         refused("QMV3.E301", limits(-32768, -32769), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
@@ -381,11 +381,8 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
     refused("QMV3.K240", {{"axisXType", "incremental encoder"}, {"axisXDataBits", 9}},
             {"\"axisXDataBits\"", "SSI encoder"});
     refused("QMV2.G510", {{"channelDirection", "output"}}, {"channelDirection"});
-}
 
-// Settings that disagree with the record are found and named.
-TEST(ModuleSettings, AgreementNamesTheKeyThatDiffers)
-{
+    // Settings that disagree with the record are found and named.
     Placed p("QMV3.E304");
     json s = settingsOf(p.table(), p.row);
     EXPECT_TRUE(settingsAgree(p.table(), p.row, s).ok);
