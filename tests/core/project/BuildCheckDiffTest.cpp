@@ -47,7 +47,6 @@ TEST_F(Bills, RefusalsNameThePlacement)
     };
     refused(R"({"row": 5, "module": "QMV9.NONE"})", "no module");
     refused(R"({"row": 40, "module": "QMV2.D110"})", "no row 40");
-    refused(R"({"row": 5, "module": "QMV2.D110", "InBase": 32000})", "maximale Address: 32000");
     refused(R"({"row": 5, "module": "QMV2.D110", "InBase": 31999})",
             "maximale Address: 32000\nRange asked for: 31999..32000");
     refused(R"({"row": 5, "module": "QMV2.T300", "InBase": 8})", "one row");
