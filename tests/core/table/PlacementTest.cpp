@@ -195,19 +195,6 @@ TEST_F(Placement, ModuleRowsAndTheirCells)
               (std::array<int, 2>{kTrue, kTrue}));
 }
 
-TEST_F(Placement, ThirdSlotGroupAcceptsModules)
-{
-    RowEintrag three = app.ModulKatalog.LookupCatalog("QMV2.T300");
-    three.BestellNr = "QMV3.T300";
-    three.Family = 3;
-    three.SubList = {"QMV3.T300", "NULL", "NULL", ""};
-    addToCatalog(three);
-    put({{"QMV3.R400", "#1"},  // 16 slots in groups of 4
-         {"QMV3.T300", "9"},
-         {"QMV3.T300", "14"},
-         {"QMV3.T300", "11", false, "can't be inserted"}});
-}
-
 // A rack only on a "+" row and a CPU only in row 1, whatever the other flags
 // say and however it arrives: written elsewhere it would rebuild the station
 // from that row on and take every row behind it along.
@@ -305,7 +292,8 @@ TEST_F(Placement, ExchangeKeepsWhatFits)
     EXPECT_EQ(table.exchangeSummary(none), "Conservés : 0 module, 1 rack.");
 }
 
-TEST_F(Placement, ExtraSlotsOfAnotherCpu)
+// Rows of another CPU's extra slots, and a third slot group.
+TEST_F(Placement, ExtraSlotsOfAnotherCpuAndAThirdSlotGroup)
 {
     put({{"QMV2.R300", "#1"}, {"QMV2.A100", "A"}, {"QMV3.R400", "#1", true, "exchange the CPU", answer::Yes}});
     for (int r : {2, 3, 4}) {
@@ -313,6 +301,15 @@ TEST_F(Placement, ExtraSlotsOfAnotherCpu)
         EXPECT_FALSE(table.IsAllowedInRow(app.ModulKatalog.LookupCatalog("QMV2.A100"), r));
         EXPECT_FALSE(table.IsAllowedInRow(app.ModulKatalog.LookupCatalog("QMV3.D110"), r));
     }
+    // Its third slot group takes modules as the first two do.
+    RowEintrag three = app.ModulKatalog.LookupCatalog("QMV2.T300");
+    three.BestellNr = "QMV3.T300";
+    three.Family = 3;
+    three.SubList = {"QMV3.T300", "NULL", "NULL", ""};
+    addToCatalog(three);
+    put({{"QMV3.T300", "9"},  // 16 slots in groups of 4
+         {"QMV3.T300", "14"},
+         {"QMV3.T300", "11", false, "can't be inserted"}});
 }
 
 }  // namespace
