@@ -171,10 +171,6 @@ TEST_F(Placement, ModuleRowsAndTheirCells)
     EXPECT_EQ(cells(5), (Cells{"QMV2.D110", "0", "-", "2"}));
     EXPECT_EQ(cells(7), (Cells{"QMV2.T300-1", "-", "-", "-"}));
     EXPECT_EQ(table.cell(8, 1), "QMV2.T300-2");
-    EXPECT_EQ(table.record(6).SonNbr, 2);
-    EXPECT_EQ(table.record(7).SonNbr, 1);
-    EXPECT_EQ(table.GetLineParent(8), 6);
-    EXPECT_EQ(table.GetLineParent(6), 6);
     EXPECT_EQ(table.record(8).HasDialog, kFalse);  // listed as NULL: no dialog of its own
     // A dialog opened on a sub-row names its slot and station.
     table.prepareDialog(7);
