@@ -270,8 +270,7 @@ TEST_F(Placement, ExchangeKeepsWhatFits)
     EXPECT_EQ(labels(), "A B1 1 2 3 4 5 6 7 8");
     EXPECT_EQ(table.cell(slotRow("A"), 1), "QMV2.A100");
     EXPECT_EQ(table.cell(slotRow("4"), 1), "QMV2.T300-2");
-    EXPECT_EQ(table.record(slotRow("8")).InBase, eight.InBase);
-    EXPECT_EQ(table.record(slotRow("8")).OutBase, eight.OutBase);
+    EXPECT_EQ(table.record(slotRow("8")), eight);
     EXPECT_EQ(usedRecords(table), (std::vector<int>{1, 2, 4, 5, 6, 7, 11}));
     // Back to a CPU with a "+" row: nothing lost so far is lost again.
     put({{"QMV2.R300", "#1", true, "Kept: 4 modules, 0 racks.", answer::Yes}});
