@@ -32,8 +32,9 @@ TEST(NumberField, ParsesWholeNumbersAndRefusesTheRest)
     EXPECT_LT(parseNumber("-99999999999999999999999", 0, 99).value, 0);
 }
 
-// The comment is edited in lines and stored with CR LF, as the catalog gives it.
-TEST(Frame, CommentLineEnds)
+// The comment is edited in lines and stored with CR LF, as the catalog gives
+// it; the start boxes are read as whole numbers.
+TEST(Frame, CommentLineEndsAndStartBoxes)
 {
     RowEintrag r;
     r.Kommentar = "conveyor\r\nline 2\r\n";
@@ -48,12 +49,8 @@ TEST(Frame, CommentLineEnds)
     f.load(r, "", "", AddressBoxes::Inputs);
     f.storeTexts(r);
     EXPECT_EQ(r.Kommentar, "a\nb");
-}
 
-// A start that is no number names its box; only the boxes shown are read.
-TEST(Frame, EnteredStartsNameTheBoxThatIsNoNumber)
-{
-    FrameForm f;
+    // A start that is no number names its box; only the boxes shown are read.
     f.load(RowEintrag{}, "QMV2.R220", "3", AddressBoxes::Both);
     f.txtAnfangsAdresse = {"12", "1x"};
     std::string message;

@@ -103,8 +103,12 @@ std::vector<json> candidates(const SettingInfo& k, const json& now)
     return out;
 }
 
-TEST(ModuleSettings, EveryFamilyIsListedOnceWithDescribedKeys)
+// Every family is listed once with described keys. record -> settings ->
+// applied to a fresh placement -> the same record, for every value of every
+// key on every module; a value refused names its key.
+TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
 {
+    // Every family is listed once, with described keys.
     std::set<std::string> names;
     for (const SettingsFamily& f : settingsFamilies()) {
         EXPECT_TRUE(names.insert(f.name).second) << f.name;
@@ -115,12 +119,7 @@ TEST(ModuleSettings, EveryFamilyIsListedOnceWithDescribedKeys)
             EXPECT_EQ(k.type.find("choice") != std::string::npos, !k.values.empty()) << k.key;
         }
     }
-}
 
-// record -> settings -> applied to a fresh placement -> the same record, for
-// every value of every key on every module; a value refused names its key.
-TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
-{
     std::map<std::string, std::set<std::string>> taken;  // family -> keys that took a value
     int unstable = 0;
     for (const std::string& order : modulesWithDialogs()) {
@@ -244,31 +243,23 @@ TEST(ModuleSettings, SettingsGiveWhatTheFormModelGives)
                       f.rbFormat = 2;
                   },
                   AddressBoxes::Inputs));
-    {
-        Placed fresh("QMV3.E302");
-        const json s0 = settingsOf(fresh.table(), fresh.row);
-        json mA = s0["channel4to20mA"], lows = s0["channelCustomMin"], highs = s0["channelCustomMax"];
-        mA[0] = true;
-        lows[2] = -5;
-        highs[2] = 500;
-        EXPECT_EQ(bySettings("QMV3.E302",
-                             {{"channelRange",
-                               {"0...4095", "0...20'000", "custom", "0...4095", "0...4095", "0...4095", "0...4095"}},
-                              {"channel4to20mA", mA},
-                              {"channelCustomMin", lows},
-                              {"channelCustomMax", highs},
-                              {"filter", true}}),
-                  driveDialog<AnalogInputForm>(
-                      "QMV3.E302",
-                      [](AnalogInputForm& f, FrameForm&) {
-                          f.Combo2 = {0, 1, 2, 0, 0, 0, 0};
-                          f.chk_4to20mA[0] = true;
-                          f.UserMin[2] = -5;
-                          f.UserMax[2] = 500;
-                          f.Check3[2] = true;
-                      },
-                      AddressBoxes::Inputs));
-    }
+    EXPECT_EQ(
+        bySettings("QMV3.E302", {{"channelRange",
+                                  {"0...4095", "0...20'000", "custom", "0...4095", "0...4095", "0...4095", "0...4095"}},
+                                 {"channel4to20mA", std::vector<bool>(7, true)},
+                                 {"channelCustomMin", {0, 0, -5, 0, 0, 0, 0}},
+                                 {"channelCustomMax", {20000, 20000, 500, 20000, 20000, 20000, 20000}},
+                                 {"filter", true}}),
+        driveDialog<AnalogInputForm>(
+            "QMV3.E302",
+            [](AnalogInputForm& f, FrameForm&) {
+                f.Combo2 = {0, 1, 2, 0, 0, 0, 0};
+                f.chk_4to20mA[0] = true;
+                f.UserMin[2] = -5;
+                f.UserMax[2] = 500;
+                f.Check3[2] = true;
+            },
+            AddressBoxes::Inputs));
     EXPECT_EQ(bySettings("QMV2.E325", {{"channelSensor", {"K (NiCr-Ni)", "Pt100", "not used", "Ni1000"}},
                                        {"channelConnection", {"internal", "3 wire", "-", "2 wire"}},
                                        {"unit", "1/10 °F"}}),
@@ -294,8 +285,9 @@ TEST(ModuleSettings, SettingsGiveWhatTheFormModelGives)
                   AddressBoxes::Both));
 }
 
-// A refused value names the key and what it takes, and changes nothing.
-TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
+// A refused value names the key and what it takes, and changes nothing;
+// settings that disagree with the record are named by their key.
+TEST(ModuleSettings, RefusalsAndDisagreementsNameTheKey)
 {
     auto refused = [](const std::string& order, const json& settings, const std::vector<std::string>& words) {
         SCOPED_TRACE(order + " " + settings.dump());
@@ -316,15 +308,10 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
     refused("QMV3.E301", {{"addressStepOf4Bytes", true}}, {"unknown key \"addressStepOf4Bytes\""});
     refused("QMV3.E301", {{"channelRange", std::vector<std::string>(7, "0...20'000")}},
             {"\"channelRange\", channel 1", "allowed: \"0...4095\", \"0...10'000\", \"custom\""});
-    {
-        Placed fresh("QMV3.E302");
-        json mA = settingsOf(fresh.table(), fresh.row)["channel4to20mA"];
-        mA[1] = !mA[1].get<bool>();
-        refused("QMV3.E302",
-                {{"channel4to20mA", mA},
-                 {"channelRange", {"0...4095", "custom", "0...4095", "0...4095", "0...4095", "0...4095", "0...4095"}}},
-                {"\"channel4to20mA\", channel 2", "0...4095"});
-    }
+    refused("QMV3.E302",
+            {{"channel4to20mA", {true, false, true, true, true, true, true}},
+             {"channelRange", {"0...4095", "custom", "0...4095", "0...4095", "0...4095", "0...4095", "0...4095"}}},
+            {"\"channel4to20mA\", channel 2", "0...4095"});
     refused("QMV3.E301", {{"channelCustomMin", {1, 0, 0, 0, 0, 0, 0}}},
             {"\"channelCustomMin\", channel 1", "\"custom\""});
     refused("QMV3.E301",
@@ -333,37 +320,29 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
              {"channelCustomMax", {8, 0, 0, 0, 0, 0, 0}}},
             {"\"channelCustomMin\", channel 1", "above the maximum"});
     refused("QMV3.E312", {{"channelCustomReset", {40000, 0, 0, 0}}}, {"from -32768 to 32767"});
-    {
-        // A custom range reaches to the ends of an INT and not one past them.
-        Placed fresh("QMV3.E301");
-        const json loaded = settingsOf(fresh.table(), fresh.row);
-        auto limits = [&](int low, int high) {
-            json s = {{"channelRange", loaded["channelRange"]},
-                      {"channelCustomMin", loaded["channelCustomMin"]},
-                      {"channelCustomMax", loaded["channelCustomMax"]}};
-            s["channelRange"][0] = "custom";
-            s["channelCustomMin"][0] = low;
-            s["channelCustomMax"][0] = high;
-            return s;
-        };
-        for (const auto& [low, high] : {std::pair{-32768, -32768}, std::pair{-32768, 32767}}) {
-            Placed p("QMV3.E301");
-            const auto res = applySettings(p.table(), p.row, limits(low, high));
-            EXPECT_TRUE(res.ok) << res.message;
-        }
-        refused("QMV3.E301", limits(-32768, 32768), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
-        refused("QMV3.E301", limits(-32768, -32769), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
-        refused("QMV3.E301", limits(-32769, 0), {"\"channelCustomMin\", channel 1", "from -32768 to 32767"});
+    // A custom range reaches to the ends of an INT and not one past them.
+    auto limits = [](int low, int high) {
+        json s = {{"channelRange", std::vector<std::string>(7, "0...10'000")},
+                  {"channelCustomMin", std::vector<int>(7, 0)},
+                  {"channelCustomMax", std::vector<int>(7, 10000)}};
+        s["channelRange"][0] = "custom";
+        s["channelCustomMin"][0] = low;
+        s["channelCustomMax"][0] = high;
+        return s;
+    };
+    for (const auto& [low, high] : {std::pair{-32768, -32768}, std::pair{-32768, 32767}}) {
+        Placed p("QMV3.E301");
+        EXPECT_TRUE(applySettings(p.table(), p.row, limits(low, high)).ok) << low << ".." << high;
     }
-    {
-        // An output's own range checked as its dialog checks it.
-        Placed fresh("QMV3.E312");
-        json range = settingsOf(fresh.table(), fresh.row)["channelRange"];
-        range[0] = "custom";
-        refused("QMV3.E312",
-                {{"channelRange", range}, {"channelCustomMin", {9, 0, 0, 0}}, {"channelCustomMax", {8, 0, 0, 0}}},
-                {"\"channelCustomMin\", channel 1", "above the maximum"});
-    }
+    refused("QMV3.E301", limits(-32768, 32768), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
+    refused("QMV3.E301", limits(-32768, -32769), {"\"channelCustomMax\", channel 1", "from -32768 to 32767"});
+    refused("QMV3.E301", limits(-32769, 0), {"\"channelCustomMin\", channel 1", "from -32768 to 32767"});
+    // An output's own range checked as its dialog checks it.
+    refused("QMV3.E312",
+            {{"channelRange", {"custom", "0...20'000", "0...20'000", "0...20'000"}},
+             {"channelCustomMin", {9, 0, 0, 0}},
+             {"channelCustomMax", {8, 0, 0, 0}}},
+            {"\"channelCustomMin\", channel 1", "above the maximum"});
     refused("QMV2.E110", {{"valueFormat", "SIMATIC pt100"}}, {"allowed: \"NURA\""});
     refused("QMV2.E325",
             {{"channelSensor", {"Pt100", "Pt100", "Pt100", "Pt100"}},
@@ -381,11 +360,8 @@ TEST(ModuleSettings, RefusalsNameTheKeyAndWhatIsAllowed)
     refused("QMV3.K240", {{"axisXType", "incremental encoder"}, {"axisXDataBits", 9}},
             {"\"axisXDataBits\"", "SSI encoder"});
     refused("QMV2.G510", {{"channelDirection", "output"}}, {"channelDirection"});
-}
 
-// Settings that disagree with the record are found and named.
-TEST(ModuleSettings, AgreementNamesTheKeyThatDiffers)
-{
+    // Settings that disagree with the record are found and named.
     Placed p("QMV3.E304");
     json s = settingsOf(p.table(), p.row);
     EXPECT_TRUE(settingsAgree(p.table(), p.row, s).ok);

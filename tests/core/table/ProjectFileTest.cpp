@@ -161,6 +161,12 @@ TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
     EXPECT_FALSE(opened.changed());
     EXPECT_EQ(fs::path(opened.info().ProjektPfad), dir / "moved.qv4");
     EXPECT_EQ(app.AktProjectInfo.ProjektTitel, "moved.qv4");
+
+    // A missing file is unreadable; a project without records opens as an empty table.
+    EXPECT_EQ(openProject(opened, dir / "none.qv4").status, ProjectReadStatus::Unreadable);
+    ASSERT_EQ(writeProjectFile(dir / "empty.qv4", ofVersion(3)), WriteResult::written());  // no damage
+    ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
+    EXPECT_EQ(opened.rowCount(), 2);
 }
 
 TEST_F(ProjectFiles, RecordsThatCannotBeShownAreDroppedAndNamed)
@@ -190,15 +196,6 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndTheChangedMark)
     EXPECT_FALSE(saveProject(table, dir / "missing-folder" / "keep.qv4").ok());
     EXPECT_TRUE(table.changed());
     EXPECT_EQ(readText((dir / "keep.qv4").string()), before);
-}
-
-TEST_F(ProjectFiles, MissingAndEmptyFiles)
-{
-    ProjectTable opened(app);
-    EXPECT_EQ(openProject(opened, dir / "none.qv4").status, ProjectReadStatus::Unreadable);
-    ASSERT_EQ(writeProjectFile(dir / "empty.qv4", ofVersion(3)), WriteResult::written());  // no damage
-    ASSERT_EQ(openProject(opened, dir / "empty.qv4").status, ProjectReadStatus::Ok);
-    EXPECT_EQ(opened.rowCount(), 2);
 }
 
 TEST_F(ProjectFiles, TextsTooLongForTheFileAreNotSaved)
