@@ -140,6 +140,12 @@ TEST_F(StationLayoutTest, KindsHaveNamesAndDistinctColoursInGrey)
         EXPECT_FALSE(partKindName(static_cast<PartKind>(k), Texts(kFrenchBase)).empty());
     }
     EXPECT_EQ(greys.size(), static_cast<std::size_t>(kPartKinds));
+    // Every kind of the legend is the kind of some shipped module, so no kind of
+    // module is drawn in another's colour.
+    std::set<PartKind> shipped;
+    const ModuleCatalog& cat = shippedCatalog();
+    for (int i = 1; i <= cat.count(); ++i) shipped.insert(partKindOf(cat.at(i)));
+    EXPECT_EQ(shipped.size(), static_cast<std::size_t>(kPartKinds));
     EXPECT_EQ(partKindName(PartKind::Counter, Texts(kGermanBase)), "Zähler");
     EXPECT_EQ(colourHex({0x0a, 0xff, 0}), "#0aff00");
 }
