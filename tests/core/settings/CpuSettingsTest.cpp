@@ -126,6 +126,7 @@ TEST(CpuSettings, EveryChoiceRoundTripsOnEveryCpu)
                 SCOPED_TRACE(k->key + " = " + v.dump());
                 PlacedCpu one(order);
                 const Rows before = one.rows();
+                one.table().setCurrentRow(2);  // the user's selection, elsewhere
                 json trial = context(k->key);
                 for (auto it = trial.begin(); it != trial.end();)
                     it = loaded.contains(it.key()) ? std::next(it) : trial.erase(it);
@@ -138,6 +139,7 @@ TEST(CpuSettings, EveryChoiceRoundTripsOnEveryCpu)
                         EXPECT_NE(res.message.find("allowed"), std::string::npos) << res.message;
                     }
                     EXPECT_EQ(one.rows(), before);
+                    EXPECT_EQ(one.table().currentRow(), 2);
                     EXPECT_EQ(one.app.CurrentModule, base.app.CurrentModule);
                     continue;
                 }

@@ -148,6 +148,7 @@ TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
                 SCOPED_TRACE(k->key + " = " + v.dump());
                 Placed one(order);
                 const auto before = one.table().RowArray();
+                one.table().setCurrentRow(1);  // the user's selection, elsewhere
                 json trial = context(k->key, loaded);
                 trial[k->key] = v;
                 const SettingsApplied res = applySettings(one.table(), one.row, trial);
@@ -157,6 +158,7 @@ TEST(ModuleSettings, EveryChoiceRoundTripsOnEveryModule)
                         EXPECT_NE(res.message.find("allowed"), std::string::npos) << res.message;
                     }
                     EXPECT_EQ(one.table().RowArray(), before);
+                    EXPECT_EQ(one.table().currentRow(), 1);
                     continue;
                 }
                 const json read = settingsOf(one.table(), one.row);
