@@ -1,11 +1,13 @@
 // The lock beside an open project, the recovery files, the change-on-disk test
 // and the backup kept at a save.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/app/Backup.h"
@@ -47,6 +49,17 @@ TEST(ProjectLock, FileRoundTripAndNames)
     EXPECT_EQ(parseLock("user=x\r\nhost=h\r\npid=7\r\n")->host, "h");
     for (const char* bad : {"", "host=h\n", "host=h\npid=0\n", "host=h\npid=12x\n", "pid=5\n", "host=h\npid=-3\n"})
         EXPECT_FALSE(parseLock(bad)) << bad;
+
+    // The lock names the account, not what the environment says (su and sudo
+    // can leave another user's name in it).
+    const passwd* pw = ::getpwuid(::getuid());
+    ASSERT_NE(pw, nullptr);
+    const std::string account = pw->pw_name;
+    const char* env = std::getenv("USER");
+    const std::string kept = env ? env : "";
+    ::setenv("USER", (account + "-not").c_str(), 1);
+    EXPECT_EQ(currentLockInfo().user, account);
+    env ? ::setenv("USER", kept.c_str(), 1) : ::unsetenv("USER");
 }
 
 TEST(ProjectLock, ProbeTellsFreeOursHeldStaleOtherHostUnreadable)
