@@ -177,6 +177,8 @@ TEST_F(CpuFormTest, RefusesWhatCannotBeStoredOrWouldBreakTheBlock)
         {member(&CpuForm::txtDateFormat), "DD'MM", "txtDateFormat", cputab::Web, "must not contain the character '"},
         {member(&CpuForm::txtTimeFormat), "HH'MM", "txtTimeFormat", cputab::Web, "\"Time Format\" must not"},
         {timeOut1, "-5", "TextTimeOut1", cputab::Web, "\"Time out for hang up"},
+        {member(&CpuForm::txtADT), "32768", "txtADT", cputab::Mpi, "\"Protocol timing ADT\" is out of range"},
+        {member(&CpuForm::txtCDT), "-1", "txtCDT", cputab::Mpi, "\"Protocol timing CDT\" is out of range"},
         {priority4, "OB'1", "CompilePriority4", cputab::MemoryCompiler, "\"Compiler Priority 5\""},
         {member(&CpuForm::txtTimeFormat), "HH\tMM", "txtTimeFormat", cputab::Web, "control character"},
         {priority4, "OB1\nEND_DATA_BLOCK", "CompilePriority4", cputab::MemoryCompiler, "control character"},
