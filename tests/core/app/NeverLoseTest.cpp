@@ -152,6 +152,9 @@ TEST(Recovery, FileRoundTripAndIndex)
     EXPECT_FALSE(parseRecovery(whole.substr(0, whole.size() - 1), back, bytes));
     EXPECT_FALSE(parseRecovery("PK\n\nxx", back, bytes));
 
+    // The host name cannot lead the file out of the folder.
+    EXPECT_EQ(recoveryFileFor("/r", "my-pc.lan/../x", 7, 2), fs::path("/r/my-pc_lan____x-7-2.rmrecover"));
+
     test::TempFolder tmp;
     const fs::path dir = tmp.path / "recovery";  // created by the first write
     ASSERT_EQ(writeRecovery(recoveryFileFor(dir, "bench", 100, 1), h, project), WriteResult::written());
