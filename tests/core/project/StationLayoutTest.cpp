@@ -169,7 +169,15 @@ TEST_F(StationLayoutTest, SvgEscapesAndElides)
     EXPECT_EQ(elideText("Zähler", 6), "Zähler");
     EXPECT_EQ(elideText("Zähler", 3), "Zä…");
     EXPECT_EQ(elideText("abc", 0), "");
-    EXPECT_NE(stationSvg(layoutStations(table), app.texts).find("</svg>"), std::string::npos);
+
+    // Every group closes, and the document ends.
+    const auto count = [&svg](const std::string& what) {
+        std::size_t n = 0;
+        for (auto at = svg.find(what); at != std::string::npos; at = svg.find(what, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("<g "), count("</g>"));
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
 }
 
 // The printed pictures: every box once, at its own size, inside the page's
