@@ -44,7 +44,9 @@ TEST(Temperature, ConfigurationBytes)
 
     choose(f, 1, "+/- 75mV", "Voltage");
     choose(f, 2, "Not use", " - ");
-    EXPECT_EQ((std::array<int, 2>{f.getConfigByte(1), f.getConfigByte(2)}), (std::array<int, 2>{0xBF, 0x00}));
+    choose(f, 3, "R5000 Ohm", "2 wire");
+    EXPECT_EQ((std::array<int, 3>{f.getConfigByte(1), f.getConfigByte(2), f.getConfigByte(3)}),
+              (std::array<int, 3>{0xBF, 0x00, 0x26}));
 
     // Loading the stored bytes gives the same choices back; a unit outside the list is Celsius.
     f.load(r);
