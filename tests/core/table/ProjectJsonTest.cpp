@@ -185,7 +185,7 @@ TEST(ProjectJson, ParsingRefusesDuplicateKeysAndDeepNesting)
 TEST(ProjectJson, SetRecordFieldChangesOneFieldOrNothing)
 {
     RowEintrag r;
-    setRecordField(r, "SlotBFast", {false, true, 3, 0});
+    setRecordField(r, "SlotBFast", {false, true, 3.0, 0});  // a whole number with a point is that number
     EXPECT_EQ(r.Cpu.SlotBFast, (std::array<int16_t, 4>{0, kTrue, 3, 0}));
     const RowEintrag before = r;
     EXPECT_THROW(setRecordField(r, "CpuConfig", json::object()), JsonError);
