@@ -30,6 +30,8 @@ TEST_F(Channels, DigitalByBitAnalogByWord)
     EXPECT_EQ(list[23].address, "IW 270");
     EXPECT_EQ(list[23].type, "INT");
     EXPECT_EQ(list[23].number, 7);
+    EXPECT_EQ(list[23].order, "QMV2.E301");  // each channel names its own module
+    EXPECT_EQ(list[23].designation, "AI 8x 12 bit");
     EXPECT_EQ(list.back().address, "Q 0.7");
     EXPECT_TRUE(list.back().output);
     const auto german = channels(table, Mnemonics::German);
