@@ -151,6 +151,7 @@ TEST(Recovery, FileRoundTripAndIndex)
     const std::string whole = recoveryBytes(h, project);
     EXPECT_FALSE(parseRecovery(whole.substr(0, whole.size() - 1), back, bytes));
     EXPECT_FALSE(parseRecovery("PK\n\nxx", back, bytes));
+    EXPECT_FALSE(parseRecovery(whole.substr(0, whole.find("\n\n")), back, bytes));  // the header alone
 
     // The host name cannot lead the file out of the folder.
     EXPECT_EQ(recoveryFileFor("/r", "my-pc.lan/../x", 7, 2), fs::path("/r/my-pc_lan____x-7-2.rmrecover"));
