@@ -56,6 +56,10 @@ TEST_F(Bills, RefusalsNameThePlacement)
                              R"({"ProjectInfo": {"Who": "me"}})", R"({"extra": 1})"}) {
         EXPECT_EQ(build(text).status, BuildResult::Invalid) << text;
     }
+    const auto part = build(R"({"placements": [{"row": 1, "module": "QMV2.R300"}, {"row": 5, "module": "QMV2.K084", )"
+                            R"("parts": [5]}]})");
+    EXPECT_EQ(part.status, BuildResult::Invalid);
+    EXPECT_NE(part.message.find("row 6: a part must be an object"), std::string::npos) << part.message;
 }
 
 // Both ranges of a module moved: the question for the inputs comes first.
