@@ -159,6 +159,7 @@ TEST_F(ProjectFiles, SaveAndOpenRebuildTheTable)
             EXPECT_EQ(opened.cell(r, c), table.cell(r, c)) << r << "," << c;
     EXPECT_EQ(opened.RowArray(), table.RowArray());
     EXPECT_FALSE(opened.changed());
+    EXPECT_EQ(opened.currentRow(), 1);  // opened at the top
     EXPECT_EQ(fs::path(opened.info().ProjektPfad), dir / "moved.qv4");
     EXPECT_EQ(app.AktProjectInfo.ProjektTitel, "moved.qv4");
 
