@@ -1,12 +1,15 @@
-// The address overview and the I/O list, as data and as CSV.
+// The address overview and the I/O list, as data and as CSV, and the end of the table.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 
+#include "core/project/Channels.h"
 #include "core/project/IoList.h"
 #include "core/project/ProjectCheck.h"
+#include "core/project/ProjectDiff.h"
 #include "core/project/ProjectFixture.h"
+#include "core/project/StationLayout.h"
 
 namespace rm::test {
 namespace {
@@ -127,6 +130,35 @@ TEST_F(AddressLists, CsvQuotesWhatWouldBreakAField)
         {"", ""},
     };
     for (const auto& [field, written] : fields) EXPECT_EQ(csvField(field, ','), written) << field;
+}
+
+// A CPU whose slots end at the table's last row is placed, and a module in
+// that row is listed; one slot more does not fit the table.
+class TableEnd : public ProjectFixture {};
+
+TEST_F(TableEnd, TheLastRowIsPlacedAndListed)
+{
+    addToCatalog(cpu("QMV3.R101", 3, ProjectTable::kMaxRow, 4, ProjectTable::kMaxRow, false));
+    asker.expect("QMV3.R101", answer::Ok);
+    EXPECT_FALSE(place("QMV3.R101", 1));
+    addToCatalog(cpu("QMV3.R100", 3, ProjectTable::kMaxRow - 1, 4, ProjectTable::kMaxRow, false));
+    RowEintrag inputs = app.ModulKatalog.LookupCatalog("QMV2.D110");
+    inputs.BestellNr = "QMV3.D110";
+    inputs.Family = 3;
+    addToCatalog(inputs);
+    put({{"QMV3.R100", "#1"}, {"QMV3.D110", std::to_string(ProjectTable::kMaxRow - 1)}});
+    ASSERT_EQ(table.lastRow(), ProjectTable::kMaxRow);
+    const std::vector<IoListRow> rows = ioList(table);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].row, ProjectTable::kMaxRow);
+    const std::vector<Channel> bits = channels(table);
+    ASSERT_EQ(bits.size(), 16u);
+    EXPECT_EQ(bits.back().row, ProjectTable::kMaxRow);
+    ASSERT_NE(layoutStations(table).boxOfRow(ProjectTable::kMaxRow), nullptr);
+    EXPECT_FALSE(layoutStations(table).boxOfRow(ProjectTable::kMaxRow)->empty);
+    ProjectTable changed = table;
+    changed.record(ProjectTable::kMaxRow).Bezeichnung = "Last";
+    EXPECT_EQ(diffProjects(table, changed).size(), 1u);
 }
 
 }  // namespace
