@@ -2,6 +2,7 @@
 // problem marks and hit-testing.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 
 #include "core/project/ProjectFixture.h"
@@ -177,6 +178,9 @@ TEST_F(StationLayoutTest, SvgEscapesAndElides)
         return n;
     };
     EXPECT_EQ(count("<g "), count("</g>"));
+    // Numbers are written short: no trailing zeros, no empty value (the XML
+    // declaration's version aside).
+    EXPECT_FALSE(std::regex_search(svg.substr(svg.find("<svg")), std::regex(R"re((\.\d*0|\.)"|="")re"))) << svg;
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
 }
 
