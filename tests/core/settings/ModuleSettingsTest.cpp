@@ -291,6 +291,15 @@ TEST(ModuleSettings, SettingsGiveWhatTheFormModelGives)
 // settings that disagree with the record are named by their key.
 TEST(ModuleSettings, RefusalsAndDisagreementsNameTheKey)
 {
+    // An analog output takes the value formats its dialog offers, and no other.
+    for (const auto& [order, offered] : {std::pair{"QMV2.E210", "101"}, std::pair{"QMV3.E220", "111"}}) {
+        int k = 0;
+        for (const char* format : {"NURA", "SIMATIC bipolar", "SIMATIC unipolar"}) {
+            Placed p(order);
+            EXPECT_EQ(applySettings(p.table(), p.row, {{"valueFormat", format}}).ok, offered[k++] == '1')
+                << order << " " << format;
+        }
+    }
     auto refused = [](const std::string& order, const json& settings, const std::vector<std::string>& words) {
         SCOPED_TRACE(order + " " + settings.dump());
         Placed p(order);
