@@ -59,7 +59,10 @@ TEST(ProjectLock, FileRoundTripAndNames)
     const std::string kept = env ? env : "";
     ::setenv("USER", (account + "-not").c_str(), 1);
     EXPECT_EQ(currentLockInfo().user, account);
-    env ? ::setenv("USER", kept.c_str(), 1) : ::unsetenv("USER");
+    if (env)
+        ::setenv("USER", kept.c_str(), 1);
+    else
+        ::unsetenv("USER");
 }
 
 TEST(ProjectLock, ProbeTellsFreeOursHeldStaleOtherHostUnreadable)
