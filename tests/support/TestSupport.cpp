@@ -4,8 +4,10 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "core/base/DecliningAsker.h"
 
@@ -97,6 +99,22 @@ TempFolder::TempFolder()
 TempFolder::~TempFolder()
 {
     std::filesystem::remove_all(path);
+}
+
+ScopedEnv::ScopedEnv(std::string name, const std::string& value) : name_(std::move(name))
+{
+    const char* now = std::getenv(name_.c_str());
+    had_ = now != nullptr;
+    if (had_) kept_ = now;
+    ::setenv(name_.c_str(), value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (had_)
+        ::setenv(name_.c_str(), kept_.c_str(), 1);
+    else
+        ::unsetenv(name_.c_str());
 }
 
 std::string dataPath(const std::string& name)

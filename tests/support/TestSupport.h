@@ -65,4 +65,17 @@ struct TempFolder {
 };
 std::string dataPath(const std::string& name);
 
+// An environment variable set for one scope and put back as it was.
+class ScopedEnv {
+public:
+    ScopedEnv(std::string name, const std::string& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_, kept_;
+    bool had_;
+};
+
 }  // namespace rm::test

@@ -14,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using test::ScopedEnv;
 using test::TempFolder;
 using test::writeText;
 
@@ -98,20 +99,13 @@ TEST(Language, ChoiceKeptInOnePlace)
     applyLanguageChoice(chosen, installed, c);
     EXPECT_EQ(c.LanguageBase, 3000);
 
-    const char* savedHome = std::getenv("HOME");
-    const std::string home = savedHome ? savedHome : "";
-    const char* savedXdg = std::getenv("XDG_DATA_HOME");
-    const std::string xdg = savedXdg ? savedXdg : "";
-    ::setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
-    EXPECT_EQ(userDataDir(), dir.path / "RackMason" / "RackMason");
-    ::setenv("XDG_DATA_HOME", "relative", 1);
-    ::setenv("HOME", "/home/someone", 1);
+    {
+        const ScopedEnv xdg("XDG_DATA_HOME", dir.path.string());
+        EXPECT_EQ(userDataDir(), dir.path / "RackMason" / "RackMason");
+    }
+    const ScopedEnv xdg("XDG_DATA_HOME", "relative");
+    const ScopedEnv home("HOME", "/home/someone");
     EXPECT_EQ(userDataDir(), fs::path("/home/someone/.local/share/RackMason/RackMason"));
-    if (savedXdg)
-        ::setenv("XDG_DATA_HOME", xdg.c_str(), 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
-    if (savedHome) ::setenv("HOME", home.c_str(), 1);
 }
 
 }  // namespace

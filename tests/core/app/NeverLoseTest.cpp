@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 
 #include "core/app/Backup.h"
@@ -55,14 +54,8 @@ TEST(ProjectLock, FileRoundTripAndNames)
     const passwd* pw = ::getpwuid(::getuid());
     ASSERT_NE(pw, nullptr);
     const std::string account = pw->pw_name;
-    const char* env = std::getenv("USER");
-    const std::string kept = env ? env : "";
-    ::setenv("USER", (account + "-not").c_str(), 1);
+    const test::ScopedEnv other("USER", account + "-not");
     EXPECT_EQ(currentLockInfo().user, account);
-    if (env)
-        ::setenv("USER", kept.c_str(), 1);
-    else
-        ::unsetenv("USER");
 }
 
 TEST(ProjectLock, ProbeTellsFreeOursHeldStaleOtherHostUnreadable)

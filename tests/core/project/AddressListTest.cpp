@@ -154,8 +154,10 @@ TEST_F(TableEnd, TheLastRowIsPlacedAndListed)
     const std::vector<Channel> bits = channels(table);
     ASSERT_EQ(bits.size(), 16u);
     EXPECT_EQ(bits.back().row, ProjectTable::kMaxRow);
-    ASSERT_NE(layoutStations(table).boxOfRow(ProjectTable::kMaxRow), nullptr);
-    EXPECT_FALSE(layoutStations(table).boxOfRow(ProjectTable::kMaxRow)->empty);
+    const StationLayout picture = layoutStations(table);
+    const SlotBox* box = picture.boxOfRow(ProjectTable::kMaxRow);
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->empty);
     ProjectTable changed = table;
     changed.record(ProjectTable::kMaxRow).Bezeichnung = "Last";
     EXPECT_EQ(diffProjects(table, changed).size(), 1u);
